@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Shared by run.sh and test.sh: make sure the Debian packages the game builds
+# against are installed. As root they are installed; otherwise the command is shown.
+set -euo pipefail
+
+PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev
+          timgm6mb-soundfont libgtest-dev fonts-dejavu-core)
+if [[ "${1:-}" == "--test" ]]; then
+  PACKAGES+=(xvfb xauth)
+fi
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  if [[ $(id -u) -eq 0 ]]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  else
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Install them with:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+fi

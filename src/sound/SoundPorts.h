@@ -1,0 +1,27 @@
+#pragma once
+// What the game asks of the sound side. The wave engine and the background music
+// implement these; the play loop's tests record the calls instead.
+#include "sound/SoundBuffer.h"
+
+enum class SoundState { Enabled, Muted, Unavailable };
+
+class WavePlayer {
+ public:
+  virtual ~WavePlayer() = default;
+  // Restarts the sound from its beginning on channel 0 or 1; ignored unless Enabled.
+  virtual void PlayWave(SoundBuffer& sound, int channel) = 0;
+  // Silences a channel at once; always honoured.
+  virtual void StopWave(int channel) = 0;
+  virtual SoundState soundState() const = 0;
+};
+
+class MusicPort {
+ public:
+  virtual ~MusicPort() = default;
+  // Plays the background music file once from the start, when the set supplied a
+  // tune and sound is enabled.
+  virtual void StartMusic() = 0;
+  // Stops and closes the player and clears the playing flag.
+  virtual void StopMusic() = 0;
+  virtual bool musicPlaying() const = 0;
+};

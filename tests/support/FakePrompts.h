@@ -1,0 +1,56 @@
+#pragma once
+// Answers the game's modal prompts from a script and remembers what was asked.
+#include <QDialog>
+#include <QList>
+#include <QString>
+#include <deque>
+#include <functional>
+
+#include "game/Prompts.h"
+
+struct ShownMessage {
+  QString text;
+  QString caption;
+  BoxIcon icon;
+};
+
+class FakePrompts : public Prompts {
+ public:
+  FakePrompts() { setPrompts(this); }
+  ~FakePrompts() override { setPrompts(nullptr); }
+
+  void message(QWidget*, const QString& text, const QString& caption, BoxIcon icon) override {
+    messages.push_back({text, caption, icon});
+  }
+  bool confirm(QWidget*, const QString& text, const QString& caption) override {
+    questions.push_back({text, caption, BoxIcon::Question});
+    if (confirmAnswers.empty()) return false;
+    const bool a = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return a;
+  }
+  QString chooseFile(QWidget*, const FileDialogRequest& r) override {
+    fileRequests.push_back(r);
+    if (fileAnswers.empty()) return {};
+    const QString a = fileAnswers.front();
+    fileAnswers.pop_front();
+    return a;
+  }
+  // By default a dialog is "shown" without a modal loop and closes with Rejected;
+  // a test sets onModal to inspect or drive it.
+  int runModal(QDialog& dialog) override {
+    modalTitles.push_back(dialog.windowTitle());
+    if (onModal) return onModal(dialog);
+    return QDialog::Rejected;
+  }
+  void openUrl(const QString& address) override { openedUrls.push_back(address); }
+
+  QList<ShownMessage> messages;
+  QList<ShownMessage> questions;
+  std::deque<bool> confirmAnswers;
+  QList<FileDialogRequest> fileRequests;
+  std::deque<QString> fileAnswers;
+  QStringList modalTitles;
+  std::function<int(QDialog&)> onModal;
+  QStringList openedUrls;
+};
