@@ -1,0 +1,248 @@
+#include "game/Game.h"
+
+#include <QDateTime>
+
+#include "imageset/FrameCopy.h"
+
+double LocalNowDays() {
+  // Days since 30 December 1899 on the local wall clock, with millisecond resolution.
+  const QDateTime now = QDateTime::currentDateTime();
+  const qint64 localMs = now.toMSecsSinceEpoch() + static_cast<qint64>(now.offsetFromUtc()) * 1000;
+  return 25569.0 + static_cast<double>(localMs) / 86400000.0;
+}
+
+Game::Game(WavePlayer& wave, MusicPort& music, Clock clock, RandomSource* random)
+    : wave_(wave), music_(music), clock_(std::move(clock)), random_(random ? random : &ownRandom_) {
+  for (int n = 1; n <= kHoles; ++n) holes[n] = blankPicture(kHoleWidth, kHoleHeight);
+  scorePicture = blankPicture(126, 49, 0xFF000000);
+  timePicture = blankPicture(60, 49, 0xFF000000);
+}
+
+void Game::SetPlayfieldColour(std::uint32_t colour) {
+  playfieldColour = colour;
+  view_->playfieldColourChanged();
+}
+
+void Game::SetPlayfieldCursor(int slot) {
+  playfieldCursorSlot = slot;
+  view_->playfieldCursorChanged();
+}
+
+void Game::SetTitleColour(std::uint32_t colour) {
+  titleColour = colour;
+  view_->titleColourChanged();
+}
+
+void Game::setAnimate(bool enabled) {
+  if (animateEnabled == enabled) return;
+  animateEnabled = enabled;
+  view_->animateChanged(enabled);
+}
+
+void Game::UpdateMainCaption() {
+  const QString handle = QStringLiteral("\"The Zanthorp!\"");
+  if (set.setTitle.isEmpty())
+    caption = QStringLiteral("Pie Vorb Quarn, 3.40, Created by ") + handle;
+  else
+    caption = set.setTitle + QStringLiteral("  (Pie Vorb Quarn, 3.40, Created by ") + handle + QLatin1Char(')');
+  view_->captionChanged();
+}
+
+namespace {
+// Digits of value left-padded with "0" to at least width characters.
+QString padded(std::int32_t value, int width) {
+  QString text = QString::number(value);
+  while (text.size() < width) text.prepend(QLatin1Char('0'));
+  return text;
+}
+
+void drawDigits(QImage& target, const QImage& digits, const QString& text, int cells) {
+  for (int i = 0; i < cells && i < text.size(); ++i) {
+    const int d = text.at(i).unicode() - '0';
+    CopyRect(target, {30 * i, 0, 30 * i + 30, 51}, digits, {30 * d, 0, 30 * d + 30, 51});
+  }
+}
+}  // namespace
+
+void Game::DrawScore() {
+  drawDigits(scorePicture, set.digitStrip, padded(score, 4), 4);
+  view_->scoreChanged();
+}
+
+void Game::DrawTime() {
+  drawDigits(timePicture, set.digitStrip, padded(timeLeft, 2), 2);
+  view_->timeChanged();
+}
+
+void Game::ShowIdleBoard() {
+  if (set.musicPresent && music_.musicPlaying()) music_.StopMusic();
+  const int countHeight = set.countStrip.height();
+  for (int n = 1; n <= kHoles; ++n) {
+    QImage& hole = holes[n];
+    hole = blankPicture(kHoleWidth, kHoleHeight);
+    CopyRect(hole, {0, 107, kHoleWidth, kHoleHeight}, set.holeBase,
+             {0, 0, set.holeBase.width(), set.holeBase.height()});
+    // The idle frames are taken 110 columns wide and at the strip's full height.
+    const Rect source = n == kStartHole ? Rect{448, 0, 558, countHeight} : Rect{560, 0, 670, countHeight};
+    CopyRect(hole, {0, 0, kHoleWidth, 107}, set.countStrip, source);
+    view_->holeChanged(n);
+  }
+}
+
+void Game::copyIntoHole(int hole, const QImage& strip, const Rect& source, int destWidth) {
+  CopyRect(holes[hole], {0, 0, destWidth, kFrameHeight}, strip, source);
+  view_->holeChanged(hole);
+}
+
+void Game::ResetItAllNOW() {
+  busyHoles = 0;
+  phase.fill(0);
+  score = 0;
+  timeLeft = 30;
+  DrawScore();
+  DrawTime();
+  countdownStepCounter = 0;
+  countdownStep = 0;
+  for (int n = 1; n <= kHoles; ++n) copyIntoHole(n, set.targetStrip, {0, 0, kHoleWidth, kFrameHeight}, kHoleWidth);
+  secondCounter = 0;
+  copyIntoHole(kStartHole, set.countStrip, {0, 0, kFrameWidth, kFrameHeight}, kHoleWidth);
+}
+
+void Game::Image5MouseDown(int hole) {
+  if (hole < 1 || hole > kHoles) return;
+  if (GameState == Idle) {
+    if (hole != kStartHole) return;
+    ResetItAllNOW();
+    setAnimate(true);
+    GameState = CountingDown;
+    image18Top = 1;
+    view_->abortButtonMoved();
+    random_->seed(static_cast<std::uint64_t>(clock_() * 86400000.0));
+    const int mode = set.header.TickSoundMode;
+    if (mode == 0 || mode == 1 || mode == 3 || mode == 4) wave_.PlayWave(set.TickSound, 0);
+    return;
+  }
+  if (GameState == Playing && phase[hole] >= 1 && phase[hole] <= 9) {
+    phase[hole] = 20;
+    score += 2;
+    wave_.PlayWave(set.SplatSound, 1);
+    DrawScore();
+  }
+}
+
+void Game::AnimateTimer() {
+  if (!animateEnabled) return;
+  const double now = clock_();
+  if (now < lastStepTime) lastStepTime = now;  // the clock was set back: wait from here
+  if (now - lastStepTime < kStepDays) return;
+  lastStepTime = now;
+  if (GameState == CountingDown)
+    CountdownStep();
+  else
+    PlayingStep();
+}
+
+void Game::CountdownStep() {
+  if (++countdownStepCounter != 10) return;
+  const int s = countdownStep;
+  const int m = set.header.TickSoundMode;
+  if ((m < 2 && s < 3) || (m == 0 && s == 3) || ((m == 2 || m == 5) && s == 3))
+    wave_.PlayWave(set.TickSound, 0);
+  else if (m == 4 && s == 3)
+    wave_.StopWave(0);
+  if (s == 3) {
+    GameState = Playing;
+    music_.StartMusic();
+    copyIntoHole(kStartHole, set.targetStrip, {0, 0, kFrameWidth, kFrameHeight}, kHoleWidth);
+  } else {
+    countdownStep = static_cast<std::uint8_t>(s + 1);
+    const int x = kFramePitchX * (s + 1);
+    copyIntoHole(kStartHole, set.countStrip, {x, 0, x + kFrameWidth, kFrameHeight}, kHoleWidth);
+  }
+  countdownStepCounter = 0;
+}
+
+void Game::PlayingStep() {
+  if (++secondCounter == 10) {
+    secondCounter = 0;
+    --timeLeft;
+    DrawTime();
+    if (timeLeft == 0) {
+      endGame();
+      return;
+    }
+    const int m = set.header.TickSoundMode;
+    if (m == 0 || m == 2) wave_.PlayWave(set.TickSound, 0);
+  }
+  const int groups = set.groupCount();
+  for (int h = 1; h <= kHoles; ++h) {
+    if (phase[h] == 0) {
+      const int r = random_->below(100);
+      if (r > 90 && busyHoles < 10) {
+        targetRow[h] = static_cast<std::uint8_t>(groups > 0 ? random_->below(groups) : 0);
+        phase[h] = 1;
+        ++busyHoles;
+      }
+    }
+    const int p = phase[h];
+    if (p != 0) {
+      const int top = kFramePitchY * targetRow[h];
+      if (p >= 1 && p <= 4) {
+        const int x = kFramePitchX * p;
+        copyIntoHole(h, set.targetStrip, {x, top, x + 110, top + kFrameHeight}, kHoleWidth);
+      } else if (p >= 7 && p <= 11) {
+        const int x = kFramePitchX * (11 - p);
+        copyIntoHole(h, set.targetStrip, {x, top, x + 110, top + kFrameHeight}, kHoleWidth);
+      } else if (p >= 20 && p <= 29) {
+        const int x = kFramePitchX * (p - 20);
+        copyIntoHole(h, set.splatStrip, {x, top, x + kHoleWidth, top + kFrameHeight}, kHoleWidth);
+      } else if (p == 30) {
+        copyIntoHole(h, set.targetStrip, {0, 0, 110, kFrameHeight}, kHoleWidth);
+      }
+    }
+    if (phase[h] == 13 || phase[h] > 30) {
+      phase[h] = 0;
+      --busyHoles;
+    }
+    if (phase[h] != 0) ++phase[h];
+  }
+}
+
+int Game::scoreBand(int s) {
+  if (s <= 5) return 1;
+  if (s <= 20) return 2;
+  if (s <= 40) return 3;
+  if (s <= 80) return 4;
+  if (s <= 130) return 5;
+  if (s <= 190) return 6;
+  if (s <= 230) return 7;
+  return 8;
+}
+
+QString Game::gameOverSentence(int finalScore) const {
+  return set.congratulationPrefix + QLatin1Char(' ') + QString::number(finalScore / 2) + QLatin1Char(' ') +
+         set.congratulationSuffix + QString::number(finalScore);
+}
+
+void Game::endGame() {
+  wave_.StopWave(1);
+  wave_.PlayWave(set.GameOverSound, 0);
+  image18Top = -49;
+  view_->abortButtonMoved();
+  setAnimate(false);
+  GameState = Idle;
+  ShowIdleBoard();
+  const QString sentence = gameOverSentence(score);
+  const QString rating = set.ratingMessages[scoreBand(score) - 1];
+  view_->showGameOver(sentence, rating);
+}
+
+void Game::Image18Click() {
+  if (image18Top == -49) return;
+  image18Top = -49;
+  view_->abortButtonMoved();
+  setAnimate(false);
+  ResetItAllNOW();
+  GameState = Idle;
+  ShowIdleBoard();
+}

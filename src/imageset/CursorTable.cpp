@@ -1,0 +1,90 @@
+#include "imageset/CursorTable.h"
+
+#include <QBitmap>
+#include <QFile>
+#include <QImage>
+#include <QPixmap>
+#include <QTextStream>
+
+void CursorTable::set(int slot, std::unique_ptr<QCursor> cursor) {
+  if (slot < 1 || slot >= kCursorSlots) return;
+  slots_[slot] = std::move(cursor);
+}
+
+bool CursorTable::has(int slot) const { return get(slot) != nullptr; }
+
+const QCursor* CursorTable::get(int slot) const {
+  if (slot < 1 || slot >= kCursorSlots) return nullptr;
+  return slots_[slot].get();
+}
+
+QCursor CursorTable::cursor(int slot) const {
+  const QCursor* c = get(slot);
+  return c ? *c : QCursor(Qt::ArrowCursor);
+}
+
+namespace {
+bool bitAt(const std::uint8_t* plane, int x, int y) { return (plane[y * 4 + x / 8] >> (7 - x % 8)) & 1; }
+}  // namespace
+
+std::unique_ptr<QCursor> CursorFromPlanes(const std::uint8_t* planes, int hotX, int hotY) {
+  const std::uint8_t* andPlane = planes;
+  const std::uint8_t* xorPlane = planes + 128;
+  // Qt's pair: bitmap 1 + mask 1 is black, bitmap 0 + mask 1 white, mask 0 clear.
+  // Mono images get an explicit colour table so index 1 is black: a fresh mono
+  // QImage has 0 = black, and QBitmap would otherwise invert every bit.
+  QImage bits(32, 32, QImage::Format_MonoLSB);
+  QImage mask(32, 32, QImage::Format_MonoLSB);
+  for (QImage* img : {&bits, &mask}) {
+    img->setColorCount(2);
+    img->setColor(0, qRgb(255, 255, 255));
+    img->setColor(1, qRgb(0, 0, 0));
+  }
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      const bool a = bitAt(andPlane, x, y), xr = bitAt(xorPlane, x, y);
+      const bool black = (!a && !xr) || (a && xr);
+      const bool shown = !a || xr;
+      bits.setPixel(x, y, black ? 1 : 0);
+      mask.setPixel(x, y, shown ? 1 : 0);
+    }
+  }
+  return std::make_unique<QCursor>(QBitmap::fromImage(bits), QBitmap::fromImage(mask), qBound(0, hotX, 31),
+                                   qBound(0, hotY, 31));
+}
+
+bool PlanesFromIndexedPicture(const QImage& picture, std::uint8_t* planes) {
+  if (picture.isNull() || picture.width() != 32 || picture.height() != 32 ||
+      picture.format() != QImage::Format_Indexed8)
+    return false;
+  std::fill(planes, planes + 256, 0);
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      const int index = picture.pixelIndex(x, y);
+      const bool a = index == 2 || index == 3;
+      const bool xr = index == 1 || index == 3;
+      const std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
+      if (a) planes[y * 4 + x / 8] |= bit;
+      if (xr) planes[128 + y * 4 + x / 8] |= bit;
+    }
+  }
+  return true;
+}
+
+void LoadBuiltinCursors(CursorTable& table) {
+  QFile list(QStringLiteral(":/cursors.txt"));
+  if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+  QTextStream in(&list);
+  while (!in.atEnd()) {
+    const QStringList f = in.readLine().simplified().split(QLatin1Char(' '));
+    if (f.size() < 3) continue;
+    // "Cur3.bmp 15 15": the slot is the digit in the name.
+    const QString& name = f[0];
+    bool ok = false;
+    const int slot = name.mid(3, name.indexOf(QLatin1Char('.')) - 3).toInt(&ok);
+    if (!ok) continue;
+    std::uint8_t planes[256];
+    if (!PlanesFromIndexedPicture(QImage(QStringLiteral(":/") + name), planes)) continue;
+    table.set(slot, CursorFromPlanes(planes, f[1].toInt(), f[2].toInt()));
+  }
+}

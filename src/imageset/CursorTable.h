@@ -1,0 +1,38 @@
+#pragma once
+// Numbered cursors shared by the whole program: 1-7 built in, 8 the set's own
+// (or the wizard's trial cursor), 9 the custom-cursor sign. The table owns each
+// slot's cursor; emptying or refilling a slot destroys what it held, once.
+#include <QCursor>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+constexpr int kCursorSlots = 10;  // slots 1..9 are used
+constexpr int kCustomCursorSlot = 8;
+
+class CursorTable {
+ public:
+  void set(int slot, std::unique_ptr<QCursor> cursor);
+  void clear(int slot) { set(slot, nullptr); }
+  bool has(int slot) const;
+  // The slot's cursor, or the arrow for an empty or unknown slot.
+  QCursor cursor(int slot) const;
+  const QCursor* get(int slot) const;
+
+ private:
+  std::array<std::unique_ptr<QCursor>, kCursorSlots> slots_;
+};
+
+// A 32 x 32 cursor from an AND plane and an XOR plane (128 bytes each, rows top
+// to bottom, 4 bytes a row, most significant bit leftmost) and a hot spot.
+// AND 0/XOR 0 is black, 0/1 white, 1/0 transparent. 1/1 inverts the screen
+// where the system can; X11 cannot, so those pixels are drawn black, which is
+// what inverting the default white playfield looks like.
+std::unique_ptr<QCursor> CursorFromPlanes(const std::uint8_t* planes256, int hotX, int hotY);
+
+// Planes from a 32 x 32 picture whose palette indices mean 0 black, 1 white,
+// 2 transparent, 3 invert (the built-in cursor pictures are stored that way).
+bool PlanesFromIndexedPicture(const QImage& picture, std::uint8_t* planes256);
+
+// Loads the built-in cursors into slots 1-7 and 9.
+void LoadBuiltinCursors(CursorTable& table);

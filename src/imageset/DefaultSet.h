@@ -1,0 +1,37 @@
+#pragma once
+// The built-in set and the routines that prepare a set's pictures.
+#include <QImage>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class Game;
+
+// The six built-in pictures, decoded once from the program's resources.
+struct BuiltinPictures {
+  QImage DefNumbers;  // 300 x 51
+  QImage DefPie;      // 1007 x 108
+  QImage DefVorb;     // 559 x 108
+  QImage DefCount;    // 671 x 107
+  QImage DefXtras;    // 111 x 124
+  QImage DefTitle;    // 594 x 31
+};
+const BuiltinPictures& builtinPictures();
+
+extern const char* const kDefaultEmail;
+extern const char* const kDefaultWebPage;
+extern const std::array<const char*, 8> kDefaultRatingMessages;
+extern const char* const kDefaultCongratulationPrefix;
+extern const char* const kDefaultCongratulationSuffix;
+
+// Installs the built-in set: stops any game, empties the sounds, restores the
+// pictures, texts, colours and cursor, and shows the idle board.
+void RestoreDefaultSet(Game& game);
+
+// Cuts the words Score and Time and the hole rim out of the misc-pictures bitmap
+// that a loader has decoded into the hole base.
+void CutMiscPictures(Game& game);
+
+// Creates the set's own cursor from its planes (AND then XOR, 256 bytes) and hot
+// spot, and puts it in slot 8.
+void InstallCustomCursor(Game& game, const std::uint8_t* planes256, std::uint8_t hotX, std::uint8_t hotY);

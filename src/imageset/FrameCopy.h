@@ -1,0 +1,21 @@
+#pragma once
+// The one picture copy of the game: a source rectangle stretched (or squeezed) to
+// a destination rectangle, every covered destination pixel replaced. Rectangles
+// are left, top, right, bottom with right and bottom exclusive.
+#include <QImage>
+
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  int width() const { return right - left; }
+  int height() const { return bottom - top; }
+};
+
+// Source pixels outside src are never read: destination pixels they would feed
+// keep what they had. dst must be Format_RGB32 (as every game picture is).
+void CopyRect(QImage& dst, const Rect& dstRect, const QImage& src, const Rect& srcRect);
+
+// A white picture of the given size in the game's pixel format.
+QImage blankPicture(int width, int height, QRgb fill = 0xFFFFFFFF);
+
+// Pictures are kept as RGB32 so copies never convert formats.
+QImage gamePicture(const QImage& decoded);
