@@ -1,0 +1,70 @@
+#pragma once
+// The local high-score file: one entry per line, each line carrying a two-character
+// check so hand-edited lines are dropped on reading. Everything here works on the
+// file's own bytes (Windows code page 1252); names are decoded only for showing.
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+// Separates the score digits from the name (N with tilde in code page 1252).
+inline constexpr char ScoreSeparator = '\xD1';
+
+// The two check characters of a line body.
+QByteArray LineCheck(QByteArrayView text);
+
+// Sixteen (or more) digits, the separator, then the name bytes unchanged.
+QByteArray ScoreEntry(qint32 score, QByteArrayView name);
+// The typed name in the file's code page. Characters the code page lacks become '?',
+// and so do CR, LF and NUL, which would otherwise split or end the line.
+QByteArray nameBytes(const QString& typed);
+
+// Lines of a text file as the board reads them: CR, LF and CR LF each end a line,
+// a NUL ends the text, a last line without an ending still counts.
+QList<QByteArray> splitLines(QByteArrayView text);
+
+// Best first: case-insensitive, locale-aware, digits compared as numbers, then reversed.
+void sortBestFirst(QList<QByteArray>& entries);
+
+// The per-user place for the file when the program's folder cannot take it:
+// $XDG_DATA_HOME/pievorbquarn, else ~/.local/share/pievorbquarn.
+QString userScoreFolder();
+// "piescore.sdf" in programFolder when that folder is writable, otherwise in userFolder.
+// An empty programFolder means the current folder.
+QString ScoreFilePath(const QString& programFolder, const QString& userFolder);
+
+// The board list and its file.
+class ScoreBoard {
+ public:
+  // The program's folder and the per-user fallback folder; a test passes its own.
+  ScoreBoard(const QString& programFolder, const QString& userFolder);
+  // The folders of the running program and of the user.
+  static ScoreBoard forThisProgram();
+
+  QString filePath() const { return path_; }
+  const QList<QByteArray>& entries() const { return entries_; }
+  void clear() { entries_.clear(); }
+
+  // Replaces the list with the file's verified entries, best first. False when the
+  // file exists but cannot be read; the list is then empty and lastError() says why,
+  // and no save overwrites that file until a later read succeeds.
+  bool LoadBoard();
+  // Writes the list in its present order, replacing the file in one step. When the
+  // program's folder refuses, the per-user folder takes over for the rest of the run.
+  // False when the list could not be written anywhere.
+  bool SaveBoard();
+  // Reads the file, appends the new entry last and saves; false when nothing could be saved.
+  bool AddScore(const QString& name, qint32 score);
+
+  // The last read or save failure, for the player ("path: reason").
+  QString lastError() const { return lastError_; }
+
+ private:
+  bool writeTo(const QString& path);
+
+  QString path_;
+  QString userPath_;
+  QList<QByteArray> entries_;
+  QString lastError_;
+  bool readFailed_ = false;
+};
