@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
 #include <algorithm>
 
@@ -67,7 +68,11 @@ QList<QByteArray> splitLines(QByteArrayView text) {
 }
 
 void sortBestFirst(QList<QByteArray>& entries) {
-  QCollator collator;
+  QLocale locale;
+  // Qt compares plain code points in the C locale (usual in containers and services),
+  // which would put accented names after Z and "10" before "9"; English rules stand in.
+  if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
+  QCollator collator(locale);
   collator.setCaseSensitivity(Qt::CaseInsensitive);
   collator.setNumericMode(true);
   QList<std::pair<QString, QByteArray>> keyed;
@@ -118,7 +123,8 @@ bool ScoreBoard::LoadBoard() {
 }
 
 bool ScoreBoard::writeTo(const QString& path) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
+  // The per-user folder may not exist yet; the program's folder is never made here.
+  if (path == userPath_) QDir().mkpath(QFileInfo(path).absolutePath());
   QSaveFile file(path);
   if (file.open(QIODevice::WriteOnly)) {
     QByteArray text;
