@@ -270,8 +270,8 @@ void drawGroundAndHole(QPainter &p) {
     p.drawPath(hole);
     QPainterPath wall = hole.subtracted(hole.translated(0, 6));
     QLinearGradient wg(0, HoleCentre.y() - HoleRy, 0, HoleCentre.y() - HoleRy + 7);
-    wg.setColorAt(0, QColor(0x5a, 0x38, 0x24));
-    wg.setColorAt(1, QColor(0x32, 0x20, 0x16));
+    wg.setColorAt(0, QColor(0x7a, 0x4c, 0x30));
+    wg.setColorAt(1, QColor(0x42, 0x2a, 0x1c));
     p.setBrush(wg);
     p.drawPath(wall);
     p.setPen(inkPen(2.0));
@@ -284,9 +284,10 @@ void shadeHoleInside(QPainter &p) {
     p.save();
     p.setClipPath(holeInterior());
     QLinearGradient g(0, HoleCentre.y() - HoleRy, 0, HoleCentre.y() + HoleRy);
-    g.setColorAt(0, QColor(0x1c, 0x11, 0x0c, 0));
-    g.setColorAt(0.55, QColor(0x1c, 0x11, 0x0c, 170));
-    g.setColorAt(1, QColor(0x1c, 0x11, 0x0c, 245));
+    g.setColorAt(0, QColor(0x1c, 0x11, 0x0c, 40));
+    g.setColorAt(0.4, QColor(0x1c, 0x11, 0x0c, 190));
+    g.setColorAt(0.75, QColor(0x1c, 0x11, 0x0c, 240));
+    g.setColorAt(1, QColor(0x1c, 0x11, 0x0c, 250));
     p.fillRect(QRectF(0, HoleCentre.y() - HoleRy - 1, FrameW, 2 * HoleRy + 2), g);
     p.restore();
     p.setPen(inkPen(2.0));
@@ -344,6 +345,25 @@ void drawVorb(QPainter &p, Face face) {
     p.setPen(inkPen(2.2));
     p.setBrush(ng);
     p.drawPath(neck);
+    QPainterPath bow;
+    bow.moveTo(55, 78);
+    bow.lineTo(41, 71);
+    bow.quadTo(38, 78, 41, 85);
+    bow.closeSubpath();
+    bow.moveTo(55, 78);
+    bow.lineTo(69, 71);
+    bow.quadTo(72, 78, 69, 85);
+    bow.closeSubpath();
+    QLinearGradient tg(0, 71, 0, 85);
+    tg.setColorAt(0, Tie);
+    tg.setColorAt(1, TieDark);
+    p.setBrush(tg);
+    p.drawPath(bow);
+    p.drawRoundedRect(QRectF(50.5, 74, 9, 8), 2.5, 2.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(White);
+    for (QPointF dot : {QPointF(45, 76), QPointF(46, 81), QPointF(65, 76), QPointF(64, 81)})
+        p.drawEllipse(ellipseRect(dot, 1.2, 1.2));
 
     // Pointy ears.
     for (int side : {-1, 1}) {
@@ -578,28 +598,6 @@ void drawDrop(QPainter &p, QPointF c, double r, double angleDeg) {
     p.restore();
 }
 
-// Cream running down from the face.
-void drawDrips(QPainter &p, const std::vector<QPointF> &tops, const std::vector<double> &lengths) {
-    for (size_t i = 0; i < tops.size(); ++i) {
-        QPointF t = tops[i];
-        double len = lengths[i];
-        QPainterPath d;
-        d.addRoundedRect(QRectF(t.x() - 3, t.y() - 4, 6, len + 4), 3, 3);
-        d.addEllipse(ellipseRect(QPointF(t.x(), t.y() + len), 4, 4.2));
-        d.setFillRule(Qt::WindingFill);
-        fillCream(p, d.simplified(), 1.8);
-    }
-}
-
-// The cream mask over Vorb's face after the hit; 'spread' grows it.
-QPainterPath faceCream(double spread, quint32 seed) {
-    QPainterPath blob = blobPath(QPointF(55, 44), 30 + spread, 26 + spread * 0.8, 13, 0.16, seed);
-    // Cream that sits on the head may not hang out past the ears too far.
-    QPainterPath limit;
-    limit.addEllipse(ellipseRect(QPointF(55, 44), 44, 36));
-    return blob.intersected(limit);
-}
-
 void drawCreamEyes(QPainter &p, int mode) {
     // Eyes peeking out of the cream; mode 0 wide, 1 dazed, 2 blinking.
     if (mode == 2) {
@@ -658,8 +656,9 @@ QImage holeScene(const SceneFn &inHole, const SceneFn &onTop = {}) {
         p.setClipPath(figureClip());
         inHole(p);
         p.restore();
-        shadeHoleInside(p);
     }
+    // Shaded even when empty, so the empty hole matches the busy ones.
+    shadeHoleInside(p);
     if (onTop)
         onTop(p);
     p.end();
@@ -685,7 +684,7 @@ SceneFn vorbAt(double dy, Face face) {
 }
 
 // Rising steps: how far below full height Vorb stands in frames 1..4.
-constexpr double RiseDrop[5] = {0, 60, 40, 19, 0};
+constexpr double RiseDrop[5] = {0, 64, 42, 20, 0};
 
 QImage drawTargetStrip() {
     std::vector<QImage> frames;
@@ -714,33 +713,67 @@ void drawGroundSplats(QPainter &p, int stage) {
     p.restore();
 }
 
-// The cream-covered Vorb from the hit onwards.
+// The cream on Vorb's face from the hit onwards: one splat with drips
+// hanging off its lower edge, drawn as a single shape so it reads as one mass.
+QPainterPath faceSplat(double spread, double dripLen, quint32 seed) {
+    QPainterPath cream = blobPath(QPointF(55, 47), 27 + spread, 22 + spread * 0.7, 9, 0.13, seed);
+    if (dripLen > 0) {
+        const double xs[3] = {37, 54, 71};
+        const double ks[3] = {0.7, 1.0, 0.5};
+        for (int i = 0; i < 3; ++i) {
+            double x = xs[i], top = 58, len = 8 + dripLen * ks[i], r = 3.2;
+            QPainterPath d;
+            d.moveTo(x - 5, top);
+            d.quadTo(x - r, top + len * 0.5, x - r, top + len);
+            d.arcTo(QRectF(x - r, top + len - r, 2 * r, 2 * r), 180, 180);
+            d.quadTo(x + r, top + len * 0.5, x + 5, top);
+            d.closeSubpath();
+            cream = cream.united(d);
+        }
+    }
+    QPainterPath limit;
+    limit.addEllipse(ellipseRect(QPointF(55, 46), 44, 40));
+    return cream.intersected(limit);
+}
+
 void drawCreamedVorb(QPainter &p, double spread, int eyes, bool tongue, double dripLen, quint32 seed) {
     drawVorb(p, Face::Creamed);
-    p.save();
-    // The bare face under the cream is a startled "o".
-    p.restore();
-    QPainterPath cream = faceCream(spread, seed);
-    fillCream(p, cream, 2.2);
-    if (dripLen > 0)
-        drawDrips(p, {{36, 66}, {52, 72}, {70, 68}}, {dripLen * 0.8, dripLen, dripLen * 0.6});
-    // A highlight to make it look wet.
+    fillCream(p, faceSplat(spread, dripLen, seed), 2.2);
+    // Flecks that landed on the dome and the ears.
+    const QPointF flecks[] = {{33, 24}, {81, 31}, {46, 17}};
+    for (size_t i = 0; i < std::size(flecks); ++i)
+        fillCream(p, blobPath(flecks[i], 3.2, 2.6, 5, 0.2, seed + 31 + quint32(i)), 1.5);
+    // A wet shine on the cream.
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 230));
-    p.drawEllipse(ellipseRect(QPointF(40, 24), 6, 3));
+    p.setBrush(QColor(255, 255, 255, 235));
+    p.drawEllipse(ellipseRect(QPointF(39, 33), 5, 2.6));
+    // The cherry ends up perched on his head.
+    p.setPen(inkPen(1.8));
+    p.setBrush(Cherry);
+    p.drawEllipse(ellipseRect(QPointF(62, 11), 4.5, 4.3));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 210));
+    p.drawEllipse(ellipseRect(QPointF(60.5, 9.5), 1.4, 1.4));
+    p.setPen(QPen(Ink, 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath stem;
+    stem.moveTo(62, 7);
+    stem.quadTo(64, 2, 69, 2);
+    p.drawPath(stem);
+
     drawCreamEyes(p, eyes);
     if (tongue) {
         // Might as well have a taste.
         QPainterPath t;
-        t.moveTo(55, 60);
-        t.cubicTo(56, 70, 72, 72, 72, 63);
-        t.cubicTo(72, 58, 62, 58, 55, 60);
+        t.moveTo(55, 62);
+        t.cubicTo(55, 72, 72, 74, 71, 64);
+        t.cubicTo(70, 60, 62, 60, 55, 62);
         t.closeSubpath();
         p.setPen(inkPen(2.0));
         p.setBrush(Tongue);
         p.drawPath(t);
         p.setPen(QPen(Mouth, 1.2));
-        p.drawLine(QPointF(61, 61), QPointF(65, 67));
+        p.drawLine(QPointF(61, 63), QPointF(64, 68));
     }
 }
 
@@ -777,7 +810,7 @@ QImage drawSplatStrip() {
 
     // 3-5: the splat.
     frames.push_back(holeScene(
-        [](QPainter &p) { drawCreamedVorb(p, 8, 0, false, 0, 21); },
+        [](QPainter &p) { drawCreamedVorb(p, 7, 0, false, 0, 21); },
         [](QPainter &p) {
             const double drops[][4] = {{10, 16, 4.0, 200}, {100, 14, 4.5, -20}, {8, 50, 3.5, 170}, {103, 48, 3.8, 10},
                                        {28, 3, 3.2, 240}, {84, 3, 3.4, -60}, {55, 2, 3.0, -90}};
@@ -786,7 +819,7 @@ QImage drawSplatStrip() {
             drawPieSide(p, QPointF(94, 72), 0.5, 160);
         }));
     frames.push_back(holeScene(
-        [](QPainter &p) { drawCreamedVorb(p, 6, 1, false, 8, 22); },
+        [](QPainter &p) { drawCreamedVorb(p, 5, 1, false, 4, 21); },
         [](QPainter &p) {
             const double drops[][4] = {{5, 28, 3.2, 200}, {105, 26, 3.5, -20}, {4, 66, 3.0, 160}, {106, 62, 3.0, 20}};
             for (auto &d : drops)
@@ -795,7 +828,7 @@ QImage drawSplatStrip() {
             drawPieSide(p, QPointF(97, 86), 0.5, 175);
         }));
     frames.push_back(holeScene(
-        [](QPainter &p) { drawCreamedVorb(p, 5, 2, true, 13, 22); },
+        [](QPainter &p) { drawCreamedVorb(p, 5, 2, true, 9, 21); },
         [](QPainter &p) {
             drawGroundSplats(p, 3);
             drawPieSide(p, QPointF(99, 92), 0.5, 180);
@@ -805,13 +838,13 @@ QImage drawSplatStrip() {
         }));
 
     // 6-8: he sinks back, dripping.
-    const double sink[3] = {18, 40, 61};
+    const double sink[3] = {20, 42, 64};
     for (int i = 0; i < 3; ++i) {
         double dy = sink[i];
         frames.push_back(holeScene(
             [=](QPainter &p) {
                 p.translate(0, dy);
-                drawCreamedVorb(p, 5, i == 0 ? 1 : 2, false, 13, 22);
+                drawCreamedVorb(p, 5, i == 0 ? 1 : 2, false, 12, 21);
             },
             [=](QPainter &p) {
                 drawGroundSplats(p, 4);
@@ -868,39 +901,49 @@ LetterStyle blueStyle(double edge) {
     return s;
 }
 
-// A cartoon glove pointing straight down, fingertip at 'tip'.
-void drawPointingHand(QPainter &p, QPointF tip, double scale) {
+// A cartoon glove pointing down (tilted by 'angle'), fingertip at 'tip'.
+void drawPointingHand(QPainter &p, QPointF tip, double scale, double angle) {
     p.save();
     p.translate(tip);
+    p.rotate(angle);
     p.scale(scale, scale);
-    p.setPen(inkPen(2.0 / scale));
+    const double w = 2.0 / scale;
+    p.setPen(inkPen(w));
+    // Cuff with a stripe.
     p.setBrush(White);
-    // Cuff.
-    p.drawRoundedRect(QRectF(-9, -44, 20, 8), 3, 3);
-    // Fist.
+    p.drawRoundedRect(QRectF(-10, -47, 23, 9), 3, 3);
+    p.setPen(QPen(Antenna, 1.6 / scale));
+    p.drawLine(QPointF(-8, -42.5), QPointF(11, -42.5));
+    p.setPen(inkPen(w));
+    // Fist and index finger as one outline.
     QPainterPath fist;
-    fist.addRoundedRect(QRectF(-10, -37, 22, 20), 7, 7);
-    // Index finger.
+    fist.addRoundedRect(QRectF(-11, -39, 25, 20), 8, 8);
     QPainterPath finger;
-    finger.addRoundedRect(QRectF(-4.5, -22, 9, 22), 4.5, 4.5);
-    QPainterPath hand = fist.united(finger);
-    p.drawPath(hand);
-    // Knuckle creases and the thumb.
+    finger.addRoundedRect(QRectF(-4.5, -24, 9, 24), 4.5, 4.5);
+    p.drawPath(fist.united(finger));
+    // The curled fingers.
     p.setPen(QPen(Ink, 1.4 / scale, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(5, -30), QPointF(5, -20));
-    p.drawLine(QPointF(9, -31), QPointF(9, -22));
-    QPainterPath thumb;
-    thumb.moveTo(-10, -30);
-    thumb.quadTo(-16, -24, -8, -19);
-    p.setPen(inkPen(2.0 / scale));
+    for (double x : {6.0, 10.5}) {
+        QPainterPath k;
+        k.moveTo(x - 1, -30);
+        k.quadTo(x + 1, -25, x - 1, -20);
+        p.drawPath(k);
+    }
+    // The thumb folded across the front.
+    p.setPen(inkPen(w));
     p.setBrush(White);
+    QPainterPath thumb;
+    thumb.moveTo(-11, -33);
+    thumb.quadTo(-15, -24, -7, -21);
+    thumb.quadTo(-2, -20, -2, -25);
+    thumb.quadTo(-3, -29, -9, -29);
     p.drawPath(thumb);
     p.restore();
 }
 
 QImage drawCountStrip() {
     std::vector<QImage> frames;
-    const QRectF numberBox(22, 3, 67, 70);
+    const QRectF numberBox(24, 6, 63, 66);
     LetterStyle numbers = goldStyle(3.2);
     numbers.shadowOffset = QPointF(3, 3);
     for (const char *n : {"3", "2", "1"})
@@ -909,25 +952,25 @@ QImage drawCountStrip() {
     LetterStyle go = greenStyle(3.2);
     go.shadowOffset = QPointF(3, 3);
     frames.push_back(countFrame([&](QPainter &p) {
-        bigSign(p, QStringLiteral("GO!"), QRectF(5, 8, 101, 62), go);
+        bigSign(p, QStringLiteral("GO!"), QRectF(7, 10, 97, 58), go);
     }));
 
     LetterStyle click = blueStyle(2.0);
     click.shadowOffset = QPointF(1.5, 1.5);
     frames.push_back(countFrame([&](QPainter &p) {
-        bigSign(p, QStringLiteral("CLICK"), QRectF(8, 3, 95, 21), click);
-        bigSign(p, QStringLiteral("HERE TO"), QRectF(8, 27, 95, 17), click);
+        bigSign(p, QStringLiteral("CLICK"), QRectF(9, 4, 93, 21), click);
+        bigSign(p, QStringLiteral("HERE TO"), QRectF(9, 28, 93, 15), click);
         LetterStyle start = goldStyle(2.0);
         start.shadowOffset = QPointF(1.5, 1.5);
-        bigSign(p, QStringLiteral("START"), QRectF(4, 47, 70, 21), start);
-        drawPointingHand(p, QPointF(92, 86), 0.95);
+        bigSign(p, QStringLiteral("START"), QRectF(5, 48, 64, 20), start);
+        drawPointingHand(p, QPointF(80, 93), 1.0, 18);
     }));
 
     LetterStyle over = redStyle(2.6);
     over.shadowOffset = QPointF(2, 2);
     frames.push_back(countFrame([&](QPainter &p) {
-        bigSign(p, QStringLiteral("GAME"), QRectF(6, 5, 98, 31), over);
-        bigSign(p, QStringLiteral("OVER"), QRectF(6, 41, 98, 31), over);
+        bigSign(p, QStringLiteral("GAME"), QRectF(10, 7, 91, 28), over);
+        bigSign(p, QStringLiteral("OVER"), QRectF(10, 42, 91, 28), over);
     }));
 
     return stripOf(frames, 671, 107, White);
@@ -967,23 +1010,21 @@ QImage drawTitle() {
     QImage img = newCanvas(594, 31, TitleRed);
     QPainter p;
     startPainter(p, img);
-    // A darker band behind the lettering, fading into the panel red.
-    QLinearGradient band(0, 0, 594, 0);
-    band.setColorAt(0.0, QColor(255, 0, 0, 0));
-    band.setColorAt(0.2, QColor(0xb0, 0x00, 0x10, 255));
-    band.setColorAt(0.8, QColor(0xb0, 0x00, 0x10, 255));
-    band.setColorAt(1.0, QColor(255, 0, 0, 0));
-    p.fillRect(QRectF(0, 2, 594, 27), band);
+    // A darker plate behind the lettering; the picture's edges stay the
+    // panel's own red so a wider window shows no seam.
+    p.setPen(QPen(QColor(0x60, 0x00, 0x08), 1.5));
+    p.setBrush(QColor(0xb8, 0x00, 0x12));
+    p.drawRoundedRect(QRectF(112, 1.5, 370, 28), 13, 13);
 
     LetterStyle s = goldStyle(2.0);
     s.edge = Ink;
     s.shadowOffset = QPointF(2, 2);
     s.shadow = QColor(0x50, 0x00, 0x08);
-    QPainterPath words = fitPath(textPath(QStringLiteral("Pie Vorb Quarn"), 60), QRectF(180, 3, 234, 24), true);
+    QPainterPath words = fitPath(textPath(QStringLiteral("Pie Vorb Quarn"), 60), QRectF(170, 3, 254, 24), true);
     drawLettering(p, words, s);
     // A flying pie either side.
-    drawPieSide(p, QPointF(146, 17), 0.5, -12);
-    drawPieSide(p, QPointF(448, 17), 0.5, 12);
+    drawPieSide(p, QPointF(140, 19), 0.62, -15);
+    drawPieSide(p, QPointF(454, 19), 0.62, 15);
     p.end();
     return img;
 }
@@ -1014,6 +1055,16 @@ void roundButton(QPainter &p, QPointF c, double r, QColor base, bool down, bool 
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, lit ? 150 : 90));
         p.drawEllipse(ellipseRect(c + QPointF(-cr * 0.25, -cr * 0.5), cr * 0.5, cr * 0.25));
+    } else {
+        // Pushed in: the bezel throws a shadow across the top of the cap.
+        p.save();
+        QPainterPath capPath;
+        capPath.addEllipse(ellipseRect(c + QPointF(0.5, 1), cr, cr));
+        p.setClipPath(capPath);
+        p.setPen(QPen(QColor(0, 0, 0, 140), 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(ellipseRect(c + QPointF(1.5, 3), cr, cr));
+        p.restore();
     }
     if (lit) {
         // A glow ring so the running state is obvious at a glance.
@@ -1203,24 +1254,34 @@ struct CursorPainter : QPainter {
 QImage cursorPie() {
     QImage img = cursorCanvas();
     {
+        // The same cream pie the player throws, side on: cream heap, crust,
+        // a ridged tin and the cherry on top.
         CursorPainter p(&img);
-        // Crust ring and a lattice top.
         p.pen(CurBlack);
         p.fill(CurWhite);
-        p.drawEllipse(QRect(2, 2, 27, 27));
-        p.fill(CurWhite);
-        p.drawEllipse(QRect(5, 5, 21, 21));
-        p.setClipRegion(QRegion(QRect(6, 6, 20, 20), QRegion::Ellipse));
-        for (int k = -2; k <= 2; ++k) {
-            p.drawLine(QPoint(15 + 4 * k, 2), QPoint(15 + 4 * k, 29));
-            p.drawLine(QPoint(2, 15 + 4 * k), QPoint(29, 15 + 4 * k));
-        }
-        p.setClipping(false);
-        // Fluted crust edge.
-        for (int i = 0; i < 16; ++i) {
-            double a = i * M_PI / 8;
-            p.drawPoint(QPointF(15.5 + std::cos(a) * 12, 15.5 + std::sin(a) * 12));
-        }
+        QPainterPath cream;
+        cream.moveTo(3, 17);
+        cream.cubicTo(2, 11, 7, 9, 9, 10);
+        cream.cubicTo(10, 5, 17, 4, 19, 8);
+        cream.cubicTo(23, 6, 29, 9, 27, 13);
+        cream.cubicTo(30, 14, 30, 17, 28, 17);
+        cream.closeSubpath();
+        p.drawPath(cream);
+        p.drawRect(QRect(1, 16, 29, 3));
+        QPolygon tin;
+        tin << QPoint(3, 19) << QPoint(28, 19) << QPoint(25, 26) << QPoint(6, 26);
+        p.fill(CurBlack);
+        p.drawPolygon(tin);
+        p.pen(CurWhite);
+        for (int x = 8; x <= 23; x += 5)
+            p.drawLine(QPoint(x, 21), QPoint(x, 24));
+        p.pen(CurBlack);
+        p.fill(CurBlack);
+        p.drawEllipse(QRect(13, 1, 5, 5));
+        img.setPixel(14, 2, CurWhite);
+        // Cream swirl lines.
+        p.drawLine(QPoint(8, 14), QPoint(11, 13));
+        p.drawLine(QPoint(17, 12), QPoint(21, 11));
     }
     addHalo(img, CurWhite);
     return toCursorIndexed(img);
@@ -1273,34 +1334,21 @@ QImage cursorCrossHair() {
 QImage cursorShotgun() {
     QImage img = cursorCanvas();
     {
-        // Side view, muzzle at the top left like an arrow pointer.
+        // Both barrels staring straight at the player, bead sight on top.
         CursorPainter p(&img);
         p.pen(CurBlack);
         p.fill(CurWhite);
-        QTransform t;
-        t.translate(2, 2);
-        t.rotate(45);
-        QPainterPath barrels;
-        barrels.addRect(QRectF(0, -3, 22, 6));
-        QPainterPath stock;
-        stock.moveTo(20, -4);
-        stock.lineTo(26, -4);
-        stock.lineTo(39, -2);
-        stock.lineTo(39, 6);
-        stock.lineTo(28, 3);
-        stock.lineTo(22, 5);
-        stock.lineTo(20, 4);
-        stock.closeSubpath();
-        QPainterPath guard;
-        guard.addRect(QRectF(22, 4, 4, 3));
-        p.drawPath(t.map(barrels.united(stock)));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(t.map(guard));
-        // The seam between the two barrels.
-        p.drawLine(t.map(QLineF(1, 0, 20, 0)));
-        // Muzzle ends.
+        p.drawRect(QRect(13, 4, 5, 4));
+        p.drawEllipse(QRect(1, 7, 15, 15));
+        p.drawEllipse(QRect(15, 7, 15, 15));
         p.fill(CurBlack);
+        p.drawRect(QRect(15, 1, 1, 3));
+        p.drawEllipse(QRect(5, 11, 7, 7));
+        p.drawEllipse(QRect(19, 11, 7, 7));
     }
+    // A glint in each bore so they read as holes, not dots.
+    img.setPixel(7, 13, CurWhite);
+    img.setPixel(21, 13, CurWhite);
     addHalo(img, CurWhite);
     return toCursorIndexed(img);
 }
@@ -1374,20 +1422,21 @@ QImage cursorTriangle() {
 QImage cursorCustom() {
     QImage img = cursorCanvas();
     {
+        // A bold question mark...
         CursorPainter p(&img);
-        // A dashed frame...
-        for (int i = 0; i < 31; ++i) {
-            QRgb c = (i / 3) % 2 ? CurWhite : CurBlack;
-            img.setPixel(i, 0, c);
-            img.setPixel(31 - i, 31, c);
-            img.setPixel(0, 31 - i, c);
-            img.setPixel(31, i, c);
-        }
-        // ...around a bold question mark.
         QPainterPath q = fitPath(textPath(QStringLiteral("?"), 40), QRectF(9, 4, 14, 24), true);
         p.setPen(Qt::NoPen);
         p.fill(CurBlack);
         p.drawPath(q);
+    }
+    addHalo(img, CurWhite);
+    // ...in a dashed frame.
+    for (int i = 0; i < 31; ++i) {
+        QRgb c = (i / 3) % 2 ? CurWhite : CurBlack;
+        img.setPixel(i, 0, c);
+        img.setPixel(31 - i, 31, c);
+        img.setPixel(0, 31 - i, c);
+        img.setPixel(31, i, c);
     }
     return toCursorIndexed(img);
 }
@@ -1684,10 +1733,10 @@ int main(int argc, char **argv) {
         writeChecked(out, c.file, quantise(c.img, palette, cache), c.size);
 
     const std::vector<Cursor> cursors = {
-        {QStringLiteral("Cur1.bmp"), 15, 15, cursorPie()},
-        {QStringLiteral("Cur2.bmp"), 9, 1, cursorFinger()},
+        {QStringLiteral("Cur1.bmp"), 15, 16, cursorPie()},
+        {QStringLiteral("Cur2.bmp"), 10, 1, cursorFinger()},
         {QStringLiteral("Cur3.bmp"), 15, 15, cursorCrossHair()},
-        {QStringLiteral("Cur4.bmp"), 2, 2, cursorShotgun()},
+        {QStringLiteral("Cur4.bmp"), 15, 14, cursorShotgun()},
         {QStringLiteral("Cur5.bmp"), 15, 15, cursorDart1()},
         {QStringLiteral("Cur6.bmp"), 15, 15, cursorDart2()},
         {QStringLiteral("Cur7.bmp"), 1, 1, cursorTriangle()},
