@@ -88,6 +88,7 @@ const QColor Gold1(0xff, 0xf4, 0x80);
 const QColor Gold2(0xff, 0xc0, 0x20);
 const QColor Gold3(0xff, 0x80, 0x10);
 const QColor GoldEdge(0x8a, 0x2c, 0x00);
+const QColor DimCross(0x8c, 0x5c, 0x5c);   // the abort button's cross when unlit
 
 QString g_fontFamily = QStringLiteral("DejaVu Sans");
 
@@ -315,7 +316,7 @@ void drawEye(QPainter &p, QPointF c, double rx, double ry, QPointF look, double 
         p.save();
         QPainterPath eye;
         eye.addEllipse(ellipseRect(c, rx, ry));
-        p.setClipPath(eye);
+        p.setClipPath(eye, Qt::IntersectClip);
         p.setBrush(SkinDark);
         p.setPen(inkPen(2.0));
         p.drawRect(QRectF(c.x() - rx - 2, c.y() - ry - 2, 2 * rx + 4, 2 * ry * lid + 2));
@@ -468,7 +469,7 @@ void drawVorb(QPainter &p, Face face) {
         p.setBrush(Mouth);
         p.drawPath(m);
         p.save();
-        p.setClipPath(m);
+        p.setClipPath(m, Qt::IntersectClip);
         p.setPen(Qt::NoPen);
         p.setBrush(Tongue);
         p.drawEllipse(ellipseRect(QPointF(58, 72), 11, 7));
@@ -684,7 +685,7 @@ SceneFn vorbAt(double dy, Face face) {
 }
 
 // Rising steps: how far below full height Vorb stands in frames 1..4.
-constexpr double RiseDrop[5] = {0, 64, 42, 20, 0};
+constexpr double RiseDrop[5] = {0, 66, 43, 21, 0};
 
 QImage drawTargetStrip() {
     std::vector<QImage> frames;
@@ -1110,7 +1111,7 @@ QImage drawAbortButton() {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(lit ? QColor(0x50, 0x00, 0x00) : QColor(0x18, 0x04, 0x04), 6.5, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(x);
-        p.setPen(QPen(lit ? White : QColor(0x90, 0x60, 0x60), 3.6, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(lit ? White : DimCross, 3.6, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(x);
     }
     p.end();
@@ -1726,7 +1727,15 @@ int main(int argc, char **argv) {
     std::vector<const QImage *> all;
     for (const Colour &c : pictures)
         all.push_back(&c.img);
-    const std::vector<QRgb> palette = buildPalette(all, {qRgb(0, 0, 0), qRgb(255, 255, 255), TitleRed.rgb()});
+    // The flat colours of the art are kept exact; the rest of the palette
+    // goes to shading and antialiased edges.
+    std::vector<QRgb> keep = {qRgb(0, 0, 0), qRgb(255, 255, 255), TitleRed.rgb()};
+    for (const QColor &c : {Ink, GrassLight, Grass, GrassDark, DirtLight, Dirt, DirtDark, HoleDark, Shadow, Skin, SkinLight,
+                            SkinDark, Spot, Blush, Antenna, Mouth, Tongue, Tie, Cream, CreamShade, Crust, CrustDark, Tin,
+                            TinDark, Cherry, Gold1, Gold2, Gold3, GoldEdge, DimCross})
+        if (std::find(keep.begin(), keep.end(), c.rgb()) == keep.end())
+            keep.push_back(c.rgb());
+    const std::vector<QRgb> palette = buildPalette(all, keep);
     QHash<QRgb, uchar> cache;
     std::printf("drawart: shared palette of %d colours\n", int(palette.size()));
     for (const Colour &c : pictures)
