@@ -847,10 +847,9 @@ QImage drawSplatStrip() {
                 p.translate(0, dy);
                 drawCreamedVorb(p, 5, i == 0 ? 1 : 2, false, 12, 21);
             },
-            [=](QPainter &p) {
+            [](QPainter &p) {
                 drawGroundSplats(p, 4);
-                if (i == 0)
-                    drawPieSide(p, QPointF(99, 92), 0.5, 180);
+                drawPieSide(p, QPointF(99, 92), 0.5, 180);
             }));
     }
     return stripOf(frames, 1007, 108, White);
@@ -986,7 +985,7 @@ QImage drawNumbers() {
     LetterStyle s = goldStyle(2.2);
     for (int d = 0; d <= 9; ++d) {
         QPainterPath glyph = textPath(QString::number(d), 60);
-        QPainterPath fitted = fitPath(glyph, QRectF(30 * d + 4, 4, 22, 41), false);
+        QPainterPath fitted = fitPath(glyph, QRectF(30 * d + 4, 5, 22, 39), false);
         drawLettering(p, fitted, s);
     }
     p.end();
