@@ -1487,6 +1487,8 @@ std::vector<QRgb> buildPalette(const std::vector<const QImage *> &images, const 
     std::vector<Box> boxes(1);
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         boxes[0].e.push_back({it.key(), it.value()});
+    // QHash order changes from run to run; sorting keeps the output stable.
+    std::sort(boxes[0].e.begin(), boxes[0].e.end(), [](const Entry &a, const Entry &c) { return a.c < c.c; });
     boxes[0].measure();
     const int want = 256 - int(reserved.size());
     while (int(boxes.size()) < want) {
@@ -1507,7 +1509,9 @@ std::vector<QRgb> buildPalette(const std::vector<const QImage *> &images, const 
         Box &b = boxes[best];
         int k = b.widest;
         auto chan = [k](QRgb c) { return k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c); };
-        std::sort(b.e.begin(), b.e.end(), [&](const Entry &a, const Entry &c) { return chan(a.c) < chan(c.c); });
+        std::sort(b.e.begin(), b.e.end(), [&](const Entry &a, const Entry &c) {
+            return chan(a.c) != chan(c.c) ? chan(a.c) < chan(c.c) : a.c < c.c;
+        });
         qint64 half = b.total / 2, acc = 0;
         size_t cut = 1;
         for (size_t i = 0; i < b.e.size() - 1; ++i) {
