@@ -1,0 +1,69 @@
+#pragma once
+// The background tune on FluidSynth, rendered by FluidSynth's own audio driver.
+// FluidSynth reads the file only once playback starts and reports damage through
+// its log, from its audio thread; this player checks the data up front, captures
+// those log texts, and watches for a tune that ends without playing anything.
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <QStringList>
+#include <atomic>
+#include <utility>
+#include <vector>
+
+#include "sound/MidiPlayer.h"
+#include <fluidsynth/types.h>
+
+
+struct FluidConfig {
+  static constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
+  // The effects are 8-bit and halved, peaking 6 dB below full scale; a General
+  // MIDI tune at this gain stays under them (FluidSynth's own default is 0.2).
+  static constexpr double kDefaultGain = 0.25;
+
+  QString soundFont = QString::fromLatin1(kDefaultSoundFont);
+  double gain = kDefaultGain;
+  // Extra FluidSynth string settings, e.g. {"audio.driver", "file"}.
+  std::vector<std::pair<QByteArray, QByteArray>> settings;
+
+  // The defaults, with PVQ_SOUNDFONT naming another soundfont and PVQ_MIDI_DRIVER
+  // another FluidSynth audio driver when set.
+  static FluidConfig fromEnvironment();
+};
+
+class FluidMidiPlayer : public QObject, public MidiPlayer {
+  Q_OBJECT
+ public:
+  // Create on the GUI thread: failures found while playing are reported there.
+  explicit FluidMidiPlayer(FluidConfig config = FluidConfig::fromEnvironment());
+  ~FluidMidiPlayer() override;
+
+  bool open(const QString& path, QString& error) override;
+  void play() override;
+  void stop() override;
+  void close() override;
+
+  bool isOpen() const { return m_player != nullptr; }
+  // Channel events the tune has sent to the synthesizer since play().
+  long eventsPlayed() const { return m_events.load(std::memory_order_relaxed); }
+
+  // Called by the process-wide FluidSynth log router, on any thread.
+  void captureLog(const char* message);
+
+ private:
+  static int playbackEvent(void* data, fluid_midi_event_t* event);
+  bool ensureSynth(QString& error);
+  void watch();
+  QString takeLog();
+
+  FluidConfig m_config;
+  fluid_settings_t* m_settings = nullptr;
+  fluid_synth_t* m_synth = nullptr;
+  fluid_player_t* m_player = nullptr;
+  fluid_audio_driver_t* m_driver = nullptr;
+  bool m_playing = false;
+  std::atomic<long> m_events{0};
+  QStringList m_log;  // guarded by the log router's mutex
+  QTimer m_watch;
+};

@@ -1,0 +1,124 @@
+#include "sound/MidiCheck.h"
+
+#include <cstdint>
+
+namespace {
+
+class Reader {
+ public:
+  Reader(const QByteArray& data, qsizetype begin, qsizetype end) : m_data(data), m_pos(begin), m_end(end) {}
+  bool atEnd() const { return m_pos >= m_end; }
+  bool byte(std::uint8_t& out) {
+    if (m_pos >= m_end) return false;
+    out = static_cast<std::uint8_t>(m_data[m_pos++]);
+    return true;
+  }
+  bool skip(std::uint32_t n) {
+    if (n > static_cast<std::uint64_t>(m_end - m_pos)) return false;
+    m_pos += n;
+    return true;
+  }
+  // Variable-length quantity: at most four bytes, seven bits each.
+  bool vlq(std::uint32_t& out) {
+    out = 0;
+    for (int i = 0; i < 4; ++i) {
+      std::uint8_t b;
+      if (!byte(b)) return false;
+      out = (out << 7) | (b & 0x7F);
+      if (!(b & 0x80)) return true;
+    }
+    return false;
+  }
+
+ private:
+  const QByteArray& m_data;
+  qsizetype m_pos;
+  qsizetype m_end;
+};
+
+std::uint32_t be32(const QByteArray& d, qsizetype at) {
+  return (std::uint32_t(std::uint8_t(d[at])) << 24) | (std::uint32_t(std::uint8_t(d[at + 1])) << 16) |
+         (std::uint32_t(std::uint8_t(d[at + 2])) << 8) | std::uint32_t(std::uint8_t(d[at + 3]));
+}
+std::uint16_t be16(const QByteArray& d, qsizetype at) {
+  return std::uint16_t((std::uint8_t(d[at]) << 8) | std::uint8_t(d[at + 1]));
+}
+
+// Walks one track's events; counts channel events into `notes`.
+QString checkTrack(Reader r, int track, long& channelEvents) {
+  const QString where = QStringLiteral(" in track %1").arg(track);
+  std::uint8_t running = 0;
+  while (!r.atEnd()) {
+    std::uint32_t delta;
+    if (!r.vlq(delta)) return QStringLiteral("a delta time is cut short or too long") + where;
+    std::uint8_t status;
+    if (!r.byte(status)) return QStringLiteral("an event is missing after its delta time") + where;
+    bool haveFirst = false;
+    if (status < 0x80) {
+      if (running == 0) return QStringLiteral("a data byte stands where an event should begin") + where;
+      haveFirst = true;  // running status: this byte was the event's first data byte
+      status = running;
+    }
+    if (status < 0xF0) {
+      running = status;
+      const int dataBytes = (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
+      for (int i = haveFirst ? 1 : 0; i < dataBytes; ++i) {
+        std::uint8_t b;
+        if (!r.byte(b)) return QStringLiteral("a channel event is cut short") + where;
+        if (b & 0x80) return QStringLiteral("a channel event lacks its data bytes") + where;
+      }
+      ++channelEvents;
+    } else if (status == 0xF0 || status == 0xF7) {
+      running = 0;
+      std::uint32_t len;
+      if (!r.vlq(len) || !r.skip(len)) return QStringLiteral("a system exclusive message is cut short") + where;
+    } else if (status == 0xFF) {
+      running = 0;
+      std::uint8_t type;
+      std::uint32_t len;
+      if (!r.byte(type) || !r.vlq(len) || !r.skip(len)) return QStringLiteral("a meta event is cut short") + where;
+      if (type == 0x2F) return {};  // end of track; anything after it is never read
+    } else {
+      return QStringLiteral("a system message that has no place in a file") + where;
+    }
+  }
+  return {};  // a track without its end marker still plays
+}
+
+}  // namespace
+
+QString CheckMidiData(const QByteArray& data) {
+  if (data.size() < 14 || !data.startsWith("MThd")) return QStringLiteral("The file is not a MIDI file.");
+  const std::uint32_t headerLength = be32(data, 4);
+  if (headerLength < 6 || headerLength > std::uint64_t(data.size() - 8))
+    return QStringLiteral("The MIDI data is damaged: its header chunk has a wrong length.");
+  const int format = be16(data, 8);
+  const int tracks = be16(data, 10);
+  const int division = be16(data, 12);
+  if (format > 2) return QStringLiteral("The MIDI data is damaged: unknown file format %1.").arg(format);
+  if (tracks == 0) return QStringLiteral("The MIDI data holds no tracks.");
+  if (division == 0) return QStringLiteral("The MIDI data is damaged: its time division is zero.");
+
+  qsizetype at = 8 + qsizetype(headerLength);
+  int found = 0;
+  long channelEvents = 0;
+  while (found < tracks) {
+    if (data.size() - at < 8)
+      return QStringLiteral("The MIDI data is damaged: the header announces %1 tracks but the file holds %2.")
+          .arg(tracks)
+          .arg(found);
+    const std::uint32_t length = be32(data, at + 4);
+    const qsizetype body = at + 8;
+    if (length > std::uint64_t(data.size() - body))
+      return QStringLiteral("The MIDI data is damaged: a chunk is cut short.");
+    // Chunks of other kinds are allowed by the format and skipped by players.
+    if (data.mid(at, 4) == "MTrk") {
+      ++found;
+      const QString problem = checkTrack(Reader(data, body, body + length), found, channelEvents);
+      if (!problem.isEmpty()) return QStringLiteral("The MIDI data is damaged: %1.").arg(problem);
+    }
+    at = body + qsizetype(length);
+  }
+  if (channelEvents == 0) return QStringLiteral("The MIDI data holds no notes to play.");
+  return {};
+}

@@ -1,0 +1,66 @@
+#pragma once
+// The wave device on SDL2 audio. SDL's audio thread pulls the queued blocks; each
+// finished block is counted there and handed to the GUI thread as a posted
+// event, so the mixer itself only ever runs on the GUI thread.
+#include <QObject>
+#include <QString>
+#include <SDL.h>
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+
+#include "sound/WaveDevice.h"
+
+class SdlWaveDevice : public WaveDevice {
+ public:
+  // Room for the mixer's six blocks plus slack; a block may be up to 400 bytes.
+  static constexpr std::size_t kMaxBlockBytes = 400;
+  static constexpr std::size_t kQueueSlots = 8;
+
+  // Create on the GUI thread: notices are delivered on the thread that made it.
+  SdlWaveDevice();
+  ~SdlWaveDevice() override;
+  SdlWaveDevice(const SdlWaveDevice&) = delete;
+  SdlWaveDevice& operator=(const SdlWaveDevice&) = delete;
+
+  bool open(std::function<void()> bufferDone) override;
+  void queue(std::span<const std::uint8_t> block) override;
+  void reset() override;
+  void close() override;
+
+  // SDL's text of the last failed open (for diagnostics only; the game shows none).
+  const QString& lastError() const { return m_lastError; }
+  // Sample frames handed to SDL since open, silence included: a clock that runs
+  // with the output, used to measure the delay of a sound.
+  std::uint64_t framesOut() const { return m_framesOut.load(std::memory_order_acquire); }
+  // Frames of silence the device had to invent because the queue ran dry.
+  std::uint64_t underrunFrames() const { return m_underrunFrames.load(std::memory_order_relaxed); }
+
+ private:
+  static void SDLCALL audioCallback(void* userdata, Uint8* stream, int len);
+  void fill(Uint8* stream, int len);
+  void deliverNotices();
+
+  struct Slot {
+    std::array<std::uint8_t, kMaxBlockBytes> bytes;
+    std::size_t size = 0;
+  };
+
+  QObject m_notifier;  // lives on the GUI thread; posted notices are addressed to it
+  std::function<void()> m_bufferDone;
+  SDL_AudioDeviceID m_device = 0;
+  bool m_open = false;
+  QString m_lastError;
+
+  std::mutex m_mutex;  // guards the queue below between the GUI and audio threads
+  std::array<Slot, kQueueSlots> m_slots{};
+  std::size_t m_head = 0;
+  std::size_t m_count = 0;
+  std::size_t m_readPos = 0;
+
+  std::atomic<int> m_pendingNotices{0};
+  std::atomic<std::uint64_t> m_framesOut{0};
+  std::atomic<std::uint64_t> m_underrunFrames{0};
+};
