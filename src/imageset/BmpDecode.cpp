@@ -1,0 +1,136 @@
+#include "imageset/BmpDecode.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <algorithm>
+#include <cstdint>
+
+#include "imageset/FrameCopy.h"
+
+namespace {
+
+enum : std::uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3 };
+
+struct BmpLayout {
+  std::int64_t width = 0, height = 0;  // height as stored: negative rows run top-down
+  int bitCount = 0;
+  std::uint32_t compression = kRgb;
+  QString problem;
+};
+
+std::uint32_t u32(QByteArrayView b, qsizetype at) {
+  return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
+         std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
+}
+std::uint16_t u16(QByteArrayView b, qsizetype at) {
+  return std::uint16_t(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);
+}
+
+BmpLayout readLayout(QByteArrayView head, qint64 totalSize) {
+  BmpLayout l;
+  auto fail = [&l](const char* why) {
+    l.problem = QString::fromLatin1(why);
+    return l;
+  };
+  if (head.size() < 18 || head[0] != 'B' || head[1] != 'M') return fail("it does not start like a BMP file");
+  const std::uint32_t dataOffset = u32(head, 10);
+  const std::uint32_t infoSize = u32(head, 14);
+  std::int64_t headersEnd = 14 + std::int64_t(infoSize);
+  std::uint32_t declaredDataSize = 0, coloursUsed = 0;
+  int paletteEntry = 4;
+  if (infoSize == 12) {  // the old core header
+    if (head.size() < 26) return fail("its header is cut short");
+    l.width = std::int16_t(u16(head, 18));
+    l.height = std::int16_t(u16(head, 20));
+    l.bitCount = u16(head, 24);
+    paletteEntry = 3;
+  } else if (infoSize >= 40 && infoSize <= 124) {
+    if (head.size() < 54) return fail("its header is cut short");
+    l.width = std::int32_t(u32(head, 18));
+    l.height = std::int32_t(u32(head, 22));
+    l.bitCount = u16(head, 28);
+    l.compression = u32(head, 30);
+    declaredDataSize = u32(head, 34);
+    coloursUsed = u32(head, 46);
+    if (l.compression == kBitFields && infoSize == 40) headersEnd += 12;  // the three masks follow
+  } else {
+    return fail("its header is of an unknown kind");
+  }
+  if (headersEnd > totalSize) return fail("its header is cut short");
+  const int b = l.bitCount;
+  if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32) return fail("its colour depth is not supported");
+  const bool rle = (l.compression == kRle8 && b == 8) || (l.compression == kRle4 && b == 4);
+  const bool rows = l.compression == kRgb || (l.compression == kBitFields && (b == 16 || b == 32));
+  if (!rle && !rows) return fail("its compression is not supported");
+  if (l.width <= 0 || l.height == 0) return fail("it has no pixels");
+  if (b <= 8) {
+    const std::int64_t colours = coloursUsed ? coloursUsed : (1 << b);
+    if (colours > 256) return fail("its colour table is too large");
+    headersEnd += colours * paletteEntry;
+  }
+  // Qt reads the pixels from the stated offset, but never from inside the headers.
+  const std::int64_t dataStart = std::max<std::int64_t>(dataOffset, headersEnd);
+  const std::int64_t absHeight = l.height < 0 ? -l.height : l.height;
+  std::int64_t dataSize;
+  if (rle) {
+    // A compressed stream's length is known only from its declaration.
+    if (declaredDataSize == 0) return fail("its compressed data has no declared size");
+    dataSize = declaredDataSize;
+  } else {
+    dataSize = ((l.width * b + 31) / 32) * 4 * absHeight;
+  }
+  if (dataStart + dataSize > totalSize) return fail("its pixel data is shorter than its header says");
+  return l;
+}
+
+QString decodeFailure(const QString& why) {
+  return QStringLiteral("Unable to read a picture of this set as a BMP file: %1.").arg(why);
+}
+
+}  // namespace
+
+QString bmpDataProblem(QByteArrayView head, qint64 totalSize) { return readLayout(head, totalSize).problem; }
+
+QImage decodeBmp(QIODevice& device, QString* error) {
+  auto fail = [error](const QString& why) {
+    if (error) *error = decodeFailure(why);
+    return QImage();
+  };
+  const qint64 total = device.isSequential() ? device.bytesAvailable() : device.size() - device.pos();
+  const BmpLayout layout = readLayout(device.peek(kBmpHeadBytes), total);
+  if (!layout.problem.isEmpty()) return fail(layout.problem);
+
+  QImage image;
+  if (layout.compression == kRle8 || layout.compression == kRle4) {
+    // A run-length stream may jump over pixels or end early, and Qt leaves those
+    // pixels as it found them: hand it a cleared picture of the right size to
+    // reuse. Its allocation limit does not guard a picture we make ourselves.
+    const std::int64_t absHeight = layout.height < 0 ? -layout.height : layout.height;
+    const std::int64_t limitMb = QImageReader::allocationLimit() > 0 ? QImageReader::allocationLimit() : 256;
+    if (layout.width * absHeight > limitMb * 1024 * 1024) return fail(QStringLiteral("the picture is too large"));
+    image = QImage(int(layout.width), int(absHeight), QImage::Format_Indexed8);
+    if (image.isNull()) return fail(QStringLiteral("the picture is too large"));
+    image.fill(0);
+  }
+  QImageReader reader(&device, "BMP");
+  reader.setDecideFormatFromContent(false);
+  if (!reader.read(&image) || image.isNull()) return fail(reader.errorString());
+  return gamePicture(image);
+}
+
+QImage decodeBmp(const QByteArray& bmp, QString* error) {
+  QBuffer buffer;
+  buffer.setData(bmp);
+  buffer.open(QIODevice::ReadOnly);
+  return decodeBmp(buffer, error);
+}
+
+QImage loadBmpFile(const QString& path, QString* error) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    if (error) *error = decodeFailure(file.errorString());
+    return QImage();
+  }
+  return decodeBmp(file, error);
+}

@@ -1,0 +1,148 @@
+#include "imageset/LoadCommands.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "game/Game.h"
+#include "game/Prompts.h"
+#include "imageset/BmpDecode.h"
+#include "imageset/DefaultSet.h"
+#include "imageset/SetReaders.h"
+
+namespace {
+
+// Dropped paths were fetched into a buffer of this many characters.
+constexpr int kDroppedPathLimit = 1023;
+
+void showMessage(Game& game, const QString& text, const QString& caption) {
+  prompts().message(game.view().dialogParent(), text, caption, BoxIcon::Error);
+}
+
+bool namesExistingFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+
+}  // namespace
+
+void LoadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QString* setterFileName) {
+  QString path = givenPath;
+  if (path.isEmpty()) {
+    FileDialogRequest setter;
+    setter.title = QStringLiteral("Please select a PieVorbQuarn image set to use:");
+    setter.filter = QStringLiteral(
+        "Image Set (*.SET)|*.set|eXtended Set (*.XET)|*.xet|Any Set (*.SET,*.XET)|*.xet;*.set|All Files (*.*)|*.*");
+    setter.filterIndex = 3;
+    setter.defaultExt = QStringLiteral("SET");
+    setter.initialPath = setterFileName ? *setterFileName : QString();
+    setter.mustExist = true;
+    path = prompts().chooseFile(game.view().dialogParent(), setter);
+    if (path.isEmpty()) return;
+    if (setterFileName) *setterFileName = path;
+  }
+
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    showMessage(game, QStringLiteral("Error, unable to open file..."), QStringLiteral("Error"));
+    return;
+  }
+  const QByteArray magic = file.read(kMagicSize);  // shorter than 18 bytes matches nothing
+  if (magic == QByteArrayView(kExtendedMagic, kMagicSize)) {
+    file.close();
+    LoadExtendedSet(game, path, showAboutDialog);
+  } else if (magic == QByteArrayView(kFirstGenerationMagic, kMagicSize)) {
+    file.close();
+    showMessage(game, QStringLiteral("This old image set format is no longer supported by Pie Vorb Quarn..."),
+                QStringLiteral("Version Control"));
+  } else if (magic != QByteArrayView(kPlainMagic, kMagicSize)) {
+    file.close();
+    showMessage(game, QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file..."),
+                QStringLiteral("Error"));
+  } else {
+    LoadPlainSet(game, file, path);
+    file.close();
+  }
+}
+
+StartupPlace StartupPlace::ofApplication() {
+  StartupPlace place;
+  place.arguments = QCoreApplication::arguments().mid(1);
+  place.programFile = QCoreApplication::applicationFilePath();
+  place.currentFolder = QDir::currentPath();
+  return place;
+}
+
+bool ImageSetCommands::LoadStartupSet(const StartupPlace& place) {
+  QString candidate = place.arguments.value(0);
+  const int slash = place.programFile.lastIndexOf(QLatin1Char('/'));
+  QString folder = slash >= 0 ? place.programFile.left(slash + 1) : place.currentFolder;
+  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+
+  bool showAbout = true;
+  if (!namesExistingFile(candidate)) {
+    candidate = folder + QStringLiteral("default.xet");
+    defaultPath_ = candidate;
+    showAbout = false;
+  }
+  game_.view().processPendingEvents();
+  if (namesExistingFile(candidate)) {
+    LoadImageSet(game_, candidate, false);
+    // Only the program's own default set is worth reloading on reset.
+    if (candidate == defaultPath_ && game_.set.header.Title.text() != QLatin1String("Pie Vorb Quarn"))
+      defaultPath_.clear();
+  }
+  return showAbout;
+}
+
+void ImageSetCommands::ResetPieVorbQuarntoDefaults1Click() {
+  if (!defaultPath_.isEmpty())
+    LoadImageSet(game_, defaultPath_, false);
+  else
+    RestoreDefaultSet(game_);
+}
+
+void ImageSetCommands::LoadCustomImageSet1Click() { LoadImageSet(game_, QString(), true, &setterFileName_); }
+
+void ImageSetCommands::Aboutcurrentimageset1Click() { game_.view().showCurrentSetAbout(); }
+
+void ImageSetCommands::LoadseperateBMPimagesforanimation1Click() {
+  FileDialogRequest fs;
+  fs.filter = QStringLiteral("Bitmap Files (*.BMP)|*.BMP|All Files (*.*)|*.*");
+  fs.defaultExt = QStringLiteral("BMP");
+  fs.mustExist = true;
+
+  fs.title = QStringLiteral("Please select Bitmap file 1 (PICT1.BMP)");
+  fs.initialPath = fsFileName_;
+  const QString first = prompts().chooseFile(game_.view().dialogParent(), fs);
+  if (first.isEmpty()) return;
+  fsFileName_ = first;
+
+  fs.title = QStringLiteral("Please select Bitmap file 2 (PICT2.BMP)");
+  fs.initialPath = fsFileName_;
+  const QString second = prompts().chooseFile(game_.view().dialogParent(), fs);
+  if (second.isEmpty()) return;
+  fsFileName_ = second;
+
+  RestoreDefaultSet(game_);
+  SetHeader& header = game_.set.header;
+  header.Title.set(QStringLiteral("Unknwon"));
+  header.Author.set(QStringLiteral("Unknown"));
+  header.Email.set(QStringLiteral("Unknown"));
+  header.WebPage.set(QStringLiteral("Unknown"));
+  header.Comment.set(QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second);
+
+  const QImage target = loadBmpFile(first, nullptr);
+  const QImage splat = target.isNull() ? QImage() : loadBmpFile(second, nullptr);
+  if (target.isNull() || splat.isNull()) {
+    RestoreDefaultSet(game_);  // quietly: the player sees the built-in set again
+    return;
+  }
+  game_.set.targetStrip = target;
+  game_.set.splatStrip = splat;
+}
+
+void ImageSetCommands::FormDropFiles(const QStringList& paths) {
+  game_.view().setBusyCursor(true);
+  RestoreDefaultSet(game_);
+  if (!paths.isEmpty()) LoadImageSet(game_, paths.first().left(kDroppedPathLimit), true);
+  game_.view().setBusyCursor(false);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The ways a player changes the set in force: the start-up set, the set file
+// chosen from the menu or dropped on the window, a pair of bitmaps, and the reset.
+#include <QString>
+#include <QStringList>
+
+class Game;
+
+// Opens a set file and hands it to the reader its first 18 bytes name. An empty
+// path asks for the file with the `Setter` dialog first; setterFileName, when
+// given, is the file that dialog opens on and receives the player's choice.
+void LoadImageSet(Game& game, const QString& path, bool showAboutDialog, QString* setterFileName = nullptr);
+
+// Where the program was started from, as `LoadStartupSet` needs it.
+struct StartupPlace {
+  QStringList arguments;  // the command-line arguments after the program's own name
+  QString programFile;    // the program's own path
+  QString currentFolder;  // stands in for the program's folder when programFile names none
+  // The running application's arguments, file and current folder.
+  static StartupPlace ofApplication();
+};
+
+// The menu commands of "Custom &Image Sets", start-up and dropped files. Holds
+// what these commands remember between uses: the default set's path and the
+// files the two file dialogs last opened on.
+class ImageSetCommands {
+ public:
+  explicit ImageSetCommands(Game& game) : game_(game) {}
+
+  // Called once while the main window is first shown, after `RestoreDefaultSet`.
+  // True when the about-current-set dialog should follow: the window then starts
+  // its one-shot 50 ms `ShowAbout` timer, whose `ShowAboutTimer` shows it.
+  bool LoadStartupSet(const StartupPlace& place = StartupPlace::ofApplication());
+
+  // "Reset Pie Vorb Quarn to Defaults"
+  void ResetPieVorbQuarntoDefaults1Click();
+  // "Load &BMP images for game..."
+  void LoadseperateBMPimagesforanimation1Click();
+  // "&Load Custom Image Set..."
+  void LoadCustomImageSet1Click();
+  // "&About Current Image Set..." (and the `ShowAbout` timer): the window shows `TImgAbout`.
+  void Aboutcurrentimageset1Click();
+  // Files dropped on the main window, in the order the drop lists them.
+  void FormDropFiles(const QStringList& paths);
+
+  // The reset command reloads this set; empty when the reset restores the built-in set.
+  const QString& rememberedDefaultPath() const { return defaultPath_; }
+
+ private:
+  Game& game_;
+  QString defaultPath_;
+  QString setterFileName_;
+  QString fsFileName_;
+};
