@@ -31,6 +31,7 @@ constexpr std::array<HolePlace, kHoles + 1> kHolePlaces = {{{0, 0},
 QColor colourFromValue(std::uint32_t v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
 
 TForm1::TForm1(const TForm1Deps& deps, QWidget* parent) : QWidget(parent) {
+  InitGameResources();
   game_ = std::make_unique<Game>(*deps.wave, *deps.music, deps.clock, deps.random);
   game_->setView(this);
   setWindowTitle(QStringLiteral("Pie Vorb Quarn"));

@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QTextStream>
 
+#include "imageset/DefaultSet.h"
+
 void CursorTable::set(int slot, std::unique_ptr<QCursor> cursor) {
   if (slot < 1 || slot >= kCursorSlots) return;
   slots_[slot] = std::move(cursor);
@@ -72,6 +74,7 @@ bool PlanesFromIndexedPicture(const QImage& picture, std::uint8_t* planes) {
 }
 
 void LoadBuiltinCursors(CursorTable& table) {
+  InitGameResources();
   QFile list(QStringLiteral(":/cursors.txt"));
   if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) return;
   QTextStream in(&list);

@@ -20,8 +20,16 @@ const std::array<const char*, 8> kDefaultRatingMessages = {
     "A VERY good score, keep going!",
 };
 
+static void initResourcesOnce() { Q_INIT_RESOURCE(resources); }
+
+void InitGameResources() {
+  static const bool done = (initResourcesOnce(), true);
+  (void)done;
+}
+
 const BuiltinPictures& builtinPictures() {
   static const BuiltinPictures pictures = [] {
+    InitGameResources();
     auto load = [](const char* name) { return gamePicture(QImage(QStringLiteral(":/") + QLatin1String(name))); };
     BuiltinPictures p;
     p.DefNumbers = load("DefNumbers.bmp");

@@ -7,6 +7,10 @@
 
 class Game;
 
+// Registers the compiled-in pictures and cursors; the library is static, so
+// nothing pulls the resource data in unless someone asks for it. Idempotent.
+void InitGameResources();
+
 // The six built-in pictures, decoded once from the program's resources.
 struct BuiltinPictures {
   QImage DefNumbers;  // 300 x 51

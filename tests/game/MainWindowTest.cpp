@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "game/Pie1.h"
+#include "imageset/DefaultSet.h"
+#include "imageset/FrameCopy.h"
+#include "support/FakeSound.h"
+
+namespace {
+
+struct WindowFixture {
+  RecordingSound sound;
+  double now = 45000.0;
+  std::unique_ptr<TForm1> form;
+  WindowFixture() {
+    TForm1Deps deps;
+    deps.wave = &sound;
+    deps.music = &sound;
+    deps.clock = [this] { return now; };
+    form = std::make_unique<TForm1>(deps);
+    form->show();
+  }
+  Game& game() { return form->game(); }
+};
+
+QImage expectedHole(const QImage& countStrip, int frameLeft, const QImage& base) {
+  QImage hole = blankPicture(111, 130);
+  CopyRect(hole, {0, 107, 111, 130}, base, {0, 0, base.width(), base.height()});
+  CopyRect(hole, {0, 0, 111, 107}, countStrip, {frameLeft, 0, frameLeft + 110, countStrip.height()});
+  return hole;
+}
+
+TEST(MainWindow, ComponentsStandWhereTheLayoutSays) {
+  WindowFixture f;
+  TForm1& w = *f.form;
+  EXPECT_EQ(w.size(), QSize(kClientWidth, kClientHeight));
+  EXPECT_EQ(w.minimumSize(), QSize(kClientWidth, kClientHeight));
+  EXPECT_EQ(w.Panel1->geometry(), QRect(0, 0, kClientWidth, 82));
+  EXPECT_EQ(w.Panel4->geometry(), QRect(0, 0, kClientWidth, 31));
+  EXPECT_EQ(w.Panel5->geometry(), QRect(0, 31, 73, 51));
+  EXPECT_EQ(w.Panel6->geometry(), QRect(kClientWidth - 52, 31, 52, 51));
+  EXPECT_EQ(w.Panel7->geometry(), QRect(55, 16, 15, 20));
+  EXPECT_EQ(w.Image17->geometry(), QRect(1, 1, 50, 100));
+  EXPECT_EQ(w.Stat->geometry(), QRect(0, 0, 15, 60));
+  EXPECT_EQ(w.Image18->geometry(), QRect(3, -45, 105, 105));
+  EXPECT_EQ(w.Panel2->size(), QSize(441, 49));
+  EXPECT_EQ(w.Panel2->y(), 32);
+  EXPECT_EQ(w.ScoreWords->geometry(), QRect(8, 0, 111, 49));
+  EXPECT_EQ(w.Score->geometry(), QRect(119, 0, 126, 49));
+  EXPECT_EQ(w.TimeWords->geometry(), QRect(267, 0, 111, 49));
+  EXPECT_EQ(w.Time->geometry(), QRect(381, 0, 60, 49));
+  EXPECT_EQ(w.Panel3->size(), QSize(561, 392));
+  const QList<QPoint> places = {{56, 0},    {168, 0},   {280, 0},   {392, 0},   {0, 130},
+                                {112, 130}, {224, 130}, {336, 130}, {448, 130}, {48, 260},
+                                {160, 260}, {272, 260}, {384, 260}};
+  for (int n = 1; n <= kHoles; ++n) {
+    EXPECT_EQ(w.HoleImage(n)->geometry(), QRect(places[n - 1], QSize(111, 130))) << n;
+    EXPECT_EQ(w.HoleImage(n)->tag(), n);
+  }
+  EXPECT_EQ(w.Animate->interval(), 1);
+  EXPECT_FALSE(w.Animate->isActive());
+  EXPECT_EQ(w.ShowAbout->interval(), 50);
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\""));
+  EXPECT_EQ(w.Image17->toolTip(), QStringLiteral("Click for a menu of commands/controls for this game"));
+  EXPECT_EQ(w.TitleImg->cursor().shape(), Qt::ForbiddenCursor);
+  EXPECT_EQ(w.Score->cursor().shape(), Qt::ForbiddenCursor);
+}
+
+TEST(MainWindow, ResizeCentresButNeverPushesThePlayfieldUnderTheBanner) {
+  WindowFixture f;
+  TForm1& w = *f.form;
+  // At the minimum the playfield sits directly under the banner, the title overhangs.
+  EXPECT_EQ(w.Panel3->y(), 82);
+  EXPECT_EQ(w.Panel3->x(), kClientWidth / 2 - 561 / 2);
+  EXPECT_EQ(w.TitleImg->x(), kClientWidth / 2 - 594 / 2);
+  EXPECT_LT(w.TitleImg->x(), 0);
+
+  w.resize(900, 700);
+  EXPECT_EQ(w.Panel3->x(), 450 - 280);
+  EXPECT_EQ(w.Panel2->x(), 450 - 220);
+  EXPECT_EQ(w.TitleImg->x(), 450 - 297);
+  const int above = w.Panel3->y() - 82;
+  const int below = 700 - (w.Panel3->y() + 392);
+  EXPECT_LE(std::abs(above - below), 1);
+  // Menu button on the left edge, abort button on the right edge.
+  EXPECT_EQ(w.Panel5->x(), 0);
+  EXPECT_EQ(w.Panel6->x() + w.Panel6->width(), 900);
+
+  // A client just a little taller than the minimum keeps the playfield at 82.
+  w.game();  // nothing else changes
+  w.setMinimumSize(0, 0);
+  w.resize(580, 300);
+  EXPECT_EQ(w.Panel3->y(), 82);
+}
+
+TEST(MainWindow, IdleBoardShowsTheInvitationAndGameOverAboveTheRim) {
+  WindowFixture f;
+  Game& g = f.game();
+  const BuiltinPictures& def = builtinPictures();
+  const QImage base = g.set.holeBase;
+  EXPECT_EQ(g.holes[7], expectedHole(def.DefCount, 448, base));
+  for (int n = 1; n <= kHoles; ++n)
+    if (n != 7) EXPECT_EQ(g.holes[n], expectedHole(def.DefCount, 560, base)) << n;
+  // The rim rows: 24 base rows squeezed into 23.
+  EXPECT_EQ(g.holes[3].pixel(20, 107), base.pixel(20, 0));
+  EXPECT_EQ(g.holes[3].pixel(20, 129), base.pixel(20, 22));
+  // The 110 idle columns of frame 4 are stretched to 111 and never reach column 558.
+  QImage marked = def.DefCount.copy();
+  for (int y = 0; y < marked.height(); ++y) marked.setPixel(558, y, qRgb(1, 2, 3));
+  g.set.countStrip = marked;
+  g.ShowIdleBoard();
+  for (int x = 0; x < 111; ++x) ASSERT_NE(g.holes[7].pixel(x, 50), qRgb(1, 2, 3)) << x;
+  // A count strip taller than 107 rows is squeezed into the idle holes.
+  QImage tall(671, 214, QImage::Format_RGB32);
+  tall.fill(qRgb(0, 0, 200));
+  for (int y = 107; y < 214; ++y)
+    for (int x = 0; x < 671; ++x) tall.setPixel(x, y, qRgb(200, 0, 0));
+  g.set.countStrip = tall;
+  g.ShowIdleBoard();
+  EXPECT_EQ(g.holes[7].pixel(50, 10), qRgb(0, 0, 200));
+  EXPECT_EQ(g.holes[7].pixel(50, 100), qRgb(200, 0, 0));
+}
+
+QImage digitCell(const QImage& digits, int d) {
+  QImage cell = blankPicture(30, 49, 0xFF000000);
+  CopyRect(cell, {0, 0, 30, 51}, digits, {30 * d, 0, 30 * d + 30, 51});
+  return cell;
+}
+
+TEST(MainWindow, ScoreAndTimeShowPaddedDigits) {
+  WindowFixture f;
+  Game& g = f.game();
+  const QImage& digits = g.set.digitStrip;
+  auto shows = [&](const QImage& pic, const QString& text) {
+    for (int i = 0; i < text.size(); ++i)
+      if (pic.copy(30 * i, 0, 30, 49) != digitCell(digits, text[i].unicode() - '0')) return false;
+    return true;
+  };
+  const QList<std::pair<int, QString>> scores = {{0, "0000"}, {24, "0024"}, {240, "0240"}, {10000, "1000"},
+                                                 {98765, "9876"}};
+  for (const auto& [value, text] : scores) {
+    g.score = value;
+    g.DrawScore();
+    EXPECT_TRUE(shows(g.scorePicture, text)) << value;
+    EXPECT_EQ(g.scorePicture.size(), QSize(126, 49));
+    for (int y = 0; y < 49; ++y)
+      for (int x = 120; x < 126; ++x) ASSERT_EQ(g.scorePicture.pixel(x, y), qRgb(0, 0, 0));
+  }
+  const QList<std::pair<int, QString>> times = {{30, "30"}, {9, "09"}, {0, "00"}};
+  for (const auto& [value, text] : times) {
+    g.timeLeft = value;
+    g.DrawTime();
+    EXPECT_TRUE(shows(g.timePicture, text)) << value;
+  }
+  // The cells take the digit strip's rows 0-48; rows 49 and 50 fall outside the picture.
+  EXPECT_EQ(g.timePicture.height(), 49);
+}
+
+TEST(MainWindow, AnyMouseButtonOnAStandingTargetScores) {
+  WindowFixture f;
+  Game& g = f.game();
+  QTest::mouseClick(f.form->HoleImage(3), Qt::LeftButton);
+  EXPECT_EQ(g.GameState, Idle);
+  QTest::mousePress(f.form->HoleImage(7), Qt::LeftButton);
+  QTest::mouseRelease(f.form->HoleImage(7), Qt::LeftButton);
+  EXPECT_EQ(g.GameState, CountingDown);
+  EXPECT_TRUE(f.form->Animate->isActive());
+  EXPECT_EQ(f.form->Image18->y(), 1);
+  g.GameState = Playing;
+  g.phase[4] = 5;
+  g.busyHoles = 1;
+  QTest::mousePress(f.form->HoleImage(4), Qt::RightButton);
+  EXPECT_EQ(g.score, 2);
+  QTest::mousePress(f.form->HoleImage(4), Qt::MiddleButton);
+  EXPECT_EQ(g.score, 2);  // now splatting
+}
+
+TEST(MainWindow, ButtonsMoveInsideTheirPanels) {
+  WindowFixture f;
+  QTest::mousePress(f.form->Image17, Qt::LeftButton);
+  EXPECT_EQ(f.form->Image17->y(), -49);
+  QTest::mouseRelease(f.form->Image17, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(f.form->Image17->y(), 1);
+  f.form->game().Image5MouseDown(7);
+  EXPECT_EQ(f.form->Image18->y(), 1);
+  QTest::mouseClick(f.form->Image18, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(f.form->Image18->y(), -49);
+  EXPECT_EQ(f.form->game().GameState, Idle);
+  EXPECT_FALSE(f.form->Animate->isActive());
+}
+
+}  // namespace

@@ -1,0 +1,370 @@
+#include <gtest/gtest.h>
+
+#include "imageset/FrameCopy.h"
+#include "support/GameFixture.h"
+
+namespace {
+
+// Strips whose frames are flat colours, so a hole's middle pixel says which
+// frame of which strip and row it shows.
+QRgb frameColour(int strip, int row, int frame) { return qRgb(10 + frame * 20, 10 + row * 50, strip); }
+QImage flatStrip(int strip, int frames, int rows, int height) {
+  QImage img = blankPicture(112 * frames - 1, height, qRgb(255, 0, 255));
+  for (int r = 0; r < rows; ++r)
+    for (int k = 0; k < frames; ++k)
+      for (int y = 108 * r; y < 108 * r + 107 && y < height; ++y)
+        for (int x = 112 * k; x < 112 * k + 111; ++x) img.setPixel(x, y, frameColour(strip, r, k));
+  return img;
+}
+constexpr int kTarget = 1, kSplat = 2, kCount = 3;
+
+struct PlayFixture : GameFixture {
+  PlayFixture(int groups = 1) {
+    game.set.targetStrip = flatStrip(kTarget, 5, groups, 108 * groups);
+    game.set.splatStrip = flatStrip(kSplat, 9, groups, 108 * groups);
+    game.set.countStrip = flatStrip(kCount, 6, 1, 107);
+    game.set.TickSound.data.assign(10, 200);
+    game.set.SplatSound.data.assign(10, 200);
+    game.set.GameOverSound.data.assign(10, 200);
+    game.ShowIdleBoard();
+  }
+  QRgb shows(int hole) const { return game.holes[hole].pixel(55, 53); }
+};
+
+TEST(PlayLoop, OnlyTheStartHoleStartsAGame) {
+  PlayFixture f;
+  f.game.Image5MouseDown(3);
+  EXPECT_EQ(f.game.GameState, Idle);
+  EXPECT_FALSE(f.game.animateEnabled);
+  EXPECT_TRUE(f.sound.calls.isEmpty());
+
+  f.game.score = 42;
+  f.startGame();
+  EXPECT_EQ(f.game.GameState, CountingDown);
+  EXPECT_TRUE(f.game.animateEnabled);
+  EXPECT_EQ(f.game.image18Top, 1);
+  EXPECT_EQ(f.random.seeds, 1);
+  EXPECT_EQ(f.game.score, 0);
+  EXPECT_EQ(f.game.timeLeft, 30);
+  EXPECT_EQ(f.shows(7), frameColour(kCount, 0, 0));  // the picture 3
+  for (int h = 1; h <= kHoles; ++h)
+    if (h != 7) EXPECT_EQ(f.shows(h), frameColour(kTarget, 0, 0)) << h;
+  EXPECT_EQ(f.sound.calls, QStringList{"Play tick 0"});
+}
+
+TEST(PlayLoop, CountDownShowsThreeTwoOneGoForTenStepsEachAndIgnoresClicks) {
+  PlayFixture f;
+  f.startGame();
+  f.game.lastStepTime = f.now;
+  const QList<int> expectFrame = {0, 1, 2, 3};
+  for (int picture = 0; picture < 4; ++picture) {
+    for (int s = 0; s < 10; ++s) {
+      EXPECT_EQ(f.shows(7), frameColour(kCount, 0, picture)) << picture << " " << s;
+      for (int h = 1; h <= kHoles; ++h) f.game.Image5MouseDown(h);
+      EXPECT_EQ(f.game.GameState, CountingDown);
+      f.step();
+    }
+  }
+  // The fortieth step starts play with an empty start hole and the tune.
+  EXPECT_EQ(f.game.GameState, Playing);
+  EXPECT_EQ(f.shows(7), frameColour(kTarget, 0, 0));
+  EXPECT_TRUE(f.sound.calls.contains("StartMusic"));
+  EXPECT_EQ(f.random.draws, 0);
+}
+
+TEST(PlayLoop, StepsFollowTheWallClockNotTheTimer) {
+  PlayFixture f;
+  f.startGame();
+  f.game.lastStepTime = f.now;
+  // Timer events closer together than a step take no step.
+  for (int i = 0; i < 100; ++i) {
+    f.now += kStepDays / 200;
+    f.game.AnimateTimer();
+  }
+  EXPECT_EQ(f.game.countdownStepCounter, 0);
+  f.now += kStepDays / 2;
+  f.game.AnimateTimer();
+  EXPECT_EQ(f.game.countdownStepCounter, 1);
+}
+
+TEST(PlayLoop, AWholeGameIsThreeHundredPlayingSteps) {
+  PlayFixture f;
+  QStringList overs;
+  struct View : GameView {
+    QStringList* out;
+    void showGameOver(const QString& s, const QString& r) override { *out << s << r; }
+  } view;
+  view.out = &overs;
+  f.game.setView(&view);
+  f.random.fallback = [](int n) { return n - 1; };  // every free hole pops
+  f.startAndCountDown();
+  int maxBusy = 0;
+  std::vector<int> drawsPerStep;
+  for (int step = 1; step <= 300; ++step) {
+    const int before = f.random.draws;
+    f.step();
+    drawsPerStep.push_back(f.random.draws - before);
+    int busy = 0;
+    for (int h = 1; h <= kHoles; ++h) busy += f.game.phase[h] != 0;
+    if (f.game.GameState == Playing) EXPECT_EQ(busy, f.game.busyHoles);
+    maxBusy = std::max(maxBusy, static_cast<int>(f.game.busyHoles));
+    if (step == 9) EXPECT_EQ(f.game.timeLeft, 30);
+    if (step == 10) EXPECT_EQ(f.game.timeLeft, 29);
+    if (step < 300) ASSERT_EQ(f.game.GameState, Playing) << step;
+  }
+  EXPECT_EQ(maxBusy, 10);
+  for (int step = 1; step < 300; ++step) EXPECT_GT(drawsPerStep[step - 1], 0) << step;
+  EXPECT_EQ(drawsPerStep[299], 0);  // the last step ends the game before the holes
+  EXPECT_EQ(f.game.GameState, Idle);
+  EXPECT_FALSE(f.game.animateEnabled);
+  EXPECT_EQ(f.game.timeLeft, 0);
+  EXPECT_EQ(f.game.image18Top, -49);
+  EXPECT_EQ(overs.size(), 2);
+  // Further timer events do nothing.
+  f.steps(5);
+  EXPECT_EQ(overs.size(), 2);
+  // The idle board is back: click-here in 7, Game Over elsewhere.
+  EXPECT_EQ(f.shows(7), frameColour(kCount, 0, 4));
+  EXPECT_EQ(f.shows(1), frameColour(kCount, 0, 5));
+  // The time display shows 00 with the default digits.
+  QImage zero = blankPicture(30, 49, 0xFF000000);
+  CopyRect(zero, {0, 0, 30, 51}, f.game.set.digitStrip, {0, 0, 30, 51});
+  EXPECT_EQ(f.game.timePicture.copy(0, 0, 30, 49), zero);
+  EXPECT_EQ(f.game.timePicture.copy(30, 0, 30, 49), zero);
+}
+
+TEST(PlayLoop, AnUnhitTargetRisesStandsAndSinks) {
+  PlayFixture f(2);
+  f.startAndCountDown();
+  // Hole 1 pops on the first playing step with group 1; nobody else pops.
+  f.random.queue = {99, 1};
+  int redraws = 0;
+  struct View : GameView {
+    int* count;
+    void holeChanged(int h) override { *count += h == 1; }
+  } view;
+  view.count = &redraws;
+  f.game.setView(&view);
+  const QList<int> frames = {1, 2, 3, 4, 4, 4, 4, 3, 2, 1};
+  for (int i = 0; i < frames.size(); ++i) {
+    redraws = 0;
+    f.step();
+    EXPECT_EQ(f.shows(1), frameColour(kTarget, 1, frames[i])) << "step " << i + 1;
+    const bool drawn = !(i == 4 || i == 5);  // phases 5 and 6 leave frame 4 alone
+    EXPECT_EQ(redraws, drawn ? 1 : 0) << "step " << i + 1;
+  }
+  f.step();  // phase 11: the empty hole of the same group
+  EXPECT_EQ(f.shows(1), frameColour(kTarget, 1, 0));
+  EXPECT_EQ(f.game.phase[1], 12);
+  const int drawsBefore = f.random.draws;
+  f.step();  // phase 12
+  f.step();  // phase 13: free again after this step
+  EXPECT_EQ(f.game.phase[1], 0);
+  EXPECT_EQ(f.game.busyHoles, 0);
+  // While busy, hole 1 drew no random number; the other twelve did.
+  EXPECT_EQ(f.random.draws - drawsBefore, 2 * 12);
+  f.random.queue = {99, 0};
+  f.step();  // the fourteenth step after the pop can pop again
+  EXPECT_EQ(f.game.phase[1], 2);
+}
+
+TEST(PlayLoop, HitsScoreOnPhasesOneToNineWithTenSplatFrames) {
+  PlayFixture f;
+  f.startAndCountDown();
+  f.random.queue = {99};
+  f.steps(9);  // frames 1,2,3,4,4,4,4,3,2: phase is now 10
+  EXPECT_EQ(f.game.phase[1], 10);
+  f.game.Image5MouseDown(1);
+  EXPECT_EQ(f.game.score, 0);  // the second sinking frame is out of reach
+
+  PlayFixture g;
+  g.startAndCountDown();
+  g.random.queue = {99};
+  g.steps(8);  // phase 9: the first sinking frame after standing
+  g.sound.calls.clear();
+  g.game.Image5MouseDown(1);
+  EXPECT_EQ(g.game.score, 2);
+  EXPECT_EQ(g.game.phase[1], 20);
+  EXPECT_EQ(g.sound.calls, QStringList{"Play splat 1"});
+  g.game.Image5MouseDown(1);  // splatting: nothing more
+  EXPECT_EQ(g.game.score, 2);
+  const QRgb untouched = g.shows(1);
+  for (int k = 0; k < 10; ++k) {
+    g.step();
+    // The built-in-sized strip has nine frames; the tenth leaves the picture alone.
+    EXPECT_EQ(g.shows(1), k < 9 ? frameColour(kSplat, 0, k) : frameColour(kSplat, 0, 8)) << k;
+  }
+  (void)untouched;
+  g.step();  // phase 30: the empty hole
+  EXPECT_EQ(g.shows(1), frameColour(kTarget, 0, 0));
+  EXPECT_EQ(g.game.busyHoles, 1);
+  g.step();  // phase 31: freed
+  EXPECT_EQ(g.game.phase[1], 0);
+  EXPECT_EQ(g.game.busyHoles, 0);
+  // A score digit changed in the display.
+  QImage two = blankPicture(30, 49, 0xFF000000);
+  CopyRect(two, {0, 0, 30, 51}, g.game.set.digitStrip, {60, 0, 90, 51});
+  EXPECT_EQ(g.game.scorePicture.copy(90, 0, 30, 49), two);
+}
+
+TEST(PlayLoop, GameOverSentenceAndBands) {
+  PlayFixture f;
+  EXPECT_EQ(Game::scoreBand(0), 1);
+  EXPECT_EQ(Game::scoreBand(5), 1);
+  EXPECT_EQ(Game::scoreBand(6), 2);
+  EXPECT_EQ(Game::scoreBand(20), 2);
+  EXPECT_EQ(Game::scoreBand(21), 3);
+  EXPECT_EQ(Game::scoreBand(40), 3);
+  EXPECT_EQ(Game::scoreBand(41), 4);
+  EXPECT_EQ(Game::scoreBand(130), 5);
+  EXPECT_EQ(Game::scoreBand(131), 6);
+  EXPECT_EQ(Game::scoreBand(230), 7);
+  EXPECT_EQ(Game::scoreBand(231), 8);
+  EXPECT_EQ(f.game.gameOverSentence(24),
+            QStringLiteral("Congratulations, in 30 seconds you managed to throw 12 pies at Vorb Quarn.  "
+                           "Did you enjoy it?  Your Score Is:24"));
+  EXPECT_EQ(f.game.gameOverSentence(0),
+            QStringLiteral("Congratulations, in 30 seconds you managed to throw 0 pies at Vorb Quarn.  "
+                           "Did you enjoy it?  Your Score Is:0"));
+}
+
+TEST(PlayLoop, EndOfGameOrderAndRating) {
+  PlayFixture f;
+  QStringList seen;
+  struct View : GameView {
+    QStringList* out;
+    Game* g;
+    RecordingSound* s;
+    void showGameOver(const QString& sentence, const QString& rating) override {
+      *out = s->calls;
+      *out << sentence << rating << QString::number(g->GameState) << QString::number(g->image18Top);
+    }
+  } view;
+  view.out = &seen;
+  view.g = &f.game;
+  view.s = &f.sound;
+  f.game.setView(&view);
+  f.random.queue = {};
+  f.startAndCountDown();
+  f.random.queue = {99};
+  f.steps(3);
+  f.game.Image5MouseDown(1);
+  f.steps(297);
+  ASSERT_GE(seen.size(), 4);
+  const int n = seen.size();
+  EXPECT_EQ(seen[n - 6], "Stop 1");
+  EXPECT_EQ(seen[n - 5], "Play gameover 0");
+  EXPECT_TRUE(seen[n - 4].endsWith("throw 1 pies at Vorb Quarn.  Did you enjoy it?  Your Score Is:2"));
+  EXPECT_EQ(seen[n - 3], "Hey, you're not very good at this are you...");
+  EXPECT_EQ(seen[n - 2], "0");
+  EXPECT_EQ(seen[n - 1], "-49");
+  EXPECT_EQ(f.game.score, 2);  // kept for the high-score table
+}
+
+// Tick calls for a tick mode through a whole game, with the music and the end left out.
+QStringList ticksFor(int mode) {
+  PlayFixture f;
+  f.game.set.header.TickSoundMode = static_cast<std::uint8_t>(mode);
+  f.startAndCountDown();
+  QStringList countdown = f.sound.calls;
+  countdown.removeAll("StartMusic");
+  f.sound.calls.clear();
+  f.steps(299);
+  QStringList play = f.sound.calls;
+  f.sound.calls.clear();
+  f.step();
+  return QStringList{countdown.join(","), QString::number(play.count("Play tick 0")), play.filter("Stop").join(","),
+                     f.sound.calls.filter("tick").join(",")};
+}
+
+TEST(PlayLoop, TickSoundModes) {
+  // Start click + pictures 2,1,GO | step into play ; seconds 29..1 ; stops ; at the end.
+  EXPECT_EQ(ticksFor(0), (QStringList{"Play tick 0,Play tick 0,Play tick 0,Play tick 0,Play tick 0", "29", "", ""}));
+  EXPECT_EQ(ticksFor(1), (QStringList{"Play tick 0,Play tick 0,Play tick 0,Play tick 0", "0", "", ""}));
+  EXPECT_EQ(ticksFor(2), (QStringList{"Play tick 0", "29", "", ""}));
+  EXPECT_EQ(ticksFor(3), (QStringList{"Play tick 0", "0", "", ""}));
+  EXPECT_EQ(ticksFor(4), (QStringList{"Play tick 0,Stop 0", "0", "", ""}));
+  EXPECT_EQ(ticksFor(5), (QStringList{"Play tick 0", "0", "", ""}));
+  EXPECT_EQ(ticksFor(6), (QStringList{"", "0", "", ""}));
+}
+
+TEST(PlayLoop, TickModesDifferInWhereTheTickFalls) {
+  // Mode 2 ticks only on the step into play, mode 3 only on the start click.
+  PlayFixture two;
+  two.game.set.header.TickSoundMode = 2;
+  two.startGame();
+  EXPECT_TRUE(two.sound.calls.isEmpty());
+  two.steps(40);
+  EXPECT_EQ(two.sound.calls, (QStringList{"Play tick 0", "StartMusic"}));
+  PlayFixture three;
+  three.game.set.header.TickSoundMode = 3;
+  three.startGame();
+  EXPECT_EQ(three.sound.calls, QStringList{"Play tick 0"});
+}
+
+TEST(PlayLoop, AbortReturnsToIdleWithoutADialog) {
+  PlayFixture f;
+  int dialogs = 0;
+  struct View : GameView {
+    int* n;
+    void showGameOver(const QString&, const QString&) override { ++*n; }
+  } view;
+  view.n = &dialogs;
+  f.game.setView(&view);
+  f.game.set.musicPresent = true;
+  // Before the first game the button stands at -45: the first click aborts nothing visible.
+  EXPECT_EQ(f.game.image18Top, -45);
+  const QImage idle7 = f.game.holes[7];
+  f.game.Image18Click();
+  EXPECT_EQ(f.game.image18Top, -49);
+  EXPECT_EQ(f.game.holes[7], idle7);
+  EXPECT_EQ(f.game.GameState, Idle);
+
+  f.startGame();
+  f.steps(15);
+  f.game.Image18Click();
+  EXPECT_EQ(f.game.GameState, Idle);
+  EXPECT_FALSE(f.game.animateEnabled);
+  EXPECT_EQ(f.game.image18Top, -49);
+  EXPECT_EQ(f.shows(7), frameColour(kCount, 0, 4));
+
+  f.startAndCountDown();
+  f.random.queue = {99};
+  f.steps(3);
+  f.game.Image5MouseDown(1);
+  ASSERT_EQ(f.game.score, 2);
+  f.sound.calls.clear();
+  f.game.Image18Click();
+  EXPECT_EQ(f.game.score, 0);
+  EXPECT_EQ(f.game.timeLeft, 30);
+  EXPECT_EQ(f.game.GameState, Idle);
+  EXPECT_FALSE(f.sound.calls.contains("Stop 0"));  // sounds play on
+  EXPECT_TRUE(f.sound.calls.contains("StopMusic"));
+  const int calls = f.sound.calls.size();
+  f.game.Image18Click();  // a second abort does nothing
+  EXPECT_EQ(f.sound.calls.size(), calls);
+  EXPECT_EQ(dialogs, 0);
+}
+
+TEST(PlayLoop, ClockSetBackNeitherEndsTheGameNorAddsSteps) {
+  PlayFixture f;
+  f.startAndCountDown();
+  f.steps(100);
+  EXPECT_EQ(f.game.timeLeft, 20);
+  f.now -= 1.0 / 24;  // one hour back
+  f.game.AnimateTimer();
+  EXPECT_EQ(f.game.secondCounter, 0);
+  EXPECT_EQ(f.game.timeLeft, 20);
+  // The step after the jump waits a full step from the new time.
+  f.now += kStepDays / 2;
+  f.game.AnimateTimer();
+  EXPECT_EQ(f.game.secondCounter, 0);
+  int steps = 0;
+  while (f.game.GameState == Playing && steps < 1000) {
+    f.step();
+    ++steps;
+  }
+  EXPECT_EQ(steps, 200);
+}
+
+}  // namespace

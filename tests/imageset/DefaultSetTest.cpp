@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <QBitmap>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "imageset/DefaultSet.h"
+#include "imageset/FrameCopy.h"
+#include "support/GameFixture.h"
+
+namespace {
+
+TEST(DefaultSet, BuiltinPicturesHaveTheirSizes) {
+  const BuiltinPictures& p = builtinPictures();
+  EXPECT_EQ(p.DefNumbers.size(), QSize(300, 51));
+  EXPECT_EQ(p.DefPie.size(), QSize(1007, 108));
+  EXPECT_EQ(p.DefVorb.size(), QSize(559, 108));
+  EXPECT_EQ(p.DefCount.size(), QSize(671, 107));
+  EXPECT_EQ(p.DefXtras.size(), QSize(111, 124));
+  EXPECT_EQ(p.DefTitle.size(), QSize(594, 31));
+  // Decoded once: the same pixels are handed out every time.
+  EXPECT_EQ(builtinPictures().DefPie.constBits(), p.DefPie.constBits());
+}
+
+TEST(DefaultSet, RestoreStopsTheGameAndResetsEverything) {
+  GameFixture f;
+  QTemporaryDir dir;
+  f.game.set.musicFile = dir.filePath(QStringLiteral("~piequa7.mid"));
+  QFile tune(f.game.set.musicFile);
+  ASSERT_TRUE(tune.open(QIODevice::WriteOnly));
+  tune.write("MThd");
+  tune.close();
+  f.game.set.musicPresent = true;
+  f.game.set.TickSound.data.assign(50, 200);
+  f.game.set.setTitle = QStringLiteral("Loaded");
+  f.game.set.header.TickSoundMode = 4;
+  f.game.set.header.CursorIndex = 8;
+  f.game.set.ratingMessages[3] = QStringLiteral("changed");
+  std::uint8_t planes[256] = {};
+  InstallCustomCursor(f.game, planes, 3, 4);
+  ASSERT_TRUE(f.game.cursors.has(kCustomCursorSlot));
+  f.game.SetPlayfieldCursor(8);
+  f.game.SetPlayfieldColour(0x123456);
+  f.game.SetTitleColour(0x00FF00);
+  f.startAndCountDown();
+  f.steps(15);
+  f.game.Image5MouseDown(1);
+  ASSERT_EQ(f.game.GameState, Playing);
+  ASSERT_TRUE(f.game.animateEnabled);
+
+  RestoreDefaultSet(f.game);
+
+  EXPECT_EQ(f.game.GameState, Idle);
+  EXPECT_FALSE(f.game.animateEnabled);
+  EXPECT_EQ(f.game.score, 0);
+  EXPECT_EQ(f.game.timeLeft, 30);
+  EXPECT_TRUE(f.game.set.TickSound.empty());
+  EXPECT_FALSE(f.game.set.musicPresent);
+  EXPECT_FALSE(QFile::exists(f.game.set.musicFile));
+  EXPECT_FALSE(f.game.cursors.has(kCustomCursorSlot));
+  EXPECT_EQ(f.game.playfieldCursorSlot, 1);
+  EXPECT_EQ(f.game.playfieldColour, 0x00FFFFFFu);
+  EXPECT_EQ(f.game.titleColour, 0x000000FFu);
+  EXPECT_TRUE(f.game.set.setTitle.isEmpty());
+  // The header is zero but for the five descriptive texts.
+  const SetHeader& h = f.game.set.header;
+  EXPECT_EQ(h.CursorIndex, 0);
+  EXPECT_EQ(h.TickSoundMode, 0);
+  EXPECT_EQ(h.MiscPicsSize, 0);
+  EXPECT_EQ(h.PageColour, 0u);
+  EXPECT_EQ(h.Title.text(), QStringLiteral("Pie Vorb Quarn (Default)"));
+  EXPECT_EQ(h.Author.text(), QStringLiteral("The Zanthorp"));
+  EXPECT_EQ(h.Comment.text(), QStringLiteral("Pie Vorb Quarn Default Settings..."));
+  EXPECT_FALSE(h.Email.text().isEmpty());
+  EXPECT_FALSE(h.WebPage.text().isEmpty());
+  EXPECT_EQ(h.CongratulationPrefix.length, 0);
+  EXPECT_EQ(h.RatingMessages[0].length, 0);
+  EXPECT_EQ(f.game.set.congratulationPrefix,
+            QStringLiteral("Congratulations, in 30 seconds you managed to throw"));
+  EXPECT_EQ(f.game.set.congratulationSuffix,
+            QStringLiteral("pies at Vorb Quarn.  Did you enjoy it?  Your Score Is:"));
+  EXPECT_EQ(f.game.set.ratingMessages[0], QStringLiteral("Hey, you're not very good at this are you..."));
+  EXPECT_EQ(f.game.set.ratingMessages[3], QStringLiteral("I bet you're having fun!"));
+  EXPECT_EQ(f.game.set.ratingMessages[7], QStringLiteral("A VERY good score, keep going!"));
+  EXPECT_EQ(f.game.set.holeBase.size(), QSize(111, 24));
+  EXPECT_EQ(f.game.set.scoreWords.size(), QSize(111, 49));
+  EXPECT_EQ(f.game.set.title.size(), QSize(594, 31));
+  EXPECT_EQ(f.game.set.groupCount(), 1);
+}
+
+TEST(DefaultSet, CaptionNamesTheSetTitle) {
+  GameFixture f;
+  EXPECT_EQ(f.game.caption, QStringLiteral("Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\""));
+  f.game.set.setTitle = QStringLiteral("Test");
+  f.game.UpdateMainCaption();
+  EXPECT_EQ(f.game.caption, QStringLiteral("Test  (Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\")"));
+}
+
+TEST(DefaultSet, HoleBaseIsTheRimStretchedAndCutMiscKeepsRowsUnchanged) {
+  GameFixture f;
+  const QImage& xtras = builtinPictures().DefXtras;
+  // The built-in rim: rows 100-122 stretched to 24 rows.
+  EXPECT_EQ(f.game.set.holeBase.pixel(10, 0), xtras.pixel(10, 100));
+  EXPECT_EQ(f.game.set.holeBase.pixel(10, 23), xtras.pixel(10, 122));
+
+  // A set's misc picture of the default size gives rows 100-123 unchanged, and
+  // a wider one keeps its width while the words take the leftmost 111 columns.
+  QImage misc(150, 124, QImage::Format_RGB32);
+  for (int y = 0; y < 124; ++y)
+    for (int x = 0; x < 150; ++x) misc.setPixel(x, y, qRgb(x, y, 7));
+  f.game.set.holeBase = misc;
+  CutMiscPictures(f.game);
+  const QImage& base = f.game.set.holeBase;
+  ASSERT_EQ(base.size(), QSize(150, 24));
+  for (int y = 0; y < 24; ++y) EXPECT_EQ(base.pixel(149, y), qRgb(149, 100 + y, 7));
+  EXPECT_EQ(f.game.set.timeWords.pixel(110, 48), qRgb(110, 48, 7));
+  // Score words: 48 rows stretched to 49.
+  EXPECT_EQ(f.game.set.scoreWords.pixel(0, 0), qRgb(0, 50, 7));
+  EXPECT_EQ(f.game.set.scoreWords.pixel(110, 48), qRgb(110, 97, 7));
+}
+
+TEST(CursorPlanes, AndXorPairsBecomeBlackWhiteClearAndVisibleInvert) {
+  // Row 0: pixel 0 AND0/XOR0 black, 1 AND0/XOR1 white, 2 AND1/XOR0 clear, 3 AND1/XOR1 invert.
+  std::uint8_t planes[256] = {};
+  planes[0] = 0x30;        // AND bits for pixels 2 and 3
+  planes[128] = 0x50;      // XOR bits for pixels 1 and 3
+  auto cursor = CursorFromPlanes(planes, 40, -3);
+  ASSERT_TRUE(cursor);
+  EXPECT_EQ(cursor->hotSpot(), QPoint(31, 0));
+  const QImage bits = cursor->bitmap().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage mask = cursor->mask().toImage().convertToFormat(QImage::Format_RGB32);
+  // In a QBitmap, colour1 (black) is a set bit.
+  auto set = [](const QImage& img, int x) { return img.pixel(x, 0) == qRgb(0, 0, 0); };
+  EXPECT_TRUE(set(bits, 0) && set(mask, 0));    // black
+  EXPECT_TRUE(!set(bits, 1) && set(mask, 1));   // white
+  EXPECT_FALSE(set(mask, 2));                   // transparent
+  EXPECT_TRUE(set(bits, 3) && set(mask, 3));    // invert shown as black
+}
+
+TEST(CursorPlanes, TableOwnsOneCursorPerSlotAndEmptySlotsShowTheArrow) {
+  CursorTable table;
+  EXPECT_EQ(table.cursor(8).shape(), Qt::ArrowCursor);
+  std::uint8_t planes[256] = {};
+  table.set(8, CursorFromPlanes(planes, 0, 0));
+  EXPECT_EQ(table.cursor(8).shape(), Qt::BitmapCursor);
+  table.set(8, CursorFromPlanes(planes, 1, 1));  // replaces and frees the first
+  EXPECT_EQ(table.cursor(8).hotSpot(), QPoint(1, 1));
+  table.clear(8);
+  table.clear(8);
+  EXPECT_FALSE(table.has(8));
+  EXPECT_FALSE(table.has(0));
+  EXPECT_FALSE(table.has(42));
+}
+
+TEST(CursorPlanes, BuiltinCursorsFillSlotsOneToSevenAndNine) {
+  CursorTable table;
+  LoadBuiltinCursors(table);
+  for (int slot : {1, 2, 3, 4, 5, 6, 7, 9}) EXPECT_TRUE(table.has(slot)) << slot;
+  EXPECT_FALSE(table.has(8));
+}
+
+}  // namespace
