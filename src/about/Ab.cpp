@@ -37,22 +37,24 @@ TAbout::TAbout(bool audioOpened, QWidget* parent) : QDialog(parent, dialogFlags(
 
   Label1 = label(this, QStringLiteral("Pie Vorb Quarn"), 48, 8);
   Ver = label(this, QString(), 113, 8);
+  // Never over the name, whatever face stands in for the original.
+  Ver->move(qMax(113, Label1->geometry().right() + 3), 8);
 
   Label20 = label(this, QStringLiteral("Pie Vorb Quarn Audio System Failed..."), 171, 8);
-  Label20->resize(169, 13);
   setTextColor(Label20, Qt::blue);
   Label20->setToolTip(QStringLiteral("This was probably because WAVE device in use on startup"));
 
   // Opaque, so when shown it covers the failed line beneath it.
   PE = label(this, QStringLiteral("Pie Vorb Quarn Audio System Enabled!"), 168, 8);
-  PE->resize(174, 13);
+  PE->resize(qMax(PE->width(), Label20->geometry().right() + 1 - PE->x()), PE->height());
   PE->setAutoFillBackground(true);
   setTextColor(PE, Qt::red);
 
   Label2 = label(this, QStringLiteral("Created by"), 48, 28);
   tLink1 = new TLink(this);
-  tLink1->setGeometry(104, 28, 62, 13);
+  tLink1->move(104, 28);
   tLink1->setURL_Caption(QStringLiteral("The Zanthorp"));
+  tLink1->adjustSize();
   tLink1->setURL(QLatin1String(AuthorWebPage));
 
   Label4 = new QLabel(
@@ -62,11 +64,13 @@ TAbout::TAbout(bool audioOpened, QWidget* parent) : QDialog(parent, dialogFlags(
   Label4->setGeometry(8, 48, 329, 26);
   Label4->setWordWrap(true);
   Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  fitHeight(Label4);
 
   Label5 = label(this, QStringLiteral("Visit my"), 8, 84);
   tLink2 = new TLink(this);
-  tLink2->setGeometry(48, 84, 47, 13);
+  tLink2->move(48, 84);
   tLink2->setURL_Caption(QStringLiteral("Web Site:"));
+  tLink2->adjustSize();
   tLink2->setURL(QLatin1String(AuthorWebPage));
 
   Button1 = new QPushButton(QStringLiteral("&Ok"), this);

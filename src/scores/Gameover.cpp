@@ -68,6 +68,7 @@ TForm2::TForm2(TLeader& leader, Tscores& scores, std::function<int()> finalScore
   Label6 = textLabel(this, QRect(88, 180, 252, 26),
                      QStringLiteral("The Highscore table on the internet has now been removed because I no "
                                     "longer have time to update it..."));
+  fitHeight(Label6);
 
   Pan2 = new QWidget(this);
   Pan2->setGeometry(8, 212, 421, 65);
@@ -75,8 +76,9 @@ TForm2::TForm2(TLeader& leader, Tscores& scores, std::function<int()> finalScore
   Label4->move(4, 20);
   Label4->adjustSize();
   tLink2 = new TLink(Pan2);
-  tLink2->setGeometry(108, 20, 160, 13);
+  tLink2->move(108, 20);
   tLink2->setURL_Caption(QLatin1String(AuthorWebPage));
+  tLink2->adjustSize();
   tLink2->setURL(QLatin1String(AuthorWebPage));
   Button1 = new QPushButton(QStringLiteral("&Ok"), Pan2);
   Button1->setGeometry(316, 36, 101, 25);
