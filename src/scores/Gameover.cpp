@@ -42,6 +42,8 @@ QLabel* titleLabel(QWidget* parent, int left, int top, const QColor& color) {
 
 QLabel* textLabel(QWidget* parent, const QRect& place, const QString& text = {}) {
   auto* label = new QLabel(text, parent);
+  // The game-over texts come from set files: no markup, shown as written.
+  label->setTextFormat(Qt::PlainText);
   label->setGeometry(place);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
