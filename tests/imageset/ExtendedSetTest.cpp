@@ -1,0 +1,299 @@
+#include <QPainter>
+
+#include "SetTestSupport.h"
+#include "imageset/FrameCopy.h"
+#include "imageset/SetReaders.h"
+
+namespace {
+
+ExtendedSetParts textsOnly() {
+  ExtendedSetParts p;
+  p.pageColour = 0x00302010;
+  p.titleColour = 0x00605040;
+  p.title = "Own Title";
+  p.author = "Own Author";
+  p.email = "own@example.org";
+  p.webPage = "https://example.org/own";
+  p.comment = "Own comment";
+  p.prefix = "You threw";
+  p.suffix = "pies.";
+  for (int i = 0; i < 8; ++i) p.ratings[i] = "Band " + QByteArray::number(i);
+  p.cursorIndex = 5;
+  p.tickMode = 4;
+  return p;
+}
+
+// A picture with a different colour in each 108-row group and each frame column band.
+QImage banded(int width, int height, QImage::Format format) {
+  QImage picture(width, height, QImage::Format_RGB32);
+  QPainter painter(&picture);
+  for (int g = 0; g * 108 < height; ++g)
+    painter.fillRect(0, g * 108, width, 108, g % 2 ? QColor(0, 0, 255) : QColor(255, 0, 0));
+  painter.end();
+  return format == QImage::Format_Indexed8 ? picture.convertToFormat(QImage::Format_Indexed8) : picture;
+}
+
+}  // namespace
+
+TEST_F(SetTest, SmallestAcceptedFileIs3441BytesAnd3423IsRefused) {
+  ExtendedSetParts p;
+  p.absentSize = 0;
+  p.title = "Tiny";
+  p.cursorIndex = 3;
+  const QByteArray exact = buildExtendedSet(p);
+  ASSERT_EQ(exact.size(), 3423);
+
+  installPreviousSet();
+  LoadExtendedSet(game, write("short.xet", exact), true);
+  expectOneError(kTooSmall);
+  expectPreviousSet();
+
+  prompts.messages.clear();
+  p.tail = QByteArray(18, 'x');
+  LoadExtendedSet(game, write("tiny.xet", buildExtendedSet(p)), false);
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  EXPECT_EQ(game.set.setTitle, QStringLiteral("Tiny"));
+  EXPECT_TRUE(game.caption.startsWith(QStringLiteral("Tiny  (Pie Vorb Quarn, 3.40")));
+  EXPECT_EQ(game.playfieldCursorSlot, 3);
+  EXPECT_EQ(game.set.targetStrip, reference.set.targetStrip);
+  EXPECT_EQ(wave.log, (QStringList{"stop 1", "play 0"}));
+  EXPECT_EQ(wave.played, &game.set.StartupSound);
+  EXPECT_EQ(view.aboutShown, 0);
+  EXPECT_GE(view.busyShown, 1);
+  EXPECT_GE(view.eventRounds, 1);
+  EXPECT_FALSE(view.busy);
+}
+
+TEST_F(SetTest, EverySizeFieldMinusOneKeepsDefaultsButOwnTextsColoursAndChoices) {
+  const QByteArray file = buildExtendedSet(textsOnly());
+  LoadExtendedSet(game, write("texts.xet", file + QByteArray(18, '\0')), true);
+
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  const ActiveSet& s = game.set;
+  const ActiveSet& r = reference.set;
+  EXPECT_EQ(s.targetStrip, r.targetStrip);
+  EXPECT_EQ(s.splatStrip, r.splatStrip);
+  EXPECT_EQ(s.countStrip, r.countStrip);
+  EXPECT_EQ(s.digitStrip, r.digitStrip);
+  EXPECT_EQ(s.title, r.title);
+  EXPECT_EQ(s.timeWords, r.timeWords);
+  EXPECT_EQ(s.scoreWords, r.scoreWords);
+  EXPECT_EQ(s.holeBase.height(), 24);
+  EXPECT_TRUE(s.StartupSound.empty() && s.TickSound.empty() && s.SplatSound.empty() && s.GameOverSound.empty());
+  EXPECT_FALSE(s.musicPresent);
+
+  EXPECT_EQ(game.playfieldColour, 0x00302010u);
+  EXPECT_EQ(game.titleColour, 0x00605040u);
+  EXPECT_EQ(game.playfieldCursorSlot, 5);
+  EXPECT_EQ(s.header.TickSoundMode, 4);
+  EXPECT_EQ(s.header.Author.text(), QStringLiteral("Own Author"));
+  EXPECT_EQ(s.header.Email.text(), QStringLiteral("own@example.org"));
+  EXPECT_EQ(s.header.Comment.text(), QStringLiteral("Own comment"));
+  EXPECT_EQ(s.setTitle, QStringLiteral("Own Title"));
+  EXPECT_EQ(s.congratulationPrefix, QStringLiteral("You threw"));
+  EXPECT_EQ(s.congratulationSuffix, QStringLiteral("pies."));
+  EXPECT_EQ(s.ratingMessages[0], QStringLiteral("Band 0"));
+  EXPECT_EQ(s.ratingMessages[7], QStringLiteral("Band 7"));
+
+  // A silent start-up sound is still asked for, and the dialog follows.
+  EXPECT_EQ(wave.log, (QStringList{"stop 1", "play 0"}));
+  EXPECT_EQ(wave.playedSamples, 0u);
+  EXPECT_EQ(view.aboutShown, 1);
+}
+
+TEST_F(SetTest, CursorPlanesComeOnlyWithCursorIndex8) {
+  ExtendedSetParts p = textsOnly();
+  p.cursorIndex = 8;
+  p.hotX = 5;
+  p.hotY = 7;
+  p.planes = cursorPlanes();
+  p.pict1Bmp = bmpBytes(indexedPicture(559, 108, qRgb(0, 200, 0)));  // lands right only after 256 plane bytes
+  LoadExtendedSet(game, write("cursor.xet", buildExtendedSet(p)), false);
+  ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
+  ASSERT_TRUE(game.cursors.has(kCustomCursorSlot));
+  EXPECT_EQ(game.cursors.get(kCustomCursorSlot)->hotSpot(), QPoint(5, 7));
+  const QImage mask = game.cursors.get(kCustomCursorSlot)->mask().toImage();
+  EXPECT_NE(mask.pixel(0, 0), mask.pixel(16, 16));  // outside clear, the square shown
+  EXPECT_EQ(game.playfieldCursorSlot, 8);
+  EXPECT_EQ(game.set.targetStrip.pixel(50, 50), qRgb(0, 200, 0));
+
+  // Hot-spot bytes with another cursor carry no planes.
+  p.cursorIndex = 4;
+  p.hotX = 9;
+  p.hotY = 9;
+  p.planes.clear();
+  p.pict1Bmp = bmpBytes(indexedPicture(559, 108, qRgb(0, 0, 200)));
+  LoadExtendedSet(game, write("noplanes.xet", buildExtendedSet(p)), false);
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  EXPECT_FALSE(game.cursors.has(kCustomCursorSlot));
+  EXPECT_EQ(game.playfieldCursorSlot, 4);
+  EXPECT_EQ(game.set.targetStrip.pixel(50, 50), qRgb(0, 0, 200));
+}
+
+TEST_F(SetTest, SixPicturesGoToTheirPlacesAndTwoGroupsAreKept) {
+  ExtendedSetParts p = textsOnly();
+  QImage misc(111, 124, QImage::Format_RGB32);
+  misc.fill(qRgb(10, 10, 10));
+  QPainter painter(&misc);
+  painter.fillRect(0, 0, 111, 49, QColor(200, 0, 0));     // Time
+  painter.fillRect(0, 50, 111, 48, QColor(0, 200, 0));    // Score
+  painter.fillRect(0, 100, 111, 24, QColor(0, 0, 200));   // rim
+  painter.end();
+  p.miscBmp = bmpBytes(misc);
+  const QImage numbers = truePicture(300, 51, qRgb(1, 100, 1));
+  const QImage count = indexedPicture(671, 107, qRgb(2, 2, 150));
+  const QImage title = truePicture(400, 40, qRgb(250, 250, 3));
+  const QImage pict1 = banded(559, 216, QImage::Format_Indexed8);
+  const QImage pict2 = banded(1119, 216, QImage::Format_RGB32);
+  p.numbersBmp = bmpBytes(numbers);
+  p.countBmp = bmpBytes(count);
+  p.titleBmp = bmpBytes(title);
+  p.pict1Bmp = bmpBytes(pict1);
+  p.pict2Bmp = bmpBytes(pict2);
+  LoadExtendedSet(game, write("pictures.xet", buildExtendedSet(p)), false);
+  ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
+
+  const ActiveSet& s = game.set;
+  EXPECT_EQ(s.digitStrip, gamePicture(numbers));
+  EXPECT_EQ(s.countStrip, gamePicture(count));
+  EXPECT_EQ(s.title, gamePicture(title));
+  EXPECT_EQ(s.targetStrip, gamePicture(pict1));
+  EXPECT_EQ(s.splatStrip, gamePicture(pict2));
+  EXPECT_EQ(s.groupCount(), 2);
+  EXPECT_EQ(s.targetStrip.pixel(60, 160), qRgb(0, 0, 255));
+  EXPECT_EQ(s.timeWords.pixel(50, 25), qRgb(200, 0, 0));
+  EXPECT_EQ(s.scoreWords.pixel(50, 25), qRgb(0, 200, 0));
+  EXPECT_EQ(s.holeBase.size(), QSize(111, 24));
+  EXPECT_EQ(s.holeBase.pixel(50, 0), qRgb(0, 0, 200));
+  EXPECT_EQ(s.holeBase.pixel(50, 23), qRgb(0, 0, 200));
+}
+
+TEST_F(SetTest, SoundsAndTuneAreInstalledAndTheTuneGoesWithTheNextSet) {
+  ExtendedSetParts p = textsOnly();
+  p.startup = squareWave(5000, 40);  // several pieces
+  p.tick = QByteArray(3, char(200));
+  p.splat = squareWave(1024, 8);
+  p.gameOver = squareWave(1025, 10);
+  p.music = smallTune();
+  LoadExtendedSet(game, write("sounds.xet", buildExtendedSet(p)), false);
+  ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
+
+  auto bytes = [](const SoundBuffer& b) { return QByteArray(reinterpret_cast<const char*>(b.data.data()), b.data.size()); };
+  EXPECT_EQ(bytes(game.set.StartupSound), p.startup);
+  EXPECT_EQ(bytes(game.set.TickSound), p.tick);
+  EXPECT_EQ(bytes(game.set.SplatSound), p.splat);
+  EXPECT_EQ(bytes(game.set.GameOverSound), p.gameOver);
+  EXPECT_EQ(game.set.StartupSound.position, 0u);
+  EXPECT_EQ(wave.played, &game.set.StartupSound);
+  EXPECT_EQ(wave.playedSamples, 5000u);
+  ASSERT_TRUE(game.set.musicPresent);
+  QFile tune(game.set.musicFile);
+  ASSERT_TRUE(tune.open(QIODevice::ReadOnly));
+  EXPECT_EQ(tune.readAll(), p.music);
+  tune.close();
+
+  // A set without a tune removes the old one.
+  LoadExtendedSet(game, write("quiet.xet", buildExtendedSet(textsOnly()) + QByteArray(18, '\0')), false);
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  EXPECT_FALSE(game.set.musicPresent);
+  EXPECT_FALSE(QFile::exists(game.set.musicFile));
+}
+
+TEST_F(SetTest, FileCutShortAnywhereLeavesTheBuiltinSet) {
+  ExtendedSetParts p = textsOnly();
+  p.cursorIndex = 8;
+  p.planes = cursorPlanes();
+  p.pict1Bmp = bmpBytes(indexedPicture(559, 108, qRgb(9, 9, 9)));
+  p.splat = squareWave(3000, 30);
+  p.music = smallTune();
+  const QByteArray whole = buildExtendedSet(p);
+  const int pict1At = xet::HeaderEnd + 256;
+  const int splatAt = pict1At + p.pict1Bmp.size();
+  const int musicAt = splatAt + p.splat.size();
+  const struct {
+    const char* where;
+    int length;
+  } cuts[] = {
+      {"in the cursor planes", xet::HeaderEnd + 40},
+      {"in a picture", pict1At + int(p.pict1Bmp.size()) / 2},
+      {"in a sound", splatAt + 1000},
+      {"in the tune", musicAt + int(p.music.size()) - 3},
+      {"in the trailer", int(whole.size()) - 4},
+  };
+  for (const auto& cut : cuts) {
+    SCOPED_TRACE(cut.where);
+    prompts.messages.clear();
+    wave.log.clear();
+    LoadExtendedSet(game, write("cut.xet", whole.left(cut.length)), true);
+    expectOneError(kCutShort);
+    expectBuiltinSet();
+    EXPECT_FALSE(view.busy);
+    EXPECT_TRUE(wave.log.isEmpty());
+    EXPECT_EQ(view.aboutShown, 0);
+  }
+}
+
+TEST_F(SetTest, WrongTrailerLeavesTheBuiltinSet) {
+  ExtendedSetParts p = textsOnly();
+  p.music = smallTune();
+  p.trailer = "--End-Of-Set-!";
+  LoadExtendedSet(game, write("trailer.xet", buildExtendedSet(p) + QByteArray(18, '\0')), false);
+  expectOneError(kCutShort);
+  expectBuiltinSet();
+}
+
+TEST_F(SetTest, SizeFieldsClaimingTwoGigabytesAreAFileCutShort) {
+  for (int field : {xet::MiscPicsSize, xet::Pict2Size, xet::StartupSoundSize, xet::GameOverSoundSize, xet::MusicSize}) {
+    SCOPED_TRACE(field);
+    prompts.messages.clear();
+    QByteArray file = buildExtendedSet(textsOnly()) + QByteArray(18, '\0');
+    putInt32(file, field, 0x7FFFFFFF);
+    LoadExtendedSet(game, write("huge.xet", file), false);
+    expectOneError(kCutShort);
+    expectBuiltinSet();
+  }
+}
+
+TEST_F(SetTest, MissingFileIsTooSmallAndChangesNothing) {
+  installPreviousSet();
+  LoadExtendedSet(game, dir.filePath(QStringLiteral("nowhere.xet")), true);
+  expectOneError(kTooSmall);
+  expectPreviousSet();
+  EXPECT_EQ(view.busyShown, 0);
+}
+
+TEST_F(SetTest, WrongMagicOrShortHeaderAfterTheSizeTestLeaveTheBuiltinSet) {
+  installPreviousSet();
+  QByteArray file = buildExtendedSet(textsOnly()) + QByteArray(18, '\0');
+  file.replace(0, 18, "eXtended Image Set");  // one letter off
+  LoadExtendedSet(game, write("magic.xet", file), false);
+  expectOneError(QStringLiteral("This is NOT an eXtended Image Set file..."));
+  expectBuiltinSet();
+}
+
+TEST_F(SetTest, UndecodablePictureStopsTheLoadWithTheDecodersMessage) {
+  ExtendedSetParts p = textsOnly();
+  p.numbersBmp = bmpBytes(truePicture(300, 51, qRgb(1, 100, 1)));
+  const QByteArray good = bmpBytes(indexedPicture(671, 107, qRgb(5, 5, 5)));
+  const QByteArray shortRows = good.left(good.size() - 700);  // the header still promises every row
+  const QByteArray garbage = QByteArray("BM") + QByteArray(60, '\x7f');
+  for (const QByteArray& broken : {shortRows, garbage}) {
+    prompts.messages.clear();
+    wave.log.clear();
+    p.countBmp = broken;
+    p.music = smallTune();
+    LoadExtendedSet(game, write("broken.xet", buildExtendedSet(p)), true);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_NE(prompts.messages[0].text, kCutShort);
+    EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Error"));
+    EXPECT_FALSE(view.busy);
+    // What came before the bad picture stays; nothing after it is read.
+    EXPECT_EQ(game.playfieldColour, 0x00302010u);
+    EXPECT_EQ(game.set.digitStrip.pixel(5, 5), qRgb(1, 100, 1));
+    EXPECT_EQ(game.set.countStrip, reference.set.countStrip);
+    EXPECT_TRUE(game.set.setTitle.isEmpty());
+    EXPECT_FALSE(game.set.musicPresent);
+    EXPECT_TRUE(wave.log.isEmpty());
+    EXPECT_EQ(view.aboutShown, 0);
+  }
+}

@@ -1,0 +1,291 @@
+#include <QDir>
+
+#include "SetTestSupport.h"
+#include "imageset/FrameCopy.h"
+#include "imageset/LoadCommands.h"
+
+namespace {
+
+const QString kNotASet = QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file...");
+const QString kUnableToOpen = QStringLiteral("Error, unable to open file...");
+
+QByteArray namedSet(const QByteArray& title) {
+  ExtendedSetParts p;
+  p.title = title;
+  p.pageColour = 0x00ABCDEF;
+  p.cursorIndex = 2;
+  p.tail = QByteArray(18, '\0');
+  return buildExtendedSet(p);
+}
+
+PlainSetParts plainParts() {
+  PlainSetParts p;
+  p.title = "Plain";
+  p.prefix = "Plain prefix";
+  p.suffix = "Plain suffix";
+  for (int i = 0; i < 8; ++i) p.ratings[i] = "Plain " + QByteArray::number(i);
+  p.cursorIndex = 6;
+  p.pict1 = bmpBytes(indexedPicture(559, 216, qRgb(200, 10, 10)));
+  p.pict2 = bmpBytes(truePicture(1119, 216, qRgb(10, 200, 10)));
+  return p;
+}
+
+}  // namespace
+
+class LoadCommandsTest : public SetTest {
+ protected:
+  ImageSetCommands commands{game};
+  StartupPlace place(const QStringList& arguments = {}) {
+    return {arguments, dir.filePath(QStringLiteral("pievorbquarn")), QStringLiteral("/nowhere")};
+  }
+};
+
+TEST_F(LoadCommandsTest, FirstEighteenBytesChooseTheReader) {
+  LoadImageSet(game, write("a.bin", namedSet("Extended")), true);
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  EXPECT_EQ(game.set.setTitle, QStringLiteral("Extended"));
+  EXPECT_EQ(view.aboutShown, 1);
+
+  const struct {
+    const char* name;
+    QByteArray bytes;
+    QString text;
+    QString caption;
+  } refusals[] = {
+      {"old.set", QByteArray("PIEQUARN Image Set") + QByteArray(3000, '\1'),
+       QStringLiteral("This old image set format is no longer supported by Pie Vorb Quarn..."),
+       QStringLiteral("Version Control")},
+      {"notes.txt", QByteArray("Just some text, nothing to see here.\n").repeated(100), kNotASet, "Error"},
+      {"stub.xet", QByteArray("eXtended Image S"), kNotASet, "Error"},
+      {"empty.set", QByteArray(), kNotASet, "Error"},
+  };
+  for (const auto& r : refusals) {
+    SCOPED_TRACE(r.name);
+    prompts.messages.clear();
+    installPreviousSet();
+    LoadImageSet(game, write(r.name, r.bytes), true);
+    expectOneError(r.text, r.caption);
+    expectPreviousSet();
+  }
+
+  prompts.messages.clear();
+  LoadImageSet(game, dir.filePath(QStringLiteral("missing.xet")), true);
+  expectOneError(kUnableToOpen);
+  expectPreviousSet();
+}
+
+TEST_F(LoadCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
+  const QString path = write("plain.set", buildPlainSet(plainParts()));
+  LoadImageSet(game, path, true);
+  ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
+
+  const ActiveSet& s = game.set;
+  EXPECT_EQ(s.targetStrip, gamePicture(indexedPicture(559, 216, qRgb(200, 10, 10))));
+  EXPECT_EQ(s.splatStrip, gamePicture(truePicture(1119, 216, qRgb(10, 200, 10))));
+  EXPECT_EQ(s.groupCount(), 2);
+  EXPECT_EQ(s.setTitle, QStringLiteral("Plain"));
+  EXPECT_TRUE(game.caption.startsWith(QStringLiteral("Plain  (")));
+  EXPECT_EQ(s.header.Title.text(), QStringLiteral("Plain"));
+  EXPECT_EQ(s.header.Comment.text(), QStringLiteral("Loaded from ") + path);
+  EXPECT_EQ(s.header.Author.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(s.header.Email.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(s.header.WebPage.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(s.header.TickSoundMode, 0);
+  EXPECT_EQ(s.header.PageColour, 0u);
+  EXPECT_EQ(s.congratulationPrefix, QStringLiteral("Plain prefix"));
+  EXPECT_EQ(s.ratingMessages[5], QStringLiteral("Plain 5"));
+  EXPECT_EQ(game.playfieldCursorSlot, 6);
+
+  // Nothing else changes.
+  EXPECT_EQ(game.playfieldColour, reference.playfieldColour);
+  EXPECT_EQ(game.titleColour, reference.titleColour);
+  EXPECT_EQ(s.countStrip, reference.set.countStrip);
+  EXPECT_EQ(s.digitStrip, reference.set.digitStrip);
+  EXPECT_EQ(s.title, reference.set.title);
+  EXPECT_EQ(s.holeBase, reference.set.holeBase);
+  EXPECT_TRUE(s.StartupSound.empty());
+  EXPECT_TRUE(wave.log.isEmpty());
+  EXPECT_EQ(view.aboutShown, 0);
+  EXPECT_FALSE(view.busy);
+}
+
+TEST_F(LoadCommandsTest, PlainSetWithABadPictureLeavesTheBuiltinSet) {
+  PlainSetParts broken = plainParts();
+  broken.pict2 = broken.pict2.left(broken.pict2.size() / 2);  // its header promises more rows
+  QByteArray huge = buildPlainSet(plainParts());
+  putInt32(huge, 18, 0x7FFFFFFF);
+  QByteArray negative = buildPlainSet(plainParts());
+  putInt32(negative, 22, -1);
+  for (const QByteArray& file : {buildPlainSet(broken), huge, negative}) {
+    prompts.messages.clear();
+    LoadImageSet(game, write("bad.set", file), false);
+    expectOneError(QStringLiteral("Error loading images..."));
+    expectBuiltinSet();
+    EXPECT_FALSE(view.busy);
+  }
+}
+
+TEST_F(LoadCommandsTest, LoadCommandAsksWithTheSetterDialog) {
+  const QString path = write("chosen.xet", namedSet("Chosen"));
+  prompts.fileAnswers.push_back(path);
+  commands.LoadCustomImageSet1Click();
+  ASSERT_EQ(prompts.fileRequests.size(), 1);
+  const FileDialogRequest& r = prompts.fileRequests[0];
+  EXPECT_EQ(r.title, QStringLiteral("Please select a PieVorbQuarn image set to use:"));
+  EXPECT_EQ(r.filter, QStringLiteral("Image Set (*.SET)|*.set|eXtended Set (*.XET)|*.xet|"
+                                     "Any Set (*.SET,*.XET)|*.xet;*.set|All Files (*.*)|*.*"));
+  EXPECT_EQ(r.filterIndex, 3);
+  EXPECT_EQ(r.defaultExt, QStringLiteral("SET"));
+  EXPECT_TRUE(r.mustExist);
+  EXPECT_FALSE(r.save);
+  EXPECT_EQ(game.set.setTitle, QStringLiteral("Chosen"));
+  EXPECT_EQ(view.aboutShown, 1);
+
+  // Cancelled: nothing changes, and the dialog opens on the last choice.
+  installPreviousSet();
+  commands.LoadCustomImageSet1Click();
+  ASSERT_EQ(prompts.fileRequests.size(), 2);
+  EXPECT_EQ(prompts.fileRequests[1].initialPath, path);
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  expectPreviousSet();
+}
+
+TEST_F(LoadCommandsTest, StartupWithoutArgumentOrDefaultSet) {
+  EXPECT_FALSE(commands.LoadStartupSet(place()));
+  EXPECT_EQ(commands.rememberedDefaultPath(), dir.filePath(QStringLiteral("default.xet")));
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  EXPECT_GE(view.eventRounds, 1);
+  expectBuiltinSet();
+
+  // The reset then tries the missing file and changes nothing.
+  installPreviousSet();
+  commands.ResetPieVorbQuarntoDefaults1Click();
+  expectOneError(kUnableToOpen);
+  expectPreviousSet();
+
+  // A program path without a folder stands in the current folder.
+  ImageSetCommands bare(game);
+  EXPECT_FALSE(bare.LoadStartupSet({{}, QStringLiteral("pievorbquarn"), dir.path()}));
+  EXPECT_EQ(bare.rememberedDefaultPath(), dir.path() + QStringLiteral("/default.xet"));
+}
+
+TEST_F(LoadCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
+  write("default.xet", namedSet("Pie Vorb Quarn"));
+  EXPECT_FALSE(commands.LoadStartupSet(place({dir.filePath(QStringLiteral("no-such-file.xet"))})));
+  EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
+  EXPECT_EQ(view.aboutShown, 0);
+  EXPECT_EQ(commands.rememberedDefaultPath(), dir.filePath(QStringLiteral("default.xet")));
+  installPreviousSet();
+  commands.ResetPieVorbQuarntoDefaults1Click();
+  EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
+  EXPECT_EQ(game.playfieldColour, 0x00ABCDEFu);
+  EXPECT_EQ(view.aboutShown, 0);
+
+  write("default.xet", namedSet("Somebody Else's"));
+  ImageSetCommands other(game);
+  EXPECT_FALSE(other.LoadStartupSet(place()));
+  EXPECT_EQ(game.set.setTitle, QStringLiteral("Somebody Else's"));
+  EXPECT_TRUE(other.rememberedDefaultPath().isEmpty());
+  other.ResetPieVorbQuarntoDefaults1Click();
+  expectBuiltinSet();
+  EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(LoadCommandsTest, SetNamedOnTheCommandLineAsksForTheDialogEvenWhenItFails) {
+  write("default.xet", namedSet("Pie Vorb Quarn"));
+  EXPECT_TRUE(commands.LoadStartupSet(place({write("mine.xet", namedSet("Mine"))})));
+  EXPECT_EQ(game.set.setTitle, QStringLiteral("Mine"));
+  EXPECT_EQ(view.aboutShown, 0);  // the window's 50 ms timer shows it
+  EXPECT_TRUE(commands.rememberedDefaultPath().isEmpty());
+
+  ImageSetCommands other(game);
+  EXPECT_TRUE(other.LoadStartupSet(place({write("readme.txt", "hello")})));
+  expectOneError(kNotASet);
+}
+
+TEST_F(LoadCommandsTest, BitmapPairBecomesTheStripsOfAnUnnamedSet) {
+  const QImage target = indexedPicture(559, 108, qRgb(1, 2, 200));
+  const QImage splat = truePicture(1119, 108, qRgb(200, 2, 1));
+  const QString first = write("one.bmp", bmpBytes(target));
+  const QString second = write("two.bmp", bmpBytes(splat));
+  prompts.fileAnswers = {first, second};
+  commands.LoadseperateBMPimagesforanimation1Click();
+
+  ASSERT_EQ(prompts.fileRequests.size(), 2);
+  EXPECT_EQ(prompts.fileRequests[0].title, QStringLiteral("Please select Bitmap file 1 (PICT1.BMP)"));
+  EXPECT_EQ(prompts.fileRequests[1].title, QStringLiteral("Please select Bitmap file 2 (PICT2.BMP)"));
+  EXPECT_EQ(prompts.fileRequests[1].initialPath, first);
+  for (const FileDialogRequest& r : prompts.fileRequests) {
+    EXPECT_EQ(r.filter, QStringLiteral("Bitmap Files (*.BMP)|*.BMP|All Files (*.*)|*.*"));
+    EXPECT_EQ(r.defaultExt, QStringLiteral("BMP"));
+    EXPECT_TRUE(r.mustExist);
+  }
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  EXPECT_EQ(game.set.targetStrip, gamePicture(target));
+  EXPECT_EQ(game.set.splatStrip, gamePicture(splat));
+  const SetHeader& h = game.set.header;
+  EXPECT_EQ(h.Title.text(), QStringLiteral("Unknwon"));
+  EXPECT_EQ(h.Author.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(h.Email.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(h.WebPage.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(h.Comment.text(), (QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second).left(200));
+  EXPECT_TRUE(game.set.setTitle.isEmpty());
+  EXPECT_EQ(game.caption, reference.caption);
+  EXPECT_EQ(game.playfieldColour, reference.playfieldColour);
+}
+
+TEST_F(LoadCommandsTest, BitmapPairCancelledOrBrokenLeavesNoTrace) {
+  const QString good = write("good.bmp", bmpBytes(truePicture(30, 30, qRgb(9, 9, 9))));
+  const QByteArray whole = bmpBytes(truePicture(30, 30, qRgb(9, 9, 9)));
+  const QString cut = write("cut.bmp", whole.left(whole.size() - 30));
+
+  installPreviousSet();
+  commands.LoadseperateBMPimagesforanimation1Click();  // cancelled at once
+  prompts.fileAnswers = {good};                         // cancelled at the second
+  commands.LoadseperateBMPimagesforanimation1Click();
+  EXPECT_EQ(prompts.fileRequests.size(), 3);
+  expectPreviousSet();
+
+  // A long path gives a comment cut to 200 characters; a bad second file the built-in set, silently.
+  const QString longName = write(QString(120, QLatin1Char('n')) + QStringLiteral(".bmp"), whole);
+  prompts.fileAnswers = {longName, cut};
+  commands.LoadseperateBMPimagesforanimation1Click();
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  expectBuiltinSet();
+}
+
+TEST_F(LoadCommandsTest, DroppedFilesLoadOnlyTheFirstAfterTheBuiltinSet) {
+  const QString first = write("first.xet", namedSet("First"));
+  const QString second = write("second.xet", namedSet("Second"));
+  commands.FormDropFiles({first, second});
+  EXPECT_EQ(game.set.setTitle, QStringLiteral("First"));
+  EXPECT_EQ(view.aboutShown, 1);
+  EXPECT_FALSE(view.busy);
+  EXPECT_GE(view.busyShown, 1);
+
+  installPreviousSet();
+  commands.FormDropFiles({dir.filePath(QStringLiteral("gone.xet"))});
+  expectOneError(kUnableToOpen);
+  expectBuiltinSet();
+
+  installPreviousSet();
+  prompts.messages.clear();
+  commands.FormDropFiles({});
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  expectBuiltinSet();
+}
+
+TEST_F(LoadCommandsTest, DroppedPathsAreCutTo1023Characters) {
+  // A real file whose path is exactly 1023 characters long.
+  QString folder = dir.path();
+  while (folder.size() < 1023 - 200 - 20) {
+    folder += QLatin1Char('/') + QString(180, QLatin1Char('d'));
+    ASSERT_TRUE(QDir().mkpath(folder));
+  }
+  const QString path = folder + QLatin1Char('/') + QString(1023 - folder.size() - 1, QLatin1Char('f'));
+  ASSERT_EQ(path.size(), 1023);
+  ASSERT_TRUE(writeFile(path, namedSet("Deep")));
+  commands.FormDropFiles({path + QStringLiteral("-and-then-some")});
+  EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
+  EXPECT_EQ(game.set.setTitle, QStringLiteral("Deep"));
+}

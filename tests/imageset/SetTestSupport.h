@@ -1,0 +1,129 @@
+#pragma once
+// A game without a window for the set loading tests: sound and music calls are
+// recorded, prompts are scripted, and the tune goes to a private folder.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstring>
+
+#include "SetFileBuilder.h"
+#include "game/Game.h"
+#include "imageset/DefaultSet.h"
+#include "support/FakePrompts.h"
+
+struct RecordingWave : WavePlayer {
+  void PlayWave(SoundBuffer& sound, int channel) override {
+    log << QStringLiteral("play %1").arg(channel);
+    played = &sound;
+    playedSamples = sound.data.size();
+  }
+  void StopWave(int channel) override { log << QStringLiteral("stop %1").arg(channel); }
+  SoundState soundState() const override { return SoundState::Enabled; }
+  QStringList log;
+  SoundBuffer* played = nullptr;
+  std::size_t playedSamples = 0;
+};
+
+struct QuietMusic : MusicPort {
+  void StartMusic() override {}
+  void StopMusic() override {}
+  bool musicPlaying() const override { return false; }
+};
+
+struct RecordingView : GameView {
+  void showCurrentSetAbout() override { ++aboutShown; }
+  void setBusyCursor(bool busy) override {
+    this->busy = busy;
+    if (busy) ++busyShown;
+  }
+  void processPendingEvents() override { ++eventRounds; }
+  int aboutShown = 0;
+  bool busy = false;
+  int busyShown = 0;
+  int eventRounds = 0;
+};
+
+class SetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    game.setView(&view);
+    game.set.musicFile = dir.filePath(QStringLiteral("~piequa7.mid"));
+    RestoreDefaultSet(game);
+    reference.set.musicFile = game.set.musicFile;
+    RestoreDefaultSet(reference);
+  }
+
+  QString write(const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(writeFile(path, bytes));
+    return path;
+  }
+
+  // Everything a game takes from the set is what a fresh built-in set gives.
+  void expectBuiltinSet() {
+    const ActiveSet& s = game.set;
+    const ActiveSet& r = reference.set;
+    EXPECT_EQ(s.targetStrip, r.targetStrip);
+    EXPECT_EQ(s.splatStrip, r.splatStrip);
+    EXPECT_EQ(s.countStrip, r.countStrip);
+    EXPECT_EQ(s.digitStrip, r.digitStrip);
+    EXPECT_EQ(s.holeBase, r.holeBase);
+    EXPECT_EQ(s.scoreWords, r.scoreWords);
+    EXPECT_EQ(s.timeWords, r.timeWords);
+    EXPECT_EQ(s.title, r.title);
+    EXPECT_TRUE(s.StartupSound.empty() && s.TickSound.empty() && s.SplatSound.empty() && s.GameOverSound.empty());
+    EXPECT_FALSE(s.musicPresent);
+    EXPECT_FALSE(QFile::exists(s.musicFile));
+    EXPECT_EQ(s.setTitle, QString());
+    EXPECT_EQ(s.congratulationPrefix, r.congratulationPrefix);
+    EXPECT_EQ(s.ratingMessages, r.ratingMessages);
+    EXPECT_EQ(std::memcmp(&s.header, &r.header, sizeof(SetHeader)), 0);
+    EXPECT_EQ(game.playfieldColour, reference.playfieldColour);
+    EXPECT_EQ(game.titleColour, reference.titleColour);
+    EXPECT_EQ(game.playfieldCursorSlot, 1);
+    EXPECT_FALSE(game.cursors.has(kCustomCursorSlot));
+    EXPECT_EQ(game.caption, reference.caption);
+  }
+
+  // A set in force that is not the built-in one, to see that a refusal keeps it.
+  void installPreviousSet() {
+    game.set.setTitle = QStringLiteral("Previous");
+    game.set.header.Title.set(QStringLiteral("Previous"));
+    game.SetPlayfieldColour(0x00123456);
+    game.set.targetStrip = truePicture(7, 7, qRgb(1, 2, 3));
+    game.set.StartupSound.data = {1, 2, 3};
+  }
+  void expectPreviousSet() {
+    EXPECT_EQ(game.set.setTitle, QStringLiteral("Previous"));
+    EXPECT_EQ(game.set.header.Title.text(), QStringLiteral("Previous"));
+    EXPECT_EQ(game.playfieldColour, 0x00123456u);
+    EXPECT_EQ(game.set.targetStrip, truePicture(7, 7, qRgb(1, 2, 3)));
+    EXPECT_EQ(game.set.StartupSound.data.size(), 3u);
+  }
+
+  QStringList messageTexts() const {
+    QStringList texts;
+    for (const ShownMessage& m : prompts.messages) texts << m.text;
+    return texts;
+  }
+  void expectOneError(const QString& text, const QString& caption = QStringLiteral("Error")) {
+    ASSERT_EQ(prompts.messages.size(), 1) << messageTexts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(prompts.messages[0].text, text);
+    EXPECT_EQ(prompts.messages[0].caption, caption);
+    EXPECT_EQ(prompts.messages[0].icon, BoxIcon::Error);
+  }
+
+  QTemporaryDir dir;
+  FakePrompts prompts;
+  RecordingWave wave;
+  QuietMusic music;
+  Game game{wave, music};
+  RecordingView view;
+  RecordingWave referenceWave;
+  Game reference{referenceWave, music};
+};
+
+inline const QString kCutShort = QStringLiteral("Error loading file, either it is incomplete or corrupted...");
+inline const QString kTooSmall = QStringLiteral("File is corrupt or this is not an eXtended image set file...");
