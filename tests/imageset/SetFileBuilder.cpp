@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFont>
 #include <QPainter>
+#include <algorithm>
 
 void putInt32(QByteArray& bytes, int offset, std::int32_t value) {
   for (int i = 0; i < 4; ++i) bytes[offset + i] = char((std::uint32_t(value) >> (8 * i)) & 0xFF);
@@ -132,6 +133,7 @@ QImage framesPicture(int frames, int groups, const std::array<QColor, 2>& colour
   for (int g = 0; g < groups; ++g) {
     for (int k = 0; k < frames; ++k) {
       const QRect frame(112 * k, 108 * g, 111, 107);
+      painter.setClipRect(frame);
       painter.fillRect(frame, QColor(70, 40, 20));
       painter.setBrush(colours[g % 2]);
       painter.setPen(Qt::NoPen);
@@ -152,7 +154,7 @@ QImage textPicture(int width, int height, const QStringList& cells, int cellWidt
   picture.fill(paper);
   QPainter painter(&picture);
   QFont font;
-  font.setPixelSize(height * 2 / 3 > 40 ? 40 : height * 2 / 3);
+  font.setPixelSize(std::min(28, height * 2 / 3));
   font.setBold(true);
   painter.setFont(font);
   painter.setPen(ink);
