@@ -46,6 +46,9 @@ class FluidMidiPlayer : public QObject, public MidiPlayer {
   void stop() override;
   void close() override;
 
+  // Loads the soundfont now rather than at the first tune (it takes a moment).
+  // False with the reason when the synthesizer cannot be made.
+  bool prepare(QString& error) { return ensureSynth(error); }
   bool isOpen() const { return m_player != nullptr; }
   // Channel events the tune has sent to the synthesizer since play().
   long eventsPlayed() const { return m_events.load(std::memory_order_relaxed); }
