@@ -1,13 +1,10 @@
 #pragma once
-// Helpers shared by the sound tests: a scratch folder, a recording wave device and
-// a byte-by-byte MIDI file builder.
-#include <QByteArray>
+// Shared by the sound tests: a scratch folder, an event-loop wait, a recording
+// wave device and a byte-by-byte MIDI file builder.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -22,7 +19,6 @@ inline std::unique_ptr<QTemporaryDir> makeScratchDir() {
   return std::make_unique<QTemporaryDir>(root + QStringLiteral("/sound-XXXXXX"));
 }
 
-// Runs the event loop until `done` or the timeout; returns done().
 inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
   QElapsedTimer t;
   t.start();
@@ -30,69 +26,39 @@ inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
   return done();
 }
 
-// Plays nothing: the test finishes blocks one at a time and reads what was queued.
+// Plays nothing: a test "finishes" a block and reads what the engine queued.
 class FakeWaveDevice : public WaveDevice {
  public:
   bool openSucceeds = true;
-  bool isOpen = false;
-  int opens = 0, resets = 0, closes = 0;
-  std::deque<std::vector<std::uint8_t>> pending;  // queued and not yet played
+  int resets = 0, closes = 0;
   std::vector<std::vector<std::uint8_t>> queued;  // every block ever queued, in order
+  std::function<void()> finishOne;                // delivers one buffer-done notice
 
   bool open(std::function<void()> bufferDone) override {
-    ++opens;
-    if (!openSucceeds) return false;
-    m_done = std::move(bufferDone);
-    isOpen = true;
-    return true;
+    if (openSucceeds) finishOne = std::move(bufferDone);
+    return openSucceeds;
   }
-  void queue(std::span<const std::uint8_t> block) override {
-    queued.emplace_back(block.begin(), block.end());
-    pending.emplace_back(block.begin(), block.end());
-  }
-  void reset() override {
-    ++resets;
-    pending.clear();
-  }
-  void close() override {
-    ++closes;
-    isOpen = false;
-  }
-  // The oldest queued block has played: deliver its notice.
-  void finishOne() {
-    if (!pending.empty()) pending.pop_front();
-    if (m_done) m_done();
-  }
-
- private:
-  std::function<void()> m_done;
+  void queue(std::span<const std::uint8_t> block) override { queued.emplace_back(block.begin(), block.end()); }
+  void reset() override { ++resets; }
+  void close() override { ++closes; }
 };
 
-// Standard MIDI File pieces, written out byte by byte.
 namespace midi {
-inline QByteArray be32(std::uint32_t v) {
-  QByteArray b;
-  for (int s = 24; s >= 0; s -= 8) b.append(char((v >> s) & 0xFF));
-  return b;
-}
-inline QByteArray be16(std::uint16_t v) { return QByteArray() + char(v >> 8) + char(v & 0xFF); }
-inline QByteArray header(std::uint16_t format, std::uint16_t tracks, std::uint16_t division) {
-  return QByteArray("MThd") + be32(6) + be16(format) + be16(tracks) + be16(division);
-}
-inline QByteArray track(const QByteArray& events) { return QByteArray("MTrk") + be32(std::uint32_t(events.size())) + events; }
 inline QByteArray bytes(std::initializer_list<int> list) {
   QByteArray b;
   for (int v : list) b.append(char(v));
   return b;
 }
+inline QByteArray be32(std::uint32_t v) { return bytes({int(v >> 24), int(v >> 16 & 255), int(v >> 8 & 255), int(v & 255)}); }
+inline QByteArray header(int format, int tracks, int division) {
+  return "MThd" + be32(6) + bytes({0, format, 0, tracks, division >> 8, division & 255});
+}
+inline QByteArray track(const QByteArray& events) { return "MTrk" + be32(std::uint32_t(events.size())) + events; }
 inline QByteArray endOfTrack() { return bytes({0x00, 0xFF, 0x2F, 0x00}); }
-// Piano, then a C major chord held for 0.6 s (480 ticks a quarter, 120 bpm), then silence.
+// Piano, a C major chord (the E by running status) held 576 ticks, then note-offs.
 inline QByteArray chordEvents() {
-  return bytes({0x00, 0xC0, 0x00,                    // program 0
-                0x00, 0x90, 60, 110, 0x00, 64, 110,  // note on C, E (running status)
-                0x00, 67, 110,                       // note on G
-                0x84, 0x40, 0x80, 60, 0,             // after 576 ticks: note off C
-                0x00, 64, 0, 0x00, 67, 0}) +         // note off E, G
+  return bytes({0x00, 0xC0, 0x00, 0x00, 0x90, 60, 110, 0x00, 64, 110, 0x00, 67, 110, 0x84, 0x40, 0x80, 60, 0, 0x00,
+                64, 0, 0x00, 67, 0}) +
          endOfTrack();
 }
 inline QByteArray chordTune() { return header(0, 1, 480) + track(chordEvents()); }
