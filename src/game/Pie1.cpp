@@ -1,11 +1,31 @@
 #include "game/Pie1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFont>
+#include <QMenu>
+#include <QMimeData>
 #include <QResizeEvent>
+#include <QScreen>
 
+#include "about/Ab.h"
+#include "about/Link.h"
+#include "game/Prompts.h"
 #include "imageset/DefaultSet.h"
+#include "imageset/Imab.h"
+#include "scores/Gameover.h"
+#include "scores/Getname.h"
+#include "scores/Hs.h"
+#include "scores/ScoreFile.h"
+#include "sound/BackgroundMusic.h"
+#include "sound/FluidMidiPlayer.h"
+#include "sound/MusicFile.h"
+#include "sound/SdlWaveDevice.h"
+#include "sound/SoundSwitch.h"
+#include "sound/WaveEngine.h"
 
 namespace {
 struct HolePlace {
@@ -30,19 +50,35 @@ constexpr std::array<HolePlace, kHoles + 1> kHolePlaces = {{{0, 0},
 
 QColor colourFromValue(std::uint32_t v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
 
-TForm1::TForm1(const TForm1Deps& deps, QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(const TForm1Deps& deps, QWidget* parent) : QWidget(parent), startup_(deps.startup) {
   InitGameResources();
-  game_ = std::make_unique<Game>(*deps.wave, *deps.music, deps.clock, deps.random);
+  // The tune's file is fixed before the wave device opens.
+  musicFile_ = deps.musicFile.isEmpty() ? BackgroundMusicPath() : deps.musicFile;
+  engine_ = std::make_unique<WaveEngine>(deps.makeWaveDevice ? deps.makeWaveDevice()
+                                                             : std::make_unique<SdlWaveDevice>());
+  auto midi = deps.makeMidiPlayer ? deps.makeMidiPlayer() : std::make_unique<FluidMidiPlayer>();
+  // The music asks the game for the set's tune; the game is made just below.
+  music_ = std::make_unique<BackgroundMusic>(
+      std::move(midi), musicFile_, [this] { return game_ && game_->set.musicPresent; },
+      [this] { return engine_->soundState(); });
+  music_->setMessageParent(this);
+  game_ = std::make_unique<Game>(deps.wave ? *deps.wave : static_cast<WavePlayer&>(*engine_),
+                                 deps.music ? *deps.music : static_cast<MusicPort&>(*music_), deps.clock,
+                                 deps.random);
+  game_->set.musicFile = musicFile_;
   game_->setView(this);
+  commands_ = std::make_unique<ImageSetCommands>(*game_);
+
   setWindowTitle(QStringLiteral("Pie Vorb Quarn"));
+  setWindowIcon(QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/Emblem.bmp")))));
   QFont f = font();
   f.setPixelSize(13);
   setFont(f);
   setAutoFillBackground(true);
   buildComponents();
+  buildMenu();
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kClientWidth, kClientHeight);
-  setAcceptDrops(true);
   Animate = new QTimer(this);
   Animate->setInterval(1);
   Animate->setTimerType(Qt::PreciseTimer);
@@ -50,6 +86,21 @@ TForm1::TForm1(const TForm1Deps& deps, QWidget* parent) : QWidget(parent) {
   ShowAbout = new QTimer(this);
   ShowAbout->setInterval(50);
   ShowAbout->setSingleShot(true);
+  connect(ShowAbout, &QTimer::timeout, this, &TForm1::ShowAboutTimer);
+
+  // The dialogs live as long as the window and are reused.
+  Leader = new TLeader(this);
+  ScoreBoard board = deps.scoreProgramFolder.isEmpty() && deps.scoreUserFolder.isEmpty()
+                         ? ScoreBoard::forThisProgram()
+                         : ScoreBoard(deps.scoreProgramFolder, deps.scoreUserFolder);
+  Scores = new Tscores(std::move(board), this);
+  Form2 = new TForm2(*Leader, *Scores, [this] { return game_->score; }, this);
+  ImgAbout = new TImgAbout(&game_->set.header, this);
+
+  setAcceptDrops(true);
+  engine_->OpenWave();
+  setStatOffset(StatOffset(engine_->soundState()), engine_->statHint());
+  About = new TAbout(engine_->deviceOpen(), this);
 }
 
 TForm1::~TForm1() { FormDestroy(); }
@@ -111,7 +162,97 @@ void TForm1::buildComponents() {
 
   Image17->onMouseDown = [this](Qt::MouseButton) { setImage17Top(-49); };
   Image17->onMouseUp = [this] { setImage17Top(1); };
+  Image17->onClick = [this] { Image17Click(); };
   Image18->onClick = [this] { game_->Image18Click(); };
+  Stat->onClick = [this] { StatClick(); };
+}
+
+void TForm1::buildMenu() {
+  MyMenu = new QMenu(this);
+  MyMenu->setObjectName(QStringLiteral("MyMenu"));
+  auto item = [this](QMenu* menu, const char* name, const char* caption, void (TForm1::*handler)()) {
+    QAction* a = menu->addAction(QString::fromLatin1(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    if (handler) connect(a, &QAction::triggered, this, handler);
+    return a;
+  };
+  auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+  CustomImageSets1 = MyMenu->addMenu(QStringLiteral("Custom &Image Sets"));
+  CustomImageSets1->menuAction()->setObjectName(QStringLiteral("CustomImageSets1"));
+  CustomImageSets1->setObjectName(QStringLiteral("CustomImageSets1Menu"));
+  QMenu* sets = CustomImageSets1;
+  connect(item(sets, "ResetPieVorbQuarntoDefaults1", "Reset Pie Vorb Quarn to Defaults", nullptr),
+          &QAction::triggered, this, [this] { commands_->ResetPieVorbQuarntoDefaults1Click(); });
+  separator(sets, "N5");
+  connect(item(sets, "LoadseperateBMPimagesforanimation1", "Load &BMP images for game...", nullptr),
+          &QAction::triggered, this, [this] { commands_->LoadseperateBMPimagesforanimation1Click(); });
+  connect(item(sets, "LoadCustomImageSet1", "&Load Custom Image Set...", nullptr), &QAction::triggered, this,
+          [this] { commands_->LoadCustomImageSet1Click(); });
+  separator(sets, "N6");
+  item(sets, "Aboutcurrentimageset1", "&About Current Image Set...", &TForm1::Aboutcurrentimageset1Click);
+  separator(sets, "N2");
+  item(sets, "UseImageSetCreationWizard1", "Use eXtended Image Set Creation &Wizard...",
+       &TForm1::UseImageSetCreationWizard1Click);
+  item(MyMenu, "ViewHighscoreTable1", "&View Local Highscore Table...", &TForm1::ViewHighscoreTable1Click);
+  separator(MyMenu, "N3");
+  item(MyMenu, "GotoPieVorbQuarnWebsite1", "&Goto Pie Vorb Quarn Website...", &TForm1::GotoPieVorbQuarnWebsite1Click);
+  item(MyMenu, "AboutPieVorbQuarn1", "&About Pie Vorb Quarn...", &TForm1::AboutPieVorbQuarn1Click);
+  separator(MyMenu, "N4");
+  item(MyMenu, "Quit1", "&Quit...", &TForm1::Quit1Click);
+}
+
+QAction* TForm1::menuItem(const QString& componentName) const {
+  return MyMenu->findChild<QAction*>(componentName);
+}
+
+void TForm1::Image17Click() {
+  // Opening the menu always ends a running game.
+  game_->Image18Click();
+  const QPoint at = Panel5->mapToGlobal(QPoint(29, 36));
+  setImage17Top(-49);
+  prompts().popupMenu(*MyMenu, at);
+  setImage17Top(1);
+}
+
+void TForm1::StatClick() {
+  const StatView view = ::StatClick(*engine_);
+  setStatOffset(view.offset, view.hint);
+}
+
+void TForm1::Quit1Click() {
+  if (prompts().confirm(this, QStringLiteral("Quit Pie Vorb Quarn? Really?"), QStringLiteral("Quit?"))) close();
+}
+
+void TForm1::ViewHighscoreTable1Click() { prompts().runModal(*Scores); }
+
+void TForm1::AboutPieVorbQuarn1Click() { prompts().runModal(*About); }
+
+void TForm1::Aboutcurrentimageset1Click() { showCurrentSetAbout(); }
+
+void TForm1::GotoPieVorbQuarnWebsite1Click() { About->tLink2->click(); }
+
+void TForm1::UseImageSetCreationWizard1Click() {
+  prompts().message(this, QStringLiteral("The eXtended Image Set Creation Wizard is not available in this version."),
+                    QStringLiteral("Wizard"), BoxIcon::Information);
+}
+
+void TForm1::ShowAboutTimer() {
+  ShowAbout->stop();
+  showCurrentSetAbout();
+}
+
+void TForm1::showCurrentSetAbout() { ShowImgAbout(*ImgAbout, game_->set.header); }
+
+void TForm1::dragEnterEvent(QDragEnterEvent* e) {
+  if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* e) {
+  QStringList paths;
+  for (const QUrl& url : e->mimeData()->urls())
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  e->acceptProposedAction();
+  if (!paths.isEmpty()) commands_->FormDropFiles(paths);
 }
 
 void TForm1::setImage17Top(int top) { Image17->move(1, top); }
@@ -144,31 +285,34 @@ void TForm1::resizeEvent(QResizeEvent* e) {
 
 void TForm1::FormShow() {
   LoadBuiltinCursors(game_->cursors);
-  for (int slot : {2}) {
-    for (QWidget* w : {static_cast<QWidget*>(Image17), static_cast<QWidget*>(Stat), static_cast<QWidget*>(Image18)})
-      w->setCursor(game_->cursors.cursor(slot));
-  }
+  for (QWidget* w : {static_cast<QWidget*>(Image17), static_cast<QWidget*>(Stat), static_cast<QWidget*>(Image18)})
+    w->setCursor(game_->cursors.cursor(2));
   RestoreDefaultSet(*game_);
+  const bool aboutFollows = commands_->LoadStartupSet(startup_ ? *startup_ : StartupPlace::ofApplication());
   FormResize();
   placeImage18();
+  if (aboutFollows) ShowAbout->start();
 }
 
 void TForm1::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   if (shown_) return;
   shown_ = true;
+  // First shown in the middle of the screen.
+  if (QScreen* screen = this->screen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
   FormShow();
-}
-
-void TForm1::closeEvent(QCloseEvent* e) {
-  QWidget::closeEvent(e);
 }
 
 void TForm1::FormDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   Animate->stop();
+  ShowAbout->stop();
   RestoreDefaultSet(*game_);
+  engine_->CloseWave();
   game_->setView(nullptr);
 }
 
@@ -211,7 +355,9 @@ void TForm1::animateChanged(bool enabled) {
 }
 
 void TForm1::showGameOver(const QString& sentence, const QString& rating) {
-  if (gameOverHandler) gameOverHandler(sentence, rating);
+  Form2->Box->setText(rating);
+  Form2->_Sc->setText(sentence);
+  prompts().runModal(*Form2);
 }
 
 void TForm1::setBusyCursor(bool busy) {
@@ -219,4 +365,7 @@ void TForm1::setBusyCursor(bool busy) {
   if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-void TForm1::processPendingEvents() { QApplication::processEvents(); }
+void TForm1::processPendingEvents() {
+  // Input waits: a drop or click handled in the middle of a load would start another one.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -6,22 +6,42 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "game/Game.h"
 #include "game/Widgets.h"
+#include "imageset/LoadCommands.h"
 
 class QMenu;
 class QAction;
+class WaveDevice;
+class WaveEngine;
+class MidiPlayer;
+class BackgroundMusic;
+class ScoreBoard;
+class TForm2;
+class TAbout;
+class TImgAbout;
+class Tscores;
+class TLeader;
 
 // Client size that shows the whole playfield under the banner; also the minimum.
 constexpr int kClientWidth = 580;
 constexpr int kClientHeight = 474;
 
+// What the window is built from; every default is the real desktop's, and tests
+// replace what they must observe or must not touch.
 struct TForm1Deps {
-  WavePlayer* wave = nullptr;
-  MusicPort* music = nullptr;
+  std::function<std::unique_ptr<WaveDevice>()> makeWaveDevice;  // SDL audio
+  std::function<std::unique_ptr<MidiPlayer>()> makeMidiPlayer;  // FluidSynth
+  WavePlayer* wave = nullptr;   // when set, the game plays through this instead of the engine
+  MusicPort* music = nullptr;   // likewise for the tune
   Clock clock = LocalNowDays;
   RandomSource* random = nullptr;
+  std::optional<StartupPlace> startup;  // the command line and program folder
+  QString musicFile;                    // where a set's tune is written
+  QString scoreProgramFolder;           // where "piescore.sdf" is kept ...
+  QString scoreUserFolder;              // ... and where it goes when that folder is read-only
 };
 
 class TForm1 : public QWidget, public GameView {
@@ -31,6 +51,8 @@ class TForm1 : public QWidget, public GameView {
   ~TForm1() override;
 
   Game& game() { return *game_; }
+  WaveEngine& engine() { return *engine_; }
+  ImageSetCommands& commands() { return *commands_; }
   PictureBox* HoleImage(int n) const { return holes_[n]; }
 
   // The parts other code and the tests look at.
@@ -51,6 +73,27 @@ class TForm1 : public QWidget, public GameView {
   PictureBox* Time;
   QTimer* Animate;
   QTimer* ShowAbout;
+  QMenu* MyMenu;
+  QMenu* CustomImageSets1;
+
+  // The dialogs made once and reused.
+  TForm2* Form2;
+  TAbout* About;
+  TImgAbout* ImgAbout;
+  Tscores* Scores;
+  TLeader* Leader;
+
+  // Menu button and commands.
+  void Image17Click();
+  void StatClick();
+  void Quit1Click();
+  void ViewHighscoreTable1Click();
+  void AboutPieVorbQuarn1Click();
+  void Aboutcurrentimageset1Click();
+  void GotoPieVorbQuarnWebsite1Click();
+  void UseImageSetCreationWizard1Click();
+  void ShowAboutTimer();
+  QAction* menuItem(const QString& componentName) const;
 
   void FormResize();
   void FormShow();
@@ -73,22 +116,28 @@ class TForm1 : public QWidget, public GameView {
   void abortButtonMoved() override;
   void animateChanged(bool enabled) override;
   void showGameOver(const QString& sentence, const QString& rating) override;
+  void showCurrentSetAbout() override;
   void setBusyCursor(bool busy) override;
   void processPendingEvents() override;
   QWidget* dialogParent() override { return this; }
 
-  // Hook for the game-over dialog until it is shown by its own window class.
-  std::function<void(const QString&, const QString&)> gameOverHandler;
-
  protected:
   void resizeEvent(QResizeEvent* e) override;
   void showEvent(QShowEvent* e) override;
-  void closeEvent(QCloseEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
   void buildComponents();
+  void buildMenu();
 
+  // Declared before the game so they outlive it.
+  std::unique_ptr<WaveEngine> engine_;
+  std::unique_ptr<BackgroundMusic> music_;
   std::unique_ptr<Game> game_;
+  std::unique_ptr<ImageSetCommands> commands_;
+  std::optional<StartupPlace> startup_;
+  QString musicFile_;
   std::array<PictureBox*, kHoles + 1> holes_{};
   QImage image17Picture_, image18Picture_, statPicture_;
   bool shown_ = false;

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -41,6 +42,7 @@ class DesktopPrompts final : public Prompts {
     return dialog.selectedFiles().constFirst();
   }
   int runModal(QDialog& dialog) override { return dialog.exec(); }
+  void popupMenu(QMenu& menu, const QPoint& at) override { menu.exec(at); }
   void openUrl(const QString& address) override { QDesktopServices::openUrl(QUrl(address)); }
 
  private:

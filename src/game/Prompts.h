@@ -6,6 +6,8 @@
 
 class QWidget;
 class QDialog;
+class QMenu;
+class QPoint;
 
 enum class BoxIcon { Error, Exclamation, Question, Information };
 
@@ -30,6 +32,8 @@ class Prompts {
   virtual QString chooseFile(QWidget* parent, const FileDialogRequest& request) = 0;
   // Shows a dialog modally and returns its result code.
   virtual int runModal(QDialog& dialog) = 0;
+  // Pops a menu up with its top-left corner at a screen point; returns when it closed.
+  virtual void popupMenu(QMenu& menu, const QPoint& at) = 0;
   // Hands an address to the desktop (browser or mail program).
   virtual void openUrl(const QString& address) = 0;
 };

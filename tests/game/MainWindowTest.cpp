@@ -5,24 +5,9 @@
 #include "game/Pie1.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/FrameCopy.h"
-#include "support/FakeSound.h"
+#include "support/WindowFixture.h"
 
 namespace {
-
-struct WindowFixture {
-  RecordingSound sound;
-  double now = 45000.0;
-  std::unique_ptr<TForm1> form;
-  WindowFixture() {
-    TForm1Deps deps;
-    deps.wave = &sound;
-    deps.music = &sound;
-    deps.clock = [this] { return now; };
-    form = std::make_unique<TForm1>(deps);
-    form->show();
-  }
-  Game& game() { return form->game(); }
-};
 
 QImage expectedHole(const QImage& countStrip, int frameLeft, const QImage& base) {
   QImage hole = blankPicture(111, 130);

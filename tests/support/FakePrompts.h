@@ -1,6 +1,8 @@
 #pragma once
 // Answers the game's modal prompts from a script and remembers what was asked.
 #include <QDialog>
+#include <QMenu>
+#include <QPoint>
 #include <QList>
 #include <QString>
 #include <deque>
@@ -43,6 +45,11 @@ class FakePrompts : public Prompts {
     if (onModal) return onModal(dialog);
     return QDialog::Rejected;
   }
+  // A menu "pops up" without a loop; onMenu may trigger one of its actions.
+  void popupMenu(QMenu& menu, const QPoint& at) override {
+    menuPoints.push_back(at);
+    if (onMenu) onMenu(menu);
+  }
   void openUrl(const QString& address) override { openedUrls.push_back(address); }
 
   QList<ShownMessage> messages;
@@ -53,4 +60,6 @@ class FakePrompts : public Prompts {
   QStringList modalTitles;
   std::function<int(QDialog&)> onModal;
   QStringList openedUrls;
+  QList<QPoint> menuPoints;
+  std::function<void(QMenu&)> onMenu;
 };

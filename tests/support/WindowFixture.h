@@ -1,0 +1,79 @@
+#pragma once
+// The main window on fakes: a wave device the test drives, a MIDI player that
+// plays nothing, scratch folders for the program, the scores and the tune, and
+// scripted prompts. Optionally the game plays through a RecordingSound instead.
+#include <QTemporaryDir>
+#include <memory>
+
+#include "game/Pie1.h"
+#include "sound/MidiPlayer.h"
+#include "sound/SoundTestSupport.h"
+#include "sound/WaveEngine.h"
+#include "support/FakePrompts.h"
+#include "support/FakeSound.h"
+
+class SilentMidi : public MidiPlayer {
+ public:
+  bool open(const QString& path, QString&) override {
+    opened << path;
+    return true;
+  }
+  void play() override { ++plays; }
+  void stop() override { ++stops; }
+  void close() override {}
+  QStringList opened;
+  int plays = 0, stops = 0;
+};
+
+struct WindowFixture {
+  FakePrompts prompts;
+  RecordingSound sound;
+  QTemporaryDir dir;
+  double now = 45000.0;
+  FakeWaveDevice* device = nullptr;  // owned by the window's engine
+  SilentMidi* midi = nullptr;        // owned by the window's music
+  std::unique_ptr<TForm1> form;
+
+  struct Options {
+    bool recordSound = true;  // the game plays through `sound` rather than the engine
+    bool deviceOpens = true;
+    QStringList arguments;
+    bool show = true;
+  };
+
+  WindowFixture() : WindowFixture(Options{}) {}
+  explicit WindowFixture(const Options& o) {
+    TForm1Deps deps;
+    deps.makeWaveDevice = [this, o] {
+      auto d = std::make_unique<FakeWaveDevice>();
+      d->openSucceeds = o.deviceOpens;
+      device = d.get();
+      return d;
+    };
+    deps.makeMidiPlayer = [this] {
+      auto m = std::make_unique<SilentMidi>();
+      midi = m.get();
+      return m;
+    };
+    if (o.recordSound) {
+      deps.wave = &sound;
+      deps.music = &sound;
+    }
+    deps.clock = [this] { return now; };
+    StartupPlace place;
+    place.arguments = o.arguments;
+    place.programFile = dir.filePath(QStringLiteral("pievorbquarn"));
+    place.currentFolder = dir.path();
+    deps.startup = place;
+    deps.musicFile = dir.filePath(QStringLiteral("~piequa7.mid"));
+    deps.scoreProgramFolder = dir.path();
+    deps.scoreUserFolder = dir.filePath(QStringLiteral("user"));
+    form = std::make_unique<TForm1>(deps);
+    if (o.show) form->show();
+    sound.startup = &game().set.StartupSound;
+    sound.tick = &game().set.TickSound;
+    sound.splat = &game().set.SplatSound;
+    sound.gameOver = &game().set.GameOverSound;
+  }
+  Game& game() { return form->game(); }
+};
