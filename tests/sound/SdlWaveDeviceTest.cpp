@@ -43,10 +43,13 @@ TEST_F(SdlWaveDeviceTest, PlaysBlocksInOrderWithNoticesOnTheGuiThread) {
   device.close();
   EXPECT_EQ(notices, 6);
   EXPECT_FALSE(offThread);
+  // SDL may have pulled a little silence before the first block arrived.
   const QByteArray out = written();
-  ASSERT_GE(out.size(), 2400);
-  for (int i = 0; i < 2400; ++i) ASSERT_EQ(std::uint8_t(out[i]), (i / 400) * 40) << i;
-  for (int i = 2400; i < out.size(); ++i) ASSERT_EQ(std::uint8_t(out[i]), 128) << i;  // ran dry: silence
+  int lead = 0;
+  while (lead < out.size() && std::uint8_t(out[lead]) == 128) ++lead;
+  ASSERT_GE(out.size(), lead + 2400);
+  for (int i = 0; i < 2400; ++i) ASSERT_EQ(std::uint8_t(out[lead + i]), (i / 400) * 40) << i;
+  for (int i = lead + 2400; i < out.size(); ++i) ASSERT_EQ(std::uint8_t(out[i]), 128) << i;  // ran dry: silence
 }
 
 TEST_F(SdlWaveDeviceTest, EngineOutputHoldsTheHalvedSoundAfterLeadingSilence) {
