@@ -8,7 +8,6 @@ int main(int argc, char** argv) {
   // The hourglass shows until the built-in set is in place.
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QApplication::setApplicationName(QStringLiteral("Pie Vorb Quarn"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Pie Vorb Quarn"));
   int result = 0;
   {
     TForm1 form{TForm1Deps{}};
