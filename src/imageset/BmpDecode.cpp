@@ -78,7 +78,12 @@ BmpLayout readLayout(QByteArrayView head, qint64 totalSize) {
     if (declaredDataSize == 0) return fail("its compressed data has no declared size");
     dataSize = declaredDataSize;
   } else {
-    dataSize = ((l.width * b + 31) / 32) * 4 * absHeight;
+    // Rows are padded to whole 32-bit words. Width and height are each below 2^31,
+    // so their product may not fit in 64 bits: compare by division instead.
+    const std::int64_t rowBytes = ((l.width * b + 31) / 32) * 4;
+    if (dataStart > totalSize || absHeight > (totalSize - dataStart) / rowBytes)
+      return fail("its pixel data is shorter than its header says");
+    dataSize = rowBytes * absHeight;
   }
   if (dataStart + dataSize > totalSize) return fail("its pixel data is shorter than its header says");
   return l;

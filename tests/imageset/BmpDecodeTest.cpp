@@ -77,6 +77,16 @@ TEST(BmpDecode, PixelDataShorterThanTheHeaderSaysIsRefused) {
   putInt32(huge, 18, 100000);
   putInt32(huge, 22, 100000);
   EXPECT_TRUE(decodeBmp(huge, nullptr).isNull());
+  // The largest width and height a header can state: the pixel data they imply
+  // does not fit in 64 bits, and must still count as missing, not wrap round.
+  for (const int height : {0x7FFFFFFF, -0x7FFFFFFF}) {
+    QByteArray widest = bmpBytes(checkerboard(QImage::Format_RGB32));
+    putInt32(widest, 18, 0x7FFFFFFF);
+    putInt32(widest, 22, height);
+    widest[28] = 32;
+    EXPECT_FALSE(bmpDataProblem(widest, widest.size()).isEmpty());
+    EXPECT_TRUE(decodeBmp(widest, nullptr).isNull());
+  }
 }
 
 TEST(BmpDecode, AnOffsetPointingIntoTheHeadersStillNeedsEveryRowAfterThem) {
