@@ -99,7 +99,6 @@ class Game {
   std::uint32_t titleColour = 0x000000FF;
   int playfieldCursorSlot = 1;
   QString caption;
-  QString applicationTitle = QStringLiteral("Pie Vorb Quarn");
   int image18Top = -45;  // the abort button: 1 lit (a game runs), -49 dark
   bool animateEnabled = false;
 

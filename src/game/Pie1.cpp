@@ -88,19 +88,20 @@ TForm1::TForm1(const TForm1Deps& deps, QWidget* parent) : QWidget(parent), start
   ShowAbout->setSingleShot(true);
   connect(ShowAbout, &QTimer::timeout, this, &TForm1::ShowAboutTimer);
 
-  // The dialogs live as long as the window and are reused.
+  setAcceptDrops(true);
+  engine_->OpenWave();
+  setStatOffset(StatOffset(engine_->soundState()), engine_->statHint());
+  // The dialogs live as long as the window and are reused; the game-over
+  // dialog needs the name entry and the table, so those come first.
   Leader = new TLeader(this);
   ScoreBoard board = deps.scoreProgramFolder.isEmpty() && deps.scoreUserFolder.isEmpty()
                          ? ScoreBoard::forThisProgram()
                          : ScoreBoard(deps.scoreProgramFolder, deps.scoreUserFolder);
   Scores = new Tscores(std::move(board), this);
+  About = new TAbout(engine_->deviceOpen(), this);
   Form2 = new TForm2(*Leader, *Scores, [this] { return game_->score; }, this);
   ImgAbout = new TImgAbout(&game_->set.header, this);
 
-  setAcceptDrops(true);
-  engine_->OpenWave();
-  setStatOffset(StatOffset(engine_->soundState()), engine_->statHint());
-  About = new TAbout(engine_->deviceOpen(), this);
 }
 
 TForm1::~TForm1() { FormDestroy(); }
@@ -321,8 +322,6 @@ void TForm1::scoreChanged() { Score->update(); }
 void TForm1::timeChanged() { Time->update(); }
 
 void TForm1::setPicturesChanged() {
-  TitleImg->resize(game_->set.title.size());
-  FormResize();
   for (QWidget* w : {TitleImg, ScoreWords, TimeWords, Score, Time}) w->update();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The set in force: everything a game draws, plays and says comes from here.
+#include <QCursor>
 #include <QImage>
 #include <QString>
 #include <array>
@@ -37,6 +38,10 @@ struct ActiveSet {
   std::array<QString, 8> ratingMessages;
 
   SetHeader header{};
+
+  // The set's own cursor while slot 8 holds it; the wizard's trial cursor may
+  // take the slot over, and must not be destroyed by a reset.
+  const QCursor* customCursor = nullptr;
 
   // Image groups are complete 108-row bands of the target strip.
   int groupCount() const { return targetStrip.height() / kFramePitchY; }

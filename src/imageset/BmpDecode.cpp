@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
 #include <cstdint>
@@ -132,6 +133,11 @@ QImage decodeBmp(const QByteArray& bmp, QString* error) {
 }
 
 QImage loadBmpFile(const QString& path, QString* error) {
+  // Opening a named pipe would wait for a writer; a device would never end.
+  if (!QFileInfo(path).isFile()) {
+    if (error) *error = decodeFailure(QStringLiteral("it is not a file"));
+    return QImage();
+  }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     if (error) *error = decodeFailure(file.errorString());

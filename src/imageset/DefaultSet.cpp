@@ -58,7 +58,6 @@ void RestoreDefaultSet(Game& game) {
   set.SplatSound.clear();
   set.GameOverSound.clear();
   game.SetPlayfieldColour(colourValue(255, 255, 255));
-  game.applicationTitle = QStringLiteral("Pie Vorb Quarn");
 
   set.title = blankPicture(def.DefTitle.width(), def.DefTitle.height());
   CopyRect(set.title, whole(def.DefTitle), def.DefTitle, whole(def.DefTitle));
@@ -79,7 +78,10 @@ void RestoreDefaultSet(Game& game) {
   set.header.Comment.set(QStringLiteral("Pie Vorb Quarn Default Settings..."));
 
   if (set.musicPresent) {
-    QFile::remove(set.musicFile);  // may fail while the player holds it; the flag goes all the same
+    // A set dropped during a game replaces the tune under the player: stop it
+    // first, or it would play on from a deleted file until the round ends.
+    if (game.music().musicPlaying()) game.music().StopMusic();
+    QFile::remove(set.musicFile);  // may fail; the flag goes all the same
     set.musicPresent = false;
   }
 
@@ -93,7 +95,10 @@ void RestoreDefaultSet(Game& game) {
 
   game.SetPlayfieldCursor(1);
   game.SetTitleColour(colourValue(255, 0, 0));
-  game.cursors.clear(kCustomCursorSlot);
+  if (set.customCursor) {
+    if (game.cursors.get(kCustomCursorSlot) == set.customCursor) game.cursors.clear(kCustomCursorSlot);
+    set.customCursor = nullptr;
+  }
 
   game.GameState = Idle;
   game.score = 0;
@@ -126,4 +131,5 @@ void CutMiscPictures(Game& game) {
 
 void InstallCustomCursor(Game& game, const std::uint8_t* planes, std::uint8_t hotX, std::uint8_t hotY) {
   game.cursors.set(kCustomCursorSlot, CursorFromPlanes(planes, hotX, hotY));
+  game.set.customCursor = game.cursors.get(kCustomCursorSlot);
 }

@@ -41,7 +41,9 @@ void LoadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
   }
 
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  // Only a plain file will do: opening a named pipe waits for a writer that never
+  // comes, and a device never ends.
+  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
     showMessage(game, QStringLiteral("Error, unable to open file..."), QStringLiteral("Error"));
     return;
   }

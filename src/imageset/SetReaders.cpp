@@ -1,6 +1,7 @@
 #include "imageset/SetReaders.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 #include <algorithm>
 #include <array>
@@ -85,7 +86,8 @@ constexpr qint64 kPlainFirstPicture = kMagicSize + kPlainBodySize;  // 2558
 
 void LoadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
   qint64 size = -1;
-  {
+  // A named pipe or a device is no file: opening it may wait for ever.
+  if (QFileInfo(path).isFile()) {
     QFile probe(path);
     if (probe.open(QIODevice::ReadOnly)) size = probe.size();
   }

@@ -19,8 +19,13 @@ QImage expectedHole(const QImage& countStrip, int frameLeft, const QImage& base)
 TEST(MainWindow, ComponentsStandWhereTheLayoutSays) {
   WindowFixture f;
   TForm1& w = *f.form;
-  EXPECT_EQ(w.size(), QSize(kClientWidth, kClientHeight));
-  EXPECT_EQ(w.minimumSize(), QSize(kClientWidth, kClientHeight));
+  // The whole 392-row playfield under the 82-row banner, 580 wide as the title expects.
+  EXPECT_EQ(w.size(), QSize(580, 474));
+  EXPECT_EQ(w.minimumSize(), QSize(580, 474));
+  EXPECT_EQ(w.TitleImg->size(), QSize(594, 31));
+  EXPECT_EQ(w.Panel4->palette().color(QPalette::Window), QColor(255, 0, 0));
+  EXPECT_EQ(w.Image17->cursor().shape(), Qt::BitmapCursor);
+  EXPECT_EQ(w.HoleImage(5)->cursor().shape(), Qt::BitmapCursor);
   EXPECT_EQ(w.Panel1->geometry(), QRect(0, 0, kClientWidth, 82));
   EXPECT_EQ(w.Panel4->geometry(), QRect(0, 0, kClientWidth, 31));
   EXPECT_EQ(w.Panel5->geometry(), QRect(0, 31, 73, 51));
@@ -73,7 +78,6 @@ TEST(MainWindow, ResizeCentresButNeverPushesThePlayfieldUnderTheBanner) {
   EXPECT_EQ(w.Panel6->x() + w.Panel6->width(), 900);
 
   // A client just a little taller than the minimum keeps the playfield at 82.
-  w.game();  // nothing else changes
   w.setMinimumSize(0, 0);
   w.resize(580, 300);
   EXPECT_EQ(w.Panel3->y(), 82);

@@ -168,6 +168,27 @@ TEST(PlayLoop, AnUnhitTargetRisesStandsAndSinks) {
   EXPECT_EQ(f.game.phase[1], 2);
 }
 
+TEST(PlayLoop, AStripWithoutACompleteGroupAlwaysUsesRowZero) {
+  PlayFixture f;
+  f.game.set.targetStrip = flatStrip(kTarget, 5, 1, 107);
+  ASSERT_EQ(f.game.set.groupCount(), 0);
+  f.startAndCountDown();
+  f.random.queue = {99};
+  f.step();
+  // One number for hole 1 (it popped) and one for each other hole: no row was drawn.
+  EXPECT_EQ(f.random.draws, 13);
+  EXPECT_EQ(f.random.lastBound, 100);
+  EXPECT_EQ(f.game.targetRow[1], 0);
+  EXPECT_EQ(f.shows(1), frameColour(kTarget, 0, 1));
+
+  PlayFixture two(2);
+  two.startAndCountDown();
+  two.random.queue = {99, 1};
+  two.step();
+  EXPECT_EQ(two.random.draws, 14);
+  EXPECT_EQ(two.game.targetRow[1], 1);
+}
+
 TEST(PlayLoop, HitsScoreOnPhasesOneToNineWithTenSplatFrames) {
   PlayFixture f;
   f.startAndCountDown();
@@ -188,13 +209,11 @@ TEST(PlayLoop, HitsScoreOnPhasesOneToNineWithTenSplatFrames) {
   EXPECT_EQ(g.sound.calls, QStringList{"Play splat 1"});
   g.game.Image5MouseDown(1);  // splatting: nothing more
   EXPECT_EQ(g.game.score, 2);
-  const QRgb untouched = g.shows(1);
   for (int k = 0; k < 10; ++k) {
     g.step();
     // The built-in-sized strip has nine frames; the tenth leaves the picture alone.
     EXPECT_EQ(g.shows(1), k < 9 ? frameColour(kSplat, 0, k) : frameColour(kSplat, 0, 8)) << k;
   }
-  (void)untouched;
   g.step();  // phase 30: the empty hole
   EXPECT_EQ(g.shows(1), frameColour(kTarget, 0, 0));
   EXPECT_EQ(g.game.busyHoles, 1);
@@ -237,7 +256,8 @@ TEST(PlayLoop, EndOfGameOrderAndRating) {
     RecordingSound* s;
     void showGameOver(const QString& sentence, const QString& rating) override {
       *out = s->calls;
-      *out << sentence << rating << QString::number(g->GameState) << QString::number(g->image18Top);
+      *out << sentence << rating << QString::number(g->GameState) << QString::number(g->image18Top)
+           << QString::number(g->animateEnabled) << QString::number(g->holes[7].pixel(55, 53));
     }
   } view;
   view.out = &seen;
@@ -250,14 +270,17 @@ TEST(PlayLoop, EndOfGameOrderAndRating) {
   f.steps(3);
   f.game.Image5MouseDown(1);
   f.steps(297);
-  ASSERT_GE(seen.size(), 4);
+  // Sounds first, then (when the dialog opens) an idle, stopped board.
+  ASSERT_GE(seen.size(), 8);
   const int n = seen.size();
-  EXPECT_EQ(seen[n - 6], "Stop 1");
-  EXPECT_EQ(seen[n - 5], "Play gameover 0");
-  EXPECT_TRUE(seen[n - 4].endsWith("throw 1 pies at Vorb Quarn.  Did you enjoy it?  Your Score Is:2"));
-  EXPECT_EQ(seen[n - 3], "Hey, you're not very good at this are you...");
+  EXPECT_EQ(seen[n - 8], "Stop 1");
+  EXPECT_EQ(seen[n - 7], "Play gameover 0");
+  EXPECT_TRUE(seen[n - 6].endsWith("throw 1 pies at Vorb Quarn.  Did you enjoy it?  Your Score Is:2"));
+  EXPECT_EQ(seen[n - 5], "Hey, you're not very good at this are you...");
+  EXPECT_EQ(seen[n - 4], "0");
+  EXPECT_EQ(seen[n - 3], "-49");
   EXPECT_EQ(seen[n - 2], "0");
-  EXPECT_EQ(seen[n - 1], "-49");
+  EXPECT_EQ(seen[n - 1], QString::number(frameColour(kCount, 0, 4)));
   EXPECT_EQ(f.game.score, 2);  // kept for the high-score table
 }
 

@@ -48,8 +48,10 @@ TEST(DefaultSet, RestoreStopsTheGameAndResetsEverything) {
   ASSERT_EQ(f.game.GameState, Playing);
   ASSERT_TRUE(f.game.animateEnabled);
 
+  f.sound.playing = true;  // the set's tune is playing
   RestoreDefaultSet(f.game);
 
+  EXPECT_FALSE(f.sound.playing);
   EXPECT_EQ(f.game.GameState, Idle);
   EXPECT_FALSE(f.game.animateEnabled);
   EXPECT_EQ(f.game.score, 0);
@@ -137,6 +139,21 @@ TEST(CursorPlanes, AndXorPairsBecomeBlackWhiteClearAndVisibleInvert) {
   EXPECT_TRUE(set(bits, 3) && set(mask, 3));    // invert shown as black
 }
 
+TEST(CursorPlanes, ResetFreesTheSetsCursorButNotATrialCursorThatReplacedIt) {
+  GameFixture f;
+  std::uint8_t planes[256] = {};
+  InstallCustomCursor(f.game, planes, 1, 2);
+  RestoreDefaultSet(f.game);
+  EXPECT_FALSE(f.game.cursors.has(kCustomCursorSlot));
+
+  InstallCustomCursor(f.game, planes, 1, 2);
+  // Another owner takes the slot over (the set's cursor is destroyed by that).
+  f.game.cursors.set(kCustomCursorSlot, CursorFromPlanes(planes, 9, 9));
+  RestoreDefaultSet(f.game);
+  ASSERT_TRUE(f.game.cursors.has(kCustomCursorSlot));
+  EXPECT_EQ(f.game.cursors.cursor(kCustomCursorSlot).hotSpot(), QPoint(9, 9));
+}
+
 TEST(CursorPlanes, TableOwnsOneCursorPerSlotAndEmptySlotsShowTheArrow) {
   CursorTable table;
   EXPECT_EQ(table.cursor(8).shape(), Qt::ArrowCursor);
@@ -145,7 +162,6 @@ TEST(CursorPlanes, TableOwnsOneCursorPerSlotAndEmptySlotsShowTheArrow) {
   EXPECT_EQ(table.cursor(8).shape(), Qt::BitmapCursor);
   table.set(8, CursorFromPlanes(planes, 1, 1));  // replaces and frees the first
   EXPECT_EQ(table.cursor(8).hotSpot(), QPoint(1, 1));
-  table.clear(8);
   table.clear(8);
   EXPECT_FALSE(table.has(8));
   EXPECT_FALSE(table.has(0));

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <sys/stat.h>
 
 #include "SetTestSupport.h"
 #include "imageset/FrameCopy.h"
@@ -288,4 +289,33 @@ TEST_F(LoadCommandsTest, DroppedPathsAreCutTo1023Characters) {
   commands.FormDropFiles({path + QStringLiteral("-and-then-some")});
   EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Deep"));
+}
+
+TEST_F(LoadCommandsTest, NamedPipesAreRefusedWithoutWaitingForAWriter) {
+  // Nothing ever writes to this pipe: a load that opened it would wait for ever.
+  const QString pipe = dir.filePath(QStringLiteral("pipe.xet"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+  installPreviousSet();
+  LoadImageSet(game, pipe, true);
+  expectOneError(kUnableToOpen);
+  expectPreviousSet();
+
+  prompts.messages.clear();
+  LoadExtendedSet(game, pipe, true);
+  expectOneError(kTooSmall);
+  expectPreviousSet();
+
+  prompts.messages.clear();
+  commands.FormDropFiles({pipe});
+  expectOneError(kUnableToOpen);
+  expectBuiltinSet();
+
+  prompts.messages.clear();
+  installPreviousSet();
+  prompts.fileAnswers = {pipe, pipe};
+  commands.LoadseperateBMPimagesforanimation1Click();
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  expectBuiltinSet();
+  EXPECT_EQ(view.aboutShown, 0);
 }
