@@ -4,6 +4,7 @@
 #include "SetTestSupport.h"
 #include "imageset/FrameCopy.h"
 #include "imageset/LoadCommands.h"
+#include "imageset/SetReaders.h"
 
 namespace {
 
