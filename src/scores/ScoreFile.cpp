@@ -109,9 +109,12 @@ bool ScoreBoard::LoadBoard() {
   readFailed_ = false;
   QFile file(path_);
   if (!file.exists()) return true;
-  if (!file.open(QIODevice::ReadOnly)) {
+  // Only a plain file is read: opening a named pipe would wait for a writer.
+  const bool plainFile = QFileInfo(path_).isFile();
+  if (!plainFile || !file.open(QIODevice::ReadOnly)) {
     readFailed_ = true;
-    lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path_), file.errorString());
+    lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path_),
+                                              plainFile ? file.errorString() : QStringLiteral("not a file"));
     return false;
   }
   for (const QByteArray& line : splitLines(file.readAll())) {

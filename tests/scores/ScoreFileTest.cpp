@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QFileInfo>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "scores/ScoreFile.h"
@@ -212,4 +214,13 @@ TEST_F(ScoreBoardTest, UnreadableFileIsNeverOverwritten) {
   EXPECT_FALSE(board.SaveBoard());
   EXPECT_FALSE(board.AddScore("Ann", 24));
   EXPECT_FALSE(QFile::exists(user + "/piescore.sdf"));
+
+  // A named pipe in the file's place: nothing writes to it, so opening it to read
+  // would wait for ever. It counts as unreadable and is left alone.
+  ASSERT_TRUE(QDir(file).removeRecursively());
+  ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+  EXPECT_FALSE(board.LoadBoard());
+  EXPECT_FALSE(board.lastError().isEmpty());
+  EXPECT_FALSE(board.AddScore("Ann", 24));
+  EXPECT_TRUE(QFileInfo(file).exists() && !QFileInfo(file).isFile()) << "the pipe is not replaced";
 }
