@@ -90,7 +90,7 @@ TEST(MainWindow, IdleBoardShowsTheInvitationAndGameOverAboveTheRim) {
   const QImage base = g.set.holeBase;
   EXPECT_EQ(g.holes[7], expectedHole(def.DefCount, 448, base));
   for (int n = 1; n <= kHoles; ++n)
-    if (n != 7) EXPECT_EQ(g.holes[n], expectedHole(def.DefCount, 560, base)) << n;
+    if (n != 7) { EXPECT_EQ(g.holes[n], expectedHole(def.DefCount, 560, base)) << n; }
   // The rim rows: 24 base rows squeezed into 23.
   EXPECT_EQ(g.holes[3].pixel(20, 107), base.pixel(20, 0));
   EXPECT_EQ(g.holes[3].pixel(20, 129), base.pixel(20, 22));

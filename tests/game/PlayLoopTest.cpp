@@ -48,7 +48,7 @@ TEST(PlayLoop, OnlyTheStartHoleStartsAGame) {
   EXPECT_EQ(f.game.timeLeft, 30);
   EXPECT_EQ(f.shows(7), frameColour(kCount, 0, 0));  // the picture 3
   for (int h = 1; h <= kHoles; ++h)
-    if (h != 7) EXPECT_EQ(f.shows(h), frameColour(kTarget, 0, 0)) << h;
+    if (h != 7) { EXPECT_EQ(f.shows(h), frameColour(kTarget, 0, 0)) << h; }
   EXPECT_EQ(f.sound.calls, QStringList{"Play tick 0"});
 }
 
@@ -106,11 +106,11 @@ TEST(PlayLoop, AWholeGameIsThreeHundredPlayingSteps) {
     drawsPerStep.push_back(f.random.draws - before);
     int busy = 0;
     for (int h = 1; h <= kHoles; ++h) busy += f.game.phase[h] != 0;
-    if (f.game.GameState == Playing) EXPECT_EQ(busy, f.game.busyHoles);
+    if (f.game.GameState == Playing) { EXPECT_EQ(busy, f.game.busyHoles); }
     maxBusy = std::max(maxBusy, static_cast<int>(f.game.busyHoles));
-    if (step == 9) EXPECT_EQ(f.game.timeLeft, 30);
-    if (step == 10) EXPECT_EQ(f.game.timeLeft, 29);
-    if (step < 300) ASSERT_EQ(f.game.GameState, Playing) << step;
+    if (step == 9) { EXPECT_EQ(f.game.timeLeft, 30); }
+    if (step == 10) { EXPECT_EQ(f.game.timeLeft, 29); }
+    if (step < 300) { ASSERT_EQ(f.game.GameState, Playing) << step; }
   }
   EXPECT_EQ(maxBusy, 10);
   for (int step = 1; step < 300; ++step) EXPECT_GT(drawsPerStep[step - 1], 0) << step;
