@@ -2,11 +2,13 @@
 
 #include <QFile>
 
+#include "about/Ab.h"
 #include "game/Game.h"
 #include "imageset/FrameCopy.h"
 
-const char* const kDefaultEmail = "zanthorp@pievorbquarn.example.org";
-const char* const kDefaultWebPage = "https://pievorbquarn.example.org/";
+// The same addresses the about box links to.
+const char* const kDefaultEmail = "zanthorp@zanthorp.example";
+const char* const kDefaultWebPage = AuthorWebPage;
 const char* const kDefaultCongratulationPrefix = "Congratulations, in 30 seconds you managed to throw";
 const char* const kDefaultCongratulationSuffix = "pies at Vorb Quarn.  Did you enjoy it?  Your Score Is:";
 const std::array<const char*, 8> kDefaultRatingMessages = {
