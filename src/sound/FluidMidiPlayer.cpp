@@ -148,6 +148,16 @@ bool FluidMidiPlayer::open(const QString& path, QString& error) {
     return false;
   }
   m_driver = new_fluid_audio_driver(m_settings, m_synth);
+  // FluidSynth's default output is ALSA's default device, which a desktop that
+  // runs only a sound server may not offer; try the server, then SDL (which
+  // already found an output for the effects), unless a driver was asked for.
+  const bool driverChosen = std::any_of(m_config.settings.begin(), m_config.settings.end(),
+                                        [](const auto& s) { return s.first == "audio.driver"; });
+  for (const char* fallback : {"pulseaudio", "sdl2"}) {
+    if (m_driver || driverChosen) break;
+    fluid_settings_setstr(m_settings, "audio.driver", fallback);
+    m_driver = new_fluid_audio_driver(m_settings, m_synth);
+  }
   if (!m_driver) {
     error = withDetail(QStringLiteral("No audio output is available for the music."), takeLog());
     close();
