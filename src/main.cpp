@@ -1,13 +1,49 @@
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QSocketNotifier>
 
 #include "game/Pie1.h"
 #include "sound/MusicFile.h"
+
+namespace {
+int g_signalPipe[2] = {-1, -1};
+
+// Ctrl+C or a polite kill closes the game the normal way, so the set's tune
+// and its private folder are removed like at any other exit.
+void onSignal(int) {
+  const char byte = 1;
+  [[maybe_unused]] const auto n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+void quitOnSignals(QApplication& app) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0) return;
+  auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
+  QObject::connect(notifier, &QSocketNotifier::activated, &app, [notifier] {
+    notifier->setEnabled(false);
+    char byte;
+    [[maybe_unused]] const auto n = ::read(g_signalPipe[0], &byte, 1);
+    QApplication::closeAllWindows();
+    QApplication::quit();
+  });
+  struct sigaction action {};
+  action.sa_handler = onSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGHUP, &action, nullptr);
+}
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The hourglass shows until the built-in set is in place.
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QApplication::setApplicationName(QStringLiteral("Pie Vorb Quarn"));
+  quitOnSignals(app);
   int result = 0;
   {
     TForm1 form{TForm1Deps{}};
