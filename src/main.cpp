@@ -10,6 +10,7 @@
 
 namespace {
 int g_signalPipe[2] = {-1, -1};
+bool g_quitRequested = false;
 
 // Ctrl+C or a polite kill closes the game the normal way, so the set's tune
 // and its private folder are removed like at any other exit.
@@ -25,6 +26,9 @@ void quitOnSignals(QApplication& app) {
     notifier->setEnabled(false);
     char byte;
     [[maybe_unused]] const auto n = ::read(g_signalPipe[0], &byte, 1);
+    // This may run before the main loop starts (start-up lets pending events
+    // through while it loads a set), when quit() alone would be lost.
+    g_quitRequested = true;
     QApplication::closeAllWindows();
     QApplication::quit();
   });
@@ -48,7 +52,7 @@ int main(int argc, char** argv) {
   {
     TForm1 form{TForm1Deps{}};
     form.show();
-    result = app.exec();
+    if (!g_quitRequested) result = app.exec();
   }
   RemoveBackgroundMusicFolder();
   return result;
