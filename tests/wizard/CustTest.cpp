@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <algorithm>
+
+#include "imageset/CursorTable.h"
+#include "support/FakePrompts.h"
+#include "support/GameFixture.h"
+#include "wizard/Cust.h"
+
+namespace {
+
+QImage filled(int w, int h, QRgb colour) {
+  QImage img(w, h, QImage::Format_RGB32);
+  img.fill(colour);
+  return img;
+}
+
+bool allBytes(const CursorPlanes& p, int from, int to, std::uint8_t value) {
+  return std::all_of(p.begin() + from, p.begin() + to, [value](std::uint8_t b) { return b == value; });
+}
+
+bool andBit(const CursorPlanes& p, int x, int y) { return p[4 * y + x / 8] & (0x80 >> (x % 8)); }
+bool xorBit(const CursorPlanes& p, int x, int y) { return p[128 + 4 * y + x / 8] & (0x80 >> (x % 8)); }
+
+}  // namespace
+
+TEST(CursorPlanes, PlainColoursFillThePlanes) {
+  const CursorPlanes black = MakeCursorPlanes(filled(32, 32, qRgb(0, 0, 0)));
+  EXPECT_TRUE(allBytes(black, 0, 256, 0));
+
+  const CursorPlanes white = MakeCursorPlanes(filled(32, 32, qRgb(255, 255, 255)));
+  EXPECT_TRUE(allBytes(white, 0, 128, 0));
+  EXPECT_TRUE(allBytes(white, 128, 256, 255));
+
+  // Anything but the three exact colours is see-through, dark red included.
+  for (QRgb c : {qRgb(128, 0, 0), qRgb(254, 0, 0), qRgb(255, 255, 254), qRgb(1, 0, 0), qRgb(0, 255, 0)}) {
+    const CursorPlanes p = MakeCursorPlanes(filled(32, 32, c));
+    EXPECT_TRUE(allBytes(p, 0, 128, 255)) << std::hex << c;
+    EXPECT_TRUE(allBytes(p, 128, 256, 0)) << std::hex << c;
+  }
+}
+
+TEST(CursorPlanes, PixelsLandOnTheirBits) {
+  QImage img = filled(32, 32, qRgb(255, 255, 255));
+  img.setPixel(0, 0, qRgb(255, 0, 0));
+  const CursorPlanes p = MakeCursorPlanes(img);
+  EXPECT_EQ(p[0], 128);
+  EXPECT_TRUE(allBytes(p, 1, 128, 0));
+  EXPECT_TRUE(allBytes(p, 128, 256, 255));
+
+  // One black pixel at column 9, row 2 in a transparent field: byte 4*2+1, bit 6.
+  QImage field = filled(32, 32, qRgb(0, 0, 255));
+  field.setPixel(9, 2, qRgb(0, 0, 0));
+  field.setPixel(31, 31, qRgb(255, 255, 255));
+  const CursorPlanes q = MakeCursorPlanes(field);
+  EXPECT_EQ(q[9], 0xFF & ~0x40);
+  EXPECT_EQ(q[127], 0xFE);
+  EXPECT_EQ(q[128 + 127], 0x01);
+  for (int i = 0; i < 128; ++i) {
+    if (i != 9 && i != 127) {
+      EXPECT_EQ(q[i], 0xFF) << i;
+    }
+    if (i != 127) {
+      EXPECT_EQ(q[128 + i], 0) << i;
+    }
+  }
+}
+
+TEST(CursorPlanes, OnlyTheTopLeftCornerCounts) {
+  const CursorPlanes small = MakeCursorPlanes(filled(16, 16, qRgb(0, 0, 0)));
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      const bool inside = x < 16 && y < 16;
+      EXPECT_EQ(andBit(small, x, y), !inside) << x << "," << y;
+      EXPECT_FALSE(xorBit(small, x, y)) << x << "," << y;
+    }
+
+  QImage big = filled(40, 40, qRgb(0, 0, 0));
+  big.fill(qRgb(9, 9, 9));
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) big.setPixel(x, y, qRgb(255, 255, 255));
+  const CursorPlanes p = MakeCursorPlanes(big);
+  EXPECT_TRUE(allBytes(p, 0, 128, 0));
+  EXPECT_TRUE(allBytes(p, 128, 256, 255));
+
+  const CursorPlanes none = MakeCursorPlanes(QImage());
+  EXPECT_TRUE(allBytes(none, 0, 128, 255));
+  EXPECT_TRUE(allBytes(none, 128, 256, 0));
+}
+
+namespace {
+
+class CursorSetup : public ::testing::Test {
+ protected:
+  QTemporaryDir tmp;
+  FakePrompts fake;
+  GameFixture fx;
+  Game& game = fx.game;
+  TCustomSetup dialog{game};
+
+  QString saveImage(const QImage& img, const QString& name, const char* format) {
+    const QString path = tmp.filePath(name);
+    EXPECT_TRUE(img.save(path, format));
+    return path;
+  }
+  // A cursor in slot 8 as a loaded set would leave it.
+  void installSetCursor() {
+    CursorPlanes planes{};
+    game.cursors.set(kCustomCursorSlot, CursorFromPlanes(planes.data(), 3, 4));
+    game.set.customCursor = game.cursors.get(kCustomCursorSlot);
+  }
+};
+
+}  // namespace
+
+TEST_F(CursorSetup, LoadsBitmapsAndShowsOtherPicturesAsTransparent) {
+  const QString white = saveImage(filled(32, 32, qRgb(255, 255, 255)), "white.bmp", "BMP");
+  ASSERT_TRUE(dialog.LoadCurimg(white));
+  EXPECT_TRUE(dialog.Curimg->IsBitmap());
+  EXPECT_TRUE(allBytes(dialog.CurimgPlanes(), 128, 256, 255));
+
+  // A missing file or one that is no bitmap keeps what was there.
+  EXPECT_FALSE(dialog.LoadCurimg(tmp.filePath("gone.bmp")));
+  QFile junk(tmp.filePath("junk.bmp"));
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+  junk.write("BMnot really a bitmap at all");
+  junk.close();
+  EXPECT_FALSE(dialog.LoadCurimg(junk.fileName()));
+  EXPECT_TRUE(allBytes(dialog.CurimgPlanes(), 128, 256, 255));
+
+  // Another kind of picture is shown, but makes no cursor pixels.
+  const QString png = saveImage(filled(32, 32, qRgb(255, 255, 255)), "white.png", "PNG");
+  ASSERT_TRUE(dialog.LoadCurimg(png));
+  EXPECT_FALSE(dialog.Curimg->IsBitmap());
+  EXPECT_FALSE(dialog.Curimg->Picture().isNull());
+  EXPECT_TRUE(allBytes(dialog.CurimgPlanes(), 0, 128, 255));
+  EXPECT_TRUE(allBytes(dialog.CurimgPlanes(), 128, 256, 0));
+
+  // The extension decides the kind: bitmap bytes under a .png name do not load.
+  QFile::copy(white, tmp.filePath("bitmap.png"));
+  EXPECT_FALSE(dialog.LoadCurimg(tmp.filePath("bitmap.png")));
+}
+
+TEST_F(CursorSetup, ShowingTakesSlotEightAndClosingEmptiesIt) {
+  ASSERT_TRUE(dialog.LoadCurimg(saveImage(filled(32, 32, qRgb(0, 0, 0)), "black.bmp", "BMP")));
+  installSetCursor();
+  EXPECT_EQ(dialog.TrialCursor(), nullptr);
+
+  for (int round = 0; round < 2; ++round) {
+    dialog.show();
+    ASSERT_NE(dialog.TrialCursor(), nullptr) << round;
+    EXPECT_EQ(game.cursors.get(kCustomCursorSlot), dialog.TrialCursor());
+    EXPECT_EQ(game.set.customCursor, nullptr) << "the set's cursor was destroyed with the slot";
+    EXPECT_EQ(dialog.Panel1->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_NE(dialog.Panel2->cursor().shape(), Qt::BitmapCursor);
+
+    dialog.Button1->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(game.cursors.has(kCustomCursorSlot)) << round;
+    EXPECT_EQ(dialog.TrialCursor(), nullptr);
+    EXPECT_NE(dialog.Panel1->cursor().shape(), Qt::BitmapCursor);
+  }
+
+  // Closed with the close box (cancel) releases it just the same.
+  dialog.show();
+  dialog.reject();
+  EXPECT_FALSE(game.cursors.has(kCustomCursorSlot));
+
+  // A reset afterwards has nothing left of the set's cursor to free.
+  RestoreDefaultSet(game);
+  EXPECT_FALSE(game.cursors.has(kCustomCursorSlot));
+}
+
+TEST_F(CursorSetup, HotSpotChangesRebuildOnlyWhileShown) {
+  ASSERT_TRUE(dialog.LoadCurimg(saveImage(filled(32, 32, qRgb(255, 255, 255)), "white.bmp", "BMP")));
+  installSetCursor();
+  const QCursor* setCursor = game.cursors.get(kCustomCursorSlot);
+
+  // The wizard's reset to 0 happens while hidden: no trial cursor, slot untouched.
+  dialog.X1->setValue(5);
+  dialog.X1->setValue(0);
+  EXPECT_EQ(game.cursors.get(kCustomCursorSlot), setCursor);
+  EXPECT_EQ(dialog.TrialCursor(), nullptr);
+
+  dialog.show();
+  ASSERT_NE(dialog.TrialCursor(), nullptr);
+  EXPECT_EQ(dialog.TrialCursor()->hotSpot(), QPoint(0, 0));
+  dialog.X1->setValue(31);
+  ASSERT_NE(dialog.TrialCursor(), nullptr);
+  EXPECT_EQ(dialog.TrialCursor()->hotSpot(), QPoint(31, 0));
+  EXPECT_EQ(game.cursors.get(kCustomCursorSlot), dialog.TrialCursor());
+  EXPECT_EQ(dialog.Panel1->cursor().hotSpot(), QPoint(31, 0));
+  dialog.Y1->setValue(17);
+  EXPECT_EQ(dialog.TrialCursor()->hotSpot(), QPoint(31, 17));
+  dialog.hide();
+
+  // The values stay for the writer and the next showing.
+  EXPECT_EQ(dialog.X1->value(), 31);
+  EXPECT_EQ(dialog.Y1->value(), 17);
+  dialog.show();
+  EXPECT_EQ(dialog.TrialCursor()->hotSpot(), QPoint(31, 17));
+  dialog.hide();
+}
+
+TEST_F(CursorSetup, TypedHotSpotSettlesWithinRange) {
+  QSpinBox* x = dialog.X1;
+  EXPECT_EQ(x->minimum(), 0);
+  EXPECT_EQ(x->maximum(), 31);
+  x->stepBy(-1);
+  EXPECT_EQ(x->value(), 0);
+  x->setValue(31);
+  x->stepBy(1);
+  EXPECT_EQ(x->value(), 31);
+
+  const auto typeAndLeave = [](QSpinBox* box, const QString& text) {
+    box->findChild<QLineEdit*>()->setText(text);
+    box->interpretText();
+    return box->value();
+  };
+  EXPECT_EQ(typeAndLeave(x, "12"), 12);
+  EXPECT_EQ(typeAndLeave(x, "45"), 31);
+  EXPECT_EQ(typeAndLeave(x, "-3"), 0);
+  x->setValue(9);
+  EXPECT_EQ(typeAndLeave(x, ""), 0);
+  EXPECT_EQ(typeAndLeave(dialog.Y1, "99999999999"), 31);
+}
+
+TEST_F(CursorSetup, WindowLooksAsDesigned) {
+  EXPECT_EQ(dialog.windowTitle(), "Custom Cursor Setup");
+  EXPECT_EQ(dialog.size(), QSize(420, 167));
+  EXPECT_EQ(dialog.Panel1->size(), QSize(413, 101));
+  EXPECT_EQ(dialog.Button2->size(), QSize(173, 33));
+  EXPECT_EQ(dialog.Panel2->size(), QSize(173, 29));
+  EXPECT_EQ(dialog.Button1->size(), QSize(121, 29));
+  EXPECT_TRUE(dialog.Button1->isDefault());
+  EXPECT_EQ(dialog.Bevel1->size(), QSize(34, 34));
+  EXPECT_EQ(dialog.Curimg->size(), QSize(32, 32));
+  EXPECT_TRUE(dialog.Bevel1->geometry().contains(dialog.Curimg->geometry()));
+  for (int i = 0; i < 12; ++i) {
+    EXPECT_EQ(dialog.Shapes[i]->geometry(), QRect(8 + 28 * (i % 4), 8 + 28 * (i / 4), 25, 25)) << i;
+  }
+  for (QWidget* w : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    EXPECT_TRUE(dialog.rect().contains(w->geometry())) << w->metaObject()->className();
+  for (QWidget* w : dialog.Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    EXPECT_TRUE(dialog.Panel1->rect().contains(w->geometry())) << w->metaObject()->className();
+}
