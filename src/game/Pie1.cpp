@@ -26,6 +26,8 @@
 #include "sound/SdlWaveDevice.h"
 #include "sound/SoundSwitch.h"
 #include "sound/WaveEngine.h"
+#include "wizard/Cust.h"
+#include "wizard/Grped.h"
 
 namespace {
 struct HolePlace {
@@ -101,6 +103,8 @@ TForm1::TForm1(const TForm1Deps& deps, QWidget* parent) : QWidget(parent), start
   About = new TAbout(engine_->deviceOpen(), this);
   Form2 = new TForm2(*Leader, *Scores, [this] { return game_->score; }, this);
   ImgAbout = new TImgAbout(&game_->set.header, this);
+  EditGroup = new TEditGroup(this);
+  CustomSetup = new TCustomSetup(*game_, this);
 
 }
 

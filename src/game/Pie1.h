@@ -24,6 +24,8 @@ class TAbout;
 class TImgAbout;
 class Tscores;
 class TLeader;
+class TEditGroup;
+class TCustomSetup;
 
 // Client size that shows the whole playfield under the banner; also the minimum.
 constexpr int kClientWidth = 580;
@@ -82,6 +84,8 @@ class TForm1 : public QWidget, public GameView {
   TImgAbout* ImgAbout;
   Tscores* Scores;
   TLeader* Leader;
+  TEditGroup* EditGroup;
+  TCustomSetup* CustomSetup;
 
   // Menu button and commands.
   void Image17Click();
