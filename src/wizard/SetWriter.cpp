@@ -239,7 +239,11 @@ WriteOutcome WriteExtendedSet(const SetInputs& in, SetHeader& header, WriterProg
   }
   // Unbuffered, so every count the writes return is what reached the file.
   QFile out(in.outFile);
-  if (in.outFile.isEmpty() || QFileInfo(in.outFile).isDir() ||
+  // A named pipe in the output's place would stall the writer once nobody reads it.
+  std::error_code error;
+  const auto type = std::filesystem::status(in.outFile.toStdString(), error).type();
+  const bool pipe = type == std::filesystem::file_type::fifo || type == std::filesystem::file_type::socket;
+  if (in.outFile.isEmpty() || pipe || QFileInfo(in.outFile).isDir() ||
       !out.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
     outcome.kind = WriteOutcome::CannotOpenOutput;
     return outcome;

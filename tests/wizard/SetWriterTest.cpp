@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QStringList>
 #include <cstring>
+#include <sys/stat.h>
 
 #include "imageset/BmpDecode.h"
 #include "imageset/SetReaders.h"
@@ -305,6 +306,19 @@ TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccess) {
   EXPECT_EQ(outcome.kind, WriteOutcome::CannotOpenOutput);
   EXPECT_EQ(WriteOutcomeText(outcome), QStringLiteral("Unable to open the output file for writing..."));
   EXPECT_TRUE(recorder.statuses.isEmpty());
+
+  // Named pipes are neither read nor written, so nothing waits for a peer.
+  const QString pipe = dir.filePath("pipe");
+  ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+  EXPECT_EQ(CheckWaveFile(pipe), 1);
+  EXPECT_EQ(WholeFileSize(pipe), -1);
+  EXPECT_FALSE(CheckMidiFile(pipe));
+  in = strips();
+  in.music = pipe;
+  EXPECT_EQ(EstimateSetSize(in, header), QFile(in.pict1).size() + QFile(in.pict2).size() + 3423);
+  in.music.clear();
+  in.outFile = pipe;
+  EXPECT_EQ(run(in).kind, WriteOutcome::CannotOpenOutput);
 }
 
 TEST_F(SetWriterTest, OutputNamingAnInputLeavesTheInputAlone) {
