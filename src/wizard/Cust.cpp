@@ -221,6 +221,8 @@ void TCustomSetup::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   centreOnScreen(this);
+  // The hot spot is what there is to do here; the test button is only a target.
+  X1->setFocus();
   FormShow();
 }
 
