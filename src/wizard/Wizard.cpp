@@ -252,7 +252,7 @@ QWidget* TForm3::makeAnimationPage() {
 QWidget* TForm3::makeBitmapsPage() {
   auto* page = new QWidget;
   auto* v = new QVBoxLayout(page);
-  v->setContentsMargins(8, 4, 8, 4);
+  v->setContentsMargins(3, 4, 3, 4);
   v->setSpacing(2);
   auto* noteRow = new QHBoxLayout;
   noteRow->addWidget(wrapped(QStringLiteral("The graphics of the game can be overridden here; example pictures came "
