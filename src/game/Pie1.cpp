@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QSpinBox>
 
 #include "about/Ab.h"
 #include "about/Link.h"
@@ -28,6 +29,7 @@
 #include "sound/WaveEngine.h"
 #include "wizard/Cust.h"
 #include "wizard/Grped.h"
+#include "wizard/Wizard.h"
 
 namespace {
 struct HolePlace {
@@ -237,8 +239,12 @@ void TForm1::Aboutcurrentimageset1Click() { showCurrentSetAbout(); }
 void TForm1::GotoPieVorbQuarnWebsite1Click() { About->tLink2->click(); }
 
 void TForm1::UseImageSetCreationWizard1Click() {
-  prompts().message(this, QStringLiteral("The eXtended Image Set Creation Wizard is not available in this version."),
-                    QStringLiteral("Wizard"), BoxIcon::Information);
+  // A new wizard for every use, so each opening starts from the defaults; the
+  // two dialogs it borrows live on.
+  CustomSetup->X1->setValue(0);
+  CustomSetup->Y1->setValue(0);
+  TForm3 wizard(*game_, *EditGroup, *CustomSetup, this);
+  prompts().runModal(wizard);
 }
 
 void TForm1::ShowAboutTimer() {

@@ -14,6 +14,10 @@
 #include "scores/Hs.h"
 #include "sound/WaveEngine.h"
 #include "support/WindowFixture.h"
+#include "wizard/Cust.h"
+#include "wizard/Wizard.h"
+
+#include <QSpinBox>
 
 namespace {
 
@@ -82,6 +86,25 @@ TEST(Commands, DialogsOpenModallyFromTheMenu) {
   f.form->menuItem("GotoPieVorbQuarnWebsite1")->trigger();
   ASSERT_EQ(f.prompts.openedUrls.size(), 1);
   EXPECT_TRUE(f.prompts.openedUrls[0].startsWith(QStringLiteral("http")));
+}
+
+TEST(Commands, TheWizardOpensFreshWithTheHotSpotAtZero) {
+  WindowFixture f;
+  f.form->CustomSetup->X1->setValue(7);
+  f.form->CustomSetup->Y1->setValue(9);
+  int hotX = -1, hotY = -1;
+  f.prompts.onModal = [&](QDialog&) {
+    hotX = f.form->CustomSetup->X1->value();
+    hotY = f.form->CustomSetup->Y1->value();
+    return int(QDialog::Rejected);
+  };
+  f.form->menuItem("UseImageSetCreationWizard1")->trigger();
+  ASSERT_EQ(f.prompts.modalTitles.size(), 1);
+  EXPECT_EQ(f.prompts.modalTitles[0], QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
+  EXPECT_EQ(hotX, 0);
+  EXPECT_EQ(hotY, 0);
+  // The wizard is gone once closed: nothing of it stays among the window's children.
+  EXPECT_TRUE(f.form->findChildren<TForm3*>().isEmpty());
 }
 
 TEST(Commands, SoundIconFollowsTheEngine) {
