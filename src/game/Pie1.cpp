@@ -107,6 +107,10 @@ TForm1::TForm1(const TForm1Deps& deps, QWidget* parent) : QWidget(parent), start
   ImgAbout = new TImgAbout(&game_->set.header, this);
   EditGroup = new TEditGroup(this);
   CustomSetup = new TCustomSetup(*game_, this);
+  // Both open only from the wizard, which stays on top; so must they, or a
+  // window manager may put them behind it.
+  EditGroup->setWindowFlag(Qt::WindowStaysOnTopHint);
+  CustomSetup->setWindowFlag(Qt::WindowStaysOnTopHint);
 
 }
 
