@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev
-          timgm6mb-soundfont libgtest-dev fonts-dejavu-core)
+          timgm6mb-soundfont libgtest-dev fonts-dejavu-core fonts-liberation)
 if [[ "${1:-}" == "--test" ]]; then
   PACKAGES+=(xvfb xauth)
 fi
