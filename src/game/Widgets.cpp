@@ -14,9 +14,7 @@ void Panel::setColour(QColor colour) {
   setPalette(p);
 }
 
-PictureBox::PictureBox(QWidget* parent, int tag) : QWidget(parent), tag_(tag) {
-  setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
+PictureBox::PictureBox(QWidget* parent, int tag) : QWidget(parent), tag_(tag) {}
 
 void PictureBox::setPicture(const QImage* picture) {
   picture_ = picture;

@@ -45,10 +45,6 @@ const BuiltinPictures& builtinPictures() {
   return pictures;
 }
 
-namespace {
-Rect whole(const QImage& image) { return {0, 0, image.width(), image.height()}; }
-}  // namespace
-
 void RestoreDefaultSet(Game& game) {
   const BuiltinPictures& def = builtinPictures();
   ActiveSet& set = game.set;
@@ -61,8 +57,7 @@ void RestoreDefaultSet(Game& game) {
   set.GameOverSound.clear();
   game.SetPlayfieldColour(colourValue(255, 255, 255));
 
-  set.title = blankPicture(def.DefTitle.width(), def.DefTitle.height());
-  CopyRect(set.title, whole(def.DefTitle), def.DefTitle, whole(def.DefTitle));
+  set.title = def.DefTitle;
   set.scoreWords = blankPicture(111, 49);
   CopyRect(set.scoreWords, {0, 0, 111, 49}, def.DefXtras, {0, 50, 111, 98});
   set.timeWords = blankPicture(111, 49);
