@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 
-#include "game/Pie1.h"
+#include "game/MainWindow.h"
 #include "sound/MusicFile.h"
 
 namespace {
@@ -50,10 +50,10 @@ int main(int argc, char** argv) {
   quitOnSignals(app);
   int result = 0;
   {
-    TForm1 form{TForm1Deps{}};
+    MainWindow form{MainWindowDeps{}};
     form.show();
     if (!g_quitRequested) result = app.exec();
   }
-  RemoveBackgroundMusicFolder();
+  removeBackgroundMusicFolder();
   return result;
 }

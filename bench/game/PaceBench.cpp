@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "game/Pie1.h"
-#include "game/Prompts.h"
+#include "game/MainWindow.h"
+#include "ui/Prompts.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   NoPlayer noPlayer;
   setPrompts(&noPlayer);
-  TForm1 form{TForm1Deps{}};
+  MainWindow form{MainWindowDeps{}};
   form.show();
   runFor(500);
 
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
   const double idleCpu = (cpuSeconds() - idleCpu0) / (idleWall.nsecsElapsed() / 1e9);
 
   Game& game = form.game();
-  game.Image5MouseDown(kStartHole);
+  game.holePressed(kStartHole);
   QElapsedTimer wall;
   double playStartWall = 0, playStartCpu = 0, playEndWall = 0, playEndCpu = 0;
   int steps = 0;
@@ -69,15 +69,15 @@ int main(int argc, char** argv) {
   watch.setInterval(1);
   std::uint8_t lastSecond = 255;
   QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (game.GameState == Playing && playStartWall == 0) {
+    if (game.state == Playing && playStartWall == 0) {
       playStartWall = wall.nsecsElapsed() / 1e9;
       playStartCpu = cpuSeconds();
     }
-    if (game.GameState == Playing && game.secondCounter != lastSecond) {
+    if (game.state == Playing && game.secondCounter != lastSecond) {
       lastSecond = static_cast<std::uint8_t>(game.secondCounter);
       ++steps;
     }
-    if (game.GameState == Idle && playStartWall > 0) {
+    if (game.state == Idle && playStartWall > 0) {
       playEndWall = wall.nsecsElapsed() / 1e9;
       playEndCpu = cpuSeconds();
       loop.quit();

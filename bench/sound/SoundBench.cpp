@@ -1,6 +1,6 @@
 // Sound engine figures, run by hand: the CPU the effects engine costs while it
 // idles (six silent blocks circulating), the cost of mixing a block, and the
-// delay from PlayWave to the sound's first sample in the device's output.
+// delay from playWave to the sound's first sample in the device's output.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -37,36 +37,36 @@ void runLoop(int ms) {
 // Passes everything to the real device and counts the notices on their way back.
 class CountingDevice : public WaveDevice {
  public:
-  explicit CountingDevice(WaveDevice& inner) : m_inner(inner) {}
+  explicit CountingDevice(WaveDevice& inner) : inner_(inner) {}
   bool open(std::function<void()> done) override {
-    return m_inner.open([this, done = std::move(done)] {
+    return inner_.open([this, done = std::move(done)] {
       ++notices;
       done();
     });
   }
-  void queue(std::span<const std::uint8_t> b) override { m_inner.queue(b); }
-  void reset() override { m_inner.reset(); }
-  void close() override { m_inner.close(); }
+  void queue(std::span<const std::uint8_t> b) override { inner_.queue(b); }
+  void reset() override { inner_.reset(); }
+  void close() override { inner_.close(); }
   long notices = 0;
 
  private:
-  WaveDevice& m_inner;
+  WaveDevice& inner_;
 };
 
 class NullDevice : public WaveDevice {
  public:
   bool open(std::function<void()> done) override {
-    m_done = std::move(done);
+    done_ = std::move(done);
     return true;
   }
   void queue(std::span<const std::uint8_t> b) override { sink += b[b.size() / 2]; }
   void reset() override {}
   void close() override {}
-  void finish() { m_done(); }
+  void finish() { done_(); }
   unsigned sink = 0;
 
  private:
-  std::function<void()> m_done;
+  std::function<void()> done_;
 };
 
 void idleCpu(int seconds) {
@@ -79,7 +79,7 @@ void idleCpu(int seconds) {
   auto counting = std::make_unique<CountingDevice>(sdl);
   CountingDevice* counter = counting.get();
   WaveEngine engine(std::move(counting));
-  engine.OpenWave();
+  engine.openWave();
   if (!engine.deviceOpen()) {
     std::printf("idle: no SDL audio device (%s)\n", qPrintable(sdl.lastError()));
     return;
@@ -93,7 +93,7 @@ void idleCpu(int seconds) {
   const double used = cpuSeconds() - before;
   const double elapsed = wall.elapsed() / 1000.0;
   const long notices = counter->notices - n0;
-  engine.CloseWave();
+  engine.closeWave();
 
   std::printf("idle engine over %.1f s on SDL driver '%s':\n", elapsed, qgetenv("SDL_AUDIODRIVER").constData());
   std::printf("  notices              %ld (%.1f/s; 11025/400 = 27.6/s expected)\n", notices, notices / elapsed);
@@ -108,18 +108,18 @@ void mixCost() {
   auto null = std::make_unique<NullDevice>();
   NullDevice* device = null.get();
   WaveEngine engine(std::move(null));
-  engine.OpenWave();
+  engine.openWave();
   SoundBuffer a, b;
   a.data.assign(1 << 20, 200);
   b.data.assign(1 << 20, 30);
   const int blocks = 20000;
-  engine.PlayWave(a, 0);
-  engine.PlayWave(b, 1);
+  engine.playWave(a, 0);
+  engine.playWave(b, 1);
   const auto t0 = std::chrono::steady_clock::now();
   for (int i = 0; i < blocks; ++i) {
     if (a.position + 400 > a.data.size()) {
-      engine.PlayWave(a, 0);
-      engine.PlayWave(b, 1);
+      engine.playWave(a, 0);
+      engine.playWave(b, 1);
     }
     device->finish();
   }
@@ -137,7 +137,7 @@ void latency(int trials) {
   auto owned = std::make_unique<SdlWaveDevice>();
   SdlWaveDevice* device = owned.get();
   WaveEngine engine(std::move(owned));
-  engine.OpenWave();
+  engine.openWave();
   if (!engine.deviceOpen()) {
     std::printf("latency: no SDL disk device (%s)\n", qPrintable(device->lastError()));
     return;
@@ -154,12 +154,12 @@ void latency(int trials) {
     QElapsedTimer wall;
     wall.start();
     startFrame.push_back(device->framesOut());
-    engine.PlayWave(click, 0);
+    engine.playWave(click, 0);
     while (click.position == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     mixMs.push_back(wall.nsecsElapsed() / 1e6);
     runLoop(400);
   }
-  engine.CloseWave();
+  engine.closeWave();
   if (oldDriver.isNull()) qunsetenv("SDL_AUDIODRIVER"); else qputenv("SDL_AUDIODRIVER", oldDriver);
 
   QFile f(out);

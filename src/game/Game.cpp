@@ -4,7 +4,7 @@
 
 #include "imageset/FrameCopy.h"
 
-double LocalNowDays() {
+double localNowDays() {
   // Days since 30 December 1899 on the local wall clock, with millisecond resolution.
   const QDateTime now = QDateTime::currentDateTime();
   const qint64 localMs = now.toMSecsSinceEpoch() + static_cast<qint64>(now.offsetFromUtc()) * 1000;
@@ -18,17 +18,17 @@ Game::Game(WavePlayer& wave, MusicPort& music, Clock clock, RandomSource* random
   timePicture = blankPicture(60, 49, 0xFF000000);
 }
 
-void Game::SetPlayfieldColour(std::uint32_t colour) {
+void Game::setPlayfieldColour(std::uint32_t colour) {
   playfieldColour = colour;
   view_->playfieldColourChanged();
 }
 
-void Game::SetPlayfieldCursor(int slot) {
+void Game::setPlayfieldCursor(int slot) {
   playfieldCursorSlot = slot;
   view_->playfieldCursorChanged();
 }
 
-void Game::SetTitleColour(std::uint32_t colour) {
+void Game::setTitleColour(std::uint32_t colour) {
   titleColour = colour;
   view_->titleColourChanged();
 }
@@ -39,7 +39,7 @@ void Game::setAnimate(bool enabled) {
   view_->animateChanged(enabled);
 }
 
-void Game::UpdateMainCaption() {
+void Game::updateMainCaption() {
   const QString handle = QStringLiteral("\"The Zanthorp!\"");
   if (set.setTitle.isEmpty())
     caption = QStringLiteral("Pie Vorb Quarn, 3.40, Created by ") + handle;
@@ -59,48 +59,48 @@ QString padded(std::int32_t value, int width) {
 void drawDigits(QImage& target, const QImage& digits, const QString& text, int cells) {
   for (int i = 0; i < cells && i < text.size(); ++i) {
     const int d = text.at(i).unicode() - '0';
-    CopyRect(target, {30 * i, 0, 30 * i + 30, 51}, digits, {30 * d, 0, 30 * d + 30, 51});
+    copyRect(target, {30 * i, 0, 30 * i + 30, 51}, digits, {30 * d, 0, 30 * d + 30, 51});
   }
 }
 }  // namespace
 
-void Game::DrawScore() {
+void Game::drawScore() {
   drawDigits(scorePicture, set.digitStrip, padded(score, 4), 4);
   view_->scoreChanged();
 }
 
-void Game::DrawTime() {
+void Game::drawTime() {
   drawDigits(timePicture, set.digitStrip, padded(timeLeft, 2), 2);
   view_->timeChanged();
 }
 
-void Game::ShowIdleBoard() {
-  if (set.musicPresent && music_.musicPlaying()) music_.StopMusic();
+void Game::showIdleBoard() {
+  if (set.musicPresent && music_.musicPlaying()) music_.stopMusic();
   const int countHeight = set.countStrip.height();
   for (int n = 1; n <= kHoles; ++n) {
     QImage& hole = holes[n];
     hole = blankPicture(kHoleWidth, kHoleHeight);
-    CopyRect(hole, {0, 107, kHoleWidth, kHoleHeight}, set.holeBase,
+    copyRect(hole, {0, 107, kHoleWidth, kHoleHeight}, set.holeBase,
              {0, 0, set.holeBase.width(), set.holeBase.height()});
     // The idle frames are taken 110 columns wide and at the strip's full height.
     const Rect source = n == kStartHole ? Rect{448, 0, 558, countHeight} : Rect{560, 0, 670, countHeight};
-    CopyRect(hole, {0, 0, kHoleWidth, 107}, set.countStrip, source);
+    copyRect(hole, {0, 0, kHoleWidth, 107}, set.countStrip, source);
     view_->holeChanged(n);
   }
 }
 
 void Game::copyIntoHole(int hole, const QImage& strip, const Rect& source, int destWidth) {
-  CopyRect(holes[hole], {0, 0, destWidth, kFrameHeight}, strip, source);
+  copyRect(holes[hole], {0, 0, destWidth, kFrameHeight}, strip, source);
   view_->holeChanged(hole);
 }
 
-void Game::ResetItAllNOW() {
+void Game::resetBoard() {
   busyHoles = 0;
   phase.fill(0);
   score = 0;
   timeLeft = 30;
-  DrawScore();
-  DrawTime();
+  drawScore();
+  drawTime();
   countdownStepCounter = 0;
   countdownStep = 0;
   for (int n = 1; n <= kHoles; ++n) copyIntoHole(n, set.targetStrip, {0, 0, kHoleWidth, kFrameHeight}, kHoleWidth);
@@ -108,51 +108,51 @@ void Game::ResetItAllNOW() {
   copyIntoHole(kStartHole, set.countStrip, {0, 0, kFrameWidth, kFrameHeight}, kHoleWidth);
 }
 
-void Game::Image5MouseDown(int hole) {
+void Game::holePressed(int hole) {
   if (hole < 1 || hole > kHoles) return;
-  if (GameState == Idle) {
+  if (state == Idle) {
     if (hole != kStartHole) return;
-    ResetItAllNOW();
+    resetBoard();
     setAnimate(true);
-    GameState = CountingDown;
-    image18Top = 1;
+    state = CountingDown;
+    abortButtonTop = 1;
     view_->abortButtonMoved();
     random_->seed(static_cast<std::uint64_t>(clock_() * 86400000.0));
-    const int mode = set.header.TickSoundMode;
-    if (mode == 0 || mode == 1 || mode == 3 || mode == 4) wave_.PlayWave(set.TickSound, 0);
+    const int mode = set.header.tickSoundMode;
+    if (mode == 0 || mode == 1 || mode == 3 || mode == 4) wave_.playWave(set.tickSound, 0);
     return;
   }
-  if (GameState == Playing && phase[hole] >= 1 && phase[hole] <= 9) {
+  if (state == Playing && phase[hole] >= 1 && phase[hole] <= 9) {
     phase[hole] = 20;
     score += 2;
-    wave_.PlayWave(set.SplatSound, 1);
-    DrawScore();
+    wave_.playWave(set.splatSound, 1);
+    drawScore();
   }
 }
 
-void Game::AnimateTimer() {
+void Game::stepTimerFired() {
   if (!animateEnabled) return;
   const double now = clock_();
   if (now < lastStepTime) lastStepTime = now;  // the clock was set back: wait from here
   if (now - lastStepTime < kStepDays) return;
   lastStepTime = now;
-  if (GameState == CountingDown)
-    CountdownStep();
+  if (state == CountingDown)
+    countdownTick();
   else
-    PlayingStep();
+    playingTick();
 }
 
-void Game::CountdownStep() {
+void Game::countdownTick() {
   if (++countdownStepCounter != 10) return;
   const int s = countdownStep;
-  const int m = set.header.TickSoundMode;
+  const int m = set.header.tickSoundMode;
   if ((m < 2 && s < 3) || (m == 0 && s == 3) || ((m == 2 || m == 5) && s == 3))
-    wave_.PlayWave(set.TickSound, 0);
+    wave_.playWave(set.tickSound, 0);
   else if (m == 4 && s == 3)
-    wave_.StopWave(0);
+    wave_.stopWave(0);
   if (s == 3) {
-    GameState = Playing;
-    music_.StartMusic();
+    state = Playing;
+    music_.startMusic();
     copyIntoHole(kStartHole, set.targetStrip, {0, 0, kFrameWidth, kFrameHeight}, kHoleWidth);
   } else {
     countdownStep = static_cast<std::uint8_t>(s + 1);
@@ -162,17 +162,17 @@ void Game::CountdownStep() {
   countdownStepCounter = 0;
 }
 
-void Game::PlayingStep() {
+void Game::playingTick() {
   if (++secondCounter == 10) {
     secondCounter = 0;
     --timeLeft;
-    DrawTime();
+    drawTime();
     if (timeLeft == 0) {
       endGame();
       return;
     }
-    const int m = set.header.TickSoundMode;
-    if (m == 0 || m == 2) wave_.PlayWave(set.TickSound, 0);
+    const int m = set.header.tickSoundMode;
+    if (m == 0 || m == 2) wave_.playWave(set.tickSound, 0);
   }
   const int groups = set.groupCount();
   for (int h = 1; h <= kHoles; ++h) {
@@ -225,24 +225,24 @@ QString Game::gameOverSentence(int finalScore) const {
 }
 
 void Game::endGame() {
-  wave_.StopWave(1);
-  wave_.PlayWave(set.GameOverSound, 0);
-  image18Top = -49;
+  wave_.stopWave(1);
+  wave_.playWave(set.gameOverSound, 0);
+  abortButtonTop = -49;
   view_->abortButtonMoved();
   setAnimate(false);
-  GameState = Idle;
-  ShowIdleBoard();
+  state = Idle;
+  showIdleBoard();
   const QString sentence = gameOverSentence(score);
   const QString rating = set.ratingMessages[scoreBand(score) - 1];
   view_->showGameOver(sentence, rating);
 }
 
-void Game::Image18Click() {
-  if (image18Top == -49) return;
-  image18Top = -49;
+void Game::abortGame() {
+  if (abortButtonTop == -49) return;
+  abortButtonTop = -49;
   view_->abortButtonMoved();
   setAnimate(false);
-  ResetItAllNOW();
-  GameState = Idle;
-  ShowIdleBoard();
+  resetBoard();
+  state = Idle;
+  showIdleBoard();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's state and rules without the window: the shared game state,
 // the active set, the pictures the window shows, and the play loop. The window
-// (TForm1) only shows these pictures and forwards clicks and timer events, so
+// (MainWindow) only shows these pictures and forwards clicks and timer events, so
 // tests can play whole games without a display.
 #include <QImage>
 #include <QString>
@@ -15,7 +15,7 @@
 #include "imageset/FrameCopy.h"
 #include "sound/SoundPorts.h"
 
-enum GameStateValue : std::uint8_t { Idle = 0, Playing = 1, CountingDown = 2 };
+enum GameState : std::uint8_t { Idle = 0, Playing = 1, CountingDown = 2 };
 
 constexpr int kHoles = 13;
 constexpr int kStartHole = 7;
@@ -49,7 +49,7 @@ class GameView {
 
 // The local wall clock in days; injected so tests run games in fast-forward.
 using Clock = std::function<double()>;
-double LocalNowDays();
+double localNowDays();
 
 // Uniform integers, reseeded from the clock at each game start.
 class RandomSource {
@@ -70,13 +70,13 @@ class StdRandom final : public RandomSource {
 
 class Game {
  public:
-  Game(WavePlayer& wave, MusicPort& music, Clock clock = LocalNowDays, RandomSource* random = nullptr);
+  Game(WavePlayer& wave, MusicPort& music, Clock clock = localNowDays, RandomSource* random = nullptr);
 
   void setView(GameView* view) { view_ = view ? view : &nullView_; }
   GameView& view() { return *view_; }
 
   // --- shared game state ---
-  std::uint8_t GameState = Idle;
+  std::uint8_t state = Idle;
   std::int32_t score = 0;
   std::int32_t timeLeft = 30;
   std::int32_t secondCounter = 0;
@@ -99,28 +99,28 @@ class Game {
   std::uint32_t titleColour = 0x000000FF;
   int playfieldCursorSlot = 1;
   QString caption;
-  int image18Top = -45;  // the abort button: 1 lit (a game runs), -49 dark
+  int abortButtonTop = -45;  // the abort button: 1 lit (a game runs), -49 dark
   bool animateEnabled = false;
 
   // --- window operations the set code uses ---
-  void SetPlayfieldColour(std::uint32_t colour);
-  void SetPlayfieldCursor(int slot);
-  void SetTitleColour(std::uint32_t colour);
+  void setPlayfieldColour(std::uint32_t colour);
+  void setPlayfieldCursor(int slot);
+  void setTitleColour(std::uint32_t colour);
   void setAnimate(bool enabled);
-  void UpdateMainCaption();
+  void updateMainCaption();
 
   // --- score, time and message graphics ---
-  void DrawScore();
-  void DrawTime();
-  void ShowIdleBoard();
+  void drawScore();
+  void drawTime();
+  void showIdleBoard();
 
   // --- the play loop ---
-  void Image5MouseDown(int hole);  // any button
-  void AnimateTimer();
-  void ResetItAllNOW();
-  void Image18Click();
-  void CountdownStep();
-  void PlayingStep();
+  void holePressed(int hole);  // any button
+  void stepTimerFired();
+  void resetBoard();
+  void abortGame();
+  void countdownTick();
+  void playingTick();
 
   WavePlayer& wave() { return wave_; }
   MusicPort& music() { return music_; }

@@ -20,14 +20,14 @@ struct ActiveSet {
   QImage countStrip;   // 3, 2, 1, GO, click-here, Game Over
   QImage digitStrip;   // ten 30 x 51 digit cells
   QImage holeBase;     // the rim at the foot of every hole (24 rows once cut)
-  QImage scoreWords;   // picture of `ScoreWords`
-  QImage timeWords;    // picture of `TimeWords`
-  QImage title;        // picture of `TitleImg`
+  QImage scoreWords;   // picture of `scoreWords`
+  QImage timeWords;    // picture of `timeWords`
+  QImage title;        // picture of `titleImage`
 
-  SoundBuffer StartupSound;
-  SoundBuffer TickSound;
-  SoundBuffer SplatSound;
-  SoundBuffer GameOverSound;
+  SoundBuffer startupSound;
+  SoundBuffer tickSound;
+  SoundBuffer splatSound;
+  SoundBuffer gameOverSound;
 
   QString musicFile;          // where the set's tune is written while the set is active
   bool musicPresent = false;  // the tune file exists for this set

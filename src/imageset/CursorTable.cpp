@@ -29,7 +29,7 @@ namespace {
 bool bitAt(const std::uint8_t* plane, int x, int y) { return (plane[y * 4 + x / 8] >> (7 - x % 8)) & 1; }
 }  // namespace
 
-std::unique_ptr<QCursor> CursorFromPlanes(const std::uint8_t* planes, int hotX, int hotY) {
+std::unique_ptr<QCursor> cursorFromPlanes(const std::uint8_t* planes, int hotX, int hotY) {
   const std::uint8_t* andPlane = planes;
   const std::uint8_t* xorPlane = planes + 128;
   // Qt's pair: bitmap 1 + mask 1 is black, bitmap 0 + mask 1 white, mask 0 clear.
@@ -55,7 +55,7 @@ std::unique_ptr<QCursor> CursorFromPlanes(const std::uint8_t* planes, int hotX, 
                                    qBound(0, hotY, 31));
 }
 
-bool PlanesFromIndexedPicture(const QImage& picture, std::uint8_t* planes) {
+bool planesFromIndexedPicture(const QImage& picture, std::uint8_t* planes) {
   if (picture.isNull() || picture.width() != 32 || picture.height() != 32 ||
       picture.format() != QImage::Format_Indexed8)
     return false;
@@ -73,8 +73,8 @@ bool PlanesFromIndexedPicture(const QImage& picture, std::uint8_t* planes) {
   return true;
 }
 
-void LoadBuiltinCursors(CursorTable& table) {
-  InitGameResources();
+void loadBuiltinCursors(CursorTable& table) {
+  initGameResources();
   QFile list(QStringLiteral(":/cursors.txt"));
   if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) return;
   QTextStream in(&list);
@@ -87,7 +87,7 @@ void LoadBuiltinCursors(CursorTable& table) {
     const int slot = name.mid(3, name.indexOf(QLatin1Char('.')) - 3).toInt(&ok);
     if (!ok) continue;
     std::uint8_t planes[256];
-    if (!PlanesFromIndexedPicture(QImage(QStringLiteral(":/") + name), planes)) continue;
-    table.set(slot, CursorFromPlanes(planes, f[1].toInt(), f[2].toInt()));
+    if (!planesFromIndexedPicture(QImage(QStringLiteral(":/") + name), planes)) continue;
+    table.set(slot, cursorFromPlanes(planes, f[1].toInt(), f[2].toInt()));
   }
 }

@@ -28,11 +28,11 @@ class CursorTable {
 // AND 0/XOR 0 is black, 0/1 white, 1/0 transparent. 1/1 inverts the screen
 // where the system can; X11 cannot, so those pixels are drawn black, which is
 // what inverting the default white playfield looks like.
-std::unique_ptr<QCursor> CursorFromPlanes(const std::uint8_t* planes256, int hotX, int hotY);
+std::unique_ptr<QCursor> cursorFromPlanes(const std::uint8_t* planes256, int hotX, int hotY);
 
 // Planes from a 32 x 32 picture whose palette indices mean 0 black, 1 white,
 // 2 transparent, 3 invert (the built-in cursor pictures are stored that way).
-bool PlanesFromIndexedPicture(const QImage& picture, std::uint8_t* planes256);
+bool planesFromIndexedPicture(const QImage& picture, std::uint8_t* planes256);
 
 // Loads the built-in cursors into slots 1-7 and 9.
-void LoadBuiltinCursors(CursorTable& table);
+void loadBuiltinCursors(CursorTable& table);

@@ -9,16 +9,16 @@ class Game;
 
 // Registers the compiled-in pictures and cursors; the library is static, so
 // nothing pulls the resource data in unless someone asks for it. Idempotent.
-void InitGameResources();
+void initGameResources();
 
 // The six built-in pictures, decoded once from the program's resources.
 struct BuiltinPictures {
-  QImage DefNumbers;  // 300 x 51
-  QImage DefPie;      // 1007 x 108
-  QImage DefVorb;     // 559 x 108
-  QImage DefCount;    // 671 x 107
-  QImage DefXtras;    // 111 x 124
-  QImage DefTitle;    // 594 x 31
+  QImage digits;  // 300 x 51
+  QImage splat;      // 1007 x 108
+  QImage figure;     // 559 x 108
+  QImage countdown;    // 671 x 107
+  QImage misc;    // 111 x 124
+  QImage title;    // 594 x 31
 };
 const BuiltinPictures& builtinPictures();
 
@@ -30,12 +30,12 @@ extern const char* const kDefaultCongratulationSuffix;
 
 // Installs the built-in set: stops any game, empties the sounds, restores the
 // pictures, texts, colours and cursor, and shows the idle board.
-void RestoreDefaultSet(Game& game);
+void restoreDefaultSet(Game& game);
 
 // Cuts the words Score and Time and the hole rim out of the misc-pictures bitmap
 // that a loader has decoded into the hole base.
-void CutMiscPictures(Game& game);
+void cutMiscPictures(Game& game);
 
 // Creates the set's own cursor from its planes (AND then XOR, 256 bytes) and hot
 // spot, and puts it in slot 8.
-void InstallCustomCursor(Game& game, const std::uint8_t* planes256, std::uint8_t hotX, std::uint8_t hotY);
+void installCustomCursor(Game& game, const std::uint8_t* planes256, std::uint8_t hotX, std::uint8_t hotY);

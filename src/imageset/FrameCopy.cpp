@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-void CopyRect(QImage& dst, const Rect& d, const QImage& src, const Rect& s) {
+void copyRect(QImage& dst, const Rect& d, const QImage& src, const Rect& s) {
   const int dw = d.width(), dh = d.height(), sw = s.width(), sh = s.height();
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || dst.isNull() || src.isNull()) return;
   Q_ASSERT(dst.format() == QImage::Format_RGB32 || dst.format() == QImage::Format_ARGB32);

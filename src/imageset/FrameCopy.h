@@ -12,7 +12,7 @@ struct Rect {
 
 // Source pixels outside src are never read: destination pixels they would feed
 // keep what they had. dst must be Format_RGB32 (as every game picture is).
-void CopyRect(QImage& dst, const Rect& dstRect, const QImage& src, const Rect& srcRect);
+void copyRect(QImage& dst, const Rect& dstRect, const QImage& src, const Rect& srcRect);
 
 // A white picture of the given size in the game's pixel format.
 QImage blankPicture(int width, int height, QRgb fill = 0xFFFFFFFF);

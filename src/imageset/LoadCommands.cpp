@@ -6,7 +6,7 @@
 #include <QFileInfo>
 
 #include "game/Game.h"
-#include "game/Prompts.h"
+#include "ui/Prompts.h"
 #include "imageset/BmpDecode.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/SetReaders.h"
@@ -24,7 +24,7 @@ bool namesExistingFile(const QString& path) { return !path.isEmpty() && QFileInf
 
 }  // namespace
 
-void LoadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QString* setterFileName) {
+void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QString* setterFileName) {
   QString path = givenPath;
   if (path.isEmpty()) {
     FileDialogRequest setter;
@@ -50,7 +50,7 @@ void LoadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
   const QByteArray magic = file.read(kMagicSize);  // shorter than 18 bytes matches nothing
   if (magic == QByteArrayView(kExtendedMagic, kMagicSize)) {
     file.close();
-    LoadExtendedSet(game, path, showAboutDialog);
+    loadExtendedSet(game, path, showAboutDialog);
   } else if (magic == QByteArrayView(kFirstGenerationMagic, kMagicSize)) {
     file.close();
     showMessage(game, QStringLiteral("This old image set format is no longer supported by Pie Vorb Quarn..."),
@@ -60,7 +60,7 @@ void LoadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
     showMessage(game, QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file..."),
                 QStringLiteral("Error"));
   } else {
-    LoadPlainSet(game, file, path);
+    loadPlainSet(game, file, path);
     file.close();
   }
 }
@@ -73,7 +73,7 @@ StartupPlace StartupPlace::ofApplication() {
   return place;
 }
 
-bool ImageSetCommands::LoadStartupSet(const StartupPlace& place) {
+bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
   QString candidate = place.arguments.value(0);
   const int slash = place.programFile.lastIndexOf(QLatin1Char('/'));
   QString folder = slash >= 0 ? place.programFile.left(slash + 1) : place.currentFolder;
@@ -87,26 +87,26 @@ bool ImageSetCommands::LoadStartupSet(const StartupPlace& place) {
   }
   game_.view().processPendingEvents();
   if (namesExistingFile(candidate)) {
-    LoadImageSet(game_, candidate, false);
+    loadImageSet(game_, candidate, false);
     // Only the program's own default set is worth reloading on reset.
-    if (candidate == defaultPath_ && game_.set.header.Title.text() != QLatin1String("Pie Vorb Quarn"))
+    if (candidate == defaultPath_ && game_.set.header.title.text() != QLatin1String("Pie Vorb Quarn"))
       defaultPath_.clear();
   }
   return showAbout;
 }
 
-void ImageSetCommands::ResetPieVorbQuarntoDefaults1Click() {
+void ImageSetCommands::resetToDefaults() {
   if (!defaultPath_.isEmpty())
-    LoadImageSet(game_, defaultPath_, false);
+    loadImageSet(game_, defaultPath_, false);
   else
-    RestoreDefaultSet(game_);
+    restoreDefaultSet(game_);
 }
 
-void ImageSetCommands::LoadCustomImageSet1Click() { LoadImageSet(game_, QString(), true, &setterFileName_); }
+void ImageSetCommands::loadSetFile() { loadImageSet(game_, QString(), true, &setterFileName_); }
 
-void ImageSetCommands::Aboutcurrentimageset1Click() { game_.view().showCurrentSetAbout(); }
+void ImageSetCommands::aboutCurrentSet() { game_.view().showCurrentSetAbout(); }
 
-void ImageSetCommands::LoadseperateBMPimagesforanimation1Click() {
+void ImageSetCommands::loadBitmapPair() {
   FileDialogRequest fs;
   fs.filter = QStringLiteral("Bitmap Files (*.BMP)|*.BMP|All Files (*.*)|*.*");
   fs.defaultExt = QStringLiteral("BMP");
@@ -124,27 +124,27 @@ void ImageSetCommands::LoadseperateBMPimagesforanimation1Click() {
   if (second.isEmpty()) return;
   fsFileName_ = second;
 
-  RestoreDefaultSet(game_);
+  restoreDefaultSet(game_);
   SetHeader& header = game_.set.header;
-  header.Title.set(QStringLiteral("Unknwon"));
-  header.Author.set(QStringLiteral("Unknown"));
-  header.Email.set(QStringLiteral("Unknown"));
-  header.WebPage.set(QStringLiteral("Unknown"));
-  header.Comment.set(QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second);
+  header.title.set(QStringLiteral("Unknwon"));
+  header.author.set(QStringLiteral("Unknown"));
+  header.email.set(QStringLiteral("Unknown"));
+  header.webPage.set(QStringLiteral("Unknown"));
+  header.comment.set(QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second);
 
   const QImage target = loadBmpFile(first, nullptr);
   const QImage splat = target.isNull() ? QImage() : loadBmpFile(second, nullptr);
   if (target.isNull() || splat.isNull()) {
-    RestoreDefaultSet(game_);  // quietly: the player sees the built-in set again
+    restoreDefaultSet(game_);  // quietly: the player sees the built-in set again
     return;
   }
   game_.set.targetStrip = target;
   game_.set.splatStrip = splat;
 }
 
-void ImageSetCommands::FormDropFiles(const QStringList& paths) {
+void ImageSetCommands::dropFiles(const QStringList& paths) {
   game_.view().setBusyCursor(true);
-  RestoreDefaultSet(game_);
-  if (!paths.isEmpty()) LoadImageSet(game_, paths.first().left(kDroppedPathLimit), true);
+  restoreDefaultSet(game_);
+  if (!paths.isEmpty()) loadImageSet(game_, paths.first().left(kDroppedPathLimit), true);
   game_.view().setBusyCursor(false);
 }

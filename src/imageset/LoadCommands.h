@@ -9,9 +9,9 @@ class Game;
 // Opens a set file and hands it to the reader its first 18 bytes name. An empty
 // path asks for the file with the `Setter` dialog first; setterFileName, when
 // given, is the file that dialog opens on and receives the player's choice.
-void LoadImageSet(Game& game, const QString& path, bool showAboutDialog, QString* setterFileName = nullptr);
+void loadImageSet(Game& game, const QString& path, bool showAboutDialog, QString* setterFileName = nullptr);
 
-// Where the program was started from, as `LoadStartupSet` needs it.
+// Where the program was started from, as `loadStartupSet` needs it.
 struct StartupPlace {
   QStringList arguments;  // the command-line arguments after the program's own name
   QString programFile;    // the program's own path
@@ -27,21 +27,21 @@ class ImageSetCommands {
  public:
   explicit ImageSetCommands(Game& game) : game_(game) {}
 
-  // Called once while the main window is first shown, after `RestoreDefaultSet`.
+  // Called once while the main window is first shown, after `restoreDefaultSet`.
   // True when the about-current-set dialog should follow: the window then starts
-  // its one-shot 50 ms `ShowAbout` timer, whose `ShowAboutTimer` shows it.
-  bool LoadStartupSet(const StartupPlace& place = StartupPlace::ofApplication());
+  // its one-shot 50 ms `setInfoTimer` timer, whose `setInfoTimerFired` shows it.
+  bool loadStartupSet(const StartupPlace& place = StartupPlace::ofApplication());
 
   // "Reset Pie Vorb Quarn to Defaults"
-  void ResetPieVorbQuarntoDefaults1Click();
+  void resetToDefaults();
   // "Load &BMP images for game..."
-  void LoadseperateBMPimagesforanimation1Click();
+  void loadBitmapPair();
   // "&Load Custom Image Set..."
-  void LoadCustomImageSet1Click();
-  // "&About Current Image Set..." (and the `ShowAbout` timer): the window shows `TImgAbout`.
-  void Aboutcurrentimageset1Click();
+  void loadSetFile();
+  // "&About Current Image Set..." (and the `setInfoTimer` timer): the window shows `SetInfoDialog`.
+  void aboutCurrentSet();
   // Files dropped on the main window, in the order the drop lists them.
-  void FormDropFiles(const QStringList& paths);
+  void dropFiles(const QStringList& paths);
 
   // The reset command reloads this set; empty when the reset restores the built-in set.
   const QString& rememberedDefaultPath() const { return defaultPath_; }

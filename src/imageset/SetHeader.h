@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "imageset/Codepage.h"
+#include "ui/Codepage.h"
 
 static_assert(std::endian::native == std::endian::little, "set files are read straight into memory");
 
@@ -31,31 +31,31 @@ struct ShortString {
 };
 
 struct SetHeader {
-  std::int32_t MiscPicsSize;
-  std::int32_t NumbersSize;
-  std::int32_t CountSize;
-  std::int32_t TitleSize;
-  std::int32_t Pict1Size;
-  std::int32_t Pict2Size;
-  std::uint32_t PageColour;   // 0x00BBGGRR
-  std::uint32_t TitleColour;  // 0x00BBGGRR
-  std::int32_t GameOverSoundSize;
-  std::int32_t SplatSoundSize;
-  std::int32_t TickSoundSize;
-  std::int32_t StartupSoundSize;
-  std::int32_t MusicSize;
-  ShortString<200> Title;
-  ShortString<200> Author;
-  ShortString<200> Email;
-  ShortString<200> WebPage;
-  ShortString<200> Comment;
-  ShortString<200> CongratulationPrefix;
-  ShortString<200> CongratulationSuffix;
-  ShortString<240> RatingMessages[8];
-  std::uint8_t CursorIndex;
-  std::uint8_t HotSpotX;
-  std::uint8_t HotSpotY;
-  std::uint8_t TickSoundMode;
+  std::int32_t miscPicsSize;
+  std::int32_t numbersSize;
+  std::int32_t countSize;
+  std::int32_t titleSize;
+  std::int32_t pict1Size;
+  std::int32_t pict2Size;
+  std::uint32_t pageColour;   // 0x00BBGGRR
+  std::uint32_t titleColour;  // 0x00BBGGRR
+  std::int32_t gameOverSoundSize;
+  std::int32_t splatSoundSize;
+  std::int32_t tickSoundSize;
+  std::int32_t startupSoundSize;
+  std::int32_t musicSize;
+  ShortString<200> title;
+  ShortString<200> author;
+  ShortString<200> email;
+  ShortString<200> webPage;
+  ShortString<200> comment;
+  ShortString<200> congratulationPrefix;
+  ShortString<200> congratulationSuffix;
+  ShortString<240> ratingMessages[8];
+  std::uint8_t cursorIndex;
+  std::uint8_t hotSpotX;
+  std::uint8_t hotSpotY;
+  std::uint8_t tickSoundMode;
 
   void clear() { std::memset(static_cast<void*>(this), 0, sizeof(*this)); }
 };
@@ -64,13 +64,13 @@ struct SetHeader {
 
 constexpr int kSetHeaderSize = 3391;
 static_assert(sizeof(SetHeader) == kSetHeaderSize);
-static_assert(offsetof(SetHeader, PageColour) == 24);
-static_assert(offsetof(SetHeader, MusicSize) == 48);
-static_assert(offsetof(SetHeader, Title) == 52);
-static_assert(offsetof(SetHeader, Comment) == 856);
-static_assert(offsetof(SetHeader, RatingMessages) == 1459);
-static_assert(offsetof(SetHeader, CursorIndex) == 3387);
-static_assert(offsetof(SetHeader, TickSoundMode) == 3390);
+static_assert(offsetof(SetHeader, pageColour) == 24);
+static_assert(offsetof(SetHeader, musicSize) == 48);
+static_assert(offsetof(SetHeader, title) == 52);
+static_assert(offsetof(SetHeader, comment) == 856);
+static_assert(offsetof(SetHeader, ratingMessages) == 1459);
+static_assert(offsetof(SetHeader, cursorIndex) == 3387);
+static_assert(offsetof(SetHeader, tickSoundMode) == 3390);
 
 // Colours are stored red in the lowest byte.
 inline std::uint32_t colourValue(int r, int g, int b) {

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "game/Game.h"
-#include "game/Prompts.h"
+#include "ui/Prompts.h"
 #include "imageset/BmpDecode.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/FrameCopy.h"
@@ -69,13 +69,13 @@ void showError(Game& game, const QString& text) {
 
 #pragma pack(push, 1)
 struct PlainSetBody {
-  std::int32_t Pict1Size;
-  std::int32_t Pict2Size;
-  ShortString<200> Title;
-  ShortString<200> CongratulationPrefix;
-  ShortString<200> CongratulationSuffix;
-  ShortString<240> RatingMessages[8];
-  std::uint8_t CursorIndex;
+  std::int32_t pict1Size;
+  std::int32_t pict2Size;
+  ShortString<200> title;
+  ShortString<200> congratulationPrefix;
+  ShortString<200> congratulationSuffix;
+  ShortString<240> ratingMessages[8];
+  std::uint8_t cursorIndex;
 };
 #pragma pack(pop)
 static_assert(sizeof(PlainSetBody) == kPlainBodySize);
@@ -84,7 +84,7 @@ constexpr qint64 kPlainFirstPicture = kMagicSize + kPlainBodySize;  // 2558
 
 }  // namespace
 
-void LoadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
+void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
   qint64 size = -1;
   // A named pipe or a device is no file: opening it may wait for ever.
   if (QFileInfo(path).isFile()) {
@@ -101,7 +101,7 @@ void LoadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
     return;
   }
 
-  RestoreDefaultSet(game);
+  restoreDefaultSet(game);
   ActiveSet& set = game.set;
   PieceReader in(file);
 
@@ -114,7 +114,7 @@ void LoadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
   if (in.readInto(&set.header, kSetHeaderSize) != kSetHeaderSize) {
     file.close();
     showError(game, QStringLiteral("File is corrupt or not an eXtended image set file..."));
-    RestoreDefaultSet(game);
+    restoreDefaultSet(game);
     return;
   }
   // Our own copy: the sizes we go by must not change under us should the pending
@@ -132,35 +132,35 @@ void LoadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
     return !cutShort;
   };
 
-  if (header.CursorIndex == kCustomCursorSlot && present(256)) {
+  if (header.cursorIndex == kCustomCursorSlot && present(256)) {
     std::array<std::uint8_t, 256> planes{};
     if (in.readInto(planes.data(), 256) == 256)
-      InstallCustomCursor(game, planes.data(), header.HotSpotX, header.HotSpotY);
+      installCustomCursor(game, planes.data(), header.hotSpotX, header.hotSpotY);
     else
       cutShort = true;
   }
-  game.SetPlayfieldCursor(header.CursorIndex);
+  game.setPlayfieldCursor(header.cursorIndex);
 
-  for (int i = 0; i < 8; ++i) set.ratingMessages[i] = header.RatingMessages[i].text();
-  set.congratulationPrefix = header.CongratulationPrefix.text();
-  set.congratulationSuffix = header.CongratulationSuffix.text();
+  for (int i = 0; i < 8; ++i) set.ratingMessages[i] = header.ratingMessages[i].text();
+  set.congratulationPrefix = header.congratulationPrefix.text();
+  set.congratulationSuffix = header.congratulationSuffix.text();
 
-  game.SetPlayfieldColour(header.PageColour);
-  game.SetTitleColour(header.TitleColour);
+  game.setPlayfieldColour(header.pageColour);
+  game.setTitleColour(header.titleColour);
 
   // The misc-pictures bitmap is cut up at the end; until then the hole base holds
   // the whole of it, the built-in one unless the file brings its own.
-  const QImage& xtras = builtinPictures().DefXtras;
+  const QImage& xtras = builtinPictures().misc;
   set.holeBase = blankPicture(kFrameWidth, xtras.height());
-  CopyRect(set.holeBase, {0, 0, kFrameWidth, xtras.height()}, xtras, {0, 0, xtras.width(), xtras.height()});
+  copyRect(set.holeBase, {0, 0, kFrameWidth, xtras.height()}, xtras, {0, 0, xtras.width(), xtras.height()});
 
   const struct {
     std::int32_t size;
     QImage* destination;
   } pictures[] = {
-      {header.MiscPicsSize, &set.holeBase}, {header.NumbersSize, &set.digitStrip},
-      {header.CountSize, &set.countStrip},  {header.TitleSize, &set.title},
-      {header.Pict1Size, &set.targetStrip}, {header.Pict2Size, &set.splatStrip},
+      {header.miscPicsSize, &set.holeBase}, {header.numbersSize, &set.digitStrip},
+      {header.countSize, &set.countStrip},  {header.titleSize, &set.title},
+      {header.pict1Size, &set.targetStrip}, {header.pict2Size, &set.splatStrip},
   };
   for (const auto& picture : pictures) {
     if (picture.size <= 0) continue;
@@ -179,18 +179,18 @@ void LoadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
   }
   game.view().setPicturesChanged();
 
-  set.setTitle = header.Title.text();
-  game.UpdateMainCaption();
+  set.setTitle = header.title.text();
+  game.updateMainCaption();
 
   // Stored start-up first, while the header lists their sizes the other way round.
   const struct {
     std::int32_t size;
     SoundBuffer* buffer;
   } sounds[] = {
-      {header.StartupSoundSize, &set.StartupSound},
-      {header.TickSoundSize, &set.TickSound},
-      {header.SplatSoundSize, &set.SplatSound},
-      {header.GameOverSoundSize, &set.GameOverSound},
+      {header.startupSoundSize, &set.startupSound},
+      {header.tickSoundSize, &set.tickSound},
+      {header.splatSoundSize, &set.splatSound},
+      {header.gameOverSoundSize, &set.gameOverSound},
   };
   for (const auto& sound : sounds) {
     if (sound.size <= 0) continue;
@@ -205,18 +205,18 @@ void LoadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
 
   // The tune of the previous set goes even when this one has none.
   if (!set.musicFile.isEmpty()) QFile::remove(set.musicFile);
-  if (header.MusicSize > 0 && present(header.MusicSize)) {
+  if (header.musicSize > 0 && present(header.musicSize)) {
     QFile tune(set.musicFile);
     qint64 copied;
     if (!set.musicFile.isEmpty() && tune.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      copied = in.pass(header.MusicSize, [&tune](const char* data, qint64 n) { tune.write(data, n); });
+      copied = in.pass(header.musicSize, [&tune](const char* data, qint64 n) { tune.write(data, n); });
       tune.close();
-      if (copied < header.MusicSize) tune.remove();
+      if (copied < header.musicSize) tune.remove();
     } else {
       // Not being able to write the tune is no reason to refuse the set.
-      copied = in.pass(header.MusicSize, [](const char*, qint64) {});
+      copied = in.pass(header.musicSize, [](const char*, qint64) {});
     }
-    if (copied < header.MusicSize) cutShort = true;
+    if (copied < header.musicSize) cutShort = true;
   }
   set.musicPresent = !set.musicFile.isEmpty() && QFile::exists(set.musicFile);
 
@@ -225,24 +225,24 @@ void LoadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
                         std::memcmp(trailer, kSetTrailer, kTrailerSize) == 0;
   file.close();
 
-  CutMiscPictures(game);
-  game.DrawScore();
-  game.DrawTime();
-  game.ShowIdleBoard();
+  cutMiscPictures(game);
+  game.drawScore();
+  game.drawTime();
+  game.showIdleBoard();
   game.view().setBusyCursor(false);
 
   if (!complete) {
     showError(game, QStringLiteral("Error loading file, either it is incomplete or corrupted..."));
-    RestoreDefaultSet(game);
+    restoreDefaultSet(game);
     return;
   }
-  game.wave().StopWave(1);
-  game.wave().PlayWave(set.StartupSound, 0);
+  game.wave().stopWave(1);
+  game.wave().playWave(set.startupSound, 0);
   if (showAboutDialog) game.view().showCurrentSetAbout();
 }
 
-void LoadPlainSet(Game& game, QIODevice& file, const QString& path) {
-  RestoreDefaultSet(game);
+void loadPlainSet(Game& game, QIODevice& file, const QString& path) {
+  restoreDefaultSet(game);
   game.view().setBusyCursor(true);
   ActiveSet& set = game.set;
   PieceReader in(file);
@@ -251,18 +251,18 @@ void LoadPlainSet(Game& game, QIODevice& file, const QString& path) {
   std::memset(static_cast<void*>(&body), 0, sizeof body);  // a short file leaves no sizes behind
   in.readInto(&body, kPlainBodySize);
 
-  set.setTitle = body.Title.text();
+  set.setTitle = body.title.text();
   set.header.clear();
-  set.header.Title.set(set.setTitle);
-  set.header.Comment.set(QStringLiteral("Loaded from ") + path);
-  set.header.Author.set(QStringLiteral("Unknown"));
-  set.header.Email.set(QStringLiteral("Unknown"));
-  set.header.WebPage.set(QStringLiteral("Unknown"));
-  for (int i = 0; i < 8; ++i) set.ratingMessages[i] = body.RatingMessages[i].text();
-  set.congratulationPrefix = body.CongratulationPrefix.text();
-  set.congratulationSuffix = body.CongratulationSuffix.text();
-  game.SetPlayfieldCursor(body.CursorIndex);
-  game.UpdateMainCaption();
+  set.header.title.set(set.setTitle);
+  set.header.comment.set(QStringLiteral("Loaded from ") + path);
+  set.header.author.set(QStringLiteral("Unknown"));
+  set.header.email.set(QStringLiteral("Unknown"));
+  set.header.webPage.set(QStringLiteral("Unknown"));
+  for (int i = 0; i < 8; ++i) set.ratingMessages[i] = body.ratingMessages[i].text();
+  set.congratulationPrefix = body.congratulationPrefix.text();
+  set.congratulationSuffix = body.congratulationSuffix.text();
+  game.setPlayfieldCursor(body.cursorIndex);
+  game.updateMainCaption();
 
   // Both pictures are required; a missing, cut short or undecodable one is
   // remembered and told once both were tried.
@@ -275,13 +275,13 @@ void LoadPlainSet(Game& game, QIODevice& file, const QString& path) {
     else
       strip = std::move(decoded);
   };
-  loadStrip(body.Pict1Size, set.targetStrip);
-  file.seek(kPlainFirstPicture + std::max<std::int32_t>(body.Pict1Size, 0));
-  loadStrip(body.Pict2Size, set.splatStrip);
+  loadStrip(body.pict1Size, set.targetStrip);
+  file.seek(kPlainFirstPicture + std::max<std::int32_t>(body.pict1Size, 0));
+  loadStrip(body.pict2Size, set.splatStrip);
 
   game.view().setBusyCursor(false);
   if (failed) {
-    RestoreDefaultSet(game);
+    restoreDefaultSet(game);
     showError(game, QStringLiteral("Error loading images..."));
   }
 }

@@ -21,8 +21,8 @@ constexpr int kPlainBodySize = 2540;
 
 // Reads an extended set file (.XET) into game.set. When showAboutDialog is true a
 // good load ends with the about-current-set dialog.
-void LoadExtendedSet(Game& game, const QString& path, bool showAboutDialog);
+void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog);
 
 // Reads a plain set file (.SET) from file, already open and positioned just past
 // its magic; path only goes into the set's comment. The caller closes the file.
-void LoadPlainSet(Game& game, QIODevice& file, const QString& path);
+void loadPlainSet(Game& game, QIODevice& file, const QString& path);

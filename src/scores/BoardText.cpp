@@ -2,10 +2,10 @@
 
 #include <QFontMetrics>
 
-#include "imageset/Codepage.h"
+#include "ui/Codepage.h"
 #include "scores/ScoreFile.h"
 
-QString RankText(int index) {
+QString rankText(int index) {
   const int n = index + 1;
   const char* suffix = "th";
   if (n % 100 < 11 || n % 100 > 19) {
@@ -19,7 +19,7 @@ QString RankText(int index) {
   return QString::number(n) + QLatin1String(suffix);
 }
 
-QString FitText(const QString& text, int width, const QFontMetrics& metrics) {
+QString fitText(const QString& text, int width, const QFontMetrics& metrics) {
   if (metrics.horizontalAdvance(text) <= width) return text;
   const QString dots = QStringLiteral("...");
   QString cut = text;
@@ -31,12 +31,12 @@ QString FitText(const QString& text, int width, const QFontMetrics& metrics) {
 }
 
 QString entryName(QByteArrayView entry) {
-  const qsizetype sep = entry.indexOf(ScoreSeparator);
+  const qsizetype sep = entry.indexOf(kScoreSeparator);
   return fromAnsi(sep < 0 ? entry : entry.sliced(sep + 1));
 }
 
 QString entryScore(QByteArrayView entry) {
-  const qsizetype sep = entry.indexOf(ScoreSeparator);
+  const qsizetype sep = entry.indexOf(kScoreSeparator);
   if (sep < 0) return {};
   QByteArrayView digits = entry.first(sep);
   while (!digits.isEmpty() && digits.front() == '0') digits = digits.sliced(1);

@@ -6,10 +6,10 @@
 class QFontMetrics;
 
 // "1st", "2nd", "11th", "21st" ... for the 0-based row index.
-QString RankText(int index);
+QString rankText(int index);
 
 // text cut to fit width pixels in the given font, with "..." marking the cut.
-QString FitText(const QString& text, int width, const QFontMetrics& metrics);
+QString fitText(const QString& text, int width, const QFontMetrics& metrics);
 
 // The part after the first separator byte, or the whole entry when it has none.
 QString entryName(QByteArrayView entry);

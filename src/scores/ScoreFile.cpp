@@ -9,7 +9,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
-#include "imageset/Codepage.h"
+#include "ui/Codepage.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ bool writableFolder(const QString& folder) {
 
 }  // namespace
 
-QByteArray LineCheck(QByteArrayView text) {
+QByteArray lineCheck(QByteArrayView text) {
   quint32 h = static_cast<quint32>(text.size());
   for (qsizetype i = 0; i < text.size(); ++i) {
     const quint32 b = static_cast<unsigned char>(text[i]);
@@ -36,10 +36,10 @@ QByteArray LineCheck(QByteArrayView text) {
   return check;
 }
 
-QByteArray ScoreEntry(qint32 score, QByteArrayView name) {
+QByteArray scoreEntry(qint32 score, QByteArrayView name) {
   QByteArray entry = QByteArray::number(score);
   if (entry.size() < 16) entry.prepend(QByteArray(16 - entry.size(), '0'));
-  entry.append(ScoreSeparator);
+  entry.append(kScoreSeparator);
   entry.append(name);
   return entry;
 }
@@ -91,20 +91,20 @@ QString userScoreFolder() {
   return QDir(base).filePath(QStringLiteral("pievorbquarn"));
 }
 
-QString ScoreFilePath(const QString& programFolder, const QString& userFolder) {
+QString scoreFilePath(const QString& programFolder, const QString& userFolder) {
   const QString folder = programFolder.isEmpty() ? QDir::currentPath() : programFolder;
   if (writableFolder(folder)) return QDir(folder).filePath(FileName);
   return QDir(userFolder).filePath(FileName);
 }
 
 ScoreBoard::ScoreBoard(const QString& programFolder, const QString& userFolder)
-    : path_(ScoreFilePath(programFolder, userFolder)), userPath_(QDir(userFolder).filePath(FileName)) {}
+    : path_(scoreFilePath(programFolder, userFolder)), userPath_(QDir(userFolder).filePath(FileName)) {}
 
 ScoreBoard ScoreBoard::forThisProgram() {
   return ScoreBoard(QCoreApplication::applicationDirPath(), userScoreFolder());
 }
 
-bool ScoreBoard::LoadBoard() {
+bool ScoreBoard::load() {
   entries_.clear();
   readFailed_ = false;
   QFile file(path_);
@@ -119,7 +119,7 @@ bool ScoreBoard::LoadBoard() {
   }
   for (const QByteArray& line : splitLines(file.readAll())) {
     const QByteArray body = line.size() >= 2 ? line.first(line.size() - 2) : QByteArray();
-    if (body + LineCheck(body) == line) entries_.append(body);
+    if (body + lineCheck(body) == line) entries_.append(body);
   }
   sortBestFirst(entries_);
   return true;
@@ -131,14 +131,14 @@ bool ScoreBoard::writeTo(const QString& path) {
   QSaveFile file(path);
   if (file.open(QIODevice::WriteOnly)) {
     QByteArray text;
-    for (const QByteArray& e : entries_) text += e + LineCheck(e) + "\r\n";
+    for (const QByteArray& e : entries_) text += e + lineCheck(e) + "\r\n";
     if (file.write(text) == text.size() && file.commit()) return true;
   }
   lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
   return false;
 }
 
-bool ScoreBoard::SaveBoard() {
+bool ScoreBoard::save() {
   // A file we could not read may still hold scores; writing the empty list would lose them.
   if (readFailed_) return false;
   if (writeTo(path_)) return true;
@@ -154,8 +154,8 @@ bool ScoreBoard::SaveBoard() {
   return true;
 }
 
-bool ScoreBoard::AddScore(const QString& name, qint32 score) {
-  if (!LoadBoard()) return false;
-  entries_.append(ScoreEntry(score, nameBytes(name)));
-  return SaveBoard();
+bool ScoreBoard::add(const QString& name, qint32 score) {
+  if (!load()) return false;
+  entries_.append(scoreEntry(score, nameBytes(name)));
+  return save();
 }

@@ -8,13 +8,13 @@
 #include <QString>
 
 // Separates the score digits from the name (N with tilde in code page 1252).
-inline constexpr char ScoreSeparator = '\xD1';
+inline constexpr char kScoreSeparator = '\xD1';
 
 // The two check characters of a line body.
-QByteArray LineCheck(QByteArrayView text);
+QByteArray lineCheck(QByteArrayView text);
 
 // Sixteen (or more) digits, the separator, then the name bytes unchanged.
-QByteArray ScoreEntry(qint32 score, QByteArrayView name);
+QByteArray scoreEntry(qint32 score, QByteArrayView name);
 // The typed name in the file's code page. Characters the code page lacks become '?',
 // and so do CR, LF and NUL, which would otherwise split or end the line.
 QByteArray nameBytes(const QString& typed);
@@ -31,7 +31,7 @@ void sortBestFirst(QList<QByteArray>& entries);
 QString userScoreFolder();
 // "piescore.sdf" in programFolder when that folder is writable, otherwise in userFolder.
 // An empty programFolder means the current folder.
-QString ScoreFilePath(const QString& programFolder, const QString& userFolder);
+QString scoreFilePath(const QString& programFolder, const QString& userFolder);
 
 // The board list and its file.
 class ScoreBoard {
@@ -48,13 +48,13 @@ class ScoreBoard {
   // Replaces the list with the file's verified entries, best first. False when the
   // file exists but cannot be read; the list is then empty and lastError() says why,
   // and no save overwrites that file until a later read succeeds.
-  bool LoadBoard();
+  bool load();
   // Writes the list in its present order, replacing the file in one step. When the
   // program's folder refuses, the per-user folder takes over for the rest of the run.
   // False when the list could not be written anywhere.
-  bool SaveBoard();
+  bool save();
   // Reads the file, appends the new entry last and saves; false when nothing could be saved.
-  bool AddScore(const QString& name, qint32 score);
+  bool add(const QString& name, qint32 score);
 
   // The last read or save failure, for the player ("path: reason").
   QString lastError() const { return lastError_; }

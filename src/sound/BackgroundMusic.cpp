@@ -2,51 +2,51 @@
 
 #include <utility>
 
-#include "game/Prompts.h"
+#include "ui/Prompts.h"
 
 BackgroundMusic::BackgroundMusic(std::unique_ptr<MidiPlayer> player, QString musicFile,
                                  std::function<bool()> musicPresent, std::function<SoundState()> soundState)
-    : m_player(std::move(player)),
-      m_file(std::move(musicFile)),
-      m_present(std::move(musicPresent)),
-      m_state(std::move(soundState)) {
+    : player_(std::move(player)),
+      file_(std::move(musicFile)),
+      present_(std::move(musicPresent)),
+      state_(std::move(soundState)) {
   // The player reports late failures on the GUI thread, where this object lives.
-  if (m_player)
-    m_player->setFailureHandler([this](const QString& error) {
-      if (m_playing) fail(error);
+  if (player_)
+    player_->setFailureHandler([this](const QString& error) {
+      if (playing_) fail(error);
     });
 }
 
 BackgroundMusic::~BackgroundMusic() {
-  if (m_player) {
-    m_player->setFailureHandler(nullptr);
-    m_player->close();
+  if (player_) {
+    player_->setFailureHandler(nullptr);
+    player_->close();
   }
 }
 
-void BackgroundMusic::StartMusic() {
+void BackgroundMusic::startMusic() {
   // Decided once, at the start of play: sound enabled later in the game brings
   // no music to this game.
-  if (!m_player || !m_present || !m_present() || !m_state || m_state() != SoundState::Enabled) return;
-  if (m_playing) m_player->close();
-  m_playing = true;
+  if (!player_ || !present_ || !present_() || !state_ || state_() != SoundState::Enabled) return;
+  if (playing_) player_->close();
+  playing_ = true;
   QString error;
-  if (!m_player->open(m_file, error)) {
+  if (!player_->open(file_, error)) {
     fail(error);
     return;
   }
-  m_player->play();
+  player_->play();
 }
 
-void BackgroundMusic::StopMusic() {
-  if (!m_playing) return;
-  m_player->stop();
-  m_player->close();
-  m_playing = false;
+void BackgroundMusic::stopMusic() {
+  if (!playing_) return;
+  player_->stop();
+  player_->close();
+  playing_ = false;
 }
 
 void BackgroundMusic::fail(const QString& error) {
-  m_player->close();
-  m_playing = false;
-  prompts().message(m_parent, error, QStringLiteral("Error"), BoxIcon::Error);
+  player_->close();
+  playing_ = false;
+  prompts().message(parent_, error, QStringLiteral("Error"), BoxIcon::Error);
 }

@@ -21,23 +21,23 @@ class BackgroundMusic : public MusicPort {
   // Opens the music file and plays it once from the start, when the set has a
   // tune and sound is Enabled. A tune that cannot be opened or played is
   // reported in an error box; the game goes on without it.
-  void StartMusic() override;
+  void startMusic() override;
   // Stops and closes the player and clears the playing flag; nothing happens
   // when no tune is playing.
-  void StopMusic() override;
-  bool musicPlaying() const override { return m_playing; }
+  void stopMusic() override;
+  bool musicPlaying() const override { return playing_; }
 
   // The window that owns the error boxes (the main window).
-  void setMessageParent(QWidget* parent) { m_parent = parent; }
-  const QString& musicFile() const { return m_file; }
+  void setMessageParent(QWidget* parent) { parent_ = parent; }
+  const QString& musicFile() const { return file_; }
 
  private:
   void fail(const QString& error);
 
-  std::unique_ptr<MidiPlayer> m_player;
-  QString m_file;
-  std::function<bool()> m_present;
-  std::function<SoundState()> m_state;
-  QPointer<QWidget> m_parent;
-  bool m_playing = false;
+  std::unique_ptr<MidiPlayer> player_;
+  QString file_;
+  std::function<bool()> present_;
+  std::function<SoundState()> state_;
+  QPointer<QWidget> parent_;
+  bool playing_ = false;
 };

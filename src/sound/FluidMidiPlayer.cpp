@@ -62,56 +62,56 @@ FluidConfig FluidConfig::fromEnvironment() {
   return config;
 }
 
-FluidMidiPlayer::FluidMidiPlayer(FluidConfig config) : m_config(std::move(config)) {
+FluidMidiPlayer::FluidMidiPlayer(FluidConfig config) : config_(std::move(config)) {
   attach(this);
-  m_watch.setInterval(50);
-  connect(&m_watch, &QTimer::timeout, this, [this] { watch(); });
+  watch_.setInterval(50);
+  connect(&watch_, &QTimer::timeout, this, [this] { watch(); });
 }
 
 FluidMidiPlayer::~FluidMidiPlayer() {
   close();
-  if (m_synth) delete_fluid_synth(m_synth);
-  if (m_settings) delete_fluid_settings(m_settings);
+  if (synth_) delete_fluid_synth(synth_);
+  if (settings_) delete_fluid_settings(settings_);
   detach(this);
 }
 
 void FluidMidiPlayer::captureLog(const char* message) {
   // Called with the router's mutex held. A damaged file can log one line per
   // bad event; the first few say enough.
-  if (m_log.size() < 4) m_log << QString::fromUtf8(message).trimmed();
+  if (log_.size() < 4) log_ << QString::fromUtf8(message).trimmed();
 }
 
 QString FluidMidiPlayer::takeLog() {
   std::lock_guard lock(router().mutex);
-  const QString text = m_log.join(QLatin1Char('\n'));
-  m_log.clear();
+  const QString text = log_.join(QLatin1Char('\n'));
+  log_.clear();
   return text;
 }
 
 bool FluidMidiPlayer::ensureSynth(QString& error) {
-  if (m_synth) return true;
+  if (synth_) return true;
   takeLog();
-  m_settings = new_fluid_settings();
-  if (!m_settings) {
+  settings_ = new_fluid_settings();
+  if (!settings_) {
     error = withDetail(QStringLiteral("The MIDI synthesizer cannot be set up."), takeLog());
     return false;
   }
-  fluid_settings_setnum(m_settings, "synth.gain", m_config.gain);
-  for (const auto& [name, value] : m_config.settings)
-    fluid_settings_setstr(m_settings, name.constData(), value.constData());
-  m_synth = new_fluid_synth(m_settings);
-  if (!m_synth) {
+  fluid_settings_setnum(settings_, "synth.gain", config_.gain);
+  for (const auto& [name, value] : config_.settings)
+    fluid_settings_setstr(settings_, name.constData(), value.constData());
+  synth_ = new_fluid_synth(settings_);
+  if (!synth_) {
     error = withDetail(QStringLiteral("The MIDI synthesizer cannot be set up."), takeLog());
-    delete_fluid_settings(m_settings);
-    m_settings = nullptr;
+    delete_fluid_settings(settings_);
+    settings_ = nullptr;
     return false;
   }
-  if (fluid_synth_sfload(m_synth, QFile::encodeName(m_config.soundFont).constData(), 1) == FLUID_FAILED) {
-    error = withDetail(QStringLiteral("The soundfont %1 cannot be loaded.").arg(m_config.soundFont), takeLog());
-    delete_fluid_synth(m_synth);
-    m_synth = nullptr;
-    delete_fluid_settings(m_settings);
-    m_settings = nullptr;
+  if (fluid_synth_sfload(synth_, QFile::encodeName(config_.soundFont).constData(), 1) == FLUID_FAILED) {
+    error = withDetail(QStringLiteral("The soundfont %1 cannot be loaded.").arg(config_.soundFont), takeLog());
+    delete_fluid_synth(synth_);
+    synth_ = nullptr;
+    delete_fluid_settings(settings_);
+    settings_ = nullptr;
     return false;
   }
   return true;
@@ -126,7 +126,7 @@ bool FluidMidiPlayer::open(const QString& path, QString& error) {
   }
   const QByteArray data = file.readAll();
   file.close();
-  QString problem = CheckMidiData(data);
+  QString problem = checkMidiData(data);
   if (problem.isEmpty() && !fluid_is_midifile(QFile::encodeName(path).constData()))
     problem = QStringLiteral("The file is not a MIDI file.");
   if (!problem.isEmpty()) {
@@ -136,29 +136,29 @@ bool FluidMidiPlayer::open(const QString& path, QString& error) {
   if (!ensureSynth(error)) return false;
 
   takeLog();
-  m_player = new_fluid_player(m_synth);
-  if (!m_player) {
+  player_ = new_fluid_player(synth_);
+  if (!player_) {
     error = withDetail(QStringLiteral("The MIDI player cannot be set up."), takeLog());
     return false;
   }
-  fluid_player_set_playback_callback(m_player, &FluidMidiPlayer::playbackEvent, this);
-  if (fluid_player_add_mem(m_player, data.constData(), std::size_t(data.size())) != FLUID_OK) {
+  fluid_player_set_playback_callback(player_, &FluidMidiPlayer::playbackEvent, this);
+  if (fluid_player_add_mem(player_, data.constData(), std::size_t(data.size())) != FLUID_OK) {
     error = withDetail(QStringLiteral("The MIDI data cannot be read."), takeLog());
     close();
     return false;
   }
-  m_driver = new_fluid_audio_driver(m_settings, m_synth);
+  driver_ = new_fluid_audio_driver(settings_, synth_);
   // FluidSynth's default output is ALSA's default device, which a desktop that
   // runs only a sound server may not offer; try the server, then SDL (which
   // already found an output for the effects), unless a driver was asked for.
-  const bool driverChosen = std::any_of(m_config.settings.begin(), m_config.settings.end(),
+  const bool driverChosen = std::any_of(config_.settings.begin(), config_.settings.end(),
                                         [](const auto& s) { return s.first == "audio.driver"; });
   for (const char* fallback : {"pulseaudio", "sdl2"}) {
-    if (m_driver || driverChosen) break;
-    fluid_settings_setstr(m_settings, "audio.driver", fallback);
-    m_driver = new_fluid_audio_driver(m_settings, m_synth);
+    if (driver_ || driverChosen) break;
+    fluid_settings_setstr(settings_, "audio.driver", fallback);
+    driver_ = new_fluid_audio_driver(settings_, synth_);
   }
-  if (!m_driver) {
+  if (!driver_) {
     error = withDetail(QStringLiteral("No audio output is available for the music."), takeLog());
     close();
     return false;
@@ -168,43 +168,43 @@ bool FluidMidiPlayer::open(const QString& path, QString& error) {
 
 int FluidMidiPlayer::playbackEvent(void* data, fluid_midi_event_t* event) {
   auto* self = static_cast<FluidMidiPlayer*>(data);
-  self->m_events.fetch_add(1, std::memory_order_relaxed);
-  return fluid_synth_handle_midi_event(self->m_synth, event);
+  self->events_.fetch_add(1, std::memory_order_relaxed);
+  return fluid_synth_handle_midi_event(self->synth_, event);
 }
 
 void FluidMidiPlayer::play() {
-  if (!m_player) return;
+  if (!player_) return;
   takeLog();
-  m_events.store(0);
-  fluid_player_play(m_player);
-  m_playing = true;
-  m_watch.start();
+  events_.store(0);
+  fluid_player_play(player_);
+  playing_ = true;
+  watch_.start();
 }
 
 void FluidMidiPlayer::stop() {
-  m_watch.stop();
-  m_playing = false;
-  if (!m_player) return;
-  fluid_player_stop(m_player);
+  watch_.stop();
+  playing_ = false;
+  if (!player_) return;
+  fluid_player_stop(player_);
   // The player leaves held notes ringing; the music must end when the game does.
-  fluid_synth_all_sounds_off(m_synth, -1);
+  fluid_synth_all_sounds_off(synth_, -1);
 }
 
 void FluidMidiPlayer::close() {
   stop();
   // The driver's thread runs the player, so it goes first.
-  if (m_driver) delete_fluid_audio_driver(m_driver);
-  m_driver = nullptr;
-  if (m_player) delete_fluid_player(m_player);
-  m_player = nullptr;
-  if (m_synth) fluid_synth_system_reset(m_synth);
+  if (driver_) delete_fluid_audio_driver(driver_);
+  driver_ = nullptr;
+  if (player_) delete_fluid_player(player_);
+  player_ = nullptr;
+  if (synth_) fluid_synth_system_reset(synth_);
 }
 
 void FluidMidiPlayer::watch() {
-  if (!m_player || !m_playing) return;
-  if (fluid_player_get_status(m_player) != FLUID_PLAYER_DONE) return;
-  m_watch.stop();
-  m_playing = false;
+  if (!player_ || !playing_) return;
+  if (fluid_player_get_status(player_) != FLUID_PLAYER_DONE) return;
+  watch_.stop();
+  playing_ = false;
   if (eventsPlayed() > 0) return;  // a tune shorter than the game: it simply ended
   // FluidSynth loads the file when playback starts and gives up on damaged data
   // with only a log line; a file it rejects without a word still ends at once.

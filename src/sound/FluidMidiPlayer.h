@@ -49,9 +49,9 @@ class FluidMidiPlayer : public QObject, public MidiPlayer {
   // Loads the soundfont now rather than at the first tune (it takes a moment).
   // False with the reason when the synthesizer cannot be made.
   bool prepare(QString& error) { return ensureSynth(error); }
-  bool isOpen() const { return m_player != nullptr; }
+  bool isOpen() const { return player_ != nullptr; }
   // Channel events the tune has sent to the synthesizer since play().
-  long eventsPlayed() const { return m_events.load(std::memory_order_relaxed); }
+  long eventsPlayed() const { return events_.load(std::memory_order_relaxed); }
 
   // Called by the process-wide FluidSynth log router, on any thread.
   void captureLog(const char* message);
@@ -62,13 +62,13 @@ class FluidMidiPlayer : public QObject, public MidiPlayer {
   void watch();
   QString takeLog();
 
-  FluidConfig m_config;
-  fluid_settings_t* m_settings = nullptr;
-  fluid_synth_t* m_synth = nullptr;
-  fluid_player_t* m_player = nullptr;
-  fluid_audio_driver_t* m_driver = nullptr;
-  bool m_playing = false;
-  std::atomic<long> m_events{0};
-  QStringList m_log;  // guarded by the log router's mutex
-  QTimer m_watch;
+  FluidConfig config_;
+  fluid_settings_t* settings_ = nullptr;
+  fluid_synth_t* synth_ = nullptr;
+  fluid_player_t* player_ = nullptr;
+  fluid_audio_driver_t* driver_ = nullptr;
+  bool playing_ = false;
+  std::atomic<long> events_{0};
+  QStringList log_;  // guarded by the log router's mutex
+  QTimer watch_;
 };

@@ -6,16 +6,16 @@ namespace {
 
 class Reader {
  public:
-  Reader(const QByteArray& data, qsizetype begin, qsizetype end) : m_data(data), m_pos(begin), m_end(end) {}
-  bool atEnd() const { return m_pos >= m_end; }
+  Reader(const QByteArray& data, qsizetype begin, qsizetype end) : data_(data), pos_(begin), end_(end) {}
+  bool atEnd() const { return pos_ >= end_; }
   bool byte(std::uint8_t& out) {
-    if (m_pos >= m_end) return false;
-    out = static_cast<std::uint8_t>(m_data[m_pos++]);
+    if (pos_ >= end_) return false;
+    out = static_cast<std::uint8_t>(data_[pos_++]);
     return true;
   }
   bool skip(std::uint32_t n) {
-    if (n > static_cast<std::uint64_t>(m_end - m_pos)) return false;
-    m_pos += n;
+    if (n > static_cast<std::uint64_t>(end_ - pos_)) return false;
+    pos_ += n;
     return true;
   }
   // Variable-length quantity: at most four bytes, seven bits each.
@@ -31,9 +31,9 @@ class Reader {
   }
 
  private:
-  const QByteArray& m_data;
-  qsizetype m_pos;
-  qsizetype m_end;
+  const QByteArray& data_;
+  qsizetype pos_;
+  qsizetype end_;
 };
 
 std::uint32_t be32(const QByteArray& d, qsizetype at) {
@@ -87,7 +87,7 @@ QString checkTrack(Reader r, int track, long& channelEvents) {
 
 }  // namespace
 
-QString CheckMidiData(const QByteArray& data) {
+QString checkMidiData(const QByteArray& data) {
   if (data.size() < 14 || !data.startsWith("MThd")) return QStringLiteral("The file is not a MIDI file.");
   const std::uint32_t headerLength = be32(data, 4);
   if (headerLength < 6 || headerLength > std::uint64_t(data.size() - 8))

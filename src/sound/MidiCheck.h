@@ -6,4 +6,4 @@
 
 // Empty when the data is a complete MIDI file with at least one channel event;
 // otherwise a sentence saying what is wrong.
-QString CheckMidiData(const QByteArray& data);
+QString checkMidiData(const QByteArray& data);

@@ -17,13 +17,13 @@ class MidiPlayer {
   virtual void close() = 0;
   // Called on the GUI thread when an opened tune turns out unplayable only once
   // it runs (damage the up-front checks missed). The player has stopped by then.
-  void setFailureHandler(std::function<void(const QString&)> handler) { m_onFailure = std::move(handler); }
+  void setFailureHandler(std::function<void(const QString&)> handler) { onFailure_ = std::move(handler); }
 
  protected:
   void reportFailure(const QString& error) {
-    if (m_onFailure) m_onFailure(error);
+    if (onFailure_) onFailure_(error);
   }
 
  private:
-  std::function<void(const QString&)> m_onFailure;
+  std::function<void(const QString&)> onFailure_;
 };

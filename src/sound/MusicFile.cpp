@@ -20,7 +20,7 @@ bool isOwnPrivateDir(const QByteArray& path) {
 
 }  // namespace
 
-PrivateMusicFolder::PrivateMusicFolder(QString base) : m_base(std::move(base)) {}
+PrivateMusicFolder::PrivateMusicFolder(QString base) : base_(std::move(base)) {}
 
 PrivateMusicFolder::~PrivateMusicFolder() { remove(); }
 
@@ -31,21 +31,21 @@ QString PrivateMusicFolder::defaultBase() {
 }
 
 QString PrivateMusicFolder::musicFile() {
-  if (!m_tried) {
-    m_tried = true;
-    const QString base = m_base.isEmpty() ? defaultBase() : m_base;
+  if (!tried_) {
+    tried_ = true;
+    const QString base = base_.isEmpty() ? defaultBase() : base_;
     // mkdtemp makes a new folder of a fresh name with mode 0700; it fails rather
     // than reuse anything already there, links included.
     QByteArray pattern = QFile::encodeName(base + QStringLiteral("/pievorbquarn-XXXXXX"));
-    if (mkdtemp(pattern.data())) m_folder = QFile::decodeName(pattern);
+    if (mkdtemp(pattern.data())) folder_ = QFile::decodeName(pattern);
   }
-  if (m_folder.isEmpty()) return {};
-  return m_folder + QLatin1Char('/') + QLatin1String(kFileName);
+  if (folder_.isEmpty()) return {};
+  return folder_ + QLatin1Char('/') + QLatin1String(kFileName);
 }
 
 void PrivateMusicFolder::remove() {
-  if (m_folder.isEmpty()) return;
-  const QByteArray folder = QFile::encodeName(m_folder);
+  if (folder_.isEmpty()) return;
+  const QByteArray folder = QFile::encodeName(folder_);
   // Only names inside our own folder are unlinked; a link is removed, never
   // followed, and nothing below a sub-folder is touched.
   const int fd = open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -62,17 +62,17 @@ void PrivateMusicFolder::remove() {
     }
   }
   rmdir(folder.constData());
-  m_folder.clear();
+  folder_.clear();
 }
 
 namespace {
 std::mutex g_mutex;
 PrivateMusicFolder* g_folder = nullptr;
 
-void removeAtExit() { RemoveBackgroundMusicFolder(); }
+void removeAtExit() { removeBackgroundMusicFolder(); }
 }  // namespace
 
-QString BackgroundMusicPath() {
+QString backgroundMusicPath() {
   std::lock_guard lock(g_mutex);
   if (!g_folder) {
     g_folder = new PrivateMusicFolder();
@@ -81,7 +81,7 @@ QString BackgroundMusicPath() {
   return g_folder->musicFile();
 }
 
-void RemoveBackgroundMusicFolder() {
+void removeBackgroundMusicFolder() {
   std::lock_guard lock(g_mutex);
   if (g_folder) g_folder->remove();
 }

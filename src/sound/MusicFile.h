@@ -19,20 +19,20 @@ class PrivateMusicFolder {
   // The music file's path; the folder (mode 0700, a fresh name) is made on the
   // first call. Empty when no folder could be made: then there is no music.
   QString musicFile();
-  QString folder() const { return m_folder; }
+  QString folder() const { return folder_; }
   // Deletes what the folder holds and the folder itself. Harmless twice.
   void remove();
 
   static QString defaultBase();
 
  private:
-  QString m_base;
-  QString m_folder;
-  bool m_tried = false;
+  QString base_;
+  QString folder_;
+  bool tried_ = false;
 };
 
 // The process-wide music file, made on first use and removed at exit.
-QString BackgroundMusicPath();
+QString backgroundMusicPath();
 // Removes the process-wide folder now (the main window calls it at shut-down;
 // exit does it too). Harmless when called again.
-void RemoveBackgroundMusicFolder();
+void removeBackgroundMusicFolder();

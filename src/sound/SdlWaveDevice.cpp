@@ -8,19 +8,19 @@
 SdlWaveDevice::SdlWaveDevice() = default;
 
 SdlWaveDevice::~SdlWaveDevice() {
-  // Closing joins SDL's audio thread, so nothing posts to m_notifier while it is
+  // Closing joins SDL's audio thread, so nothing posts to notifier_ while it is
   // destroyed; destroying it discards notices that were still in the event queue.
   close();
 }
 
 bool SdlWaveDevice::open(std::function<void()> bufferDone) {
   close();
-  m_lastError.clear();
+  lastError_.clear();
   // Without this SDL takes over SIGINT and SIGTERM, and Ctrl+C in the terminal
   // would no longer end the game.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    m_lastError = QString::fromUtf8(SDL_GetError());
+    lastError_ = QString::fromUtf8(SDL_GetError());
     return false;
   }
 
@@ -35,53 +35,53 @@ bool SdlWaveDevice::open(std::function<void()> bufferDone) {
   want.userdata = this;
   SDL_AudioSpec have{};
   // No changes allowed: SDL converts to whatever the hardware wants.
-  m_device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-  if (m_device == 0) {
-    m_lastError = QString::fromUtf8(SDL_GetError());
+  device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+  if (device_ == 0) {
+    lastError_ = QString::fromUtf8(SDL_GetError());
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
 
   {
-    std::lock_guard lock(m_mutex);
-    m_head = m_count = m_readPos = 0;
+    std::lock_guard lock(mutex_);
+    head_ = count_ = readPos_ = 0;
   }
-  m_pendingNotices.store(0);
-  m_framesOut.store(0);
-  m_underrunFrames.store(0);
-  m_bufferDone = std::move(bufferDone);
-  m_open = true;
-  SDL_PauseAudioDevice(m_device, 0);
+  pendingNotices_.store(0);
+  framesOut_.store(0);
+  underrunFrames_.store(0);
+  bufferDone_ = std::move(bufferDone);
+  open_ = true;
+  SDL_PauseAudioDevice(device_, 0);
   return true;
 }
 
 void SdlWaveDevice::queue(std::span<const std::uint8_t> block) {
-  if (!m_open || block.empty()) return;
-  std::lock_guard lock(m_mutex);
-  if (m_count == kQueueSlots) return;
-  Slot& slot = m_slots[(m_head + m_count) % kQueueSlots];
+  if (!open_ || block.empty()) return;
+  std::lock_guard lock(mutex_);
+  if (count_ == kQueueSlots) return;
+  Slot& slot = slots_[(head_ + count_) % kQueueSlots];
   slot.size = std::min(block.size(), kMaxBlockBytes);
   std::memcpy(slot.bytes.data(), block.data(), slot.size);
-  ++m_count;
+  ++count_;
 }
 
 void SdlWaveDevice::reset() {
-  std::lock_guard lock(m_mutex);
-  m_head = m_count = m_readPos = 0;
-  m_pendingNotices.store(0);
+  std::lock_guard lock(mutex_);
+  head_ = count_ = readPos_ = 0;
+  pendingNotices_.store(0);
 }
 
 void SdlWaveDevice::close() {
-  if (m_device != 0) {
-    SDL_CloseAudioDevice(m_device);  // waits for a running callback to return
-    m_device = 0;
+  if (device_ != 0) {
+    SDL_CloseAudioDevice(device_);  // waits for a running callback to return
+    device_ = 0;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
   }
-  // m_bufferDone is kept until the next open: close() may be reached from inside it.
-  m_open = false;
-  m_pendingNotices.store(0);
-  std::lock_guard lock(m_mutex);
-  m_head = m_count = m_readPos = 0;
+  // bufferDone_ is kept until the next open: close() may be reached from inside it.
+  open_ = false;
+  pendingNotices_.store(0);
+  std::lock_guard lock(mutex_);
+  head_ = count_ = readPos_ = 0;
 }
 
 void SDLCALL SdlWaveDevice::audioCallback(void* userdata, Uint8* stream, int len) {
@@ -92,34 +92,34 @@ void SdlWaveDevice::fill(Uint8* stream, int len) {
   int finished = 0;
   std::size_t left = static_cast<std::size_t>(len);
   {
-    std::lock_guard lock(m_mutex);
-    while (left > 0 && m_count > 0) {
-      Slot& slot = m_slots[m_head];
-      const std::size_t n = std::min(left, slot.size - m_readPos);
-      std::memcpy(stream, slot.bytes.data() + m_readPos, n);
+    std::lock_guard lock(mutex_);
+    while (left > 0 && count_ > 0) {
+      Slot& slot = slots_[head_];
+      const std::size_t n = std::min(left, slot.size - readPos_);
+      std::memcpy(stream, slot.bytes.data() + readPos_, n);
       stream += n;
       left -= n;
-      m_readPos += n;
-      if (m_readPos == slot.size) {
-        m_head = (m_head + 1) % kQueueSlots;
-        --m_count;
-        m_readPos = 0;
+      readPos_ += n;
+      if (readPos_ == slot.size) {
+        head_ = (head_ + 1) % kQueueSlots;
+        --count_;
+        readPos_ = 0;
         ++finished;
       }
     }
   }
   if (left > 0) {
     std::memset(stream, kSilence, left);
-    m_underrunFrames.fetch_add(left, std::memory_order_relaxed);
+    underrunFrames_.fetch_add(left, std::memory_order_relaxed);
   }
-  m_framesOut.fetch_add(static_cast<std::uint64_t>(len), std::memory_order_release);
+  framesOut_.fetch_add(static_cast<std::uint64_t>(len), std::memory_order_release);
   // One posted event carries any number of notices: only the first notice after
   // the GUI thread drained the count needs to wake it.
-  if (finished > 0 && m_pendingNotices.fetch_add(finished) == 0)
-    QMetaObject::invokeMethod(&m_notifier, [this] { deliverNotices(); }, Qt::QueuedConnection);
+  if (finished > 0 && pendingNotices_.fetch_add(finished) == 0)
+    QMetaObject::invokeMethod(&notifier_, [this] { deliverNotices(); }, Qt::QueuedConnection);
 }
 
 void SdlWaveDevice::deliverNotices() {
-  int n = m_pendingNotices.exchange(0);
-  while (n-- > 0 && m_open && m_bufferDone) m_bufferDone();
+  int n = pendingNotices_.exchange(0);
+  while (n-- > 0 && open_ && bufferDone_) bufferDone_();
 }

@@ -31,12 +31,12 @@ class SdlWaveDevice : public WaveDevice {
   void close() override;
 
   // SDL's text of the last failed open (for diagnostics only; the game shows none).
-  const QString& lastError() const { return m_lastError; }
+  const QString& lastError() const { return lastError_; }
   // Sample frames handed to SDL since open, silence included: a clock that runs
   // with the output, used to measure the delay of a sound.
-  std::uint64_t framesOut() const { return m_framesOut.load(std::memory_order_acquire); }
+  std::uint64_t framesOut() const { return framesOut_.load(std::memory_order_acquire); }
   // Frames of silence the device had to invent because the queue ran dry.
-  std::uint64_t underrunFrames() const { return m_underrunFrames.load(std::memory_order_relaxed); }
+  std::uint64_t underrunFrames() const { return underrunFrames_.load(std::memory_order_relaxed); }
 
  private:
   static void SDLCALL audioCallback(void* userdata, Uint8* stream, int len);
@@ -48,19 +48,19 @@ class SdlWaveDevice : public WaveDevice {
     std::size_t size = 0;
   };
 
-  QObject m_notifier;  // lives on the GUI thread; posted notices are addressed to it
-  std::function<void()> m_bufferDone;
-  SDL_AudioDeviceID m_device = 0;
-  bool m_open = false;
-  QString m_lastError;
+  QObject notifier_;  // lives on the GUI thread; posted notices are addressed to it
+  std::function<void()> bufferDone_;
+  SDL_AudioDeviceID device_ = 0;
+  bool open_ = false;
+  QString lastError_;
 
-  std::mutex m_mutex;  // guards the queue below between the GUI and audio threads
-  std::array<Slot, kQueueSlots> m_slots{};
-  std::size_t m_head = 0;
-  std::size_t m_count = 0;
-  std::size_t m_readPos = 0;
+  std::mutex mutex_;  // guards the queue below between the GUI and audio threads
+  std::array<Slot, kQueueSlots> slots_{};
+  std::size_t head_ = 0;
+  std::size_t count_ = 0;
+  std::size_t readPos_ = 0;
 
-  std::atomic<int> m_pendingNotices{0};
-  std::atomic<std::uint64_t> m_framesOut{0};
-  std::atomic<std::uint64_t> m_underrunFrames{0};
+  std::atomic<int> pendingNotices_{0};
+  std::atomic<std::uint64_t> framesOut_{0};
+  std::atomic<std::uint64_t> underrunFrames_{0};
 };

@@ -9,9 +9,9 @@ class WavePlayer {
  public:
   virtual ~WavePlayer() = default;
   // Restarts the sound from its beginning on channel 0 or 1; ignored unless Enabled.
-  virtual void PlayWave(SoundBuffer& sound, int channel) = 0;
+  virtual void playWave(SoundBuffer& sound, int channel) = 0;
   // Silences a channel at once; always honoured.
-  virtual void StopWave(int channel) = 0;
+  virtual void stopWave(int channel) = 0;
   virtual SoundState soundState() const = 0;
 };
 
@@ -20,8 +20,8 @@ class MusicPort {
   virtual ~MusicPort() = default;
   // Plays the background music file once from the start, when the set supplied a
   // tune and sound is enabled.
-  virtual void StartMusic() = 0;
+  virtual void startMusic() = 0;
   // Stops and closes the player and clears the playing flag.
-  virtual void StopMusic() = 0;
+  virtual void stopMusic() = 0;
   virtual bool musicPlaying() const = 0;
 };

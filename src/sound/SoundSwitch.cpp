@@ -1,6 +1,6 @@
 #include "sound/SoundSwitch.h"
 
-int StatOffset(SoundState state) {
+int soundIconOffset(SoundState state) {
   switch (state) {
     case SoundState::Enabled: return 0;
     case SoundState::Muted: return -20;
@@ -9,22 +9,22 @@ int StatOffset(SoundState state) {
   return 0;
 }
 
-StatView CurrentStat(const WaveEngine& engine) { return {StatOffset(engine.soundState()), engine.statHint()}; }
+SoundIconView currentSoundIcon(const WaveEngine& engine) { return {soundIconOffset(engine.soundState()), engine.soundIconHint()}; }
 
-StatView StatClick(WaveEngine& engine) {
+SoundIconView toggleSound(WaveEngine& engine) {
   switch (engine.soundState()) {
     case SoundState::Unavailable:
       break;
     case SoundState::Muted:
       engine.setSoundState(SoundState::Enabled);
-      engine.setStatHint(QString::fromLatin1(WaveEngine::kHintEnabled));
+      engine.setSoundIconHint(QString::fromLatin1(WaveEngine::kHintEnabled));
       break;
     case SoundState::Enabled:
       engine.setSoundState(SoundState::Muted);
-      engine.setStatHint(QString::fromLatin1(WaveEngine::kHintMuted));
-      engine.StopWave(0);
-      engine.StopWave(1);
+      engine.setSoundIconHint(QString::fromLatin1(WaveEngine::kHintMuted));
+      engine.stopWave(0);
+      engine.stopWave(1);
       break;
   }
-  return CurrentStat(engine);
+  return currentSoundIcon(engine);
 }

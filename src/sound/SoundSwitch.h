@@ -5,15 +5,15 @@
 
 #include "sound/WaveEngine.h"
 
-struct StatView {
+struct SoundIconView {
   int offset = 0;  // top of the 15 x 60 picture inside its 15 x 20 window: 0, -20 or -40
   QString hint;
 };
 
 // The picture offset for a state.
-int StatOffset(SoundState state);
+int soundIconOffset(SoundState state);
 // What the icon shows now.
-StatView CurrentStat(const WaveEngine& engine);
+SoundIconView currentSoundIcon(const WaveEngine& engine);
 // Enabled -> Muted (silencing both effect channels; the tune plays on),
 // Muted -> Enabled; Unavailable never changes. Returns what the icon shows next.
-StatView StatClick(WaveEngine& engine);
+SoundIconView toggleSound(WaveEngine& engine);

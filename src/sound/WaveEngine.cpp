@@ -2,77 +2,77 @@
 
 #include <utility>
 
-WaveEngine::WaveEngine(std::unique_ptr<WaveDevice> device) : m_device(std::move(device)) {}
+WaveEngine::WaveEngine(std::unique_ptr<WaveDevice> device) : device_(std::move(device)) {}
 
-WaveEngine::~WaveEngine() { CloseWave(); }
+WaveEngine::~WaveEngine() { closeWave(); }
 
-void WaveEngine::OpenWave() {
-  if (m_deviceOpen) CloseWave();
-  for (int i = 0; i < 256; ++i) m_halve[i] = static_cast<std::uint8_t>(i / 2);
-  m_nextBuffer = 1;
-  for (auto& block : m_blocks) block.fill(WaveDevice::kSilence);
-  m_channel = {nullptr, nullptr};
+void WaveEngine::openWave() {
+  if (deviceOpen_) closeWave();
+  for (int i = 0; i < 256; ++i) halve_[i] = static_cast<std::uint8_t>(i / 2);
+  nextBuffer_ = 1;
+  for (auto& block : blocks_) block.fill(WaveDevice::kSilence);
+  channel_ = {nullptr, nullptr};
 
   // The device finishes blocks in the order they were queued, so the block to
   // refill is always the one after the last refilled; the notice needs no payload.
-  m_deviceOpen = m_device && m_device->open([this] { WaveBufferDone(); });
-  if (m_deviceOpen) {
-    for (const auto& block : m_blocks) m_device->queue(block);
-    m_state = SoundState::Enabled;
-    m_statHint = QString::fromLatin1(kHintEnabled);
+  deviceOpen_ = device_ && device_->open([this] { waveBufferDone(); });
+  if (deviceOpen_) {
+    for (const auto& block : blocks_) device_->queue(block);
+    state_ = SoundState::Enabled;
+    statHint_ = QString::fromLatin1(kHintEnabled);
   } else {
-    m_state = SoundState::Unavailable;
-    m_statHint = QString::fromLatin1(kHintUnavailable);
+    state_ = SoundState::Unavailable;
+    statHint_ = QString::fromLatin1(kHintUnavailable);
   }
 }
 
-void WaveEngine::CloseWave() {
-  StopWave(0);
-  StopWave(1);
-  if (m_deviceOpen) {
-    m_device->reset();
-    m_device->close();
-    m_deviceOpen = false;
+void WaveEngine::closeWave() {
+  stopWave(0);
+  stopWave(1);
+  if (deviceOpen_) {
+    device_->reset();
+    device_->close();
+    deviceOpen_ = false;
   }
 }
 
-void WaveEngine::PlayWave(SoundBuffer& sound, int channel) {
-  if (m_state != SoundState::Enabled) return;
+void WaveEngine::playWave(SoundBuffer& sound, int channel) {
+  if (state_ != SoundState::Enabled) return;
   if (channel < 0 || channel > 1) return;
   sound.position = 0;
-  m_channel[channel] = &sound;
+  channel_[channel] = &sound;
 }
 
-void WaveEngine::StopWave(int channel) {
+void WaveEngine::stopWave(int channel) {
   if (channel < 0 || channel > 1) return;
-  m_channel[channel] = nullptr;
+  channel_[channel] = nullptr;
 }
 
 void WaveEngine::setSoundState(SoundState state) {
-  if (m_state == SoundState::Unavailable || state == SoundState::Unavailable) return;
-  m_state = state;
+  if (state_ == SoundState::Unavailable || state == SoundState::Unavailable) return;
+  state_ = state;
 }
 
 std::uint8_t WaveEngine::channelSample(int channel) {
-  SoundBuffer* sound = m_channel[channel];
+  SoundBuffer* sound = channel_[channel];
   if (!sound) return WaveDevice::kSilence;
-  // The set may have emptied or replaced the sound's bytes since PlayWave; the
+  // The set may have emptied or replaced the sound's bytes since playWave; the
   // position check alone keeps the read inside whatever is there now.
   if (sound->position < sound->data.size()) return sound->data[sound->position++];
-  m_channel[channel] = nullptr;
+  channel_[channel] = nullptr;
   return WaveDevice::kSilence;
 }
 
-void WaveEngine::WaveBufferDone() {
+void WaveEngine::waveBufferDone() {
   // A notice that was already on its way when the device closed has nothing to refill.
-  if (!m_deviceOpen) return;
-  auto& block = m_blocks[m_nextBuffer - 1];
+  if (!deviceOpen_) return;
+  auto& block = blocks_[nextBuffer_ - 1];
   for (std::uint8_t& out : block) {
     const std::uint8_t a = channelSample(0);
     const std::uint8_t b = channelSample(1);
     // Halved inputs sum to at most 254, so no clipping step is needed.
-    out = static_cast<std::uint8_t>(m_halve[a] + m_halve[b]);
+    out = static_cast<std::uint8_t>(halve_[a] + halve_[b]);
   }
-  m_device->queue(block);
-  m_nextBuffer = m_nextBuffer == kBufferCount ? 1 : m_nextBuffer + 1;
+  device_->queue(block);
+  nextBuffer_ = nextBuffer_ == kBufferCount ? 1 : nextBuffer_ + 1;
 }

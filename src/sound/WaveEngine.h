@@ -29,40 +29,40 @@ class WaveEngine : public WavePlayer {
 
   // Opens the device and starts the six silent blocks circulating. Sets the state
   // to Enabled, or to Unavailable when no device opens; never shows a message.
-  void OpenWave();
+  void openWave();
   // Silences both channels and releases the device. Harmless when called twice.
-  void CloseWave();
+  void closeWave();
 
   // Restarts `sound` from its beginning on channel 0 or 1, cutting what the channel
   // played. Ignored unless Enabled. The sound must stay alive while a channel
   // refers to it (the image set keeps its four sounds for the whole run).
-  void PlayWave(SoundBuffer& sound, int channel) override;
-  void StopWave(int channel) override;
+  void playWave(SoundBuffer& sound, int channel) override;
+  void stopWave(int channel) override;
   // Refills the block the device has just finished with the next 400 mixed
   // samples and queues it again. Runs on the GUI thread, one call per notice.
-  void WaveBufferDone();
+  void waveBufferDone();
 
-  SoundState soundState() const override { return m_state; }
+  SoundState soundState() const override { return state_; }
   // The sound switch's half of the state: Enabled <-> Muted. Unavailable sticks.
   void setSoundState(SoundState state);
 
-  bool deviceOpen() const { return m_deviceOpen; }
-  // Tool tip of the sound status icon, as OpenWave and the sound switch left it.
-  const QString& statHint() const { return m_statHint; }
-  void setStatHint(const QString& hint) { m_statHint = hint; }
+  bool deviceOpen() const { return deviceOpen_; }
+  // Tool tip of the sound status icon, as openWave and the sound switch left it.
+  const QString& soundIconHint() const { return statHint_; }
+  void setSoundIconHint(const QString& hint) { statHint_ = hint; }
 
   // Which of the six buffers (1..6) the next notice refills.
-  int nextBuffer() const { return m_nextBuffer; }
+  int nextBuffer() const { return nextBuffer_; }
 
  private:
   std::uint8_t channelSample(int channel);
 
-  std::unique_ptr<WaveDevice> m_device;
-  bool m_deviceOpen = false;
-  SoundState m_state = SoundState::Enabled;
-  QString m_statHint = QString::fromLatin1(kHintBeforeStart);
-  std::array<std::uint8_t, 256> m_halve{};
-  std::array<std::array<std::uint8_t, kBlockBytes>, kBufferCount> m_blocks{};
-  int m_nextBuffer = 1;
-  std::array<SoundBuffer*, 2> m_channel{nullptr, nullptr};
+  std::unique_ptr<WaveDevice> device_;
+  bool deviceOpen_ = false;
+  SoundState state_ = SoundState::Enabled;
+  QString statHint_ = QString::fromLatin1(kHintBeforeStart);
+  std::array<std::uint8_t, 256> halve_{};
+  std::array<std::array<std::uint8_t, kBlockBytes>, kBufferCount> blocks_{};
+  int nextBuffer_ = 1;
+  std::array<SoundBuffer*, 2> channel_{nullptr, nullptr};
 };

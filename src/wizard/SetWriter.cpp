@@ -29,15 +29,15 @@ bool readBytes(QFile& file, char* into, qint64 n) {
   return file.read(into, n) == n;
 }
 
-bool openForReading(QFile& file) { return NameExists(file.fileName()) && file.open(QIODevice::ReadOnly); }
+bool openForReading(QFile& file) { return nameExists(file.fileName()) && file.open(QIODevice::ReadOnly); }
 
 QString fileNamePart(const QString& name) { return QFileInfo(name).fileName(); }
 
 }  // namespace
 
-bool NameExists(const QString& name) { return !name.isEmpty() && QFileInfo(name).isFile(); }
+bool nameExists(const QString& name) { return !name.isEmpty() && QFileInfo(name).isFile(); }
 
-std::int32_t WholeFileSize(const QString& name, qint64* total) {
+std::int32_t wholeFileSize(const QString& name, qint64* total) {
   if (name.trimmed().isEmpty()) return -1;
   QFile file(name);
   if (!openForReading(file)) return -1;
@@ -48,10 +48,10 @@ std::int32_t WholeFileSize(const QString& name, qint64* total) {
   return static_cast<std::int32_t>(size);
 }
 
-std::int32_t CheckWaveFile(const QString& name, QIODevice* output, qint64* copied, const std::function<void()>& pump) {
+std::int32_t checkWaveFile(const QString& name, QIODevice* output, qint64* copied, const std::function<void()>& pump) {
   if (copied) *copied = 0;
-  if (!NameExists(name)) return kWaveMissing;
-  if (WholeFileSize(name) <= 44) return kNotWave;
+  if (!nameExists(name)) return kWaveMissing;
+  if (wholeFileSize(name) <= 44) return kNotWave;
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return kWaveMissing;
 
@@ -105,14 +105,14 @@ std::int32_t CheckWaveFile(const QString& name, QIODevice* output, qint64* copie
   return -length;
 }
 
-std::int32_t WaveDataLength(const QString& name, qint64* total) {
-  const std::int32_t r = -CheckWaveFile(name);
+std::int32_t waveDataLength(const QString& name, qint64* total) {
+  const std::int32_t r = -checkWaveFile(name);
   if (r > 0 && total) *total += r;
   return r;
 }
 
-bool CheckMidiFile(const QString& name) {
-  if (!NameExists(name) || WholeFileSize(name) < 30) return false;
+bool checkMidiFile(const QString& name) {
+  if (!nameExists(name) || wholeFileSize(name) < 30) return false;
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return false;
   char id[4];
@@ -126,7 +126,7 @@ bool CheckMidiFile(const QString& name) {
   return readBytes(file, id, 4) && std::memcmp(id, "MThd", 4) == 0;
 }
 
-QString SoundErrorLine(std::int32_t code, const QString& name) {
+QString soundErrorLine(std::int32_t code, const QString& name) {
   const char* line = nullptr;
   switch (code) {
     case kWaveMissing: line = " could not be opened or was not found..."; break;
@@ -137,21 +137,21 @@ QString SoundErrorLine(std::int32_t code, const QString& name) {
   return QStringLiteral("File ") + fileNamePart(name) + QLatin1String(line);
 }
 
-QString SoundStepMessage(const QString& startup, const QString& tick, const QString& splat, const QString& gameOver,
+QString soundStepMessage(const QString& startup, const QString& tick, const QString& splat, const QString& gameOver,
                          const QString& music) {
   const QString separator = QStringLiteral("\n\r");
   bool failed = false;
   QStringList lines;
   for (const QString* name : {&startup, &tick, &splat, &gameOver}) {
-    const std::int32_t code = name->isEmpty() ? 0 : CheckWaveFile(*name);
+    const std::int32_t code = name->isEmpty() ? 0 : checkWaveFile(*name);
     if (code > 0) failed = true;
-    lines << SoundErrorLine(code, *name);
+    lines << soundErrorLine(code, *name);
   }
   if (!music.isEmpty()) {
-    if (!NameExists(music)) {
+    if (!nameExists(music)) {
       lines << QStringLiteral("File ") + fileNamePart(music) + QStringLiteral(" cannot be found...");
       failed = true;
-    } else if (!CheckMidiFile(music)) {
+    } else if (!checkMidiFile(music)) {
       lines << QStringLiteral("File ") + fileNamePart(music) + QStringLiteral(" is not a recognised MIDI file...");
       failed = true;
     }
@@ -159,20 +159,20 @@ QString SoundStepMessage(const QString& startup, const QString& tick, const QStr
   return failed ? lines.join(separator) : QString();
 }
 
-qint64 EstimateSetSize(const SetInputs& in, SetHeader& header) {
+qint64 estimateSetSize(const SetInputs& in, SetHeader& header) {
   qint64 total = 0;
   header.clear();
-  header.Pict1Size = WholeFileSize(in.pict1, &total);
-  header.Pict2Size = WholeFileSize(in.pict2, &total);
-  header.MiscPicsSize = WholeFileSize(in.miscBmp, &total);
-  header.NumbersSize = WholeFileSize(in.numbersBmp, &total);
-  header.CountSize = WholeFileSize(in.countBmp, &total);
-  header.TitleSize = WholeFileSize(in.titleBmp, &total);
-  header.GameOverSoundSize = WaveDataLength(in.gameOverWave, &total);
-  header.SplatSoundSize = WaveDataLength(in.splatWave, &total);
-  header.TickSoundSize = WaveDataLength(in.tickWave, &total);
-  header.StartupSoundSize = WaveDataLength(in.startupWave, &total);
-  header.MusicSize = WholeFileSize(in.music, &total);
+  header.pict1Size = wholeFileSize(in.pict1, &total);
+  header.pict2Size = wholeFileSize(in.pict2, &total);
+  header.miscPicsSize = wholeFileSize(in.miscBmp, &total);
+  header.numbersSize = wholeFileSize(in.numbersBmp, &total);
+  header.countSize = wholeFileSize(in.countBmp, &total);
+  header.titleSize = wholeFileSize(in.titleBmp, &total);
+  header.gameOverSoundSize = waveDataLength(in.gameOverWave, &total);
+  header.splatSoundSize = waveDataLength(in.splatWave, &total);
+  header.tickSoundSize = waveDataLength(in.tickWave, &total);
+  header.startupSoundSize = waveDataLength(in.startupWave, &total);
+  header.musicSize = wholeFileSize(in.music, &total);
   if (in.cursorChoice == 8) total += kCursorPlanesSize;
   return total + kSetHeaderSize + kMagicSize + kTrailerSize;
 }
@@ -208,7 +208,7 @@ struct Run {
   void copyWave(const QString& path) {
     if (path.isEmpty()) return;
     qint64 copied = 0;
-    CheckWaveFile(path, &out, &copied, [this] { progress.pump(); });
+    checkWaveFile(path, &out, &copied, [this] { progress.pump(); });
     written += copied;
   }
 };
@@ -229,7 +229,7 @@ bool outputIsAnInput(const SetInputs& in) {
 
 }  // namespace
 
-WriteOutcome WriteExtendedSet(const SetInputs& in, SetHeader& header, WriterProgress& progress,
+WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProgress& progress,
                               const std::function<std::array<std::uint8_t, kCursorPlanesSize>()>& cursorPlanes,
                               const std::function<void()>& beforeWriting) {
   WriteOutcome outcome;
@@ -252,23 +252,23 @@ WriteOutcome WriteExtendedSet(const SetInputs& in, SetHeader& header, WriterProg
 
   Run run{out, progress};
   progress.setStatus(QStringLiteral("Setting up..."));
-  run.expected = EstimateSetSize(in, header);
+  run.expected = estimateSetSize(in, header);
   run.update();
 
-  header.Title.set(in.name);
-  header.Author.set(in.author);
-  header.Email.set(in.email);
-  header.WebPage.set(in.url);
-  header.Comment.set(in.comment);
-  header.CongratulationPrefix.set(in.prefix);
-  header.CongratulationSuffix.set(in.suffix);
-  for (int i = 0; i < 8; ++i) header.RatingMessages[i].set(in.ratings[static_cast<std::size_t>(i)]);
-  header.TitleColour = in.titleColour;
-  header.PageColour = in.pageColour;
-  header.CursorIndex = in.cursorChoice;
-  header.HotSpotX = in.hotSpotX;
-  header.HotSpotY = in.hotSpotY;
-  header.TickSoundMode = in.tickMode;
+  header.title.set(in.name);
+  header.author.set(in.author);
+  header.email.set(in.email);
+  header.webPage.set(in.url);
+  header.comment.set(in.comment);
+  header.congratulationPrefix.set(in.prefix);
+  header.congratulationSuffix.set(in.suffix);
+  for (int i = 0; i < 8; ++i) header.ratingMessages[i].set(in.ratings[static_cast<std::size_t>(i)]);
+  header.titleColour = in.titleColour;
+  header.pageColour = in.pageColour;
+  header.cursorIndex = in.cursorChoice;
+  header.hotSpotX = in.hotSpotX;
+  header.hotSpotY = in.hotSpotY;
+  header.tickSoundMode = in.tickMode;
 
   run.put(kExtendedMagic, kMagicSize);
   run.put(reinterpret_cast<const char*>(&header), kSetHeaderSize);
@@ -281,17 +281,17 @@ WriteOutcome WriteExtendedSet(const SetInputs& in, SetHeader& header, WriterProg
     run.put(reinterpret_cast<const char*>(planes.data()), kCursorPlanesSize);
   }
 
-  run.copyWholeFile(in.miscBmp, header.MiscPicsSize);
+  run.copyWholeFile(in.miscBmp, header.miscPicsSize);
   progress.setStatus(QStringLiteral("Extra Graphics..."));
-  run.copyWholeFile(in.numbersBmp, header.NumbersSize);
+  run.copyWholeFile(in.numbersBmp, header.numbersSize);
   progress.setStatus(QStringLiteral("Numbers Graphics..."));
-  run.copyWholeFile(in.countBmp, header.CountSize);
+  run.copyWholeFile(in.countBmp, header.countSize);
   progress.setStatus(QStringLiteral("CountDown Graphics..."));
-  run.copyWholeFile(in.titleBmp, header.TitleSize);
+  run.copyWholeFile(in.titleBmp, header.titleSize);
   progress.setStatus(QStringLiteral("Title Graphics..."));
   progress.setStatus(QStringLiteral("Saving PICT1.BMP data "));
-  run.copyWholeFile(in.pict1, header.Pict1Size);
-  run.copyWholeFile(in.pict2, header.Pict2Size);
+  run.copyWholeFile(in.pict1, header.pict1Size);
+  run.copyWholeFile(in.pict2, header.pict2Size);
   progress.setStatus(QStringLiteral("Extracting sound data (startup)"));
   run.copyWave(in.startupWave);
   progress.setStatus(QStringLiteral("Extracting sound data (Tick)"));
@@ -301,7 +301,7 @@ WriteOutcome WriteExtendedSet(const SetInputs& in, SetHeader& header, WriterProg
   progress.setStatus(QStringLiteral("Extracting sound data (End)"));
   run.copyWave(in.gameOverWave);
   progress.setStatus(QStringLiteral("Background MIDI Sound..."));
-  run.copyWholeFile(in.music, header.MusicSize);
+  run.copyWholeFile(in.music, header.musicSize);
   run.put(kSetTrailer, kTrailerSize);
 
   progress.setStatus(QStringLiteral("Cleaning up..."));
@@ -317,7 +317,7 @@ WriteOutcome WriteExtendedSet(const SetInputs& in, SetHeader& header, WriterProg
   return outcome;
 }
 
-QString WriteOutcomeText(const WriteOutcome& outcome) {
+QString writeOutcomeText(const WriteOutcome& outcome) {
   switch (outcome.kind) {
     case WriteOutcome::CannotOpenOutput: return QStringLiteral("Unable to open the output file for writing...");
     case WriteOutcome::OutputIsAnInput:

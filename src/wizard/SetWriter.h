@@ -14,33 +14,33 @@ class QIODevice;
 
 // A name exists when it refers to a regular file; an empty name, a folder or a
 // named pipe (whose opening would hang) never exists.
-bool NameExists(const QString& name);
+bool nameExists(const QString& name);
 
 // Size of the file in bytes, or -1 for a blank or unreadable name, or a file
 // larger than a size field can hold. A size at or above 0 is added to *total.
-std::int32_t WholeFileSize(const QString& name, qint64* total = nullptr);
+std::int32_t wholeFileSize(const QString& name, qint64* total = nullptr);
 
 // 1: missing or unopenable; 2: not a wave file; 3: not PCM mono 8-bit 11025 Hz;
 // 0 or below: accepted, minus the number of sample bytes the set will hold.
 // With output, those samples are copied there in pieces of at most 1024 bytes
 // (pump runs before each piece); *copied receives the bytes actually written.
-std::int32_t CheckWaveFile(const QString& name, QIODevice* output = nullptr, qint64* copied = nullptr,
+std::int32_t checkWaveFile(const QString& name, QIODevice* output = nullptr, qint64* copied = nullptr,
                            const std::function<void()>& pump = {});
 // The sample length for the size table (or -1, -2, -3); added to *total when above 0.
-std::int32_t WaveDataLength(const QString& name, qint64* total = nullptr);
-bool CheckMidiFile(const QString& name);
-QString SoundErrorLine(std::int32_t code, const QString& name);
+std::int32_t waveDataLength(const QString& name, qint64* total = nullptr);
+bool checkMidiFile(const QString& name);
+QString soundErrorLine(std::int32_t code, const QString& name);
 
 // The combined message of the sound step; empty when every sound and the tune pass.
-QString SoundStepMessage(const QString& startup, const QString& tick, const QString& splat,
+QString soundStepMessage(const QString& startup, const QString& tick, const QString& splat,
                          const QString& gameOver, const QString& music);
 
 struct SetInputs {
   QString outFile;
   QString pict1, pict2;                          // target and splat strips
-  QString titleBmp, numbersBmp, countBmp, miscBmp;  // F1, F2, F3, F4
-  QString startupWave, tickWave, splatWave, gameOverWave;  // FName1..4
-  QString music;                                 // FName5
+  QString titleBmp, numbersBmp, countBmp, miscBmp;  // titleFile, digitsFile, countFile, miscFile
+  QString startupWave, tickWave, splatWave, gameOverWave;  // startupWaveFile..4
+  QString music;                                 // musicFile
   QString cursorFile;                            // used only with cursor choice 8
   QString name, author, email, url, comment, prefix, suffix;
   std::array<QString, 8> ratings;
@@ -54,7 +54,7 @@ struct SetInputs {
 constexpr int kCursorPlanesSize = 256;
 
 // Clears header, fills its size fields and returns the length the file will have.
-qint64 EstimateSetSize(const SetInputs& in, SetHeader& header);
+qint64 estimateSetSize(const SetInputs& in, SetHeader& header);
 
 // What the writer shows while it works.
 class WriterProgress {
@@ -77,9 +77,9 @@ struct WriteOutcome {
 
 // Opens the output; nullptr-free outcome when that fails (no progress is shown then).
 // cursorPlanes is asked for only with cursor choice 8, after the header is written.
-WriteOutcome WriteExtendedSet(const SetInputs& in, SetHeader& header, WriterProgress& progress,
+WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProgress& progress,
                               const std::function<std::array<std::uint8_t, kCursorPlanesSize>()>& cursorPlanes,
                               const std::function<void()>& beforeWriting = {});
 
 // The message the writer ends with, and whether it is the success message.
-QString WriteOutcomeText(const WriteOutcome& outcome);
+QString writeOutcomeText(const WriteOutcome& outcome);

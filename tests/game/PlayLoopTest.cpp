@@ -23,26 +23,26 @@ struct PlayFixture : GameFixture {
     game.set.targetStrip = flatStrip(kTarget, 5, groups, 108 * groups);
     game.set.splatStrip = flatStrip(kSplat, 9, groups, 108 * groups);
     game.set.countStrip = flatStrip(kCount, 6, 1, 107);
-    game.set.TickSound.data.assign(10, 200);
-    game.set.SplatSound.data.assign(10, 200);
-    game.set.GameOverSound.data.assign(10, 200);
-    game.ShowIdleBoard();
+    game.set.tickSound.data.assign(10, 200);
+    game.set.splatSound.data.assign(10, 200);
+    game.set.gameOverSound.data.assign(10, 200);
+    game.showIdleBoard();
   }
   QRgb shows(int hole) const { return game.holes[hole].pixel(55, 53); }
 };
 
 TEST(PlayLoop, OnlyTheStartHoleStartsAGame) {
   PlayFixture f;
-  f.game.Image5MouseDown(3);
-  EXPECT_EQ(f.game.GameState, Idle);
+  f.game.holePressed(3);
+  EXPECT_EQ(f.game.state, Idle);
   EXPECT_FALSE(f.game.animateEnabled);
   EXPECT_TRUE(f.sound.calls.isEmpty());
 
   f.game.score = 42;
   f.startGame();
-  EXPECT_EQ(f.game.GameState, CountingDown);
+  EXPECT_EQ(f.game.state, CountingDown);
   EXPECT_TRUE(f.game.animateEnabled);
-  EXPECT_EQ(f.game.image18Top, 1);
+  EXPECT_EQ(f.game.abortButtonTop, 1);
   EXPECT_EQ(f.random.seeds, 1);
   EXPECT_EQ(f.game.score, 0);
   EXPECT_EQ(f.game.timeLeft, 30);
@@ -60,13 +60,13 @@ TEST(PlayLoop, CountDownShowsThreeTwoOneGoForTenStepsEachAndIgnoresClicks) {
   for (int picture = 0; picture < 4; ++picture) {
     for (int s = 0; s < 10; ++s) {
       EXPECT_EQ(f.shows(7), frameColour(kCount, 0, picture)) << picture << " " << s;
-      for (int h = 1; h <= kHoles; ++h) f.game.Image5MouseDown(h);
-      EXPECT_EQ(f.game.GameState, CountingDown);
+      for (int h = 1; h <= kHoles; ++h) f.game.holePressed(h);
+      EXPECT_EQ(f.game.state, CountingDown);
       f.step();
     }
   }
   // The fortieth step starts play with an empty start hole and the tune.
-  EXPECT_EQ(f.game.GameState, Playing);
+  EXPECT_EQ(f.game.state, Playing);
   EXPECT_EQ(f.shows(7), frameColour(kTarget, 0, 0));
   EXPECT_TRUE(f.sound.calls.contains("StartMusic"));
   EXPECT_EQ(f.random.draws, 0);
@@ -79,11 +79,11 @@ TEST(PlayLoop, StepsFollowTheWallClockNotTheTimer) {
   // Timer events closer together than a step take no step.
   for (int i = 0; i < 100; ++i) {
     f.now += kStepDays / 200;
-    f.game.AnimateTimer();
+    f.game.stepTimerFired();
   }
   EXPECT_EQ(f.game.countdownStepCounter, 0);
   f.now += kStepDays / 2;
-  f.game.AnimateTimer();
+  f.game.stepTimerFired();
   EXPECT_EQ(f.game.countdownStepCounter, 1);
 }
 
@@ -106,19 +106,19 @@ TEST(PlayLoop, AWholeGameIsThreeHundredPlayingSteps) {
     drawsPerStep.push_back(f.random.draws - before);
     int busy = 0;
     for (int h = 1; h <= kHoles; ++h) busy += f.game.phase[h] != 0;
-    if (f.game.GameState == Playing) { EXPECT_EQ(busy, f.game.busyHoles); }
+    if (f.game.state == Playing) { EXPECT_EQ(busy, f.game.busyHoles); }
     maxBusy = std::max(maxBusy, static_cast<int>(f.game.busyHoles));
     if (step == 9) { EXPECT_EQ(f.game.timeLeft, 30); }
     if (step == 10) { EXPECT_EQ(f.game.timeLeft, 29); }
-    if (step < 300) { ASSERT_EQ(f.game.GameState, Playing) << step; }
+    if (step < 300) { ASSERT_EQ(f.game.state, Playing) << step; }
   }
   EXPECT_EQ(maxBusy, 10);
   for (int step = 1; step < 300; ++step) EXPECT_GT(drawsPerStep[step - 1], 0) << step;
   EXPECT_EQ(drawsPerStep[299], 0);  // the last step ends the game before the holes
-  EXPECT_EQ(f.game.GameState, Idle);
+  EXPECT_EQ(f.game.state, Idle);
   EXPECT_FALSE(f.game.animateEnabled);
   EXPECT_EQ(f.game.timeLeft, 0);
-  EXPECT_EQ(f.game.image18Top, -49);
+  EXPECT_EQ(f.game.abortButtonTop, -49);
   EXPECT_EQ(overs.size(), 2);
   // Further timer events do nothing.
   f.steps(5);
@@ -128,7 +128,7 @@ TEST(PlayLoop, AWholeGameIsThreeHundredPlayingSteps) {
   EXPECT_EQ(f.shows(1), frameColour(kCount, 0, 5));
   // The time display shows 00 with the default digits.
   QImage zero = blankPicture(30, 49, 0xFF000000);
-  CopyRect(zero, {0, 0, 30, 51}, f.game.set.digitStrip, {0, 0, 30, 51});
+  copyRect(zero, {0, 0, 30, 51}, f.game.set.digitStrip, {0, 0, 30, 51});
   EXPECT_EQ(f.game.timePicture.copy(0, 0, 30, 49), zero);
   EXPECT_EQ(f.game.timePicture.copy(30, 0, 30, 49), zero);
 }
@@ -195,7 +195,7 @@ TEST(PlayLoop, HitsScoreOnPhasesOneToNineWithTenSplatFrames) {
   f.random.queue = {99};
   f.steps(9);  // frames 1,2,3,4,4,4,4,3,2: phase is now 10
   EXPECT_EQ(f.game.phase[1], 10);
-  f.game.Image5MouseDown(1);
+  f.game.holePressed(1);
   EXPECT_EQ(f.game.score, 0);  // the second sinking frame is out of reach
 
   PlayFixture g;
@@ -203,11 +203,11 @@ TEST(PlayLoop, HitsScoreOnPhasesOneToNineWithTenSplatFrames) {
   g.random.queue = {99};
   g.steps(8);  // phase 9: the first sinking frame after standing
   g.sound.calls.clear();
-  g.game.Image5MouseDown(1);
+  g.game.holePressed(1);
   EXPECT_EQ(g.game.score, 2);
   EXPECT_EQ(g.game.phase[1], 20);
   EXPECT_EQ(g.sound.calls, QStringList{"Play splat 1"});
-  g.game.Image5MouseDown(1);  // splatting: nothing more
+  g.game.holePressed(1);  // splatting: nothing more
   EXPECT_EQ(g.game.score, 2);
   for (int k = 0; k < 10; ++k) {
     g.step();
@@ -222,7 +222,7 @@ TEST(PlayLoop, HitsScoreOnPhasesOneToNineWithTenSplatFrames) {
   EXPECT_EQ(g.game.busyHoles, 0);
   // A score digit changed in the display.
   QImage two = blankPicture(30, 49, 0xFF000000);
-  CopyRect(two, {0, 0, 30, 51}, g.game.set.digitStrip, {60, 0, 90, 51});
+  copyRect(two, {0, 0, 30, 51}, g.game.set.digitStrip, {60, 0, 90, 51});
   EXPECT_EQ(g.game.scorePicture.copy(90, 0, 30, 49), two);
 }
 
@@ -256,7 +256,7 @@ TEST(PlayLoop, EndOfGameOrderAndRating) {
     RecordingSound* s;
     void showGameOver(const QString& sentence, const QString& rating) override {
       *out = s->calls;
-      *out << sentence << rating << QString::number(g->GameState) << QString::number(g->image18Top)
+      *out << sentence << rating << QString::number(g->state) << QString::number(g->abortButtonTop)
            << QString::number(g->animateEnabled) << QString::number(g->holes[7].pixel(55, 53));
     }
   } view;
@@ -268,7 +268,7 @@ TEST(PlayLoop, EndOfGameOrderAndRating) {
   f.startAndCountDown();
   f.random.queue = {99};
   f.steps(3);
-  f.game.Image5MouseDown(1);
+  f.game.holePressed(1);
   f.steps(297);
   // Sounds first, then (when the dialog opens) an idle, stopped board.
   ASSERT_GE(seen.size(), 8);
@@ -287,7 +287,7 @@ TEST(PlayLoop, EndOfGameOrderAndRating) {
 // Tick calls for a tick mode through a whole game, with the music and the end left out.
 QStringList ticksFor(int mode) {
   PlayFixture f;
-  f.game.set.header.TickSoundMode = static_cast<std::uint8_t>(mode);
+  f.game.set.header.tickSoundMode = static_cast<std::uint8_t>(mode);
   f.startAndCountDown();
   QStringList countdown = f.sound.calls;
   countdown.removeAll("StartMusic");
@@ -314,13 +314,13 @@ TEST(PlayLoop, TickSoundModes) {
 TEST(PlayLoop, TickModesDifferInWhereTheTickFalls) {
   // Mode 2 ticks only on the step into play, mode 3 only on the start click.
   PlayFixture two;
-  two.game.set.header.TickSoundMode = 2;
+  two.game.set.header.tickSoundMode = 2;
   two.startGame();
   EXPECT_TRUE(two.sound.calls.isEmpty());
   two.steps(40);
   EXPECT_EQ(two.sound.calls, (QStringList{"Play tick 0", "StartMusic"}));
   PlayFixture three;
-  three.game.set.header.TickSoundMode = 3;
+  three.game.set.header.tickSoundMode = 3;
   three.startGame();
   EXPECT_EQ(three.sound.calls, QStringList{"Play tick 0"});
 }
@@ -336,35 +336,35 @@ TEST(PlayLoop, AbortReturnsToIdleWithoutADialog) {
   f.game.setView(&view);
   f.game.set.musicPresent = true;
   // Before the first game the button stands at -45: the first click aborts nothing visible.
-  EXPECT_EQ(f.game.image18Top, -45);
+  EXPECT_EQ(f.game.abortButtonTop, -45);
   const QImage idle7 = f.game.holes[7];
-  f.game.Image18Click();
-  EXPECT_EQ(f.game.image18Top, -49);
+  f.game.abortGame();
+  EXPECT_EQ(f.game.abortButtonTop, -49);
   EXPECT_EQ(f.game.holes[7], idle7);
-  EXPECT_EQ(f.game.GameState, Idle);
+  EXPECT_EQ(f.game.state, Idle);
 
   f.startGame();
   f.steps(15);
-  f.game.Image18Click();
-  EXPECT_EQ(f.game.GameState, Idle);
+  f.game.abortGame();
+  EXPECT_EQ(f.game.state, Idle);
   EXPECT_FALSE(f.game.animateEnabled);
-  EXPECT_EQ(f.game.image18Top, -49);
+  EXPECT_EQ(f.game.abortButtonTop, -49);
   EXPECT_EQ(f.shows(7), frameColour(kCount, 0, 4));
 
   f.startAndCountDown();
   f.random.queue = {99};
   f.steps(3);
-  f.game.Image5MouseDown(1);
+  f.game.holePressed(1);
   ASSERT_EQ(f.game.score, 2);
   f.sound.calls.clear();
-  f.game.Image18Click();
+  f.game.abortGame();
   EXPECT_EQ(f.game.score, 0);
   EXPECT_EQ(f.game.timeLeft, 30);
-  EXPECT_EQ(f.game.GameState, Idle);
+  EXPECT_EQ(f.game.state, Idle);
   EXPECT_FALSE(f.sound.calls.contains("Stop 0"));  // sounds play on
   EXPECT_TRUE(f.sound.calls.contains("StopMusic"));
   const int calls = f.sound.calls.size();
-  f.game.Image18Click();  // a second abort does nothing
+  f.game.abortGame();  // a second abort does nothing
   EXPECT_EQ(f.sound.calls.size(), calls);
   EXPECT_EQ(dialogs, 0);
 }
@@ -375,15 +375,15 @@ TEST(PlayLoop, ClockSetBackNeitherEndsTheGameNorAddsSteps) {
   f.steps(100);
   EXPECT_EQ(f.game.timeLeft, 20);
   f.now -= 1.0 / 24;  // one hour back
-  f.game.AnimateTimer();
+  f.game.stepTimerFired();
   EXPECT_EQ(f.game.secondCounter, 0);
   EXPECT_EQ(f.game.timeLeft, 20);
   // The step after the jump waits a full step from the new time.
   f.now += kStepDays / 2;
-  f.game.AnimateTimer();
+  f.game.stepTimerFired();
   EXPECT_EQ(f.game.secondCounter, 0);
   int steps = 0;
-  while (f.game.GameState == Playing && steps < 1000) {
+  while (f.game.state == Playing && steps < 1000) {
     f.step();
     ++steps;
   }

@@ -12,14 +12,14 @@ namespace {
 
 TEST(DefaultSet, BuiltinPicturesHaveTheirSizes) {
   const BuiltinPictures& p = builtinPictures();
-  EXPECT_EQ(p.DefNumbers.size(), QSize(300, 51));
-  EXPECT_EQ(p.DefPie.size(), QSize(1007, 108));
-  EXPECT_EQ(p.DefVorb.size(), QSize(559, 108));
-  EXPECT_EQ(p.DefCount.size(), QSize(671, 107));
-  EXPECT_EQ(p.DefXtras.size(), QSize(111, 124));
-  EXPECT_EQ(p.DefTitle.size(), QSize(594, 31));
+  EXPECT_EQ(p.digits.size(), QSize(300, 51));
+  EXPECT_EQ(p.splat.size(), QSize(1007, 108));
+  EXPECT_EQ(p.figure.size(), QSize(559, 108));
+  EXPECT_EQ(p.countdown.size(), QSize(671, 107));
+  EXPECT_EQ(p.misc.size(), QSize(111, 124));
+  EXPECT_EQ(p.title.size(), QSize(594, 31));
   // Decoded once: the same pixels are handed out every time.
-  EXPECT_EQ(builtinPictures().DefPie.constBits(), p.DefPie.constBits());
+  EXPECT_EQ(builtinPictures().splat.constBits(), p.splat.constBits());
 }
 
 TEST(DefaultSet, RestoreStopsTheGameAndResetsEverything) {
@@ -31,32 +31,32 @@ TEST(DefaultSet, RestoreStopsTheGameAndResetsEverything) {
   tune.write("MThd");
   tune.close();
   f.game.set.musicPresent = true;
-  f.game.set.TickSound.data.assign(50, 200);
+  f.game.set.tickSound.data.assign(50, 200);
   f.game.set.setTitle = QStringLiteral("Loaded");
-  f.game.set.header.TickSoundMode = 4;
-  f.game.set.header.CursorIndex = 8;
+  f.game.set.header.tickSoundMode = 4;
+  f.game.set.header.cursorIndex = 8;
   f.game.set.ratingMessages[3] = QStringLiteral("changed");
   std::uint8_t planes[256] = {};
-  InstallCustomCursor(f.game, planes, 3, 4);
+  installCustomCursor(f.game, planes, 3, 4);
   ASSERT_TRUE(f.game.cursors.has(kCustomCursorSlot));
-  f.game.SetPlayfieldCursor(8);
-  f.game.SetPlayfieldColour(0x123456);
-  f.game.SetTitleColour(0x00FF00);
+  f.game.setPlayfieldCursor(8);
+  f.game.setPlayfieldColour(0x123456);
+  f.game.setTitleColour(0x00FF00);
   f.startAndCountDown();
   f.steps(15);
-  f.game.Image5MouseDown(1);
-  ASSERT_EQ(f.game.GameState, Playing);
+  f.game.holePressed(1);
+  ASSERT_EQ(f.game.state, Playing);
   ASSERT_TRUE(f.game.animateEnabled);
 
   f.sound.playing = true;  // the set's tune is playing
-  RestoreDefaultSet(f.game);
+  restoreDefaultSet(f.game);
 
   EXPECT_FALSE(f.sound.playing);
-  EXPECT_EQ(f.game.GameState, Idle);
+  EXPECT_EQ(f.game.state, Idle);
   EXPECT_FALSE(f.game.animateEnabled);
   EXPECT_EQ(f.game.score, 0);
   EXPECT_EQ(f.game.timeLeft, 30);
-  EXPECT_TRUE(f.game.set.TickSound.empty());
+  EXPECT_TRUE(f.game.set.tickSound.empty());
   EXPECT_FALSE(f.game.set.musicPresent);
   EXPECT_FALSE(QFile::exists(f.game.set.musicFile));
   EXPECT_FALSE(f.game.cursors.has(kCustomCursorSlot));
@@ -66,17 +66,17 @@ TEST(DefaultSet, RestoreStopsTheGameAndResetsEverything) {
   EXPECT_TRUE(f.game.set.setTitle.isEmpty());
   // The header is zero but for the five descriptive texts.
   const SetHeader& h = f.game.set.header;
-  EXPECT_EQ(h.CursorIndex, 0);
-  EXPECT_EQ(h.TickSoundMode, 0);
-  EXPECT_EQ(h.MiscPicsSize, 0);
-  EXPECT_EQ(h.PageColour, 0u);
-  EXPECT_EQ(h.Title.text(), QStringLiteral("Pie Vorb Quarn (Default)"));
-  EXPECT_EQ(h.Author.text(), QStringLiteral("The Zanthorp"));
-  EXPECT_EQ(h.Comment.text(), QStringLiteral("Pie Vorb Quarn Default Settings..."));
-  EXPECT_FALSE(h.Email.text().isEmpty());
-  EXPECT_FALSE(h.WebPage.text().isEmpty());
-  EXPECT_EQ(h.CongratulationPrefix.length, 0);
-  EXPECT_EQ(h.RatingMessages[0].length, 0);
+  EXPECT_EQ(h.cursorIndex, 0);
+  EXPECT_EQ(h.tickSoundMode, 0);
+  EXPECT_EQ(h.miscPicsSize, 0);
+  EXPECT_EQ(h.pageColour, 0u);
+  EXPECT_EQ(h.title.text(), QStringLiteral("Pie Vorb Quarn (Default)"));
+  EXPECT_EQ(h.author.text(), QStringLiteral("The Zanthorp"));
+  EXPECT_EQ(h.comment.text(), QStringLiteral("Pie Vorb Quarn Default Settings..."));
+  EXPECT_FALSE(h.email.text().isEmpty());
+  EXPECT_FALSE(h.webPage.text().isEmpty());
+  EXPECT_EQ(h.congratulationPrefix.length, 0);
+  EXPECT_EQ(h.ratingMessages[0].length, 0);
   EXPECT_EQ(f.game.set.congratulationPrefix,
             QStringLiteral("Congratulations, in 30 seconds you managed to throw"));
   EXPECT_EQ(f.game.set.congratulationSuffix,
@@ -94,13 +94,13 @@ TEST(DefaultSet, CaptionNamesTheSetTitle) {
   GameFixture f;
   EXPECT_EQ(f.game.caption, QStringLiteral("Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\""));
   f.game.set.setTitle = QStringLiteral("Test");
-  f.game.UpdateMainCaption();
+  f.game.updateMainCaption();
   EXPECT_EQ(f.game.caption, QStringLiteral("Test  (Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\")"));
 }
 
 TEST(DefaultSet, HoleBaseIsTheRimStretchedAndCutMiscKeepsRowsUnchanged) {
   GameFixture f;
-  const QImage& xtras = builtinPictures().DefXtras;
+  const QImage& xtras = builtinPictures().misc;
   // The built-in rim: rows 100-122 stretched to 24 rows.
   EXPECT_EQ(f.game.set.holeBase.pixel(10, 0), xtras.pixel(10, 100));
   EXPECT_EQ(f.game.set.holeBase.pixel(10, 23), xtras.pixel(10, 122));
@@ -111,7 +111,7 @@ TEST(DefaultSet, HoleBaseIsTheRimStretchedAndCutMiscKeepsRowsUnchanged) {
   for (int y = 0; y < 124; ++y)
     for (int x = 0; x < 150; ++x) misc.setPixel(x, y, qRgb(x, y, 7));
   f.game.set.holeBase = misc;
-  CutMiscPictures(f.game);
+  cutMiscPictures(f.game);
   const QImage& base = f.game.set.holeBase;
   ASSERT_EQ(base.size(), QSize(150, 24));
   for (int y = 0; y < 24; ++y) EXPECT_EQ(base.pixel(149, y), qRgb(149, 100 + y, 7));
@@ -126,7 +126,7 @@ TEST(CursorPlanes, AndXorPairsBecomeBlackWhiteClearAndVisibleInvert) {
   std::uint8_t planes[256] = {};
   planes[0] = 0x30;        // AND bits for pixels 2 and 3
   planes[128] = 0x50;      // XOR bits for pixels 1 and 3
-  auto cursor = CursorFromPlanes(planes, 40, -3);
+  auto cursor = cursorFromPlanes(planes, 40, -3);
   ASSERT_TRUE(cursor);
   EXPECT_EQ(cursor->hotSpot(), QPoint(31, 0));
   const QImage bits = cursor->bitmap().toImage().convertToFormat(QImage::Format_RGB32);
@@ -142,14 +142,14 @@ TEST(CursorPlanes, AndXorPairsBecomeBlackWhiteClearAndVisibleInvert) {
 TEST(CursorPlanes, ResetFreesTheSetsCursorButNotATrialCursorThatReplacedIt) {
   GameFixture f;
   std::uint8_t planes[256] = {};
-  InstallCustomCursor(f.game, planes, 1, 2);
-  RestoreDefaultSet(f.game);
+  installCustomCursor(f.game, planes, 1, 2);
+  restoreDefaultSet(f.game);
   EXPECT_FALSE(f.game.cursors.has(kCustomCursorSlot));
 
-  InstallCustomCursor(f.game, planes, 1, 2);
+  installCustomCursor(f.game, planes, 1, 2);
   // Another owner takes the slot over (the set's cursor is destroyed by that).
-  f.game.cursors.set(kCustomCursorSlot, CursorFromPlanes(planes, 9, 9));
-  RestoreDefaultSet(f.game);
+  f.game.cursors.set(kCustomCursorSlot, cursorFromPlanes(planes, 9, 9));
+  restoreDefaultSet(f.game);
   ASSERT_TRUE(f.game.cursors.has(kCustomCursorSlot));
   EXPECT_EQ(f.game.cursors.cursor(kCustomCursorSlot).hotSpot(), QPoint(9, 9));
 }
@@ -158,9 +158,9 @@ TEST(CursorPlanes, TableOwnsOneCursorPerSlotAndEmptySlotsShowTheArrow) {
   CursorTable table;
   EXPECT_EQ(table.cursor(8).shape(), Qt::ArrowCursor);
   std::uint8_t planes[256] = {};
-  table.set(8, CursorFromPlanes(planes, 0, 0));
+  table.set(8, cursorFromPlanes(planes, 0, 0));
   EXPECT_EQ(table.cursor(8).shape(), Qt::BitmapCursor);
-  table.set(8, CursorFromPlanes(planes, 1, 1));  // replaces and frees the first
+  table.set(8, cursorFromPlanes(planes, 1, 1));  // replaces and frees the first
   EXPECT_EQ(table.cursor(8).hotSpot(), QPoint(1, 1));
   table.clear(8);
   EXPECT_FALSE(table.has(8));
@@ -170,7 +170,7 @@ TEST(CursorPlanes, TableOwnsOneCursorPerSlotAndEmptySlotsShowTheArrow) {
 
 TEST(CursorPlanes, BuiltinCursorsFillSlotsOneToSevenAndNine) {
   CursorTable table;
-  LoadBuiltinCursors(table);
+  loadBuiltinCursors(table);
   for (int slot : {1, 2, 3, 4, 5, 6, 7, 9}) EXPECT_TRUE(table.has(slot)) << slot;
   EXPECT_FALSE(table.has(8));
 }

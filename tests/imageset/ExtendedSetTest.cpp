@@ -44,20 +44,20 @@ TEST_F(SetTest, SmallestAcceptedFileIs3441BytesAnd3423IsRefused) {
   ASSERT_EQ(exact.size(), 3423);
 
   installPreviousSet();
-  LoadExtendedSet(game, write("short.xet", exact), true);
+  loadExtendedSet(game, write("short.xet", exact), true);
   expectOneError(kTooSmall);
   expectPreviousSet();
 
   prompts.messages.clear();
   p.tail = QByteArray(18, 'x');
-  LoadExtendedSet(game, write("tiny.xet", buildExtendedSet(p)), false);
+  loadExtendedSet(game, write("tiny.xet", buildExtendedSet(p)), false);
   EXPECT_TRUE(prompts.messages.isEmpty());
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Tiny"));
   EXPECT_TRUE(game.caption.startsWith(QStringLiteral("Tiny  (Pie Vorb Quarn, 3.40")));
   EXPECT_EQ(game.playfieldCursorSlot, 3);
   EXPECT_EQ(game.set.targetStrip, reference.set.targetStrip);
   EXPECT_EQ(wave.log, (QStringList{"stop 1", "play 0"}));
-  EXPECT_EQ(wave.played, &game.set.StartupSound);
+  EXPECT_EQ(wave.played, &game.set.startupSound);
   EXPECT_EQ(view.aboutShown, 0);
   EXPECT_GE(view.busyShown, 1);
   EXPECT_GE(view.eventRounds, 1);
@@ -66,7 +66,7 @@ TEST_F(SetTest, SmallestAcceptedFileIs3441BytesAnd3423IsRefused) {
 
 TEST_F(SetTest, EverySizeFieldMinusOneKeepsDefaultsButOwnTextsColoursAndChoices) {
   const QByteArray file = buildExtendedSet(textsOnly());
-  LoadExtendedSet(game, write("texts.xet", file + QByteArray(18, '\0')), true);
+  loadExtendedSet(game, write("texts.xet", file + QByteArray(18, '\0')), true);
 
   EXPECT_TRUE(prompts.messages.isEmpty());
   const ActiveSet& s = game.set;
@@ -79,16 +79,16 @@ TEST_F(SetTest, EverySizeFieldMinusOneKeepsDefaultsButOwnTextsColoursAndChoices)
   EXPECT_EQ(s.timeWords, r.timeWords);
   EXPECT_EQ(s.scoreWords, r.scoreWords);
   EXPECT_EQ(s.holeBase.height(), 24);
-  EXPECT_TRUE(s.StartupSound.empty() && s.TickSound.empty() && s.SplatSound.empty() && s.GameOverSound.empty());
+  EXPECT_TRUE(s.startupSound.empty() && s.tickSound.empty() && s.splatSound.empty() && s.gameOverSound.empty());
   EXPECT_FALSE(s.musicPresent);
 
   EXPECT_EQ(game.playfieldColour, 0x00302010u);
   EXPECT_EQ(game.titleColour, 0x00605040u);
   EXPECT_EQ(game.playfieldCursorSlot, 5);
-  EXPECT_EQ(s.header.TickSoundMode, 4);
-  EXPECT_EQ(s.header.Author.text(), QStringLiteral("Own Author"));
-  EXPECT_EQ(s.header.Email.text(), QStringLiteral("own@example.org"));
-  EXPECT_EQ(s.header.Comment.text(), QStringLiteral("Own comment"));
+  EXPECT_EQ(s.header.tickSoundMode, 4);
+  EXPECT_EQ(s.header.author.text(), QStringLiteral("Own Author"));
+  EXPECT_EQ(s.header.email.text(), QStringLiteral("own@example.org"));
+  EXPECT_EQ(s.header.comment.text(), QStringLiteral("Own comment"));
   EXPECT_EQ(s.setTitle, QStringLiteral("Own Title"));
   EXPECT_EQ(s.congratulationPrefix, QStringLiteral("You threw"));
   EXPECT_EQ(s.congratulationSuffix, QStringLiteral("pies."));
@@ -108,7 +108,7 @@ TEST_F(SetTest, CursorPlanesComeOnlyWithCursorIndex8) {
   p.hotY = 7;
   p.planes = cursorPlanes();
   p.pict1Bmp = bmpBytes(indexedPicture(559, 108, qRgb(0, 200, 0)));  // lands right only after 256 plane bytes
-  LoadExtendedSet(game, write("cursor.xet", buildExtendedSet(p)), false);
+  loadExtendedSet(game, write("cursor.xet", buildExtendedSet(p)), false);
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
   ASSERT_TRUE(game.cursors.has(kCustomCursorSlot));
   EXPECT_EQ(game.cursors.get(kCustomCursorSlot)->hotSpot(), QPoint(5, 7));
@@ -123,7 +123,7 @@ TEST_F(SetTest, CursorPlanesComeOnlyWithCursorIndex8) {
   p.hotY = 9;
   p.planes.clear();
   p.pict1Bmp = bmpBytes(indexedPicture(559, 108, qRgb(0, 0, 200)));
-  LoadExtendedSet(game, write("noplanes.xet", buildExtendedSet(p)), false);
+  loadExtendedSet(game, write("noplanes.xet", buildExtendedSet(p)), false);
   EXPECT_TRUE(prompts.messages.isEmpty());
   EXPECT_FALSE(game.cursors.has(kCustomCursorSlot));
   EXPECT_EQ(game.playfieldCursorSlot, 4);
@@ -150,7 +150,7 @@ TEST_F(SetTest, SixPicturesGoToTheirPlacesAndTwoGroupsAreKept) {
   p.titleBmp = bmpBytes(title);
   p.pict1Bmp = bmpBytes(pict1);
   p.pict2Bmp = bmpBytes(pict2);
-  LoadExtendedSet(game, write("pictures.xet", buildExtendedSet(p)), false);
+  loadExtendedSet(game, write("pictures.xet", buildExtendedSet(p)), false);
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
 
   const ActiveSet& s = game.set;
@@ -175,16 +175,16 @@ TEST_F(SetTest, SoundsAndTuneAreInstalledAndTheTuneGoesWithTheNextSet) {
   p.splat = squareWave(1024, 8);
   p.gameOver = squareWave(1025, 10);
   p.music = smallTune();
-  LoadExtendedSet(game, write("sounds.xet", buildExtendedSet(p)), false);
+  loadExtendedSet(game, write("sounds.xet", buildExtendedSet(p)), false);
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
 
   auto bytes = [](const SoundBuffer& b) { return QByteArray(reinterpret_cast<const char*>(b.data.data()), b.data.size()); };
-  EXPECT_EQ(bytes(game.set.StartupSound), p.startup);
-  EXPECT_EQ(bytes(game.set.TickSound), p.tick);
-  EXPECT_EQ(bytes(game.set.SplatSound), p.splat);
-  EXPECT_EQ(bytes(game.set.GameOverSound), p.gameOver);
-  EXPECT_EQ(game.set.StartupSound.position, 0u);
-  EXPECT_EQ(wave.played, &game.set.StartupSound);
+  EXPECT_EQ(bytes(game.set.startupSound), p.startup);
+  EXPECT_EQ(bytes(game.set.tickSound), p.tick);
+  EXPECT_EQ(bytes(game.set.splatSound), p.splat);
+  EXPECT_EQ(bytes(game.set.gameOverSound), p.gameOver);
+  EXPECT_EQ(game.set.startupSound.position, 0u);
+  EXPECT_EQ(wave.played, &game.set.startupSound);
   EXPECT_EQ(wave.playedSamples, 5000u);
   ASSERT_TRUE(game.set.musicPresent);
   QFile tune(game.set.musicFile);
@@ -193,7 +193,7 @@ TEST_F(SetTest, SoundsAndTuneAreInstalledAndTheTuneGoesWithTheNextSet) {
   tune.close();
 
   // A set without a tune removes the old one.
-  LoadExtendedSet(game, write("quiet.xet", buildExtendedSet(textsOnly()) + QByteArray(18, '\0')), false);
+  loadExtendedSet(game, write("quiet.xet", buildExtendedSet(textsOnly()) + QByteArray(18, '\0')), false);
   EXPECT_TRUE(prompts.messages.isEmpty());
   EXPECT_FALSE(game.set.musicPresent);
   EXPECT_FALSE(QFile::exists(game.set.musicFile));
@@ -224,7 +224,7 @@ TEST_F(SetTest, FileCutShortAnywhereLeavesTheBuiltinSet) {
     SCOPED_TRACE(cut.where);
     prompts.messages.clear();
     wave.log.clear();
-    LoadExtendedSet(game, write("cut.xet", whole.left(cut.length)), true);
+    loadExtendedSet(game, write("cut.xet", whole.left(cut.length)), true);
     expectOneError(kCutShort);
     expectBuiltinSet();
     EXPECT_FALSE(view.busy);
@@ -237,18 +237,18 @@ TEST_F(SetTest, WrongTrailerLeavesTheBuiltinSet) {
   ExtendedSetParts p = textsOnly();
   p.music = smallTune();
   p.trailer = "--End-Of-Set-!";
-  LoadExtendedSet(game, write("trailer.xet", buildExtendedSet(p) + QByteArray(18, '\0')), false);
+  loadExtendedSet(game, write("trailer.xet", buildExtendedSet(p) + QByteArray(18, '\0')), false);
   expectOneError(kCutShort);
   expectBuiltinSet();
 }
 
 TEST_F(SetTest, SizeFieldsClaimingTwoGigabytesAreAFileCutShort) {
-  for (int field : {xet::MiscPicsSize, xet::Pict2Size, xet::StartupSoundSize, xet::GameOverSoundSize, xet::MusicSize}) {
+  for (int field : {xet::miscPicsSize, xet::pict2Size, xet::startupSoundSize, xet::gameOverSoundSize, xet::musicSize}) {
     SCOPED_TRACE(field);
     prompts.messages.clear();
     QByteArray file = buildExtendedSet(textsOnly()) + QByteArray(18, '\0');
     putInt32(file, field, 0x7FFFFFFF);
-    LoadExtendedSet(game, write("huge.xet", file), false);
+    loadExtendedSet(game, write("huge.xet", file), false);
     expectOneError(kCutShort);
     expectBuiltinSet();
   }
@@ -256,7 +256,7 @@ TEST_F(SetTest, SizeFieldsClaimingTwoGigabytesAreAFileCutShort) {
 
 TEST_F(SetTest, MissingFileIsTooSmallAndChangesNothing) {
   installPreviousSet();
-  LoadExtendedSet(game, dir.filePath(QStringLiteral("nowhere.xet")), true);
+  loadExtendedSet(game, dir.filePath(QStringLiteral("nowhere.xet")), true);
   expectOneError(kTooSmall);
   expectPreviousSet();
   EXPECT_EQ(view.busyShown, 0);
@@ -266,7 +266,7 @@ TEST_F(SetTest, WrongMagicOrShortHeaderAfterTheSizeTestLeaveTheBuiltinSet) {
   installPreviousSet();
   QByteArray file = buildExtendedSet(textsOnly()) + QByteArray(18, '\0');
   file.replace(0, 18, "eXtended Image Set");  // one letter off
-  LoadExtendedSet(game, write("magic.xet", file), false);
+  loadExtendedSet(game, write("magic.xet", file), false);
   expectOneError(QStringLiteral("This is NOT an eXtended Image Set file..."));
   expectBuiltinSet();
 }
@@ -282,7 +282,7 @@ TEST_F(SetTest, UndecodablePictureStopsTheLoadWithTheDecodersMessage) {
     wave.log.clear();
     p.countBmp = broken;
     p.music = smallTune();
-    LoadExtendedSet(game, write("broken.xet", buildExtendedSet(p)), true);
+    loadExtendedSet(game, write("broken.xet", buildExtendedSet(p)), true);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_NE(prompts.messages[0].text, kCutShort);
     EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Error"));

@@ -18,7 +18,7 @@ int srcY(QRgb c) { return qGreen(c); }
 TEST(FrameCopy, SameSizeCopyIsExact) {
   const QImage strip = codedStrip(300, 51);
   QImage dst = blankPicture(30, 51);
-  CopyRect(dst, {0, 0, 30, 51}, strip, {60, 0, 90, 51});
+  copyRect(dst, {0, 0, 30, 51}, strip, {60, 0, 90, 51});
   for (int y = 0; y < 51; ++y)
     for (int x = 0; x < 30; ++x) {
       ASSERT_EQ(srcX(dst.pixel(x, y)), 60 + x);
@@ -30,14 +30,14 @@ TEST(FrameCopy, StretchOneNarrowerRepeatsOneColumnAndSqueezeDropsOneRow) {
   const QImage strip = codedStrip(672, 124);
   QImage dst = blankPicture(111, 130);
   // 110 columns stretched to 111: every source column appears, none past the rectangle.
-  CopyRect(dst, {0, 0, 111, 107}, strip, {448, 0, 558, 107});
+  copyRect(dst, {0, 0, 111, 107}, strip, {448, 0, 558, 107});
   std::vector<int> seen;
   for (int x = 0; x < 111; ++x) seen.push_back(srcX(dst.pixel(x, 50)));
   EXPECT_EQ(seen.front(), 448);
   EXPECT_EQ(seen.back(), 557);
   for (int x = 1; x < 111; ++x) EXPECT_LE(seen[x] - seen[x - 1], 1);
   // 24 rows squeezed into 23: stays inside the source rows.
-  CopyRect(dst, {0, 107, 111, 130}, strip, {0, 100, 111, 124});
+  copyRect(dst, {0, 107, 111, 130}, strip, {0, 100, 111, 124});
   EXPECT_EQ(srcY(dst.pixel(5, 107)), 100);
   EXPECT_LE(srcY(dst.pixel(5, 129)), 123);
   EXPECT_GE(srcY(dst.pixel(5, 129)), 122);
@@ -47,12 +47,12 @@ TEST(FrameCopy, SourceOutsideTheStripLeavesDestinationUnchanged) {
   // The tenth frame of a nine-frame splat strip lies wholly outside it.
   const QImage strip = codedStrip(1007, 108);
   QImage dst = blankPicture(111, 130, qRgb(1, 2, 3));
-  CopyRect(dst, {0, 0, 111, 107}, strip, {1008, 0, 1119, 107});
+  copyRect(dst, {0, 0, 111, 107}, strip, {1008, 0, 1119, 107});
   for (int y = 0; y < 130; ++y)
     for (int x = 0; x < 111; ++x) ASSERT_EQ(dst.pixel(x, y), qRgb(1, 2, 3));
 
   // Partly outside: the part inside is copied, the rest keeps its pixels.
-  CopyRect(dst, {0, 0, 111, 107}, strip, {950, 50, 1061, 157});
+  copyRect(dst, {0, 0, 111, 107}, strip, {950, 50, 1061, 157});
   EXPECT_EQ(srcX(dst.pixel(0, 0)), 950);
   EXPECT_EQ(srcX(dst.pixel(56, 57)), 1006);
   EXPECT_EQ(dst.pixel(57, 0), qRgb(1, 2, 3));   // column 1007 does not exist
@@ -60,7 +60,7 @@ TEST(FrameCopy, SourceOutsideTheStripLeavesDestinationUnchanged) {
   // Negative origins and destinations partly off the picture are clipped too.
   // Destination column 0 is 20 of 220 into the rectangle: source column -5 + 20 * 55 / 220 = 0.
   dst.fill(qRgb(1, 2, 3));
-  CopyRect(dst, {-20, -20, 200, 200}, strip, {-5, -5, 50, 50});
+  copyRect(dst, {-20, -20, 200, 200}, strip, {-5, -5, 50, 50});
   EXPECT_EQ(dst.pixel(0, 0), qRgb(0, 0, 0));
   EXPECT_EQ(srcX(dst.pixel(110, 0)), (130 * 55) / 220 - 5);
 }
@@ -68,10 +68,10 @@ TEST(FrameCopy, SourceOutsideTheStripLeavesDestinationUnchanged) {
 TEST(FrameCopy, EmptyAndInvertedRectanglesCopyNothing) {
   const QImage strip = codedStrip(20, 20);
   QImage dst = blankPicture(10, 10, qRgb(9, 9, 9));
-  CopyRect(dst, {0, 0, 10, 10}, strip, {5, 5, 5, 15});
-  CopyRect(dst, {0, 0, 10, 10}, strip, {10, 0, 0, 10});
-  CopyRect(dst, {0, 0, 0, 10}, strip, {0, 0, 10, 10});
-  CopyRect(dst, {0, 0, 10, 10}, QImage(), {0, 0, 10, 10});
+  copyRect(dst, {0, 0, 10, 10}, strip, {5, 5, 5, 15});
+  copyRect(dst, {0, 0, 10, 10}, strip, {10, 0, 0, 10});
+  copyRect(dst, {0, 0, 0, 10}, strip, {0, 0, 10, 10});
+  copyRect(dst, {0, 0, 10, 10}, QImage(), {0, 0, 10, 10});
   for (int y = 0; y < 10; ++y)
     for (int x = 0; x < 10; ++x) ASSERT_EQ(dst.pixel(x, y), qRgb(9, 9, 9));
 }
@@ -86,7 +86,7 @@ TEST(FrameCopy, IndexedSourcesCopyTheirColours) {
   indexed.setPixel(2, 0, 1);
   indexed.setPixel(3, 0, 0);
   QImage dst = blankPicture(4, 1);
-  CopyRect(dst, {0, 0, 4, 1}, indexed, {0, 0, 4, 1});
+  copyRect(dst, {0, 0, 4, 1}, indexed, {0, 0, 4, 1});
   EXPECT_EQ(dst.pixel(1, 0), qRgb(200, 100, 50));
   EXPECT_EQ(dst.pixel(3, 0), qRgb(10, 20, 30));
 }

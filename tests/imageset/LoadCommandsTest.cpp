@@ -43,7 +43,7 @@ class LoadCommandsTest : public SetTest {
 };
 
 TEST_F(LoadCommandsTest, FirstEighteenBytesChooseTheReader) {
-  LoadImageSet(game, write("a.bin", namedSet("Extended")), true);
+  loadImageSet(game, write("a.bin", namedSet("Extended")), true);
   EXPECT_TRUE(prompts.messages.isEmpty());
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Extended"));
   EXPECT_EQ(view.aboutShown, 1);
@@ -65,20 +65,20 @@ TEST_F(LoadCommandsTest, FirstEighteenBytesChooseTheReader) {
     SCOPED_TRACE(r.name);
     prompts.messages.clear();
     installPreviousSet();
-    LoadImageSet(game, write(r.name, r.bytes), true);
+    loadImageSet(game, write(r.name, r.bytes), true);
     expectOneError(r.text, r.caption);
     expectPreviousSet();
   }
 
   prompts.messages.clear();
-  LoadImageSet(game, dir.filePath(QStringLiteral("missing.xet")), true);
+  loadImageSet(game, dir.filePath(QStringLiteral("missing.xet")), true);
   expectOneError(kUnableToOpen);
   expectPreviousSet();
 }
 
 TEST_F(LoadCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
   const QString path = write("plain.set", buildPlainSet(plainParts()));
-  LoadImageSet(game, path, true);
+  loadImageSet(game, path, true);
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
 
   const ActiveSet& s = game.set;
@@ -87,13 +87,13 @@ TEST_F(LoadCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
   EXPECT_EQ(s.groupCount(), 2);
   EXPECT_EQ(s.setTitle, QStringLiteral("Plain"));
   EXPECT_TRUE(game.caption.startsWith(QStringLiteral("Plain  (")));
-  EXPECT_EQ(s.header.Title.text(), QStringLiteral("Plain"));
-  EXPECT_EQ(s.header.Comment.text(), QStringLiteral("Loaded from ") + path);
-  EXPECT_EQ(s.header.Author.text(), QStringLiteral("Unknown"));
-  EXPECT_EQ(s.header.Email.text(), QStringLiteral("Unknown"));
-  EXPECT_EQ(s.header.WebPage.text(), QStringLiteral("Unknown"));
-  EXPECT_EQ(s.header.TickSoundMode, 0);
-  EXPECT_EQ(s.header.PageColour, 0u);
+  EXPECT_EQ(s.header.title.text(), QStringLiteral("Plain"));
+  EXPECT_EQ(s.header.comment.text(), QStringLiteral("Loaded from ") + path);
+  EXPECT_EQ(s.header.author.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(s.header.email.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(s.header.webPage.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(s.header.tickSoundMode, 0);
+  EXPECT_EQ(s.header.pageColour, 0u);
   EXPECT_EQ(s.congratulationPrefix, QStringLiteral("Plain prefix"));
   EXPECT_EQ(s.ratingMessages[5], QStringLiteral("Plain 5"));
   EXPECT_EQ(game.playfieldCursorSlot, 6);
@@ -105,7 +105,7 @@ TEST_F(LoadCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
   EXPECT_EQ(s.digitStrip, reference.set.digitStrip);
   EXPECT_EQ(s.title, reference.set.title);
   EXPECT_EQ(s.holeBase, reference.set.holeBase);
-  EXPECT_TRUE(s.StartupSound.empty());
+  EXPECT_TRUE(s.startupSound.empty());
   EXPECT_TRUE(wave.log.isEmpty());
   EXPECT_EQ(view.aboutShown, 0);
   EXPECT_FALSE(view.busy);
@@ -120,7 +120,7 @@ TEST_F(LoadCommandsTest, PlainSetWithABadPictureLeavesTheBuiltinSet) {
   putInt32(negative, 22, -1);
   for (const QByteArray& file : {buildPlainSet(broken), huge, negative}) {
     prompts.messages.clear();
-    LoadImageSet(game, write("bad.set", file), false);
+    loadImageSet(game, write("bad.set", file), false);
     expectOneError(QStringLiteral("Error loading images..."));
     expectBuiltinSet();
     EXPECT_FALSE(view.busy);
@@ -130,7 +130,7 @@ TEST_F(LoadCommandsTest, PlainSetWithABadPictureLeavesTheBuiltinSet) {
 TEST_F(LoadCommandsTest, LoadCommandAsksWithTheSetterDialog) {
   const QString path = write("chosen.xet", namedSet("Chosen"));
   prompts.fileAnswers.push_back(path);
-  commands.LoadCustomImageSet1Click();
+  commands.loadSetFile();
   ASSERT_EQ(prompts.fileRequests.size(), 1);
   const FileDialogRequest& r = prompts.fileRequests[0];
   EXPECT_EQ(r.title, QStringLiteral("Please select a PieVorbQuarn image set to use:"));
@@ -145,7 +145,7 @@ TEST_F(LoadCommandsTest, LoadCommandAsksWithTheSetterDialog) {
 
   // Cancelled: nothing changes, and the dialog opens on the last choice.
   installPreviousSet();
-  commands.LoadCustomImageSet1Click();
+  commands.loadSetFile();
   ASSERT_EQ(prompts.fileRequests.size(), 2);
   EXPECT_EQ(prompts.fileRequests[1].initialPath, path);
   EXPECT_TRUE(prompts.messages.isEmpty());
@@ -153,7 +153,7 @@ TEST_F(LoadCommandsTest, LoadCommandAsksWithTheSetterDialog) {
 }
 
 TEST_F(LoadCommandsTest, StartupWithoutArgumentOrDefaultSet) {
-  EXPECT_FALSE(commands.LoadStartupSet(place()));
+  EXPECT_FALSE(commands.loadStartupSet(place()));
   EXPECT_EQ(commands.rememberedDefaultPath(), dir.filePath(QStringLiteral("default.xet")));
   EXPECT_TRUE(prompts.messages.isEmpty());
   EXPECT_GE(view.eventRounds, 1);
@@ -161,47 +161,47 @@ TEST_F(LoadCommandsTest, StartupWithoutArgumentOrDefaultSet) {
 
   // The reset then tries the missing file and changes nothing.
   installPreviousSet();
-  commands.ResetPieVorbQuarntoDefaults1Click();
+  commands.resetToDefaults();
   expectOneError(kUnableToOpen);
   expectPreviousSet();
 
   // A program path without a folder stands in the current folder.
   ImageSetCommands bare(game);
-  EXPECT_FALSE(bare.LoadStartupSet({{}, QStringLiteral("pievorbquarn"), dir.path()}));
+  EXPECT_FALSE(bare.loadStartupSet({{}, QStringLiteral("pievorbquarn"), dir.path()}));
   EXPECT_EQ(bare.rememberedDefaultPath(), dir.path() + QStringLiteral("/default.xet"));
 }
 
 TEST_F(LoadCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
   write("default.xet", namedSet("Pie Vorb Quarn"));
-  EXPECT_FALSE(commands.LoadStartupSet(place({dir.filePath(QStringLiteral("no-such-file.xet"))})));
+  EXPECT_FALSE(commands.loadStartupSet(place({dir.filePath(QStringLiteral("no-such-file.xet"))})));
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
   EXPECT_EQ(view.aboutShown, 0);
   EXPECT_EQ(commands.rememberedDefaultPath(), dir.filePath(QStringLiteral("default.xet")));
   installPreviousSet();
-  commands.ResetPieVorbQuarntoDefaults1Click();
+  commands.resetToDefaults();
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
   EXPECT_EQ(game.playfieldColour, 0x00ABCDEFu);
   EXPECT_EQ(view.aboutShown, 0);
 
   write("default.xet", namedSet("Somebody Else's"));
   ImageSetCommands other(game);
-  EXPECT_FALSE(other.LoadStartupSet(place()));
+  EXPECT_FALSE(other.loadStartupSet(place()));
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Somebody Else's"));
   EXPECT_TRUE(other.rememberedDefaultPath().isEmpty());
-  other.ResetPieVorbQuarntoDefaults1Click();
+  other.resetToDefaults();
   expectBuiltinSet();
   EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 TEST_F(LoadCommandsTest, SetNamedOnTheCommandLineAsksForTheDialogEvenWhenItFails) {
   write("default.xet", namedSet("Pie Vorb Quarn"));
-  EXPECT_TRUE(commands.LoadStartupSet(place({write("mine.xet", namedSet("Mine"))})));
+  EXPECT_TRUE(commands.loadStartupSet(place({write("mine.xet", namedSet("Mine"))})));
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Mine"));
   EXPECT_EQ(view.aboutShown, 0);  // the window's 50 ms timer shows it
   EXPECT_TRUE(commands.rememberedDefaultPath().isEmpty());
 
   ImageSetCommands other(game);
-  EXPECT_TRUE(other.LoadStartupSet(place({write("readme.txt", "hello")})));
+  EXPECT_TRUE(other.loadStartupSet(place({write("readme.txt", "hello")})));
   expectOneError(kNotASet);
 }
 
@@ -211,7 +211,7 @@ TEST_F(LoadCommandsTest, BitmapPairBecomesTheStripsOfAnUnnamedSet) {
   const QString first = write("one.bmp", bmpBytes(target));
   const QString second = write("two.bmp", bmpBytes(splat));
   prompts.fileAnswers = {first, second};
-  commands.LoadseperateBMPimagesforanimation1Click();
+  commands.loadBitmapPair();
 
   ASSERT_EQ(prompts.fileRequests.size(), 2);
   EXPECT_EQ(prompts.fileRequests[0].title, QStringLiteral("Please select Bitmap file 1 (PICT1.BMP)"));
@@ -226,11 +226,11 @@ TEST_F(LoadCommandsTest, BitmapPairBecomesTheStripsOfAnUnnamedSet) {
   EXPECT_EQ(game.set.targetStrip, gamePicture(target));
   EXPECT_EQ(game.set.splatStrip, gamePicture(splat));
   const SetHeader& h = game.set.header;
-  EXPECT_EQ(h.Title.text(), QStringLiteral("Unknwon"));
-  EXPECT_EQ(h.Author.text(), QStringLiteral("Unknown"));
-  EXPECT_EQ(h.Email.text(), QStringLiteral("Unknown"));
-  EXPECT_EQ(h.WebPage.text(), QStringLiteral("Unknown"));
-  EXPECT_EQ(h.Comment.text(), (QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second).left(200));
+  EXPECT_EQ(h.title.text(), QStringLiteral("Unknwon"));
+  EXPECT_EQ(h.author.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(h.email.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(h.webPage.text(), QStringLiteral("Unknown"));
+  EXPECT_EQ(h.comment.text(), (QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second).left(200));
   EXPECT_TRUE(game.set.setTitle.isEmpty());
   EXPECT_EQ(game.caption, reference.caption);
   EXPECT_EQ(game.playfieldColour, reference.playfieldColour);
@@ -242,16 +242,16 @@ TEST_F(LoadCommandsTest, BitmapPairCancelledOrBrokenLeavesNoTrace) {
   const QString cut = write("cut.bmp", whole.left(whole.size() - 30));
 
   installPreviousSet();
-  commands.LoadseperateBMPimagesforanimation1Click();  // cancelled at once
+  commands.loadBitmapPair();  // cancelled at once
   prompts.fileAnswers = {good};                         // cancelled at the second
-  commands.LoadseperateBMPimagesforanimation1Click();
+  commands.loadBitmapPair();
   EXPECT_EQ(prompts.fileRequests.size(), 3);
   expectPreviousSet();
 
   // A long path gives a comment cut to 200 characters; a bad second file the built-in set, silently.
   const QString longName = write(QString(120, QLatin1Char('n')) + QStringLiteral(".bmp"), whole);
   prompts.fileAnswers = {longName, cut};
-  commands.LoadseperateBMPimagesforanimation1Click();
+  commands.loadBitmapPair();
   EXPECT_TRUE(prompts.messages.isEmpty());
   expectBuiltinSet();
 }
@@ -259,20 +259,20 @@ TEST_F(LoadCommandsTest, BitmapPairCancelledOrBrokenLeavesNoTrace) {
 TEST_F(LoadCommandsTest, DroppedFilesLoadOnlyTheFirstAfterTheBuiltinSet) {
   const QString first = write("first.xet", namedSet("First"));
   const QString second = write("second.xet", namedSet("Second"));
-  commands.FormDropFiles({first, second});
+  commands.dropFiles({first, second});
   EXPECT_EQ(game.set.setTitle, QStringLiteral("First"));
   EXPECT_EQ(view.aboutShown, 1);
   EXPECT_FALSE(view.busy);
   EXPECT_GE(view.busyShown, 1);
 
   installPreviousSet();
-  commands.FormDropFiles({dir.filePath(QStringLiteral("gone.xet"))});
+  commands.dropFiles({dir.filePath(QStringLiteral("gone.xet"))});
   expectOneError(kUnableToOpen);
   expectBuiltinSet();
 
   installPreviousSet();
   prompts.messages.clear();
-  commands.FormDropFiles({});
+  commands.dropFiles({});
   EXPECT_TRUE(prompts.messages.isEmpty());
   expectBuiltinSet();
 }
@@ -287,7 +287,7 @@ TEST_F(LoadCommandsTest, DroppedPathsAreCutTo1023Characters) {
   const QString path = folder + QLatin1Char('/') + QString(1023 - folder.size() - 1, QLatin1Char('f'));
   ASSERT_EQ(path.size(), 1023);
   ASSERT_TRUE(writeFile(path, namedSet("Deep")));
-  commands.FormDropFiles({path + QStringLiteral("-and-then-some")});
+  commands.dropFiles({path + QStringLiteral("-and-then-some")});
   EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Deep"));
 }
@@ -298,24 +298,24 @@ TEST_F(LoadCommandsTest, NamedPipesAreRefusedWithoutWaitingForAWriter) {
   ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
 
   installPreviousSet();
-  LoadImageSet(game, pipe, true);
+  loadImageSet(game, pipe, true);
   expectOneError(kUnableToOpen);
   expectPreviousSet();
 
   prompts.messages.clear();
-  LoadExtendedSet(game, pipe, true);
+  loadExtendedSet(game, pipe, true);
   expectOneError(kTooSmall);
   expectPreviousSet();
 
   prompts.messages.clear();
-  commands.FormDropFiles({pipe});
+  commands.dropFiles({pipe});
   expectOneError(kUnableToOpen);
   expectBuiltinSet();
 
   prompts.messages.clear();
   installPreviousSet();
   prompts.fileAnswers = {pipe, pipe};
-  commands.LoadseperateBMPimagesforanimation1Click();
+  commands.loadBitmapPair();
   EXPECT_TRUE(prompts.messages.isEmpty());
   expectBuiltinSet();
   EXPECT_EQ(view.aboutShown, 0);

@@ -19,19 +19,19 @@ QByteArray buildExtendedSet(const ExtendedSetParts& p) {
   QByteArray file("eXtended Image SET");
   file.append(3391, '\0');
   auto size = [&p](const QByteArray& block) { return block.isEmpty() ? p.absentSize : std::int32_t(block.size()); };
-  putInt32(file, xet::MiscPicsSize, size(p.miscBmp));
-  putInt32(file, xet::NumbersSize, size(p.numbersBmp));
-  putInt32(file, xet::CountSize, size(p.countBmp));
-  putInt32(file, xet::TitleSize, size(p.titleBmp));
-  putInt32(file, xet::Pict1Size, size(p.pict1Bmp));
-  putInt32(file, xet::Pict2Size, size(p.pict2Bmp));
-  putInt32(file, xet::PageColour, std::int32_t(p.pageColour));
-  putInt32(file, xet::TitleColour, std::int32_t(p.titleColour));
-  putInt32(file, xet::GameOverSoundSize, size(p.gameOver));
-  putInt32(file, xet::SplatSoundSize, size(p.splat));
-  putInt32(file, xet::TickSoundSize, size(p.tick));
-  putInt32(file, xet::StartupSoundSize, size(p.startup));
-  putInt32(file, xet::MusicSize, size(p.music));
+  putInt32(file, xet::miscPicsSize, size(p.miscBmp));
+  putInt32(file, xet::numbersSize, size(p.numbersBmp));
+  putInt32(file, xet::countSize, size(p.countBmp));
+  putInt32(file, xet::titleSize, size(p.titleBmp));
+  putInt32(file, xet::pict1Size, size(p.pict1Bmp));
+  putInt32(file, xet::pict2Size, size(p.pict2Bmp));
+  putInt32(file, xet::pageColour, std::int32_t(p.pageColour));
+  putInt32(file, xet::titleColour, std::int32_t(p.titleColour));
+  putInt32(file, xet::gameOverSoundSize, size(p.gameOver));
+  putInt32(file, xet::splatSoundSize, size(p.splat));
+  putInt32(file, xet::tickSoundSize, size(p.tick));
+  putInt32(file, xet::startupSoundSize, size(p.startup));
+  putInt32(file, xet::musicSize, size(p.music));
   putShortString(file, xet::Title, p.title);
   putShortString(file, xet::Author, p.author);
   putShortString(file, xet::Email, p.email);
@@ -40,10 +40,10 @@ QByteArray buildExtendedSet(const ExtendedSetParts& p) {
   putShortString(file, xet::CongratulationPrefix, p.prefix);
   putShortString(file, xet::CongratulationSuffix, p.suffix);
   for (int i = 0; i < 8; ++i) putShortString(file, xet::RatingMessages + 241 * i, p.ratings[i]);
-  file[xet::CursorIndex] = char(p.cursorIndex);
-  file[xet::HotSpotX] = char(p.hotX);
-  file[xet::HotSpotY] = char(p.hotY);
-  file[xet::TickSoundMode] = char(p.tickMode);
+  file[xet::cursorIndex] = char(p.cursorIndex);
+  file[xet::hotSpotX] = char(p.hotX);
+  file[xet::hotSpotY] = char(p.hotY);
+  file[xet::tickSoundMode] = char(p.tickMode);
   file += p.planes;
   for (const QByteArray* block : {&p.miscBmp, &p.numbersBmp, &p.countBmp, &p.titleBmp, &p.pict1Bmp, &p.pict2Bmp,
                                   &p.startup, &p.tick, &p.splat, &p.gameOver, &p.music})

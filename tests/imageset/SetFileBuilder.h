@@ -9,13 +9,13 @@
 
 // File offsets of the extended header fields the tests patch.
 namespace xet {
-constexpr int MiscPicsSize = 18, NumbersSize = 22, CountSize = 26, TitleSize = 30, Pict1Size = 34, Pict2Size = 38;
-constexpr int PageColour = 42, TitleColour = 46;
-constexpr int GameOverSoundSize = 50, SplatSoundSize = 54, TickSoundSize = 58, StartupSoundSize = 62;
-constexpr int MusicSize = 66;
+constexpr int miscPicsSize = 18, numbersSize = 22, countSize = 26, titleSize = 30, pict1Size = 34, pict2Size = 38;
+constexpr int pageColour = 42, titleColour = 46;
+constexpr int gameOverSoundSize = 50, splatSoundSize = 54, tickSoundSize = 58, startupSoundSize = 62;
+constexpr int musicSize = 66;
 constexpr int Title = 70, Author = 271, Email = 472, WebPage = 673, Comment = 874;
 constexpr int CongratulationPrefix = 1075, CongratulationSuffix = 1276, RatingMessages = 1477;
-constexpr int CursorIndex = 3405, HotSpotX = 3406, HotSpotY = 3407, TickSoundMode = 3408;
+constexpr int cursorIndex = 3405, hotSpotX = 3406, hotSpotY = 3407, tickSoundMode = 3408;
 constexpr int HeaderEnd = 3409;
 }  // namespace xet
 

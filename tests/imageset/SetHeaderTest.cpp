@@ -11,21 +11,21 @@ std::uint32_t le32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 1
 TEST(SetHeader, FieldsLandAtTheirFileOffsets) {
   SetHeader h;
   h.clear();
-  h.MiscPicsSize = 0x01020304;
-  h.Pict2Size = -1;
-  h.PageColour = colourValue(0x11, 0x22, 0x33);
-  h.TitleColour = 0x00ABCDEF;
-  h.GameOverSoundSize = 1000;
-  h.StartupSoundSize = 7;
-  h.MusicSize = 123456;
-  h.Title.set(QStringLiteral("Test"));
-  h.Comment.set(QStringLiteral("c"));
-  h.CongratulationSuffix.set(QStringLiteral("suffix"));
-  h.RatingMessages[7].set(QStringLiteral("last"));
-  h.CursorIndex = 8;
-  h.HotSpotX = 31;
-  h.HotSpotY = 2;
-  h.TickSoundMode = 5;
+  h.miscPicsSize = 0x01020304;
+  h.pict2Size = -1;
+  h.pageColour = colourValue(0x11, 0x22, 0x33);
+  h.titleColour = 0x00ABCDEF;
+  h.gameOverSoundSize = 1000;
+  h.startupSoundSize = 7;
+  h.musicSize = 123456;
+  h.title.set(QStringLiteral("Test"));
+  h.comment.set(QStringLiteral("c"));
+  h.congratulationSuffix.set(QStringLiteral("suffix"));
+  h.ratingMessages[7].set(QStringLiteral("last"));
+  h.cursorIndex = 8;
+  h.hotSpotX = 31;
+  h.hotSpotY = 2;
+  h.tickSoundMode = 5;
 
   unsigned char raw[kSetHeaderSize];
   std::memcpy(raw, &h, sizeof raw);
@@ -57,30 +57,30 @@ TEST(SetHeader, FieldsLandAtTheirFileOffsets) {
 TEST(SetHeader, ShortStringsAreCodePage1252AndClampedToCapacity) {
   SetHeader h;
   h.clear();
-  h.Author.set(QStringLiteral("Ren\u00e9e \u20ac"));
+  h.author.set(QStringLiteral("Ren\u00e9e \u20ac"));
   unsigned char raw[kSetHeaderSize];
   std::memcpy(raw, &h, sizeof raw);
   ASSERT_EQ(raw[253], 7);
   EXPECT_EQ(raw[253 + 4], 0xE9);  // é
   EXPECT_EQ(raw[253 + 7], 0x80);  // € in code page 1252
-  EXPECT_EQ(h.Author.text(), QStringLiteral("Ren\u00e9e \u20ac"));
+  EXPECT_EQ(h.author.text(), QStringLiteral("Ren\u00e9e \u20ac"));
 
   // A character the code page lacks becomes one '?' and never shifts the rest.
-  h.Email.set(QStringLiteral("a\u4e2db"));
-  EXPECT_EQ(h.Email.text(), QStringLiteral("a?b"));
+  h.email.set(QStringLiteral("a\u4e2db"));
+  EXPECT_EQ(h.email.text(), QStringLiteral("a?b"));
 
   // A length byte beyond the capacity reads as the capacity.
   std::memset(raw, 'x', sizeof raw);
   raw[52] = 255;
   std::memcpy(&h, raw, sizeof raw);
-  EXPECT_EQ(h.Title.text().size(), 200);
+  EXPECT_EQ(h.title.text().size(), 200);
   raw[1459] = 250;
   std::memcpy(&h, raw, sizeof raw);
-  EXPECT_EQ(h.RatingMessages[0].text().size(), 240);
+  EXPECT_EQ(h.ratingMessages[0].text().size(), 240);
 
   // Over-long texts are cut to the field.
-  h.Comment.set(QString(300, QLatin1Char('z')));
-  EXPECT_EQ(h.Comment.length, 200);
+  h.comment.set(QString(300, QLatin1Char('z')));
+  EXPECT_EQ(h.comment.length, 200);
 }
 
 TEST(SetHeader, UnassignedCodePageBytesRoundTrip) {

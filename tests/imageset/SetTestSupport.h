@@ -13,12 +13,12 @@
 #include "support/FakePrompts.h"
 
 struct RecordingWave : WavePlayer {
-  void PlayWave(SoundBuffer& sound, int channel) override {
+  void playWave(SoundBuffer& sound, int channel) override {
     log << QStringLiteral("play %1").arg(channel);
     played = &sound;
     playedSamples = sound.data.size();
   }
-  void StopWave(int channel) override { log << QStringLiteral("stop %1").arg(channel); }
+  void stopWave(int channel) override { log << QStringLiteral("stop %1").arg(channel); }
   SoundState soundState() const override { return SoundState::Enabled; }
   QStringList log;
   SoundBuffer* played = nullptr;
@@ -26,8 +26,8 @@ struct RecordingWave : WavePlayer {
 };
 
 struct QuietMusic : MusicPort {
-  void StartMusic() override {}
-  void StopMusic() override {}
+  void startMusic() override {}
+  void stopMusic() override {}
   bool musicPlaying() const override { return false; }
 };
 
@@ -50,9 +50,9 @@ class SetTest : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     game.setView(&view);
     game.set.musicFile = dir.filePath(QStringLiteral("~piequa7.mid"));
-    RestoreDefaultSet(game);
+    restoreDefaultSet(game);
     reference.set.musicFile = game.set.musicFile;
-    RestoreDefaultSet(reference);
+    restoreDefaultSet(reference);
   }
 
   QString write(const QString& name, const QByteArray& bytes) {
@@ -73,7 +73,7 @@ class SetTest : public ::testing::Test {
     EXPECT_EQ(s.scoreWords, r.scoreWords);
     EXPECT_EQ(s.timeWords, r.timeWords);
     EXPECT_EQ(s.title, r.title);
-    EXPECT_TRUE(s.StartupSound.empty() && s.TickSound.empty() && s.SplatSound.empty() && s.GameOverSound.empty());
+    EXPECT_TRUE(s.startupSound.empty() && s.tickSound.empty() && s.splatSound.empty() && s.gameOverSound.empty());
     EXPECT_FALSE(s.musicPresent);
     EXPECT_FALSE(QFile::exists(s.musicFile));
     EXPECT_EQ(s.setTitle, QString());
@@ -90,17 +90,17 @@ class SetTest : public ::testing::Test {
   // A set in force that is not the built-in one, to see that a refusal keeps it.
   void installPreviousSet() {
     game.set.setTitle = QStringLiteral("Previous");
-    game.set.header.Title.set(QStringLiteral("Previous"));
-    game.SetPlayfieldColour(0x00123456);
+    game.set.header.title.set(QStringLiteral("Previous"));
+    game.setPlayfieldColour(0x00123456);
     game.set.targetStrip = truePicture(7, 7, qRgb(1, 2, 3));
-    game.set.StartupSound.data = {1, 2, 3};
+    game.set.startupSound.data = {1, 2, 3};
   }
   void expectPreviousSet() {
     EXPECT_EQ(game.set.setTitle, QStringLiteral("Previous"));
-    EXPECT_EQ(game.set.header.Title.text(), QStringLiteral("Previous"));
+    EXPECT_EQ(game.set.header.title.text(), QStringLiteral("Previous"));
     EXPECT_EQ(game.playfieldColour, 0x00123456u);
     EXPECT_EQ(game.set.targetStrip, truePicture(7, 7, qRgb(1, 2, 3)));
-    EXPECT_EQ(game.set.StartupSound.data.size(), 3u);
+    EXPECT_EQ(game.set.startupSound.data.size(), 3u);
   }
 
   QStringList messageTexts() const {

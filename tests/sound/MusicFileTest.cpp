@@ -61,13 +61,13 @@ TEST(MusicFile, RuntimeFolderOnlyWhenItIsOurs) {
   qunsetenv("XDG_RUNTIME_DIR");
   EXPECT_EQ(canonical(PrivateMusicFolder::defaultBase()), canonical(shared));
 
-  const QString path = BackgroundMusicPath();  // process-wide: made once, removed at clean-up
-  EXPECT_EQ(BackgroundMusicPath(), path);
+  const QString path = backgroundMusicPath();  // process-wide: made once, removed at clean-up
+  EXPECT_EQ(backgroundMusicPath(), path);
   const QString folder = QFileInfo(path).absolutePath();
   EXPECT_EQ(canonical(QFileInfo(folder).absolutePath()), canonical(shared));
   EXPECT_EQ(modeOf(folder), mode_t(0700));
-  RemoveBackgroundMusicFolder();
-  RemoveBackgroundMusicFolder();
+  removeBackgroundMusicFolder();
+  removeBackgroundMusicFolder();
   EXPECT_FALSE(QFileInfo::exists(folder));
   if (oldRuntime.isNull()) qunsetenv("XDG_RUNTIME_DIR"); else qputenv("XDG_RUNTIME_DIR", oldRuntime);
   if (oldTmp.isNull()) qunsetenv("TMPDIR"); else qputenv("TMPDIR", oldTmp);

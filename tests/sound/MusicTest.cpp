@@ -42,15 +42,15 @@ TEST(BackgroundMusicRules, StartsOnlyWithATuneAndSoundEnabled) {
     MusicRig rig;
     rig.present = present;
     rig.state = state;
-    rig.music.StartMusic();
+    rig.music.startMusic();
     EXPECT_FALSE(rig.music.musicPlaying());
     EXPECT_TRUE(rig.player->calls.isEmpty());
   }
   MusicRig rig;
-  rig.music.StartMusic();
+  rig.music.startMusic();
   EXPECT_TRUE(rig.music.musicPlaying());
-  rig.music.StopMusic();
-  rig.music.StopMusic();
+  rig.music.stopMusic();
+  rig.music.stopMusic();
   EXPECT_FALSE(rig.music.musicPlaying());
   EXPECT_EQ(rig.player->calls, (QStringList{"open /run/x/~piequa7.mid", "play", "stop", "close"}));
 }
@@ -59,18 +59,18 @@ TEST(BackgroundMusicRules, FailuresAreReportedAndTheGameGoesOn) {
   FakePrompts prompts;
   MusicRig rig;
   rig.player->openError = "The MIDI data is damaged.";
-  rig.music.StartMusic();
+  rig.music.startMusic();
   EXPECT_FALSE(rig.music.musicPlaying());
   ASSERT_EQ(prompts.messages.size(), 1);
   EXPECT_EQ(prompts.messages[0].text, "The MIDI data is damaged.");
   EXPECT_EQ(prompts.messages[0].caption, "Error");
   EXPECT_EQ(prompts.messages[0].icon, BoxIcon::Error);
   rig.player->calls.clear();
-  rig.music.StopMusic();  // no later stop touches the player
+  rig.music.stopMusic();  // no later stop touches the player
   EXPECT_TRUE(rig.player->calls.isEmpty());
 
   rig.player->openError.clear();
-  rig.music.StartMusic();
+  rig.music.startMusic();
   rig.player->reportFailure("late");  // found only while playing
   EXPECT_FALSE(rig.music.musicPlaying());
   rig.player->reportFailure("again");  // nothing is playing any more
@@ -81,7 +81,7 @@ TEST(BackgroundMusicRules, FailuresAreReportedAndTheGameGoesOn) {
 TEST(MidiCheck, AcceptsWholeFilesAndNamesTheDamage) {
   using namespace midi;
   const QByteArray tempo = bytes({0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20}) + endOfTrack();
-  EXPECT_EQ(CheckMidiData(header(1, 2, 96) + track(tempo) + "XFIH" + be32(2) + "ab" + track(chordEvents())), "");
+  EXPECT_EQ(checkMidiData(header(1, 2, 96) + track(tempo) + "XFIH" + be32(2) + "ab" + track(chordEvents())), "");
   const QByteArray good = chordTune();
   const std::pair<QByteArray, const char*> bad[] = {
       {"RIFF....WAVEfmt ", "not a MIDI file"},
@@ -93,7 +93,7 @@ TEST(MidiCheck, AcceptsWholeFilesAndNamesTheDamage) {
       {header(0, 1, 0) + track(chordEvents()), "division"},
   };
   for (const auto& [data, expected] : bad)
-    EXPECT_TRUE(CheckMidiData(data).contains(QLatin1String(expected))) << CheckMidiData(data).toStdString();
+    EXPECT_TRUE(checkMidiData(data).contains(QLatin1String(expected))) << checkMidiData(data).toStdString();
 }
 
 class FluidMusicTest : public ::testing::Test {
@@ -123,12 +123,12 @@ TEST_F(FluidMusicTest, PlaysABuiltTuneThroughTheFileDriver) {
   auto player = std::make_unique<FluidMidiPlayer>(fileOutput());
   FluidMidiPlayer* fluid = player.get();
   BackgroundMusic music(std::move(player), tune, [] { return true; }, [] { return SoundState::Enabled; });
-  music.StartMusic();
+  music.startMusic();
   ASSERT_TRUE(music.musicPlaying()) << (prompts.messages.isEmpty() ? "" : prompts.messages[0].text.toStdString());
   ASSERT_TRUE(waitUntil([&] { return fluid->eventsPlayed() >= 7; }, 8000));  // every channel event
   waitUntil([] { return false; }, 300);
   EXPECT_TRUE(music.musicPlaying());  // a tune that simply ended is no failure
-  music.StopMusic();
+  music.stopMusic();
   EXPECT_TRUE(prompts.messages.isEmpty());
 
   QFile f(rendered);
@@ -146,7 +146,7 @@ TEST_F(FluidMusicTest, PlaysABuiltTuneThroughTheFileDriver) {
 TEST_F(FluidMusicTest, DamagedOrMissingMusicGivesAnErrorTextNotSilence) {
   BackgroundMusic music = musicWith(fileOutput());
   writeTune(midi::chordTune().left(30));  // cut inside the track
-  music.StartMusic();
+  music.startMusic();
   EXPECT_FALSE(music.musicPlaying());
   ASSERT_EQ(prompts.messages.size(), 1);
   EXPECT_TRUE(prompts.messages[0].text.contains("damaged")) << prompts.messages[0].text.toStdString();
@@ -154,14 +154,14 @@ TEST_F(FluidMusicTest, DamagedOrMissingMusicGivesAnErrorTextNotSilence) {
   // SMPTE time is valid MIDI, but the synthesizer refuses it only while loading,
   // on its own thread, with a log line: the text must still reach the player.
   writeTune(midi::header(0, 1, 0xE728) + midi::track(midi::chordEvents()));
-  music.StartMusic();
+  music.startMusic();
   ASSERT_TRUE(waitUntil([&] { return prompts.messages.size() == 2; }, 8000));
   EXPECT_FALSE(music.musicPlaying());
   EXPECT_TRUE(prompts.messages[1].text.contains("SMPTE", Qt::CaseInsensitive)) << prompts.messages[1].text.toStdString();
   EXPECT_EQ(prompts.messages[1].caption, "Error");
 
   QFile::remove(tune);
-  music.StartMusic();
+  music.startMusic();
   ASSERT_EQ(prompts.messages.size(), 3);
   EXPECT_TRUE(prompts.messages[2].text.contains("cannot be opened"));
 
@@ -169,7 +169,7 @@ TEST_F(FluidMusicTest, DamagedOrMissingMusicGivesAnErrorTextNotSilence) {
   noFont.soundFont = dir->filePath("none.sf2");
   BackgroundMusic fontless = musicWith(noFont);
   writeTune(midi::chordTune());
-  fontless.StartMusic();
+  fontless.startMusic();
   EXPECT_FALSE(fontless.musicPlaying());
   ASSERT_EQ(prompts.messages.size(), 4);
   EXPECT_TRUE(prompts.messages[3].text.contains("soundfont")) << prompts.messages[3].text.toStdString();

@@ -56,14 +56,14 @@ TEST_F(SdlWaveDeviceTest, EngineOutputHoldsTheHalvedSoundAfterLeadingSilence) {
   auto owned = std::make_unique<SdlWaveDevice>();
   SdlWaveDevice* device = owned.get();
   WaveEngine engine(std::move(owned));
-  engine.OpenWave();
+  engine.openWave();
   ASSERT_EQ(engine.soundState(), SoundState::Enabled) << device->lastError().toStdString();
   SoundBuffer sound;
   for (int i = 0; i < 600; ++i) sound.data.push_back(std::uint8_t(i % 120));  // never halves to 128
   ASSERT_TRUE(waitUntil([&] { return device->framesOut() >= 800; }));
-  engine.PlayWave(sound, 0);
+  engine.playWave(sound, 0);
   ASSERT_TRUE(waitUntil([&] { return device->framesOut() >= 2400 * 2 + 1600; }));
-  engine.CloseWave();
+  engine.closeWave();
 
   const QByteArray out = written();
   const int start = out.indexOf(char(64));
@@ -102,7 +102,7 @@ TEST_F(SdlWaveDeviceTest, BothOpenFailuresMakeSoundUnavailableWithoutAMessage) {
     auto owned = std::make_unique<SdlWaveDevice>();
     SdlWaveDevice* device = owned.get();
     WaveEngine engine(std::move(owned));
-    engine.OpenWave();
+    engine.openWave();
     EXPECT_EQ(engine.soundState(), SoundState::Unavailable) << driver;
     EXPECT_FALSE(engine.deviceOpen());
     EXPECT_FALSE(device->lastError().isEmpty());

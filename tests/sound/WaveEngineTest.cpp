@@ -48,11 +48,11 @@ class WaveEngineTest : public ::testing::Test {
 };
 
 TEST_F(WaveEngineTest, SixSilentBlocksCirculateInRotation) {
-  EXPECT_EQ(engine->statHint(), "Sound Status (On, Off or not available)");
-  engine->OpenWave();
+  EXPECT_EQ(engine->soundIconHint(), "Sound Status (On, Off or not available)");
+  engine->openWave();
   EXPECT_TRUE(engine->deviceOpen());
   EXPECT_EQ(engine->soundState(), SoundState::Enabled);
-  EXPECT_EQ(engine->statHint(), "Sound Enabled!");
+  EXPECT_EQ(engine->soundIconHint(), "Sound Enabled!");
   ASSERT_EQ(fake->queued.size(), 6u);
   for (int want : {1, 2, 3, 4, 5, 6, 1, 2}) {
     EXPECT_EQ(engine->nextBuffer(), want);
@@ -62,31 +62,31 @@ TEST_F(WaveEngineTest, SixSilentBlocksCirculateInRotation) {
 }
 
 TEST_F(WaveEngineTest, ChannelsAreHalvedAndSummed) {
-  engine->OpenWave();
+  engine->openWave();
   SoundBuffer ramps[2];
   for (int channel : {0, 1}) {
     for (int i = 0; i < 400; ++i) ramps[channel].data.push_back(std::uint8_t(i % 256));
-    engine->PlayWave(ramps[channel], channel);
+    engine->playWave(ramps[channel], channel);
     const Block b = nextBlock();
     for (std::size_t i = 0; i < 400; ++i) ASSERT_EQ(b[i], halved(std::uint8_t(i % 256))) << channel << ":" << i;
   }
   for (std::uint8_t v : {255, 0}) {
     SoundBuffer a = sound(400, v), b = sound(400, v);
-    engine->PlayWave(a, 0);
-    engine->PlayWave(b, 1);
+    engine->playWave(a, 0);
+    engine->playWave(b, 1);
     EXPECT_EQ(nextBlock(), Block(400, v == 255 ? 254 : 0));
   }
 }
 
 TEST_F(WaveEngineTest, ThousandByteSoundFillsTwoBlocksAndTwoHundredSamples) {
-  engine->OpenWave();
+  engine->openWave();
   SoundBuffer s;
   for (int i = 0; i < 1000; ++i) s.data.push_back(std::uint8_t(i * 7 % 256));
   SoundBuffer other = sound(1200, 40);
-  engine->PlayWave(s, 0);
+  engine->playWave(s, 0);
   Block all;
   for (int k = 0; k < 3; ++k) {
-    if (k == 2) engine->PlayWave(other, 1);
+    if (k == 2) engine->playWave(other, 1);
     const Block b = nextBlock();
     all.insert(all.end(), b.begin(), b.end());
   }
@@ -97,43 +97,43 @@ TEST_F(WaveEngineTest, ThousandByteSoundFillsTwoBlocksAndTwoHundredSamples) {
 }
 
 TEST_F(WaveEngineTest, ChannelRules) {
-  engine->OpenWave();
+  engine->openWave();
   // A restart rewinds; a replaced sound is cut, not rewound.
   SoundBuffer tick = sound(1000, 100), other = sound(400, 10);
-  engine->PlayWave(tick, 0);
+  engine->playWave(tick, 0);
   nextBlock();
-  engine->PlayWave(tick, 0);
+  engine->playWave(tick, 0);
   EXPECT_EQ(tick.position, 0u);
   nextBlock();
-  engine->PlayWave(other, 0);
+  engine->playWave(other, 0);
   EXPECT_EQ(tick.position, 400u);
   EXPECT_EQ(nextBlock(), Block(400, 5 + 64));
 
   // A splat on channel 1 does not cut the tick on channel 0.
-  engine->PlayWave(tick, 0);
+  engine->playWave(tick, 0);
   SoundBuffer splat = sound(400, 60);
-  engine->PlayWave(splat, 1);
+  engine->playWave(splat, 1);
   EXPECT_EQ(nextBlock(), Block(400, 50 + 30));
 
-  // StopWave, an emptied sound and an empty sound all fall silent at the next sample.
-  engine->StopWave(0);
+  // stopWave, an emptied sound and an empty sound all fall silent at the next sample.
+  engine->stopWave(0);
   EXPECT_EQ(nextBlock(), Block(400, 128));
-  engine->PlayWave(tick, 1);
+  engine->playWave(tick, 1);
   tick.data.clear();
   EXPECT_EQ(nextBlock(), Block(400, 128));
   tick.data.assign(1000, 0);  // refilled later: the channel has let go of it
   EXPECT_EQ(nextBlock(), Block(400, 128));
   SoundBuffer empty;
-  engine->PlayWave(empty, 0);
+  engine->playWave(empty, 0);
   EXPECT_EQ(nextBlock(), Block(400, 128));
 }
 
 TEST_F(WaveEngineTest, MutedOrUnavailableIgnoresPlayWave) {
-  engine->OpenWave();
+  engine->openWave();
   SoundBuffer s = sound(500, 0);
   s.position = 37;
   engine->setSoundState(SoundState::Muted);
-  engine->PlayWave(s, 0);
+  engine->playWave(s, 0);
   EXPECT_EQ(s.position, 37u);
   EXPECT_EQ(nextBlock(), Block(400, 128));
 
@@ -141,22 +141,22 @@ TEST_F(WaveEngineTest, MutedOrUnavailableIgnoresPlayWave) {
   device->openSucceeds = false;
   FakeWaveDevice* failing = device.get();
   WaveEngine unavailable(std::move(device));
-  unavailable.OpenWave();
+  unavailable.openWave();
   EXPECT_FALSE(unavailable.deviceOpen());
   EXPECT_EQ(unavailable.soundState(), SoundState::Unavailable);
-  EXPECT_EQ(unavailable.statHint(), "Disabled (sound card in use, invalid or not found...)");
-  unavailable.PlayWave(s, 1);
+  EXPECT_EQ(unavailable.soundIconHint(), "Disabled (sound card in use, invalid or not found...)");
+  unavailable.playWave(s, 1);
   EXPECT_EQ(s.position, 37u);
-  unavailable.WaveBufferDone();  // a stray notice queues nothing
-  unavailable.CloseWave();
+  unavailable.waveBufferDone();  // a stray notice queues nothing
+  unavailable.closeWave();
   EXPECT_TRUE(failing->queued.empty());
   EXPECT_EQ(failing->closes, 0);
 }
 
 TEST_F(WaveEngineTest, CloseReleasesTheDeviceOnceAndLateNoticesAreIgnored) {
-  engine->OpenWave();
-  engine->CloseWave();
-  engine->CloseWave();
+  engine->openWave();
+  engine->closeWave();
+  engine->closeWave();
   EXPECT_EQ(fake->resets, 1);
   EXPECT_EQ(fake->closes, 1);
   EXPECT_FALSE(engine->deviceOpen());
@@ -165,24 +165,24 @@ TEST_F(WaveEngineTest, CloseReleasesTheDeviceOnceAndLateNoticesAreIgnored) {
 }
 
 TEST_F(WaveEngineTest, StatClickTogglesMuteAndLeavesUnavailableAlone) {
-  engine->OpenWave();
+  engine->openWave();
   SoundBuffer a = sound(4000, 0), b = sound(4000, 0);
-  engine->PlayWave(a, 0);
-  engine->PlayWave(b, 1);
-  StatView v = StatClick(*engine);
+  engine->playWave(a, 0);
+  engine->playWave(b, 1);
+  SoundIconView v = toggleSound(*engine);
   EXPECT_EQ(engine->soundState(), SoundState::Muted);
   EXPECT_EQ(v.offset, -20);
   EXPECT_EQ(v.hint, "Sound Muted");
   EXPECT_EQ(nextBlock(), Block(400, 128));  // both channels stopped
-  v = StatClick(*engine);
+  v = toggleSound(*engine);
   EXPECT_EQ(engine->soundState(), SoundState::Enabled);
   EXPECT_EQ(v.offset, 0);
   EXPECT_EQ(v.hint, "Sound Enabled!");
 
   fake->openSucceeds = false;
-  engine->OpenWave();
+  engine->openWave();
   for (int i = 0; i < 2; ++i) {
-    v = StatClick(*engine);
+    v = toggleSound(*engine);
     EXPECT_EQ(engine->soundState(), SoundState::Unavailable);
     EXPECT_EQ(v.offset, -40);
     EXPECT_EQ(v.hint, "Disabled (sound card in use, invalid or not found...)");
@@ -202,13 +202,13 @@ TEST(MixAllocation, PlayStopAndMixAllocateNothing) {
   auto owned = std::make_unique<Discarding>();
   Discarding* device = owned.get();
   WaveEngine engine(std::move(owned));
-  engine.OpenWave();
+  engine.openWave();
   SoundBuffer tick = sound(3000, 250), splat = sound(900, 10);
   counting = true;
-  engine.PlayWave(tick, 0);
-  engine.PlayWave(splat, 1);
+  engine.playWave(tick, 0);
+  engine.playWave(splat, 1);
   for (int i = 0; i < 12; ++i) device->done();
-  engine.StopWave(0);
+  engine.stopWave(0);
   device->done();
   counting = false;
   EXPECT_EQ(allocations, 0);

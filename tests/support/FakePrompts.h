@@ -8,7 +8,7 @@
 #include <deque>
 #include <functional>
 
-#include "game/Prompts.h"
+#include "ui/Prompts.h"
 
 struct ShownMessage {
   QString text;

@@ -13,16 +13,16 @@ class RecordingSound : public WavePlayer, public MusicPort {
   const SoundBuffer* splat = nullptr;
   const SoundBuffer* gameOver = nullptr;
 
-  void PlayWave(SoundBuffer& sound, int channel) override {
+  void playWave(SoundBuffer& sound, int channel) override {
     calls << QStringLiteral("Play %1 %2").arg(name(&sound)).arg(channel);
   }
-  void StopWave(int channel) override { calls << QStringLiteral("Stop %1").arg(channel); }
+  void stopWave(int channel) override { calls << QStringLiteral("Stop %1").arg(channel); }
   SoundState soundState() const override { return state; }
-  void StartMusic() override {
+  void startMusic() override {
     calls << QStringLiteral("StartMusic");
     playing = true;
   }
-  void StopMusic() override {
+  void stopMusic() override {
     calls << QStringLiteral("StopMusic");
     playing = false;
   }

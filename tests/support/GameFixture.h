@@ -37,25 +37,25 @@ struct GameFixture {
   Game game{sound, sound, [this] { return now; }, &random};
 
   GameFixture() {
-    RestoreDefaultSet(game);
+    restoreDefaultSet(game);
     nameSounds();
     sound.calls.clear();
   }
   void nameSounds() {
-    sound.startup = &game.set.StartupSound;
-    sound.tick = &game.set.TickSound;
-    sound.splat = &game.set.SplatSound;
-    sound.gameOver = &game.set.GameOverSound;
+    sound.startup = &game.set.startupSound;
+    sound.tick = &game.set.tickSound;
+    sound.splat = &game.set.splatSound;
+    sound.gameOver = &game.set.gameOverSound;
   }
   // Lets one step's worth of wall time pass and fires the timer once.
   void step() {
     now += kStepDays * 1.001;
-    game.AnimateTimer();
+    game.stepTimerFired();
   }
   void steps(int n) {
     for (int i = 0; i < n; ++i) step();
   }
-  void startGame() { game.Image5MouseDown(kStartHole); }
+  void startGame() { game.holePressed(kStartHole); }
   // Start, then run the 40 count-down steps: the next step is playing step 1.
   void startAndCountDown() {
     startGame();

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "game/Pie1.h"
+#include "game/MainWindow.h"
 #include "sound/MidiPlayer.h"
 #include "sound/SoundTestSupport.h"
 #include "sound/WaveEngine.h"
@@ -32,7 +32,7 @@ struct WindowFixture {
   double now = 45000.0;
   FakeWaveDevice* device = nullptr;  // owned by the window's engine
   SilentMidi* midi = nullptr;        // owned by the window's music
-  std::unique_ptr<TForm1> form;
+  std::unique_ptr<MainWindow> form;
 
   struct Options {
     bool recordSound = true;  // the game plays through `sound` rather than the engine
@@ -43,7 +43,7 @@ struct WindowFixture {
 
   WindowFixture() : WindowFixture(Options{}) {}
   explicit WindowFixture(const Options& o) {
-    TForm1Deps deps;
+    MainWindowDeps deps;
     deps.makeWaveDevice = [this, o] {
       auto d = std::make_unique<FakeWaveDevice>();
       d->openSucceeds = o.deviceOpens;
@@ -68,12 +68,12 @@ struct WindowFixture {
     deps.musicFile = dir.filePath(QStringLiteral("~piequa7.mid"));
     deps.scoreProgramFolder = dir.path();
     deps.scoreUserFolder = dir.filePath(QStringLiteral("user"));
-    form = std::make_unique<TForm1>(deps);
+    form = std::make_unique<MainWindow>(deps);
     if (o.show) form->show();
-    sound.startup = &game().set.StartupSound;
-    sound.tick = &game().set.TickSound;
-    sound.splat = &game().set.SplatSound;
-    sound.gameOver = &game().set.GameOverSound;
+    sound.startup = &game().set.startupSound;
+    sound.tick = &game().set.tickSound;
+    sound.splat = &game().set.splatSound;
+    sound.gameOver = &game().set.gameOverSound;
   }
   Game& game() { return form->game(); }
 };

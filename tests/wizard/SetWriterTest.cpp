@@ -98,7 +98,7 @@ class SetWriterTest : public SetTest {
     in.tickMode = 5;
     return in;
   }
-  WriteOutcome run(const SetInputs& in) { return WriteExtendedSet(in, header, recorder, planesFromBuilder); }
+  WriteOutcome run(const SetInputs& in) { return writeExtendedSet(in, header, recorder, planesFromBuilder); }
   QByteArray output(const SetInputs& in) { return contents(in.outFile); }
   static QByteArray contents(const QString& path) {
     QFile f(path);
@@ -121,43 +121,43 @@ TEST_F(SetWriterTest, EveryPartRoundTripsThroughTheReaderAndTheEstimateIsExact) 
   const WriteOutcome outcome = run(in);
   const QByteArray file = output(in);
 
-  ASSERT_TRUE(outcome.valid()) << WriteOutcomeText(outcome).toStdString();
+  ASSERT_TRUE(outcome.valid()) << writeOutcomeText(outcome).toStdString();
   EXPECT_EQ(outcome.written, outcome.expected);
   EXPECT_EQ(file.size(), outcome.expected);
-  EXPECT_EQ(WriteOutcomeText(outcome), QStringLiteral("eXtended Image Set File Created Sucessfully..."));
+  EXPECT_EQ(writeOutcomeText(outcome), QStringLiteral("eXtended Image Set File Created Sucessfully..."));
   EXPECT_EQ(file.left(18), QByteArray("eXtended Image SET"));
   EXPECT_EQ(file.right(14), QByteArray("--End-Of-Set--"));
   // The planes follow the header directly.
   EXPECT_EQ(file.mid(xet::HeaderEnd, 256), cursorPlanes());
-  EXPECT_EQ(field(file, xet::StartupSoundSize), 3000);
-  EXPECT_EQ(field(file, xet::GameOverSoundSize), 2049);
-  EXPECT_EQ(field(file, xet::MusicSize), smallTune().size());
+  EXPECT_EQ(field(file, xet::startupSoundSize), 3000);
+  EXPECT_EQ(field(file, xet::gameOverSoundSize), 2049);
+  EXPECT_EQ(field(file, xet::musicSize), smallTune().size());
   EXPECT_EQ(recorder.statuses.front(), QStringLiteral("Setting up..."));
   EXPECT_EQ(recorder.statuses.back(), QStringLiteral("Finished!"));
   EXPECT_EQ(recorder.progress.front().first, 0);
   EXPECT_EQ(recorder.progress.back(), qMakePair(outcome.expected, outcome.expected));
   EXPECT_GT(recorder.pumps, 10);
 
-  LoadExtendedSet(game, in.outFile, false);
+  loadExtendedSet(game, in.outFile, false);
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
   const ActiveSet& s = game.set;
   EXPECT_EQ(s.setTitle, in.name.left(200));
-  EXPECT_EQ(s.header.Author.text(), in.author);
-  EXPECT_EQ(s.header.WebPage.text(), in.url);
+  EXPECT_EQ(s.header.author.text(), in.author);
+  EXPECT_EQ(s.header.webPage.text(), in.url);
   EXPECT_EQ(s.congratulationSuffix, in.suffix);
   EXPECT_EQ(s.ratingMessages[7], in.ratings[7]);
   EXPECT_EQ(game.playfieldColour, in.pageColour);
   EXPECT_EQ(game.titleColour, in.titleColour);
-  EXPECT_EQ(s.header.TickSoundMode, 5);
-  EXPECT_EQ(s.header.HotSpotX, 31);
+  EXPECT_EQ(s.header.tickSoundMode, 5);
+  EXPECT_EQ(s.header.hotSpotX, 31);
   EXPECT_TRUE(game.cursors.has(kCustomCursorSlot));
   EXPECT_EQ(s.targetStrip.pixel(5, 5), qRgb(200, 0, 0));
   EXPECT_EQ(s.splatStrip.pixel(5, 5), qRgb(0, 0, 200));
   EXPECT_EQ(s.title.pixel(0, 0), qRgb(10, 20, 30));
   const QByteArray startup = squareWave(3000, 20);
-  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(s.StartupSound.data.data()), int(s.StartupSound.data.size())), startup);
-  EXPECT_EQ(s.TickSound.data.size(), 100u);
-  EXPECT_EQ(s.GameOverSound.data.size(), 2049u);
+  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(s.startupSound.data.data()), int(s.startupSound.data.size())), startup);
+  EXPECT_EQ(s.tickSound.data.size(), 100u);
+  EXPECT_EQ(s.gameOverSound.data.size(), 2049u);
   ASSERT_TRUE(s.musicPresent);
   QFile tune(s.musicFile);
   ASSERT_TRUE(tune.open(QIODevice::ReadOnly));
@@ -167,25 +167,25 @@ TEST_F(SetWriterTest, EveryPartRoundTripsThroughTheReaderAndTheEstimateIsExact) 
 TEST_F(SetWriterTest, StripsOnlyGiveMinusOneFieldsAndTheSmallestLayout) {
   const SetInputs in = strips();
   const qint64 strip1 = QFile(in.pict1).size(), strip2 = QFile(in.pict2).size();
-  EXPECT_EQ(EstimateSetSize(in, header), strip1 + strip2 + 3423);
+  EXPECT_EQ(estimateSetSize(in, header), strip1 + strip2 + 3423);
 
   SetInputs custom = in;
   custom.cursorChoice = 8;
-  EXPECT_EQ(EstimateSetSize(custom, header), strip1 + strip2 + 3423 + 256);
+  EXPECT_EQ(estimateSetSize(custom, header), strip1 + strip2 + 3423 + 256);
 
   const WriteOutcome outcome = run(in);
   const QByteArray file = output(in);
   ASSERT_TRUE(outcome.valid());
   ASSERT_EQ(file.size(), strip1 + strip2 + 3423);
-  for (int offset : {xet::MiscPicsSize, xet::NumbersSize, xet::CountSize, xet::TitleSize, xet::GameOverSoundSize,
-                     xet::SplatSoundSize, xet::TickSoundSize, xet::StartupSoundSize, xet::MusicSize})
+  for (int offset : {xet::miscPicsSize, xet::numbersSize, xet::countSize, xet::titleSize, xet::gameOverSoundSize,
+                     xet::splatSoundSize, xet::tickSoundSize, xet::startupSoundSize, xet::musicSize})
     EXPECT_EQ(field(file, offset), -1) << offset;
-  EXPECT_EQ(field(file, xet::Pict1Size), strip1);
-  EXPECT_EQ(file[xet::CursorIndex], 1);
+  EXPECT_EQ(field(file, xet::pict1Size), strip1);
+  EXPECT_EQ(file[xet::cursorIndex], 1);
   // No planes: the first strip follows the header.
   EXPECT_EQ(file.mid(xet::HeaderEnd, 2), QByteArray("BM"));
 
-  LoadExtendedSet(game, in.outFile, false);
+  loadExtendedSet(game, in.outFile, false);
   EXPECT_TRUE(prompts.messages.isEmpty());
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Strips"));
   EXPECT_EQ(game.set.countStrip, reference.set.countStrip);
@@ -193,10 +193,10 @@ TEST_F(SetWriterTest, StripsOnlyGiveMinusOneFieldsAndTheSmallestLayout) {
 
 TEST_F(SetWriterTest, WaveCheckFollowsFixedStepsAndRefusesOtherFormats) {
   const QByteArray samples = squareWave(500, 10);
-  auto check = [&](const QByteArray& bytes) { return CheckWaveFile(write("w.wav", bytes)); };
+  auto check = [&](const QByteArray& bytes) { return checkWaveFile(write("w.wav", bytes)); };
   EXPECT_EQ(check(waveFile(samples)), -500);
-  EXPECT_EQ(CheckWaveFile(dir.filePath("none.wav")), 1);
-  EXPECT_EQ(CheckWaveFile(dir.path()), 1);
+  EXPECT_EQ(checkWaveFile(dir.filePath("none.wav")), 1);
+  EXPECT_EQ(checkWaveFile(dir.path()), 1);
   EXPECT_EQ(check(waveFile({})), 2);  // 44 bytes, no samples
   EXPECT_EQ(check(waveFile(samples).replace(0, 4, "RIFX")), 2);
   WaveShape s;
@@ -228,8 +228,8 @@ TEST_F(SetWriterTest, WaveCheckFollowsFixedStepsAndRefusesOtherFormats) {
   s.statedLength = 0x7FFFFFFF;
   EXPECT_EQ(check(waveFile(samples, s)), -500);
   qint64 total = 0;
-  EXPECT_EQ(WaveDataLength(dir.filePath("w.wav"), &total), 500);
-  EXPECT_EQ(WaveDataLength(dir.filePath("none.wav"), &total), -1);
+  EXPECT_EQ(waveDataLength(dir.filePath("w.wav"), &total), 500);
+  EXPECT_EQ(waveDataLength(dir.filePath("none.wav"), &total), -1);
   EXPECT_EQ(total, 500);
 }
 
@@ -239,37 +239,37 @@ TEST_F(SetWriterTest, WaveWithOverstatedLengthStillMakesAValidSet) {
   s.statedLength = 0x7FFFFFF0;
   in.splatWave = write("long.wav", waveFile(squareWave(3000, 9), s));
   const WriteOutcome outcome = run(in);
-  EXPECT_TRUE(outcome.valid()) << WriteOutcomeText(outcome).toStdString();
-  EXPECT_EQ(field(output(in), xet::SplatSoundSize), 3000);
-  LoadExtendedSet(game, in.outFile, false);
+  EXPECT_TRUE(outcome.valid()) << writeOutcomeText(outcome).toStdString();
+  EXPECT_EQ(field(output(in), xet::splatSoundSize), 3000);
+  loadExtendedSet(game, in.outFile, false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.SplatSound.data.size(), 3000u);
+  EXPECT_EQ(game.set.splatSound.data.size(), 3000u);
 }
 
 TEST_F(SetWriterTest, MidiCheckAcceptsPlainAndRiffWrappedFiles) {
-  EXPECT_TRUE(CheckMidiFile(write("a.mid", smallTune())));
-  EXPECT_FALSE(CheckMidiFile(write("b.mid", smallTune().left(29))));
-  EXPECT_TRUE(CheckMidiFile(write("c.mid", smallTune().left(30))));
+  EXPECT_TRUE(checkMidiFile(write("a.mid", smallTune())));
+  EXPECT_FALSE(checkMidiFile(write("b.mid", smallTune().left(29))));
+  EXPECT_TRUE(checkMidiFile(write("c.mid", smallTune().left(30))));
   const QByteArray rmi = QByteArray("RIFF") + "1234" + "XXXX" + "data" + "5678" + smallTune();
-  EXPECT_TRUE(CheckMidiFile(write("d.rmi", rmi)));
-  EXPECT_FALSE(CheckMidiFile(write("e.rmi", QByteArray(rmi).replace(12, 4, "date"))));
-  EXPECT_FALSE(CheckMidiFile(write("f.mid", QByteArray(40, 'M'))));
-  EXPECT_FALSE(CheckMidiFile(dir.filePath("none.mid")));
+  EXPECT_TRUE(checkMidiFile(write("d.rmi", rmi)));
+  EXPECT_FALSE(checkMidiFile(write("e.rmi", QByteArray(rmi).replace(12, 4, "date"))));
+  EXPECT_FALSE(checkMidiFile(write("f.mid", QByteArray(40, 'M'))));
+  EXPECT_FALSE(checkMidiFile(dir.filePath("none.mid")));
 }
 
 TEST_F(SetWriterTest, SoundStepMessageKeepsOneLinePerSound) {
   const QString good = write("good.wav", waveFile(squareWave(100, 4)));
   QDir().mkpath(dir.filePath("sub"));
   const QString bad = write("sub/bad.wav", QByteArray(60, 'x'));
-  EXPECT_EQ(SoundStepMessage(good, {}, good, {}, {}), QString());
-  EXPECT_EQ(SoundStepMessage(good, {}, bad, {}, {}), QStringLiteral("\n\r\n\rFile bad.wav is NOT wave file...\n\r"));
-  EXPECT_EQ(SoundStepMessage({}, {}, {}, {}, dir.filePath("gone.mid")),
+  EXPECT_EQ(soundStepMessage(good, {}, good, {}, {}), QString());
+  EXPECT_EQ(soundStepMessage(good, {}, bad, {}, {}), QStringLiteral("\n\r\n\rFile bad.wav is NOT wave file...\n\r"));
+  EXPECT_EQ(soundStepMessage({}, {}, {}, {}, dir.filePath("gone.mid")),
             QStringLiteral("\n\r\n\r\n\r\n\rFile gone.mid cannot be found..."));
-  EXPECT_EQ(SoundStepMessage(dir.filePath("x.wav"), {}, {}, {}, good),
+  EXPECT_EQ(soundStepMessage(dir.filePath("x.wav"), {}, {}, {}, good),
             QStringLiteral("File x.wav could not be opened or was not found...\n\r\n\r\n\r\n\r"
                            "File good.wav is not a recognised MIDI file..."));
-  EXPECT_EQ(SoundErrorLine(0, good), QString());
-  EXPECT_EQ(SoundErrorLine(3, good), QStringLiteral("File good.wav is an invalid wave file (eg: not 8-bit Mono 11025Hz)"));
+  EXPECT_EQ(soundErrorLine(0, good), QString());
+  EXPECT_EQ(soundErrorLine(3, good), QStringLiteral("File good.wav is an invalid wave file (eg: not 8-bit Mono 11025Hz)"));
 }
 
 TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccess) {
@@ -282,7 +282,7 @@ TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccess) {
   WriteOutcome outcome = run(in);
   EXPECT_FALSE(outcome.valid());
   EXPECT_EQ(outcome.expected - outcome.written, strip2 - 100);
-  EXPECT_EQ(WriteOutcomeText(outcome),
+  EXPECT_EQ(writeOutcomeText(outcome),
             QStringLiteral("Created file is invalid, either disk is full or an error occured whilst writing to it... "
                            "(Data Written: %1 bytes,  Should have Written: %2 bytes)")
                 .arg(outcome.written)
@@ -304,18 +304,18 @@ TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccess) {
   in.outFile = dir.filePath("no/such/folder/out.xet");
   outcome = run(in);
   EXPECT_EQ(outcome.kind, WriteOutcome::CannotOpenOutput);
-  EXPECT_EQ(WriteOutcomeText(outcome), QStringLiteral("Unable to open the output file for writing..."));
+  EXPECT_EQ(writeOutcomeText(outcome), QStringLiteral("Unable to open the output file for writing..."));
   EXPECT_TRUE(recorder.statuses.isEmpty());
 
   // Named pipes are neither read nor written, so nothing waits for a peer.
   const QString pipe = dir.filePath("pipe");
   ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-  EXPECT_EQ(CheckWaveFile(pipe), 1);
-  EXPECT_EQ(WholeFileSize(pipe), -1);
-  EXPECT_FALSE(CheckMidiFile(pipe));
+  EXPECT_EQ(checkWaveFile(pipe), 1);
+  EXPECT_EQ(wholeFileSize(pipe), -1);
+  EXPECT_FALSE(checkMidiFile(pipe));
   in = strips();
   in.music = pipe;
-  EXPECT_EQ(EstimateSetSize(in, header), QFile(in.pict1).size() + QFile(in.pict2).size() + 3423);
+  EXPECT_EQ(estimateSetSize(in, header), QFile(in.pict1).size() + QFile(in.pict2).size() + 3423);
   in.music.clear();
   in.outFile = pipe;
   EXPECT_EQ(run(in).kind, WriteOutcome::CannotOpenOutput);

@@ -13,7 +13,7 @@
 #include "imageset/CursorTable.h"
 #include "support/FakePrompts.h"
 #include "support/GameFixture.h"
-#include "wizard/Cust.h"
+#include "wizard/CursorSetupDialog.h"
 
 namespace {
 
@@ -33,16 +33,16 @@ bool xorBit(const CursorPlanes& p, int x, int y) { return p[128 + 4 * y + x / 8]
 }  // namespace
 
 TEST(CursorPlanes, PlainColoursFillThePlanes) {
-  const CursorPlanes black = MakeCursorPlanes(filled(32, 32, qRgb(0, 0, 0)));
+  const CursorPlanes black = makeCursorPlanes(filled(32, 32, qRgb(0, 0, 0)));
   EXPECT_TRUE(allBytes(black, 0, 256, 0));
 
-  const CursorPlanes white = MakeCursorPlanes(filled(32, 32, qRgb(255, 255, 255)));
+  const CursorPlanes white = makeCursorPlanes(filled(32, 32, qRgb(255, 255, 255)));
   EXPECT_TRUE(allBytes(white, 0, 128, 0));
   EXPECT_TRUE(allBytes(white, 128, 256, 255));
 
   // Anything but the three exact colours is see-through, dark red included.
   for (QRgb c : {qRgb(128, 0, 0), qRgb(254, 0, 0), qRgb(255, 255, 254), qRgb(1, 0, 0), qRgb(0, 255, 0)}) {
-    const CursorPlanes p = MakeCursorPlanes(filled(32, 32, c));
+    const CursorPlanes p = makeCursorPlanes(filled(32, 32, c));
     EXPECT_TRUE(allBytes(p, 0, 128, 255)) << std::hex << c;
     EXPECT_TRUE(allBytes(p, 128, 256, 0)) << std::hex << c;
   }
@@ -51,7 +51,7 @@ TEST(CursorPlanes, PlainColoursFillThePlanes) {
 TEST(CursorPlanes, PixelsLandOnTheirBits) {
   QImage img = filled(32, 32, qRgb(255, 255, 255));
   img.setPixel(0, 0, qRgb(255, 0, 0));
-  const CursorPlanes p = MakeCursorPlanes(img);
+  const CursorPlanes p = makeCursorPlanes(img);
   EXPECT_EQ(p[0], 128);
   EXPECT_TRUE(allBytes(p, 1, 128, 0));
   EXPECT_TRUE(allBytes(p, 128, 256, 255));
@@ -60,7 +60,7 @@ TEST(CursorPlanes, PixelsLandOnTheirBits) {
   QImage field = filled(32, 32, qRgb(0, 0, 255));
   field.setPixel(9, 2, qRgb(0, 0, 0));
   field.setPixel(31, 31, qRgb(255, 255, 255));
-  const CursorPlanes q = MakeCursorPlanes(field);
+  const CursorPlanes q = makeCursorPlanes(field);
   EXPECT_EQ(q[9], 0xFF & ~0x40);
   EXPECT_EQ(q[127], 0xFE);
   EXPECT_EQ(q[128 + 127], 0x01);
@@ -75,7 +75,7 @@ TEST(CursorPlanes, PixelsLandOnTheirBits) {
 }
 
 TEST(CursorPlanes, OnlyTheTopLeftCornerCounts) {
-  const CursorPlanes small = MakeCursorPlanes(filled(16, 16, qRgb(0, 0, 0)));
+  const CursorPlanes small = makeCursorPlanes(filled(16, 16, qRgb(0, 0, 0)));
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
       const bool inside = x < 16 && y < 16;
@@ -87,11 +87,11 @@ TEST(CursorPlanes, OnlyTheTopLeftCornerCounts) {
   big.fill(qRgb(9, 9, 9));
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) big.setPixel(x, y, qRgb(255, 255, 255));
-  const CursorPlanes p = MakeCursorPlanes(big);
+  const CursorPlanes p = makeCursorPlanes(big);
   EXPECT_TRUE(allBytes(p, 0, 128, 0));
   EXPECT_TRUE(allBytes(p, 128, 256, 255));
 
-  const CursorPlanes none = MakeCursorPlanes(QImage());
+  const CursorPlanes none = makeCursorPlanes(QImage());
   EXPECT_TRUE(allBytes(none, 0, 128, 255));
   EXPECT_TRUE(allBytes(none, 128, 256, 0));
 }
@@ -104,7 +104,7 @@ class CursorSetup : public ::testing::Test {
   FakePrompts fake;
   GameFixture fx;
   Game& game = fx.game;
-  TCustomSetup dialog{game};
+  CursorSetupDialog dialog{game};
 
   QString saveImage(const QImage& img, const QString& name, const char* format) {
     const QString path = tmp.filePath(name);
@@ -114,7 +114,7 @@ class CursorSetup : public ::testing::Test {
   // A cursor in slot 8 as a loaded set would leave it.
   void installSetCursor() {
     CursorPlanes planes{};
-    game.cursors.set(kCustomCursorSlot, CursorFromPlanes(planes.data(), 3, 4));
+    game.cursors.set(kCustomCursorSlot, cursorFromPlanes(planes.data(), 3, 4));
     game.set.customCursor = game.cursors.get(kCustomCursorSlot);
   }
 };
@@ -123,51 +123,51 @@ class CursorSetup : public ::testing::Test {
 
 TEST_F(CursorSetup, LoadsBitmapsAndShowsOtherPicturesAsTransparent) {
   const QString white = saveImage(filled(32, 32, qRgb(255, 255, 255)), "white.bmp", "BMP");
-  ASSERT_TRUE(dialog.LoadCurimg(white));
-  EXPECT_TRUE(dialog.Curimg->IsBitmap());
-  EXPECT_TRUE(allBytes(dialog.CurimgPlanes(), 128, 256, 255));
+  ASSERT_TRUE(dialog.loadCursorPicture(white));
+  EXPECT_TRUE(dialog.preview->isBitmap());
+  EXPECT_TRUE(allBytes(dialog.cursorPlanes(), 128, 256, 255));
 
   // A missing file or one that is no bitmap keeps what was there.
-  EXPECT_FALSE(dialog.LoadCurimg(tmp.filePath("gone.bmp")));
+  EXPECT_FALSE(dialog.loadCursorPicture(tmp.filePath("gone.bmp")));
   QFile junk(tmp.filePath("junk.bmp"));
   ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
   junk.write("BMnot really a bitmap at all");
   junk.close();
-  EXPECT_FALSE(dialog.LoadCurimg(junk.fileName()));
-  EXPECT_TRUE(allBytes(dialog.CurimgPlanes(), 128, 256, 255));
+  EXPECT_FALSE(dialog.loadCursorPicture(junk.fileName()));
+  EXPECT_TRUE(allBytes(dialog.cursorPlanes(), 128, 256, 255));
 
   // Another kind of picture is shown, but makes no cursor pixels.
   const QString png = saveImage(filled(32, 32, qRgb(255, 255, 255)), "white.png", "PNG");
-  ASSERT_TRUE(dialog.LoadCurimg(png));
-  EXPECT_FALSE(dialog.Curimg->IsBitmap());
-  EXPECT_FALSE(dialog.Curimg->Picture().isNull());
-  EXPECT_TRUE(allBytes(dialog.CurimgPlanes(), 0, 128, 255));
-  EXPECT_TRUE(allBytes(dialog.CurimgPlanes(), 128, 256, 0));
+  ASSERT_TRUE(dialog.loadCursorPicture(png));
+  EXPECT_FALSE(dialog.preview->isBitmap());
+  EXPECT_FALSE(dialog.preview->picture().isNull());
+  EXPECT_TRUE(allBytes(dialog.cursorPlanes(), 0, 128, 255));
+  EXPECT_TRUE(allBytes(dialog.cursorPlanes(), 128, 256, 0));
 
   // The extension decides the kind: bitmap bytes under a .png name do not load.
   QFile::copy(white, tmp.filePath("bitmap.png"));
-  EXPECT_FALSE(dialog.LoadCurimg(tmp.filePath("bitmap.png")));
+  EXPECT_FALSE(dialog.loadCursorPicture(tmp.filePath("bitmap.png")));
 }
 
 TEST_F(CursorSetup, ShowingTakesSlotEightAndClosingEmptiesIt) {
-  ASSERT_TRUE(dialog.LoadCurimg(saveImage(filled(32, 32, qRgb(0, 0, 0)), "black.bmp", "BMP")));
+  ASSERT_TRUE(dialog.loadCursorPicture(saveImage(filled(32, 32, qRgb(0, 0, 0)), "black.bmp", "BMP")));
   installSetCursor();
-  EXPECT_EQ(dialog.TrialCursor(), nullptr);
+  EXPECT_EQ(dialog.trialCursor(), nullptr);
 
   for (int round = 0; round < 2; ++round) {
     dialog.show();
-    ASSERT_NE(dialog.TrialCursor(), nullptr) << round;
-    EXPECT_EQ(game.cursors.get(kCustomCursorSlot), dialog.TrialCursor());
+    ASSERT_NE(dialog.trialCursor(), nullptr) << round;
+    EXPECT_EQ(game.cursors.get(kCustomCursorSlot), dialog.trialCursor());
     EXPECT_EQ(game.set.customCursor, nullptr) << "the set's cursor was destroyed with the slot";
-    EXPECT_EQ(dialog.Panel1->cursor().shape(), Qt::BitmapCursor);
-    EXPECT_NE(dialog.Panel2->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(dialog.testArea->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_NE(dialog.normalCursorPanel->cursor().shape(), Qt::BitmapCursor);
 
-    dialog.Button1->click();
+    dialog.okButton->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(game.cursors.has(kCustomCursorSlot)) << round;
-    EXPECT_EQ(dialog.TrialCursor(), nullptr);
-    EXPECT_NE(dialog.Panel1->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(dialog.trialCursor(), nullptr);
+    EXPECT_NE(dialog.testArea->cursor().shape(), Qt::BitmapCursor);
   }
 
   // Closed with the close box (cancel) releases it just the same.
@@ -176,43 +176,43 @@ TEST_F(CursorSetup, ShowingTakesSlotEightAndClosingEmptiesIt) {
   EXPECT_FALSE(game.cursors.has(kCustomCursorSlot));
 
   // A reset afterwards has nothing left of the set's cursor to free.
-  RestoreDefaultSet(game);
+  restoreDefaultSet(game);
   EXPECT_FALSE(game.cursors.has(kCustomCursorSlot));
 }
 
 TEST_F(CursorSetup, HotSpotChangesRebuildOnlyWhileShown) {
-  ASSERT_TRUE(dialog.LoadCurimg(saveImage(filled(32, 32, qRgb(255, 255, 255)), "white.bmp", "BMP")));
+  ASSERT_TRUE(dialog.loadCursorPicture(saveImage(filled(32, 32, qRgb(255, 255, 255)), "white.bmp", "BMP")));
   installSetCursor();
   const QCursor* setCursor = game.cursors.get(kCustomCursorSlot);
 
   // The wizard's reset to 0 happens while hidden: no trial cursor, slot untouched.
-  dialog.X1->setValue(5);
-  dialog.X1->setValue(0);
+  dialog.hotSpotX->setValue(5);
+  dialog.hotSpotX->setValue(0);
   EXPECT_EQ(game.cursors.get(kCustomCursorSlot), setCursor);
-  EXPECT_EQ(dialog.TrialCursor(), nullptr);
+  EXPECT_EQ(dialog.trialCursor(), nullptr);
 
   dialog.show();
-  ASSERT_NE(dialog.TrialCursor(), nullptr);
-  EXPECT_EQ(dialog.TrialCursor()->hotSpot(), QPoint(0, 0));
-  dialog.X1->setValue(31);
-  ASSERT_NE(dialog.TrialCursor(), nullptr);
-  EXPECT_EQ(dialog.TrialCursor()->hotSpot(), QPoint(31, 0));
-  EXPECT_EQ(game.cursors.get(kCustomCursorSlot), dialog.TrialCursor());
-  EXPECT_EQ(dialog.Panel1->cursor().hotSpot(), QPoint(31, 0));
-  dialog.Y1->setValue(17);
-  EXPECT_EQ(dialog.TrialCursor()->hotSpot(), QPoint(31, 17));
+  ASSERT_NE(dialog.trialCursor(), nullptr);
+  EXPECT_EQ(dialog.trialCursor()->hotSpot(), QPoint(0, 0));
+  dialog.hotSpotX->setValue(31);
+  ASSERT_NE(dialog.trialCursor(), nullptr);
+  EXPECT_EQ(dialog.trialCursor()->hotSpot(), QPoint(31, 0));
+  EXPECT_EQ(game.cursors.get(kCustomCursorSlot), dialog.trialCursor());
+  EXPECT_EQ(dialog.testArea->cursor().hotSpot(), QPoint(31, 0));
+  dialog.hotSpotY->setValue(17);
+  EXPECT_EQ(dialog.trialCursor()->hotSpot(), QPoint(31, 17));
   dialog.hide();
 
   // The values stay for the writer and the next showing.
-  EXPECT_EQ(dialog.X1->value(), 31);
-  EXPECT_EQ(dialog.Y1->value(), 17);
+  EXPECT_EQ(dialog.hotSpotX->value(), 31);
+  EXPECT_EQ(dialog.hotSpotY->value(), 17);
   dialog.show();
-  EXPECT_EQ(dialog.TrialCursor()->hotSpot(), QPoint(31, 17));
+  EXPECT_EQ(dialog.trialCursor()->hotSpot(), QPoint(31, 17));
   dialog.hide();
 }
 
 TEST_F(CursorSetup, TypedHotSpotSettlesWithinRange) {
-  QSpinBox* x = dialog.X1;
+  QSpinBox* x = dialog.hotSpotX;
   EXPECT_EQ(x->minimum(), 0);
   EXPECT_EQ(x->maximum(), 31);
   x->stepBy(-1);
@@ -231,25 +231,25 @@ TEST_F(CursorSetup, TypedHotSpotSettlesWithinRange) {
   EXPECT_EQ(typeAndLeave(x, "-3"), 0);
   x->setValue(9);
   EXPECT_EQ(typeAndLeave(x, ""), 0);
-  EXPECT_EQ(typeAndLeave(dialog.Y1, "99999999999"), 31);
+  EXPECT_EQ(typeAndLeave(dialog.hotSpotY, "99999999999"), 31);
 }
 
 TEST_F(CursorSetup, WindowLooksAsDesigned) {
   EXPECT_EQ(dialog.windowTitle(), "Custom Cursor Setup");
   EXPECT_EQ(dialog.size(), QSize(420, 167));
-  EXPECT_EQ(dialog.Panel1->size(), QSize(413, 101));
-  EXPECT_EQ(dialog.Button2->size(), QSize(173, 33));
-  EXPECT_EQ(dialog.Panel2->size(), QSize(173, 29));
-  EXPECT_EQ(dialog.Button1->size(), QSize(121, 29));
-  EXPECT_TRUE(dialog.Button1->isDefault());
-  EXPECT_EQ(dialog.Bevel1->size(), QSize(34, 34));
-  EXPECT_EQ(dialog.Curimg->size(), QSize(32, 32));
-  EXPECT_TRUE(dialog.Bevel1->geometry().contains(dialog.Curimg->geometry()));
+  EXPECT_EQ(dialog.testArea->size(), QSize(413, 101));
+  EXPECT_EQ(dialog.testButton->size(), QSize(173, 33));
+  EXPECT_EQ(dialog.normalCursorPanel->size(), QSize(173, 29));
+  EXPECT_EQ(dialog.okButton->size(), QSize(121, 29));
+  EXPECT_TRUE(dialog.okButton->isDefault());
+  EXPECT_EQ(dialog.previewBevel->size(), QSize(34, 34));
+  EXPECT_EQ(dialog.preview->size(), QSize(32, 32));
+  EXPECT_TRUE(dialog.previewBevel->geometry().contains(dialog.preview->geometry()));
   for (int i = 0; i < 12; ++i) {
-    EXPECT_EQ(dialog.Shapes[i]->geometry(), QRect(8 + 28 * (i % 4), 8 + 28 * (i / 4), 25, 25)) << i;
+    EXPECT_EQ(dialog.shapes[i]->geometry(), QRect(8 + 28 * (i % 4), 8 + 28 * (i / 4), 25, 25)) << i;
   }
   for (QWidget* w : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     EXPECT_TRUE(dialog.rect().contains(w->geometry())) << w->metaObject()->className();
-  for (QWidget* w : dialog.Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    EXPECT_TRUE(dialog.Panel1->rect().contains(w->geometry())) << w->metaObject()->className();
+  for (QWidget* w : dialog.testArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    EXPECT_TRUE(dialog.testArea->rect().contains(w->geometry())) << w->metaObject()->className();
 }

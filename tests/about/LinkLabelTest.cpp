@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "about/Ab.h"
-#include "about/Link.h"
+#include "about/AboutDialog.h"
+#include "ui/LinkLabel.h"
 #include "support/FakePrompts.h"
 
 namespace {
@@ -41,23 +41,23 @@ TEST(LinkAddress, RefusesProgramsFilesAndOtherSchemes) {
   }
 }
 
-TEST(TLink, LooksLikeALink) {
-  TLink link;
+TEST(LinkLabel, LooksLikeALink) {
+  LinkLabel link;
   EXPECT_EQ(textColour(&link), QColor(Qt::blue));
   EXPECT_TRUE(link.font().underline());
   EXPECT_EQ(link.cursor().shape(), Qt::PointingHandCursor);
-  EXPECT_EQ(link.ActiveColor(), QColor(Qt::red));
-  link.setURL_Caption("Tom & Jerry");
+  EXPECT_EQ(link.activeColor(), QColor(Qt::red));
+  link.setCaption("Tom & Jerry");
   EXPECT_EQ(link.text(), "Tom & Jerry");
   // An ampersand is a letter here: the width is that of the whole text.
   link.adjustSize();
   EXPECT_GE(link.width(), link.fontMetrics().horizontalAdvance("Tom & Jerry"));
 }
 
-TEST(TLink, PressingTurnsItRedUntilReleased) {
+TEST(LinkLabel, PressingTurnsItRedUntilReleased) {
   FakePrompts fake;
-  TLink link;
-  link.setURL_Caption("Web Site:");
+  LinkLabel link;
+  link.setCaption("Web Site:");
   link.resize(60, 16);
   link.setActiveColor(Qt::darkGreen);
   QTest::mousePress(&link, Qt::LeftButton, {}, QPoint(5, 5));
@@ -71,71 +71,71 @@ TEST(TLink, PressingTurnsItRedUntilReleased) {
   EXPECT_TRUE(fake.openedUrls.isEmpty());
 }
 
-TEST(TLink, ClickOpensTheTargetElseTheCaption) {
+TEST(LinkLabel, ClickOpensTheTargetElseTheCaption) {
   FakePrompts fake;
-  TLink link;
+  LinkLabel link;
   link.resize(100, 16);
   int handlerCalls = 0;
   qsizetype openedBeforeHandler = -1;
-  QObject::connect(&link, &TLink::clicked, [&] {
+  QObject::connect(&link, &LinkLabel::clicked, [&] {
     ++handlerCalls;
     openedBeforeHandler = fake.openedUrls.size();
   });
 
-  link.setURL_Caption(" http://caption.example/ ");
+  link.setCaption(" http://caption.example/ ");
   QTest::mouseClick(&link, Qt::LeftButton);
   EXPECT_EQ(fake.openedUrls, QStringList{"http://caption.example/"});
   EXPECT_EQ(handlerCalls, 1);
   EXPECT_EQ(openedBeforeHandler, 0) << "the owner's handler runs first";
 
-  link.setURL("mailto:ann@example.com");
+  link.setUrl("mailto:ann@example.com");
   link.click();
   EXPECT_EQ(fake.openedUrls.last(), "mailto:ann@example.com");
 
   // Nothing to open, or nothing safe to open: the handler still runs, nothing opens.
-  link.setURL(" ");
-  link.setURL_Caption(" ");
+  link.setUrl(" ");
+  link.setCaption(" ");
   link.click();
-  link.setURL("/usr/bin/xterm");
-  link.setURL_Caption("http://caption.example/");
+  link.setUrl("/usr/bin/xterm");
+  link.setCaption("http://caption.example/");
   link.click();
   EXPECT_EQ(fake.openedUrls.size(), 2);
   EXPECT_EQ(handlerCalls, 4);
 
   // Other buttons do not click.
-  link.setURL("http://example.com/");
+  link.setUrl("http://example.com/");
   QTest::mouseClick(&link, Qt::RightButton);
   EXPECT_EQ(fake.openedUrls.size(), 2);
 }
 
-TEST(TAbout, AudioLineVersionAndLinks) {
+TEST(AboutDialog, AudioLineVersionAndLinks) {
   FakePrompts fake;
-  TAbout about(false);
+  AboutDialog about(false);
   about.show();
   EXPECT_EQ(about.windowTitle(), "About Pie Vorb Quarn");
-  EXPECT_EQ(about.Ver->text(), "3.40");
-  EXPECT_FALSE(about.PE->isVisible());
-  EXPECT_TRUE(about.Label20->isVisible());
-  EXPECT_EQ(about.Label20->text(), "Pie Vorb Quarn Audio System Failed...");
-  EXPECT_EQ(about.Label20->toolTip(), "This was probably because WAVE device in use on startup");
-  about.Button1->click();
+  EXPECT_EQ(about.versionLabel->text(), "3.40");
+  EXPECT_FALSE(about.audioEnabledLabel->isVisible());
+  EXPECT_TRUE(about.audioFailedLabel->isVisible());
+  EXPECT_EQ(about.audioFailedLabel->text(), "Pie Vorb Quarn Audio System Failed...");
+  EXPECT_EQ(about.audioFailedLabel->toolTip(), "This was probably because WAVE device in use on startup");
+  about.okButton->click();
   EXPECT_EQ(about.result(), QDialog::Accepted);
 
   about.setAudioOpened(true);
   about.show();
-  EXPECT_TRUE(about.PE->isVisible());
-  EXPECT_EQ(about.PE->text(), "Pie Vorb Quarn Audio System Enabled!");
+  EXPECT_TRUE(about.audioEnabledLabel->isVisible());
+  EXPECT_EQ(about.audioEnabledLabel->text(), "Pie Vorb Quarn Audio System Enabled!");
   // The enabled line covers the failed one beneath it.
-  EXPECT_TRUE(about.PE->geometry().contains(about.Label20->geometry()));
-  EXPECT_TRUE(about.PE->autoFillBackground());
+  EXPECT_TRUE(about.audioEnabledLabel->geometry().contains(about.audioFailedLabel->geometry()));
+  EXPECT_TRUE(about.audioEnabledLabel->autoFillBackground());
 
   // The main window's "Goto website" command clicks this link.
-  about.tLink2->click();
-  about.tLink1->click();
-  EXPECT_EQ(fake.openedUrls, (QStringList{AuthorWebPage, AuthorWebPage}));
-  EXPECT_EQ(about.tLink1->text(), "The Zanthorp");
-  EXPECT_EQ(about.tLink2->text(), "Web Site:");
+  about.webSiteLink->click();
+  about.authorLink->click();
+  EXPECT_EQ(fake.openedUrls, (QStringList{kAuthorWebPage, kAuthorWebPage}));
+  EXPECT_EQ(about.authorLink->text(), "The Zanthorp");
+  EXPECT_EQ(about.webSiteLink->text(), "Web Site:");
 
   // The emblem shows when it is built in, and its absence is no failure.
-  EXPECT_EQ(about.Image1->pixmap().isNull(), !QFile::exists(":/Emblem.bmp"));
+  EXPECT_EQ(about.emblem->pixmap().isNull(), !QFile::exists(":/Emblem.bmp"));
 }

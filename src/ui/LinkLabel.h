@@ -1,5 +1,5 @@
 #pragma once
-// `TLink`: a label that looks and acts like a web link.
+// `LinkLabel`: a label that looks and acts like a web link.
 #include <QColor>
 #include <QLabel>
 
@@ -10,17 +10,17 @@
 // because these texts come from set files anyone can write.
 QString linkAddress(const QString& url, const QString& caption);
 
-class TLink : public QLabel {
+class LinkLabel : public QLabel {
   Q_OBJECT
  public:
-  explicit TLink(QWidget* parent = nullptr);
+  explicit LinkLabel(QWidget* parent = nullptr);
 
-  QString URL() const { return url_; }
-  void setURL(const QString& url) { url_ = url; }
-  QString URL_Caption() const { return text(); }
-  void setURL_Caption(const QString& caption) { setText(caption); }
+  QString url() const { return url_; }
+  void setUrl(const QString& url) { url_ = url; }
+  QString caption() const { return text(); }
+  void setCaption(const QString& caption) { setText(caption); }
   // The text colour while a mouse button is held down on the label.
-  QColor ActiveColor() const { return activeColor_; }
+  QColor activeColor() const { return activeColor_; }
   void setActiveColor(const QColor& color) { activeColor_ = color; }
 
   // Raises the click as if the player had clicked: handlers first, then the address opens.

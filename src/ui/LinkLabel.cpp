@@ -1,9 +1,9 @@
-#include "about/Link.h"
+#include "ui/LinkLabel.h"
 
 #include <QMouseEvent>
 #include <QUrl>
 
-#include "game/Prompts.h"
+#include "ui/Prompts.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ QString linkAddress(const QString& url, const QString& caption) {
   return address.toString(QUrl::FullyEncoded);
 }
 
-TLink::TLink(QWidget* parent) : QLabel(parent) {
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);  // shows ampersands as they are, and no markup
   setCursor(Qt::PointingHandCursor);
   QFont f;  // only the underline, so the owner's font still comes through
@@ -46,13 +46,13 @@ TLink::TLink(QWidget* parent) : QLabel(parent) {
   setTextColor(Qt::blue);
 }
 
-void TLink::setTextColor(const QColor& color) {
+void LinkLabel::setTextColor(const QColor& color) {
   QPalette pal = palette();
   pal.setColor(QPalette::WindowText, color);
   setPalette(pal);
 }
 
-void TLink::mousePressEvent(QMouseEvent* event) {
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
   QLabel::mousePressEvent(event);
   if (event->button() == Qt::LeftButton) leftDown_ = true;
   if (down_) return;
@@ -61,7 +61,7 @@ void TLink::mousePressEvent(QMouseEvent* event) {
   setTextColor(activeColor_);
 }
 
-void TLink::mouseReleaseEvent(QMouseEvent* event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
   if (down_ && event->buttons() == Qt::NoButton) {
     down_ = false;
@@ -73,7 +73,7 @@ void TLink::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
-void TLink::click() {
+void LinkLabel::click() {
   Q_EMIT clicked();
   const QString address = linkAddress(url_, text());
   if (!address.isEmpty()) prompts().openUrl(address);

@@ -1,4 +1,4 @@
-#include "game/Prompts.h"
+#include "ui/Prompts.h"
 
 #include <QDesktopServices>
 #include <QDialog>

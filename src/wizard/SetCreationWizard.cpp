@@ -1,4 +1,4 @@
-#include "wizard/Wizard.h"
+#include "wizard/SetCreationWizard.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -23,11 +23,11 @@
 #include <QVBoxLayout>
 
 #include "game/Game.h"
-#include "game/Prompts.h"
+#include "ui/Prompts.h"
 #include "imageset/DefaultSet.h"
-#include "wizard/Cp.h"
-#include "wizard/Cust.h"
-#include "wizard/Grped.h"
+#include "wizard/CreationProgressDialog.h"
+#include "wizard/CursorSetupDialog.h"
+#include "wizard/ImageGroupDialog.h"
 
 namespace {
 
@@ -115,16 +115,16 @@ QString fileNamePart(const QString& path) {
 
 }  // namespace
 
-void ShowWizardError(QWidget* parent, const QString& caption, const QString& text) {
+void showWizardError(QWidget* parent, const QString& caption, const QString& text) {
   prompts().message(parent, text, caption, BoxIcon::Error);
 }
 
-std::uint32_t SwatchColour(const QFrame* swatch) {
+std::uint32_t swatchColour(const QFrame* swatch) {
   const QColor c = swatch->palette().color(QPalette::Window);
   return colourValue(c.red(), c.green(), c.blue());
 }
 
-void SetSwatchColour(QFrame* swatch, const QColor& colour) {
+void setSwatchColour(QFrame* swatch, const QColor& colour) {
   QPalette p = swatch->palette();
   p.setColor(QPalette::Window, colour);
   swatch->setPalette(p);
@@ -132,23 +132,23 @@ void SetSwatchColour(QFrame* swatch, const QColor& colour) {
 
 // ---------------------------------------------------------------- tiles
 
-TCursorTile::TCursorTile(int tag, QWidget* parent) : QFrame(parent), Tag(tag) {
+CursorTile::CursorTile(int tag, QWidget* parent) : QFrame(parent), slot(tag) {
   setFixedSize(49, 49);
   setLineWidth(2);
   setSelected(false);
 }
 
-void TCursorTile::setSelected(bool selected) {
+void CursorTile::setSelected(bool selected) {
   selected_ = selected;
   setFrameStyle(QFrame::Panel | (selected ? QFrame::Sunken : QFrame::Raised));
   update();
 }
 
-void TCursorTile::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) Q_EMIT clicked(Tag);
+void CursorTile::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) Q_EMIT clicked(slot);
 }
 
-void TCursorTile::paintEvent(QPaintEvent* event) {
+void CursorTile::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(rect(), QColor(255, 255, 255));
   if (!picture.isNull()) {
@@ -161,7 +161,7 @@ void TCursorTile::paintEvent(QPaintEvent* event) {
 
 // ---------------------------------------------------------------- window
 
-TForm3::TForm3(Game& game, TEditGroup& editGroup, TCustomSetup& customSetup, QWidget* parent)
+SetCreationWizard::SetCreationWizard(Game& game, ImageGroupDialog& editGroup, CursorSetupDialog& customSetup, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       game_(game),
@@ -176,48 +176,48 @@ TForm3::TForm3(Game& game, TEditGroup& editGroup, TCustomSetup& customSetup, QWi
   small.setPixelSize(11);
   setFont(small);
 
-  Intro = wrapped(QStringLiteral("This wizard creates an eXtended Image Set, which lets you change the graphics and "
+  introLabel = wrapped(QStringLiteral("This wizard creates an eXtended Image Set, which lets you change the graphics and "
                                  "sound of Pie Vorb Quarn.  Please follow the prompts on each step."),
                   this);
-  Intro->setGeometry(8, 2, 480, 33);
-  PagePanel = new QLabel(this);
-  PagePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  PagePanel->setAlignment(Qt::AlignCenter);
-  PagePanel->setGeometry(496, 7, 88, 23);
+  introLabel->setGeometry(8, 2, 480, 33);
+  pageTitle = new QLabel(this);
+  pageTitle->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  pageTitle->setAlignment(Qt::AlignCenter);
+  pageTitle->setGeometry(496, 7, 88, 23);
 
-  Notebook1 = new QStackedWidget(this);
-  Notebook1->setGeometry(0, 37, 592, 345);
-  Notebook1->addWidget(makeAnimationPage());
-  Notebook1->addWidget(makeBitmapsPage());
-  Notebook1->addWidget(makeSoundsPage());
-  Notebook1->addWidget(makeTextsPage());
-  Notebook1->addWidget(makeCursorPage());
-  Notebook1->addWidget(makeOutputPage());
-  SetSwatchColour(Examp, QColor(255, 0, 0));
-  SetSwatchColour(Bg2, QColor(255, 255, 255));
-  URL->setText(QStringLiteral("http://"));
+  pages = new QStackedWidget(this);
+  pages->setGeometry(0, 37, 592, 345);
+  pages->addWidget(makeAnimationPage());
+  pages->addWidget(makeBitmapsPage());
+  pages->addWidget(makeSoundsPage());
+  pages->addWidget(makeTextsPage());
+  pages->addWidget(makeCursorPage());
+  pages->addWidget(makeOutputPage());
+  setSwatchColour(titleColourSwatch, QColor(255, 0, 0));
+  setSwatchColour(pageColourSwatch, QColor(255, 255, 255));
+  urlEdit->setText(QStringLiteral("http://"));
 
   auto* rule = new QFrame(this);
   rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   rule->setGeometry(0, 382, 592, 2);
 
-  Button3 = new QPushButton(QStringLiteral("<< &Back"), this);
-  Button2 = new QPushButton(QStringLiteral("&Next >>"), this);
-  Button1 = new QPushButton(QStringLiteral("&Cancel"), this);
-  Button3->setGeometry(346, 386, 77, 25);
-  Button2->setGeometry(427, 386, 77, 25);
-  Button1->setGeometry(510, 386, 77, 25);
-  Button2->setDefault(true);
+  backButton = new QPushButton(QStringLiteral("<< &Back"), this);
+  nextButton = new QPushButton(QStringLiteral("&Next >>"), this);
+  cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+  backButton->setGeometry(346, 386, 77, 25);
+  nextButton->setGeometry(427, 386, 77, 25);
+  cancelButton->setGeometry(510, 386, 77, 25);
+  nextButton->setDefault(true);
 
-  connect(Notebook1, &QStackedWidget::currentChanged, this, [this] { Notebook1PageChanged(); });
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+  connect(pages, &QStackedWidget::currentChanged, this, [this] { pageChanged(); });
+  connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+  connect(nextButton, &QPushButton::clicked, this, [this] { next(); });
+  connect(backButton, &QPushButton::clicked, this, [this] { back(); });
 
-  FormShow();
+  resetFields();
 }
 
-QWidget* TForm3::makeAnimationPage() {
+QWidget* SetCreationWizard::makeAnimationPage() {
   auto* page = new QWidget;
   auto* v = new QVBoxLayout(page);
   v->setContentsMargins(10, 8, 10, 8);
@@ -237,19 +237,19 @@ QWidget* TForm3::makeAnimationPage() {
     g->addWidget(name, 1);
     v->addWidget(box);
   };
-  group(QStringLiteral(" Pict1.bmp "), TheFName1);
-  group(QStringLiteral(" Pict2.bmp "), TheFName2);
-  Button4 = new QPushButton(QStringLiteral("Change Image &Files..."), page);
+  group(QStringLiteral(" Pict1.bmp "), figureFileLabel);
+  group(QStringLiteral(" Pict2.bmp "), splatFileLabel);
+  changeGroupFilesButton = new QPushButton(QStringLiteral("Change Image &Files..."), page);
   auto* row = new QHBoxLayout;
   row->addStretch();
-  row->addWidget(Button4);
+  row->addWidget(changeGroupFilesButton);
   v->addLayout(row);
   v->addStretch();
-  connect(Button4, &QPushButton::clicked, this, [this] { Button5Click(); });
+  connect(changeGroupFilesButton, &QPushButton::clicked, this, [this] { editImageGroup(); });
   return page;
 }
 
-QWidget* TForm3::makeBitmapsPage() {
+QWidget* SetCreationWizard::makeBitmapsPage() {
   auto* page = new QWidget;
   auto* v = new QVBoxLayout(page);
   v->setContentsMargins(3, 4, 3, 4);
@@ -305,29 +305,29 @@ QWidget* TForm3::makeBitmapsPage() {
     v->addWidget(box);
   };
   group(QStringLiteral(" Title Bar:  (594x31 Pixels  - title.bmp) "),
-        examplePicture(builtin.DefTitle, 333, 17, page), F1, Button11, &Examp, &Button21,
+        examplePicture(builtin.title, 333, 17, page), titleFile, browseTitleButton, &titleColourSwatch, &titleColourButton,
         QStringLiteral("&Set Background Colour..."));
   group(QStringLiteral(" Number Strip:  (300x51 Pixels  - numbers.bmp) "),
-        examplePicture(builtin.DefNumbers, 147, 25, page), F2, Button15, nullptr, nullptr, {});
+        examplePicture(builtin.digits, 147, 25, page), digitsFile, browseDigitsButton, nullptr, nullptr, {});
   group(QStringLiteral(" Count Down and Messages (Game over and Click Here): (671x107 Pixels  - count.bmp) "),
-        examplePicture(builtin.DefCount, 156, 25, page), F3, Button12, &Bg2, &Button22,
+        examplePicture(builtin.countdown, 156, 25, page), countFile, browseCountButton, &pageColourSwatch, &pageColourButton,
         QStringLiteral("&Set Page Background Colour..."));
   group(QStringLiteral(" Misc Extras  (Words \"Time,\" \"Score,\" and the base to the pop up boxes): "
                        "(111x124 Pixels  - miscpics.bmp) "),
-        examplePicture(builtin.DefXtras, 36, 40, page), F4, Button13, nullptr, nullptr, {});
+        examplePicture(builtin.misc, 36, 40, page), miscFile, browseMiscButton, nullptr, nullptr, {});
 
-  connect(Button11, &QPushButton::clicked, this, [this] { browse(F1, Dialog::Bitmap, QStringLiteral("Select Title File")); });
-  connect(Button15, &QPushButton::clicked, this, [this] { browse(F2, Dialog::Bitmap, QStringLiteral("Select Numbers File")); });
-  connect(Button12, &QPushButton::clicked, this,
-          [this] { browse(F3, Dialog::Bitmap, QStringLiteral("Select Countdown and Messages File")); });
-  connect(Button13, &QPushButton::clicked, this,
-          [this] { browse(F4, Dialog::Bitmap, QStringLiteral("Select Extra Graphics File")); });
-  connect(Button21, &QPushButton::clicked, this, [this] { Button21Click(); });
-  connect(Button22, &QPushButton::clicked, this, [this] { Button22Click(); });
+  connect(browseTitleButton, &QPushButton::clicked, this, [this] { browse(titleFile, Dialog::Bitmap, QStringLiteral("Select Title File")); });
+  connect(browseDigitsButton, &QPushButton::clicked, this, [this] { browse(digitsFile, Dialog::Bitmap, QStringLiteral("Select Numbers File")); });
+  connect(browseCountButton, &QPushButton::clicked, this,
+          [this] { browse(countFile, Dialog::Bitmap, QStringLiteral("Select Countdown and Messages File")); });
+  connect(browseMiscButton, &QPushButton::clicked, this,
+          [this] { browse(miscFile, Dialog::Bitmap, QStringLiteral("Select Extra Graphics File")); });
+  connect(titleColourButton, &QPushButton::clicked, this, [this] { chooseTitleColour(); });
+  connect(pageColourButton, &QPushButton::clicked, this, [this] { choosePageColour(); });
   return page;
 }
 
-QWidget* TForm3::makeSoundsPage() {
+QWidget* SetCreationWizard::makeSoundsPage() {
   auto* page = new QWidget;
   auto* v = new QVBoxLayout(page);
   v->setContentsMargins(8, 4, 8, 4);
@@ -356,31 +356,31 @@ QWidget* TForm3::makeSoundsPage() {
     v->addWidget(box);
   };
   const QString wave = QStringLiteral("Custom Wave &Filename:");
-  group(QStringLiteral(" Program Startup/File Loaded Sound (only used when set loaded)  - startup.wav"), FName1,
-        Button14, wave, nullptr);
-  group(QStringLiteral(" Ticking Clock Sound  - tick.wav"), FName2, Button16, wave, &PlayMode);
-  group(QStringLiteral(" Splat Sound (heard when the player clicks on a popped up picture) - splat.wav"), FName3,
-        Button17, wave, nullptr);
-  group(QStringLiteral(" End of game sound (sound played when time runs out, played once)  - gameover.wav"), FName4,
-        Button18, wave, nullptr);
+  group(QStringLiteral(" Program Startup/File Loaded Sound (only used when set loaded)  - startup.wav"), startupWaveFile,
+        browseStartupButton, wave, nullptr);
+  group(QStringLiteral(" Ticking Clock Sound  - tick.wav"), tickWaveFile, browseTickButton, wave, &tickModeBox);
+  group(QStringLiteral(" Splat Sound (heard when the player clicks on a popped up picture) - splat.wav"), splatWaveFile,
+        browseSplatButton, wave, nullptr);
+  group(QStringLiteral(" End of game sound (sound played when time runs out, played once)  - gameover.wav"), gameOverWaveFile,
+        browseGameOverButton, wave, nullptr);
   auto* rule = new QFrame(page);
   rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   v->addWidget(rule);
-  group(QStringLiteral(" Background MIDI File (midi file played during game) "), FName5, Button19,
+  group(QStringLiteral(" Background MIDI File (midi file played during game) "), musicFile, browseMusicButton,
         QStringLiteral("Custom MIDI &Filename:"), nullptr);
   v->addStretch();
 
-  connect(Button14, &QPushButton::clicked, this, [this] { browse(FName1, Dialog::Wave, QStringLiteral("Select startup sound")); });
-  connect(Button16, &QPushButton::clicked, this, [this] { browse(FName2, Dialog::Wave, QStringLiteral("Select ticking sound")); });
-  connect(Button17, &QPushButton::clicked, this, [this] { browse(FName3, Dialog::Wave, QStringLiteral("Select splat sound")); });
-  connect(Button18, &QPushButton::clicked, this,
-          [this] { browse(FName4, Dialog::Wave, QStringLiteral("Select end of game sound")); });
-  connect(Button19, &QPushButton::clicked, this,
-          [this] { browse(FName5, Dialog::Midi, QStringLiteral("Select MIDI sequence for in-game music")); });
+  connect(browseStartupButton, &QPushButton::clicked, this, [this] { browse(startupWaveFile, Dialog::Wave, QStringLiteral("Select startup sound")); });
+  connect(browseTickButton, &QPushButton::clicked, this, [this] { browse(tickWaveFile, Dialog::Wave, QStringLiteral("Select ticking sound")); });
+  connect(browseSplatButton, &QPushButton::clicked, this, [this] { browse(splatWaveFile, Dialog::Wave, QStringLiteral("Select splat sound")); });
+  connect(browseGameOverButton, &QPushButton::clicked, this,
+          [this] { browse(gameOverWaveFile, Dialog::Wave, QStringLiteral("Select end of game sound")); });
+  connect(browseMusicButton, &QPushButton::clicked, this,
+          [this] { browse(musicFile, Dialog::Midi, QStringLiteral("Select MIDI sequence for in-game music")); });
   return page;
 }
 
-QWidget* TForm3::makeTextsPage() {
+QWidget* SetCreationWizard::makeTextsPage() {
   auto* page = new QWidget;
   auto* v = new QVBoxLayout(page);
   v->setContentsMargins(8, 4, 8, 4);
@@ -397,34 +397,34 @@ QWidget* TForm3::makeTextsPage() {
   auto* a = new QGridLayout(about);
   a->setContentsMargins(6, 4, 6, 4);
   a->setVerticalSpacing(2);
-  Name = edit(200, about);
-  Author = edit(200, about);
-  Email = edit(200, about);
-  URL = edit(200, about);
-  Comm = edit(200, about);
-  a->addWidget(labelFor(QStringLiteral("&Image Set Name:"), Name), 0, 0);
-  a->addWidget(Name, 0, 1, 1, 3);
-  a->addWidget(labelFor(QStringLiteral("&Author:"), Author), 1, 0);
-  a->addWidget(Author, 1, 1);
-  a->addWidget(labelFor(QStringLiteral("&Email Address:"), Email), 1, 2);
-  a->addWidget(Email, 1, 3);
-  a->addWidget(labelFor(QStringLiteral("Author's URL:"), URL), 2, 0);
-  a->addWidget(URL, 2, 1);
-  a->addWidget(labelFor(QStringLiteral("Set Comments:"), Comm), 2, 2);
-  a->addWidget(Comm, 2, 3);
+  setNameEdit = edit(200, about);
+  authorEdit = edit(200, about);
+  emailEdit = edit(200, about);
+  urlEdit = edit(200, about);
+  commentEdit = edit(200, about);
+  a->addWidget(labelFor(QStringLiteral("&Image Set Name:"), setNameEdit), 0, 0);
+  a->addWidget(setNameEdit, 0, 1, 1, 3);
+  a->addWidget(labelFor(QStringLiteral("&Author:"), authorEdit), 1, 0);
+  a->addWidget(authorEdit, 1, 1);
+  a->addWidget(labelFor(QStringLiteral("&Email Address:"), emailEdit), 1, 2);
+  a->addWidget(emailEdit, 1, 3);
+  a->addWidget(labelFor(QStringLiteral("Author's URL:"), urlEdit), 2, 0);
+  a->addWidget(urlEdit, 2, 1);
+  a->addWidget(labelFor(QStringLiteral("Set Comments:"), commentEdit), 2, 2);
+  a->addWidget(commentEdit, 2, 3);
   v->addWidget(about);
 
   QFrame* end = sunken(page);
   auto* e = new QGridLayout(end);
   e->setContentsMargins(6, 4, 6, 4);
   e->setVerticalSpacing(2);
-  M1 = edit(200, end);
-  M2 = edit(200, end);
-  e->addWidget(labelFor(QStringLiteral("&End of game Message:"), M1), 0, 0, 1, 4);
-  e->addWidget(M1, 1, 0);
+  prefixEdit = edit(200, end);
+  suffixEdit = edit(200, end);
+  e->addWidget(labelFor(QStringLiteral("&End of game Message:"), prefixEdit), 0, 0, 1, 4);
+  e->addWidget(prefixEdit, 1, 0);
   // Sample numbers where the game-over dialog puts the pies and the score.
-  e->addWidget(labelFor(QStringLiteral("&10"), M2), 1, 1);
-  e->addWidget(M2, 1, 2);
+  e->addWidget(labelFor(QStringLiteral("&10"), suffixEdit), 1, 1);
+  e->addWidget(suffixEdit, 1, 2);
   e->addWidget(new QLabel(QStringLiteral("20"), end), 1, 3);
   v->addWidget(end);
 
@@ -437,17 +437,17 @@ QWidget* TForm3::makeTextsPage() {
   c->addWidget(new QLabel(QStringLiteral("Score:   Comment:"), comments), 1, 2, 1, 2);
   const char* const bands[] = {"0-5:", "6-20:", "21-40:", "41-80:", "81-130:", "131-190:", "191-230:", "231+:"};
   for (int i = 0; i < 8; ++i) {
-    C[static_cast<std::size_t>(i)] = edit(240, comments);
+    ratingEdits[static_cast<std::size_t>(i)] = edit(240, comments);
     const int column = i < 4 ? 0 : 2;
     c->addWidget(new QLabel(QString::fromLatin1(bands[i]), comments), 2 + i % 4, column);
-    c->addWidget(C[static_cast<std::size_t>(i)], 2 + i % 4, column + 1);
+    c->addWidget(ratingEdits[static_cast<std::size_t>(i)], 2 + i % 4, column + 1);
   }
   v->addWidget(comments);
   v->addStretch();
   return page;
 }
 
-QWidget* TForm3::makeCursorPage() {
+QWidget* SetCreationWizard::makeCursorPage() {
   auto* page = new QWidget;
   auto* v = new QVBoxLayout(page);
   v->setContentsMargins(8, 4, 8, 4);
@@ -460,35 +460,35 @@ QWidget* TForm3::makeCursorPage() {
   tiles->setContentsMargins(4, 4, 4, 2);
   tiles->setVerticalSpacing(1);
   for (int i = 0; i < 8; ++i) {
-    auto* tile = new TCursorTile(i + 1, strip);
+    auto* tile = new CursorTile(i + 1, strip);
     const int slot = i + 1 == kCustomTile ? 9 : i + 1;
     tile->setCursor(game_.cursors.cursor(slot));
     tile->picture = cursorPicture(game_.cursors.get(slot));
-    B[static_cast<std::size_t>(i)] = tile;
+    cursorTiles[static_cast<std::size_t>(i)] = tile;
     auto* caption = wrapped(QString::fromLatin1(kTileNames[i]), strip);
     caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     caption->setFixedWidth(68);
     tiles->addWidget(tile, 0, i, Qt::AlignHCenter);
     tiles->addWidget(caption, 1, i, Qt::AlignHCenter | Qt::AlignTop);
-    connect(tile, &TCursorTile::clicked, this, [this](int tag) { B7Click(tag); });
+    connect(tile, &CursorTile::clicked, this, [this](int tag) { chooseCursor(tag); });
   }
   v->addWidget(strip);
 
-  GB1 = new QGroupBox(QStringLiteral(" Custom Cursor Setup - cursor.bmp "), page);
-  auto* g = new QHBoxLayout(GB1);
+  customCursorBox = new QGroupBox(QStringLiteral(" Custom Cursor Setup - cursor.bmp "), page);
+  auto* g = new QHBoxLayout(customCursorBox);
   g->setContentsMargins(6, 2, 6, 4);
   auto* left = new QVBoxLayout;
-  CursorFilename = edit(255, GB1);
-  Button7 = new QPushButton(QStringLiteral("&Browse..."), GB1);
-  auto* caption = new QLabel(QStringLiteral("Cursor BMP &Filename:"), GB1);
-  caption->setBuddy(CursorFilename);
+  cursorFile = edit(255, customCursorBox);
+  browseCursorButton = new QPushButton(QStringLiteral("&Browse..."), customCursorBox);
+  auto* caption = new QLabel(QStringLiteral("Cursor BMP &Filename:"), customCursorBox);
+  caption->setBuddy(cursorFile);
   left->addWidget(caption);
-  left->addLayout(fileRow({}, CursorFilename, Button7));
-  Button20 = new QPushButton(QStringLiteral("Setup Custom Cursor..."), GB1);
-  left->addWidget(Button20, 0, Qt::AlignLeft);
+  left->addLayout(fileRow({}, cursorFile, browseCursorButton));
+  setUpCursorButton = new QPushButton(QStringLiteral("Setup Custom Cursor..."), customCursorBox);
+  left->addWidget(setUpCursorButton, 0, Qt::AlignLeft);
   left->addStretch();
   g->addLayout(left, 1);
-  QFrame* legend = sunken(GB1);
+  QFrame* legend = sunken(customCursorBox);
   legend->setAutoFillBackground(true);
   auto* l = new QVBoxLayout(legend);
   l->setContentsMargins(4, 2, 4, 2);
@@ -504,173 +504,173 @@ QWidget* TForm3::makeCursorPage() {
   line(QStringLiteral("Other Colours = Transparent"), "yellow", "maroon");
   line(QStringLiteral("White = White"), "white", "black");
   g->addWidget(legend);
-  v->addWidget(GB1);
+  v->addWidget(customCursorBox);
   v->addStretch();
 
-  connect(Button7, &QPushButton::clicked, this,
-          [this] { browse(CursorFilename, Dialog::Bitmap, QStringLiteral("Select cursor picture...")); });
-  connect(Button20, &QPushButton::clicked, this, [this] { Button20Click(); });
+  connect(browseCursorButton, &QPushButton::clicked, this,
+          [this] { browse(cursorFile, Dialog::Bitmap, QStringLiteral("Select cursor picture...")); });
+  connect(setUpCursorButton, &QPushButton::clicked, this, [this] { setUpCursor(); });
   return page;
 }
 
-QWidget* TForm3::makeOutputPage() {
+QWidget* SetCreationWizard::makeOutputPage() {
   auto* page = new QWidget;
   auto* v = new QVBoxLayout(page);
   v->setContentsMargins(10, 8, 10, 8);
   v->addWidget(wrapped(
       QStringLiteral("The last step in this creation process is to specify the output filename:  (ending in .XET)"),
       page));
-  OutFile = edit(255, page);
-  Button8 = new QPushButton(QStringLiteral("&Browse..."), page);
-  v->addLayout(fileRow(QStringLiteral("Output Filename:"), OutFile, Button8));
+  outFile = edit(255, page);
+  browseOutFileButton = new QPushButton(QStringLiteral("&Browse..."), page);
+  v->addLayout(fileRow(QStringLiteral("Output Filename:"), outFile, browseOutFileButton));
 
-  Panel12 = sunken(page);
-  auto* p = new QGridLayout(Panel12);
+  sizePanel = sunken(page);
+  auto* p = new QGridLayout(sizePanel);
   p->setContentsMargins(8, 6, 8, 6);
-  EstFilesize = new QLabel(Panel12);
-  AvailSpace = new QLabel(Panel12);
-  Warning = wrapped(
-      QStringLiteral("WARNING: There might not be enough available free space on this disk to continue..."), Panel12);
-  Warning->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-  Warning->hide();
-  Button9 = new QPushButton(QStringLiteral("&Refresh Sizes"), Panel12);
-  Button10 = new QPushButton(QStringLiteral("&Create eXtended Image Set File!"), Panel12);
-  p->addWidget(new QLabel(QStringLiteral("Estimated Image Set filesize:"), Panel12), 0, 0);
-  p->addWidget(EstFilesize, 0, 1);
-  p->addWidget(new QLabel(QStringLiteral("Space available on chosen drive:"), Panel12), 1, 0);
-  p->addWidget(AvailSpace, 1, 1);
+  estimateLabel = new QLabel(sizePanel);
+  freeSpaceLabel = new QLabel(sizePanel);
+  warningLabel = wrapped(
+      QStringLiteral("WARNING: There might not be enough available free space on this disk to continue..."), sizePanel);
+  warningLabel->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+  warningLabel->hide();
+  refreshSizesButton = new QPushButton(QStringLiteral("&Refresh Sizes"), sizePanel);
+  createButton = new QPushButton(QStringLiteral("&Create eXtended Image Set File!"), sizePanel);
+  p->addWidget(new QLabel(QStringLiteral("Estimated Image Set filesize:"), sizePanel), 0, 0);
+  p->addWidget(estimateLabel, 0, 1);
+  p->addWidget(new QLabel(QStringLiteral("Space available on chosen drive:"), sizePanel), 1, 0);
+  p->addWidget(freeSpaceLabel, 1, 1);
   p->setColumnStretch(1, 1);
-  p->addWidget(Warning, 2, 0, 1, 2);
+  p->addWidget(warningLabel, 2, 0, 1, 2);
   p->setRowMinimumHeight(2, 34);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(Button9);
+  buttons->addWidget(refreshSizesButton);
   buttons->addStretch();
-  buttons->addWidget(Button10);
+  buttons->addWidget(createButton);
   p->addLayout(buttons, 3, 0, 1, 2);
-  Panel12->hide();
-  v->addWidget(Panel12);
+  sizePanel->hide();
+  v->addWidget(sizePanel);
   v->addStretch();
 
-  connect(Button8, &QPushButton::clicked, this,
-          [this] { browse(OutFile, Dialog::Save, QStringLiteral("Enter new .XET filename:")); });
-  connect(OutFile, &QLineEdit::textChanged, this, [this] { OutFileChange(); });
-  connect(Button9, &QPushButton::clicked, this, [this] { OutFileChange(); });
-  connect(Button10, &QPushButton::clicked, this, [this] { Button10Click(); });
+  connect(browseOutFileButton, &QPushButton::clicked, this,
+          [this] { browse(outFile, Dialog::Save, QStringLiteral("Enter new .XET filename:")); });
+  connect(outFile, &QLineEdit::textChanged, this, [this] { outFileChanged(); });
+  connect(refreshSizesButton, &QPushButton::clicked, this, [this] { outFileChanged(); });
+  connect(createButton, &QPushButton::clicked, this, [this] { createSet(); });
   return page;
 }
 
 // ---------------------------------------------------------------- navigation
 
-void TForm3::FormShow() {
-  M1->setText(QString::fromLatin1(kDefaultCongratulationPrefix));
-  M2->setText(QString::fromLatin1(kDefaultCongratulationSuffix));
-  PlayMode->setCurrentIndex(0);
-  for (int i = 0; i < 8; ++i) C[static_cast<std::size_t>(i)]->setText(QString::fromLatin1(kDefaultRatingMessages[static_cast<std::size_t>(i)]));
-  Notebook1->setCurrentIndex(0);
-  B7Click(1);
-  Notebook1PageChanged();
+void SetCreationWizard::resetFields() {
+  prefixEdit->setText(QString::fromLatin1(kDefaultCongratulationPrefix));
+  suffixEdit->setText(QString::fromLatin1(kDefaultCongratulationSuffix));
+  tickModeBox->setCurrentIndex(0);
+  for (int i = 0; i < 8; ++i) ratingEdits[static_cast<std::size_t>(i)]->setText(QString::fromLatin1(kDefaultRatingMessages[static_cast<std::size_t>(i)]));
+  pages->setCurrentIndex(0);
+  chooseCursor(1);
+  pageChanged();
 }
 
-void TForm3::showEvent(QShowEvent* event) {
+void SetCreationWizard::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
-    FormShow();
+    resetFields();
     if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
   }
   QDialog::showEvent(event);
 }
 
-void TForm3::Notebook1PageChanged() {
-  const int page = Notebook1->currentIndex();
-  PagePanel->setText(QStringLiteral("Step %1 of %2").arg(page + 1).arg(kPages));
-  Button3->setEnabled(page > 0);
-  Button2->setEnabled(page < kLastPage);
-  Button1->setEnabled(true);
-  Button1->setText(page == kLastPage ? QStringLiteral("&Quit") : QStringLiteral("&Cancel"));
+void SetCreationWizard::pageChanged() {
+  const int page = pages->currentIndex();
+  pageTitle->setText(QStringLiteral("Step %1 of %2").arg(page + 1).arg(kPages));
+  backButton->setEnabled(page > 0);
+  nextButton->setEnabled(page < kLastPage);
+  cancelButton->setEnabled(true);
+  cancelButton->setText(page == kLastPage ? QStringLiteral("&Quit") : QStringLiteral("&Cancel"));
 }
 
-void TForm3::Button1Click() { reject(); }
+void SetCreationWizard::cancel() { reject(); }
 
-void TForm3::Button3Click() {
-  if (Notebook1->currentIndex() > 0) Notebook1->setCurrentIndex(Notebook1->currentIndex() - 1);
+void SetCreationWizard::back() {
+  if (pages->currentIndex() > 0) pages->setCurrentIndex(pages->currentIndex() - 1);
 }
 
-bool TForm3::CheckPage(int page) {
+bool SetCreationWizard::checkPage(int page) {
   auto fail = [this](const QString& text) {
-    ShowWizardError(this, QStringLiteral("Error"), text);
+    showWizardError(this, QStringLiteral("Error"), text);
     return false;
   };
-  auto blankOrExists = [](const QLineEdit* field) { return field->text().isEmpty() || NameExists(field->text()); };
+  auto blankOrExists = [](const QLineEdit* field) { return field->text().isEmpty() || nameExists(field->text()); };
   switch (page) {
     case 0:
-      if (!NameExists(TheFName1->text()) || !NameExists(TheFName2->text()))
+      if (!nameExists(figureFileLabel->text()) || !nameExists(splatFileLabel->text()))
         return fail(QStringLiteral("Cannot find the specified images..."));
       return true;
     case 1:
-      if (!blankOrExists(F1) || !blankOrExists(F2) || !blankOrExists(F3) || !blankOrExists(F4))
+      if (!blankOrExists(titleFile) || !blankOrExists(digitsFile) || !blankOrExists(countFile) || !blankOrExists(miscFile))
         return fail(QStringLiteral("One of the above specified files cound not be found..."));
       return true;
     case 2: {
       const QString message =
-          SoundStepMessage(FName1->text(), FName2->text(), FName3->text(), FName4->text(), FName5->text());
+          soundStepMessage(startupWaveFile->text(), tickWaveFile->text(), splatWaveFile->text(), gameOverWaveFile->text(), musicFile->text());
       return message.isEmpty() || fail(message);
     }
     case 3:
-      if (Name->text().isEmpty()) return fail(QStringLiteral("This image set has no name..."));
+      if (setNameEdit->text().isEmpty()) return fail(QStringLiteral("This image set has no name..."));
       return true;
     case 4:
-      if (CursorChoice == kCustomTile && !NameExists(CursorFilename->text()))
+      if (cursorChoice == kCustomTile && !nameExists(cursorFile->text()))
         return fail(QStringLiteral("Cursor BMP file was not found..."));
       return true;
     default: return false;
   }
 }
 
-void TForm3::Button2Click() {
-  const int page = Notebook1->currentIndex();
-  if (page >= kLastPage || !CheckPage(page)) return;
-  Notebook1->setCurrentIndex(page + 1);
+void SetCreationWizard::next() {
+  const int page = pages->currentIndex();
+  if (page >= kLastPage || !checkPage(page)) return;
+  pages->setCurrentIndex(page + 1);
   if (page + 1 == kLastPage) {
-    const qint64 n = EstimateSetSize(Inputs(), writerHeader_);
-    EstFilesize->setText(QStringLiteral("%1 bytes   (%2k)").arg(n).arg(n / 1024));
+    const qint64 n = estimateSetSize(inputs(), writerHeader_);
+    estimateLabel->setText(QStringLiteral("%1 bytes   (%2k)").arg(n).arg(n / 1024));
   }
 }
 
 // ---------------------------------------------------------------- inputs
 
-void TForm3::Button5Click() {
-  QString pict1 = TheFName1->text(), pict2 = TheFName2->text();
-  if (editGroup_.Edit(pict1, pict2)) {
-    TheFName1->setText(pict1);
-    TheFName2->setText(pict2);
+void SetCreationWizard::editImageGroup() {
+  QString pict1 = figureFileLabel->text(), pict2 = splatFileLabel->text();
+  if (editGroup_.edit(pict1, pict2)) {
+    figureFileLabel->setText(pict1);
+    splatFileLabel->setText(pict2);
   }
 }
 
-void TForm3::B7Click(int tag) {
+void SetCreationWizard::chooseCursor(int tag) {
   if (tag < 1 || tag > 8) return;
-  B[static_cast<std::size_t>(CursorChoice - 1)]->setSelected(false);
-  CursorChoice = static_cast<std::uint8_t>(tag);
-  GB1->setVisible(CursorChoice == kCustomTile);
-  B[static_cast<std::size_t>(CursorChoice - 1)]->setSelected(true);
+  cursorTiles[static_cast<std::size_t>(cursorChoice - 1)]->setSelected(false);
+  cursorChoice = static_cast<std::uint8_t>(tag);
+  customCursorBox->setVisible(cursorChoice == kCustomTile);
+  cursorTiles[static_cast<std::size_t>(cursorChoice - 1)]->setSelected(true);
 }
 
-void TForm3::Button20Click() {
-  if (!NameExists(CursorFilename->text())) {
-    ShowWizardError(this, QStringLiteral("Error"), QStringLiteral("Error, bitmap file not found..."));
+void SetCreationWizard::setUpCursor() {
+  if (!nameExists(cursorFile->text())) {
+    showWizardError(this, QStringLiteral("Error"), QStringLiteral("Error, bitmap file not found..."));
     return;
   }
-  if (!customSetup_.LoadCurimg(CursorFilename->text())) return;
+  if (!customSetup_.loadCursorPicture(cursorFile->text())) return;
   prompts().runModal(customSetup_);
 }
 
-void TForm3::pickColour(QFrame* swatch) {
+void SetCreationWizard::pickColour(QFrame* swatch) {
   const QColor chosen = chooseColour(swatch->palette().color(QPalette::Window), this);
-  if (chosen.isValid()) SetSwatchColour(swatch, chosen);
+  if (chosen.isValid()) setSwatchColour(swatch, chosen);
 }
 
-void TForm3::Button21Click() { pickColour(Examp); }
-void TForm3::Button22Click() { pickColour(Bg2); }
+void SetCreationWizard::chooseTitleColour() { pickColour(titleColourSwatch); }
+void SetCreationWizard::choosePageColour() { pickColour(pageColourSwatch); }
 
-void TForm3::browse(QLineEdit* field, Dialog kind, const QString& title) {
+void SetCreationWizard::browse(QLineEdit* field, Dialog kind, const QString& title) {
   FileDialogRequest request;
   request.title = title;
   switch (kind) {
@@ -694,48 +694,48 @@ void TForm3::browse(QLineEdit* field, Dialog kind, const QString& title) {
       break;
   }
   QString& last = lastDialogFile_[static_cast<std::size_t>(kind)];
-  request.initialPath = NameExists(field->text()) ? field->text() : last;
+  request.initialPath = nameExists(field->text()) ? field->text() : last;
   const QString chosen = prompts().chooseFile(this, request);
   if (chosen.isEmpty()) return;
   last = chosen;
   field->setText(QFileInfo(chosen).absoluteFilePath());
 }
 
-SetInputs TForm3::Inputs() const {
+SetInputs SetCreationWizard::inputs() const {
   SetInputs in;
-  in.outFile = OutFile->text();
-  in.pict1 = TheFName1->text();
-  in.pict2 = TheFName2->text();
-  in.titleBmp = F1->text();
-  in.numbersBmp = F2->text();
-  in.countBmp = F3->text();
-  in.miscBmp = F4->text();
-  in.startupWave = FName1->text();
-  in.tickWave = FName2->text();
-  in.splatWave = FName3->text();
-  in.gameOverWave = FName4->text();
-  in.music = FName5->text();
-  in.cursorFile = CursorFilename->text();
-  in.name = Name->text();
-  in.author = Author->text();
-  in.email = Email->text();
-  in.url = URL->text();
-  in.comment = Comm->text();
-  in.prefix = M1->text();
-  in.suffix = M2->text();
-  for (std::size_t i = 0; i < 8; ++i) in.ratings[i] = C[i]->text();
-  in.titleColour = SwatchColour(Examp);
-  in.pageColour = SwatchColour(Bg2);
-  in.cursorChoice = CursorChoice;
-  in.hotSpotX = static_cast<std::uint8_t>(std::clamp(customSetup_.X1->value(), 0, 31));
-  in.hotSpotY = static_cast<std::uint8_t>(std::clamp(customSetup_.Y1->value(), 0, 31));
-  in.tickMode = static_cast<std::uint8_t>(std::max(PlayMode->currentIndex(), 0));
+  in.outFile = outFile->text();
+  in.pict1 = figureFileLabel->text();
+  in.pict2 = splatFileLabel->text();
+  in.titleBmp = titleFile->text();
+  in.numbersBmp = digitsFile->text();
+  in.countBmp = countFile->text();
+  in.miscBmp = miscFile->text();
+  in.startupWave = startupWaveFile->text();
+  in.tickWave = tickWaveFile->text();
+  in.splatWave = splatWaveFile->text();
+  in.gameOverWave = gameOverWaveFile->text();
+  in.music = musicFile->text();
+  in.cursorFile = cursorFile->text();
+  in.name = setNameEdit->text();
+  in.author = authorEdit->text();
+  in.email = emailEdit->text();
+  in.url = urlEdit->text();
+  in.comment = commentEdit->text();
+  in.prefix = prefixEdit->text();
+  in.suffix = suffixEdit->text();
+  for (std::size_t i = 0; i < 8; ++i) in.ratings[i] = ratingEdits[i]->text();
+  in.titleColour = swatchColour(titleColourSwatch);
+  in.pageColour = swatchColour(pageColourSwatch);
+  in.cursorChoice = cursorChoice;
+  in.hotSpotX = static_cast<std::uint8_t>(std::clamp(customSetup_.hotSpotX->value(), 0, 31));
+  in.hotSpotY = static_cast<std::uint8_t>(std::clamp(customSetup_.hotSpotY->value(), 0, 31));
+  in.tickMode = static_cast<std::uint8_t>(std::max(tickModeBox->currentIndex(), 0));
   return in;
 }
 
 // ---------------------------------------------------------------- last page
 
-qint64 TForm3::FreeSpaceFor(const QString& path) {
+qint64 SetCreationWizard::freeSpaceFor(const QString& path) {
   QFileInfo info(path);
   QString folder = info.absolutePath();
   // The folder may not exist yet; the nearest existing one holds the file system.
@@ -746,50 +746,50 @@ qint64 TForm3::FreeSpaceFor(const QString& path) {
   return storage.bytesAvailable();
 }
 
-void TForm3::OutFileChange() {
-  const QString out = OutFile->text();
+void SetCreationWizard::outFileChanged() {
+  const QString out = outFile->text();
   const QString name = fileNamePart(out);
   const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
   const bool acceptable = !out.isEmpty() && !name.isEmpty() && dot >= 0 && name.mid(dot).toUpper() == QStringLiteral(".XET");
-  Panel12->setVisible(acceptable);
+  sizePanel->setVisible(acceptable);
   if (out.isEmpty()) return;
 
-  const qint64 free = FreeSpaceFor(out);
+  const qint64 free = freeSpaceFor(out);
   bool ok = false;
-  qint64 estimate = EstFilesize->text().section(QLatin1Char(' '), 0, 0).toLongLong(&ok);
+  qint64 estimate = estimateLabel->text().section(QLatin1Char(' '), 0, 0).toLongLong(&ok);
   if (!ok) estimate = 0;
-  AvailSpace->setText(QStringLiteral("%1 bytes  (%2k)").arg(free).arg(free / 1024));
-  Warning->setVisible(free < estimate);
+  freeSpaceLabel->setText(QStringLiteral("%1 bytes  (%2k)").arg(free).arg(free / 1024));
+  warningLabel->setVisible(free < estimate);
 }
 
-void TForm3::Button10Click() {
+void SetCreationWizard::createSet() {
   if (creating_) return;
   creating_ = true;
-  const SetInputs in = Inputs();
-  QPointer<TCreateProgress> progress;
+  const SetInputs in = inputs();
+  QPointer<CreationProgressDialog> progress;
   // Nothing in the wizard may change or start a second creation meanwhile.
   setEnabled(false);
 
   struct Relay : WriterProgress {
-    QPointer<TCreateProgress>& dialog;
-    explicit Relay(QPointer<TCreateProgress>& d) : dialog(d) {}
+    QPointer<CreationProgressDialog>& dialog;
+    explicit Relay(QPointer<CreationProgressDialog>& d) : dialog(d) {}
     void setStatus(const QString& text) override {
-      if (dialog) dialog->SetStatus(text);
+      if (dialog) dialog->drawStatus(text);
     }
     void showProgress(qint64 written, qint64 total) override {
-      if (dialog) dialog->ShowProgress(written, total);
+      if (dialog) dialog->drawProgress(written, total);
     }
     void pump() override { QApplication::processEvents(); }
   } relay(progress);
 
-  const WriteOutcome outcome = WriteExtendedSet(
+  const WriteOutcome outcome = writeExtendedSet(
       in, writerHeader_, relay,
       [this, &in] {
-        customSetup_.LoadCurimg(in.cursorFile);  // a picture that will not load keeps the one before
-        return customSetup_.CurimgPlanes();
+        customSetup_.loadCursorPicture(in.cursorFile);  // a picture that will not load keeps the one before
+        return customSetup_.cursorPlanes();
       },
       [&progress] {
-        progress = new TCreateProgress;
+        progress = new CreationProgressDialog;
         progress->setWindowFlag(Qt::WindowStaysOnTopHint);
         progress->show();
         progress->repaint();
@@ -798,17 +798,17 @@ void TForm3::Button10Click() {
 
   if (progress) QApplication::restoreOverrideCursor();
   if (outcome.valid())
-    prompts().message(this, WriteOutcomeText(outcome), QStringLiteral("Sucess!"), BoxIcon::Information);
+    prompts().message(this, writeOutcomeText(outcome), QStringLiteral("Sucess!"), BoxIcon::Information);
   else
-    ShowWizardError(this, QStringLiteral("Error"), WriteOutcomeText(outcome));
-  if (progress) progress->Finish();
+    showWizardError(this, QStringLiteral("Error"), writeOutcomeText(outcome));
+  if (progress) progress->finish();
 
   setEnabled(true);
   creating_ = false;
   if (closeWhenDone_) reject();
 }
 
-void TForm3::closeEvent(QCloseEvent* event) {
+void SetCreationWizard::closeEvent(QCloseEvent* event) {
   if (creating_) {
     closeWhenDone_ = true;
     event->ignore();
@@ -817,7 +817,7 @@ void TForm3::closeEvent(QCloseEvent* event) {
   QDialog::closeEvent(event);
 }
 
-void TForm3::reject() {
+void SetCreationWizard::reject() {
   if (creating_) {
     closeWhenDone_ = true;
     return;

@@ -19,13 +19,13 @@ class WaveEngine;
 class MidiPlayer;
 class BackgroundMusic;
 class ScoreBoard;
-class TForm2;
-class TAbout;
-class TImgAbout;
-class Tscores;
-class TLeader;
-class TEditGroup;
-class TCustomSetup;
+class GameOverDialog;
+class AboutDialog;
+class SetInfoDialog;
+class ScoreTableWindow;
+class PlayerNameDialog;
+class ImageGroupDialog;
+class CursorSetupDialog;
 
 // Client size that shows the whole playfield under the banner; also the minimum.
 constexpr int kClientWidth = 580;
@@ -33,12 +33,12 @@ constexpr int kClientHeight = 474;
 
 // What the window is built from; every default is the real desktop's, and tests
 // replace what they must observe or must not touch.
-struct TForm1Deps {
+struct MainWindowDeps {
   std::function<std::unique_ptr<WaveDevice>()> makeWaveDevice;  // SDL audio
   std::function<std::unique_ptr<MidiPlayer>()> makeMidiPlayer;  // FluidSynth
   WavePlayer* wave = nullptr;   // when set, the game plays through this instead of the engine
   MusicPort* music = nullptr;   // likewise for the tune
-  Clock clock = LocalNowDays;
+  Clock clock = localNowDays;
   RandomSource* random = nullptr;
   std::optional<StartupPlace> startup;  // the command line and program folder
   QString musicFile;                    // where a set's tune is written
@@ -46,67 +46,67 @@ struct TForm1Deps {
   QString scoreUserFolder;              // ... and where it goes when that folder is read-only
 };
 
-class TForm1 : public QWidget, public GameView {
+class MainWindow : public QWidget, public GameView {
   Q_OBJECT
  public:
-  explicit TForm1(const TForm1Deps& deps, QWidget* parent = nullptr);
-  ~TForm1() override;
+  explicit MainWindow(const MainWindowDeps& deps, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   Game& game() { return *game_; }
   WaveEngine& engine() { return *engine_; }
   ImageSetCommands& commands() { return *commands_; }
-  PictureBox* HoleImage(int n) const { return holes_[n]; }
+  PictureBox* hole(int n) const { return holes_[n]; }
 
   // The parts other code and the tests look at.
-  Panel* Panel1;
-  Panel* Panel2;
-  Panel* Panel3;
-  Panel* Panel4;
-  Panel* Panel5;
-  Panel* Panel6;
-  Panel* Panel7;
-  PictureBox* TitleImg;
-  PictureBox* Image17;
-  PictureBox* Image18;
-  PictureBox* Stat;
-  PictureBox* ScoreWords;
-  PictureBox* Score;
-  PictureBox* TimeWords;
-  PictureBox* Time;
-  QTimer* Animate;
-  QTimer* ShowAbout;
-  QMenu* MyMenu;
-  QMenu* CustomImageSets1;
+  Panel* banner;
+  Panel* scorePanel;
+  Panel* playfield;
+  Panel* titlePanel;
+  Panel* menuPanel;
+  Panel* abortPanel;
+  Panel* soundIconPanel;
+  PictureBox* titleImage;
+  PictureBox* menuButton;
+  PictureBox* abortButton;
+  PictureBox* soundIcon;
+  PictureBox* scoreWords;
+  PictureBox* scoreDigits;
+  PictureBox* timeWords;
+  PictureBox* timeDigits;
+  QTimer* stepTimer;
+  QTimer* setInfoTimer;
+  QMenu* commandMenu;
+  QMenu* imageSetsMenu;
 
   // The dialogs made once and reused.
-  TForm2* Form2;
-  TAbout* About;
-  TImgAbout* ImgAbout;
-  Tscores* Scores;
-  TLeader* Leader;
-  TEditGroup* EditGroup;
-  TCustomSetup* CustomSetup;
+  GameOverDialog* gameOverDialog;
+  AboutDialog* aboutDialog;
+  SetInfoDialog* setInfoDialog;
+  ScoreTableWindow* scoreTable;
+  PlayerNameDialog* playerNameDialog;
+  ImageGroupDialog* imageGroupDialog;
+  CursorSetupDialog* cursorSetupDialog;
 
   // Menu button and commands.
-  void Image17Click();
-  void StatClick();
-  void Quit1Click();
-  void ViewHighscoreTable1Click();
-  void AboutPieVorbQuarn1Click();
-  void Aboutcurrentimageset1Click();
-  void GotoPieVorbQuarnWebsite1Click();
-  void UseImageSetCreationWizard1Click();
-  void ShowAboutTimer();
+  void openCommandMenu();
+  void toggleSound();
+  void quit();
+  void viewScoreTable();
+  void showAboutBox();
+  void showSetInfo();
+  void openWebSite();
+  void runSetCreationWizard();
+  void setInfoTimerFired();
   QAction* menuItem(const QString& componentName) const;
 
-  void FormResize();
-  void FormShow();
-  void FormDestroy();
+  void layOut();
+  void startUp();
+  void shutDown();
 
   // Moves the abort button / menu button / sound icon inside their small panels.
-  void placeImage18();
-  void setImage17Top(int top);
-  void setStatOffset(int offset, const QString& hint);
+  void placeAbortButton();
+  void setMenuButtonTop(int top);
+  void setSoundIconOffset(int offset, const QString& hint);
 
   // GameView
   void holeChanged(int hole) override;
@@ -143,7 +143,7 @@ class TForm1 : public QWidget, public GameView {
   std::optional<StartupPlace> startup_;
   QString musicFile_;
   std::array<PictureBox*, kHoles + 1> holes_{};
-  QImage image17Picture_, image18Picture_, statPicture_;
+  QImage menuButtonPicture_, abortButtonPicture_, soundIconPicture_;
   bool shown_ = false;
   bool destroyed_ = false;
 };

@@ -1,4 +1,4 @@
-#include "imageset/Codepage.h"
+#include "ui/Codepage.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

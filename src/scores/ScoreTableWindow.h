@@ -1,5 +1,5 @@
 #pragma once
-// `Tscores`: the local high-score table, rank, name and score, best first.
+// `ScoreTableWindow`: the local high-score table, rank, name and score, best first.
 #include <QByteArray>
 #include <QDialog>
 #include <QStandardItemModel>
@@ -13,38 +13,38 @@ class QListWidget;
 class QPainter;
 class QPushButton;
 
-class Tscores : public QDialog {
+class ScoreTableWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit Tscores(ScoreBoard board, QWidget* parent = nullptr);
+  explicit ScoreTableWindow(ScoreBoard board, QWidget* parent = nullptr);
 
   const ScoreBoard& scores() const { return board_; }
 
-  // The board file operations, keeping `Board` in step with the list.
-  void LoadBoard();
-  void SaveBoard();
+  // The board file operations, keeping `rows` in step with the list.
+  void loadBoard();
+  void saveBoard();
   // Tells the player when the score could not be saved anywhere; false then.
-  bool AddScore(const QString& name, qint32 score);
+  bool addScore(const QString& name, qint32 score);
 
-  // The three texts row i shows with the present `Head` section widths.
+  // The three texts row i shows with the present `header` section widths.
   QStringList rowCells(int row) const;
 
   void done(int result) override;
 
-  QFrame* Panel1;
-  QHeaderView* Head;
-  QListWidget* Board;
-  QPushButton* Button1;
-  QPushButton* Button2;
+  QFrame* tablePanel;
+  QHeaderView* header;
+  QListWidget* rows;
+  QPushButton* okButton;
+  QPushButton* resetButton;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
   friend class BoardDelegate;
-  void BoardDrawItem(QPainter& painter, int row, const QRect& rect, bool selected) const;
-  void Button2Click();
-  void HeadSized();
+  void drawRow(QPainter& painter, int row, const QRect& rect, bool selected) const;
+  void resetBoard();
+  void headerResized();
   void refreshBoard();
   // Each cell as (left, width) in the row.
   QList<std::pair<int, int>> cellSpans(int rowWidth) const;

@@ -1,4 +1,4 @@
-#include "wizard/Cust.h"
+#include "wizard/CursorSetupDialog.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -12,12 +12,12 @@
 #include <QShowEvent>
 #include <QSpinBox>
 
-#include "about/DialogLook.h"
+#include "ui/DialogLook.h"
 #include "game/Game.h"
 #include "imageset/BmpDecode.h"
 #include "imageset/CursorTable.h"
 
-CursorPlanes MakeCursorPlanes(const QImage& bitmap) {
+CursorPlanes makeCursorPlanes(const QImage& bitmap) {
   CursorPlanes planes{};
   std::uint8_t* andPlane = planes.data();
   std::uint8_t* xorPlane = planes.data() + 128;
@@ -48,9 +48,9 @@ CursorPlanes MakeCursorPlanes(const QImage& bitmap) {
 
 // ---------------------------------------------------------------------------
 
-TCursorImage::TCursorImage(QWidget* parent) : QWidget(parent) { resize(32, 32); }
+CursorPreview::CursorPreview(QWidget* parent) : QWidget(parent) { resize(32, 32); }
 
-bool TCursorImage::LoadFromFile(const QString& path) {
+bool CursorPreview::loadFromFile(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   QImage loaded;
   if (suffix == QLatin1String("bmp")) {
@@ -69,7 +69,7 @@ bool TCursorImage::LoadFromFile(const QString& path) {
   return true;
 }
 
-void TCursorImage::paintEvent(QPaintEvent*) {
+void CursorPreview::paintEvent(QPaintEvent*) {
   if (picture_.isNull()) return;
   QPainter painter(this);
   painter.drawImage(QPoint(0, 0), picture_, QRect(0, 0, 32, 32));
@@ -110,15 +110,15 @@ QFrame* square(QWidget* parent, int left, int top, const char* fill, const char*
 
 }  // namespace
 
-TCustomSetup::TCustomSetup(Game& game, QWidget* parent) : QDialog(parent, dialogFlags(true)), game_(game) {
+CursorSetupDialog::CursorSetupDialog(Game& game, QWidget* parent) : QDialog(parent, dialogFlags(true)), game_(game) {
   setWindowTitle(QStringLiteral("Custom Cursor Setup"));
   setFont(dialogFont());
   setFixedSize(420, 167);
 
-  Panel1 = new QFrame(this);
-  Panel1->setGeometry(3, 3, 413, 101);
-  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Panel1->setLineWidth(1);
+  testArea = new QFrame(this);
+  testArea->setGeometry(3, 3, 413, 101);
+  testArea->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  testArea->setLineWidth(1);
 
   // Rows of colours a cursor is likely to meet; black outlines around the light
   // ones, white around the dark ones, so each edge is visible.
@@ -127,65 +127,65 @@ TCustomSetup::TCustomSetup(Game& game, QWidget* parent) : QDialog(parent, dialog
   for (int i = 0; i < 12; ++i) {
     const int row = i / 4, col = i % 4;
     const char* outline = (i < 5) ? "#000000" : "#ffffff";
-    Shapes[i] = square(Panel1, 8 + 28 * col, 8 + 28 * row, fills[i], outline);
+    shapes[i] = square(testArea, 8 + 28 * col, 8 + 28 * row, fills[i], outline);
   }
 
-  Label1 = new QLabel(QStringLiteral("Cursor Test Area"), Panel1);
+  testAreaCaption = new QLabel(QStringLiteral("Cursor Test Area"), testArea);
   QFont bold = font();
   bold.setBold(true);
-  Label1->setFont(bold);
-  Label1->setAlignment(Qt::AlignCenter);
-  Label1->setGeometry(117, 40, 115, 16);
+  testAreaCaption->setFont(bold);
+  testAreaCaption->setAlignment(Qt::AlignCenter);
+  testAreaCaption->setGeometry(117, 40, 115, 16);
 
-  Button2 = new QPushButton(QStringLiteral("Test Button (does nothing)"), Panel1);
-  Button2->setGeometry(232, 12, 173, 33);
-  Button2->setAutoDefault(false);
+  testButton = new QPushButton(QStringLiteral("Test Button (does nothing)"), testArea);
+  testButton->setGeometry(232, 12, 173, 33);
+  testButton->setAutoDefault(false);
 
-  Panel2 = new QLabel(QStringLiteral("Normal Cursor"), Panel1);
+  normalCursorPanel = new QLabel(QStringLiteral("Normal Cursor"), testArea);
   QFont boldItalic = bold;
   boldItalic.setItalic(true);
-  Panel2->setFont(boldItalic);
-  Panel2->setAlignment(Qt::AlignCenter);
-  Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  Panel2->setGeometry(232, 60, 173, 29);
+  normalCursorPanel->setFont(boldItalic);
+  normalCursorPanel->setAlignment(Qt::AlignCenter);
+  normalCursorPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  normalCursorPanel->setGeometry(232, 60, 173, 29);
   // The one place in the test area that keeps the ordinary pointer, to compare.
-  Panel2->setCursor(Qt::ArrowCursor);
+  normalCursorPanel->setCursor(Qt::ArrowCursor);
 
-  GroupBox1 = new QGroupBox(QStringLiteral(" &Hot Spot (where click point is) "), this);
-  GroupBox1->setGeometry(3, 110, 185, 51);
-  Label2 = new QLabel(QStringLiteral("X:"), GroupBox1);
-  Label2->setGeometry(12, 24, 14, 13);
-  X1 = new HotSpotEdit(GroupBox1);
-  X1->setGeometry(28, 20, 57, 22);
-  Label3 = new QLabel(QStringLiteral("Y:"), GroupBox1);
-  Label3->setGeometry(100, 24, 14, 13);
-  Y1 = new HotSpotEdit(GroupBox1);
-  Y1->setGeometry(116, 20, 57, 22);
-  Label2->setBuddy(X1);
-  Label3->setBuddy(Y1);
-  GroupBox1->setFocusProxy(X1);
+  hotSpotBox = new QGroupBox(QStringLiteral(" &Hot Spot (where click point is) "), this);
+  hotSpotBox->setGeometry(3, 110, 185, 51);
+  xLabel = new QLabel(QStringLiteral("X:"), hotSpotBox);
+  xLabel->setGeometry(12, 24, 14, 13);
+  hotSpotX = new HotSpotEdit(hotSpotBox);
+  hotSpotX->setGeometry(28, 20, 57, 22);
+  yLabel = new QLabel(QStringLiteral("Y:"), hotSpotBox);
+  yLabel->setGeometry(100, 24, 14, 13);
+  hotSpotY = new HotSpotEdit(hotSpotBox);
+  hotSpotY->setGeometry(116, 20, 57, 22);
+  xLabel->setBuddy(hotSpotX);
+  yLabel->setBuddy(hotSpotY);
+  hotSpotBox->setFocusProxy(hotSpotX);
 
-  Bevel1 = new QFrame(this);
-  Bevel1->setGeometry(223, 118, 34, 34);
-  Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  Bevel1->setLineWidth(1);
-  Curimg = new TCursorImage(this);
-  Curimg->setGeometry(224, 119, 32, 32);
+  previewBevel = new QFrame(this);
+  previewBevel->setGeometry(223, 118, 34, 34);
+  previewBevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  previewBevel->setLineWidth(1);
+  preview = new CursorPreview(this);
+  preview->setGeometry(224, 119, 32, 32);
 
-  Button1 = new QPushButton(QStringLiteral("&Ok"), this);
-  Button1->setGeometry(295, 127, 121, 29);
-  Button1->setDefault(true);
+  okButton = new QPushButton(QStringLiteral("&Ok"), this);
+  okButton->setGeometry(295, 127, 121, 29);
+  okButton->setDefault(true);
 
-  connect(Button1, &QPushButton::clicked, this, &TCustomSetup::Button1Click);
-  connect(X1, &QSpinBox::valueChanged, this, &TCustomSetup::hotSpotChanged);
-  connect(Y1, &QSpinBox::valueChanged, this, &TCustomSetup::hotSpotChanged);
+  connect(okButton, &QPushButton::clicked, this, &CursorSetupDialog::confirmHotSpot);
+  connect(hotSpotX, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
+  connect(hotSpotY, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
 
-  FormCreate();
+  createCursorPlanes();
 }
 
-void TCustomSetup::FormCreate() { trialCursor_ = nullptr; }
+void CursorSetupDialog::createCursorPlanes() { trialCursor_ = nullptr; }
 
-void TCustomSetup::FormShow() {
+void CursorSetupDialog::installTrialCursor() {
   CursorTable& table = game_.cursors;
   // The set's own cursor dies with the slot; nothing may point at it afterwards.
   if (game_.set.customCursor && table.get(kCustomCursorSlot) == game_.set.customCursor)
@@ -193,40 +193,40 @@ void TCustomSetup::FormShow() {
   table.clear(kCustomCursorSlot);
   trialCursor_ = nullptr;
 
-  const CursorPlanes planes = CurimgPlanes();
-  table.set(kCustomCursorSlot, CursorFromPlanes(planes.data(), X1->value(), Y1->value()));
+  const CursorPlanes planes = cursorPlanes();
+  table.set(kCustomCursorSlot, cursorFromPlanes(planes.data(), hotSpotX->value(), hotSpotY->value()));
   trialCursor_ = table.get(kCustomCursorSlot);
   if (trialCursor_)
-    Panel1->setCursor(*trialCursor_);
+    testArea->setCursor(*trialCursor_);
   else
-    Panel1->unsetCursor();
+    testArea->unsetCursor();
 }
 
-void TCustomSetup::FormClose() {
-  Panel1->unsetCursor();
+void CursorSetupDialog::removeTrialCursor() {
+  testArea->unsetCursor();
   CursorTable& table = game_.cursors;
   if (trialCursor_ && table.get(kCustomCursorSlot) == trialCursor_) table.clear(kCustomCursorSlot);
   trialCursor_ = nullptr;
 }
 
-void TCustomSetup::Button1Click() { accept(); }
+void CursorSetupDialog::confirmHotSpot() { accept(); }
 
-void TCustomSetup::hotSpotChanged() {
+void CursorSetupDialog::hotSpotChanged() {
   // The wizard command zeroes the hot spot while the dialog is hidden; that must
   // not build a cursor nobody will release.
-  if (isVisible()) FormShow();
+  if (isVisible()) installTrialCursor();
 }
 
-void TCustomSetup::showEvent(QShowEvent* event) {
+void CursorSetupDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
   centreOnScreen(this);
   // The hot spot is what there is to do here; the test button is only a target.
-  X1->setFocus();
-  FormShow();
+  hotSpotX->setFocus();
+  installTrialCursor();
 }
 
-void TCustomSetup::hideEvent(QHideEvent* event) {
+void CursorSetupDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
-  if (!event->spontaneous()) FormClose();
+  if (!event->spontaneous()) removeTrialCursor();
 }

@@ -1,0 +1,93 @@
+#include "about/AboutDialog.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "ui/DialogLook.h"
+#include "ui/LinkLabel.h"
+
+namespace {
+QLabel* label(QWidget* parent, const QString& text, int left, int top) {
+  auto* l = new QLabel(text, parent);
+  l->setTextFormat(Qt::PlainText);
+  l->move(left, top);
+  l->adjustSize();
+  return l;
+}
+
+void setTextColor(QLabel* l, const QColor& color) {
+  QPalette pal = l->palette();
+  pal.setColor(QPalette::WindowText, color);
+  l->setPalette(pal);
+}
+}  // namespace
+
+AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : QDialog(parent, dialogFlags(true)), audioOpened_(audioOpened) {
+  setWindowTitle(QStringLiteral("About Pie Vorb Quarn"));
+  setFont(dialogFont());
+  setFixedSize(345, 161);
+
+  emblem = new QLabel(this);
+  emblem->setGeometry(8, 8, 32, 32);
+  // The emblem may not be built into this copy; the box works without it.
+  const QPixmap picture(QStringLiteral(":/Emblem.bmp"));
+  if (!picture.isNull()) emblem->setPixmap(picture);
+
+  nameLabel = label(this, QStringLiteral("Pie Vorb Quarn"), 48, 8);
+  versionLabel = label(this, QString(), 113, 8);
+  // Never over the name, whatever face stands in for the original.
+  versionLabel->move(qMax(113, nameLabel->geometry().right() + 3), 8);
+
+  audioFailedLabel = label(this, QStringLiteral("Pie Vorb Quarn Audio System Failed..."), 171, 8);
+  setTextColor(audioFailedLabel, Qt::blue);
+  audioFailedLabel->setToolTip(QStringLiteral("This was probably because WAVE device in use on startup"));
+
+  // Opaque, so when shown it covers the failed line beneath it.
+  audioEnabledLabel = label(this, QStringLiteral("Pie Vorb Quarn Audio System Enabled!"), 168, 8);
+  audioEnabledLabel->resize(qMax(audioEnabledLabel->width(), audioFailedLabel->geometry().right() + 1 - audioEnabledLabel->x()), audioEnabledLabel->height());
+  audioEnabledLabel->setAutoFillBackground(true);
+  setTextColor(audioEnabledLabel, Qt::red);
+
+  createdByLabel = label(this, QStringLiteral("Created by"), 48, 28);
+  authorLink = new LinkLabel(this);
+  authorLink->move(104, 28);
+  authorLink->setCaption(QStringLiteral("The Zanthorp"));
+  authorLink->adjustSize();
+  authorLink->setUrl(QLatin1String(kAuthorWebPage));
+
+  blurbLabel = new QLabel(
+      QStringLiteral("Ever wished you could be the one pushing the pie into that face? "
+                     "With this game, now you can!"),
+      this);
+  blurbLabel->setGeometry(8, 48, 329, 26);
+  blurbLabel->setWordWrap(true);
+  blurbLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  fitHeight(blurbLabel);
+
+  visitLabel = label(this, QStringLiteral("Visit my"), 8, 84);
+  webSiteLink = new LinkLabel(this);
+  webSiteLink->move(48, 84);
+  webSiteLink->setCaption(QStringLiteral("Web Site:"));
+  webSiteLink->adjustSize();
+  webSiteLink->setUrl(QLatin1String(kAuthorWebPage));
+
+  okButton = new QPushButton(QStringLiteral("&Ok"), this);
+  okButton->setGeometry(92, 120, 157, 25);
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void AboutDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  centreOnScreen(this);
+  fillAudioLine();
+}
+
+void AboutDialog::fillAudioLine() {
+  audioEnabledLabel->setVisible(audioOpened_);
+  versionLabel->setText(QStringLiteral("3.40"));
+  versionLabel->adjustSize();
+}

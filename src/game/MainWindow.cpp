@@ -1,0 +1,384 @@
+#include "game/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFont>
+#include <QMenu>
+#include <QMimeData>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QSpinBox>
+
+#include "about/AboutDialog.h"
+#include "ui/LinkLabel.h"
+#include "ui/Prompts.h"
+#include "imageset/DefaultSet.h"
+#include "imageset/SetInfoDialog.h"
+#include "scores/GameOverDialog.h"
+#include "scores/PlayerNameDialog.h"
+#include "scores/ScoreTableWindow.h"
+#include "scores/ScoreFile.h"
+#include "sound/BackgroundMusic.h"
+#include "sound/FluidMidiPlayer.h"
+#include "sound/MusicFile.h"
+#include "sound/SdlWaveDevice.h"
+#include "sound/SoundSwitch.h"
+#include "sound/WaveEngine.h"
+#include "wizard/CursorSetupDialog.h"
+#include "wizard/ImageGroupDialog.h"
+#include "wizard/SetCreationWizard.h"
+
+namespace {
+struct HolePlace {
+  int left, top;
+};
+// Hole n (its tag) and where it stands inside the playfield.
+constexpr std::array<HolePlace, kHoles + 1> kHolePlaces = {{{0, 0},
+                                                             {56, 0},
+                                                             {168, 0},
+                                                             {280, 0},
+                                                             {392, 0},
+                                                             {0, 130},
+                                                             {112, 130},
+                                                             {224, 130},
+                                                             {336, 130},
+                                                             {448, 130},
+                                                             {48, 260},
+                                                             {160, 260},
+                                                             {272, 260},
+                                                             {384, 260}}};
+}  // namespace
+
+QColor colourFromValue(std::uint32_t v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
+
+MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(parent), startup_(deps.startup) {
+  initGameResources();
+  // The tune's file is fixed before the wave device opens.
+  musicFile_ = deps.musicFile.isEmpty() ? backgroundMusicPath() : deps.musicFile;
+  engine_ = std::make_unique<WaveEngine>(deps.makeWaveDevice ? deps.makeWaveDevice()
+                                                             : std::make_unique<SdlWaveDevice>());
+  auto midi = deps.makeMidiPlayer ? deps.makeMidiPlayer() : std::make_unique<FluidMidiPlayer>();
+  // The music asks the game for the set's tune; the game is made just below.
+  music_ = std::make_unique<BackgroundMusic>(
+      std::move(midi), musicFile_, [this] { return game_ && game_->set.musicPresent; },
+      [this] { return engine_->soundState(); });
+  music_->setMessageParent(this);
+  game_ = std::make_unique<Game>(deps.wave ? *deps.wave : static_cast<WavePlayer&>(*engine_),
+                                 deps.music ? *deps.music : static_cast<MusicPort&>(*music_), deps.clock,
+                                 deps.random);
+  game_->set.musicFile = musicFile_;
+  game_->setView(this);
+  commands_ = std::make_unique<ImageSetCommands>(*game_);
+
+  setWindowTitle(QStringLiteral("Pie Vorb Quarn"));
+  setWindowIcon(QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/Emblem.bmp")))));
+  QFont f = font();
+  f.setPixelSize(13);
+  setFont(f);
+  setAutoFillBackground(true);
+  buildComponents();
+  buildMenu();
+  resize(kClientWidth, kClientHeight);
+  setMinimumSize(kClientWidth, kClientHeight);
+  stepTimer = new QTimer(this);
+  stepTimer->setInterval(1);
+  stepTimer->setTimerType(Qt::PreciseTimer);
+  connect(stepTimer, &QTimer::timeout, this, [this] { game_->stepTimerFired(); });
+  setInfoTimer = new QTimer(this);
+  setInfoTimer->setInterval(50);
+  setInfoTimer->setSingleShot(true);
+  connect(setInfoTimer, &QTimer::timeout, this, &MainWindow::setInfoTimerFired);
+
+  setAcceptDrops(true);
+  engine_->openWave();
+  setSoundIconOffset(soundIconOffset(engine_->soundState()), engine_->soundIconHint());
+  // The dialogs live as long as the window and are reused; the game-over
+  // dialog needs the name entry and the table, so those come first.
+  playerNameDialog = new PlayerNameDialog(this);
+  ScoreBoard board = deps.scoreProgramFolder.isEmpty() && deps.scoreUserFolder.isEmpty()
+                         ? ScoreBoard::forThisProgram()
+                         : ScoreBoard(deps.scoreProgramFolder, deps.scoreUserFolder);
+  scoreTable = new ScoreTableWindow(std::move(board), this);
+  aboutDialog = new AboutDialog(engine_->deviceOpen(), this);
+  gameOverDialog = new GameOverDialog(*playerNameDialog, *scoreTable, [this] { return game_->score; }, this);
+  setInfoDialog = new SetInfoDialog(&game_->set.header, this);
+  imageGroupDialog = new ImageGroupDialog(this);
+  cursorSetupDialog = new CursorSetupDialog(*game_, this);
+  // Both open only from the wizard, which stays on top; so must they, or a
+  // window manager may put them behind it.
+  imageGroupDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+  cursorSetupDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+
+}
+
+MainWindow::~MainWindow() { shutDown(); }
+
+void MainWindow::buildComponents() {
+  banner = new Panel(this, Qt::black);
+  titlePanel = new Panel(banner, Qt::red);
+  titleImage = new PictureBox(titlePanel);
+  titleImage->setGeometry(0, 0, 594, 31);
+  menuPanel = new Panel(banner, Qt::black);
+  menuButton = new PictureBox(menuPanel);
+  menuButton->setGeometry(1, 1, 50, 100);
+  menuButton->setToolTip(QStringLiteral("Click for a menu of commands/controls for this game"));
+  soundIconPanel = new Panel(menuPanel, Qt::black);
+  soundIconPanel->setGeometry(55, 16, 15, 20);
+  soundIcon = new PictureBox(soundIconPanel);
+  soundIcon->setGeometry(0, 0, 15, 60);
+  soundIcon->setToolTip(QStringLiteral("Sound Status (On, Off or not available)"));
+  abortPanel = new Panel(banner, Qt::black);
+  abortButton = new PictureBox(abortPanel);
+  abortButton->setGeometry(3, -45, 105, 105);
+  scorePanel = new Panel(banner, Qt::black);
+  scorePanel->setGeometry(96, 32, 441, 49);
+  scoreWords = new PictureBox(scorePanel);
+  scoreWords->setGeometry(8, 0, 111, 49);
+  scoreDigits = new PictureBox(scorePanel);
+  scoreDigits->setGeometry(119, 0, 126, 49);
+  timeWords = new PictureBox(scorePanel);
+  timeWords->setGeometry(267, 0, 111, 49);
+  timeDigits = new PictureBox(scorePanel);
+  timeDigits->setGeometry(381, 0, 60, 49);
+  playfield = new Panel(this, Qt::white);
+  playfield->setGeometry(12, 83, 561, 392);
+  for (int n = 1; n <= kHoles; ++n) {
+    auto* hole = new PictureBox(playfield, n);
+    hole->setGeometry(kHolePlaces[n].left, kHolePlaces[n].top, kHoleWidth, kHoleHeight);
+    hole->setPicture(&game_->holes[n]);
+    hole->onMouseDown = [this, n](Qt::MouseButton) { game_->holePressed(n); };
+    holes_[n] = hole;
+  }
+
+  menuButtonPicture_ = gamePicture(QImage(QStringLiteral(":/Image17.bmp")));
+  abortButtonPicture_ = gamePicture(QImage(QStringLiteral(":/Image18.bmp")));
+  soundIconPicture_ = gamePicture(QImage(QStringLiteral(":/Stat.bmp")));
+  menuButton->setPicture(&menuButtonPicture_);
+  abortButton->setPicture(&abortButtonPicture_);
+  soundIcon->setPicture(&soundIconPicture_);
+  titleImage->setPicture(&game_->set.title);
+  scoreWords->setPicture(&game_->set.scoreWords);
+  timeWords->setPicture(&game_->set.timeWords);
+  scoreDigits->setPicture(&game_->scorePicture);
+  timeDigits->setPicture(&game_->timePicture);
+
+  // The banner shows the no-drop pointer; its buttons the finger.
+  for (QWidget* w : {static_cast<QWidget*>(banner), static_cast<QWidget*>(titlePanel), static_cast<QWidget*>(titleImage),
+                     static_cast<QWidget*>(scorePanel), static_cast<QWidget*>(scoreWords), static_cast<QWidget*>(scoreDigits),
+                     static_cast<QWidget*>(timeWords), static_cast<QWidget*>(timeDigits)})
+    w->setCursor(Qt::ForbiddenCursor);
+
+  menuButton->onMouseDown = [this](Qt::MouseButton) { setMenuButtonTop(-49); };
+  menuButton->onMouseUp = [this] { setMenuButtonTop(1); };
+  menuButton->onClick = [this] { openCommandMenu(); };
+  abortButton->onClick = [this] { game_->abortGame(); };
+  soundIcon->onClick = [this] { toggleSound(); };
+}
+
+void MainWindow::buildMenu() {
+  commandMenu = new QMenu(this);
+  commandMenu->setObjectName(QStringLiteral("commandMenu"));
+  auto item = [this](QMenu* menu, const char* name, const char* caption, void (MainWindow::*handler)()) {
+    QAction* a = menu->addAction(QString::fromLatin1(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    if (handler) connect(a, &QAction::triggered, this, handler);
+    return a;
+  };
+  auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
+  imageSetsMenu = commandMenu->addMenu(QStringLiteral("Custom &Image Sets"));
+  imageSetsMenu->menuAction()->setObjectName(QStringLiteral("imageSetsMenu"));
+  imageSetsMenu->setObjectName(QStringLiteral("imageSetsSubmenu"));
+  QMenu* sets = imageSetsMenu;
+  connect(item(sets, "resetToDefaults", "Reset Pie Vorb Quarn to Defaults", nullptr),
+          &QAction::triggered, this, [this] { commands_->resetToDefaults(); });
+  separator(sets, "afterResetSeparator");
+  connect(item(sets, "loadBitmapPair", "Load &BMP images for game...", nullptr),
+          &QAction::triggered, this, [this] { commands_->loadBitmapPair(); });
+  connect(item(sets, "loadSetFile", "&Load Custom Image Set...", nullptr), &QAction::triggered, this,
+          [this] { commands_->loadSetFile(); });
+  separator(sets, "beforeSetInfoSeparator");
+  item(sets, "aboutCurrentSet", "&About Current Image Set...", &MainWindow::showSetInfo);
+  separator(sets, "beforeWizardSeparator");
+  item(sets, "runWizard", "Use eXtended Image Set Creation &Wizard...",
+       &MainWindow::runSetCreationWizard);
+  item(commandMenu, "viewScoreTable", "&View Local Highscore Table...", &MainWindow::viewScoreTable);
+  separator(commandMenu, "beforeLinksSeparator");
+  item(commandMenu, "openWebSite", "&Goto Pie Vorb Quarn Website...", &MainWindow::openWebSite);
+  item(commandMenu, "aboutGame", "&About Pie Vorb Quarn...", &MainWindow::showAboutBox);
+  separator(commandMenu, "beforeQuitSeparator");
+  item(commandMenu, "quit", "&Quit...", &MainWindow::quit);
+}
+
+QAction* MainWindow::menuItem(const QString& componentName) const {
+  return commandMenu->findChild<QAction*>(componentName);
+}
+
+void MainWindow::openCommandMenu() {
+  // Opening the menu always ends a running game.
+  game_->abortGame();
+  const QPoint at = menuPanel->mapToGlobal(QPoint(29, 36));
+  setMenuButtonTop(-49);
+  prompts().popupMenu(*commandMenu, at);
+  setMenuButtonTop(1);
+}
+
+void MainWindow::toggleSound() {
+  const SoundIconView view = ::toggleSound(*engine_);
+  setSoundIconOffset(view.offset, view.hint);
+}
+
+void MainWindow::quit() {
+  if (prompts().confirm(this, QStringLiteral("Quit Pie Vorb Quarn? Really?"), QStringLiteral("Quit?"))) close();
+}
+
+void MainWindow::viewScoreTable() { prompts().runModal(*scoreTable); }
+
+void MainWindow::showAboutBox() { prompts().runModal(*aboutDialog); }
+
+void MainWindow::showSetInfo() { showCurrentSetAbout(); }
+
+void MainWindow::openWebSite() { aboutDialog->webSiteLink->click(); }
+
+void MainWindow::runSetCreationWizard() {
+  // A new wizard for every use, so each opening starts from the defaults; the
+  // two dialogs it borrows live on.
+  cursorSetupDialog->hotSpotX->setValue(0);
+  cursorSetupDialog->hotSpotY->setValue(0);
+  SetCreationWizard wizard(*game_, *imageGroupDialog, *cursorSetupDialog, this);
+  prompts().runModal(wizard);
+}
+
+void MainWindow::setInfoTimerFired() {
+  setInfoTimer->stop();
+  showCurrentSetAbout();
+}
+
+void MainWindow::showCurrentSetAbout() { runSetInfoDialog(*setInfoDialog, game_->set.header); }
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
+  if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* e) {
+  QStringList paths;
+  for (const QUrl& url : e->mimeData()->urls())
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  e->acceptProposedAction();
+  if (!paths.isEmpty()) commands_->dropFiles(paths);
+}
+
+void MainWindow::setMenuButtonTop(int top) { menuButton->move(1, top); }
+
+void MainWindow::placeAbortButton() { abortButton->move(3, game_->abortButtonTop); }
+
+void MainWindow::setSoundIconOffset(int offset, const QString& hint) {
+  soundIcon->move(0, offset);
+  soundIcon->setToolTip(hint);
+}
+
+void MainWindow::layOut() {
+  const int W = width(), H = height();
+  // The aligned panels follow the edges.
+  banner->setGeometry(0, 0, W, 82);
+  titlePanel->setGeometry(0, 0, W, 31);
+  menuPanel->setGeometry(0, 31, 73, 51);
+  abortPanel->setGeometry(W - 52, 31, 52, 51);
+  titleImage->move(W / 2 - titleImage->width() / 2, titleImage->y());
+  scorePanel->move(W / 2 - scorePanel->width() / 2, scorePanel->y());
+  int t = (H - banner->height()) / 2 + banner->height() - playfield->height() / 2;
+  if (t < banner->y() + banner->height()) t = banner->y() + banner->height();
+  playfield->move(W / 2 - playfield->width() / 2, t);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  layOut();
+}
+
+void MainWindow::startUp() {
+  loadBuiltinCursors(game_->cursors);
+  for (QWidget* w : {static_cast<QWidget*>(menuButton), static_cast<QWidget*>(soundIcon), static_cast<QWidget*>(abortButton)})
+    w->setCursor(game_->cursors.cursor(2));
+  restoreDefaultSet(*game_);
+  const bool aboutFollows = commands_->loadStartupSet(startup_ ? *startup_ : StartupPlace::ofApplication());
+  layOut();
+  placeAbortButton();
+  if (aboutFollows) setInfoTimer->start();
+}
+
+void MainWindow::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (shown_) return;
+  shown_ = true;
+  // First shown in the middle of the screen.
+  if (QScreen* screen = this->screen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+  startUp();
+}
+
+void MainWindow::shutDown() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  stepTimer->stop();
+  setInfoTimer->stop();
+  restoreDefaultSet(*game_);
+  engine_->closeWave();
+  game_->setView(nullptr);
+}
+
+void MainWindow::holeChanged(int hole) { holes_[hole]->update(); }
+void MainWindow::scoreChanged() { scoreDigits->update(); }
+void MainWindow::timeChanged() { timeDigits->update(); }
+
+void MainWindow::setPicturesChanged() {
+  for (QWidget* w : {titleImage, scoreWords, timeWords, scoreDigits, timeDigits}) w->update();
+}
+
+void MainWindow::playfieldColourChanged() {
+  const QColor c = colourFromValue(game_->playfieldColour);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, c);
+  setPalette(p);
+  playfield->setColour(c);
+}
+
+void MainWindow::titleColourChanged() { titlePanel->setColour(colourFromValue(game_->titleColour)); }
+
+void MainWindow::playfieldCursorChanged() {
+  const QCursor c = game_->cursors.cursor(game_->playfieldCursorSlot);
+  for (int n = 1; n <= kHoles; ++n) holes_[n]->setCursor(c);
+  playfield->setCursor(c);
+  setCursor(c);
+}
+
+void MainWindow::captionChanged() { setWindowTitle(game_->caption); }
+
+void MainWindow::abortButtonMoved() { placeAbortButton(); }
+
+void MainWindow::animateChanged(bool enabled) {
+  if (enabled)
+    stepTimer->start();
+  else
+    stepTimer->stop();
+}
+
+void MainWindow::showGameOver(const QString& sentence, const QString& rating) {
+  gameOverDialog->ratingLabel->setText(rating);
+  gameOverDialog->sentenceLabel->setText(sentence);
+  prompts().runModal(*gameOverDialog);
+}
+
+void MainWindow::setBusyCursor(bool busy) {
+  while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+  if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void MainWindow::processPendingEvents() {
+  // Input waits: a drop or click handled in the middle of a load would start another one.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

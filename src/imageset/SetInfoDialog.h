@@ -1,0 +1,40 @@
+#pragma once
+// `SetInfoDialog`: what the set in force says about itself.
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class LinkLabel;
+struct SetHeader;
+
+class SetInfoDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // source, when given, is the active header the dialog reads each time it is shown.
+  explicit SetInfoDialog(const SetHeader* source = nullptr, QWidget* parent = nullptr);
+
+  // `FormShow`: fills the labels and links from header.
+  void fillFrom(const SetHeader& header);
+
+  QLabel* titleCaption;
+  QLabel* titleText;
+  QLabel* authorCaption;
+  LinkLabel* authorLink;
+  QLabel* emailCaption;
+  LinkLabel* emailLink;
+  QLabel* webCaption;
+  LinkLabel* webLink;
+  QLabel* commentCaption;
+  QLabel* commentText;
+  QPushButton* okButton;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  const SetHeader* source_;
+};
+
+// Fills the dialog from header and shows it modally (through prompts(), so tests
+// see it without a modal loop).
+void runSetInfoDialog(SetInfoDialog& dialog, const SetHeader& header);

@@ -1,0 +1,49 @@
+#include "scores/PlayerNameDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "ui/DialogLook.h"
+#include "ui/Prompts.h"
+
+PlayerNameDialog::PlayerNameDialog(QWidget* parent) : QDialog(parent, dialogFlags(false)) {
+  setWindowTitle(QStringLiteral("Local HighScore Board"));
+  setFont(dialogFont());
+  setFixedSize(427, 61);
+
+  promptLabel = new QLabel(QStringLiteral("Please enter your name:"), this);
+  promptLabel->move(8, 8);
+  promptLabel->adjustSize();
+  nameEdit = new QLineEdit(this);
+  nameEdit->setGeometry(128, 6, 293, 21);
+  nameEdit->setMaxLength(200);
+  okButton = new QPushButton(QStringLiteral("&Ok"), this);
+  okButton->setGeometry(236, 32, 89, 25);
+  okButton->setDefault(true);
+  cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+  cancelButton->setGeometry(332, 32, 89, 25);
+
+  connect(okButton, &QPushButton::clicked, this, &PlayerNameDialog::acceptName);
+  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void PlayerNameDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  centreOnScreen(this);
+  // Typing replaces the name offered from last time.
+  nameEdit->selectAll();
+  nameEdit->setFocus();
+}
+
+void PlayerNameDialog::acceptName() {
+  // A name of spaces is a name; only an empty field is refused.
+  if (nameEdit->text().isEmpty()) {
+    prompts().message(this, QStringLiteral("You must enter a name to be added to the high score table..."),
+                      QStringLiteral("Error"), BoxIcon::Exclamation);
+    return;
+  }
+  accept();
+}

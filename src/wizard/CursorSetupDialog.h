@@ -1,0 +1,94 @@
+#pragma once
+// `CursorSetupDialog`: lets the set's author place the hot spot of a custom cursor and
+// try the cursor over shapes of many colours before the set is written. One
+// instance lives for the whole run; `hotSpotX`/`hotSpotY` are the hot spot the writer stores.
+//
+// While the dialog is shown its trial cursor sits in cursor slot 8, which the
+// current set's own cursor is using: showing the dialog destroys that cursor and
+// closing it leaves slot 8 empty. The dialog itself owns no cursor.
+#include <QDialog>
+#include <QImage>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class Game;
+class QCursor;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+using CursorPlanes = std::array<std::uint8_t, 256>;  // AND plane (0-127), XOR plane (128-255)
+
+// The planes of a 32 x 32 monochrome cursor from a picture's top-left 32 x 32
+// pixels: black stays black, white stays white, pure red inverts, every other
+// colour (and anything beyond a smaller picture) is transparent. Colours must
+// match exactly. A null image gives a wholly transparent cursor.
+CursorPlanes makeCursorPlanes(const QImage& bitmap);
+
+// `preview`: shows the cursor picture's top-left 32 x 32 pixels. Only a bitmap
+// counts for the cursor; another kind of picture is shown but its planes come
+// out transparent.
+class CursorPreview : public QWidget {
+  Q_OBJECT
+ public:
+  explicit CursorPreview(QWidget* parent);
+  // Loads a picture of the kind its extension names (.bmp through the game's
+  // own BMP decoding). False, leaving the old picture, when it does not load.
+  bool loadFromFile(const QString& path);
+  const QImage& picture() const { return picture_; }
+  bool isBitmap() const { return isBitmap_; }
+  // What the planes are taken from: the bitmap, or an empty one for another kind.
+  QImage bitmap() const { return isBitmap_ ? picture_ : QImage(); }
+
+ protected:
+  void paintEvent(class QPaintEvent*) override;
+
+ private:
+  QImage picture_;
+  bool isBitmap_ = false;
+};
+
+class CursorSetupDialog : public QDialog {
+  Q_OBJECT
+ public:
+  explicit CursorSetupDialog(Game& game, QWidget* parent = nullptr);
+
+  // Loads the wizard's cursor file into `preview`; false when it is not a picture.
+  bool loadCursorPicture(const QString& path) { return preview->loadFromFile(path); }
+  // The planes the writer stores: those of `preview`'s bitmap.
+  CursorPlanes cursorPlanes() const { return makeCursorPlanes(preview->bitmap()); }
+  // The trial cursor while the dialog is shown, else nullptr (owned by slot 8).
+  const QCursor* trialCursor() const { return trialCursor_; }
+
+  QFrame* testArea;       // "Cursor Test Area"
+  QLabel* testAreaCaption;       // its caption
+  QFrame* shapes[12];   // the coloured squares, row by row
+  QPushButton* testButton; // "Test Button (does nothing)"
+  QLabel* normalCursorPanel;       // "Normal Cursor"
+  QGroupBox* hotSpotBox; // " &Hot Spot (where click point is) "
+  QLabel* xLabel;       // "X:"
+  QLabel* yLabel;       // "Y:"
+  QSpinBox* hotSpotX;
+  QSpinBox* hotSpotY;
+  QFrame* previewBevel;
+  CursorPreview* preview;
+  QPushButton* okButton;  // "&Ok"
+
+  void createCursorPlanes();
+  void installTrialCursor();   // also on every change of hotSpotX or hotSpotY while shown
+  void removeTrialCursor();
+  void confirmHotSpot();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void hotSpotChanged();
+
+  Game& game_;
+  const QCursor* trialCursor_ = nullptr;
+};
