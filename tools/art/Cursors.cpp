@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -266,6 +267,47 @@ std::vector<Cursor> drawCursors() {
       {QStringLiteral("Cur7.bmp"), 1, 1, cursorTriangle()},
       {QStringLiteral("Cur9.bmp"), 15, 15, cursorCustom()},
   };
+}
+
+Cursor drawExampleCursor() {
+  QImage img = cursorCanvas();
+  {
+    // A slice of pie pointing up and left with a smile in its cream; the
+    // tip is the hot spot, the crust is the wide end.
+    CursorPainter p(&img);
+    auto around = [](double radius, double degrees) {
+      const double a = degrees * M_PI / 180;
+      return QPoint(1 + int(std::lround(radius * std::cos(a))), 1 + int(std::lround(radius * std::sin(a))));
+    };
+    QPolygon slice, crust;
+    slice << QPoint(1, 1);
+    for (int deg = 20; deg <= 70; deg += 10) {
+      slice << around(27, deg);
+      crust << around(27, deg);
+    }
+    for (int deg = 70; deg >= 20; deg -= 10) crust << around(22, deg);
+    p.pen(kCurBlack);
+    p.fill(kCurWhite);
+    p.drawPolygon(slice);
+    p.fill(kCurBlack);
+    p.drawPolygon(crust);
+    // Ridges pressed into the crust.
+    for (int deg = 25; deg <= 65; deg += 10) img.setPixel(around(24.5, deg), kCurWhite);
+    // The face.
+    p.drawRect(QRect(9, 12, 1, 1));
+    p.drawRect(QRect(12, 9, 1, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRect(8, 8, 9, 9), -95 * 16, 100 * 16);
+    // The cherry on the crust inverts whatever lies below, so it shows on any
+    // colour.
+    p.fill(kCurInvert);
+    p.drawEllipse(QRect(19, 19, 6, 6));
+  }
+  addHalo(img, kCurWhite);
+  QImage indexed = toCursorIndexed(img);
+  // The set-up dialog reads colours, not indexes: red is what inverts there.
+  indexed.setColor(3, qRgb(255, 0, 0));
+  return {QStringLiteral("cursor.bmp"), 1, 1, indexed};
 }
 
 }  // namespace art

@@ -24,4 +24,8 @@ struct Cursor {
 // Every built-in cursor with its file name and hot spot.
 std::vector<Cursor> drawCursors();
 
+// A custom cursor as the cursor set-up dialog takes it: black and white are
+// drawn, red inverts the screen, every other colour (here green) is clear.
+Cursor drawExampleCursor();
+
 }  // namespace art

@@ -25,10 +25,10 @@ QPainterPath figureClip() {
 }
 
 // The grassy mound with its hole: the same in every frame and in the rim.
-void drawGroundAndHole(QPainter& p) {
-  // Soft shadow of the mound on the white playfield.
+void drawGroundAndHole(QPainter& p, const QColor& shadow) {
+  // Soft shadow of the mound on whatever lies below.
   p.setPen(Qt::NoPen);
-  p.setBrush(kShadow);
+  p.setBrush(shadow);
   p.drawEllipse(ellipseRect(kIslandCentre + QPointF(0, kIslandDepth + 3), kIslandRx - 3, kIslandRy - 2));
 
   // The mound's earthy side, then its grassy top.
@@ -302,7 +302,13 @@ QImage holeScene(const SceneFn& inHole, const SceneFn& onTop) {
   QImage img = newCanvas(kFrameW, kSceneH, kWhite);
   QPainter p;
   startPainter(p, img);
-  drawGroundAndHole(p);
+  paintHoleScene(p, inHole, onTop, kShadow);
+  p.end();
+  return img;
+}
+
+void paintHoleScene(QPainter& p, const SceneFn& inHole, const SceneFn& onTop, const QColor& shadow) {
+  drawGroundAndHole(p, shadow);
   if (inHole) {
     p.save();
     p.setClipPath(figureClip());
@@ -312,8 +318,6 @@ QImage holeScene(const SceneFn& inHole, const SceneFn& onTop) {
   // Shaded even when empty, so the empty hole matches the busy ones.
   shadeHoleInside(p);
   if (onTop) onTop(p);
-  p.end();
-  return img;
 }
 
 QImage stripOf(const std::vector<QImage>& frames, int width, int height, const QColor& bg) {

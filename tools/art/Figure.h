@@ -44,6 +44,9 @@ using SceneFn = std::function<void(QPainter&)>;
 // ground, then whatever 'inHole' draws clipped to what the hole lets show,
 // then 'onTop' unclipped (flying pies, splashes).
 QImage holeScene(const SceneFn& inHole, const SceneFn& onTop = {});
+// The same scene painted onto any painter, with the mound's shadow in the
+// given colour (the playfield's is an opaque grey, an icon's a see-through one).
+void paintHoleScene(QPainter& p, const SceneFn& inHole, const SceneFn& onTop, const QColor& shadow);
 // Puts frames side by side at the strip pitch over a background colour
 // (which then also forms the dividers).
 QImage stripOf(const std::vector<QImage>& frames, int width, int height, const QColor& bg);
