@@ -25,33 +25,15 @@ void bigSign(QPainter& p, const QString& text, const QRectF& box, LetterStyle s)
 }
 
 LetterStyle greenStyle(double edge) {
-  LetterStyle s;
-  s.top = QColor(0xd8, 0xff, 0x8a);
-  s.middle = QColor(0x60, 0xe0, 0x40);
-  s.bottom = QColor(0x20, 0x9a, 0x30);
-  s.edge = kInk;
-  s.edgeWidth = edge;
-  return s;
+  return {QColor(0xd8, 0xff, 0x8a), QColor(0x60, 0xe0, 0x40), QColor(0x20, 0x9a, 0x30), kInk, edge};
 }
 
 LetterStyle redStyle(double edge) {
-  LetterStyle s;
-  s.top = QColor(0xff, 0xa0, 0x80);
-  s.middle = QColor(0xf0, 0x40, 0x30);
-  s.bottom = QColor(0xb0, 0x10, 0x28);
-  s.edge = kInk;
-  s.edgeWidth = edge;
-  return s;
+  return {QColor(0xff, 0xa0, 0x80), QColor(0xf0, 0x40, 0x30), QColor(0xb0, 0x10, 0x28), kInk, edge};
 }
 
 LetterStyle blueStyle(double edge) {
-  LetterStyle s;
-  s.top = QColor(0xa8, 0xe4, 0xff);
-  s.middle = QColor(0x40, 0x9c, 0xf0);
-  s.bottom = QColor(0x28, 0x50, 0xc8);
-  s.edge = kInk;
-  s.edgeWidth = edge;
-  return s;
+  return {QColor(0xa8, 0xe4, 0xff), QColor(0x40, 0x9c, 0xf0), QColor(0x28, 0x50, 0xc8), kInk, edge};
 }
 
 // A cartoon glove pointing down (tilted by 'angle'), fingertip at 'tip'.

@@ -109,15 +109,7 @@ void drawLettering(QPainter& p, const QPainterPath& path, const LetterStyle& s) 
   }
 }
 
-LetterStyle goldStyle(double edge) {
-  LetterStyle s;
-  s.top = kGold1;
-  s.middle = kGold2;
-  s.bottom = kGold3;
-  s.edge = kGoldEdge;
-  s.edgeWidth = edge;
-  return s;
-}
+LetterStyle goldStyle(double edge) { return {kGold1, kGold2, kGold3, kGoldEdge, edge}; }
 
 std::vector<QRgb> buildPalette(const std::vector<const QImage*>& images, const std::vector<QRgb>& reserved) {
   QHash<QRgb, qint64> counts;
