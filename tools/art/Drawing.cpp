@@ -26,6 +26,48 @@ void put32(QByteArray& b, qint64 v) {
   for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xff));
 }
 
+// Builds the 8-bit file by hand: Qt's own BMP writer picks the bit depth from
+// the colour count, but the loaders want 8-bit files whose palette holds
+// exactly the entries written.
+bool writeBmp8(const QString& path, const QImage& img) {
+  if (img.format() != QImage::Format_Indexed8 || img.colorCount() < 1 || img.colorCount() > 256) return false;
+  const int w = img.width(), h = img.height();
+  const int stride = (w + 3) & ~3;
+  const int colours = img.colorCount();
+  const qint64 offBits = 14 + 40 + 4 * colours;
+  const qint64 fileSize = offBits + qint64(stride) * h;
+  QByteArray b;
+  b.reserve(int(fileSize));
+  b.append("BM");
+  put32(b, fileSize);
+  put32(b, 0);
+  put32(b, offBits);
+  put32(b, 40);
+  put32(b, w);
+  put32(b, h);  // positive: rows stored bottom-up
+  put16(b, 1);
+  put16(b, 8);
+  put32(b, 0);  // BI_RGB
+  put32(b, qint64(stride) * h);
+  put32(b, 2835);  // 72 dpi
+  put32(b, 2835);
+  put32(b, colours);
+  put32(b, colours);
+  for (QRgb c : img.colorTable()) {
+    b.append(char(qBlue(c)));
+    b.append(char(qGreen(c)));
+    b.append(char(qRed(c)));
+    b.append(char(0));
+  }
+  for (int y = h - 1; y >= 0; --y) {
+    b.append(reinterpret_cast<const char*>(img.constScanLine(y)), w);
+    b.append(QByteArray(stride - w, '\0'));
+  }
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  return f.write(b) == b.size();
+}
+
 }  // namespace
 
 std::vector<QColor> flatColours() {
@@ -241,44 +283,6 @@ QImage quantise(const QImage& img, const std::vector<QRgb>& pal, QHash<QRgb, uch
   return out;
 }
 
-bool writeBmp8(const QString& path, const QImage& img) {
-  if (img.format() != QImage::Format_Indexed8 || img.colorCount() < 1 || img.colorCount() > 256) return false;
-  const int w = img.width(), h = img.height();
-  const int stride = (w + 3) & ~3;
-  const int colours = img.colorCount();
-  const qint64 offBits = 14 + 40 + 4 * colours;
-  const qint64 fileSize = offBits + qint64(stride) * h;
-  QByteArray b;
-  b.reserve(int(fileSize));
-  b.append("BM");
-  put32(b, fileSize);
-  put32(b, 0);
-  put32(b, offBits);
-  put32(b, 40);
-  put32(b, w);
-  put32(b, h);  // positive: rows stored bottom-up
-  put16(b, 1);
-  put16(b, 8);
-  put32(b, 0);  // BI_RGB
-  put32(b, qint64(stride) * h);
-  put32(b, 2835);  // 72 dpi
-  put32(b, 2835);
-  put32(b, colours);
-  put32(b, colours);
-  for (QRgb c : img.colorTable()) {
-    b.append(char(qBlue(c)));
-    b.append(char(qGreen(c)));
-    b.append(char(qRed(c)));
-    b.append(char(0));
-  }
-  for (int y = h - 1; y >= 0; --y) {
-    b.append(reinterpret_cast<const char*>(img.constScanLine(y)), w);
-    b.append(QByteArray(stride - w, '\0'));
-  }
-  QFile f(path);
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  return f.write(b) == b.size();
-}
 
 void PictureWriter::fail(const QString& msg) {
   std::fprintf(stderr, "drawart: %s\n", qPrintable(msg));

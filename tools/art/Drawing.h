@@ -120,9 +120,4 @@ class PictureWriter {
   bool failed_ = false;
 };
 
-// Builds the 8-bit file by hand: Qt's own BMP writer picks the bit depth from
-// the colour count, but the loaders want 8-bit files whose palette holds
-// exactly the entries written.
-bool writeBmp8(const QString& path, const QImage& img);
-
 }  // namespace art

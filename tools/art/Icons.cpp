@@ -12,8 +12,8 @@ namespace art {
 
 namespace {
 
-// The scene is 111 units wide; the square it sits in is a little wider, so
-// the flying pie and the mound's edge fit.
+// The scene stands about 127 units tall and 111 wide; a 128-unit square
+// holds it with room on the right for the flying pie.
 constexpr double kSceneBox = 128;
 
 void drawFullIcon(QPainter& p, int size) {
