@@ -1,0 +1,340 @@
+#include "Drawing.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLinearGradient>
+#include <QTransform>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace art {
+
+namespace {
+
+QString letteringFamily = QStringLiteral("DejaVu Sans");
+
+void put16(QByteArray& b, int v) {
+  b.append(char(v & 0xff));
+  b.append(char((v >> 8) & 0xff));
+}
+
+void put32(QByteArray& b, qint64 v) {
+  for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xff));
+}
+
+// Builds the 8-bit file by hand: Qt's own BMP writer picks the bit depth from
+// the colour count, but the loaders want 8-bit files whose palette holds
+// exactly the entries written.
+bool writeBmp8(const QString& path, const QImage& img) {
+  if (img.format() != QImage::Format_Indexed8 || img.colorCount() < 1 || img.colorCount() > 256) return false;
+  const int w = img.width(), h = img.height();
+  const int stride = (w + 3) & ~3;
+  const int colours = img.colorCount();
+  const qint64 offBits = 14 + 40 + 4 * colours;
+  const qint64 fileSize = offBits + qint64(stride) * h;
+  QByteArray b;
+  b.reserve(int(fileSize));
+  b.append("BM");
+  put32(b, fileSize);
+  put32(b, 0);
+  put32(b, offBits);
+  put32(b, 40);
+  put32(b, w);
+  put32(b, h);  // positive: rows stored bottom-up
+  put16(b, 1);
+  put16(b, 8);
+  put32(b, 0);  // BI_RGB
+  put32(b, qint64(stride) * h);
+  put32(b, 2835);  // 72 dpi
+  put32(b, 2835);
+  put32(b, colours);
+  put32(b, colours);
+  for (QRgb c : img.colorTable()) {
+    b.append(char(qBlue(c)));
+    b.append(char(qGreen(c)));
+    b.append(char(qRed(c)));
+    b.append(char(0));
+  }
+  for (int y = h - 1; y >= 0; --y) {
+    b.append(reinterpret_cast<const char*>(img.constScanLine(y)), w);
+    b.append(QByteArray(stride - w, '\0'));
+  }
+  QFile f(path);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  return f.write(b) == b.size();
+}
+
+}  // namespace
+
+std::vector<QColor> flatColours() {
+  return {kBlack,    kWhite,    kTitleRed, kInk,   kGrassLight, kGrass,    kGrassDark, kDirtLight, kDirt,
+          kDirtDark, kHoleDark, kShadow,   kSkin,  kSkinLight,  kSkinDark, kSpot,      kBlush,     kAntenna,
+          kMouth,    kTongue,   kTie,      kCream, kCreamShade, kCrust,    kCrustDark, kTin,       kTinDark,
+          kCherry,   kGold1,    kGold2,    kGold3, kGoldEdge,   kDimCross};
+}
+
+QPen inkPen(double w) { return QPen(kInk, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+
+QImage newCanvas(int w, int h, const QColor& fill) {
+  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+  img.fill(fill);
+  return img;
+}
+
+void startPainter(QPainter& p, QImage& img) {
+  p.begin(&img);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+QRectF ellipseRect(QPointF c, double rx, double ry) { return QRectF(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry); }
+
+void loadLetteringFont() {
+  int fontId = QFontDatabase::addApplicationFont(
+      QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"));
+  if (fontId >= 0 && !QFontDatabase::applicationFontFamilies(fontId).isEmpty())
+    letteringFamily = QFontDatabase::applicationFontFamilies(fontId).first();
+  else
+    std::fprintf(stderr, "drawart: DejaVu Sans Bold not found, lettering will use a fallback font\n");
+}
+
+QPainterPath textPath(const QString& text, double pixelSize, double stretch) {
+  QFont f(letteringFamily);
+  f.setBold(true);
+  f.setPixelSize(std::max(1, int(std::lround(pixelSize))));
+  f.setStretch(int(stretch));
+  f.setHintingPreference(QFont::PreferNoHinting);
+  QPainterPath path;
+  path.addText(0, 0, f, text);
+  return path;
+}
+
+// Scales and moves a path so its bounding box fills the box, optionally
+// keeping its proportions (then it is centred in the box).
+QPainterPath fitPath(const QPainterPath& path, const QRectF& box, bool keepAspect) {
+  QRectF b = path.boundingRect();
+  double sx = box.width() / b.width();
+  double sy = box.height() / b.height();
+  if (keepAspect) sx = sy = std::min(sx, sy);
+  QTransform t;
+  t.translate(box.center().x(), box.center().y());
+  t.scale(sx, sy);
+  t.translate(-b.center().x(), -b.center().y());
+  return t.map(path);
+}
+
+void drawLettering(QPainter& p, const QPainterPath& path, const LetterStyle& s) {
+  QRectF b = path.boundingRect();
+  if (!s.shadowOffset.isNull()) {
+    QPainterPath sh = path.translated(s.shadowOffset);
+    p.strokePath(sh, QPen(s.shadow, s.edgeWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(sh, s.shadow);
+  }
+  p.strokePath(path, QPen(s.edge, s.edgeWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  QLinearGradient g(0, b.top(), 0, b.bottom());
+  g.setColorAt(0.0, s.top);
+  g.setColorAt(0.5, s.middle);
+  g.setColorAt(1.0, s.bottom);
+  p.fillPath(path, g);
+  if (s.highlight) {
+    // A light sheen on the upper third reads as "glossy arcade sign".
+    p.save();
+    p.setClipPath(path);
+    QPainterPath sheen;
+    sheen.addRect(QRectF(b.left() - 2, b.top() - 2, b.width() + 4, b.height() * 0.28 + 2));
+    p.fillPath(sheen, QColor(255, 255, 255, 90));
+    p.restore();
+  }
+}
+
+LetterStyle goldStyle(double edge) { return {kGold1, kGold2, kGold3, kGoldEdge, edge}; }
+
+std::vector<QRgb> buildPalette(const std::vector<const QImage*>& images, const std::vector<QRgb>& reserved) {
+  QHash<QRgb, qint64> counts;
+  for (const QImage* img : images)
+    for (int y = 0; y < img->height(); ++y) {
+      const QRgb* line = reinterpret_cast<const QRgb*>(img->constScanLine(y));
+      for (int x = 0; x < img->width(); ++x) counts[line[x] | 0xff000000u] += 1;
+    }
+  for (QRgb r : reserved) counts.remove(r | 0xff000000u);
+
+  struct Entry {
+    QRgb c;
+    qint64 n;
+  };
+  struct Box {
+    std::vector<Entry> e;
+    qint64 total = 0;
+    int widest = 0;
+    int range = 0;
+    void measure() {
+      int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
+      total = 0;
+      for (const Entry& x : e) {
+        int ch[3] = {qRed(x.c), qGreen(x.c), qBlue(x.c)};
+        for (int k = 0; k < 3; ++k) {
+          lo[k] = std::min(lo[k], ch[k]);
+          hi[k] = std::max(hi[k], ch[k]);
+        }
+        total += x.n;
+      }
+      range = -1;
+      for (int k = 0; k < 3; ++k)
+        if (hi[k] - lo[k] > range) {
+          range = hi[k] - lo[k];
+          widest = k;
+        }
+    }
+  };
+  std::vector<Box> boxes(1);
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) boxes[0].e.push_back({it.key(), it.value()});
+  // QHash order changes from run to run; sorting keeps the output stable.
+  std::sort(boxes[0].e.begin(), boxes[0].e.end(), [](const Entry& a, const Entry& c) { return a.c < c.c; });
+  boxes[0].measure();
+  const int want = 256 - int(reserved.size());
+  while (int(boxes.size()) < want) {
+    // Split the box where the error is largest: wide and well used.
+    int best = -1;
+    double bestScore = 0;
+    for (size_t i = 0; i < boxes.size(); ++i) {
+      if (boxes[i].e.size() < 2) continue;
+      double score = double(boxes[i].range) * std::sqrt(double(boxes[i].total));
+      if (score > bestScore) {
+        bestScore = score;
+        best = int(i);
+      }
+    }
+    if (best < 0) break;
+    Box& b = boxes[best];
+    int k = b.widest;
+    auto chan = [k](QRgb c) { return k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c); };
+    std::sort(b.e.begin(), b.e.end(), [&](const Entry& a, const Entry& c) {
+      return chan(a.c) != chan(c.c) ? chan(a.c) < chan(c.c) : a.c < c.c;
+    });
+    qint64 half = b.total / 2, acc = 0;
+    size_t cut = 1;
+    for (size_t i = 0; i < b.e.size() - 1; ++i) {
+      acc += b.e[i].n;
+      cut = i + 1;
+      if (acc >= half) break;
+    }
+    Box other;
+    other.e.assign(b.e.begin() + cut, b.e.end());
+    b.e.resize(cut);
+    b.measure();
+    other.measure();
+    boxes.push_back(std::move(other));
+  }
+
+  std::vector<QRgb> pal;
+  for (QRgb r : reserved) pal.push_back(r | 0xff000000u);
+  for (const Box& b : boxes) {
+    if (b.e.empty()) continue;
+    // A flat colour that dominates its box is kept exactly.
+    const Entry* top =
+        &*std::max_element(b.e.begin(), b.e.end(), [](const Entry& a, const Entry& c) { return a.n < c.n; });
+    if (top->n * 2 >= b.total) {
+      pal.push_back(top->c | 0xff000000u);
+      continue;
+    }
+    double r = 0, g = 0, bl = 0;
+    for (const Entry& x : b.e) {
+      r += double(qRed(x.c)) * double(x.n);
+      g += double(qGreen(x.c)) * double(x.n);
+      bl += double(qBlue(x.c)) * double(x.n);
+    }
+    double t = double(b.total);
+    pal.push_back(qRgb(int(std::lround(r / t)), int(std::lround(g / t)), int(std::lround(bl / t))));
+  }
+  return pal;
+}
+
+QImage quantise(const QImage& img, const std::vector<QRgb>& pal, QHash<QRgb, uchar>& cache) {
+  QImage out(img.size(), QImage::Format_Indexed8);
+  out.setColorTable(QList<QRgb>(pal.begin(), pal.end()));
+  for (int y = 0; y < img.height(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+    uchar* dst = out.scanLine(y);
+    for (int x = 0; x < img.width(); ++x) {
+      QRgb c = line[x] | 0xff000000u;
+      auto it = cache.constFind(c);
+      if (it != cache.constEnd()) {
+        dst[x] = *it;
+        continue;
+      }
+      int best = 0;
+      long bestD = LONG_MAX;
+      for (size_t i = 0; i < pal.size(); ++i) {
+        long dr = qRed(c) - qRed(pal[i]), dg = qGreen(c) - qGreen(pal[i]), db = qBlue(c) - qBlue(pal[i]);
+        long d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+        if (d < bestD) {
+          bestD = d;
+          best = int(i);
+        }
+      }
+      cache.insert(c, uchar(best));
+      dst[x] = uchar(best);
+    }
+  }
+  return out;
+}
+
+
+void PictureWriter::fail(const QString& msg) {
+  std::fprintf(stderr, "drawart: %s\n", qPrintable(msg));
+  failed_ = true;
+}
+
+// The picture must come back at the same size, as an 8-bit palette picture
+// with the same palette and pixels.
+void PictureWriter::write(const QString& name, const QImage& img, QSize expected) {
+  if (img.size() != expected)
+    fail(QStringLiteral("%1 drawn at %2x%3, expected %4x%5")
+             .arg(name)
+             .arg(img.width())
+             .arg(img.height())
+             .arg(expected.width())
+             .arg(expected.height()));
+  const QString path = dir_.filePath(name);
+  if (!writeBmp8(path, img)) {
+    fail(QStringLiteral("cannot write %1").arg(path));
+    return;
+  }
+  QFile raw(path);
+  if (raw.open(QIODevice::ReadOnly)) {
+    const QByteArray head = raw.read(54);
+    auto le = [&](int at, int n) {
+      quint32 v = 0;
+      for (int i = n - 1; i >= 0; --i) v = (v << 8) | quint8(head.at(at + i));
+      return v;
+    };
+    if (head.size() < 54 || le(28, 2) != 8 || le(46, 4) != quint32(img.colorCount()))
+      fail(QStringLiteral("%1 is not an 8-bit BMP with %2 palette entries").arg(name).arg(img.colorCount()));
+  }
+  QImage back(path);
+  if (back.isNull()) {
+    fail(QStringLiteral("%1 does not load back").arg(name));
+    return;
+  }
+  if (back.size() != expected) fail(QStringLiteral("%1 loads back at the wrong size").arg(name));
+  if (back.format() != QImage::Format_Indexed8)
+    fail(QStringLiteral("%1 does not load back as an 8-bit palette picture").arg(name));
+  if (back.colorTable() != img.colorTable())
+    fail(QStringLiteral("%1 loads back with a different palette (%2 entries)")
+             .arg(name)
+             .arg(back.colorCount()));
+  for (int y = 0; y < std::min(back.height(), img.height()); ++y)
+    if (std::memcmp(back.constScanLine(y), img.constScanLine(y),
+                    size_t(std::min(back.width(), img.width()))) != 0) {
+      fail(QStringLiteral("%1 row %2 loads back with different pixels").arg(name).arg(y));
+      break;
+    }
+  std::printf("  %-16s %4dx%-4d %3d colours\n", qPrintable(name), img.width(), img.height(),
+              int(img.colorCount()));
+}
+
+}  // namespace art

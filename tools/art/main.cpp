@@ -1,0 +1,134 @@
+// pvq_drawart: draws the built-in pictures and cursors of Pie Vorb Quarn.
+//
+//   pvq_drawart <folder>             the set as the game embeds it (resources/)
+//   pvq_drawart --examples <folder>  the set's six pictures under plain names,
+//                                    plus a custom cursor, for people making sets
+//   pvq_drawart --icons <folder>     the desktop icon as PNG files in the
+//                                    hicolor layout (data/icons/hicolor)
+//
+// Everything is drawn antialiased in true colour first. The colour pictures
+// are then quantised together onto one shared 256-entry palette, so all of
+// them can be blitted into each other without colour shifts. Cursors are
+// drawn without antialiasing and keep their own 4-entry palette.
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "Banner.h"
+#include "Buttons.h"
+#include "CountDown.h"
+#include "Cursors.h"
+#include "Drawing.h"
+#include "Figure.h"
+#include "Icons.h"
+#include "Splat.h"
+#include "Words.h"
+
+namespace {
+
+struct Picture {
+  QString file;
+  QString exampleFile;  // empty when set makers cannot replace it
+  QImage img;
+  QSize size;
+};
+
+// The colour pictures, drawn and put on their shared palette.
+std::vector<Picture> drawColourPictures() {
+  const QImage emptyScene = art::holeScene({});
+  std::vector<Picture> pictures = {
+      {QStringLiteral("DefVorb.bmp"), QStringLiteral("figure.bmp"), art::drawTargetStrip(), {559, 108}},
+      {QStringLiteral("DefPie.bmp"), QStringLiteral("splat.bmp"), art::drawSplatStrip(), {1007, 108}},
+      {QStringLiteral("DefCount.bmp"), QStringLiteral("countdown.bmp"), art::drawCountStrip(), {671, 107}},
+      {QStringLiteral("DefNumbers.bmp"), QStringLiteral("digits.bmp"), art::drawNumbers(), {300, 51}},
+      {QStringLiteral("DefXtras.bmp"), QStringLiteral("misc.bmp"), art::drawXtras(emptyScene), {111, 124}},
+      {QStringLiteral("DefTitle.bmp"), QStringLiteral("title.bmp"), art::drawTitle(), {594, 31}},
+      {QStringLiteral("Image17.bmp"), {}, art::drawMenuButton(), {50, 100}},
+      {QStringLiteral("Image18.bmp"), {}, art::drawAbortButton(), {50, 100}},
+      {QStringLiteral("Stat.bmp"), {}, art::drawSoundIcons(), {15, 60}},
+      {QStringLiteral("Emblem.bmp"), {}, art::drawEmblem(), {32, 32}},
+  };
+
+  std::vector<const QImage*> all;
+  for (const Picture& c : pictures) all.push_back(&c.img);
+  // The flat colours of the art are kept exact; the rest of the palette
+  // goes to shading and antialiased edges.
+  std::vector<QRgb> keep;
+  for (const QColor& c : art::flatColours())
+    if (std::find(keep.begin(), keep.end(), c.rgb()) == keep.end()) keep.push_back(c.rgb());
+  const std::vector<QRgb> palette = art::buildPalette(all, keep);
+  std::printf("drawart: shared palette of %d colours\n", int(palette.size()));
+  QHash<QRgb, uchar> cache;
+  for (Picture& c : pictures) c.img = art::quantise(c.img, palette, cache);
+  return pictures;
+}
+
+void writeResources(art::PictureWriter& out) {
+  for (const Picture& c : drawColourPictures()) out.write(c.file, c.img, c.size);
+
+  QFile list(out.path(QStringLiteral("cursors.txt")));
+  if (!list.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    out.fail(QStringLiteral("cannot write cursors.txt"));
+    return;
+  }
+  QTextStream ts(&list);
+  for (const art::Cursor& c : art::drawCursors()) {
+    out.write(c.file, c.img, {32, 32});
+    ts << c.file << ' ' << c.hotX << ' ' << c.hotY << '\n';
+  }
+}
+
+void writeExamples(art::PictureWriter& out) {
+  for (const Picture& c : drawColourPictures())
+    if (!c.exampleFile.isEmpty()) out.write(c.exampleFile, c.img, c.size);
+  const art::Cursor cursor = art::drawExampleCursor();
+  out.write(cursor.file, cursor.img, {32, 32});
+}
+
+void writeIcons(art::PictureWriter& out) {
+  for (int size : {16, 32, 48, 64, 128, 256}) {
+    const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+    const QString path = out.path(folder + QStringLiteral("/example.zanthorp.PieVorbQuarn.png"));
+    if (!QDir().mkpath(out.path(folder)) || !art::drawAppIcon(size).save(path, "PNG"))
+      out.fail(QStringLiteral("cannot write %1").arg(path));
+    else
+      std::printf("  %s\n", qPrintable(path));
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Needs no display: fonts are all it wants from the GUI library.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  const bool examples = argc == 3 && std::strcmp(argv[1], "--examples") == 0;
+  const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
+  if (argc != 2 && !examples && !icons) {
+    std::fprintf(stderr, "usage: pvq_drawart [--examples | --icons] <output folder>\n");
+    return 2;
+  }
+  const char* folder = argv[argc - 1];
+  QDir dir(QString::fromLocal8Bit(folder));
+  if (!dir.exists() && !QDir().mkpath(dir.absolutePath())) {
+    std::fprintf(stderr, "drawart: cannot create %s\n", folder);
+    return 1;
+  }
+  art::loadLetteringFont();
+  art::PictureWriter out(dir);
+  if (examples)
+    writeExamples(out);
+  else if (icons)
+    writeIcons(out);
+  else
+    writeResources(out);
+  if (out.failed()) return 1;
+  std::printf("drawart: all pictures written to %s\n", qPrintable(dir.absolutePath()));
+  return 0;
+}
