@@ -84,8 +84,8 @@ Wave wahVoice(double seconds, Pitch pitchHz, Cutoff cutoffHz) {
     double sum = 0.0;
     for (int k = 1; k * f0 < 0.45 * kRate; ++k) {
       const double r = k * f0 / fc;
-      const double lowPass = 1.0 / (1.0 + r * r * r * r);
-      const double resonance = 1.8 * std::exp(-8.0 * (r - 1.0) * (r - 1.0));
+      const double lowPass = 1.0 / (1.0 + r * r * r * r * r * r);
+      const double resonance = 2.5 * std::exp(-8.0 * (r - 1.0) * (r - 1.0));
       sum += (lowPass + resonance) / k * std::sin(k * phase);
     }
     w[i] = sum;
@@ -184,12 +184,18 @@ Wave splat() {
   double phase = 0.0;
   for (std::size_t i = 0; i < squelch.size(); ++i) {
     const double t = static_cast<double>(i) / kRate;
-    const double hz = 340.0 * std::exp(-t / 0.11) + 60.0;
+    const double hz = 320.0 * std::exp(-t / 0.11) + 100.0;
     const double wobble = 1.0 + 0.18 * std::sin(kTwoPi * 23.0 * t);
     squelch[i] = strike(t, 0.006, 0.09) * std::sin(phase + 0.9 * std::sin(2.0 * phase));
     phase += kTwoPi * hz * wobble / kRate;
   }
   mixInto(w, squelch, 0.01, 1.1);
+  // Bubbles bursting in the cream.
+  for (int i = 0; i < 7; ++i) {
+    const double at = 0.06 + 0.2 * (0.5 + 0.5 * noise.next());
+    const double hz = 450.0 + 350.0 * noise.next();
+    mixInto(w, glide(0.03, hz, 1.8 * hz, 0.012, 0.001, 0.006), at, 0.4);
+  }
   // Cream dripping off: three rising plips, each quieter.
   const double drips[][2] = {{0.31, 0.45}, {0.42, 0.3}, {0.5, 0.2}};
   for (const auto& [at, gain] : drips) mixInto(w, glide(0.05, 650.0, 1500.0, 0.025, 0.001, 0.012), at, gain);
@@ -211,8 +217,8 @@ Wave gameOverPhrase() {
       return hz * sag * (1.0 + 0.012 * std::sin(kTwoPi * 5.5 * t));
     };
     auto cutoff = [=](double t) {
-      if (last) return 500.0 + 900.0 * (0.5 - 0.5 * std::cos(kTwoPi * 3.0 * t));
-      return 450.0 + 1300.0 * std::sin(std::numbers::pi * t / note.seconds);
+      if (last) return 350.0 + 1200.0 * (0.5 - 0.5 * std::cos(kTwoPi * 3.0 * t));
+      return 250.0 + 1700.0 * std::sin(std::numbers::pi * t / note.seconds);
     };
     Wave voice = wahVoice(note.seconds, pitch, cutoff);
     for (std::size_t i = 0; i < voice.size(); ++i) {

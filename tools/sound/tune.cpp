@@ -110,7 +110,7 @@ std::vector<Note> accompaniment() {
     const bool inB = start >= 8 * kBar && start < 12 * kBar;
     for (int beat = 0; beat < 2; ++beat) {
       const int offBeat = start + beat * kBeat + kEighth;
-      for (int key : chord.tones) add(notes, offBeat, kEighth / 2, kComp, key, inB ? 62 : 52);
+      for (int key : chord.tones) add(notes, offBeat, kEighth / 2, kComp, key, inB ? 72 : 62);
     }
     // Bass: root and fifth in A; in B a driving octave figure.
     if (inB) {
@@ -221,12 +221,12 @@ int main(int argc, char** argv) {
   writeNotes(lead, melody());
 
   smf_track_t* comp = newTrack(smf, "Off-beats and bass");
-  setUpChannel(comp, kComp, kPizzicato, 80, 48);
+  setUpChannel(comp, kComp, kPizzicato, 100, 48);
   setUpChannel(comp, kBass, kFingerBass, 100, 64);
   writeNotes(comp, accompaniment());
 
   smf_track_t* kit = newTrack(smf, "Drums");
-  setUpChannel(kit, kDrums, -1, 90, 64);
+  setUpChannel(kit, kDrums, -1, 100, 64);
   writeNotes(kit, drums());
 
   // Every track ends together, a beat after the final chord is released.
