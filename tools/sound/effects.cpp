@@ -140,7 +140,8 @@ void fadeEdges(Wave& w, double inSeconds, double outSeconds) {
   for (int i = 0; i < std::min(out, n); ++i) w[n - 1 - i] *= static_cast<double>(i) / out;
 }
 
-std::vector<std::uint8_t> toUnsigned8(Wave w) {
+// Masters a finished effect into the game's unsigned 8-bit samples.
+std::vector<std::uint8_t> masterToUnsigned8(Wave w) {
   removeDc(w);
   fadeEdges(w, 0.001, 0.01);
   // An even length keeps the data chunk free of a RIFF pad byte.
@@ -254,9 +255,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
-  const bool ok = writeWave(folder + "/startup.wav", toUnsigned8(startupJingle())) &&
-                  writeWave(folder + "/tick.wav", toUnsigned8(clockTick())) &&
-                  writeWave(folder + "/splat.wav", toUnsigned8(splat())) &&
-                  writeWave(folder + "/gameover.wav", toUnsigned8(gameOverPhrase()));
+  const bool ok = writeWave(folder + "/startup.wav", masterToUnsigned8(startupJingle())) &&
+                  writeWave(folder + "/tick.wav", masterToUnsigned8(clockTick())) &&
+                  writeWave(folder + "/splat.wav", masterToUnsigned8(splat())) &&
+                  writeWave(folder + "/gameover.wav", masterToUnsigned8(gameOverPhrase()));
   return ok ? 0 : 1;
 }

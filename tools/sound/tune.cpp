@@ -85,6 +85,8 @@ const std::vector<Step> kMelody = {
     // Final chord's top note.
     {C6, 6}};
 
+bool inSectionB(int tick) { return tick >= 8 * kBar && tick < 12 * kBar; }
+
 void add(std::vector<Note>& notes, int tick, int length, int channel, int key, int velocity) {
   notes.push_back({tick, length, channel, key, velocity});
 }
@@ -94,7 +96,7 @@ std::vector<Note> melody() {
   int tick = 0;
   for (const Step& step : kMelody) {
     const int length = step.eighths * kEighth;
-    const bool inB = tick >= 8 * kBar && tick < 12 * kBar;
+    const bool inB = inSectionB(tick);
     // A detached touch keeps repeated keys apart.
     if (step.key != R) add(notes, tick, length - 30, kLead, step.key, inB ? 100 : 90);
     tick += length;
@@ -107,7 +109,7 @@ std::vector<Note> accompaniment() {
   for (std::size_t half = 0; half < kHarmony.size(); ++half) {
     const Chord& chord = kHarmony[half];
     const int start = static_cast<int>(half) * 2 * kBeat;
-    const bool inB = start >= 8 * kBar && start < 12 * kBar;
+    const bool inB = inSectionB(start);
     for (int beat = 0; beat < 2; ++beat) {
       const int offBeat = start + beat * kBeat + kEighth;
       for (int key : chord.tones) add(notes, offBeat, kEighth / 2, kComp, key, inB ? 72 : 62);
@@ -139,7 +141,7 @@ std::vector<Note> drums() {
   std::vector<Note> notes;
   for (int bar = 0; bar < kBars - 1; ++bar) {
     const int start = bar * kBar;
-    const bool inB = bar >= 8 && bar < 12;
+    const bool inB = inSectionB(start);
     const bool fillBar = bar == 7 || bar == 11 || bar == 13;
     for (int e = 0; e < 8; ++e) {
       const int tick = start + e * kEighth;
