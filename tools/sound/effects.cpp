@@ -160,8 +160,10 @@ Wave startupJingle() {
   // A quick rising arpeggio that lands on a ringing major chord.
   Wave w;
   const double arpeggio[] = {72, 76, 79};
-  for (int i = 0; i < 3; ++i) mixInto(w, fmBell(midiHz(arpeggio[i]), 0.35, 3.5, 1.6, 0.09), 0.1 * i, 0.7);
-  for (double key : {79.0, 84.0, 88.0}) mixInto(w, fmBell(midiHz(key), 1.35, 2.0, 0.8, 0.28), 0.32, 0.55);
+  for (int i = 0; i < 3; ++i)
+    mixInto(w, fmBell(midiHz(arpeggio[i]), 0.35, 3.5, 1.6, 0.09), 0.1 * i, 0.7);
+  for (double key : {79.0, 84.0, 88.0})
+    mixInto(w, fmBell(midiHz(key), 1.35, 2.0, 0.8, 0.28), 0.32, 0.55);
   mixInto(w, fmBell(midiHz(60), 1.35, 1.0, 0.8, 0.3), 0.32, 0.6);
   return w;
 }
@@ -199,7 +201,8 @@ Wave splat() {
   }
   // Cream dripping off: three rising plips, each quieter.
   const double drips[][2] = {{0.31, 0.45}, {0.42, 0.3}, {0.5, 0.2}};
-  for (const auto& [at, gain] : drips) mixInto(w, glide(0.05, 650.0, 1500.0, 0.025, 0.001, 0.012), at, gain);
+  for (const auto& [at, gain] : drips)
+    mixInto(w, glide(0.05, 650.0, 1500.0, 0.025, 0.001, 0.012), at, gain);
   return w;
 }
 

@@ -168,7 +168,8 @@ void addEvent(smf_track_t* track, int tick, int status, int data1, int data2) {
 }
 
 void addMeta(smf_track_t* track, int tick, std::vector<unsigned char> bytes) {
-  smf_track_add_event_pulses(track, smf_event_new_from_pointer(bytes.data(), static_cast<int>(bytes.size())), tick);
+  const int size = static_cast<int>(bytes.size());
+  smf_track_add_event_pulses(track, smf_event_new_from_pointer(bytes.data(), size), tick);
 }
 
 smf_track_t* newTrack(smf_t* smf, const char* name) {
