@@ -7,6 +7,8 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev
           timgm6mb-soundfont libgtest-dev fonts-dejavu-core fonts-liberation)
 if [[ "${1:-}" == "--test" ]]; then
   PACKAGES+=(xvfb xauth)
+  # The install test: launcher, metainfo and file-type checks, and the .deb.
+  PACKAGES+=(desktop-file-utils appstream shared-mime-info dpkg-dev file)
 fi
 
 missing=()
