@@ -8,6 +8,8 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev
           libsndfile1-dev libsmf-dev)
 if [[ "${1:-}" == "--test" ]]; then
   PACKAGES+=(xvfb xauth)
+  # The install test: launcher, metainfo and file-type checks, and the .deb.
+  PACKAGES+=(desktop-file-utils appstream shared-mime-info dpkg-dev file)
 fi
 
 missing=()

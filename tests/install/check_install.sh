@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Installs a build into a scratch prefix and packs it as a .deb, then checks what
+# a desktop and a package manager get: the file tree, the launcher, the AppStream
+# metainfo, the set file types, and the package's contents and dependencies.
+#
+# usage: check_install.sh BUILD_DIR MIMETYPE_TOOL SCRATCH_DIR VERSION SOURCE_DIR
+set -uo pipefail
+
+build=$1 mimetool=$2 scratch=$3 version=$4 source=$5
+appId=example.zanthorp.PieVorbQuarn
+failures=0
+
+pass() { echo "PASS  $1"; }
+fail() {
+  echo "FAIL  $1"
+  failures=$((failures + 1))
+}
+check() {
+  local what=$1
+  shift
+  if "$@"; then pass "$what"; else fail "$what"; fi
+}
+
+rm -rf "$scratch"
+mkdir -p "$scratch/home"
+prefix=$scratch/prefix
+share=$prefix/share
+
+echo "== cmake --install into $prefix"
+if ! cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1; then
+  cat "$scratch/install.log"
+  fail "cmake --install"
+  exit 1
+fi
+# The package must hold the same tree, so remember it before anything is added.
+installed=$(cd "$prefix" && find . -type f -printf '%P\n' | sort)
+
+echo "== installed tree"
+check "bin/pievorbquarn is an executable" test -x "$prefix/bin/pievorbquarn"
+if [[ -f $build/default.xet ]]; then
+  check "share/pievorbquarn/default.xet is the built one" cmp -s "$build/default.xet" "$share/pievorbquarn/default.xet"
+else
+  echo "SKIP  default.xet: the build made none"
+fi
+if [[ -d $source/examples ]]; then
+  check "share/pievorbquarn/examples matches the source's" diff -r "$source/examples" "$share/pievorbquarn/examples"
+else
+  echo "SKIP  examples: the source has none"
+fi
+for size in 16 32 48 64 128 256; do
+  icon=$share/icons/hicolor/${size}x${size}/apps/$appId.png
+  check "${size}x${size} icon is a ${size}x${size} PNG" \
+    bash -c '[[ $(file -b "$1" 2>/dev/null) == "PNG image data, $2 x $2,"* ]]' _ "$icon" "$size"
+done
+check "scalable icon is an SVG" \
+  bash -c '[[ $(file -b "$1" 2>/dev/null) == *"SVG Scalable Vector Graphics"* ]]' _ "$share/icons/hicolor/scalable/apps/$appId.svg"
+
+echo "== launcher"
+desktop=$share/applications/$appId.desktop
+check "desktop-file-validate" desktop-file-validate "$desktop"
+entry() { sed -n "s/^$1=//p" "$desktop"; }
+exec=$(entry Exec)
+check "Exec runs the installed program with the set file (Exec=$exec)" \
+  bash -c '[[ $2 == *" %f" && -x $1/bin/${2%% *} ]]' _ "$prefix" "$exec"
+check "Icon names the installed icon (Icon=$(entry Icon))" test -f "$share/icons/hicolor/scalable/apps/$(entry Icon).svg"
+mimeXml=$share/mime/packages/$appId.xml
+declared=$(grep -o 'mime-type type="[^"]*"' "$mimeXml" | cut -d'"' -f2 | sort)
+launcherTypes=$(entry MimeType | tr ';' '\n' | sed '/^$/d' | sort)
+check "launcher opens exactly the declared set types" test "$launcherTypes" = "$declared"
+
+echo "== AppStream metainfo"
+metainfo=$share/metainfo/$appId.metainfo.xml
+check "appstreamcli validate --no-net" appstreamcli validate --no-net "$metainfo"
+check "metainfo launches the installed launcher" \
+  grep -q "<launchable type=\"desktop-id\">$appId.desktop</launchable>" "$metainfo"
+check "metainfo release is $version" grep -q "<release version=\"$version\"" "$metainfo"
+providedTypes=$(sed -n 's:.*<mediatype>\(.*\)</mediatype>.*:\1:p' "$metainfo" | sort)
+check "metainfo provides exactly the declared set types" test "$providedTypes" = "$declared"
+
+echo "== set file types"
+check "update-mime-database" bash -c 'update-mime-database "$1" >"$2" 2>&1' _ "$share/mime" "$scratch/mime.log"
+files=$scratch/files
+mkdir -p "$files"
+# Names that say nothing, so only the first bytes can tell.
+printf 'eXtended Image SET\x01\x00\x00\x00rest' >"$files/something.bin"
+printf 'PIEQUAR2 Image Set\x01\x00\x00\x00rest' >"$files/plain.bin"
+printf 'PIEQUARN Image Set\x01\x00\x00\x00rest' >"$files/oldest.bin"
+printf 'not a set' >"$files/named.xet"
+printf 'not a set' >"$files/named.set"
+mimeOf() {
+  XDG_DATA_HOME=$scratch/home XDG_DATA_DIRS=$1 QT_QPA_PLATFORM=offscreen "$mimetool" "$2"
+}
+typeIs() {
+  local got
+  got=$(mimeOf "$share:/usr/share" "$files/$1")
+  [[ $got == "$2" ]] || echo "      $1 is $got"
+  [[ $got == "$2" ]]
+}
+check "eXtended set content is application/x-pievorbquarn-xset" typeIs something.bin application/x-pievorbquarn-xset
+check "plain set content is application/x-pievorbquarn-set" typeIs plain.bin application/x-pievorbquarn-set
+check "*.xet is application/x-pievorbquarn-xset" typeIs named.xet application/x-pievorbquarn-xset
+check "*.set is application/x-pievorbquarn-set" typeIs named.set application/x-pievorbquarn-set
+check "the unsupported oldest format is neither" \
+  bash -c '! [[ $1 == application/x-pievorbquarn-* ]]' _ "$(mimeOf "$share:/usr/share" "$files/oldest.bin")"
+check "without the installed database the content is not recognised" \
+  bash -c '[[ $1 != application/x-pievorbquarn-xset ]]' _ "$(mimeOf /usr/share "$files/something.bin")"
+
+echo "== Debian package"
+arch=$(dpkg --print-architecture)
+deb=$scratch/deb/pievorbquarn_${version}_${arch}.deb
+if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/deb" >"$scratch/cpack.log" 2>&1; then
+  cat "$scratch/cpack.log"
+fi
+check "cpack made $(basename "$deb")" test -f "$deb"
+if [[ -f $deb ]]; then
+  packed=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's:^\./usr/::' | sort)
+  check "package holds the installed tree under /usr" test "$packed" = "$installed"
+  [[ $packed == "$installed" ]] || diff <(echo "$installed") <(echo "$packed") | sed 's/^/      /'
+  field() { dpkg-deb --field "$deb" "$1"; }
+  check "Package: pievorbquarn" test "$(field Package)" = pievorbquarn
+  check "Version: $version" test "$(field Version)" = "$version"
+  check "Section: games" test "$(field Section)" = games
+  check "Maintainer is set" test -n "$(field Maintainer)"
+  depends=$(field Depends)
+  echo "      Depends: $depends"
+  for dep in 'libqt6widgets6' 'libsdl2-2.0-0' 'libfluidsynth3' \
+             'timgm6mb-soundfont | sf2-soundfont-gm' 'fonts-liberation' 'fonts-dejavu-core'; do
+    check "Depends on $dep" bash -c '[[ ", $1," == *", $2"[\ ,]* ]]' _ "$depends" "$dep"
+  done
+fi
+
+echo
+if ((failures)); then
+  echo "$failures check(s) failed"
+  exit 1
+fi
+echo "all checks passed"
