@@ -8,6 +8,11 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev
 if [[ "${1:-}" == "--test" ]]; then
   PACKAGES+=(xvfb xauth)
 fi
+# bench/run: a private X display, the first-paint probe's X DAMAGE headers, the
+# clicks, the table maker, and the tracers its README's profiles use.
+if [[ "${1:-}" == "--bench" ]]; then
+  PACKAGES+=(xvfb xauth xdotool libx11-dev libxdamage-dev imagemagick time strace ltrace python3 ccache)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do
