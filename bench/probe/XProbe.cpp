@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
     _exit(127);
   }
 
-  double mapped = -1, painted = -1, clicked = -1, titled = -1;
+  double mapped = -1, painted = -1, clicked = -1, titled = -1, paintCpu = -1;
   double cpuIdleFrom = -1, cpuIdleStart = 0, cpuClick = 0, cpuTitled = 0;
   long hwmKb = -1, rssKb = -1;
   Window topLevel = 0;
@@ -204,6 +204,7 @@ int main(int argc, char** argv) {
         const auto& d = reinterpret_cast<XDamageNotifyEvent&>(e);
         if (d.drawable == topLevel && painted < 0) {
           painted = nowMs();
+          paintCpu = cpuMs(pid);
           phase = Idle;
           phaseEnd = painted + o.idleMs;
         }
@@ -215,7 +216,7 @@ int main(int argc, char** argv) {
   }
 
   if (mapped >= 0) std::printf("map_ms=%.2f\n", mapped - start);
-  if (painted >= 0) std::printf("paint_ms=%.2f\n", painted - start);
+  if (painted >= 0) std::printf("paint_ms=%.2f\npaint_cpu_ms=%.2f\n", painted - start, paintCpu);
   if (hwmKb >= 0) std::printf("hwm_kb=%ld\nrss_kb=%ld\n", hwmKb, rssKb);
   if (titled >= 0) {
     std::printf("round_ms=%.2f\n", titled - clicked);

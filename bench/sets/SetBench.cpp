@@ -51,8 +51,6 @@ void writeWave(const QString& path, int samples) {
   if (f.open(QIODevice::WriteOnly)) f.write(w);
 }
 
-double msSince(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e6; }
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -90,30 +88,32 @@ int main(int argc, char** argv) {
   const std::string cpCommand =
       "cp '" + in.outFile.toStdString() + "' '" + copy.toStdString() + "' && sync '" + copy.toStdString() + "'";
   const auto spans = setapi::pictureSpans(in);
+  int copies = 0;
 
   std::map<std::string, std::vector<double>> times;
-  for (int r = 0; r < rounds; ++r) {
-    QFile::remove(copy);
+  auto timed = [&times](const char* name, const auto& work) {
     QElapsedTimer t;
     t.start();
-    if (std::system(cpCommand.c_str()) != 0) std::fprintf(stderr, "cp failed\n");
-    times["cp_sync"].push_back(msSince(t));
-
-    t.restart();
-    if (!setapi::writeSet(in, false, &error)) std::fprintf(stderr, "write: %s\n", qPrintable(error));
-    times["write"].push_back(msSince(t));
-
+    work();
+    times[name].push_back(t.nsecsElapsed() / 1e6);
+  };
+  auto copyAndSync = [&] {
     QFile::remove(copy);
-    t.restart();
-    if (std::system(cpCommand.c_str()) != 0) std::fprintf(stderr, "cp failed\n");
-    times["cp_sync2"].push_back(msSince(t));
-
-    t.restart();
-    if (!setapi::writeSet(in, true, &error)) std::fprintf(stderr, "write: %s\n", qPrintable(error));
-    times["write_dialog"].push_back(msSince(t));
-
-    t.restart();
-    {
+    timed(copies++ % 2 ? "cp_sync2" : "cp_sync", [&] {
+      if (std::system(cpCommand.c_str()) != 0) std::fprintf(stderr, "cp failed\n");
+    });
+  };
+  auto writeWith = [&](const char* name, bool dialog) {
+    timed(name, [&] {
+      if (!setapi::writeSet(in, dialog, &error)) std::fprintf(stderr, "write: %s\n", qPrintable(error));
+    });
+  };
+  for (int r = 0; r < rounds; ++r) {
+    copyAndSync();
+    writeWith("write", false);
+    copyAndSync();
+    writeWith("write_dialog", true);
+    timed("qimage_load", [&] {
       QFile f(in.outFile);
       f.open(QIODevice::ReadOnly);
       const QByteArray all = f.readAll();
@@ -122,12 +122,10 @@ int main(int argc, char** argv) {
         picture.loadFromData(QByteArrayView(all).sliced(at, n), "BMP");
         if (picture.isNull()) std::fprintf(stderr, "QImage could not decode a picture\n");
       }
-    }
-    times["qimage_load"].push_back(msSince(t));
-
-    t.restart();
-    if (!setapi::loadSet(in.outFile)) std::fprintf(stderr, "the set did not load\n");
-    times["load"].push_back(msSince(t));
+    });
+    timed("load", [&] {
+      if (!setapi::loadSet(in.outFile)) std::fprintf(stderr, "the set did not load\n");
+    });
   }
   for (const auto& [name, list] : times) {
     std::printf("%s", name.c_str());
