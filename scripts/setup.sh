@@ -11,6 +11,11 @@ if [[ "${1:-}" == "--test" ]]; then
   # The install test: launcher, metainfo and file-type checks, and the .deb.
   PACKAGES+=(desktop-file-utils appstream shared-mime-info dpkg-dev file)
 fi
+# bench/run: a private X display, the first-paint probe's X DAMAGE headers, the
+# clicks, the table maker, and the tracers its README's profiles use.
+if [[ "${1:-}" == "--bench" ]]; then
+  PACKAGES+=(xvfb xauth xdotool libx11-dev libxdamage-dev imagemagick time strace ltrace python3 ccache)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

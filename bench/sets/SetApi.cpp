@@ -1,0 +1,99 @@
+#include "SetApi.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPointer>
+
+#include "game/Game.h"
+#include "imageset/SetReaders.h"
+#include "wizard/Cp.h"
+#include "wizard/SetWriter.h"
+
+namespace setapi {
+namespace {
+
+struct Silent : WriterProgress {
+  void setStatus(const QString&) override {}
+  void showProgress(qint64, qint64) override {}
+};
+
+// Forwards to the progress window while it exists, like the wizard.
+struct Relay : WriterProgress {
+  QPointer<TCreateProgress>& dialog;
+  explicit Relay(QPointer<TCreateProgress>& d) : dialog(d) {}
+  void setStatus(const QString& text) override {
+    if (dialog) dialog->SetStatus(text);
+  }
+  void showProgress(qint64 written, qint64 total) override {
+    if (dialog) dialog->ShowProgress(written, total);
+  }
+  void pump() override { QApplication::processEvents(); }
+};
+
+SetInputs toSetInputs(const Inputs& in) {
+  SetInputs s;
+  s.outFile = in.outFile;
+  s.pict1 = in.pict1;
+  s.pict2 = in.pict2;
+  s.startupWave = in.wave;
+  s.name = QStringLiteral("Bench");
+  return s;
+}
+
+struct NoWave : WavePlayer {
+  void PlayWave(SoundBuffer&, int) override {}
+  void StopWave(int) override {}
+  SoundState soundState() const override { return SoundState::Unavailable; }
+};
+struct NoMusic : MusicPort {
+  void StartMusic() override {}
+  void StopMusic() override {}
+  bool musicPlaying() const override { return false; }
+};
+
+}  // namespace
+
+bool writeSet(const Inputs& in, bool withProgressWindow, QString* error) {
+  const SetInputs s = toSetInputs(in);
+  SetHeader header{};
+  WriteOutcome outcome;
+  if (!withProgressWindow) {
+    Silent silent;
+    outcome = WriteExtendedSet(s, header, silent, {});
+  } else {
+    QPointer<TCreateProgress> progress;
+    Relay relay(progress);
+    outcome = WriteExtendedSet(s, header, relay, {}, [&progress] {
+      progress = new TCreateProgress;
+      progress->show();
+      progress->repaint();
+    });
+    if (progress) progress->Finish();
+    QApplication::processEvents();
+  }
+  if (!outcome.valid() && error) *error = WriteOutcomeText(outcome);
+  return outcome.valid();
+}
+
+bool loadSet(const QString& path) {
+  static NoWave wave;
+  static NoMusic music;
+  static Game game(wave, music);
+  LoadExtendedSet(game, path, false);
+  return game.set.header.Pict1Size > 0 && !game.set.targetStrip.isNull();
+}
+
+std::vector<std::pair<qint64, qint64>> pictureSpans(const Inputs& in) {
+  // The writer puts the header, then the pictures in this order (misc, numbers,
+  // count and title are not used here), then the sounds.
+  qint64 at = kMagicSize + kSetHeaderSize;
+  std::vector<std::pair<qint64, qint64>> spans;
+  for (const QString& p : {in.pict1, in.pict2}) {
+    const qint64 n = QFileInfo(p).size();
+    spans.emplace_back(at, n);
+    at += n;
+  }
+  return spans;
+}
+
+}  // namespace setapi

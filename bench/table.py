@@ -1,0 +1,107 @@
+#!/usr/bin/env python3
+"""Turns the samples bench/run collected ("key value" lines) into the Markdown
+table, ratios taken between medians of the same run.
+
+    table.py RAW                      print the table
+    table.py --readme README TABLE    put TABLE between the README's markers
+"""
+import statistics
+import sys
+from collections import defaultdict
+
+BEGIN, END = "<!-- bench-table -->", "<!-- /bench-table -->"
+
+
+def load(path):
+    samples = defaultdict(list)
+    with open(path) as f:
+        for line in f:
+            parts = line.split()
+            if len(parts) == 2:
+                try:
+                    samples[parts[0]].append(float(parts[1]))
+                except ValueError:
+                    pass
+    return samples
+
+
+def spread(values, unit, digits):
+    if not values:
+        return "—"
+    if len(values) == 1:
+        return f"{values[0]:.{digits}f} {unit}"
+    return (f"{min(values):.{digits}f} / {statistics.median(values):.{digits}f} / "
+            f"{max(values):.{digits}f} {unit} (n={len(values)})")
+
+
+def main():
+    if sys.argv[1] == "--readme":
+        readme, table = sys.argv[2], open(sys.argv[3]).read()
+        text = open(readme).read()
+        head, rest = text.split(BEGIN, 1)
+        _, tail = rest.split(END, 1)
+        open(readme, "w").write(head + BEGIN + "\n" + table + END + tail)
+        return
+
+    s = load(sys.argv[1])
+    rows = []
+
+    def row(measure, base, base_text, value, value_text, goal, limit):
+        if value and base:
+            ratio = statistics.median(value) / statistics.median(base)
+            met = "" if limit is None else ("yes" if ratio <= limit else "**no**")
+            text = f"{ratio:.3f}"
+            if len(value) > 1 and len(base) > 1:
+                text += f" (mins {min(value) / min(base):.3f})"
+            rows.append((measure, base_text, value_text, text, goal, met))
+        else:
+            rows.append((measure, base_text, value_text, "—", goal, "not measured"))
+
+    ms = lambda k: spread(s[k], "ms", 1)
+    row("exec to first painted board, no sound device", s["paint_ms_bare"], "bare Qt window " + ms("paint_ms_bare"),
+        s["paint_ms_nodev"], ms("paint_ms_nodev"), "≤ 1.5", 1.5)
+    row("the same with an audio device (SDL dummy)", s["paint_ms_bare"], "bare Qt window",
+        s["paint_ms_dev"], ms("paint_ms_dev"), "≤ 1.5", 1.5)
+    row("CPU time to first paint, all threads (no sound device / device)", s["paint_cpu_ms_bare"],
+        "bare Qt window " + ms("paint_cpu_ms_bare"), s["paint_cpu_ms_dev"],
+        ms("paint_cpu_ms_nodev") + " / " + ms("paint_cpu_ms_dev"), "report", None)
+    mb = lambda k: spread([v / 1024 for v in s[k]], "MiB", 1)
+    row("peak memory idle (VmHWM 1 s after first paint), audio device", s["hwm_kb_bare"],
+        "bare Qt window " + mb("hwm_kb_bare"), s["hwm_kb_dev"], mb("hwm_kb_dev"), "≤ 1.3", 1.3)
+    row("the same, no sound device", s["hwm_kb_bare"], "bare Qt window", s["hwm_kb_nodev"], mb("hwm_kb_nodev"),
+        "—", None)
+    floor = 340 * 86400 / 846720 * 1000
+    row("start click to game over (wall)", [floor], f"340 × 1/846720 day = {floor / 1000:.3f} s",
+        s["round_ms_game"],
+        spread([v / 1000 for v in s["round_ms_game"]], "s", 3), "≤ 1.002", 1.002)
+    pct = lambda k: spread(s[k], "%", 2)
+    idle = s["idle_cpu_pct_dev"]
+    rows.append(("CPU idle (% of a core, 2 s after first paint)", "bare Qt window " + pct("idle_cpu_pct_bare"),
+                 pct("idle_cpu_pct_dev"), "—", "—", ""))
+    playing = s["round_cpu_pct_game"]
+    rows.append(("CPU while playing (% of a core, click to game over)", "—", pct("round_cpu_pct_game"), "—",
+                 "≤ 1 %", ("yes" if max(playing) <= 1 else "**no**") if playing else "not measured"))
+    row("loading a 20 MB set", s["qimage_load"], "read + QImage decode " + ms("qimage_load"), s["load"], ms("load"),
+        "report", None)
+    row("writing a 20 MB set, no dialog", s["cp_sync"], "cp + sync " + ms("cp_sync"), s["write"], ms("write"),
+        "≤ 1.5", 1.5)
+    row("writing it with the progress dialog", s["cp_sync2"], "cp + sync " + ms("cp_sync2"), s["write_dialog"],
+        ms("write_dialog"), "≤ 2", 2)
+    delay = [v for k in ("sound_delay_min", "sound_delay_mean", "sound_delay_max") for v in s[k]]
+    if s["sound_delay_max"]:
+        rows.append(("PlayWave to first sample out of SDL (disk driver), max of trials",
+                     "six blocks = 217.7 ms",
+                     f"min {delay[0]:.1f} / mean {delay[1]:.1f} / max {delay[2]:.1f} ms",
+                     f"{delay[2] / 217.7:.3f}", "≤ 1", "yes" if delay[2] / 217.7 <= 1 else "**no**"))
+    else:
+        rows.append(("PlayWave to first sample out of SDL (disk driver)", "six blocks = 217.7 ms", "—", "—", "≤ 1",
+                     "not measured"))
+
+    print("| Measure | Baseline (min / median / max) | Game (min / median / max) | Ratio of medians (of minimums) | Goal | Met |")
+    print("|---|---|---|---|---|---|")
+    for r in rows:
+        print("| " + " | ".join(r) + " |")
+
+
+if __name__ == "__main__":
+    main()
