@@ -153,9 +153,9 @@ void MainWindow::buildComponents() {
     holes_[n] = hole;
   }
 
-  menuButtonPicture_ = gamePicture(QImage(QStringLiteral(":/Image17.bmp")));
-  abortButtonPicture_ = gamePicture(QImage(QStringLiteral(":/Image18.bmp")));
-  soundIconPicture_ = gamePicture(QImage(QStringLiteral(":/Stat.bmp")));
+  menuButtonPicture_ = gamePicture(QImage(QStringLiteral(":/MenuButton.bmp")));
+  abortButtonPicture_ = gamePicture(QImage(QStringLiteral(":/AbortButton.bmp")));
+  soundIconPicture_ = gamePicture(QImage(QStringLiteral(":/SoundIcon.bmp")));
   menuButton->setPicture(&menuButtonPicture_);
   abortButton->setPicture(&abortButtonPicture_);
   soundIcon->setPicture(&soundIconPicture_);

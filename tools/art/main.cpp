@@ -49,9 +49,9 @@ std::vector<Picture> drawColourPictures() {
       {QStringLiteral("DefNumbers.bmp"), QStringLiteral("digits.bmp"), art::drawNumbers(), {300, 51}},
       {QStringLiteral("DefXtras.bmp"), QStringLiteral("misc.bmp"), art::drawXtras(emptyScene), {111, 124}},
       {QStringLiteral("DefTitle.bmp"), QStringLiteral("title.bmp"), art::drawTitle(), {594, 31}},
-      {QStringLiteral("Image17.bmp"), {}, art::drawMenuButton(), {50, 100}},
-      {QStringLiteral("Image18.bmp"), {}, art::drawAbortButton(), {50, 100}},
-      {QStringLiteral("Stat.bmp"), {}, art::drawSoundIcons(), {15, 60}},
+      {QStringLiteral("MenuButton.bmp"), {}, art::drawMenuButton(), {50, 100}},
+      {QStringLiteral("AbortButton.bmp"), {}, art::drawAbortButton(), {50, 100}},
+      {QStringLiteral("SoundIcon.bmp"), {}, art::drawSoundIcons(), {15, 60}},
       {QStringLiteral("Emblem.bmp"), {}, art::drawEmblem(), {32, 32}},
   };
 
