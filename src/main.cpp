@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 
+#include "CommandLine.h"
 #include "game/MainWindow.h"
 #include "sound/MusicFile.h"
 
@@ -43,6 +44,11 @@ void quitOnSignals(QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const CommandLine commandLine = readCommandLine(arguments);
+  if (commandLine.exitCode >= 0) return commandLine.exitCode;
+
   QApplication app(argc, argv);
   // The hourglass shows until the built-in set is in place.
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -50,7 +56,11 @@ int main(int argc, char** argv) {
   quitOnSignals(app);
   int result = 0;
   {
-    MainWindow form{MainWindowDeps{}};
+    MainWindowDeps deps;
+    deps.startup = StartupPlace::ofApplication();
+    // Qt's own options are not set files.
+    deps.startup->arguments = commandLine.setFile.isEmpty() ? QStringList() : QStringList{commandLine.setFile};
+    MainWindow form{deps};
     form.show();
     if (!g_quitRequested) result = app.exec();
   }

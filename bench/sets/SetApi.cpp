@@ -6,7 +6,7 @@
 
 #include "game/Game.h"
 #include "imageset/SetReaders.h"
-#include "wizard/Cp.h"
+#include "wizard/CreationProgressDialog.h"
 #include "wizard/SetWriter.h"
 
 namespace setapi {
@@ -19,13 +19,13 @@ struct Silent : WriterProgress {
 
 // Forwards to the progress window while it exists, like the wizard.
 struct Relay : WriterProgress {
-  QPointer<TCreateProgress>& dialog;
-  explicit Relay(QPointer<TCreateProgress>& d) : dialog(d) {}
+  QPointer<CreationProgressDialog>& dialog;
+  explicit Relay(QPointer<CreationProgressDialog>& d) : dialog(d) {}
   void setStatus(const QString& text) override {
-    if (dialog) dialog->SetStatus(text);
+    if (dialog) dialog->drawStatus(text);
   }
   void showProgress(qint64 written, qint64 total) override {
-    if (dialog) dialog->ShowProgress(written, total);
+    if (dialog) dialog->drawProgress(written, total);
   }
   void pump() override { QApplication::processEvents(); }
 };
@@ -41,13 +41,13 @@ SetInputs toSetInputs(const Inputs& in) {
 }
 
 struct NoWave : WavePlayer {
-  void PlayWave(SoundBuffer&, int) override {}
-  void StopWave(int) override {}
+  void playWave(SoundBuffer&, int) override {}
+  void stopWave(int) override {}
   SoundState soundState() const override { return SoundState::Unavailable; }
 };
 struct NoMusic : MusicPort {
-  void StartMusic() override {}
-  void StopMusic() override {}
+  void startMusic() override {}
+  void stopMusic() override {}
   bool musicPlaying() const override { return false; }
 };
 
@@ -59,19 +59,19 @@ bool writeSet(const Inputs& in, bool withProgressWindow, QString* error) {
   WriteOutcome outcome;
   if (!withProgressWindow) {
     Silent silent;
-    outcome = WriteExtendedSet(s, header, silent, {});
+    outcome = writeExtendedSet(s, header, silent, {});
   } else {
-    QPointer<TCreateProgress> progress;
+    QPointer<CreationProgressDialog> progress;
     Relay relay(progress);
-    outcome = WriteExtendedSet(s, header, relay, {}, [&progress] {
-      progress = new TCreateProgress;
+    outcome = writeExtendedSet(s, header, relay, {}, [&progress] {
+      progress = new CreationProgressDialog;
       progress->show();
       progress->repaint();
     });
-    if (progress) progress->Finish();
+    if (progress) progress->finish();
     QApplication::processEvents();
   }
-  if (!outcome.valid() && error) *error = WriteOutcomeText(outcome);
+  if (!outcome.valid() && error) *error = writeOutcomeText(outcome);
   return outcome.valid();
 }
 
@@ -79,8 +79,8 @@ bool loadSet(const QString& path) {
   static NoWave wave;
   static NoMusic music;
   static Game game(wave, music);
-  LoadExtendedSet(game, path, false);
-  return game.set.header.Pict1Size > 0 && !game.set.targetStrip.isNull();
+  loadExtendedSet(game, path, false);
+  return game.set.header.pict1Size > 0 && !game.set.targetStrip.isNull();
 }
 
 std::vector<std::pair<qint64, qint64>> pictureSpans(const Inputs& in) {

@@ -2,12 +2,12 @@
 // `AboutDialog`: the program's name, version, author and whether its sound started.
 #include <QDialog>
 
+#include "ui/AppInfo.h"
+
 class QLabel;
 class QPushButton;
 class LinkLabel;
 
-// The author's web page, the target of the links in the about box and the game-over dialog.
-inline constexpr char kAuthorWebPage[] = "http://www.zanthorp.example/";
 
 class AboutDialog : public QDialog {
   Q_OBJECT

@@ -22,6 +22,15 @@ void showMessage(Game& game, const QString& text, const QString& caption) {
 
 bool namesExistingFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 
+// Beside the program in a build tree; in share/pievorbquarn when installed, under
+// whatever prefix. Without either, the place beside the program is remembered.
+QString defaultSetPath(const QString& programFolder) {
+  const QString beside = programFolder + QStringLiteral("default.xet");
+  if (namesExistingFile(beside)) return beside;
+  const QString installed = QDir::cleanPath(programFolder + QStringLiteral("../share/pievorbquarn/default.xet"));
+  return namesExistingFile(installed) ? installed : beside;
+}
+
 }  // namespace
 
 void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QString* setterFileName) {
@@ -81,7 +90,7 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
 
   bool showAbout = true;
   if (!namesExistingFile(candidate)) {
-    candidate = folder + QStringLiteral("default.xet");
+    candidate = defaultSetPath(folder);
     defaultPath_ = candidate;
     showAbout = false;
   }
