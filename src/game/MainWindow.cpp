@@ -106,7 +106,7 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
   gameOverDialog = new GameOverDialog(*playerNameDialog, *scoreTable, [this] { return game_->score; }, this);
   setInfoDialog = new SetInfoDialog(&game_->set.header, this);
   imageGroupDialog = new ImageGroupDialog(this);
-  cursorSetupDialog = new CursorSetupDialog(*game_, this);
+  cursorSetupDialog = new CursorSetupDialog(game_->cursors, game_->set, this);
   // Both open only from the wizard, which stays on top; so must they, or a
   // window manager may put them behind it.
   imageGroupDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -247,7 +247,7 @@ void MainWindow::runSetCreationWizard() {
   // two dialogs it borrows live on.
   cursorSetupDialog->hotSpotX->setValue(0);
   cursorSetupDialog->hotSpotY->setValue(0);
-  SetCreationWizard wizard(*game_, *imageGroupDialog, *cursorSetupDialog, this);
+  SetCreationWizard wizard(game_->cursors, builtinPictures(), *imageGroupDialog, *cursorSetupDialog, this);
   prompts().runModal(wizard);
 }
 

@@ -104,7 +104,7 @@ class CursorSetup : public ::testing::Test {
   FakePrompts fake;
   GameFixture fx;
   Game& game = fx.game;
-  CursorSetupDialog dialog{game};
+  CursorSetupDialog dialog{game.cursors, game.set};
 
   QString saveImage(const QImage& img, const QString& name, const char* format) {
     const QString path = tmp.filePath(name);
