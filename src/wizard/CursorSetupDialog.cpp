@@ -177,14 +177,10 @@ CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidg
   okButton->setGeometry(295, 127, 121, 29);
   okButton->setDefault(true);
 
-  connect(okButton, &QPushButton::clicked, this, &CursorSetupDialog::confirmHotSpot);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(hotSpotX, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
   connect(hotSpotY, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
-
-  createCursorPlanes();
 }
-
-void CursorSetupDialog::createCursorPlanes() { trialCursor_ = nullptr; }
 
 void CursorSetupDialog::installTrialCursor() {
   CursorTable& table = cursors_;
@@ -209,8 +205,6 @@ void CursorSetupDialog::removeTrialCursor() {
   if (trialCursor_ && table.get(kCustomCursorSlot) == trialCursor_) table.clear(kCustomCursorSlot);
   trialCursor_ = nullptr;
 }
-
-void CursorSetupDialog::confirmHotSpot() { accept(); }
 
 void CursorSetupDialog::hotSpotChanged() {
   // The wizard command zeroes the hot spot while the dialog is hidden; that must

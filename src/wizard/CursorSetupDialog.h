@@ -80,10 +80,8 @@ class CursorSetupDialog : public QDialog {
   CursorPreview* preview;
   QPushButton* okButton;  // "&Ok"
 
-  void createCursorPlanes();
   void installTrialCursor();   // also on every change of hotSpotX or hotSpotY while shown
   void removeTrialCursor();
-  void confirmHotSpot();
 
  protected:
   void showEvent(QShowEvent* event) override;

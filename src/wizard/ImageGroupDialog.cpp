@@ -86,7 +86,7 @@ void ImageGroupDialog::showEvent(QShowEvent* event) {
 void ImageGroupDialog::browse(QLineEdit* edit, const QString& title) {
   FileDialogRequest request;
   request.title = title;
-  // The typo in the second entry's name is how the game has always shown it.
+  // The second entry's name is shown as the game spells it, stray underscore and all.
   request.filter = QStringLiteral("Bitmap Files (*.BMP)|*.BMP|All Files (*.*_|*.*");
   request.defaultExt = QStringLiteral("bmp");
   request.mustExist = true;

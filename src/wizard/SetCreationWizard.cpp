@@ -25,9 +25,36 @@
 
 namespace {
 
-constexpr int kPages = 6;
-constexpr int kLastPage = kPages - 1;
+// The steps in the order the wizard shows them.
+enum Page { kStripsPage, kPicturesPage, kSoundsPage, kTextsPage, kCursorPage, kOutputPage, kPages };
+constexpr int kLastPage = kOutputPage;
 constexpr int kCustomTile = 8;
+
+// Passes the writer's reports on to the progress window, which exists only once
+// the output file is open.
+class ProgressRelay : public WriterProgress {
+ public:
+  explicit ProgressRelay(QPointer<CreationProgressDialog>& window) : window_(window) {}
+  void setStatus(const QString& text) override {
+    if (window_) window_->drawStatus(text);
+  }
+  void showProgress(qint64 written, qint64 total) override {
+    if (window_) window_->drawProgress(written, total);
+  }
+  void pump() override { QApplication::processEvents(); }
+
+ private:
+  QPointer<CreationProgressDialog>& window_;
+};
+
+CreationProgressDialog* showProgressWindow() {
+  auto* window = new CreationProgressDialog;
+  window->setWindowFlag(Qt::WindowStaysOnTopHint);
+  window->show();
+  window->repaint();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  return window;
+}
 
 QString fileNamePart(const QString& path) {
   const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char(':')));
@@ -65,20 +92,30 @@ SetCreationWizard::SetCreationWizard(const CursorTable& cursors, const BuiltinPi
   setWindowTitle(QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
   setModal(true);
   setFixedSize(592, 413);
-  // The pages were laid out for a small dialog font; the long group captions need it.
+  // The pages are laid out for an 11-pixel font; the long group captions need it to fit.
   QFont small = font();
   small.setPixelSize(11);
   setFont(small);
 
-  introLabel = wizardparts::wrapped(QStringLiteral("This wizard creates an eXtended Image Set, which lets you change the graphics and "
-                                 "sound of Pie Vorb Quarn.  Please follow the prompts on each step."),
-                  this);
+  addHeading();
+  addPages(cursors, pictures);
+  addStepButtons();
+  resetFields();
+}
+
+void SetCreationWizard::addHeading() {
+  introLabel = wizardparts::wrapped(QStringLiteral("This wizard creates an eXtended Image Set, which lets you change the "
+                                                   "graphics and sound of Pie Vorb Quarn.  Please follow the prompts on "
+                                                   "each step."),
+                                    this);
   introLabel->setGeometry(8, 2, 480, 33);
   pageTitle = new QLabel(this);
   pageTitle->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   pageTitle->setAlignment(Qt::AlignCenter);
   pageTitle->setGeometry(496, 7, 88, 23);
+}
 
+void SetCreationWizard::addPages(const CursorTable& cursors, const BuiltinPictures& pictures) {
   pages = new QStackedWidget(this);
   pages->setGeometry(0, 37, 592, 345);
   pages->addWidget(makeAnimationPage());
@@ -87,10 +124,14 @@ SetCreationWizard::SetCreationWizard(const CursorTable& cursors, const BuiltinPi
   pages->addWidget(makeTextsPage());
   pages->addWidget(makeCursorPage(cursors));
   pages->addWidget(makeOutputPage());
+  // What resetFields leaves alone starts out once per wizard.
   setSwatchColour(titleColourSwatch, QColor(255, 0, 0));
   setSwatchColour(pageColourSwatch, QColor(255, 255, 255));
   urlEdit->setText(QStringLiteral("http://"));
+  connect(pages, &QStackedWidget::currentChanged, this, [this] { pageChanged(); });
+}
 
+void SetCreationWizard::addStepButtons() {
   auto* rule = new QFrame(this);
   rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   rule->setGeometry(0, 382, 592, 2);
@@ -102,13 +143,9 @@ SetCreationWizard::SetCreationWizard(const CursorTable& cursors, const BuiltinPi
   nextButton->setGeometry(427, 386, 77, 25);
   cancelButton->setGeometry(510, 386, 77, 25);
   nextButton->setDefault(true);
-
-  connect(pages, &QStackedWidget::currentChanged, this, [this] { pageChanged(); });
   connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
   connect(nextButton, &QPushButton::clicked, this, [this] { next(); });
   connect(backButton, &QPushButton::clicked, this, [this] { back(); });
-
-  resetFields();
 }
 
 // ---------------------------------------------------------------- navigation
@@ -117,7 +154,8 @@ void SetCreationWizard::resetFields() {
   prefixEdit->setText(QString::fromLatin1(kDefaultCongratulationPrefix));
   suffixEdit->setText(QString::fromLatin1(kDefaultCongratulationSuffix));
   tickModeBox->setCurrentIndex(0);
-  for (int i = 0; i < 8; ++i) ratingEdits[static_cast<std::size_t>(i)]->setText(QString::fromLatin1(kDefaultRatingMessages[static_cast<std::size_t>(i)]));
+  for (std::size_t i = 0; i < ratingEdits.size(); ++i)
+    ratingEdits[i]->setText(QString::fromLatin1(kDefaultRatingMessages[i]));
   pages->setCurrentIndex(0);
   chooseCursor(1);
   pageChanged();
@@ -153,22 +191,22 @@ bool SetCreationWizard::checkPage(int page) {
   };
   auto blankOrExists = [](const QLineEdit* field) { return field->text().isEmpty() || nameExists(field->text()); };
   switch (page) {
-    case 0:
+    case kStripsPage:
       if (!nameExists(figureFileLabel->text()) || !nameExists(splatFileLabel->text()))
         return fail(QStringLiteral("Cannot find the specified images..."));
       return true;
-    case 1:
+    case kPicturesPage:
       if (!blankOrExists(titleFile) || !blankOrExists(digitsFile) || !blankOrExists(countFile) || !blankOrExists(miscFile))
         return fail(QStringLiteral("One of the above specified files cound not be found..."));
       return true;
-    case 2: {
+    case kSoundsPage: {
       const QString message = soundStepMessage(inputs().waves, musicFile->text());
       return message.isEmpty() || fail(message);
     }
-    case 3:
+    case kTextsPage:
       if (setNameEdit->text().isEmpty()) return fail(QStringLiteral("This image set has no name..."));
       return true;
-    case 4:
+    case kCursorPage:
       if (cursorChoice == kCustomTile && !nameExists(cursorFile->text()))
         return fail(QStringLiteral("Cursor BMP file was not found..."));
       return true;
@@ -313,47 +351,29 @@ void SetCreationWizard::outFileChanged() {
 void SetCreationWizard::createSet() {
   if (creating_) return;
   creating_ = true;
-  const SetInputs in = inputs();
-  QPointer<CreationProgressDialog> progress;
   // Nothing in the wizard may change or start a second creation meanwhile.
   setEnabled(false);
-
-  struct Relay : WriterProgress {
-    QPointer<CreationProgressDialog>& dialog;
-    explicit Relay(QPointer<CreationProgressDialog>& d) : dialog(d) {}
-    void setStatus(const QString& text) override {
-      if (dialog) dialog->drawStatus(text);
-    }
-    void showProgress(qint64 written, qint64 total) override {
-      if (dialog) dialog->drawProgress(written, total);
-    }
-    void pump() override { QApplication::processEvents(); }
-  } relay(progress);
-
-  const WriteOutcome outcome = writeExtendedSet(
-      in, writerHeader_, relay,
-      [this, &in] {
-        customSetup_.loadCursorPicture(in.cursorFile);  // a picture that will not load keeps the one before
-        return customSetup_.cursorPlanes();
-      },
-      [&progress] {
-        progress = new CreationProgressDialog;
-        progress->setWindowFlag(Qt::WindowStaysOnTopHint);
-        progress->show();
-        progress->repaint();
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-      });
-
+  QPointer<CreationProgressDialog> progress;
+  const WriteOutcome outcome = writeSet(inputs(), progress);
   if (progress) QApplication::restoreOverrideCursor();
+  // The progress window stays up, showing how the writer ended, until the message is read.
   if (outcome.valid())
     prompts().message(this, writeOutcomeText(outcome), QStringLiteral("Sucess!"), BoxIcon::Information);
   else
     showError(writeOutcomeText(outcome));
   if (progress) progress->finish();
-
   setEnabled(true);
   creating_ = false;
   if (closeWhenDone_) reject();
+}
+
+WriteOutcome SetCreationWizard::writeSet(const SetInputs& in, QPointer<CreationProgressDialog>& progress) {
+  ProgressRelay relay(progress);
+  auto customCursorPlanes = [this, &in] {
+    customSetup_.loadCursorPicture(in.cursorFile);  // a picture that will not load keeps the one before
+    return customSetup_.cursorPlanes();
+  };
+  return writeExtendedSet(in, writerHeader_, relay, customCursorPlanes, [&progress] { progress = showProgressWindow(); });
 }
 
 void SetCreationWizard::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 // moving between steps, the check of each step, the file dialogs and the creation.
 #include <QColor>
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include "wizard/CursorTile.h"
 #include "wizard/SetWriter.h"
 
+class CreationProgressDialog;
 class CursorSetupDialog;
 class CursorTable;
 class ImageGroupDialog;
@@ -116,7 +118,12 @@ class SetCreationWizard : public QDialog {
   void browse(QLineEdit* field, Dialog kind, const QString& title);
   void pickColour(QFrame* swatch);
   void showError(const QString& text);
+  // Writes the set; progress is the window shown once the output file is open.
+  WriteOutcome writeSet(const SetInputs& in, QPointer<CreationProgressDialog>& progress);
 
+  void addHeading();
+  void addPages(const CursorTable& cursors, const BuiltinPictures& pictures);
+  void addStepButtons();
   // One builder per step, in WizardPages.cpp.
   QWidget* makeAnimationPage();
   QWidget* makeBitmapsPage(const BuiltinPictures& pictures);

@@ -234,7 +234,7 @@ TEST_F(CursorSetup, TypedHotSpotSettlesWithinRange) {
   EXPECT_EQ(typeAndLeave(dialog.hotSpotY, "99999999999"), 31);
 }
 
-TEST_F(CursorSetup, WindowLooksAsDesigned) {
+TEST_F(CursorSetup, WindowKeepsItsLayout) {
   EXPECT_EQ(dialog.windowTitle(), "Custom Cursor Setup");
   EXPECT_EQ(dialog.size(), QSize(420, 167));
   EXPECT_EQ(dialog.testArea->size(), QSize(413, 101));
