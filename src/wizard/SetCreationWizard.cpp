@@ -266,29 +266,27 @@ void SetCreationWizard::chooseTitleColour() { pickColour(titleColourSwatch); }
 void SetCreationWizard::choosePageColour() { pickColour(pageColourSwatch); }
 
 void SetCreationWizard::browse(QLineEdit* field, Dialog kind, const QString& title) {
+  struct Kind {
+    const char* filter;
+    const char* defaultExt;
+  };
+  // Indexed by Dialog.
+  static constexpr Kind kKinds[] = {
+      {"Windows Bitmap (*.BMP)|*.bmp|All Files (*.*)|*.*", "BMP"},
+      {"Wave File (*.WAV)|*.wav|All Files (*.*)|*.*", "wav"},
+      {"MIDI Files (*.MID,*.RMI)|*.mid;*.rmi|All Files (*.*)|*.*", "mid"},
+      {"eXtended Image Set (*.XET)|*.xet|All Files (*.*)|*.*", "xet"},
+  };
+  const auto index = static_cast<std::size_t>(kind);
   FileDialogRequest request;
   request.title = title;
-  switch (kind) {
-    case Dialog::Bitmap:
-      request.filter = QStringLiteral("Windows Bitmap (*.BMP)|*.bmp|All Files (*.*)|*.*");
-      request.defaultExt = QStringLiteral("BMP");
-      break;
-    case Dialog::Wave:
-      request.filter = QStringLiteral("Wave File (*.WAV)|*.wav|All Files (*.*)|*.*");
-      request.defaultExt = QStringLiteral("wav");
-      break;
-    case Dialog::Midi:
-      request.filter = QStringLiteral("MIDI Files (*.MID,*.RMI)|*.mid;*.rmi|All Files (*.*)|*.*");
-      request.defaultExt = QStringLiteral("mid");
-      break;
-    case Dialog::Save:
-      request.filter = QStringLiteral("eXtended Image Set (*.XET)|*.xet|All Files (*.*)|*.*");
-      request.defaultExt = QStringLiteral("xet");
-      request.save = true;
-      request.mustExist = false;
-      break;
+  request.filter = QString::fromLatin1(kKinds[index].filter);
+  request.defaultExt = QString::fromLatin1(kKinds[index].defaultExt);
+  if (kind == Dialog::Save) {
+    request.save = true;
+    request.mustExist = false;
   }
-  QString& last = lastDialogFile_[static_cast<std::size_t>(kind)];
+  QString& last = lastDialogFile_[index];
   request.initialPath = nameExists(field->text()) ? field->text() : last;
   const QString chosen = prompts().chooseFile(this, request);
   if (chosen.isEmpty()) return;
