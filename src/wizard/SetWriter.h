@@ -88,5 +88,5 @@ WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProg
                               const std::function<CursorPlanes()>& cursorPlanes,
                               const std::function<void()>& beforeWriting = {});
 
-// The message the writer ends with, and whether it is the success message.
+// The message the writer ends with: the success message only for a valid outcome.
 QString writeOutcomeText(const WriteOutcome& outcome);
