@@ -83,3 +83,5 @@ void CreationProgressDialog::closeEvent(QCloseEvent* event) {
 void CreationProgressDialog::reject() {
   if (finished) QDialog::reject();
 }
+
+void CreationProgressRelay::pump() { QApplication::processEvents(); }

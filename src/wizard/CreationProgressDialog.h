@@ -4,6 +4,9 @@
 // open, relays the writer's reports to it, and calls finish() when the writer is done,
 // after which the window closes and deletes itself.
 #include <QDialog>
+#include <QPointer>
+
+#include "wizard/SetWriter.h"
 
 class QLabel;
 
@@ -35,4 +38,21 @@ class CreationProgressDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
+};
+
+// Passes a writer's reports on to a progress window while it exists; the window
+// appears only once the output file is open, and may be gone before the writer ends.
+class CreationProgressRelay : public WriterProgress {
+ public:
+  explicit CreationProgressRelay(QPointer<CreationProgressDialog>& window) : window_(window) {}
+  void setStatus(const QString& text) override {
+    if (window_) window_->drawStatus(text);
+  }
+  void showProgress(qint64 written, qint64 total) override {
+    if (window_) window_->drawProgress(written, total);
+  }
+  void pump() override;
+
+ private:
+  QPointer<CreationProgressDialog>& window_;
 };

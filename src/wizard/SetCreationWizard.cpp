@@ -30,23 +30,8 @@ enum Page { kStripsPage, kPicturesPage, kSoundsPage, kTextsPage, kCursorPage, kO
 constexpr int kLastPage = kOutputPage;
 constexpr int kCustomTile = 8;
 
-// Passes the writer's reports on to the progress window, which exists only once
-// the output file is open.
-class ProgressRelay : public WriterProgress {
- public:
-  explicit ProgressRelay(QPointer<CreationProgressDialog>& window) : window_(window) {}
-  void setStatus(const QString& text) override {
-    if (window_) window_->drawStatus(text);
-  }
-  void showProgress(qint64 written, qint64 total) override {
-    if (window_) window_->drawProgress(written, total);
-  }
-  void pump() override { QApplication::processEvents(); }
-
- private:
-  QPointer<CreationProgressDialog>& window_;
-};
-
+// On top like the wizard, or it could open behind it; the wait cursor lasts until
+// the writer ends.
 CreationProgressDialog* showProgressWindow() {
   auto* window = new CreationProgressDialog;
   window->setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -366,7 +351,7 @@ void SetCreationWizard::createSet() {
 }
 
 WriteOutcome SetCreationWizard::writeSet(const SetInputs& in, QPointer<CreationProgressDialog>& progress) {
-  ProgressRelay relay(progress);
+  CreationProgressRelay relay(progress);
   auto customCursorPlanes = [this, &in] {
     customSetup_.loadCursorPicture(in.cursorFile);  // a picture that will not load keeps the one before
     return customSetup_.cursorPlanes();
