@@ -3,7 +3,7 @@
 
 #include "SetTestSupport.h"
 #include "imageset/FrameCopy.h"
-#include "imageset/LoadCommands.h"
+#include "game/SetCommands.h"
 #include "imageset/SetReaders.h"
 
 namespace {
@@ -105,7 +105,7 @@ TEST_F(LoadCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
   EXPECT_EQ(s.digitStrip, reference.set.digitStrip);
   EXPECT_EQ(s.title, reference.set.title);
   EXPECT_EQ(s.holeBase, reference.set.holeBase);
-  EXPECT_TRUE(s.startupSound.empty());
+  EXPECT_TRUE(s.sound(SoundEffect::Startup).empty());
   EXPECT_TRUE(wave.log.isEmpty());
   EXPECT_EQ(view.aboutShown, 0);
   EXPECT_FALSE(view.busy);
