@@ -272,28 +272,30 @@ TEST_F(SetTest, WrongMagicOrShortHeaderAfterTheSizeTestLeaveTheBuiltinSet) {
   expectBuiltinSet();
 }
 
-TEST_F(SetTest, UndecodablePictureStopsTheLoadWithTheDecodersMessage) {
+TEST_F(SetTest, UndecodablePictureRefusesTheWholeSetWithTheDecodersMessage) {
   ExtendedSetParts p = textsOnly();
   p.numbersBmp = bmpBytes(truePicture(300, 51, qRgb(1, 100, 1)));
-  const QByteArray good = bmpBytes(indexedPicture(671, 107, qRgb(5, 5, 5)));
+  p.countBmp = bmpBytes(indexedPicture(671, 107, qRgb(5, 5, 5)));
+  const QByteArray good = bmpBytes(truePicture(400, 40, qRgb(250, 250, 3)));
   const QByteArray shortRows = good.left(good.size() - 700);  // the header still promises every row
   const QByteArray garbage = QByteArray("BM") + QByteArray(60, '\x7f');
   for (const QByteArray& broken : {shortRows, garbage}) {
     prompts.messages.clear();
     wave.log.clear();
-    p.countBmp = broken;
+    installPreviousSet();
+    p.titleBmp = broken;  // the fourth picture, after three good ones
     p.music = smallTune();
     loadExtendedSet(game, write("broken.xet", buildExtendedSet(p)), true);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_NE(prompts.messages[0].text, kCutShort);
     EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Error"));
     EXPECT_FALSE(view.busy);
-    // What came before the bad picture stays; nothing after it is read.
-    EXPECT_EQ(game.playfieldColour, 0x00302010u);
-    EXPECT_EQ(game.set.digitStrip.pixel(5, 5), qRgb(1, 100, 1));
-    EXPECT_EQ(game.set.countStrip, reference.set.countStrip);
-    EXPECT_TRUE(game.set.setTitle.isEmpty());
-    EXPECT_FALSE(game.set.musicPresent);
+    // Neither the file's texts, colours and pictures nor the previous set stay:
+    // the built-in set is in force whole, board included.
+    expectBuiltinSet();
+    EXPECT_EQ(game.holes, reference.holes);
+    EXPECT_EQ(game.scorePicture, reference.scorePicture);
+    EXPECT_EQ(game.timePicture, reference.timePicture);
     EXPECT_TRUE(wave.log.isEmpty());
     EXPECT_EQ(view.aboutShown, 0);
   }
