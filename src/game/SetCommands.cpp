@@ -14,7 +14,7 @@
 
 namespace {
 
-// Dropped paths were fetched into a buffer of this many characters.
+// A dropped path is taken up to this many characters.
 constexpr int kDroppedPathLimit = 1023;
 
 void showMessage(Game& game, const QString& text, const QString& caption) {
