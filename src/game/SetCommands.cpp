@@ -65,7 +65,7 @@ void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
   QFile file(path);
   // A file that cannot be opened counts as too small.
   if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly)) {
-    showError(game, QStringLiteral("File is corrupt or this is not an eXtended image set file..."));
+    showError(game, QString::fromLatin1(kNotExtendedSetMessage));
     return;
   }
   loadOpenExtendedSet(game, file, showAboutDialog);

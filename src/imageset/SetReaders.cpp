@@ -75,7 +75,6 @@ static_assert(sizeof(PlainSetBody) == kPlainBodySize);
 
 constexpr qint64 kPlainFirstPicture = kMagicSize + kPlainBodySize;  // 2558
 
-
 SetReadResult failure(const QString& error, bool setKept = false) {
   SetReadResult result;
   result.error = error;
@@ -183,7 +182,7 @@ class ExtendedBody {
 
 SetReadResult readExtendedSet(QIODevice& file, const std::function<void()>& headerRead) {
   if (file.size() < kSmallestExtendedSet)
-    return failure(QStringLiteral("File is corrupt or this is not an eXtended image set file..."), true);
+    return failure(QString::fromLatin1(kNotExtendedSetMessage), true);
   file.seek(0);
   PieceReader in(file);
   char magic[kMagicSize] = {};

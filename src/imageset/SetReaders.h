@@ -18,6 +18,8 @@ constexpr int kMagicSize = 18;
 constexpr int kTrailerSize = 14;
 // Magic, header and trailer need 3423 bytes, but shorter than this is refused.
 constexpr qint64 kSmallestExtendedSet = 3441;
+// The refusal of a file too small, or not openable, to be an extended set.
+inline constexpr char kNotExtendedSetMessage[] = "File is corrupt or this is not an eXtended image set file...";
 // A plain set's fixed part, from the end of its magic to its first picture.
 constexpr int kPlainBodySize = 2540;
 
