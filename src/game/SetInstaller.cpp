@@ -59,12 +59,10 @@ void installSet(Game& game, LoadedSet&& loaded) {
   game.setAnimate(false);
   replaceTune(game, loaded.tune);
   replaceCursor(game, loaded.cursor);
-  static_cast<SetContent&>(game.set) = std::move(loaded);
-  for (SoundBuffer& sound : game.set.sounds) sound.position = 0;
-
   game.setPlayfieldCursor(loaded.cursorSlot);
   game.setPlayfieldColour(loaded.playfieldColour);
   game.setTitleColour(loaded.titleColour);
+  static_cast<SetContent&>(game.set) = std::move(loaded);
   showFreshBoard(game);
   game.updateMainCaption();
   game.view().setBusyCursor(false);
