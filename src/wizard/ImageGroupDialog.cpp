@@ -91,7 +91,7 @@ void ImageGroupDialog::browse(QLineEdit* edit, const QString& title) {
   request.filter = QStringLiteral("Bitmap Files (*.BMP)|*.BMP|All Files (*.*_|*.*");
   request.defaultExt = QStringLiteral("bmp");
   request.mustExist = true;
-  if (nameExists(edit->text())) openerFileName_ = edit->text();
+  if (isRegularFile(edit->text())) openerFileName_ = edit->text();
   request.initialPath = openerFileName_;
   const QString chosen = prompts().chooseFile(this, request);
   if (chosen.isEmpty()) return;
@@ -106,7 +106,7 @@ void ImageGroupDialog::browseSplat() { browse(splatFile, QStringLiteral("Please 
 void ImageGroupDialog::acceptEdits() {
   // One complaint per press: pict2 is not looked at while pict1 is missing.
   for (const auto& [field, name] : {std::pair{figureFile, "pict1.bmp"}, std::pair{splatFile, "pict2.bmp"}}) {
-    if (!nameExists(field->text())) {
+    if (!isRegularFile(field->text())) {
       prompts().message(this, QStringLiteral("Error, file for %1 cannot be found...").arg(QLatin1String(name)),
                         QStringLiteral("Error"), BoxIcon::Exclamation);
       return;

@@ -41,13 +41,14 @@ CreationProgressDialog* showProgressWindow() {
   return window;
 }
 
-QString fileNamePart(const QString& path) {
+// The name after the last folder or drive separator.
+QString nameAfterFolders(const QString& path) {
   const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char(':')));
   return path.mid(cut + 1);
 }
 
 bool isSetFileName(const QString& path) {
-  const QString name = fileNamePart(path);
+  const QString name = nameAfterFolders(path);
   const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
   return !name.isEmpty() && dot >= 0 && name.mid(dot).toUpper() == QStringLiteral(".XET");
 }
@@ -174,10 +175,10 @@ bool SetCreationWizard::checkPage(int page) {
     showError(text);
     return false;
   };
-  auto blankOrExists = [](const QLineEdit* field) { return field->text().isEmpty() || nameExists(field->text()); };
+  auto blankOrExists = [](const QLineEdit* field) { return field->text().isEmpty() || isRegularFile(field->text()); };
   switch (page) {
     case kStripsPage:
-      if (!nameExists(figureFileLabel->text()) || !nameExists(splatFileLabel->text()))
+      if (!isRegularFile(figureFileLabel->text()) || !isRegularFile(splatFileLabel->text()))
         return fail(QStringLiteral("Cannot find the specified images..."));
       return true;
     case kPicturesPage:
@@ -192,7 +193,7 @@ bool SetCreationWizard::checkPage(int page) {
       if (setNameEdit->text().isEmpty()) return fail(QStringLiteral("This image set has no name..."));
       return true;
     case kCursorPage:
-      if (cursorChoice == kCustomTile && !nameExists(cursorFile->text()))
+      if (cursorChoice == kCustomTile && !isRegularFile(cursorFile->text()))
         return fail(QStringLiteral("Cursor BMP file was not found..."));
       return true;
     default: return false;
@@ -234,7 +235,7 @@ void SetCreationWizard::chooseCursor(int tag) {
 }
 
 void SetCreationWizard::setUpCursor() {
-  if (!nameExists(cursorFile->text())) {
+  if (!isRegularFile(cursorFile->text())) {
     showError(QStringLiteral("Error, bitmap file not found..."));
     return;
   }
@@ -272,7 +273,7 @@ void SetCreationWizard::browse(QLineEdit* field, Dialog kind, const QString& tit
     request.mustExist = false;
   }
   QString& last = lastDialogFile_[index];
-  request.initialPath = nameExists(field->text()) ? field->text() : last;
+  request.initialPath = isRegularFile(field->text()) ? field->text() : last;
   const QString chosen = prompts().chooseFile(this, request);
   if (chosen.isEmpty()) return;
   last = chosen;

@@ -29,17 +29,13 @@ bool readBytes(QFile& file, char* into, qint64 n) {
   return file.read(into, n) == n;
 }
 
-bool openForReading(QFile& file) { return nameExists(file.fileName()) && file.open(QIODevice::ReadOnly); }
-
-QString fileNamePart(const QString& name) { return QFileInfo(name).fileName(); }
+bool openForReading(QFile& file) { return isRegularFile(file.fileName()) && file.open(QIODevice::ReadOnly); }
 
 const QString& waveOf(const SetInputs& in, const SoundEffectInfo& sound) {
   return in.waves[static_cast<std::size_t>(indexOf(sound.effect))];
 }
 
 }  // namespace
-
-bool nameExists(const QString& name) { return !name.isEmpty() && QFileInfo(name).isFile(); }
 
 std::int32_t wholeFileSize(const QString& name, qint64* total) {
   if (name.trimmed().isEmpty()) return -1;
@@ -54,7 +50,7 @@ std::int32_t wholeFileSize(const QString& name, qint64* total) {
 
 std::int32_t checkWaveFile(const QString& name, QIODevice* output, qint64* copied, const std::function<void()>& pump) {
   if (copied) *copied = 0;
-  if (!nameExists(name)) return kWaveMissing;
+  if (!isRegularFile(name)) return kWaveMissing;
   if (wholeFileSize(name) <= 44) return kNotWave;
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return kWaveMissing;
@@ -116,7 +112,7 @@ std::int32_t waveDataLength(const QString& name, qint64* total) {
 }
 
 bool checkMidiFile(const QString& name) {
-  if (!nameExists(name) || wholeFileSize(name) < 30) return false;
+  if (!isRegularFile(name) || wholeFileSize(name) < 30) return false;
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return false;
   char id[4];
@@ -152,7 +148,7 @@ QString soundStepMessage(const WaveNames& waves, const QString& music) {
     lines << soundErrorLine(code, name);
   }
   if (!music.isEmpty()) {
-    if (!nameExists(music)) {
+    if (!isRegularFile(music)) {
       lines << QStringLiteral("File ") + fileNamePart(music) + QStringLiteral(" cannot be found...");
       failed = true;
     } else if (!checkMidiFile(music)) {

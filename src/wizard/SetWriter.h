@@ -8,14 +8,11 @@
 #include <cstdint>
 #include <functional>
 
+#include "common/Files.h"
 #include "imageset/SetHeader.h"
 #include "imageset/SoundEffects.h"
 
 class QIODevice;
-
-// A name exists when it refers to a regular file; an empty name, a folder or a
-// named pipe (whose opening would hang) never exists.
-bool nameExists(const QString& name);
 
 // Size of the file in bytes, or -1 for a blank or unreadable name, or a file
 // larger than a size field can hold. A size at or above 0 is added to *total.
