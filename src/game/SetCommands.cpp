@@ -179,8 +179,8 @@ void ImageSetCommands::loadBitmapPair() {
   header.webPage.set(QStringLiteral("Unknown"));
   header.comment.set(QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second);
 
-  set.targetStrip = loadBmpFile(first, nullptr);
-  if (!set.targetStrip.isNull()) set.splatStrip = loadBmpFile(second, nullptr);
+  set.targetStrip = loadBmpFile(first, nullptr, kStripBounds);
+  if (!set.targetStrip.isNull()) set.splatStrip = loadBmpFile(second, nullptr, kStripBounds);
   // A bitmap that does not load leaves the built-in set, without a word.
   if (set.targetStrip.isNull() || set.splatStrip.isNull()) set = builtinSet();
   installSet(game_, std::move(set));

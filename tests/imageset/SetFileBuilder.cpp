@@ -87,6 +87,24 @@ QByteArray bmpBytes(const QImage& picture) {
   return bytes;
 }
 
+QByteArray runLengthBmp(int width, int height, const QByteArray& stream, std::uint32_t declaredSize, int colours) {
+  QByteArray bmp("BM");
+  bmp.append(52, '\0');
+  putInt32(bmp, 14, 40);
+  putInt32(bmp, 18, width);
+  putInt32(bmp, 22, height);
+  bmp[26] = 1;
+  bmp[28] = 8;
+  putInt32(bmp, 30, 1);  // RLE8
+  putInt32(bmp, 34, std::int32_t(declaredSize));
+  putInt32(bmp, 46, colours);
+  for (int i = 0; i < colours; ++i) bmp += i == 0 ? QByteArray(4, '\0') : QByteArray::fromHex("50A0F000");
+  putInt32(bmp, 10, std::int32_t(bmp.size()));
+  bmp += stream;
+  putInt32(bmp, 2, std::int32_t(bmp.size()));
+  return bmp;
+}
+
 QByteArray cursorPlanes() {
   QByteArray planes(256, '\0');
   for (int y = 0; y < 32; ++y) {

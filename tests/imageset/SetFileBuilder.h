@@ -49,6 +49,12 @@ void putShortString(QByteArray& bytes, int offset, const QByteArray& text);
 QImage indexedPicture(int width, int height, QRgb colour);
 QImage truePicture(int width, int height, QRgb colour);
 QByteArray bmpBytes(const QImage& picture);
+// An 8-bit run-length BMP of the given size whose pixels are the given stream,
+// declaring declaredSize bytes of it. Its colour table has `colours` entries:
+// index 0 is black, every other index one colour that shows wherever the stream
+// paints.
+QByteArray runLengthBmp(int width, int height, const QByteArray& stream, std::uint32_t declaredSize,
+                        int colours = 256);
 
 // Planes of a 32 x 32 cursor: a black square with a white rim, transparent outside.
 QByteArray cursorPlanes();
