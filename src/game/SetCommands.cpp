@@ -143,7 +143,9 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
 }
 
 void ImageSetCommands::resetToDefaults() {
-  if (!defaultPath_.isEmpty())
+  // A default set that is missing (never installed, or deleted since) leaves the
+  // built-in set to reset to, which is no error.
+  if (!defaultPath_.isEmpty() && isRegularFile(defaultPath_))
     loadImageSet(game_, defaultPath_, false);
   else
     restoreDefaultSet(game_);

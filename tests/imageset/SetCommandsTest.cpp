@@ -159,11 +159,11 @@ TEST_F(SetCommandsTest, StartupWithoutArgumentOrDefaultSet) {
   EXPECT_GE(view.eventRounds, 1);
   expectBuiltinSet();
 
-  // The reset then tries the missing file and changes nothing.
+  // Without the file the reset restores the built-in set, without a word.
   installPreviousSet();
   commands.resetToDefaults();
-  expectOneError(kUnableToOpen);
-  expectPreviousSet();
+  EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join(QLatin1Char('|')).toStdString();
+  expectBuiltinSet();
 
   // A program path without a folder stands in the current folder.
   ImageSetCommands bare(game);
@@ -182,6 +182,13 @@ TEST_F(SetCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
   EXPECT_EQ(game.playfieldColour, 0x00ABCDEFu);
   EXPECT_EQ(view.aboutShown, 0);
+
+  // Deleted while the game runs: the reset still ends in the built-in set.
+  ASSERT_TRUE(QFile::remove(commands.rememberedDefaultPath()));
+  installPreviousSet();
+  commands.resetToDefaults();
+  EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join(QLatin1Char('|')).toStdString();
+  expectBuiltinSet();
 
   write("default.xet", namedSet("Somebody Else's"));
   ImageSetCommands other(game);
