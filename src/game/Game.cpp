@@ -39,6 +39,11 @@ void Game::setAnimate(bool enabled) {
   view_->animateChanged(enabled);
 }
 
+void Game::setAbortButtonLit(bool lit) {
+  abortButtonTop = lit ? 1 : -49;
+  view_->abortButtonMoved();
+}
+
 void Game::updateMainCaption() {
   const QString handle = QStringLiteral("\"The Zanthorp!\"");
   if (set.setTitle.isEmpty())
@@ -115,8 +120,7 @@ void Game::holePressed(int hole) {
     resetBoard();
     setAnimate(true);
     state = CountingDown;
-    abortButtonTop = 1;
-    view_->abortButtonMoved();
+    setAbortButtonLit(true);
     random_->seed(static_cast<std::uint64_t>(clock_() * 86400000.0));
     const int mode = set.header.tickSoundMode;
     if (mode == 0 || mode == 1 || mode == 3 || mode == 4) wave_.playWave(set.sound(SoundEffect::Tick), WaveChannel::Main);
@@ -227,8 +231,7 @@ QString Game::gameOverSentence(int finalScore) const {
 void Game::endGame() {
   wave_.stopWave(WaveChannel::Splat);
   wave_.playWave(set.sound(SoundEffect::GameOver), WaveChannel::Main);
-  abortButtonTop = -49;
-  view_->abortButtonMoved();
+  setAbortButtonLit(false);
   setAnimate(false);
   state = Idle;
   showIdleBoard();
@@ -239,8 +242,7 @@ void Game::endGame() {
 
 void Game::abortGame() {
   if (abortButtonTop == -49) return;
-  abortButtonTop = -49;
-  view_->abortButtonMoved();
+  setAbortButtonLit(false);
   setAnimate(false);
   resetBoard();
   state = Idle;

@@ -299,6 +299,40 @@ TEST_F(SetCommandsTest, DroppedPathsAreCutTo1023Characters) {
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Deep"));
 }
 
+TEST_F(SetCommandsTest, ASetReplacedDuringARoundPutsTheAbortButtonOut) {
+  // Before the first round the button keeps its starting place through the start-up set.
+  write("default.xet", namedSet("Pie Vorb Quarn"));
+  commands.loadStartupSet(place());
+  EXPECT_EQ(game.abortButtonTop, -45);
+
+  const QString set = write("set.xet", namedSet("Other"));
+  const QString bmp = write("strip.bmp", bmpBytes(truePicture(559, 108, qRgb(9, 9, 9))));
+  const std::function<void()> replacements[] = {
+      [&] { commands.dropFiles({set}); },
+      [&] { loadImageSet(game, set, false); },
+      [&] { commands.resetToDefaults(); },
+      [&] {
+        prompts.fileAnswers = {bmp, bmp};
+        commands.loadBitmapPair();
+      },
+      [&] { restoreDefaultSet(game); },
+  };
+  for (const auto& replace : replacements) {
+    for (const GameState running : {CountingDown, Playing}) {
+      game.holePressed(kStartHole);
+      game.state = running;
+      ASSERT_EQ(game.abortButtonTop, 1);
+      view.abortButtonMoves = 0;
+      replace();
+      EXPECT_EQ(game.state, Idle);
+      EXPECT_FALSE(game.animateEnabled);
+      EXPECT_EQ(game.abortButtonTop, -49) << running;
+      EXPECT_EQ(view.abortButtonMoves, 1) << running;
+    }
+  }
+  EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
+}
+
 TEST_F(SetCommandsTest, NamedPipesAreRefusedWithoutWaitingForAWriter) {
   // Nothing ever writes to this pipe: a load that opened it would wait for ever.
   const QString pipe = dir.filePath(QStringLiteral("pipe.xet"));
