@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "about/AboutDialog.h"
+#include "ui/AppInfo.h"
 #include "game/Game.h"
 #include "imageset/FrameCopy.h"
 

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "about/AboutDialog.h"
+#include "ui/AppInfo.h"
 #include "ui/LinkLabel.h"
 #include "support/FakePrompts.h"
 

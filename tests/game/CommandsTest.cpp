@@ -143,10 +143,12 @@ TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
   o.recordSound = false;
   WindowFixture f(o);
   QString sentence, rating;
+  int score = -1;
   f.prompts.onModal = [&](QDialog& d) {
-    if (auto* form2 = qobject_cast<GameOverDialog*>(&d)) {
-      sentence = form2->sentenceLabel->text();
-      rating = form2->ratingLabel->text();
+    if (auto* gameOver = qobject_cast<GameOverDialog*>(&d)) {
+      sentence = gameOver->sentenceLabel->text();
+      rating = gameOver->ratingLabel->text();
+      score = gameOver->gameResult().score;
     }
     return int(QDialog::Accepted);
   };
@@ -157,6 +159,7 @@ TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
   }
   EXPECT_EQ(f.game().state, Idle);
   EXPECT_EQ(sentence, f.game().gameOverSentence(f.game().score));
+  EXPECT_EQ(score, f.game().score);
   EXPECT_TRUE(sentence.startsWith(QStringLiteral("Congratulations, in 30 seconds you managed to throw 0 pies")));
   EXPECT_EQ(rating, QStringLiteral("Hey, you're not very good at this are you..."));
   EXPECT_EQ(f.prompts.modalTitles.size(), 1);
