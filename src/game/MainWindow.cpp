@@ -311,17 +311,17 @@ void MainWindow::setSoundIconOffset(int offset, const QString& hint) {
 }
 
 void MainWindow::layOut() {
-  const int W = width(), H = height();
+  const int w = width(), h = height();
   // The aligned panels follow the edges.
-  banner->setGeometry(0, 0, W, 82);
-  titlePanel->setGeometry(0, 0, W, 31);
+  banner->setGeometry(0, 0, w, 82);
+  titlePanel->setGeometry(0, 0, w, 31);
   menuPanel->setGeometry(0, 31, 73, 51);
-  abortPanel->setGeometry(W - 52, 31, 52, 51);
-  titleImage->move(W / 2 - titleImage->width() / 2, titleImage->y());
-  scorePanel->move(W / 2 - scorePanel->width() / 2, scorePanel->y());
-  int t = (H - banner->height()) / 2 + banner->height() - playfield->height() / 2;
+  abortPanel->setGeometry(w - 52, 31, 52, 51);
+  titleImage->move(w / 2 - titleImage->width() / 2, titleImage->y());
+  scorePanel->move(w / 2 - scorePanel->width() / 2, scorePanel->y());
+  int t = (h - banner->height()) / 2 + banner->height() - playfield->height() / 2;
   if (t < banner->y() + banner->height()) t = banner->y() + banner->height();
-  playfield->move(W / 2 - playfield->width() / 2, t);
+  playfield->move(w / 2 - playfield->width() / 2, t);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* e) {
