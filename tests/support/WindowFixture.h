@@ -70,10 +70,10 @@ struct WindowFixture {
     deps.scoreUserFolder = dir.filePath(QStringLiteral("user"));
     window = std::make_unique<MainWindow>(deps);
     if (o.show) window->show();
-    sound.startup = &game().set.startupSound;
-    sound.tick = &game().set.tickSound;
-    sound.splat = &game().set.splatSound;
-    sound.gameOver = &game().set.gameOverSound;
+    sound.startup = &game().set.sound(SoundEffect::Startup);
+    sound.tick = &game().set.sound(SoundEffect::Tick);
+    sound.splat = &game().set.sound(SoundEffect::Splat);
+    sound.gameOver = &game().set.sound(SoundEffect::GameOver);
   }
   Game& game() { return window->game(); }
 };
