@@ -125,7 +125,7 @@ void MainWindow::makeDialogs(const MainWindowDeps& deps) {
   gameOverDialog = new GameOverDialog(*playerNameDialog, *scoreTable, this);
   setInfoDialog = new SetInfoDialog(&game_->set.header, this);
   imageGroupDialog = new ImageGroupDialog(this);
-  cursorSetupDialog = new CursorSetupDialog(*game_, this);
+  cursorSetupDialog = new CursorSetupDialog(game_->cursors, game_->set, this);
   // Both open only from the wizard, which stays on top; so must they, or a
   // window manager may put them behind it.
   imageGroupDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -279,7 +279,7 @@ void MainWindow::runSetCreationWizard() {
   // two dialogs it borrows live on.
   cursorSetupDialog->hotSpotX->setValue(0);
   cursorSetupDialog->hotSpotY->setValue(0);
-  SetCreationWizard wizard(*game_, *imageGroupDialog, *cursorSetupDialog, this);
+  SetCreationWizard wizard(game_->cursors, builtinPictures(), *imageGroupDialog, *cursorSetupDialog, this);
   prompts().runModal(wizard);
 }
 
