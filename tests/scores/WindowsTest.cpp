@@ -113,6 +113,15 @@ TEST_F(ScoreWindows, ResetAsksAndTheCloseWritesAnEmptyFile) {
   EXPECT_TRUE(fake.messages.isEmpty());
 }
 
+TEST_F(ScoreWindows, ClosingKeepsScoresAnotherCopyAddedMeanwhile) {
+  seed(fileLine(50, "Bob"));
+  ScoreTableWindow table(board());
+  table.show();
+  ASSERT_TRUE(board().add("Eve", 8));  // another copy of the game, while the table is open
+  table.okButton->click();
+  EXPECT_EQ(readAll(file), fileLine(50, "Bob") + fileLine(8, "Eve"));
+}
+
 TEST_F(ScoreWindows, ClosingByTheTitleBarSavesToo) {
   seed(fileLine(50, "Bob"));
   ScoreTableWindow table(board());
