@@ -115,6 +115,19 @@ std::optional<QByteArrayView> checkedEntry(QByteArrayView line) {
   return body;
 }
 
+namespace {
+
+// The score digits of an entry written by this game: its leading digits, when the
+// separator follows them.
+QByteArrayView leadingScore(const QByteArray& entry) {
+  qsizetype i = 0;
+  while (i < entry.size() && entry[i] >= '0' && entry[i] <= '9') ++i;
+  if (i == 0 || i == entry.size() || entry[i] != kScoreSeparator) return {};
+  return QByteArrayView(entry).first(i);
+}
+
+}  // namespace
+
 void sortBestFirst(QList<QByteArray>& entries) {
   QLocale locale;
   // Qt compares plain code points in the C locale (usual in containers and services),
@@ -123,15 +136,44 @@ void sortBestFirst(QList<QByteArray>& entries) {
   QCollator collator(locale);
   collator.setCaseSensitivity(Qt::CaseInsensitive);
   collator.setNumericMode(true);
-  // One sort key per entry, made once: a board of millions of lines sorts in seconds.
-  std::vector<QCollatorSortKey> keys;
-  keys.reserve(entries.size());
-  for (const QByteArray& e : entries) keys.push_back(collator.sortKey(fromAnsi(e)));
+
   std::vector<qsizetype> order(entries.size());
   std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
-  keys.clear();
-  keys.shrink_to_fit();
+  // Sorts order[from, to) by the collator, one sort key per entry made once.
+  const auto collate = [&](qsizetype from, qsizetype to) {
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(to - from);
+    for (qsizetype i = from; i < to; ++i) keys.push_back(collator.sortKey(fromAnsi(entries[order[i]])));
+    std::vector<qsizetype> place(to - from);
+    std::iota(place.begin(), place.end(), 0);
+    std::stable_sort(place.begin(), place.end(), [&](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
+    std::vector<qsizetype> sorted;
+    sorted.reserve(to - from);
+    for (qsizetype p : place) sorted.push_back(order[from + p]);
+    std::copy(sorted.begin(), sorted.end(), order.begin() + from);
+  };
+
+  // Entries this game wrote all carry sixteen digits before the separator, and the
+  // collator orders digit runs of one length as plain text does; only entries with the
+  // same score need it, and the sort keys of one score at a time keep a big board small.
+  const qsizetype width = entries.isEmpty() ? 0 : leadingScore(entries.first()).size();
+  const bool uniform = std::all_of(entries.cbegin(), entries.cend(), [&](const QByteArray& e) {
+    const QByteArrayView digits = leadingScore(e);
+    return !digits.isEmpty() && digits.size() == width;
+  });
+  if (!uniform) {
+    collate(0, entries.size());
+  } else {
+    const auto score = [&](qsizetype i) { return QByteArrayView(entries[i]).first(width); };
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return score(a) < score(b); });
+    for (qsizetype from = 0; from < qsizetype(order.size());) {
+      qsizetype to = from + 1;
+      while (to < qsizetype(order.size()) && score(order[to]) == score(order[from])) ++to;
+      if (to - from > 1) collate(from, to);
+      from = to;
+    }
+  }
+
   QList<QByteArray> sorted;
   sorted.reserve(entries.size());
   for (auto it = order.crbegin(); it != order.crend(); ++it) sorted.append(std::move(entries[*it]));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QCollator>
 #include <QDir>
 #include <QLockFile>
 #include <QFile>
@@ -102,6 +103,24 @@ TEST(SortBestFirst, LocaleAwareAndNumeric) {
   sortBestFirst(players);
   EXPECT_EQ(players, (QList<QByteArray>{scoreEntry(8, "player 100"), scoreEntry(8, "Player 10"),
                                         scoreEntry(8, "Player 9")}));
+}
+
+TEST(SortBestFirst, ScoreRunsThenNamesMatchTheCollatorThroughout) {
+  // Scores of every size and names that differ in case, accents and digits; then the
+  // same with one hand-made entry among them, which the collator orders alone.
+  for (const bool handMade : {false, true}) {
+    QList<QByteArray> board;
+    const QByteArray names[] = {"ann", "Ann", "\xC9mile", "emile", "p10", "P9", "zed", ""};
+    for (int i = 0; i < 200; ++i) board.append(scoreEntry((i * 37) % 23 * (i % 3 ? 1 : 1000), names[i % 8]));
+    if (handMade) board.append("no separator");
+    sortBestFirst(board);
+    QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    for (qsizetype i = 1; i < board.size(); ++i)
+      EXPECT_GE(collator.compare(QString::fromLatin1(board[i - 1]), QString::fromLatin1(board[i])), 0)
+          << handMade << " " << i << " " << board[i - 1].toStdString() << " / " << board[i].toStdString();
+  }
 }
 
 TEST(scoreFilePath, ProgramFolderWhenWritableElseUserFolder) {
