@@ -98,7 +98,7 @@ TEST(DefaultSet, StartsAndResetsWithoutTheAboutDialog) {
   o.show = false;
   WindowFixture f(o);
   ASSERT_TRUE(QFile::copy(kDefaultSet, f.dir.filePath(QStringLiteral("default.xet"))));
-  f.form->show();
+  f.window->show();
   QTest::qWait(300);  // well past the 50 ms the about dialog would wait
   EXPECT_EQ(f.game().set.setTitle, QStringLiteral("Pie Vorb Quarn"));
   EXPECT_TRUE(f.game().set.musicPresent);
@@ -108,7 +108,7 @@ TEST(DefaultSet, StartsAndResetsWithoutTheAboutDialog) {
 
   restoreDefaultSet(f.game());
   ASSERT_TRUE(f.game().set.sound(SoundEffect::Startup).empty());
-  auto* reset = f.form->findChild<QAction*>(QStringLiteral("resetToDefaults"));
+  auto* reset = f.window->findChild<QAction*>(QStringLiteral("resetToDefaults"));
   ASSERT_NE(reset, nullptr);
   reset->trigger();
   QTest::qWait(300);
