@@ -104,7 +104,8 @@ struct ColourBox {
 
 // Every colour the pictures use but the reserved ones, in a fixed order:
 // QHash order changes from run to run, and the palette must not.
-std::vector<ColourCount> colourCounts(const std::vector<const QImage*>& images, const std::vector<QRgb>& reserved) {
+std::vector<ColourCount> colourCounts(const std::vector<const QImage*>& images,
+                                      const std::vector<QRgb>& reserved) {
   QHash<QRgb, qint64> counts;
   for (const QImage* img : images)
     for (int y = 0; y < img->height(); ++y) {
@@ -114,7 +115,8 @@ std::vector<ColourCount> colourCounts(const std::vector<const QImage*>& images, 
   for (QRgb r : reserved) counts.remove(r | 0xff000000u);
   std::vector<ColourCount> all;
   for (auto it = counts.cbegin(); it != counts.cend(); ++it) all.push_back({it.key(), it.value()});
-  std::sort(all.begin(), all.end(), [](const ColourCount& a, const ColourCount& b) { return a.colour < b.colour; });
+  std::sort(all.begin(), all.end(),
+            [](const ColourCount& a, const ColourCount& b) { return a.colour < b.colour; });
   return all;
 }
 
@@ -160,8 +162,9 @@ ColourBox splitAtMedian(ColourBox& box) {
 // The palette entry for a box: a flat colour that covers most of it is kept
 // exactly, otherwise the pixel-weighted mean.
 QRgb representative(const ColourBox& box) {
-  const ColourCount& top = *std::max_element(box.entries.begin(), box.entries.end(),
-                                             [](const ColourCount& a, const ColourCount& b) { return a.pixels < b.pixels; });
+  const ColourCount& top =
+      *std::max_element(box.entries.begin(), box.entries.end(),
+                        [](const ColourCount& a, const ColourCount& b) { return a.pixels < b.pixels; });
   if (top.pixels * 2 >= box.total) return top.colour | 0xff000000u;
   double r = 0, g = 0, bl = 0;
   for (const ColourCount& x : box.entries) {
@@ -327,7 +330,6 @@ QImage quantise(const QImage& img, const std::vector<QRgb>& pal, QHash<QRgb, uch
   return out;
 }
 
-
 void PictureWriter::fail(const QString& msg) {
   std::fprintf(stderr, "drawart: %s\n", qPrintable(msg));
   failed_ = true;
@@ -368,7 +370,8 @@ void PictureWriter::checkHeader(const QString& path, const QString& name, const 
 
 // The picture must come back at the same size, as an 8-bit palette picture
 // with the same palette and pixels.
-void PictureWriter::checkLoadsBack(const QString& path, const QString& name, const QImage& img, QSize expected) {
+void PictureWriter::checkLoadsBack(const QString& path, const QString& name, const QImage& img,
+                                   QSize expected) {
   QImage back(path);
   if (back.isNull()) {
     fail(QStringLiteral("%1 does not load back").arg(name));

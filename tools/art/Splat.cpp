@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <initializer_list>
 #include <cmath>
+#include <initializer_list>
 #include <iterator>
 #include <vector>
 
@@ -218,15 +218,13 @@ void addSplat(std::vector<QImage>& frames) {
                                              {55, 2, 3.0, -90}});
                                drawPieSide(p, QPointF(94, 72), 0.5, 160);
                              }));
-  frames.push_back(holeScene([](QPainter& p) { drawCreamedVorb(p, 5, 1, false, 4, 21); },
-                             [](QPainter& p) {
-                               drawDrops(p, {{5, 28, 3.2, 200},
-                                             {105, 26, 3.5, -20},
-                                             {4, 66, 3.0, 160},
-                                             {106, 62, 3.0, 20}});
-                               drawGroundSplats(p, 1);
-                               drawPieSide(p, QPointF(97, 86), 0.5, 175);
-                             }));
+  frames.push_back(holeScene(
+      [](QPainter& p) { drawCreamedVorb(p, 5, 1, false, 4, 21); },
+      [](QPainter& p) {
+        drawDrops(p, {{5, 28, 3.2, 200}, {105, 26, 3.5, -20}, {4, 66, 3.0, 160}, {106, 62, 3.0, 20}});
+        drawGroundSplats(p, 1);
+        drawPieSide(p, QPointF(97, 86), 0.5, 175);
+      }));
   frames.push_back(holeScene([](QPainter& p) { drawCreamedVorb(p, 5, 2, true, 9, 21); },
                              [](QPainter& p) {
                                drawGroundSplats(p, 3);
