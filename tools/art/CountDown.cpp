@@ -10,14 +10,8 @@ namespace art {
 
 namespace {
 
-QImage countFrame(const std::function<void(QPainter&)>& sign) {
-  QImage img = holeScene({});
-  QPainter p;
-  startPainter(p, img);
-  sign(p);
-  p.end();
-  return img;
-}
+// A sign over the empty hole.
+QImage countFrame(const std::function<void(QPainter&)>& sign) { return paintedOn(holeScene({}), sign); }
 
 void bigSign(QPainter& p, const QString& text, const QRectF& box, LetterStyle s) {
   QPainterPath path = fitPath(textPath(text, 120), box, true);

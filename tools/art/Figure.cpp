@@ -322,12 +322,8 @@ void drawVorb(QPainter& p, Face face) {
 }
 
 QImage holeScene(const SceneFn& inHole, const SceneFn& onTop) {
-  QImage img = newCanvas(kFrameW, kSceneH, kWhite);
-  QPainter p;
-  startPainter(p, img);
-  paintHoleScene(p, inHole, onTop, kShadow);
-  p.end();
-  return img;
+  return paintedOn(newCanvas(kFrameW, kSceneH, kWhite),
+                   [&](QPainter& p) { paintHoleScene(p, inHole, onTop, kShadow); });
 }
 
 void paintHoleScene(QPainter& p, const SceneFn& inHole, const SceneFn& onTop, const QColor& shadow) {
