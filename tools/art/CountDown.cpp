@@ -33,9 +33,7 @@ LetterStyle blueStyle(double edge) {
 // A cartoon glove pointing down (tilted by 'angle'), fingertip at 'tip'.
 void drawPointingHand(QPainter& p, QPointF tip, double scale, double angle) {
   p.save();
-  p.translate(tip);
-  p.rotate(angle);
-  p.scale(scale, scale);
+  placeAt(p, tip, scale, angle);
   const double w = 2.0 / scale;
   p.setPen(inkPen(w));
   // Cuff with a stripe.

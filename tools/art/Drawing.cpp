@@ -201,6 +201,12 @@ void startPainter(QPainter& p, QImage& img) {
 
 QRectF ellipseRect(QPointF c, double rx, double ry) { return QRectF(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry); }
 
+void placeAt(QPainter& p, QPointF at, double scale, double angle) {
+  p.translate(at);
+  p.rotate(angle);
+  p.scale(scale, scale);
+}
+
 QImage paintedOn(QImage img, const std::function<void(QPainter&)>& paint) {
   QPainter p;
   startPainter(p, img);

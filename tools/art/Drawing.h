@@ -81,6 +81,9 @@ QPen inkPen(double w);
 QImage newCanvas(int w, int h, const QColor& fill);
 void startPainter(QPainter& p, QImage& img);
 QRectF ellipseRect(QPointF c, double rx, double ry);
+// Moves, turns (degrees) and scales the painter so that a shape drawn
+// around the origin lands at 'at'; the caller saves and restores around it.
+void placeAt(QPainter& p, QPointF at, double scale, double angle);
 // Paints onto a copy of the picture with antialiasing on and returns it.
 QImage paintedOn(QImage img, const std::function<void(QPainter&)>& paint);
 

@@ -61,9 +61,7 @@ void drawPieCherry(QPainter& p, double line, double scale) {
 
 void drawPieSide(QPainter& p, QPointF c, double scale, double angle) {
   p.save();
-  p.translate(c);
-  p.rotate(angle);
-  p.scale(scale, scale);
+  placeAt(p, c, scale, angle);
   // The outline stays as thick as elsewhere in the picture whatever the scale.
   const double line = 2.2 / scale;
   drawPieTin(p, line, scale);
