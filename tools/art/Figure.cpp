@@ -290,7 +290,7 @@ void drawGrin(QPainter& p) {
   p.drawPath(m);
 }
 
-// A round "oh" of a mouth, 'r' high.
+// A round "oh" of a mouth, 'r' being its height from the middle.
 void drawGaspingMouth(QPainter& p, double r) {
   p.setPen(inkPen(2.2));
   p.setBrush(kMouth);
