@@ -170,11 +170,10 @@ void drawNeckAndBowTie(QPainter& p) {
     p.drawEllipse(ellipseRect(dot, 1.2, 1.2));
 }
 
-// Pointy ears with pink insides. The left ear has no ink rim; only the
-// right one is outlined.
+// Pointy ears with pink insides and an ink rim.
 void drawEars(QPainter& p) {
-  p.setPen(Qt::NoPen);
   for (int side : {-1, 1}) {
+    p.setPen(inkPen(2.2));
     QPainterPath ear;
     ear.moveTo(55 + side * 30, 34);
     ear.quadTo(55 + side * 52, 22, 55 + side * 53, 28);
@@ -190,7 +189,6 @@ void drawEars(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(kBlush);
     p.drawPath(inner);
-    p.setPen(inkPen(2.2));
   }
 }
 
