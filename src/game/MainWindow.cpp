@@ -11,8 +11,12 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSpinBox>
+#include <QWindow>
+#include <utility>
 
 #include "about/AboutDialog.h"
+#include "ui/AppInfo.h"
+#include "ui/DialogLook.h"
 #include "ui/LinkLabel.h"
 #include "ui/Prompts.h"
 #include "imageset/DefaultSet.h"
@@ -57,24 +61,10 @@ QColor colourFromValue(std::uint32_t v) { return QColor(v & 0xFF, (v >> 8) & 0xF
 
 MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(parent), startup_(deps.startup) {
   initGameResources();
-  // The tune's file is fixed before the wave device opens.
-  musicFile_ = deps.musicFile.isEmpty() ? backgroundMusicPath() : deps.musicFile;
-  engine_ = std::make_unique<WaveEngine>(deps.makeWaveDevice ? deps.makeWaveDevice()
-                                                             : std::make_unique<SdlWaveDevice>());
-  auto midi = deps.makeMidiPlayer ? deps.makeMidiPlayer() : std::make_unique<FluidMidiPlayer>();
-  // The music asks the game for the set's tune; the game is made just below.
-  music_ = std::make_unique<BackgroundMusic>(
-      std::move(midi), musicFile_, [this] { return game_ && game_->set.musicPresent; },
-      [this] { return engine_->soundState(); });
-  music_->setMessageParent(this);
-  game_ = std::make_unique<Game>(deps.wave ? *deps.wave : static_cast<WavePlayer&>(*engine_),
-                                 deps.music ? *deps.music : static_cast<MusicPort&>(*music_), deps.clock,
-                                 deps.random);
-  game_->set.musicFile = musicFile_;
-  game_->setView(this);
-  commands_ = std::make_unique<ImageSetCommands>(*game_);
+  makeSound(deps);
+  makeGame(deps);
 
-  setWindowTitle(QStringLiteral("Pie Vorb Quarn"));
+  setWindowTitle(QLatin1String(kAppName));
   setWindowIcon(QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/Emblem.bmp")))));
   QFont f = font();
   f.setPixelSize(13);
@@ -84,6 +74,37 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
   buildMenu();
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kClientWidth, kClientHeight);
+  makeTimers();
+
+  setAcceptDrops(true);
+  engine_->openWave();
+  setSoundIconOffset(soundIconOffset(engine_->soundState()), engine_->soundIconHint());
+  makeDialogs(deps);
+}
+
+void MainWindow::makeSound(const MainWindowDeps& deps) {
+  // The tune's file is fixed before the wave device opens.
+  musicFile_ = deps.musicFile.isEmpty() ? backgroundMusicPath() : deps.musicFile;
+  engine_ = std::make_unique<WaveEngine>(deps.makeWaveDevice ? deps.makeWaveDevice()
+                                                             : std::make_unique<SdlWaveDevice>());
+  auto midi = deps.makeMidiPlayer ? deps.makeMidiPlayer() : std::make_unique<FluidMidiPlayer>();
+  // The music asks the game for the set's tune; the game is made next.
+  music_ = std::make_unique<BackgroundMusic>(
+      std::move(midi), musicFile_, [this] { return game_ && game_->set.musicPresent; },
+      [this] { return engine_->soundState(); });
+  music_->setMessageParent(this);
+}
+
+void MainWindow::makeGame(const MainWindowDeps& deps) {
+  game_ = std::make_unique<Game>(deps.wave ? *deps.wave : static_cast<WavePlayer&>(*engine_),
+                                 deps.music ? *deps.music : static_cast<MusicPort&>(*music_), deps.clock,
+                                 deps.random);
+  game_->set.musicFile = musicFile_;
+  game_->setView(this);
+  commands_ = std::make_unique<ImageSetCommands>(*game_);
+}
+
+void MainWindow::makeTimers() {
   stepTimer = new QTimer(this);
   stepTimer->setInterval(1);
   stepTimer->setTimerType(Qt::PreciseTimer);
@@ -92,10 +113,9 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
   setInfoTimer->setInterval(50);
   setInfoTimer->setSingleShot(true);
   connect(setInfoTimer, &QTimer::timeout, this, &MainWindow::setInfoTimerFired);
+}
 
-  setAcceptDrops(true);
-  engine_->openWave();
-  setSoundIconOffset(soundIconOffset(engine_->soundState()), engine_->soundIconHint());
+void MainWindow::makeDialogs(const MainWindowDeps& deps) {
   // The dialogs live as long as the window and are reused; the game-over
   // dialog needs the name entry and the table, so those come first.
   playerNameDialog = new PlayerNameDialog(this);
@@ -104,7 +124,7 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
                          : ScoreBoard(deps.scoreProgramFolder, deps.scoreUserFolder);
   scoreTable = new ScoreTableWindow(std::move(board), this);
   aboutDialog = new AboutDialog(engine_->deviceOpen(), this);
-  gameOverDialog = new GameOverDialog(*playerNameDialog, *scoreTable, [this] { return game_->score; }, this);
+  gameOverDialog = new GameOverDialog(*playerNameDialog, *scoreTable, this);
   setInfoDialog = new SetInfoDialog(&game_->set.header, this);
   imageGroupDialog = new ImageGroupDialog(this);
   cursorSetupDialog = new CursorSetupDialog(game_->cursors, game_->set, this);
@@ -112,12 +132,18 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
   // window manager may put them behind it.
   imageGroupDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
   cursorSetupDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
-
 }
 
 MainWindow::~MainWindow() { shutDown(); }
 
 void MainWindow::buildComponents() {
+  buildBanner();
+  buildPlayfield();
+  showPictures();
+  connectButtons();
+}
+
+void MainWindow::buildBanner() {
   banner = new Panel(this, Qt::black);
   titlePanel = new Panel(banner, Qt::red);
   titleImage = new PictureBox(titlePanel);
@@ -144,6 +170,14 @@ void MainWindow::buildComponents() {
   timeWords->setGeometry(267, 0, 111, 49);
   timeDigits = new PictureBox(scorePanel);
   timeDigits->setGeometry(381, 0, 60, 49);
+  // The banner shows the no-drop pointer; its buttons the finger.
+  for (QWidget* w : {static_cast<QWidget*>(banner), static_cast<QWidget*>(titlePanel), static_cast<QWidget*>(titleImage),
+                     static_cast<QWidget*>(scorePanel), static_cast<QWidget*>(scoreWords), static_cast<QWidget*>(scoreDigits),
+                     static_cast<QWidget*>(timeWords), static_cast<QWidget*>(timeDigits)})
+    w->setCursor(Qt::ForbiddenCursor);
+}
+
+void MainWindow::buildPlayfield() {
   playfield = new Panel(this, Qt::white);
   playfield->setGeometry(12, 83, 561, 392);
   for (int n = 1; n <= kHoles; ++n) {
@@ -153,7 +187,10 @@ void MainWindow::buildComponents() {
     hole->onMouseDown = [this, n](Qt::MouseButton) { game_->holePressed(n); };
     holes_[n] = hole;
   }
+}
 
+// The widgets show the game's own pictures, which it keeps drawing into.
+void MainWindow::showPictures() {
   menuButtonPicture_ = gamePicture(QImage(QStringLiteral(":/MenuButton.bmp")));
   abortButtonPicture_ = gamePicture(QImage(QStringLiteral(":/AbortButton.bmp")));
   soundIconPicture_ = gamePicture(QImage(QStringLiteral(":/SoundIcon.bmp")));
@@ -165,13 +202,9 @@ void MainWindow::buildComponents() {
   timeWords->setPicture(&game_->set.timeWords);
   scoreDigits->setPicture(&game_->scorePicture);
   timeDigits->setPicture(&game_->timePicture);
+}
 
-  // The banner shows the no-drop pointer; its buttons the finger.
-  for (QWidget* w : {static_cast<QWidget*>(banner), static_cast<QWidget*>(titlePanel), static_cast<QWidget*>(titleImage),
-                     static_cast<QWidget*>(scorePanel), static_cast<QWidget*>(scoreWords), static_cast<QWidget*>(scoreDigits),
-                     static_cast<QWidget*>(timeWords), static_cast<QWidget*>(timeDigits)})
-    w->setCursor(Qt::ForbiddenCursor);
-
+void MainWindow::connectButtons() {
   menuButton->onMouseDown = [this](Qt::MouseButton) { setMenuButtonTop(-49); };
   menuButton->onMouseUp = [this] { setMenuButtonTop(1); };
   menuButton->onClick = [this] { openCommandMenu(); };
@@ -182,10 +215,10 @@ void MainWindow::buildComponents() {
 void MainWindow::buildMenu() {
   commandMenu = new QMenu(this);
   commandMenu->setObjectName(QStringLiteral("commandMenu"));
-  auto item = [this](QMenu* menu, const char* name, const char* caption, void (MainWindow::*handler)()) {
+  auto item = [this](QMenu* menu, const char* name, const char* caption, std::function<void()> command) {
     QAction* a = menu->addAction(QString::fromLatin1(caption));
     a->setObjectName(QString::fromLatin1(name));
-    if (handler) connect(a, &QAction::triggered, this, handler);
+    connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
     return a;
   };
   auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
@@ -193,24 +226,20 @@ void MainWindow::buildMenu() {
   imageSetsMenu->menuAction()->setObjectName(QStringLiteral("imageSetsMenu"));
   imageSetsMenu->setObjectName(QStringLiteral("imageSetsSubmenu"));
   QMenu* sets = imageSetsMenu;
-  connect(item(sets, "resetToDefaults", "Reset Pie Vorb Quarn to Defaults", nullptr),
-          &QAction::triggered, this, [this] { commands_->resetToDefaults(); });
+  item(sets, "resetToDefaults", "Reset Pie Vorb Quarn to Defaults", [this] { commands_->resetToDefaults(); });
   separator(sets, "afterResetSeparator");
-  connect(item(sets, "loadBitmapPair", "Load &BMP images for game...", nullptr),
-          &QAction::triggered, this, [this] { commands_->loadBitmapPair(); });
-  connect(item(sets, "loadSetFile", "&Load Custom Image Set...", nullptr), &QAction::triggered, this,
-          [this] { commands_->loadSetFile(); });
+  item(sets, "loadBitmapPair", "Load &BMP images for game...", [this] { commands_->loadBitmapPair(); });
+  item(sets, "loadSetFile", "&Load Custom Image Set...", [this] { commands_->loadSetFile(); });
   separator(sets, "beforeSetInfoSeparator");
-  item(sets, "aboutCurrentSet", "&About Current Image Set...", &MainWindow::showSetInfo);
+  item(sets, "aboutCurrentSet", "&About Current Image Set...", [this] { showSetInfo(); });
   separator(sets, "beforeWizardSeparator");
-  item(sets, "runWizard", "Use eXtended Image Set Creation &Wizard...",
-       &MainWindow::runSetCreationWizard);
-  item(commandMenu, "viewScoreTable", "&View Local Highscore Table...", &MainWindow::viewScoreTable);
+  item(sets, "runWizard", "Use eXtended Image Set Creation &Wizard...", [this] { runSetCreationWizard(); });
+  item(commandMenu, "viewScoreTable", "&View Local Highscore Table...", [this] { viewScoreTable(); });
   separator(commandMenu, "beforeLinksSeparator");
-  item(commandMenu, "openWebSite", "&Goto Pie Vorb Quarn Website...", &MainWindow::openWebSite);
-  item(commandMenu, "aboutGame", "&About Pie Vorb Quarn...", &MainWindow::showAboutBox);
+  item(commandMenu, "openWebSite", "&Goto Pie Vorb Quarn Website...", [this] { openWebSite(); });
+  item(commandMenu, "aboutGame", "&About Pie Vorb Quarn...", [this] { showAboutBox(); });
   separator(commandMenu, "beforeQuitSeparator");
-  item(commandMenu, "quit", "&Quit...", &MainWindow::quit);
+  item(commandMenu, "quit", "&Quit...", [this] { quit(); });
 }
 
 QAction* MainWindow::menuItem(const QString& componentName) const {
@@ -222,8 +251,20 @@ void MainWindow::openCommandMenu() {
   game_->abortGame();
   const QPoint at = menuPanel->mapToGlobal(QPoint(29, 36));
   setMenuButtonTop(-49);
+  // A menu triggers its item before its own loop ends; the command waits until the
+  // menu has gone and the button is up again, and runs outside the menu.
+  menuOpen_ = true;
   prompts().popupMenu(*commandMenu, at);
+  menuOpen_ = false;
   setMenuButtonTop(1);
+  if (const std::function<void()> chosen = std::exchange(chosenCommand_, {})) chosen();
+}
+
+void MainWindow::runCommand(const std::function<void()>& command) {
+  if (menuOpen_)
+    chosenCommand_ = command;
+  else
+    command();
 }
 
 void MainWindow::toggleSound() {
@@ -281,17 +322,17 @@ void MainWindow::setSoundIconOffset(int offset, const QString& hint) {
 }
 
 void MainWindow::layOut() {
-  const int W = width(), H = height();
+  const int w = width(), h = height();
   // The aligned panels follow the edges.
-  banner->setGeometry(0, 0, W, 82);
-  titlePanel->setGeometry(0, 0, W, 31);
+  banner->setGeometry(0, 0, w, 82);
+  titlePanel->setGeometry(0, 0, w, 31);
   menuPanel->setGeometry(0, 31, 73, 51);
-  abortPanel->setGeometry(W - 52, 31, 52, 51);
-  titleImage->move(W / 2 - titleImage->width() / 2, titleImage->y());
-  scorePanel->move(W / 2 - scorePanel->width() / 2, scorePanel->y());
-  int t = (H - banner->height()) / 2 + banner->height() - playfield->height() / 2;
+  abortPanel->setGeometry(w - 52, 31, 52, 51);
+  titleImage->move(w / 2 - titleImage->width() / 2, titleImage->y());
+  scorePanel->move(w / 2 - scorePanel->width() / 2, scorePanel->y());
+  int t = (h - banner->height()) / 2 + banner->height() - playfield->height() / 2;
   if (t < banner->y() + banner->height()) t = banner->y() + banner->height();
-  playfield->move(W / 2 - playfield->width() / 2, t);
+  playfield->move(w / 2 - playfield->width() / 2, t);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* e) {
@@ -304,6 +345,14 @@ void MainWindow::startUp() {
   for (QWidget* w : {static_cast<QWidget*>(menuButton), static_cast<QWidget*>(soundIcon), static_cast<QWidget*>(abortButton)})
     w->setCursor(game_->cursors.cursor(2));
   restoreDefaultSet(*game_);
+  layOut();
+  placeAbortButton();
+}
+
+void MainWindow::loadStartupSet() {
+  if (startedUp_ || destroyed_) return;
+  startedUp_ = true;
+  if (windowHandle()) windowHandle()->removeEventFilter(this);
   const bool aboutFollows = commands_->loadStartupSet(startup_ ? *startup_ : StartupPlace::ofApplication());
   layOut();
   placeAbortButton();
@@ -315,11 +364,25 @@ void MainWindow::showEvent(QShowEvent* e) {
   if (shown_) return;
   shown_ = true;
   // First shown in the middle of the screen.
-  if (QScreen* screen = this->screen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  centreOnScreen(this);
   startUp();
+  // The start-up set may answer with an error box, which belongs over the window on
+  // the screen: the set loads once the window is up. A window that is never exposed
+  // (started minimised) loads it a little later all the same.
+  if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
+  QTimer::singleShot(0, this, [this] {
+    if (windowHandle() && windowHandle()->isExposed()) loadStartupSet();
+  });
+  QTimer::singleShot(2000, this, &MainWindow::loadStartupSet);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == windowHandle() && e->type() == QEvent::Expose && !startedUp_)
+    // After the window's first picture is on the screen.
+    QTimer::singleShot(0, this, [this] {
+      if (windowHandle() && windowHandle()->isExposed()) loadStartupSet();
+    });
+  return QWidget::eventFilter(watched, e);
 }
 
 void MainWindow::shutDown() {
@@ -368,9 +431,8 @@ void MainWindow::animateChanged(bool enabled) {
     stepTimer->stop();
 }
 
-void MainWindow::showGameOver(const QString& sentence, const QString& rating) {
-  gameOverDialog->ratingLabel->setText(rating);
-  gameOverDialog->sentenceLabel->setText(sentence);
+void MainWindow::showGameOver(const GameResult& result) {
+  gameOverDialog->setResult(result);
   prompts().runModal(*gameOverDialog);
 }
 

@@ -33,7 +33,7 @@ FileRow addFileRow(QWidget* parent, const QString& caption, int top) {
 
 }  // namespace
 
-ImageGroupDialog::ImageGroupDialog(QWidget* parent) : QDialog(parent, dialogFlags(true)) {
+ImageGroupDialog::ImageGroupDialog(QWidget* parent) : GameDialog(true, parent) {
   setWindowTitle(QStringLiteral("Add/Edit Image Group"));
   setFont(dialogFont());
   setFixedSize(450, 163);
@@ -77,11 +77,6 @@ bool ImageGroupDialog::edit(QString& pict1, QString& pict2) {
   pict1 = figureFile->text();
   pict2 = splatFile->text();
   return true;
-}
-
-void ImageGroupDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) centreOnScreen(this);
 }
 
 void ImageGroupDialog::browse(QLineEdit* edit, const QString& title) {

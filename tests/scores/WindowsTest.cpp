@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -113,6 +114,15 @@ TEST_F(ScoreWindows, ResetAsksAndTheCloseWritesAnEmptyFile) {
   EXPECT_TRUE(fake.messages.isEmpty());
 }
 
+TEST_F(ScoreWindows, ClosingKeepsScoresAnotherCopyAddedMeanwhile) {
+  seed(fileLine(50, "Bob"));
+  ScoreTableWindow table(board());
+  table.show();
+  ASSERT_TRUE(board().add("Eve", 8));  // another copy of the game, while the table is open
+  table.okButton->click();
+  EXPECT_EQ(readAll(file), fileLine(50, "Bob") + fileLine(8, "Eve"));
+}
+
 TEST_F(ScoreWindows, ClosingByTheTitleBarSavesToo) {
   seed(fileLine(50, "Bob"));
   ScoreTableWindow table(board());
@@ -179,12 +189,35 @@ TEST(PlayerNameDialog, RefusesAnEmptyNameAndKeepsTheLastOne) {
   EXPECT_EQ(leader.nameEdit->maxLength(), 200);
 }
 
+// With the desktop's own modal loop: the key that closes the name entry acts when it
+// comes up, so a tool that releases it in whichever window has the focus by then finds
+// the name entry still there and the key does not stay held down.
+TEST(PlayerNameDialog, ReturnActsWhenItComesUp) {
+  PlayerNameDialog leader;
+  leader.nameEdit->setText("Ann");
+  bool openWhileDown = false;
+  QTimer::singleShot(0, &leader, [&] {
+    QTest::keyPress(leader.windowHandle(), Qt::Key_Return);
+    openWhileDown = leader.isVisible();
+    QTest::keyRelease(leader.windowHandle(), Qt::Key_Return);
+  });
+  EXPECT_EQ(prompts().runModal(leader), QDialog::Accepted);
+  EXPECT_TRUE(openWhileDown);
+
+  // A press whose release never comes still acts, a moment later; Escape cancels alike.
+  QTimer::singleShot(0, &leader, [&] { QTest::keyPress(leader.windowHandle(), Qt::Key_Escape); });
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_EQ(prompts().runModal(leader), QDialog::Rejected);
+  EXPECT_LT(clock.elapsed(), 3000);
+}
+
 class GameOver : public ScoreWindows {
  protected:
   PlayerNameDialog leader;
   ScoreTableWindow table{board()};
-  int score = 24;
-  GameOverDialog dialog{leader, table, [this] { return score; }};
+  GameOverDialog dialog{leader, table};
+  void SetUp() override { dialog.setResult({24, QStringLiteral("You threw pies."), QStringLiteral("Not bad.")}); }
 
   QColor titleColour() const { return dialog.titleLabel->palette().color(QPalette::WindowText); }
   void pressEnter() { QTest::keyClick(&dialog, Qt::Key_Return); }
@@ -287,7 +320,7 @@ TEST_F(GameOver, CancelledNameEntryLeavesTheButtonEnabled) {
 
   fake.onModal = [&](QDialog& d) { return int(&d == &leader ? QDialog::Accepted : QDialog::Rejected); };
   leader.nameEdit->setText("Ann");
-  score = 0;
+  dialog.setResult({0, QString(), QString()});
   dialog.addToBoardButton->click();
   EXPECT_FALSE(dialog.addToBoardButton->isEnabled());
   EXPECT_EQ(readAll(file), fileLine(0, "Ann"));

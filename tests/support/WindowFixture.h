@@ -3,6 +3,7 @@
 // plays nothing, scratch folders for the program, the scores and the tune, and
 // scripted prompts. Optionally the game plays through a RecordingSound instead.
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 #include "game/MainWindow.h"
@@ -32,7 +33,7 @@ struct WindowFixture {
   double now = 45000.0;
   FakeWaveDevice* device = nullptr;  // owned by the window's engine
   SilentMidi* midi = nullptr;        // owned by the window's music
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> window;
 
   struct Options {
     bool recordSound = true;  // the game plays through `sound` rather than the engine
@@ -68,12 +69,16 @@ struct WindowFixture {
     deps.musicFile = dir.filePath(QStringLiteral("~piequa7.mid"));
     deps.scoreProgramFolder = dir.path();
     deps.scoreUserFolder = dir.filePath(QStringLiteral("user"));
-    form = std::make_unique<MainWindow>(deps);
-    if (o.show) form->show();
+    window = std::make_unique<MainWindow>(deps);
+    if (o.show) {
+      window->show();
+      // The start-up set loads once the window is on the screen.
+      QTest::qWaitFor([this] { return window->startedUp(); }, 5000);
+    }
     sound.startup = &game().set.sound(SoundEffect::Startup);
     sound.tick = &game().set.sound(SoundEffect::Tick);
     sound.splat = &game().set.sound(SoundEffect::Splat);
     sound.gameOver = &game().set.sound(SoundEffect::GameOver);
   }
-  Game& game() { return form->game(); }
+  Game& game() { return window->game(); }
 };
