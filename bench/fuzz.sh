@@ -21,7 +21,11 @@ export CCACHE_BASEDIR=/work CCACHE_NOHASHDIR=1
 build=build/fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DPVQ_FUZZ=ON -DPVQ_TESTS=OFF -DPVQ_TOOLS=OFF \
   -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache >/dev/null
-cmake --build "$build" -j"$(nproc)" --target fuzzers
+if ! cmake --build "$build" -j"$(nproc)" --target fuzzers >"$build/build.log" 2>&1; then
+  tail -40 "$build/build.log"
+  echo "fuzz: the harnesses did not build (log: $build/build.log)"
+  exit 1
+fi
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
@@ -37,11 +41,11 @@ for h in "${harnesses[@]}"; do
   corpus=$root/$build/corpus/$h
   findings=$root/$build/findings/$h
   log=$root/$build/$h.log
-  mkdir -p "$corpus" "$findings" "$saved"
+  mkdir -p "$corpus" "$findings"
   rm -f "$findings"/*
 
   # Saved inputs first: each must pass on its own before any new fuzzing.
-  mapfile -t inputs < <(find "$saved" -type f ! -name '.*' | sort)
+  mapfile -t inputs < <(find "$saved" -type f ! -name '.*' 2>/dev/null | sort)
   if ((${#inputs[@]})) && ! "$bin" -rss_limit_mb=512 -timeout=20 "${inputs[@]}" >"$log.replay" 2>&1; then
     echo "$h: a saved input in tests/regressions/$h still fails (log: $log.replay)"
     grep -m3 -E "invariant broken|ERROR: |runtime error|SUMMARY" "$log.replay" || true
@@ -49,9 +53,11 @@ for h in "${harnesses[@]}"; do
     continue
   fi
 
+  dirs=("$corpus" "$build/seeds/$h")
+  [[ -d $saved ]] && dirs+=("$saved")
   status=0
   "$bin" -max_total_time="$seconds" -rss_limit_mb=512 -timeout=20 -print_final_stats=1 \
-    -artifact_prefix="$findings/" "$corpus" "$build/seeds/$h" "$saved" >"$log" 2>&1 || status=$?
+    -artifact_prefix="$findings/" "${dirs[@]}" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   took=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log" | tail -1)
   rate=$(( ${runs:-0} / ${took:-$seconds} ))
@@ -61,6 +67,7 @@ for h in "${harnesses[@]}"; do
   else
     for f in "$findings"/*; do
       [[ -e $f ]] || continue
+      mkdir -p "$saved"
       cp "$f" "$saved/"
       echo "$h: FOUND $(basename "$f") -> tests/regressions/$h/ (log: $log)"
     done
