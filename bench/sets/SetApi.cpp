@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "game/Game.h"
+#include "game/SetCommands.h"
 #include "imageset/SetReaders.h"
 #include "wizard/CreationProgressDialog.h"
 #include "wizard/SetWriter.h"
@@ -41,8 +42,8 @@ SetInputs toSetInputs(const Inputs& in) {
 }
 
 struct NoWave : WavePlayer {
-  void playWave(SoundBuffer&, int) override {}
-  void stopWave(int) override {}
+  void playWave(SoundBuffer&, WaveChannel) override {}
+  void stopWave(WaveChannel) override {}
   SoundState soundState() const override { return SoundState::Unavailable; }
 };
 struct NoMusic : MusicPort {

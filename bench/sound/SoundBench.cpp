@@ -113,13 +113,13 @@ void mixCost() {
   a.data.assign(1 << 20, 200);
   b.data.assign(1 << 20, 30);
   const int blocks = 20000;
-  engine.playWave(a, 0);
-  engine.playWave(b, 1);
+  engine.playWave(a, WaveChannel::Main);
+  engine.playWave(b, WaveChannel::Splat);
   const auto t0 = std::chrono::steady_clock::now();
   for (int i = 0; i < blocks; ++i) {
     if (a.position + 400 > a.data.size()) {
-      engine.playWave(a, 0);
-      engine.playWave(b, 1);
+      engine.playWave(a, WaveChannel::Main);
+      engine.playWave(b, WaveChannel::Splat);
     }
     device->finish();
   }
@@ -154,7 +154,7 @@ void latency(int trials) {
     QElapsedTimer wall;
     wall.start();
     startFrame.push_back(device->framesOut());
-    engine.playWave(click, 0);
+    engine.playWave(click, WaveChannel::Main);
     while (click.position == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     mixMs.push_back(wall.nsecsElapsed() / 1e6);
     runLoop(400);

@@ -119,13 +119,13 @@ void Game::holePressed(int hole) {
     view_->abortButtonMoved();
     random_->seed(static_cast<std::uint64_t>(clock_() * 86400000.0));
     const int mode = set.header.tickSoundMode;
-    if (mode == 0 || mode == 1 || mode == 3 || mode == 4) wave_.playWave(set.tickSound, 0);
+    if (mode == 0 || mode == 1 || mode == 3 || mode == 4) wave_.playWave(set.sound(SoundEffect::Tick), WaveChannel::Main);
     return;
   }
   if (state == Playing && phase[hole] >= 1 && phase[hole] <= 9) {
     phase[hole] = 20;
     score += 2;
-    wave_.playWave(set.splatSound, 1);
+    wave_.playWave(set.sound(SoundEffect::Splat), WaveChannel::Splat);
     drawScore();
   }
 }
@@ -147,9 +147,9 @@ void Game::countdownTick() {
   const int s = countdownStep;
   const int m = set.header.tickSoundMode;
   if ((m < 2 && s < 3) || (m == 0 && s == 3) || ((m == 2 || m == 5) && s == 3))
-    wave_.playWave(set.tickSound, 0);
+    wave_.playWave(set.sound(SoundEffect::Tick), WaveChannel::Main);
   else if (m == 4 && s == 3)
-    wave_.stopWave(0);
+    wave_.stopWave(WaveChannel::Main);
   if (s == 3) {
     state = Playing;
     music_.startMusic();
@@ -172,7 +172,7 @@ void Game::playingTick() {
       return;
     }
     const int m = set.header.tickSoundMode;
-    if (m == 0 || m == 2) wave_.playWave(set.tickSound, 0);
+    if (m == 0 || m == 2) wave_.playWave(set.sound(SoundEffect::Tick), WaveChannel::Main);
   }
   const int groups = set.groupCount();
   for (int h = 1; h <= kHoles; ++h) {
@@ -225,8 +225,8 @@ QString Game::gameOverSentence(int finalScore) const {
 }
 
 void Game::endGame() {
-  wave_.stopWave(1);
-  wave_.playWave(set.gameOverSound, 0);
+  wave_.stopWave(WaveChannel::Splat);
+  wave_.playWave(set.sound(SoundEffect::GameOver), WaveChannel::Main);
   abortButtonTop = -49;
   view_->abortButtonMoved();
   setAnimate(false);

@@ -30,6 +30,7 @@
 #include "wizard/CursorSetupDialog.h"
 #include "wizard/ImageGroupDialog.h"
 #include "wizard/SetCreationWizard.h"
+#include "game/SetInstaller.h"
 
 namespace {
 struct HolePlace {

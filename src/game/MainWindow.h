@@ -10,7 +10,7 @@
 
 #include "game/Game.h"
 #include "game/Widgets.h"
-#include "imageset/LoadCommands.h"
+#include "game/SetCommands.h"
 
 class QMenu;
 class QAction;

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "imageset/SetHeader.h"
+#include "imageset/SoundEffects.h"
 #include "sound/SoundBuffer.h"
 
 // Frames are 111 x 107 at a pitch of 112 across and 108 down.
@@ -14,7 +15,9 @@ constexpr int kFrameHeight = 107;
 constexpr int kFramePitchX = 112;
 constexpr int kFramePitchY = 108;
 
-struct ActiveSet {
+// What a set brings and the game reads while the set is in force: pictures ready
+// to draw, the sound effects, the texts and the header.
+struct SetContent {
   QImage targetStrip;  // figures rising, one row per image group
   QImage splatStrip;   // splat frames, same rows as the target strip
   QImage countStrip;   // 3, 2, 1, GO, click-here, Game Over
@@ -24,13 +27,7 @@ struct ActiveSet {
   QImage timeWords;    // picture of `timeWords`
   QImage title;        // picture of `titleImage`
 
-  SoundBuffer startupSound;
-  SoundBuffer tickSound;
-  SoundBuffer splatSound;
-  SoundBuffer gameOverSound;
-
-  QString musicFile;          // where the set's tune is written while the set is active
-  bool musicPresent = false;  // the tune file exists for this set
+  std::array<SoundBuffer, kSoundEffectCount> sounds;  // indexed by SoundEffect
 
   QString setTitle;  // shown in the main window caption; empty for the built-in set
   QString congratulationPrefix;
@@ -39,10 +36,18 @@ struct ActiveSet {
 
   SetHeader header{};
 
-  // The set's own cursor while slot 8 holds it; the wizard's trial cursor may
-  // take the slot over, and must not be destroyed by a reset.
-  const QCursor* customCursor = nullptr;
+  SoundBuffer& sound(SoundEffect effect) { return sounds[indexOf(effect)]; }
+  const SoundBuffer& sound(SoundEffect effect) const { return sounds[indexOf(effect)]; }
 
   // Image groups are complete 108-row bands of the target strip.
   int groupCount() const { return targetStrip.height() / kFramePitchY; }
+};
+
+struct ActiveSet : SetContent {
+  QString musicFile;          // where the set's tune is written while the set is active
+  bool musicPresent = false;  // the tune file exists for this set
+
+  // The set's own cursor while slot 8 holds it; the wizard's trial cursor may
+  // take the slot over, and must not be destroyed by a reset.
+  const QCursor* customCursor = nullptr;
 };

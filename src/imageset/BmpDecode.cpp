@@ -2,11 +2,12 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
 #include <cstdint>
 
+#include "common/Bytes.h"
+#include "common/Files.h"
 #include "imageset/FrameCopy.h"
 
 namespace {
@@ -20,13 +21,6 @@ struct BmpLayout {
   QString problem;
 };
 
-std::uint32_t u32(QByteArrayView b, qsizetype at) {
-  return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
-         std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
-}
-std::uint16_t u16(QByteArrayView b, qsizetype at) {
-  return std::uint16_t(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);
-}
 
 BmpLayout readLayout(QByteArrayView head, qint64 totalSize) {
   BmpLayout l;
@@ -35,25 +29,25 @@ BmpLayout readLayout(QByteArrayView head, qint64 totalSize) {
     return l;
   };
   if (head.size() < 18 || head[0] != 'B' || head[1] != 'M') return fail("it does not start like a BMP file");
-  const std::uint32_t dataOffset = u32(head, 10);
-  const std::uint32_t infoSize = u32(head, 14);
+  const std::uint32_t dataOffset = readLe32(head.data() + 10);
+  const std::uint32_t infoSize = readLe32(head.data() + 14);
   std::int64_t headersEnd = 14 + std::int64_t(infoSize);
   std::uint32_t declaredDataSize = 0, coloursUsed = 0;
   int paletteEntry = 4;
   if (infoSize == 12) {  // the old core header
     if (head.size() < 26) return fail("its header is cut short");
-    l.width = std::int16_t(u16(head, 18));
-    l.height = std::int16_t(u16(head, 20));
-    l.bitCount = u16(head, 24);
+    l.width = std::int16_t(readLe16(head.data() + 18));
+    l.height = std::int16_t(readLe16(head.data() + 20));
+    l.bitCount = readLe16(head.data() + 24);
     paletteEntry = 3;
   } else if (infoSize >= 40 && infoSize <= 124) {
     if (head.size() < 54) return fail("its header is cut short");
-    l.width = std::int32_t(u32(head, 18));
-    l.height = std::int32_t(u32(head, 22));
-    l.bitCount = u16(head, 28);
-    l.compression = u32(head, 30);
-    declaredDataSize = u32(head, 34);
-    coloursUsed = u32(head, 46);
+    l.width = std::int32_t(readLe32(head.data() + 18));
+    l.height = std::int32_t(readLe32(head.data() + 22));
+    l.bitCount = readLe16(head.data() + 28);
+    l.compression = readLe32(head.data() + 30);
+    declaredDataSize = readLe32(head.data() + 34);
+    coloursUsed = readLe32(head.data() + 46);
     if (l.compression == kBitFields && infoSize == 40) headersEnd += 12;  // the three masks follow
   } else {
     return fail("its header is of an unknown kind");
@@ -133,8 +127,7 @@ QImage decodeBmp(const QByteArray& bmp, QString* error) {
 }
 
 QImage loadBmpFile(const QString& path, QString* error) {
-  // Opening a named pipe would wait for a writer; a device would never end.
-  if (!QFileInfo(path).isFile()) {
+  if (!isRegularFile(path)) {
     if (error) *error = decodeFailure(QStringLiteral("it is not a file"));
     return QImage();
   }

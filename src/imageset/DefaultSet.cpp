@@ -1,10 +1,7 @@
 #include "imageset/DefaultSet.h"
 
-#include <QFile>
-
-#include "about/AboutDialog.h"
-#include "game/Game.h"
 #include "imageset/FrameCopy.h"
+#include "ui/AppInfo.h"
 
 // The same addresses the about box links to.
 const char* const kDefaultEmail = "zanthorp@zanthorp.example";
@@ -45,18 +42,9 @@ const BuiltinPictures& builtinPictures() {
   return pictures;
 }
 
-void restoreDefaultSet(Game& game) {
+LoadedSet builtinSet() {
   const BuiltinPictures& def = builtinPictures();
-  ActiveSet& set = game.set;
-
-  game.state = Idle;
-  game.setAnimate(false);
-  set.startupSound.clear();
-  set.tickSound.clear();
-  set.splatSound.clear();
-  set.gameOverSound.clear();
-  game.setPlayfieldColour(colourValue(255, 255, 255));
-
+  LoadedSet set;
   set.title = def.title;
   set.scoreWords = blankPicture(111, 49);
   copyRect(set.scoreWords, {0, 0, 111, 49}, def.misc, {0, 50, 111, 98});
@@ -66,6 +54,8 @@ void restoreDefaultSet(Game& game) {
   set.holeBase = blankPicture(111, 24);
   copyRect(set.holeBase, {0, 0, 111, 24}, def.misc, {0, 100, 111, 123});
   set.countStrip = def.countdown;
+  set.targetStrip = def.figure;
+  set.splatStrip = def.splat;
 
   set.header.clear();
   set.header.title.set(QStringLiteral("Pie Vorb Quarn (Default)"));
@@ -74,45 +64,17 @@ void restoreDefaultSet(Game& game) {
   set.header.webPage.set(QString::fromLatin1(kDefaultWebPage));
   set.header.comment.set(QStringLiteral("Pie Vorb Quarn Default Settings..."));
 
-  if (set.musicPresent) {
-    // A set dropped during a game replaces the tune under the player: stop it
-    // first, or it would play on from a deleted file until the round ends.
-    if (game.music().musicPlaying()) game.music().stopMusic();
-    QFile::remove(set.musicFile);  // may fail; the flag goes all the same
-    set.musicPresent = false;
-  }
-
-  set.targetStrip = def.figure;
-  set.splatStrip = def.splat;
-
-  set.setTitle.clear();
   set.congratulationPrefix = QString::fromLatin1(kDefaultCongratulationPrefix);
   set.congratulationSuffix = QString::fromLatin1(kDefaultCongratulationSuffix);
   for (int i = 0; i < 8; ++i) set.ratingMessages[i] = QString::fromLatin1(kDefaultRatingMessages[i]);
 
-  game.setPlayfieldCursor(1);
-  game.setTitleColour(colourValue(255, 0, 0));
-  if (set.customCursor) {
-    if (game.cursors.get(kCustomCursorSlot) == set.customCursor) game.cursors.clear(kCustomCursorSlot);
-    set.customCursor = nullptr;
-  }
-
-  game.state = Idle;
-  game.score = 0;
-  game.timeLeft = 30;
-  game.scorePicture = blankPicture(126, 49, 0xFF000000);
-  game.timePicture = blankPicture(60, 49, 0xFF000000);
-  game.view().setPicturesChanged();
-
-  game.drawScore();
-  game.drawTime();
-  game.showIdleBoard();
-  game.updateMainCaption();
-  game.view().setBusyCursor(false);
+  set.playfieldColour = colourValue(255, 255, 255);
+  set.titleColour = colourValue(255, 0, 0);
+  set.cursorSlot = 1;
+  return set;
 }
 
-void cutMiscPictures(Game& game) {
-  ActiveSet& set = game.set;
+void cutMiscPictures(SetContent& set) {
   QImage& misc = set.holeBase;
   copyRect(set.scoreWords, {0, 0, set.scoreWords.width(), set.scoreWords.height()}, misc, {0, 50, 111, 98});
   copyRect(set.timeWords, {0, 0, set.timeWords.width(), set.timeWords.height()}, misc, {0, 0, 111, 49});
@@ -123,10 +85,4 @@ void cutMiscPictures(Game& game) {
   copyRect(moved, {0, 0, w, 24}, misc, {0, 100, w, h});
   copyRect(base, {0, 0, w, 24}, moved, {0, 0, w, 24});
   misc = base;
-  game.view().setPicturesChanged();
-}
-
-void installCustomCursor(Game& game, const std::uint8_t* planes, std::uint8_t hotX, std::uint8_t hotY) {
-  game.cursors.set(kCustomCursorSlot, cursorFromPlanes(planes, hotX, hotY));
-  game.set.customCursor = game.cursors.get(kCustomCursorSlot);
 }

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-class Game;
+#include "imageset/LoadedSet.h"
 
 // Registers the compiled-in pictures and cursors; the library is static, so
 // nothing pulls the resource data in unless someone asks for it. Idempotent.
@@ -13,12 +13,12 @@ void initGameResources();
 
 // The six built-in pictures, decoded once from the program's resources.
 struct BuiltinPictures {
-  QImage digits;  // 300 x 51
+  QImage digits;     // 300 x 51
   QImage splat;      // 1007 x 108
   QImage figure;     // 559 x 108
-  QImage countdown;    // 671 x 107
-  QImage misc;    // 111 x 124
-  QImage title;    // 594 x 31
+  QImage countdown;  // 671 x 107
+  QImage misc;       // 111 x 124
+  QImage title;      // 594 x 31
 };
 const BuiltinPictures& builtinPictures();
 
@@ -28,14 +28,10 @@ extern const std::array<const char*, 8> kDefaultRatingMessages;
 extern const char* const kDefaultCongratulationPrefix;
 extern const char* const kDefaultCongratulationSuffix;
 
-// Installs the built-in set: stops any game, empties the sounds, restores the
-// pictures, texts, colours and cursor, and shows the idle board.
-void restoreDefaultSet(Game& game);
+// The built-in set as a value: its pictures, texts, colours and cursor, no
+// sounds and no tune. The game installs it like any set read from a file.
+LoadedSet builtinSet();
 
 // Cuts the words Score and Time and the hole rim out of the misc-pictures bitmap
-// that a loader has decoded into the hole base.
-void cutMiscPictures(Game& game);
-
-// Creates the set's own cursor from its planes (AND then XOR, 256 bytes) and hot
-// spot, and puts it in slot 8.
-void installCustomCursor(Game& game, const std::uint8_t* planes256, std::uint8_t hotX, std::uint8_t hotY);
+// that a reader has decoded into the hole base.
+void cutMiscPictures(SetContent& set);

@@ -1,16 +1,13 @@
 #include "imageset/SetReaders.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <functional>
 
-#include "game/Game.h"
-#include "ui/Prompts.h"
 #include "imageset/BmpDecode.h"
+#include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/FrameCopy.h"
 
@@ -63,10 +60,6 @@ class PieceReader {
   std::array<char, 1024> piece_{};
 };
 
-void showError(Game& game, const QString& text) {
-  prompts().message(game.view().dialogParent(), text, QStringLiteral("Error"), BoxIcon::Error);
-}
-
 #pragma pack(push, 1)
 struct PlainSetBody {
   std::int32_t pict1Size;
@@ -82,175 +75,145 @@ static_assert(sizeof(PlainSetBody) == kPlainBodySize);
 
 constexpr qint64 kPlainFirstPicture = kMagicSize + kPlainBodySize;  // 2558
 
-}  // namespace
+SetReadResult failure(const QString& error, bool setKept = false) {
+  SetReadResult result;
+  result.error = error;
+  result.setKept = setKept;
+  return result;
+}
 
-void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
-  qint64 size = -1;
-  // A named pipe or a device is no file: opening it may wait for ever.
-  if (QFileInfo(path).isFile()) {
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly)) size = probe.size();
-  }
-  if (size < kSmallestExtendedSet) {
-    showError(game, QStringLiteral("File is corrupt or this is not an eXtended image set file..."));
-    return;
-  }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    showError(game, QStringLiteral("Unable to open file..."));
-    return;
-  }
+SetReadResult success(LoadedSet&& set) {
+  SetReadResult result;
+  result.set = std::move(set);
+  return result;
+}
 
-  restoreDefaultSet(game);
-  ActiveSet& set = game.set;
-  PieceReader in(file);
-
-  char magic[kMagicSize] = {};
-  if (in.readInto(magic, kMagicSize) != kMagicSize || std::memcmp(magic, kExtendedMagic, kMagicSize) != 0) {
-    showError(game, QStringLiteral("This is NOT an eXtended Image Set file..."));
-    file.close();
-    return;
-  }
-  if (in.readInto(&set.header, kSetHeaderSize) != kSetHeaderSize) {
-    file.close();
-    showError(game, QStringLiteral("File is corrupt or not an eXtended image set file..."));
-    restoreDefaultSet(game);
-    return;
-  }
-  // Our own copy: the sizes we go by must not change under us should the pending
-  // events below start another load.
-  const SetHeader header = set.header;
-
-  game.view().setBusyCursor(true);
-  game.view().processPendingEvents();
-
-  // A block that claims more than the file still holds means the file was cut
-  // short: nothing more is read, and the trailer test below refuses the file.
-  bool cutShort = false;
-  auto present = [&](qint64 count) {
-    if (!cutShort && !in.holds(count)) cutShort = true;
-    return !cutShort;
-  };
-
-  if (header.cursorIndex == kCustomCursorSlot && present(256)) {
-    std::array<std::uint8_t, 256> planes{};
-    if (in.readInto(planes.data(), 256) == 256)
-      installCustomCursor(game, planes.data(), header.hotSpotX, header.hotSpotY);
-    else
-      cutShort = true;
-  }
-  game.setPlayfieldCursor(header.cursorIndex);
-
+// The texts, colours and cursor choice an extended header carries.
+void takeHeader(LoadedSet& set, const SetHeader& header) {
+  set.header = header;
+  set.setTitle = header.title.text();
   for (int i = 0; i < 8; ++i) set.ratingMessages[i] = header.ratingMessages[i].text();
   set.congratulationPrefix = header.congratulationPrefix.text();
   set.congratulationSuffix = header.congratulationSuffix.text();
-
-  game.setPlayfieldColour(header.pageColour);
-  game.setTitleColour(header.titleColour);
-
-  // The misc-pictures bitmap is cut up at the end; until then the hole base holds
-  // the whole of it, the built-in one unless the file brings its own.
-  const QImage& xtras = builtinPictures().misc;
-  set.holeBase = blankPicture(kFrameWidth, xtras.height());
-  copyRect(set.holeBase, {0, 0, kFrameWidth, xtras.height()}, xtras, {0, 0, xtras.width(), xtras.height()});
-
-  const struct {
-    std::int32_t size;
-    QImage* destination;
-  } pictures[] = {
-      {header.miscPicsSize, &set.holeBase}, {header.numbersSize, &set.digitStrip},
-      {header.countSize, &set.countStrip},  {header.titleSize, &set.title},
-      {header.pict1Size, &set.targetStrip}, {header.pict2Size, &set.splatStrip},
-  };
-  for (const auto& picture : pictures) {
-    if (picture.size <= 0) continue;
-    if (!present(picture.size)) break;
-    QString why;
-    QImage decoded = decodeBmp(in.readBlock(picture.size), &why);
-    if (decoded.isNull()) {
-      // What was installed so far stays; the rest of the file is not read.
-      file.close();
-      game.view().setPicturesChanged();
-      game.view().setBusyCursor(false);
-      showError(game, why);
-      return;
-    }
-    *picture.destination = std::move(decoded);
-  }
-  game.view().setPicturesChanged();
-
-  set.setTitle = header.title.text();
-  game.updateMainCaption();
-
-  // Stored start-up first, while the header lists their sizes the other way round.
-  const struct {
-    std::int32_t size;
-    SoundBuffer* buffer;
-  } sounds[] = {
-      {header.startupSoundSize, &set.startupSound},
-      {header.tickSoundSize, &set.tickSound},
-      {header.splatSoundSize, &set.splatSound},
-      {header.gameOverSoundSize, &set.gameOverSound},
-  };
-  for (const auto& sound : sounds) {
-    if (sound.size <= 0) continue;
-    if (!present(sound.size)) break;
-    sound.buffer->clear();
-    sound.buffer->data.reserve(static_cast<size_t>(sound.size));
-    in.pass(sound.size, [&sound](const char* data, qint64 n) {
-      sound.buffer->data.insert(sound.buffer->data.end(), data, data + n);
-    });
-    sound.buffer->position = 0;
-  }
-
-  // The tune of the previous set goes even when this one has none.
-  if (!set.musicFile.isEmpty()) QFile::remove(set.musicFile);
-  if (header.musicSize > 0 && present(header.musicSize)) {
-    QFile tune(set.musicFile);
-    qint64 copied;
-    if (!set.musicFile.isEmpty() && tune.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      copied = in.pass(header.musicSize, [&tune](const char* data, qint64 n) { tune.write(data, n); });
-      tune.close();
-      if (copied < header.musicSize) tune.remove();
-    } else {
-      // Not being able to write the tune is no reason to refuse the set.
-      copied = in.pass(header.musicSize, [](const char*, qint64) {});
-    }
-    if (copied < header.musicSize) cutShort = true;
-  }
-  set.musicPresent = !set.musicFile.isEmpty() && QFile::exists(set.musicFile);
-
-  char trailer[kTrailerSize] = {};
-  const bool complete = !cutShort && in.readInto(trailer, kTrailerSize) == kTrailerSize &&
-                        std::memcmp(trailer, kSetTrailer, kTrailerSize) == 0;
-  file.close();
-
-  cutMiscPictures(game);
-  game.drawScore();
-  game.drawTime();
-  game.showIdleBoard();
-  game.view().setBusyCursor(false);
-
-  if (!complete) {
-    showError(game, QStringLiteral("Error loading file, either it is incomplete or corrupted..."));
-    restoreDefaultSet(game);
-    return;
-  }
-  game.wave().stopWave(1);
-  game.wave().playWave(set.startupSound, 0);
-  if (showAboutDialog) game.view().showCurrentSetAbout();
+  set.playfieldColour = header.pageColour;
+  set.titleColour = header.titleColour;
+  set.cursorSlot = header.cursorIndex;
 }
 
-void loadPlainSet(Game& game, QIODevice& file, const QString& path) {
-  restoreDefaultSet(game);
-  game.view().setBusyCursor(true);
-  ActiveSet& set = game.set;
-  PieceReader in(file);
+// The blocks after an extended header: cursor planes, pictures, sounds, tune and
+// trailer. A block that claims more than the file still holds means the file was
+// cut short: nothing more is read, and the file is refused at the trailer.
+class ExtendedBody {
+ public:
+  ExtendedBody(QIODevice& file, const SetHeader& header, LoadedSet& set) : in_(file), header_(header), set_(set) {}
 
+  void readCursor() {
+    if (header_.cursorIndex != kCustomCursorSlot || !present(256)) return;
+    CustomCursor cursor{{}, header_.hotSpotX, header_.hotSpotY};
+    if (in_.readInto(cursor.planes.data(), 256) == 256)
+      set_.cursor = cursor;
+    else
+      cutShort_ = true;
+  }
+
+  // Returns the decoder's message for a picture it rejects; the read stops there.
+  QString readPictures() {
+    // The misc-pictures bitmap is cut up at the end; until then the hole base
+    // holds the whole of it, the built-in one unless the file brings its own.
+    const QImage& xtras = builtinPictures().misc;
+    set_.holeBase = blankPicture(kFrameWidth, xtras.height());
+    copyRect(set_.holeBase, {0, 0, kFrameWidth, xtras.height()}, xtras, {0, 0, xtras.width(), xtras.height()});
+
+    const struct {
+      std::int32_t size;
+      QImage* destination;
+    } pictures[] = {
+        {header_.miscPicsSize, &set_.holeBase}, {header_.numbersSize, &set_.digitStrip},
+        {header_.countSize, &set_.countStrip},  {header_.titleSize, &set_.title},
+        {header_.pict1Size, &set_.targetStrip}, {header_.pict2Size, &set_.splatStrip},
+    };
+    for (const auto& picture : pictures) {
+      if (picture.size <= 0) continue;
+      if (!present(picture.size)) break;
+      QString why;
+      QImage decoded = decodeBmp(in_.readBlock(picture.size), &why);
+      if (decoded.isNull()) return why;
+      *picture.destination = std::move(decoded);
+    }
+    return QString();
+  }
+
+  void readSounds() {
+    for (const SoundEffectInfo& info : kSoundEffects) {
+      const std::int32_t size = header_.*info.sizeField;
+      if (size <= 0) continue;
+      if (!present(size)) break;
+      SoundBuffer& buffer = set_.sound(info.effect);
+      buffer.data.reserve(static_cast<size_t>(size));
+      in_.pass(size, [&buffer](const char* data, qint64 n) { buffer.data.insert(buffer.data.end(), data, data + n); });
+    }
+  }
+
+  void readTune() {
+    if (header_.musicSize <= 0 || !present(header_.musicSize)) return;
+    set_.tune = in_.readBlock(header_.musicSize);
+    if (set_.tune.size() < header_.musicSize) cutShort_ = true;
+  }
+
+  bool trailerFollows() {
+    char trailer[kTrailerSize] = {};
+    return !cutShort_ && in_.readInto(trailer, kTrailerSize) == kTrailerSize &&
+           std::memcmp(trailer, kSetTrailer, kTrailerSize) == 0;
+  }
+
+ private:
+  bool present(qint64 count) {
+    if (!cutShort_ && !in_.holds(count)) cutShort_ = true;
+    return !cutShort_;
+  }
+
+  PieceReader in_;
+  const SetHeader& header_;
+  LoadedSet& set_;
+  bool cutShort_ = false;
+};
+
+}  // namespace
+
+SetReadResult readExtendedSet(QIODevice& file, const std::function<void()>& headerRead) {
+  if (file.size() < kSmallestExtendedSet)
+    return failure(QString::fromLatin1(kNotExtendedSetMessage), true);
+  file.seek(0);
+  PieceReader in(file);
+  char magic[kMagicSize] = {};
+  if (in.readInto(magic, kMagicSize) != kMagicSize || std::memcmp(magic, kExtendedMagic, kMagicSize) != 0)
+    return failure(QStringLiteral("This is NOT an eXtended Image Set file..."));
+  SetHeader header{};
+  if (in.readInto(&header, kSetHeaderSize) != kSetHeaderSize)
+    return failure(QStringLiteral("File is corrupt or not an eXtended image set file..."));
+  if (headerRead) headerRead();
+
+  LoadedSet set = builtinSet();
+  takeHeader(set, header);
+  ExtendedBody body(file, header, set);
+  body.readCursor();
+  const QString badPicture = body.readPictures();
+  if (!badPicture.isEmpty()) return failure(badPicture);
+  body.readSounds();
+  body.readTune();
+  if (!body.trailerFollows())
+    return failure(QStringLiteral("Error loading file, either it is incomplete or corrupted..."));
+  cutMiscPictures(set);
+  return success(std::move(set));
+}
+
+SetReadResult readPlainSet(QIODevice& file, const QString& path) {
+  PieceReader in(file);
   PlainSetBody body;
   std::memset(static_cast<void*>(&body), 0, sizeof body);  // a short file leaves no sizes behind
   in.readInto(&body, kPlainBodySize);
 
+  LoadedSet set = builtinSet();
   set.setTitle = body.title.text();
   set.header.clear();
   set.header.title.set(set.setTitle);
@@ -261,27 +224,15 @@ void loadPlainSet(Game& game, QIODevice& file, const QString& path) {
   for (int i = 0; i < 8; ++i) set.ratingMessages[i] = body.ratingMessages[i].text();
   set.congratulationPrefix = body.congratulationPrefix.text();
   set.congratulationSuffix = body.congratulationSuffix.text();
-  game.setPlayfieldCursor(body.cursorIndex);
-  game.updateMainCaption();
+  set.cursorSlot = body.cursorIndex;
 
-  // Both pictures are required; a missing, cut short or undecodable one is
-  // remembered and told once both were tried.
-  bool failed = false;
-  auto loadStrip = [&](std::int32_t size, QImage& strip) {
-    QImage decoded;
-    if (size > 0 && in.holds(size)) decoded = decodeBmp(in.readBlock(size), nullptr);
-    if (decoded.isNull())
-      failed = true;
-    else
-      strip = std::move(decoded);
+  // Both pictures are required; a missing, cut short or undecodable one fails the set.
+  auto readStrip = [&in](std::int32_t size) {
+    return size > 0 && in.holds(size) ? decodeBmp(in.readBlock(size), nullptr) : QImage();
   };
-  loadStrip(body.pict1Size, set.targetStrip);
+  set.targetStrip = readStrip(body.pict1Size);
   file.seek(kPlainFirstPicture + std::max<std::int32_t>(body.pict1Size, 0));
-  loadStrip(body.pict2Size, set.splatStrip);
-
-  game.view().setBusyCursor(false);
-  if (failed) {
-    restoreDefaultSet(game);
-    showError(game, QStringLiteral("Error loading images..."));
-  }
+  set.splatStrip = readStrip(body.pict2Size);
+  if (set.targetStrip.isNull() || set.splatStrip.isNull()) return failure(QStringLiteral("Error loading images..."));
+  return success(std::move(set));
 }

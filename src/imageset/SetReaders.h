@@ -1,10 +1,12 @@
 #pragma once
-// The readers of the two set file kinds. Each starts from the built-in set and
-// installs what the file supplies; every failure is told to the player and leaves
-// either the set in force before (when nothing was replaced yet) or the built-in set.
+// The readers of the two set file kinds. Each reads a whole file into a set value
+// that starts as the built-in set; none touches the set in force.
 #include <QString>
+#include <functional>
+#include <optional>
 
-class Game;
+#include "imageset/LoadedSet.h"
+
 class QIODevice;
 
 // The first 18 bytes tell the kinds apart; the extended kind also ends in a trailer.
@@ -16,13 +18,22 @@ constexpr int kMagicSize = 18;
 constexpr int kTrailerSize = 14;
 // Magic, header and trailer need 3423 bytes, but shorter than this is refused.
 constexpr qint64 kSmallestExtendedSet = 3441;
+// The refusal of a file too small, or not openable, to be an extended set.
+inline constexpr char kNotExtendedSetMessage[] = "File is corrupt or this is not an eXtended image set file...";
 // A plain set's fixed part, from the end of its magic to its first picture.
 constexpr int kPlainBodySize = 2540;
 
-// Reads an extended set file (.XET) into game.set. When showAboutDialog is true a
-// good load ends with the about-current-set dialog.
-void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog);
+// What reading a set file gives: the whole set, or the message for the player.
+struct SetReadResult {
+  std::optional<LoadedSet> set;  // present after a good read
+  QString error;                 // why there is no set
+  bool setKept = false;          // the file was refused before the set in force had to go
+};
 
-// Reads a plain set file (.SET) from file, already open and positioned just past
-// its magic; path only goes into the set's comment. The caller closes the file.
-void loadPlainSet(Game& game, QIODevice& file, const QString& path);
+// Reads an extended set file (.XET) from its first byte. headerRead runs once the
+// header is in and before the long part of the read.
+SetReadResult readExtendedSet(QIODevice& file, const std::function<void()>& headerRead = {});
+
+// Reads a plain set file (.SET) positioned just past its magic; path only goes
+// into the set's comment.
+SetReadResult readPlainSet(QIODevice& file, const QString& path);

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "common/Files.h"
 #include "ui/Codepage.h"
 
 namespace {
@@ -109,8 +110,7 @@ bool ScoreBoard::load() {
   readFailed_ = false;
   QFile file(path_);
   if (!file.exists()) return true;
-  // Only a plain file is read: opening a named pipe would wait for a writer.
-  const bool plainFile = QFileInfo(path_).isFile();
+  const bool plainFile = isRegularFile(path_);
   if (!plainFile || !file.open(QIODevice::ReadOnly)) {
     readFailed_ = true;
     lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path_),

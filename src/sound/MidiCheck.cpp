@@ -44,7 +44,8 @@ std::uint16_t be16(const QByteArray& d, qsizetype at) {
   return std::uint16_t((std::uint8_t(d[at]) << 8) | std::uint8_t(d[at + 1]));
 }
 
-// Walks one track's events; counts channel events into `notes`.
+// Walks one track's events and adds its channel events (the notes and what
+// shapes them) to channelEvents.
 QString checkTrack(Reader r, int track, long& channelEvents) {
   const QString where = QStringLiteral(" in track %1").arg(track);
   std::uint8_t running = 0;

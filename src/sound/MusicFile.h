@@ -1,6 +1,6 @@
 #pragma once
-// Where the active set's tune is written for the MIDI player. The file keeps its
-// old name, "~piequa7.mid", but lives in a folder only this run of the game uses
+// Where the active set's tune is written for the MIDI player: "~piequa7.mid" in
+// a folder only this run of the game uses
 // and only this user can enter: a fixed name in the shared temporary folder would
 // let another user plant a link there and have the game write through it.
 #include <QString>

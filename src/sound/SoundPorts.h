@@ -5,13 +5,19 @@
 
 enum class SoundState { Enabled, Muted, Unavailable };
 
+// The mixer's two channels. The splat has one of its own so that a hit never cuts
+// the ticking short; everything else takes turns on the main one.
+enum class WaveChannel { Main = 0, Splat = 1 };  // Main: start-up, ticks, game over
+inline constexpr int kWaveChannelCount = 2;
+constexpr int indexOf(WaveChannel channel) { return static_cast<int>(channel); }
+
 class WavePlayer {
  public:
   virtual ~WavePlayer() = default;
-  // Restarts the sound from its beginning on channel 0 or 1; ignored unless Enabled.
-  virtual void playWave(SoundBuffer& sound, int channel) = 0;
+  // Restarts the sound from its beginning on the channel; ignored unless Enabled.
+  virtual void playWave(SoundBuffer& sound, WaveChannel channel) = 0;
   // Silences a channel at once; always honoured.
-  virtual void stopWave(int channel) = 0;
+  virtual void stopWave(WaveChannel channel) = 0;
   virtual SoundState soundState() const = 0;
 };
 

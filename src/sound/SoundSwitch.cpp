@@ -22,8 +22,8 @@ SoundIconView toggleSound(WaveEngine& engine) {
     case SoundState::Enabled:
       engine.setSoundState(SoundState::Muted);
       engine.setSoundIconHint(QString::fromLatin1(WaveEngine::kHintMuted));
-      engine.stopWave(0);
-      engine.stopWave(1);
+      engine.stopWave(WaveChannel::Main);
+      engine.stopWave(WaveChannel::Splat);
       break;
   }
   return currentSoundIcon(engine);

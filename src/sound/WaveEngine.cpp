@@ -27,8 +27,7 @@ void WaveEngine::openWave() {
 }
 
 void WaveEngine::closeWave() {
-  stopWave(0);
-  stopWave(1);
+  channel_ = {nullptr, nullptr};
   if (deviceOpen_) {
     device_->reset();
     device_->close();
@@ -36,30 +35,26 @@ void WaveEngine::closeWave() {
   }
 }
 
-void WaveEngine::playWave(SoundBuffer& sound, int channel) {
+void WaveEngine::playWave(SoundBuffer& sound, WaveChannel channel) {
   if (state_ != SoundState::Enabled) return;
-  if (channel < 0 || channel > 1) return;
   sound.position = 0;
-  channel_[channel] = &sound;
+  channel_[indexOf(channel)] = &sound;
 }
 
-void WaveEngine::stopWave(int channel) {
-  if (channel < 0 || channel > 1) return;
-  channel_[channel] = nullptr;
-}
+void WaveEngine::stopWave(WaveChannel channel) { channel_[indexOf(channel)] = nullptr; }
 
 void WaveEngine::setSoundState(SoundState state) {
   if (state_ == SoundState::Unavailable || state == SoundState::Unavailable) return;
   state_ = state;
 }
 
-std::uint8_t WaveEngine::channelSample(int channel) {
-  SoundBuffer* sound = channel_[channel];
+std::uint8_t WaveEngine::channelSample(WaveChannel channel) {
+  SoundBuffer*& sound = channel_[indexOf(channel)];
   if (!sound) return WaveDevice::kSilence;
   // The set may have emptied or replaced the sound's bytes since playWave; the
   // position check alone keeps the read inside whatever is there now.
   if (sound->position < sound->data.size()) return sound->data[sound->position++];
-  channel_[channel] = nullptr;
+  sound = nullptr;
   return WaveDevice::kSilence;
 }
 
@@ -68,8 +63,8 @@ void WaveEngine::waveBufferDone() {
   if (!deviceOpen_) return;
   auto& block = blocks_[nextBuffer_ - 1];
   for (std::uint8_t& out : block) {
-    const std::uint8_t a = channelSample(0);
-    const std::uint8_t b = channelSample(1);
+    const std::uint8_t a = channelSample(WaveChannel::Main);
+    const std::uint8_t b = channelSample(WaveChannel::Splat);
     // Halved inputs sum to at most 254, so no clipping step is needed.
     out = static_cast<std::uint8_t>(halve_[a] + halve_[b]);
   }

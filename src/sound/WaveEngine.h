@@ -33,11 +33,11 @@ class WaveEngine : public WavePlayer {
   // Silences both channels and releases the device. Harmless when called twice.
   void closeWave();
 
-  // Restarts `sound` from its beginning on channel 0 or 1, cutting what the channel
+  // Restarts `sound` from its beginning on the channel, cutting what the channel
   // played. Ignored unless Enabled. The sound must stay alive while a channel
   // refers to it (the image set keeps its four sounds for the whole run).
-  void playWave(SoundBuffer& sound, int channel) override;
-  void stopWave(int channel) override;
+  void playWave(SoundBuffer& sound, WaveChannel channel) override;
+  void stopWave(WaveChannel channel) override;
   // Refills the block the device has just finished with the next 400 mixed
   // samples and queues it again. Runs on the GUI thread, one call per notice.
   void waveBufferDone();
@@ -55,7 +55,7 @@ class WaveEngine : public WavePlayer {
   int nextBuffer() const { return nextBuffer_; }
 
  private:
-  std::uint8_t channelSample(int channel);
+  std::uint8_t channelSample(WaveChannel channel);
 
   std::unique_ptr<WaveDevice> device_;
   bool deviceOpen_ = false;
@@ -64,5 +64,5 @@ class WaveEngine : public WavePlayer {
   std::array<std::uint8_t, 256> halve_{};
   std::array<std::array<std::uint8_t, kBlockBytes>, kBufferCount> blocks_{};
   int nextBuffer_ = 1;
-  std::array<SoundBuffer*, 2> channel_{nullptr, nullptr};
+  std::array<SoundBuffer*, kWaveChannelCount> channel_{nullptr, nullptr};
 };

@@ -23,9 +23,9 @@ struct PlayFixture : GameFixture {
     game.set.targetStrip = flatStrip(kTarget, 5, groups, 108 * groups);
     game.set.splatStrip = flatStrip(kSplat, 9, groups, 108 * groups);
     game.set.countStrip = flatStrip(kCount, 6, 1, 107);
-    game.set.tickSound.data.assign(10, 200);
-    game.set.splatSound.data.assign(10, 200);
-    game.set.gameOverSound.data.assign(10, 200);
+    game.set.sound(SoundEffect::Tick).data.assign(10, 200);
+    game.set.sound(SoundEffect::Splat).data.assign(10, 200);
+    game.set.sound(SoundEffect::GameOver).data.assign(10, 200);
     game.showIdleBoard();
   }
   QRgb shows(int hole) const { return game.holes[hole].pixel(55, 53); }

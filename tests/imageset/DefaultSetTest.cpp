@@ -6,6 +6,7 @@
 
 #include "imageset/DefaultSet.h"
 #include "imageset/FrameCopy.h"
+#include "game/SetInstaller.h"
 #include "support/GameFixture.h"
 
 namespace {
@@ -31,7 +32,7 @@ TEST(DefaultSet, RestoreStopsTheGameAndResetsEverything) {
   tune.write("MThd");
   tune.close();
   f.game.set.musicPresent = true;
-  f.game.set.tickSound.data.assign(50, 200);
+  f.game.set.sound(SoundEffect::Tick).data.assign(50, 200);
   f.game.set.setTitle = QStringLiteral("Loaded");
   f.game.set.header.tickSoundMode = 4;
   f.game.set.header.cursorIndex = 8;
@@ -56,7 +57,7 @@ TEST(DefaultSet, RestoreStopsTheGameAndResetsEverything) {
   EXPECT_FALSE(f.game.animateEnabled);
   EXPECT_EQ(f.game.score, 0);
   EXPECT_EQ(f.game.timeLeft, 30);
-  EXPECT_TRUE(f.game.set.tickSound.empty());
+  EXPECT_TRUE(f.game.set.sound(SoundEffect::Tick).empty());
   EXPECT_FALSE(f.game.set.musicPresent);
   EXPECT_FALSE(QFile::exists(f.game.set.musicFile));
   EXPECT_FALSE(f.game.cursors.has(kCustomCursorSlot));
@@ -111,7 +112,7 @@ TEST(DefaultSet, HoleBaseIsTheRimStretchedAndCutMiscKeepsRowsUnchanged) {
   for (int y = 0; y < 124; ++y)
     for (int x = 0; x < 150; ++x) misc.setPixel(x, y, qRgb(x, y, 7));
   f.game.set.holeBase = misc;
-  cutMiscPictures(f.game);
+  cutMiscPictures(f.game.set);
   const QImage& base = f.game.set.holeBase;
   ASSERT_EQ(base.size(), QSize(150, 24));
   for (int y = 0; y < 24; ++y) EXPECT_EQ(base.pixel(149, y), qRgb(149, 100 + y, 7));

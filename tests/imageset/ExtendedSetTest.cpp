@@ -2,6 +2,7 @@
 
 #include "SetTestSupport.h"
 #include "imageset/FrameCopy.h"
+#include "game/SetCommands.h"
 #include "imageset/SetReaders.h"
 
 namespace {
@@ -57,7 +58,7 @@ TEST_F(SetTest, SmallestAcceptedFileIs3441BytesAnd3423IsRefused) {
   EXPECT_EQ(game.playfieldCursorSlot, 3);
   EXPECT_EQ(game.set.targetStrip, reference.set.targetStrip);
   EXPECT_EQ(wave.log, (QStringList{"stop 1", "play 0"}));
-  EXPECT_EQ(wave.played, &game.set.startupSound);
+  EXPECT_EQ(wave.played, &game.set.sound(SoundEffect::Startup));
   EXPECT_EQ(view.aboutShown, 0);
   EXPECT_GE(view.busyShown, 1);
   EXPECT_GE(view.eventRounds, 1);
@@ -79,7 +80,7 @@ TEST_F(SetTest, EverySizeFieldMinusOneKeepsDefaultsButOwnTextsColoursAndChoices)
   EXPECT_EQ(s.timeWords, r.timeWords);
   EXPECT_EQ(s.scoreWords, r.scoreWords);
   EXPECT_EQ(s.holeBase.height(), 24);
-  EXPECT_TRUE(s.startupSound.empty() && s.tickSound.empty() && s.splatSound.empty() && s.gameOverSound.empty());
+  EXPECT_TRUE(s.sound(SoundEffect::Startup).empty() && s.sound(SoundEffect::Tick).empty() && s.sound(SoundEffect::Splat).empty() && s.sound(SoundEffect::GameOver).empty());
   EXPECT_FALSE(s.musicPresent);
 
   EXPECT_EQ(game.playfieldColour, 0x00302010u);
@@ -179,12 +180,12 @@ TEST_F(SetTest, SoundsAndTuneAreInstalledAndTheTuneGoesWithTheNextSet) {
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
 
   auto bytes = [](const SoundBuffer& b) { return QByteArray(reinterpret_cast<const char*>(b.data.data()), b.data.size()); };
-  EXPECT_EQ(bytes(game.set.startupSound), p.startup);
-  EXPECT_EQ(bytes(game.set.tickSound), p.tick);
-  EXPECT_EQ(bytes(game.set.splatSound), p.splat);
-  EXPECT_EQ(bytes(game.set.gameOverSound), p.gameOver);
-  EXPECT_EQ(game.set.startupSound.position, 0u);
-  EXPECT_EQ(wave.played, &game.set.startupSound);
+  EXPECT_EQ(bytes(game.set.sound(SoundEffect::Startup)), p.startup);
+  EXPECT_EQ(bytes(game.set.sound(SoundEffect::Tick)), p.tick);
+  EXPECT_EQ(bytes(game.set.sound(SoundEffect::Splat)), p.splat);
+  EXPECT_EQ(bytes(game.set.sound(SoundEffect::GameOver)), p.gameOver);
+  EXPECT_EQ(game.set.sound(SoundEffect::Startup).position, 0u);
+  EXPECT_EQ(wave.played, &game.set.sound(SoundEffect::Startup));
   EXPECT_EQ(wave.playedSamples, 5000u);
   ASSERT_TRUE(game.set.musicPresent);
   QFile tune(game.set.musicFile);
@@ -271,28 +272,30 @@ TEST_F(SetTest, WrongMagicOrShortHeaderAfterTheSizeTestLeaveTheBuiltinSet) {
   expectBuiltinSet();
 }
 
-TEST_F(SetTest, UndecodablePictureStopsTheLoadWithTheDecodersMessage) {
+TEST_F(SetTest, UndecodablePictureRefusesTheWholeSetWithTheDecodersMessage) {
   ExtendedSetParts p = textsOnly();
   p.numbersBmp = bmpBytes(truePicture(300, 51, qRgb(1, 100, 1)));
-  const QByteArray good = bmpBytes(indexedPicture(671, 107, qRgb(5, 5, 5)));
+  p.countBmp = bmpBytes(indexedPicture(671, 107, qRgb(5, 5, 5)));
+  const QByteArray good = bmpBytes(truePicture(400, 40, qRgb(250, 250, 3)));
   const QByteArray shortRows = good.left(good.size() - 700);  // the header still promises every row
   const QByteArray garbage = QByteArray("BM") + QByteArray(60, '\x7f');
   for (const QByteArray& broken : {shortRows, garbage}) {
     prompts.messages.clear();
     wave.log.clear();
-    p.countBmp = broken;
+    installPreviousSet();
+    p.titleBmp = broken;  // the fourth picture, after three good ones
     p.music = smallTune();
     loadExtendedSet(game, write("broken.xet", buildExtendedSet(p)), true);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_NE(prompts.messages[0].text, kCutShort);
     EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Error"));
     EXPECT_FALSE(view.busy);
-    // What came before the bad picture stays; nothing after it is read.
-    EXPECT_EQ(game.playfieldColour, 0x00302010u);
-    EXPECT_EQ(game.set.digitStrip.pixel(5, 5), qRgb(1, 100, 1));
-    EXPECT_EQ(game.set.countStrip, reference.set.countStrip);
-    EXPECT_TRUE(game.set.setTitle.isEmpty());
-    EXPECT_FALSE(game.set.musicPresent);
+    // Neither the file's texts, colours and pictures nor the previous set stay:
+    // the built-in set is in force whole, board included.
+    expectBuiltinSet();
+    EXPECT_EQ(game.holes, reference.holes);
+    EXPECT_EQ(game.scorePicture, reference.scorePicture);
+    EXPECT_EQ(game.timePicture, reference.timePicture);
     EXPECT_TRUE(wave.log.isEmpty());
     EXPECT_EQ(view.aboutShown, 0);
   }

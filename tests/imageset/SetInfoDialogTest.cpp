@@ -4,7 +4,7 @@
 #include "SetTestSupport.h"
 #include "ui/LinkLabel.h"
 #include "imageset/SetInfoDialog.h"
-#include "imageset/LoadCommands.h"
+#include "game/SetCommands.h"
 
 namespace {
 
@@ -100,7 +100,7 @@ TEST_F(SetTest, SampleSetWithEveryItemLoads) {
   EXPECT_TRUE(game.cursors.has(kCustomCursorSlot));
   EXPECT_EQ(game.set.groupCount(), 2);
   EXPECT_EQ(game.set.header.tickSoundMode, 2);
-  EXPECT_EQ(game.set.gameOverSound.data.size(), 11025u);
+  EXPECT_EQ(game.set.sound(SoundEffect::GameOver).data.size(), 11025u);
   EXPECT_TRUE(game.set.musicPresent);
   EXPECT_EQ(view.aboutShown, 1);
 }

@@ -10,15 +10,16 @@
 #include "SetFileBuilder.h"
 #include "game/Game.h"
 #include "imageset/DefaultSet.h"
+#include "game/SetInstaller.h"
 #include "support/FakePrompts.h"
 
 struct RecordingWave : WavePlayer {
-  void playWave(SoundBuffer& sound, int channel) override {
-    log << QStringLiteral("play %1").arg(channel);
+  void playWave(SoundBuffer& sound, WaveChannel channel) override {
+    log << QStringLiteral("play %1").arg(indexOf(channel));
     played = &sound;
     playedSamples = sound.data.size();
   }
-  void stopWave(int channel) override { log << QStringLiteral("stop %1").arg(channel); }
+  void stopWave(WaveChannel channel) override { log << QStringLiteral("stop %1").arg(indexOf(channel)); }
   SoundState soundState() const override { return SoundState::Enabled; }
   QStringList log;
   SoundBuffer* played = nullptr;
@@ -73,7 +74,7 @@ class SetTest : public ::testing::Test {
     EXPECT_EQ(s.scoreWords, r.scoreWords);
     EXPECT_EQ(s.timeWords, r.timeWords);
     EXPECT_EQ(s.title, r.title);
-    EXPECT_TRUE(s.startupSound.empty() && s.tickSound.empty() && s.splatSound.empty() && s.gameOverSound.empty());
+    EXPECT_TRUE(s.sound(SoundEffect::Startup).empty() && s.sound(SoundEffect::Tick).empty() && s.sound(SoundEffect::Splat).empty() && s.sound(SoundEffect::GameOver).empty());
     EXPECT_FALSE(s.musicPresent);
     EXPECT_FALSE(QFile::exists(s.musicFile));
     EXPECT_EQ(s.setTitle, QString());
@@ -93,14 +94,14 @@ class SetTest : public ::testing::Test {
     game.set.header.title.set(QStringLiteral("Previous"));
     game.setPlayfieldColour(0x00123456);
     game.set.targetStrip = truePicture(7, 7, qRgb(1, 2, 3));
-    game.set.startupSound.data = {1, 2, 3};
+    game.set.sound(SoundEffect::Startup).data = {1, 2, 3};
   }
   void expectPreviousSet() {
     EXPECT_EQ(game.set.setTitle, QStringLiteral("Previous"));
     EXPECT_EQ(game.set.header.title.text(), QStringLiteral("Previous"));
     EXPECT_EQ(game.playfieldColour, 0x00123456u);
     EXPECT_EQ(game.set.targetStrip, truePicture(7, 7, qRgb(1, 2, 3)));
-    EXPECT_EQ(game.set.startupSound.data.size(), 3u);
+    EXPECT_EQ(game.set.sound(SoundEffect::Startup).data.size(), 3u);
   }
 
   QStringList messageTexts() const {

@@ -105,6 +105,14 @@ check "the unsupported oldest format is neither" \
 check "without the installed database the content is not recognised" \
   bash -c '[[ $1 != application/x-pievorbquarn-xset ]]' _ "$(mimeOf /usr/share "$files/something.bin")"
 
+echo "== command line"
+# Without any display: these answers must not need a window system.
+program=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/pievorbquarn")
+check "--version prints the name and $version" test "$("${program[@]}" --version 2>/dev/null)" = "Pie Vorb Quarn $version"
+check "--help shows the usage" bash -c '"$@" --help 2>/dev/null | grep -q "^Usage: pievorbquarn \[options\] \[set-file\]"' _ "${program[@]}"
+check "an unknown option ends with status 2 and says why" \
+  bash -c '"${@:2}" --no-such-option 2>"$1"; [[ $? == 2 ]] && grep -q "no-such-option" "$1"' _ "$scratch/stderr" "${program[@]}"
+
 echo "== Debian package"
 arch=$(dpkg --print-architecture)
 deb=$scratch/deb/pievorbquarn_${version}_${arch}.deb

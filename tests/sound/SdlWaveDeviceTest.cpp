@@ -61,7 +61,7 @@ TEST_F(SdlWaveDeviceTest, EngineOutputHoldsTheHalvedSoundAfterLeadingSilence) {
   SoundBuffer sound;
   for (int i = 0; i < 600; ++i) sound.data.push_back(std::uint8_t(i % 120));  // never halves to 128
   ASSERT_TRUE(waitUntil([&] { return device->framesOut() >= 800; }));
-  engine.playWave(sound, 0);
+  engine.playWave(sound, WaveChannel::Main);
   ASSERT_TRUE(waitUntil([&] { return device->framesOut() >= 2400 * 2 + 1600; }));
   engine.closeWave();
 

@@ -66,14 +66,14 @@ TEST_F(WaveEngineTest, ChannelsAreHalvedAndSummed) {
   SoundBuffer ramps[2];
   for (int channel : {0, 1}) {
     for (int i = 0; i < 400; ++i) ramps[channel].data.push_back(std::uint8_t(i % 256));
-    engine->playWave(ramps[channel], channel);
+    engine->playWave(ramps[channel], static_cast<WaveChannel>(channel));
     const Block b = nextBlock();
     for (std::size_t i = 0; i < 400; ++i) ASSERT_EQ(b[i], halved(std::uint8_t(i % 256))) << channel << ":" << i;
   }
   for (std::uint8_t v : {255, 0}) {
     SoundBuffer a = sound(400, v), b = sound(400, v);
-    engine->playWave(a, 0);
-    engine->playWave(b, 1);
+    engine->playWave(a, WaveChannel::Main);
+    engine->playWave(b, WaveChannel::Splat);
     EXPECT_EQ(nextBlock(), Block(400, v == 255 ? 254 : 0));
   }
 }
@@ -83,10 +83,10 @@ TEST_F(WaveEngineTest, ThousandByteSoundFillsTwoBlocksAndTwoHundredSamples) {
   SoundBuffer s;
   for (int i = 0; i < 1000; ++i) s.data.push_back(std::uint8_t(i * 7 % 256));
   SoundBuffer other = sound(1200, 40);
-  engine->playWave(s, 0);
+  engine->playWave(s, WaveChannel::Main);
   Block all;
   for (int k = 0; k < 3; ++k) {
-    if (k == 2) engine->playWave(other, 1);
+    if (k == 2) engine->playWave(other, WaveChannel::Splat);
     const Block b = nextBlock();
     all.insert(all.end(), b.begin(), b.end());
   }
@@ -100,31 +100,31 @@ TEST_F(WaveEngineTest, ChannelRules) {
   engine->openWave();
   // A restart rewinds; a replaced sound is cut, not rewound.
   SoundBuffer tick = sound(1000, 100), other = sound(400, 10);
-  engine->playWave(tick, 0);
+  engine->playWave(tick, WaveChannel::Main);
   nextBlock();
-  engine->playWave(tick, 0);
+  engine->playWave(tick, WaveChannel::Main);
   EXPECT_EQ(tick.position, 0u);
   nextBlock();
-  engine->playWave(other, 0);
+  engine->playWave(other, WaveChannel::Main);
   EXPECT_EQ(tick.position, 400u);
   EXPECT_EQ(nextBlock(), Block(400, 5 + 64));
 
   // A splat on channel 1 does not cut the tick on channel 0.
-  engine->playWave(tick, 0);
+  engine->playWave(tick, WaveChannel::Main);
   SoundBuffer splat = sound(400, 60);
-  engine->playWave(splat, 1);
+  engine->playWave(splat, WaveChannel::Splat);
   EXPECT_EQ(nextBlock(), Block(400, 50 + 30));
 
   // stopWave, an emptied sound and an empty sound all fall silent at the next sample.
-  engine->stopWave(0);
+  engine->stopWave(WaveChannel::Main);
   EXPECT_EQ(nextBlock(), Block(400, 128));
-  engine->playWave(tick, 1);
+  engine->playWave(tick, WaveChannel::Splat);
   tick.data.clear();
   EXPECT_EQ(nextBlock(), Block(400, 128));
   tick.data.assign(1000, 0);  // refilled later: the channel has let go of it
   EXPECT_EQ(nextBlock(), Block(400, 128));
   SoundBuffer empty;
-  engine->playWave(empty, 0);
+  engine->playWave(empty, WaveChannel::Main);
   EXPECT_EQ(nextBlock(), Block(400, 128));
 }
 
@@ -133,7 +133,7 @@ TEST_F(WaveEngineTest, MutedOrUnavailableIgnoresPlayWave) {
   SoundBuffer s = sound(500, 0);
   s.position = 37;
   engine->setSoundState(SoundState::Muted);
-  engine->playWave(s, 0);
+  engine->playWave(s, WaveChannel::Main);
   EXPECT_EQ(s.position, 37u);
   EXPECT_EQ(nextBlock(), Block(400, 128));
 
@@ -145,7 +145,7 @@ TEST_F(WaveEngineTest, MutedOrUnavailableIgnoresPlayWave) {
   EXPECT_FALSE(unavailable.deviceOpen());
   EXPECT_EQ(unavailable.soundState(), SoundState::Unavailable);
   EXPECT_EQ(unavailable.soundIconHint(), "Disabled (sound card in use, invalid or not found...)");
-  unavailable.playWave(s, 1);
+  unavailable.playWave(s, WaveChannel::Splat);
   EXPECT_EQ(s.position, 37u);
   unavailable.waveBufferDone();  // a stray notice queues nothing
   unavailable.closeWave();
@@ -167,8 +167,8 @@ TEST_F(WaveEngineTest, CloseReleasesTheDeviceOnceAndLateNoticesAreIgnored) {
 TEST_F(WaveEngineTest, StatClickTogglesMuteAndLeavesUnavailableAlone) {
   engine->openWave();
   SoundBuffer a = sound(4000, 0), b = sound(4000, 0);
-  engine->playWave(a, 0);
-  engine->playWave(b, 1);
+  engine->playWave(a, WaveChannel::Main);
+  engine->playWave(b, WaveChannel::Splat);
   SoundIconView v = toggleSound(*engine);
   EXPECT_EQ(engine->soundState(), SoundState::Muted);
   EXPECT_EQ(v.offset, -20);
@@ -205,10 +205,10 @@ TEST(MixAllocation, PlayStopAndMixAllocateNothing) {
   engine.openWave();
   SoundBuffer tick = sound(3000, 250), splat = sound(900, 10);
   counting = true;
-  engine.playWave(tick, 0);
-  engine.playWave(splat, 1);
+  engine.playWave(tick, WaveChannel::Main);
+  engine.playWave(splat, WaveChannel::Splat);
   for (int i = 0; i < 12; ++i) device->done();
-  engine.stopWave(0);
+  engine.stopWave(WaveChannel::Main);
   device->done();
   counting = false;
   EXPECT_EQ(allocations, 0);

@@ -13,10 +13,10 @@ class RecordingSound : public WavePlayer, public MusicPort {
   const SoundBuffer* splat = nullptr;
   const SoundBuffer* gameOver = nullptr;
 
-  void playWave(SoundBuffer& sound, int channel) override {
-    calls << QStringLiteral("Play %1 %2").arg(name(&sound)).arg(channel);
+  void playWave(SoundBuffer& sound, WaveChannel channel) override {
+    calls << QStringLiteral("Play %1 %2").arg(name(&sound)).arg(indexOf(channel));
   }
-  void stopWave(int channel) override { calls << QStringLiteral("Stop %1").arg(channel); }
+  void stopWave(WaveChannel channel) override { calls << QStringLiteral("Stop %1").arg(indexOf(channel)); }
   SoundState soundState() const override { return state; }
   void startMusic() override {
     calls << QStringLiteral("StartMusic");

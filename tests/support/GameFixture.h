@@ -6,6 +6,7 @@
 
 #include "game/Game.h"
 #include "imageset/DefaultSet.h"
+#include "game/SetInstaller.h"
 #include "support/FakeSound.h"
 
 class ScriptedRandom : public RandomSource {
@@ -42,10 +43,10 @@ struct GameFixture {
     sound.calls.clear();
   }
   void nameSounds() {
-    sound.startup = &game.set.startupSound;
-    sound.tick = &game.set.tickSound;
-    sound.splat = &game.set.splatSound;
-    sound.gameOver = &game.set.gameOverSound;
+    sound.startup = &game.set.sound(SoundEffect::Startup);
+    sound.tick = &game.set.sound(SoundEffect::Tick);
+    sound.splat = &game.set.sound(SoundEffect::Splat);
+    sound.gameOver = &game.set.sound(SoundEffect::GameOver);
   }
   // Lets one step's worth of wall time pass and fires the timer once.
   void step() {

@@ -70,10 +70,10 @@ struct WindowFixture {
     deps.scoreUserFolder = dir.filePath(QStringLiteral("user"));
     form = std::make_unique<MainWindow>(deps);
     if (o.show) form->show();
-    sound.startup = &game().set.startupSound;
-    sound.tick = &game().set.tickSound;
-    sound.splat = &game().set.splatSound;
-    sound.gameOver = &game().set.gameOverSound;
+    sound.startup = &game().set.sound(SoundEffect::Startup);
+    sound.tick = &game().set.sound(SoundEffect::Tick);
+    sound.splat = &game().set.sound(SoundEffect::Splat);
+    sound.gameOver = &game().set.sound(SoundEffect::GameOver);
   }
   Game& game() { return form->game(); }
 };

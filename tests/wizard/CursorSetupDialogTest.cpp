@@ -13,6 +13,7 @@
 #include "imageset/CursorTable.h"
 #include "support/FakePrompts.h"
 #include "support/GameFixture.h"
+#include "game/SetInstaller.h"
 #include "wizard/CursorSetupDialog.h"
 
 namespace {

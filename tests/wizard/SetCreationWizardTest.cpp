@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 
 #include "imageset/BmpDecode.h"
+#include "game/SetCommands.h"
 #include "imageset/SetReaders.h"
 #include "imageset/SetTestSupport.h"
 #include "wizard/CreationProgressDialog.h"
@@ -309,7 +310,7 @@ TEST_F(WizardTest, CreateWritesTheSetTheReaderLoads) {
   EXPECT_EQ(game.set.header.tickSoundMode, 4);
   EXPECT_EQ(game.set.header.hotSpotX, 12);
   EXPECT_EQ(game.set.header.cursorIndex, 8);
-  EXPECT_EQ(game.set.tickSound.data.size(), 700u);
+  EXPECT_EQ(game.set.sound(SoundEffect::Tick).data.size(), 700u);
 }
 
 TEST_F(WizardTest, CreateRefusesToOverwriteAnInputAndReportsOpenFailures) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "imageset/BmpDecode.h"
+#include "game/SetCommands.h"
 #include "imageset/SetReaders.h"
 #include "imageset/SetTestSupport.h"
 #include "wizard/SetWriter.h"
@@ -155,9 +156,9 @@ TEST_F(SetWriterTest, EveryPartRoundTripsThroughTheReaderAndTheEstimateIsExact) 
   EXPECT_EQ(s.splatStrip.pixel(5, 5), qRgb(0, 0, 200));
   EXPECT_EQ(s.title.pixel(0, 0), qRgb(10, 20, 30));
   const QByteArray startup = squareWave(3000, 20);
-  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(s.startupSound.data.data()), int(s.startupSound.data.size())), startup);
-  EXPECT_EQ(s.tickSound.data.size(), 100u);
-  EXPECT_EQ(s.gameOverSound.data.size(), 2049u);
+  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(s.sound(SoundEffect::Startup).data.data()), int(s.sound(SoundEffect::Startup).data.size())), startup);
+  EXPECT_EQ(s.sound(SoundEffect::Tick).data.size(), 100u);
+  EXPECT_EQ(s.sound(SoundEffect::GameOver).data.size(), 2049u);
   ASSERT_TRUE(s.musicPresent);
   QFile tune(s.musicFile);
   ASSERT_TRUE(tune.open(QIODevice::ReadOnly));
@@ -243,7 +244,7 @@ TEST_F(SetWriterTest, WaveWithOverstatedLengthStillMakesAValidSet) {
   EXPECT_EQ(field(output(in), xet::splatSoundSize), 3000);
   loadExtendedSet(game, in.outFile, false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.splatSound.data.size(), 3000u);
+  EXPECT_EQ(game.set.sound(SoundEffect::Splat).data.size(), 3000u);
 }
 
 TEST_F(SetWriterTest, MidiCheckAcceptsPlainAndRiffWrappedFiles) {

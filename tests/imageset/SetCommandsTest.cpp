@@ -3,7 +3,7 @@
 
 #include "SetTestSupport.h"
 #include "imageset/FrameCopy.h"
-#include "imageset/LoadCommands.h"
+#include "game/SetCommands.h"
 #include "imageset/SetReaders.h"
 
 namespace {
@@ -34,7 +34,7 @@ PlainSetParts plainParts() {
 
 }  // namespace
 
-class LoadCommandsTest : public SetTest {
+class SetCommandsTest : public SetTest {
  protected:
   ImageSetCommands commands{game};
   StartupPlace place(const QStringList& arguments = {}) {
@@ -42,7 +42,7 @@ class LoadCommandsTest : public SetTest {
   }
 };
 
-TEST_F(LoadCommandsTest, FirstEighteenBytesChooseTheReader) {
+TEST_F(SetCommandsTest, FirstEighteenBytesChooseTheReader) {
   loadImageSet(game, write("a.bin", namedSet("Extended")), true);
   EXPECT_TRUE(prompts.messages.isEmpty());
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Extended"));
@@ -76,7 +76,7 @@ TEST_F(LoadCommandsTest, FirstEighteenBytesChooseTheReader) {
   expectPreviousSet();
 }
 
-TEST_F(LoadCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
+TEST_F(SetCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
   const QString path = write("plain.set", buildPlainSet(plainParts()));
   loadImageSet(game, path, true);
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
@@ -105,13 +105,13 @@ TEST_F(LoadCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
   EXPECT_EQ(s.digitStrip, reference.set.digitStrip);
   EXPECT_EQ(s.title, reference.set.title);
   EXPECT_EQ(s.holeBase, reference.set.holeBase);
-  EXPECT_TRUE(s.startupSound.empty());
+  EXPECT_TRUE(s.sound(SoundEffect::Startup).empty());
   EXPECT_TRUE(wave.log.isEmpty());
   EXPECT_EQ(view.aboutShown, 0);
   EXPECT_FALSE(view.busy);
 }
 
-TEST_F(LoadCommandsTest, PlainSetWithABadPictureLeavesTheBuiltinSet) {
+TEST_F(SetCommandsTest, PlainSetWithABadPictureLeavesTheBuiltinSet) {
   PlainSetParts broken = plainParts();
   broken.pict2 = broken.pict2.left(broken.pict2.size() / 2);  // its header promises more rows
   QByteArray huge = buildPlainSet(plainParts());
@@ -127,7 +127,7 @@ TEST_F(LoadCommandsTest, PlainSetWithABadPictureLeavesTheBuiltinSet) {
   }
 }
 
-TEST_F(LoadCommandsTest, LoadCommandAsksWithTheSetterDialog) {
+TEST_F(SetCommandsTest, LoadCommandAsksWithTheSetterDialog) {
   const QString path = write("chosen.xet", namedSet("Chosen"));
   prompts.fileAnswers.push_back(path);
   commands.loadSetFile();
@@ -152,7 +152,7 @@ TEST_F(LoadCommandsTest, LoadCommandAsksWithTheSetterDialog) {
   expectPreviousSet();
 }
 
-TEST_F(LoadCommandsTest, StartupWithoutArgumentOrDefaultSet) {
+TEST_F(SetCommandsTest, StartupWithoutArgumentOrDefaultSet) {
   EXPECT_FALSE(commands.loadStartupSet(place()));
   EXPECT_EQ(commands.rememberedDefaultPath(), dir.filePath(QStringLiteral("default.xet")));
   EXPECT_TRUE(prompts.messages.isEmpty());
@@ -171,7 +171,7 @@ TEST_F(LoadCommandsTest, StartupWithoutArgumentOrDefaultSet) {
   EXPECT_EQ(bare.rememberedDefaultPath(), dir.path() + QStringLiteral("/default.xet"));
 }
 
-TEST_F(LoadCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
+TEST_F(SetCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
   write("default.xet", namedSet("Pie Vorb Quarn"));
   EXPECT_FALSE(commands.loadStartupSet(place({dir.filePath(QStringLiteral("no-such-file.xet"))})));
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
@@ -193,7 +193,7 @@ TEST_F(LoadCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
   EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
-TEST_F(LoadCommandsTest, SetNamedOnTheCommandLineAsksForTheDialogEvenWhenItFails) {
+TEST_F(SetCommandsTest, SetNamedOnTheCommandLineAsksForTheDialogEvenWhenItFails) {
   write("default.xet", namedSet("Pie Vorb Quarn"));
   EXPECT_TRUE(commands.loadStartupSet(place({write("mine.xet", namedSet("Mine"))})));
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Mine"));
@@ -205,7 +205,7 @@ TEST_F(LoadCommandsTest, SetNamedOnTheCommandLineAsksForTheDialogEvenWhenItFails
   expectOneError(kNotASet);
 }
 
-TEST_F(LoadCommandsTest, BitmapPairBecomesTheStripsOfAnUnnamedSet) {
+TEST_F(SetCommandsTest, BitmapPairBecomesTheStripsOfAnUnnamedSet) {
   const QImage target = indexedPicture(559, 108, qRgb(1, 2, 200));
   const QImage splat = truePicture(1119, 108, qRgb(200, 2, 1));
   const QString first = write("one.bmp", bmpBytes(target));
@@ -236,7 +236,7 @@ TEST_F(LoadCommandsTest, BitmapPairBecomesTheStripsOfAnUnnamedSet) {
   EXPECT_EQ(game.playfieldColour, reference.playfieldColour);
 }
 
-TEST_F(LoadCommandsTest, BitmapPairCancelledOrBrokenLeavesNoTrace) {
+TEST_F(SetCommandsTest, BitmapPairCancelledOrBrokenLeavesNoTrace) {
   const QString good = write("good.bmp", bmpBytes(truePicture(30, 30, qRgb(9, 9, 9))));
   const QByteArray whole = bmpBytes(truePicture(30, 30, qRgb(9, 9, 9)));
   const QString cut = write("cut.bmp", whole.left(whole.size() - 30));
@@ -256,7 +256,7 @@ TEST_F(LoadCommandsTest, BitmapPairCancelledOrBrokenLeavesNoTrace) {
   expectBuiltinSet();
 }
 
-TEST_F(LoadCommandsTest, DroppedFilesLoadOnlyTheFirstAfterTheBuiltinSet) {
+TEST_F(SetCommandsTest, DroppedFilesLoadOnlyTheFirstAfterTheBuiltinSet) {
   const QString first = write("first.xet", namedSet("First"));
   const QString second = write("second.xet", namedSet("Second"));
   commands.dropFiles({first, second});
@@ -277,7 +277,7 @@ TEST_F(LoadCommandsTest, DroppedFilesLoadOnlyTheFirstAfterTheBuiltinSet) {
   expectBuiltinSet();
 }
 
-TEST_F(LoadCommandsTest, DroppedPathsAreCutTo1023Characters) {
+TEST_F(SetCommandsTest, DroppedPathsAreCutTo1023Characters) {
   // A real file whose path is exactly 1023 characters long.
   QString folder = dir.path();
   while (folder.size() < 1023 - 200 - 20) {
@@ -292,7 +292,7 @@ TEST_F(LoadCommandsTest, DroppedPathsAreCutTo1023Characters) {
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Deep"));
 }
 
-TEST_F(LoadCommandsTest, NamedPipesAreRefusedWithoutWaitingForAWriter) {
+TEST_F(SetCommandsTest, NamedPipesAreRefusedWithoutWaitingForAWriter) {
   // Nothing ever writes to this pipe: a load that opened it would wait for ever.
   const QString pipe = dir.filePath(QStringLiteral("pipe.xet"));
   ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);

@@ -1,37 +1,75 @@
-#include "imageset/LoadCommands.h"
+#include "game/SetCommands.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
+#include "common/Files.h"
 #include "game/Game.h"
-#include "ui/Prompts.h"
+#include "game/SetInstaller.h"
 #include "imageset/BmpDecode.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/SetReaders.h"
+#include "ui/Prompts.h"
 
 namespace {
 
-// Dropped paths were fetched into a buffer of this many characters.
+// A dropped path is taken up to this many characters.
 constexpr int kDroppedPathLimit = 1023;
 
 void showMessage(Game& game, const QString& text, const QString& caption) {
   prompts().message(game.view().dialogParent(), text, caption, BoxIcon::Error);
 }
 
-bool namesExistingFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+void showError(Game& game, const QString& text) { showMessage(game, text, QStringLiteral("Error")); }
+
+// Puts a read set in force, or tells the player why there is none: a refusal
+// before the set in force had to go keeps it, any later one leaves the built-in set.
+bool installReadSet(Game& game, SetReadResult&& result) {
+  if (result.set) {
+    installSet(game, std::move(*result.set));
+    return true;
+  }
+  if (!result.setKept) restoreDefaultSet(game);
+  showError(game, result.error);
+  return false;
+}
+
+// The extended reader's part once the file is open; the player sees the busy
+// cursor from the end of the header on.
+void loadOpenExtendedSet(Game& game, QIODevice& file, bool showAboutDialog) {
+  SetReadResult result = readExtendedSet(file, [&game] {
+    game.view().setBusyCursor(true);
+    game.view().processPendingEvents();
+  });
+  file.close();
+  game.view().setBusyCursor(false);
+  if (!installReadSet(game, std::move(result))) return;
+  game.wave().stopWave(WaveChannel::Splat);
+  game.wave().playWave(game.set.sound(SoundEffect::Startup), WaveChannel::Main);
+  if (showAboutDialog) game.view().showCurrentSetAbout();
+}
 
 // Beside the program in a build tree; in share/pievorbquarn when installed, under
 // whatever prefix. Without either, the place beside the program is remembered.
 QString defaultSetPath(const QString& programFolder) {
   const QString beside = programFolder + QStringLiteral("default.xet");
-  if (namesExistingFile(beside)) return beside;
+  if (isRegularFile(beside)) return beside;
   const QString installed = QDir::cleanPath(programFolder + QStringLiteral("../share/pievorbquarn/default.xet"));
-  return namesExistingFile(installed) ? installed : beside;
+  return isRegularFile(installed) ? installed : beside;
 }
 
 }  // namespace
+
+void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
+  QFile file(path);
+  // A file that cannot be opened counts as too small.
+  if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly)) {
+    showError(game, QString::fromLatin1(kNotExtendedSetMessage));
+    return;
+  }
+  loadOpenExtendedSet(game, file, showAboutDialog);
+}
 
 void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QString* setterFileName) {
   QString path = givenPath;
@@ -50,16 +88,13 @@ void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
   }
 
   QFile file(path);
-  // Only a plain file will do: opening a named pipe waits for a writer that never
-  // comes, and a device never ends.
-  if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+  if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly)) {
     showMessage(game, QStringLiteral("Error, unable to open file..."), QStringLiteral("Error"));
     return;
   }
   const QByteArray magic = file.read(kMagicSize);  // shorter than 18 bytes matches nothing
   if (magic == QByteArrayView(kExtendedMagic, kMagicSize)) {
-    file.close();
-    loadExtendedSet(game, path, showAboutDialog);
+    loadOpenExtendedSet(game, file, showAboutDialog);
   } else if (magic == QByteArrayView(kFirstGenerationMagic, kMagicSize)) {
     file.close();
     showMessage(game, QStringLiteral("This old image set format is no longer supported by Pie Vorb Quarn..."),
@@ -69,8 +104,11 @@ void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
     showMessage(game, QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file..."),
                 QStringLiteral("Error"));
   } else {
-    loadPlainSet(game, file, path);
+    game.view().setBusyCursor(true);
+    SetReadResult result = readPlainSet(file, path);
     file.close();
+    game.view().setBusyCursor(false);
+    installReadSet(game, std::move(result));
   }
 }
 
@@ -89,13 +127,13 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
 
   bool showAbout = true;
-  if (!namesExistingFile(candidate)) {
+  if (!isRegularFile(candidate)) {
     candidate = defaultSetPath(folder);
     defaultPath_ = candidate;
     showAbout = false;
   }
   game_.view().processPendingEvents();
-  if (namesExistingFile(candidate)) {
+  if (isRegularFile(candidate)) {
     loadImageSet(game_, candidate, false);
     // Only the program's own default set is worth reloading on reset.
     if (candidate == defaultPath_ && game_.set.header.title.text() != QLatin1String("Pie Vorb Quarn"))
@@ -133,22 +171,19 @@ void ImageSetCommands::loadBitmapPair() {
   if (second.isEmpty()) return;
   fsFileName_ = second;
 
-  restoreDefaultSet(game_);
-  SetHeader& header = game_.set.header;
+  LoadedSet set = builtinSet();
+  SetHeader& header = set.header;
   header.title.set(QStringLiteral("Unknwon"));
   header.author.set(QStringLiteral("Unknown"));
   header.email.set(QStringLiteral("Unknown"));
   header.webPage.set(QStringLiteral("Unknown"));
   header.comment.set(QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second);
 
-  const QImage target = loadBmpFile(first, nullptr);
-  const QImage splat = target.isNull() ? QImage() : loadBmpFile(second, nullptr);
-  if (target.isNull() || splat.isNull()) {
-    restoreDefaultSet(game_);  // quietly: the player sees the built-in set again
-    return;
-  }
-  game_.set.targetStrip = target;
-  game_.set.splatStrip = splat;
+  set.targetStrip = loadBmpFile(first, nullptr);
+  if (!set.targetStrip.isNull()) set.splatStrip = loadBmpFile(second, nullptr);
+  // A bitmap that does not load leaves the built-in set, without a word.
+  if (set.targetStrip.isNull() || set.splatStrip.isNull()) set = builtinSet();
+  installSet(game_, std::move(set));
 }
 
 void ImageSetCommands::dropFiles(const QStringList& paths) {

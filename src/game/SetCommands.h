@@ -1,10 +1,16 @@
 #pragma once
 // The ways a player changes the set in force: the start-up set, the set file
 // chosen from the menu or dropped on the window, a pair of bitmaps, and the reset.
+// Each reads the set whole and installs it, or tells the player why not.
 #include <QString>
 #include <QStringList>
 
 class Game;
+
+// Reads an extended set file (.XET) and installs it; a good load plays the set's
+// start-up sound and, when showAboutDialog is true, ends with the
+// about-current-set dialog.
+void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog);
 
 // Opens a set file and hands it to the reader its first 18 bytes name. An empty
 // path asks for the file with the `Setter` dialog first; setterFileName, when
