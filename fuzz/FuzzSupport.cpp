@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "imageset/ActiveSet.h"
+#include "game/SetInstaller.h"
 #include "imageset/DefaultSet.h"
 
 void startFuzzApplication() {

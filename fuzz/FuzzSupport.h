@@ -51,8 +51,8 @@ class AnsweringPrompts : public Prompts {
 // A game whose sounds and tune go nowhere; the tune file lives in the scratch folder.
 struct QuietGame {
   struct Wave : WavePlayer {
-    void playWave(SoundBuffer&, int) override {}
-    void stopWave(int) override {}
+    void playWave(SoundBuffer&, WaveChannel) override {}
+    void stopWave(WaveChannel) override {}
     SoundState soundState() const override { return SoundState::Enabled; }
   } wave;
   struct Music : MusicPort {
