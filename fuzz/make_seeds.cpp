@@ -119,47 +119,35 @@ QByteArray riff(const char* kind, const QByteArray& chunks) {
   return r + QByteArray(kind, 4) + chunks;
 }
 
-ExtendedSetParts textsOnly() {
-  ExtendedSetParts p;
-  p.pageColour = 0x00302010;
-  p.titleColour = 0x00605040;
-  p.title = "Own Title";
-  p.author = "Own Author";
-  p.email = "own@example.org";
-  p.webPage = "https://example.org/own";
-  p.comment = "Own comment";
-  p.prefix = "You threw";
-  p.suffix = "pies.";
-  for (int i = 0; i < 8; ++i) p.ratings[i] = "Band " + QByteArray::number(i);
-  p.cursorIndex = 5;
-  p.tickMode = 4;
+ExtendedSetParts textsAndTail() {
+  ExtendedSetParts p = textsOnlyParts();
   p.tail = QByteArray(18, '\0');
   return p;
 }
 
 void setSeeds() {
   seed("fuzz_xet", "sample.xet", sampleSet());
-  seed("fuzz_xet", "texts.xet", buildExtendedSet(textsOnly()));
+  seed("fuzz_xet", "texts.xet", buildExtendedSet(textsAndTail()));
   ExtendedSetParts tiny;
   tiny.absentSize = 0;
   tiny.title = "Tiny";
   tiny.cursorIndex = 3;
   tiny.tail = QByteArray(18, 'x');
   seed("fuzz_xet", "tiny.xet", buildExtendedSet(tiny));
-  ExtendedSetParts cursor = textsOnly();
+  ExtendedSetParts cursor = textsAndTail();
   cursor.cursorIndex = 8;
   cursor.hotX = 5;
   cursor.hotY = 7;
   cursor.planes = cursorPlanes();
   seed("fuzz_xet", "cursor.xet", buildExtendedSet(cursor));
-  ExtendedSetParts pictures = textsOnly();
+  ExtendedSetParts pictures = textsAndTail();
   pictures.pict1Bmp = bmpBytes(indexedPicture(559, 108, qRgb(9, 9, 9)));
   pictures.pict2Bmp = bmpBytes(truePicture(60, 216, qRgb(200, 9, 9)));
   pictures.numbersBmp = handBmp(30, 4, 8, 1, 4, rle8Rows(4));
   pictures.countBmp = handBmp(16, 3, 4, 2, 16, rle4Rows(3));
   pictures.miscBmp = handBmp(8, 8, 8, 0, 2, QByteArray(64, '\1'), true);
   seed("fuzz_xet", "pictures.xet", buildExtendedSet(pictures));
-  ExtendedSetParts sounds = textsOnly();
+  ExtendedSetParts sounds = textsAndTail();
   sounds.startup = squareWave(300, 10);
   sounds.tick = squareWave(40, 4);
   sounds.splat = squareWave(500, 30);
@@ -169,19 +157,14 @@ void setSeeds() {
   ExtendedSetParts trailer = sounds;
   trailer.trailer = "--End-Of-Set-!";
   seed("fuzz_xet", "trailer.xet", buildExtendedSet(trailer));
-  QByteArray huge = buildExtendedSet(textsOnly());
+  QByteArray huge = buildExtendedSet(textsAndTail());
   putInt32(huge, xet::pict2Size, 0x7FFFFFFF);
   seed("fuzz_xet", "huge.xet", huge);
   const QByteArray whole = buildExtendedSet(pictures);
   seed("fuzz_xet", "cut.xet", whole.left(whole.size() - 40));
 
-  PlainSetParts plain;
-  plain.title = "Plain";
-  plain.prefix = "Plain prefix";
-  plain.suffix = "Plain suffix";
-  for (int i = 0; i < 8; ++i) plain.ratings[i] = "Plain " + QByteArray::number(i);
-  plain.cursorIndex = 6;
-  plain.pict1 = bmpBytes(indexedPicture(224, 108, qRgb(200, 10, 10)));
+  PlainSetParts plain = plainSetParts();
+  plain.pict1 = bmpBytes(indexedPicture(224, 108, qRgb(200, 10, 10)));  // smaller, for quicker runs
   plain.pict2 = bmpBytes(truePicture(112, 108, qRgb(10, 200, 10)));
   seed("fuzz_set", "plain.set", buildPlainSet(plain));
   PlainSetParts runs = plain;
