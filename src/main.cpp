@@ -8,28 +8,29 @@
 #include "CommandLine.h"
 #include "game/MainWindow.h"
 #include "sound/MusicFile.h"
+#include "ui/AppInfo.h"
 
 namespace {
-int g_signalPipe[2] = {-1, -1};
-bool g_quitRequested = false;
+int signalPipe[2] = {-1, -1};
+bool quitRequested = false;
 
 // Ctrl+C or a polite kill closes the game the normal way, so the set's tune
 // and its private folder are removed like at any other exit.
 void onSignal(int) {
   const char byte = 1;
-  [[maybe_unused]] const auto n = ::write(g_signalPipe[1], &byte, 1);
+  [[maybe_unused]] const auto n = ::write(signalPipe[1], &byte, 1);
 }
 
 void quitOnSignals(QApplication& app) {
-  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalPipe) != 0) return;
-  auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, &app);
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+  auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
   QObject::connect(notifier, &QSocketNotifier::activated, &app, [notifier] {
     notifier->setEnabled(false);
     char byte;
-    [[maybe_unused]] const auto n = ::read(g_signalPipe[0], &byte, 1);
+    [[maybe_unused]] const auto n = ::read(signalPipe[0], &byte, 1);
     // This may run before the main loop starts (start-up lets pending events
     // through while it loads a set), when quit() alone would be lost.
-    g_quitRequested = true;
+    quitRequested = true;
     QApplication::closeAllWindows();
     QApplication::quit();
   });
@@ -52,7 +53,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The hourglass shows until the built-in set is in place.
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  QApplication::setApplicationName(QStringLiteral("Pie Vorb Quarn"));
+  QApplication::setApplicationName(QLatin1String(kAppName));
+  QApplication::setApplicationVersion(QLatin1String(kAppVersion));
   quitOnSignals(app);
   int result = 0;
   {
@@ -60,9 +62,9 @@ int main(int argc, char** argv) {
     deps.startup = StartupPlace::ofApplication();
     // Qt's own options are not set files.
     deps.startup->arguments = commandLine.setFile.isEmpty() ? QStringList() : QStringList{commandLine.setFile};
-    MainWindow form{deps};
-    form.show();
-    if (!g_quitRequested) result = app.exec();
+    MainWindow window{deps};
+    window.show();
+    if (!quitRequested) result = app.exec();
   }
   removeBackgroundMusicFolder();
   return result;

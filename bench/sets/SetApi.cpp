@@ -36,7 +36,7 @@ SetInputs toSetInputs(const Inputs& in) {
   s.outFile = in.outFile;
   s.pict1 = in.pict1;
   s.pict2 = in.pict2;
-  s.startupWave = in.wave;
+  s.waves[indexOf(SoundEffect::Startup)] = in.wave;
   s.name = QStringLiteral("Bench");
   return s;
 }

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QShowEvent>
 
+#include "ui/AppInfo.h"
 #include "ui/DialogLook.h"
 #include "ui/LinkLabel.h"
 
@@ -24,9 +24,8 @@ void setTextColor(QLabel* l, const QColor& color) {
 }
 }  // namespace
 
-AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : QDialog(parent, dialogFlags(true)), audioOpened_(audioOpened) {
-  setWindowTitle(QStringLiteral("About Pie Vorb Quarn"));
-  setFont(dialogFont());
+AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : GameDialog(true, parent), audioOpened_(audioOpened) {
+  setWindowTitle(QStringLiteral("About ") + QLatin1String(kAppName));
   setFixedSize(345, 161);
 
   emblem = new QLabel(this);
@@ -35,9 +34,9 @@ AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : QDialog(parent, di
   const QPixmap picture(QStringLiteral(":/Emblem.bmp"));
   if (!picture.isNull()) emblem->setPixmap(picture);
 
-  nameLabel = label(this, QStringLiteral("Pie Vorb Quarn"), 48, 8);
-  versionLabel = label(this, QString(), 113, 8);
-  // Never over the name, whatever face stands in for the original.
+  nameLabel = label(this, QLatin1String(kAppName), 48, 8);
+  versionLabel = label(this, QLatin1String(kAppVersion), 113, 8);
+  // Never over the name, whatever face the dialog font finds.
   versionLabel->move(qMax(113, nameLabel->geometry().right() + 3), 8);
 
   audioFailedLabel = label(this, QStringLiteral("Pie Vorb Quarn Audio System Failed..."), 171, 8);
@@ -50,10 +49,20 @@ AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : QDialog(parent, di
   audioEnabledLabel->setAutoFillBackground(true);
   setTextColor(audioEnabledLabel, Qt::red);
 
+  buildLinks();
+
+  okButton = new QPushButton(QStringLiteral("&Ok"), this);
+  okButton->setGeometry(92, 120, 157, 25);
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// The author's name, the blurb and the web page.
+void AboutDialog::buildLinks() {
   createdByLabel = label(this, QStringLiteral("Created by"), 48, 28);
   authorLink = new LinkLabel(this);
   authorLink->move(104, 28);
-  authorLink->setCaption(QStringLiteral("The Zanthorp"));
+  authorLink->setCaption(QLatin1String(kAuthorName));
   authorLink->adjustSize();
   authorLink->setUrl(QLatin1String(kAuthorWebPage));
 
@@ -72,22 +81,6 @@ AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : QDialog(parent, di
   webSiteLink->setCaption(QStringLiteral("Web Site:"));
   webSiteLink->adjustSize();
   webSiteLink->setUrl(QLatin1String(kAuthorWebPage));
-
-  okButton = new QPushButton(QStringLiteral("&Ok"), this);
-  okButton->setGeometry(92, 120, 157, 25);
-  okButton->setDefault(true);
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void AboutDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (event->spontaneous()) return;
-  centreOnScreen(this);
-  fillAudioLine();
-}
-
-void AboutDialog::fillAudioLine() {
-  audioEnabledLabel->setVisible(audioOpened_);
-  versionLabel->setText(QStringLiteral("3.40"));
-  versionLabel->adjustSize();
-}
+void AboutDialog::aboutToShow() { audioEnabledLabel->setVisible(audioOpened_); }

@@ -1,15 +1,12 @@
 #pragma once
 // `AboutDialog`: the program's name, version, author and whether its sound started.
-#include <QDialog>
-
-#include "ui/AppInfo.h"
+#include "ui/GameDialog.h"
 
 class QLabel;
 class QPushButton;
 class LinkLabel;
 
-
-class AboutDialog : public QDialog {
+class AboutDialog : public GameDialog {
   Q_OBJECT
  public:
   // audioOpened: whether the wave device opened at start-up (muting later changes nothing here).
@@ -30,10 +27,10 @@ class AboutDialog : public QDialog {
   QPushButton* okButton;
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void aboutToShow() override;
 
  private:
-  void fillAudioLine();
+  void buildLinks();
 
   bool audioOpened_;
 };

@@ -3,6 +3,7 @@
 #include <QDateTime>
 
 #include "imageset/FrameCopy.h"
+#include "ui/AppInfo.h"
 
 double localNowDays() {
   // Days since 30 December 1899 on the local wall clock, with millisecond resolution.
@@ -40,11 +41,9 @@ void Game::setAnimate(bool enabled) {
 }
 
 void Game::updateMainCaption() {
-  const QString handle = QStringLiteral("\"The Zanthorp!\"");
-  if (set.setTitle.isEmpty())
-    caption = QStringLiteral("Pie Vorb Quarn, 3.40, Created by ") + handle;
-  else
-    caption = set.setTitle + QStringLiteral("  (Pie Vorb Quarn, 3.40, Created by ") + handle + QLatin1Char(')');
+  const QString about = QStringLiteral("%1, %2, Created by %3")
+                            .arg(QLatin1String(kAppName), QLatin1String(kAppVersion), QLatin1String(kAuthorHandle));
+  caption = set.setTitle.isEmpty() ? about : set.setTitle + QStringLiteral("  (") + about + QLatin1Char(')');
   view_->captionChanged();
 }
 
@@ -232,9 +231,7 @@ void Game::endGame() {
   setAnimate(false);
   state = Idle;
   showIdleBoard();
-  const QString sentence = gameOverSentence(score);
-  const QString rating = set.ratingMessages[scoreBand(score) - 1];
-  view_->showGameOver(sentence, rating);
+  view_->showGameOver({score, gameOverSentence(score), set.ratingMessages[scoreBand(score) - 1]});
 }
 
 void Game::abortGame() {

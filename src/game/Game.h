@@ -13,6 +13,7 @@
 #include "imageset/ActiveSet.h"
 #include "imageset/CursorTable.h"
 #include "imageset/FrameCopy.h"
+#include "scores/GameResult.h"
 #include "sound/SoundPorts.h"
 
 enum GameState : std::uint8_t { Idle = 0, Playing = 1, CountingDown = 2 };
@@ -39,8 +40,8 @@ class GameView {
   virtual void captionChanged() {}
   virtual void abortButtonMoved() {}
   virtual void animateChanged(bool /*enabled*/) {}
-  // Shown modally; returns when the player closed it.
-  virtual void showGameOver(const QString& /*sentence*/, const QString& /*rating*/) {}
+  // The game-over dialog, shown modally; returns when the player closed it.
+  virtual void showGameOver(const GameResult& /*result*/) {}
   virtual void showCurrentSetAbout() {}
   virtual void setBusyCursor(bool /*busy*/) {}
   virtual void processPendingEvents() {}

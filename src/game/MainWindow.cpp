@@ -13,6 +13,8 @@
 #include <QSpinBox>
 
 #include "about/AboutDialog.h"
+#include "ui/AppInfo.h"
+#include "ui/DialogLook.h"
 #include "ui/LinkLabel.h"
 #include "ui/Prompts.h"
 #include "imageset/DefaultSet.h"
@@ -57,24 +59,10 @@ QColor colourFromValue(std::uint32_t v) { return QColor(v & 0xFF, (v >> 8) & 0xF
 
 MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(parent), startup_(deps.startup) {
   initGameResources();
-  // The tune's file is fixed before the wave device opens.
-  musicFile_ = deps.musicFile.isEmpty() ? backgroundMusicPath() : deps.musicFile;
-  engine_ = std::make_unique<WaveEngine>(deps.makeWaveDevice ? deps.makeWaveDevice()
-                                                             : std::make_unique<SdlWaveDevice>());
-  auto midi = deps.makeMidiPlayer ? deps.makeMidiPlayer() : std::make_unique<FluidMidiPlayer>();
-  // The music asks the game for the set's tune; the game is made just below.
-  music_ = std::make_unique<BackgroundMusic>(
-      std::move(midi), musicFile_, [this] { return game_ && game_->set.musicPresent; },
-      [this] { return engine_->soundState(); });
-  music_->setMessageParent(this);
-  game_ = std::make_unique<Game>(deps.wave ? *deps.wave : static_cast<WavePlayer&>(*engine_),
-                                 deps.music ? *deps.music : static_cast<MusicPort&>(*music_), deps.clock,
-                                 deps.random);
-  game_->set.musicFile = musicFile_;
-  game_->setView(this);
-  commands_ = std::make_unique<ImageSetCommands>(*game_);
+  makeSound(deps);
+  makeGame(deps);
 
-  setWindowTitle(QStringLiteral("Pie Vorb Quarn"));
+  setWindowTitle(QLatin1String(kAppName));
   setWindowIcon(QIcon(QPixmap::fromImage(QImage(QStringLiteral(":/Emblem.bmp")))));
   QFont f = font();
   f.setPixelSize(13);
@@ -84,6 +72,37 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
   buildMenu();
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kClientWidth, kClientHeight);
+  makeTimers();
+
+  setAcceptDrops(true);
+  engine_->openWave();
+  setSoundIconOffset(soundIconOffset(engine_->soundState()), engine_->soundIconHint());
+  makeDialogs(deps);
+}
+
+void MainWindow::makeSound(const MainWindowDeps& deps) {
+  // The tune's file is fixed before the wave device opens.
+  musicFile_ = deps.musicFile.isEmpty() ? backgroundMusicPath() : deps.musicFile;
+  engine_ = std::make_unique<WaveEngine>(deps.makeWaveDevice ? deps.makeWaveDevice()
+                                                             : std::make_unique<SdlWaveDevice>());
+  auto midi = deps.makeMidiPlayer ? deps.makeMidiPlayer() : std::make_unique<FluidMidiPlayer>();
+  // The music asks the game for the set's tune; the game is made next.
+  music_ = std::make_unique<BackgroundMusic>(
+      std::move(midi), musicFile_, [this] { return game_ && game_->set.musicPresent; },
+      [this] { return engine_->soundState(); });
+  music_->setMessageParent(this);
+}
+
+void MainWindow::makeGame(const MainWindowDeps& deps) {
+  game_ = std::make_unique<Game>(deps.wave ? *deps.wave : static_cast<WavePlayer&>(*engine_),
+                                 deps.music ? *deps.music : static_cast<MusicPort&>(*music_), deps.clock,
+                                 deps.random);
+  game_->set.musicFile = musicFile_;
+  game_->setView(this);
+  commands_ = std::make_unique<ImageSetCommands>(*game_);
+}
+
+void MainWindow::makeTimers() {
   stepTimer = new QTimer(this);
   stepTimer->setInterval(1);
   stepTimer->setTimerType(Qt::PreciseTimer);
@@ -92,10 +111,9 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
   setInfoTimer->setInterval(50);
   setInfoTimer->setSingleShot(true);
   connect(setInfoTimer, &QTimer::timeout, this, &MainWindow::setInfoTimerFired);
+}
 
-  setAcceptDrops(true);
-  engine_->openWave();
-  setSoundIconOffset(soundIconOffset(engine_->soundState()), engine_->soundIconHint());
+void MainWindow::makeDialogs(const MainWindowDeps& deps) {
   // The dialogs live as long as the window and are reused; the game-over
   // dialog needs the name entry and the table, so those come first.
   playerNameDialog = new PlayerNameDialog(this);
@@ -104,20 +122,26 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
                          : ScoreBoard(deps.scoreProgramFolder, deps.scoreUserFolder);
   scoreTable = new ScoreTableWindow(std::move(board), this);
   aboutDialog = new AboutDialog(engine_->deviceOpen(), this);
-  gameOverDialog = new GameOverDialog(*playerNameDialog, *scoreTable, [this] { return game_->score; }, this);
+  gameOverDialog = new GameOverDialog(*playerNameDialog, *scoreTable, this);
   setInfoDialog = new SetInfoDialog(&game_->set.header, this);
   imageGroupDialog = new ImageGroupDialog(this);
-  cursorSetupDialog = new CursorSetupDialog(*game_, this);
+  cursorSetupDialog = new CursorSetupDialog(game_->cursors, game_->set, this);
   // Both open only from the wizard, which stays on top; so must they, or a
   // window manager may put them behind it.
   imageGroupDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
   cursorSetupDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
-
 }
 
 MainWindow::~MainWindow() { shutDown(); }
 
 void MainWindow::buildComponents() {
+  buildBanner();
+  buildPlayfield();
+  showPictures();
+  connectButtons();
+}
+
+void MainWindow::buildBanner() {
   banner = new Panel(this, Qt::black);
   titlePanel = new Panel(banner, Qt::red);
   titleImage = new PictureBox(titlePanel);
@@ -144,6 +168,14 @@ void MainWindow::buildComponents() {
   timeWords->setGeometry(267, 0, 111, 49);
   timeDigits = new PictureBox(scorePanel);
   timeDigits->setGeometry(381, 0, 60, 49);
+  // The banner shows the no-drop pointer; its buttons the finger.
+  for (QWidget* w : {static_cast<QWidget*>(banner), static_cast<QWidget*>(titlePanel), static_cast<QWidget*>(titleImage),
+                     static_cast<QWidget*>(scorePanel), static_cast<QWidget*>(scoreWords), static_cast<QWidget*>(scoreDigits),
+                     static_cast<QWidget*>(timeWords), static_cast<QWidget*>(timeDigits)})
+    w->setCursor(Qt::ForbiddenCursor);
+}
+
+void MainWindow::buildPlayfield() {
   playfield = new Panel(this, Qt::white);
   playfield->setGeometry(12, 83, 561, 392);
   for (int n = 1; n <= kHoles; ++n) {
@@ -153,7 +185,10 @@ void MainWindow::buildComponents() {
     hole->onMouseDown = [this, n](Qt::MouseButton) { game_->holePressed(n); };
     holes_[n] = hole;
   }
+}
 
+// The widgets show the game's own pictures, which it keeps drawing into.
+void MainWindow::showPictures() {
   menuButtonPicture_ = gamePicture(QImage(QStringLiteral(":/MenuButton.bmp")));
   abortButtonPicture_ = gamePicture(QImage(QStringLiteral(":/AbortButton.bmp")));
   soundIconPicture_ = gamePicture(QImage(QStringLiteral(":/SoundIcon.bmp")));
@@ -165,13 +200,9 @@ void MainWindow::buildComponents() {
   timeWords->setPicture(&game_->set.timeWords);
   scoreDigits->setPicture(&game_->scorePicture);
   timeDigits->setPicture(&game_->timePicture);
+}
 
-  // The banner shows the no-drop pointer; its buttons the finger.
-  for (QWidget* w : {static_cast<QWidget*>(banner), static_cast<QWidget*>(titlePanel), static_cast<QWidget*>(titleImage),
-                     static_cast<QWidget*>(scorePanel), static_cast<QWidget*>(scoreWords), static_cast<QWidget*>(scoreDigits),
-                     static_cast<QWidget*>(timeWords), static_cast<QWidget*>(timeDigits)})
-    w->setCursor(Qt::ForbiddenCursor);
-
+void MainWindow::connectButtons() {
   menuButton->onMouseDown = [this](Qt::MouseButton) { setMenuButtonTop(-49); };
   menuButton->onMouseUp = [this] { setMenuButtonTop(1); };
   menuButton->onClick = [this] { openCommandMenu(); };
@@ -248,7 +279,7 @@ void MainWindow::runSetCreationWizard() {
   // two dialogs it borrows live on.
   cursorSetupDialog->hotSpotX->setValue(0);
   cursorSetupDialog->hotSpotY->setValue(0);
-  SetCreationWizard wizard(*game_, *imageGroupDialog, *cursorSetupDialog, this);
+  SetCreationWizard wizard(game_->cursors, builtinPictures(), *imageGroupDialog, *cursorSetupDialog, this);
   prompts().runModal(wizard);
 }
 
@@ -281,17 +312,17 @@ void MainWindow::setSoundIconOffset(int offset, const QString& hint) {
 }
 
 void MainWindow::layOut() {
-  const int W = width(), H = height();
+  const int w = width(), h = height();
   // The aligned panels follow the edges.
-  banner->setGeometry(0, 0, W, 82);
-  titlePanel->setGeometry(0, 0, W, 31);
+  banner->setGeometry(0, 0, w, 82);
+  titlePanel->setGeometry(0, 0, w, 31);
   menuPanel->setGeometry(0, 31, 73, 51);
-  abortPanel->setGeometry(W - 52, 31, 52, 51);
-  titleImage->move(W / 2 - titleImage->width() / 2, titleImage->y());
-  scorePanel->move(W / 2 - scorePanel->width() / 2, scorePanel->y());
-  int t = (H - banner->height()) / 2 + banner->height() - playfield->height() / 2;
+  abortPanel->setGeometry(w - 52, 31, 52, 51);
+  titleImage->move(w / 2 - titleImage->width() / 2, titleImage->y());
+  scorePanel->move(w / 2 - scorePanel->width() / 2, scorePanel->y());
+  int t = (h - banner->height()) / 2 + banner->height() - playfield->height() / 2;
   if (t < banner->y() + banner->height()) t = banner->y() + banner->height();
-  playfield->move(W / 2 - playfield->width() / 2, t);
+  playfield->move(w / 2 - playfield->width() / 2, t);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* e) {
@@ -315,10 +346,7 @@ void MainWindow::showEvent(QShowEvent* e) {
   if (shown_) return;
   shown_ = true;
   // First shown in the middle of the screen.
-  if (QScreen* screen = this->screen()) {
-    const QRect area = screen->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  centreOnScreen(this);
   startUp();
 }
 
@@ -368,9 +396,8 @@ void MainWindow::animateChanged(bool enabled) {
     stepTimer->stop();
 }
 
-void MainWindow::showGameOver(const QString& sentence, const QString& rating) {
-  gameOverDialog->ratingLabel->setText(rating);
-  gameOverDialog->sentenceLabel->setText(sentence);
+void MainWindow::showGameOver(const GameResult& result) {
+  gameOverDialog->setResult(result);
   prompts().runModal(*gameOverDialog);
 }
 

@@ -119,7 +119,7 @@ class MainWindow : public QWidget, public GameView {
   void captionChanged() override;
   void abortButtonMoved() override;
   void animateChanged(bool enabled) override;
-  void showGameOver(const QString& sentence, const QString& rating) override;
+  void showGameOver(const GameResult& result) override;
   void showCurrentSetAbout() override;
   void setBusyCursor(bool busy) override;
   void processPendingEvents() override;
@@ -132,7 +132,15 @@ class MainWindow : public QWidget, public GameView {
   void dropEvent(QDropEvent* e) override;
 
  private:
+  void makeSound(const MainWindowDeps& deps);
+  void makeGame(const MainWindowDeps& deps);
+  void makeTimers();
+  void makeDialogs(const MainWindowDeps& deps);
   void buildComponents();
+  void buildBanner();
+  void buildPlayfield();
+  void showPictures();
+  void connectButtons();
   void buildMenu();
 
   // Declared before the game so they outlive it.

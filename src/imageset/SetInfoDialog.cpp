@@ -31,7 +31,7 @@ void fitLink(LinkLabel* link) {
 }  // namespace
 
 SetInfoDialog::SetInfoDialog(const SetHeader* source, QWidget* parent)
-    : QDialog(parent, dialogFlags(true)), source_(source) {
+    : GameDialog(true, parent), source_(source) {
   setWindowTitle(QStringLiteral("About Current Image Set..."));
   setFont(dialogFont());
   setFixedSize(475, 222);
@@ -82,10 +82,8 @@ void SetInfoDialog::fillFrom(const SetHeader& header) {
   for (LinkLabel* link : {authorLink, emailLink, webLink}) fitLink(link);
 }
 
-void SetInfoDialog::showEvent(QShowEvent* event) {
+void SetInfoDialog::aboutToShow() {
   if (source_) fillFrom(*source_);
-  centreOnScreen(this);
-  QDialog::showEvent(event);
 }
 
 void runSetInfoDialog(SetInfoDialog& dialog, const SetHeader& header) {

@@ -1,19 +1,19 @@
 #pragma once
 // `SetInfoDialog`: what the set in force says about itself.
-#include <QDialog>
+#include "ui/GameDialog.h"
 
 class QLabel;
 class QPushButton;
 class LinkLabel;
 struct SetHeader;
 
-class SetInfoDialog : public QDialog {
+class SetInfoDialog : public GameDialog {
   Q_OBJECT
  public:
   // source, when given, is the active header the dialog reads each time it is shown.
   explicit SetInfoDialog(const SetHeader* source = nullptr, QWidget* parent = nullptr);
 
-  // `FormShow`: fills the labels and links from header.
+  // Fills the labels and links from header.
   void fillFrom(const SetHeader& header);
 
   QLabel* titleCaption;
@@ -29,7 +29,7 @@ class SetInfoDialog : public QDialog {
   QPushButton* okButton;
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void aboutToShow() override;
 
  private:
   const SetHeader* source_;

@@ -5,10 +5,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTimer>
 
-#include "about/AboutDialog.h"
+#include "ui/AppInfo.h"
 #include "ui/DialogLook.h"
 #include "ui/LinkLabel.h"
 #include "ui/Prompts.h"
@@ -54,10 +53,9 @@ const QColor kTitleColours[4] = {Qt::red, Qt::green, Qt::yellow, Qt::blue};
 
 }  // namespace
 
-GameOverDialog::GameOverDialog(PlayerNameDialog& leader, ScoreTableWindow& scores, std::function<int()> finalScore, QWidget* parent)
-    : QDialog(parent, dialogFlags(false)), leader_(leader), scores_(scores), finalScore_(std::move(finalScore)) {
+GameOverDialog::GameOverDialog(PlayerNameDialog& leader, ScoreTableWindow& scores, QWidget* parent)
+    : GameDialog(false, parent), leader_(leader), scores_(scores) {
   setWindowTitle(QStringLiteral("Game Over"));
-  setFont(dialogFont());
   setFixedSize(432, 280);
 
   outerBevel = bevel(this, rect(), QFrame::Raised);
@@ -71,7 +69,17 @@ GameOverDialog::GameOverDialog(PlayerNameDialog& leader, ScoreTableWindow& score
                      QStringLiteral("The Highscore table on the internet has now been removed because I no "
                                     "longer have time to update it..."));
   fitHeight(noticeLabel);
+  buildButtonPanel();
 
+  colourTimer = new QTimer(this);
+  colourTimer->setInterval(200);
+  connect(colourTimer, &QTimer::timeout, this, &GameOverDialog::colourTimerFired);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(addToBoardButton, &QPushButton::clicked, this, &GameOverDialog::addToBoard);
+}
+
+// The web page link and the two buttons, hidden until the title has flashed a while.
+void GameOverDialog::buildButtonPanel() {
   buttonPanel = new QWidget(this);
   buttonPanel->setGeometry(8, 212, 421, 65);
   visitLabel = new QLabel(QStringLiteral("Visit my Web Site at:"), buttonPanel);
@@ -88,22 +96,15 @@ GameOverDialog::GameOverDialog(PlayerNameDialog& leader, ScoreTableWindow& score
   addToBoardButton = new QPushButton(QStringLiteral("&Add to Local HighScore Board..."), buttonPanel);
   addToBoardButton->setGeometry(0, 36, 201, 25);
   buttonPanel->hide();
-
-  colourTimer = new QTimer(this);
-  colourTimer->setInterval(200);
-  connect(colourTimer, &QTimer::timeout, this, &GameOverDialog::colourTimerFired);
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(addToBoardButton, &QPushButton::clicked, this, &GameOverDialog::addToBoard);
 }
 
-void GameOverDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (event->spontaneous()) return;
-  centreOnScreen(this);
-  prepareReveal();
+void GameOverDialog::setResult(const GameResult& result) {
+  result_ = result;
+  sentenceLabel->setText(result.sentence);
+  ratingLabel->setText(result.rating);
 }
 
-void GameOverDialog::prepareReveal() {
+void GameOverDialog::aboutToShow() {
   revealCount_ = 0;
   buttonPanel->hide();
   colourTimer->start();
@@ -136,6 +137,6 @@ void GameOverDialog::addToBoard() {
   if (prompts().runModal(leader_) != QDialog::Accepted) return;
   // A game's score goes on the board once only.
   addToBoardButton->setEnabled(false);
-  scores_.addScore(leader_.nameEdit->text(), finalScore_());
+  scores_.addScore(leader_.nameEdit->text(), result_.score);
   prompts().runModal(scores_);
 }

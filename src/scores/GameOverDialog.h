@@ -1,8 +1,8 @@
 #pragma once
-// `GameOverDialog`: the game-over dialog. The play loop fills `sentenceLabel` and `ratingLabel`, then shows it
-// modally; from here a score goes on the local board.
-#include <QDialog>
-#include <functional>
+// `GameOverDialog`: shown when a game ends, with the game's result; from here the
+// score goes on the local board.
+#include "scores/GameResult.h"
+#include "ui/GameDialog.h"
 
 class QFrame;
 class QLabel;
@@ -13,12 +13,15 @@ class PlayerNameDialog;
 class LinkLabel;
 class ScoreTableWindow;
 
-class GameOverDialog : public QDialog {
+class GameOverDialog : public GameDialog {
   Q_OBJECT
  public:
-  // finalScore reads the score of the game just ended from the main window; leader and
-  // scores are the dialogs created once at start-up.
-  GameOverDialog(PlayerNameDialog& leader, ScoreTableWindow& scores, std::function<int()> finalScore, QWidget* parent = nullptr);
+  // leader and scores are the dialogs created once at start-up.
+  GameOverDialog(PlayerNameDialog& leader, ScoreTableWindow& scores, QWidget* parent = nullptr);
+
+  // The game just ended: its texts fill the labels and its score is the one offered to the board.
+  void setResult(const GameResult& result);
+  const GameResult& gameResult() const { return result_; }
 
   // One beat of `colourTimer`: the next title colour, and the panel shows from the fifth beat.
   void colourTimerFired();
@@ -42,16 +45,16 @@ class GameOverDialog : public QDialog {
   void done(int result) override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void aboutToShow() override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void prepareReveal();
+  void buildButtonPanel();
   void addToBoard();
 
   PlayerNameDialog& leader_;
   ScoreTableWindow& scores_;
-  std::function<int()> finalScore_;
+  GameResult result_;
   int colourStep_ = 0;   // carries on from one game to the next
   int revealCount_ = 0;  // starts again at every showing
 };

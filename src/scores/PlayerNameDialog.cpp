@@ -3,14 +3,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
-#include "ui/DialogLook.h"
 #include "ui/Prompts.h"
 
-PlayerNameDialog::PlayerNameDialog(QWidget* parent) : QDialog(parent, dialogFlags(false)) {
+PlayerNameDialog::PlayerNameDialog(QWidget* parent) : GameDialog(false, parent) {
   setWindowTitle(QStringLiteral("Local HighScore Board"));
-  setFont(dialogFont());
   setFixedSize(427, 61);
 
   promptLabel = new QLabel(QStringLiteral("Please enter your name:"), this);
@@ -29,11 +26,7 @@ PlayerNameDialog::PlayerNameDialog(QWidget* parent) : QDialog(parent, dialogFlag
   connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void PlayerNameDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (event->spontaneous()) return;
-  centreOnScreen(this);
-  // Typing replaces the name offered from last time.
+void PlayerNameDialog::aboutToShow() {  // Typing replaces the name offered from last time.
   nameEdit->selectAll();
   nameEdit->setFocus();
 }

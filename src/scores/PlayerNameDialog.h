@@ -1,13 +1,13 @@
 #pragma once
 // `PlayerNameDialog`: asks for the player's name before a score goes on the board. The name
 // stays between games, so the last one typed is offered again.
-#include <QDialog>
+#include "ui/GameDialog.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class PlayerNameDialog : public QDialog {
+class PlayerNameDialog : public GameDialog {
   Q_OBJECT
  public:
   explicit PlayerNameDialog(QWidget* parent = nullptr);
@@ -18,7 +18,7 @@ class PlayerNameDialog : public QDialog {
   QPushButton* cancelButton;
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void aboutToShow() override;
 
  private:
   void acceptName();

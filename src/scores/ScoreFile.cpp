@@ -15,7 +15,7 @@
 namespace {
 
 const char CheckAlphabet[] = "QWHRTMBXKPVF4A82";
-const QString FileName = QStringLiteral("piescore.sdf");
+const QString kFileName = QStringLiteral("piescore.sdf");
 
 bool writableFolder(const QString& folder) {
   const QFileInfo info(folder);
@@ -94,12 +94,12 @@ QString userScoreFolder() {
 
 QString scoreFilePath(const QString& programFolder, const QString& userFolder) {
   const QString folder = programFolder.isEmpty() ? QDir::currentPath() : programFolder;
-  if (writableFolder(folder)) return QDir(folder).filePath(FileName);
-  return QDir(userFolder).filePath(FileName);
+  if (writableFolder(folder)) return QDir(folder).filePath(kFileName);
+  return QDir(userFolder).filePath(kFileName);
 }
 
 ScoreBoard::ScoreBoard(const QString& programFolder, const QString& userFolder)
-    : path_(scoreFilePath(programFolder, userFolder)), userPath_(QDir(userFolder).filePath(FileName)) {}
+    : path_(scoreFilePath(programFolder, userFolder)), userPath_(QDir(userFolder).filePath(kFileName)) {}
 
 ScoreBoard ScoreBoard::forThisProgram() {
   return ScoreBoard(QCoreApplication::applicationDirPath(), userScoreFolder());

@@ -5,17 +5,15 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-#include "ui/DialogLook.h"
 #include "ui/Prompts.h"
 #include "ui/Codepage.h"
 #include "scores/BoardText.h"
 
 namespace {
-constexpr int RowHeight = 16;
+constexpr int kRowHeight = 16;
 }
 
 class BoardDelegate final : public QStyledItemDelegate {
@@ -25,7 +23,7 @@ class BoardDelegate final : public QStyledItemDelegate {
     owner_->drawRow(*painter, index.row(), option.rect, option.state & QStyle::State_Selected);
   }
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
-    return {qMax(1, option.rect.width()), RowHeight};
+    return {qMax(1, option.rect.width()), kRowHeight};
   }
 
  private:
@@ -33,10 +31,25 @@ class BoardDelegate final : public QStyledItemDelegate {
 };
 
 ScoreTableWindow::ScoreTableWindow(ScoreBoard board, QWidget* parent)
-    : QDialog(parent, dialogFlags(true)), board_(std::move(board)), headModel_(0, 3) {
+    : GameDialog(true, parent), board_(std::move(board)), headModel_(0, 3) {
   setWindowTitle(QStringLiteral("Local Highscore Table..."));
-  setFont(dialogFont());
   setFixedSize(535, 373);
+  buildTable();
+
+  okButton = new QPushButton(QStringLiteral("&Ok"), this);
+  okButton->setGeometry(404, 344, 129, 25);
+  okButton->setDefault(true);
+  resetButton = new QPushButton(QStringLiteral("&Reset Score-board"), this);
+  resetButton->setGeometry(6, 344, 129, 25);
+
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(resetButton, &QPushButton::clicked, this, &ScoreTableWindow::resetBoard);
+  // Both while a border is dragged and when it is dropped.
+  connect(header, &QHeaderView::sectionResized, this, &ScoreTableWindow::headerResized);
+}
+
+// A header the player can drag over a list that draws each row in the header's columns.
+void ScoreTableWindow::buildTable() {
 
   tablePanel = new QFrame(this);
   tablePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -67,17 +80,6 @@ ScoreTableWindow::ScoreTableWindow(ScoreBoard board, QWidget* parent)
   rows->setItemDelegate(new BoardDelegate(this));
   rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   column->addWidget(rows);
-
-  okButton = new QPushButton(QStringLiteral("&Ok"), this);
-  okButton->setGeometry(404, 344, 129, 25);
-  okButton->setDefault(true);
-  resetButton = new QPushButton(QStringLiteral("&Reset Score-board"), this);
-  resetButton->setGeometry(6, 344, 129, 25);
-
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(resetButton, &QPushButton::clicked, this, &ScoreTableWindow::resetBoard);
-  // Both while a border is dragged and when it is dropped.
-  connect(header, &QHeaderView::sectionResized, this, &ScoreTableWindow::headerResized);
 }
 
 void ScoreTableWindow::loadBoard() {
@@ -110,12 +112,7 @@ void ScoreTableWindow::refreshBoard() {
   for (const QByteArray& e : board_.entries()) rows->addItem(fromAnsi(e));
 }
 
-void ScoreTableWindow::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (event->spontaneous()) return;
-  centreOnScreen(this);
-  loadBoard();
-}
+void ScoreTableWindow::aboutToShow() { loadBoard(); }
 
 void ScoreTableWindow::done(int result) {
   saveBoard();

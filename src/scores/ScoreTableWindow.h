@@ -1,11 +1,11 @@
 #pragma once
 // `ScoreTableWindow`: the local high-score table, rank, name and score, best first.
 #include <QByteArray>
-#include <QDialog>
 #include <QStandardItemModel>
 #include <QStringList>
 
 #include "scores/ScoreFile.h"
+#include "ui/GameDialog.h"
 
 class QFrame;
 class QHeaderView;
@@ -13,7 +13,7 @@ class QListWidget;
 class QPainter;
 class QPushButton;
 
-class ScoreTableWindow : public QDialog {
+class ScoreTableWindow : public GameDialog {
   Q_OBJECT
  public:
   explicit ScoreTableWindow(ScoreBoard board, QWidget* parent = nullptr);
@@ -38,10 +38,11 @@ class ScoreTableWindow : public QDialog {
   QPushButton* resetButton;
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void aboutToShow() override;
 
  private:
   friend class BoardDelegate;
+  void buildTable();
   void drawRow(QPainter& painter, int row, const QRect& rect, bool selected) const;
   void resetBoard();
   void headerResized();

@@ -1,10 +1,10 @@
 #pragma once
-// The small dialogs share one look: the old 8-point dialog font (11 pixels high) and
-// a place in the middle of the screen rather than over their owner.
+// The small dialogs share one look: an 8-point sans-serif dialog font (11 pixels high)
+// and a place in the middle of the screen rather than over their owner.
 //
-// The dialogs are laid out to the pixel for that font's narrow letters. Where it is
-// missing, a face of Arial's shape stands in, squeezed to the original's widths, so
-// labels do not run into their neighbours (DejaVu Sans alone is a fifth wider).
+// The dialogs are laid out to the pixel for a narrow face. When none of the narrow
+// faces is installed, the face found is squeezed to their widths, so labels do not
+// run into their neighbours (DejaVu Sans alone is a fifth wider).
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
@@ -19,15 +19,15 @@ inline QFont dialogFont() {
                     QStringLiteral("Helvetica")});
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(11);
-  // The about box's failed-audio line is exactly 169 pixels wide in the original face;
-  // squeeze a stand-in face to the same width so every fixed place still holds its text.
+  // The about box's failed-audio line is 169 pixels wide in the narrow faces; squeezing
+  // any other face to the same width keeps every fixed place big enough for its text.
   const int width = QFontMetrics(font).horizontalAdvance(QStringLiteral("Pie Vorb Quarn Audio System Failed..."));
   if (width > 169) font.setStretch(qBound(75, 100 * 169 / width, 100));
   return font;
 }
 
-// A word-wrapped label of fixed place, made taller when the stand-in face needs more
-// lines or taller lines than the original.
+// A word-wrapped label of fixed place, made taller when the face found needs more
+// lines or taller lines than the place allows.
 inline void fitHeight(QLabel* label) {
   const int needed = label->heightForWidth(label->width());
   if (needed > label->height()) label->resize(label->width(), needed);

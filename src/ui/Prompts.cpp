@@ -57,13 +57,13 @@ class DesktopPrompts final : public Prompts {
   }
 };
 
-DesktopPrompts g_desktop;
-Prompts* g_current = &g_desktop;
+DesktopPrompts desktopPrompts;
+Prompts* currentPrompts = &desktopPrompts;
 
 }  // namespace
 
-Prompts& prompts() { return *g_current; }
-void setPrompts(Prompts* p) { g_current = p ? p : &g_desktop; }
+Prompts& prompts() { return *currentPrompts; }
+void setPrompts(Prompts* p) { currentPrompts = p ? p : &desktopPrompts; }
 
 QString qtFilterFromPairs(const QString& pairs, int filterIndex, QString* selected) {
   const QStringList parts = pairs.split(QLatin1Char('|'));

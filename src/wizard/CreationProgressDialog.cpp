@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 constexpr int kTroughWidth = 585;
@@ -58,23 +59,21 @@ void CreationProgressDialog::drawProgress(qint64 written, qint64 total) {
       bar->setText(QString::number(a * 100 / b) + QLatin1Char('%'));
     }
   }
-  pump();
+  QApplication::processEvents();
 }
 
-void CreationProgressDialog::pump() { QApplication::processEvents(); }
-
 void CreationProgressDialog::finish() {
-  finished = 1;
+  finished = true;
   close();
 }
 
 void CreationProgressDialog::showEvent(QShowEvent* event) {
-  finished = 0;
+  finished = false;
   QDialog::showEvent(event);
 }
 
 void CreationProgressDialog::closeEvent(QCloseEvent* event) {
-  if (finished == 1)
+  if (finished)
     event->accept();
   else
     event->ignore();
@@ -82,5 +81,7 @@ void CreationProgressDialog::closeEvent(QCloseEvent* event) {
 
 // Escape would hide the window without asking closeEvent.
 void CreationProgressDialog::reject() {
-  if (finished == 1) QDialog::reject();
+  if (finished) QDialog::reject();
 }
+
+void CreationProgressRelay::pump() { QApplication::processEvents(); }

@@ -1,24 +1,27 @@
 #pragma once
 // `CreationProgressDialog`: the stage and the share of the file written while a set is
-// created. The player cannot close it; the writer sets `finished` to 1 and closes it
-// when done, and it then deletes itself.
+// created. The player cannot close it; the wizard shows it once the output file is
+// open, relays the writer's reports to it, and calls finish() when the writer is done,
+// after which the window closes and deletes itself.
 #include <QDialog>
+#include <QPointer>
 
 #include "wizard/SetWriter.h"
 
 class QLabel;
 
-class CreationProgressDialog : public QDialog, public WriterProgress {
+class CreationProgressDialog : public QDialog {
   Q_OBJECT
  public:
   explicit CreationProgressDialog(QWidget* parent = nullptr);
 
-  int finished = 0;
+  // Whether closing is allowed; showing the window forbids it again.
+  bool finished = false;
 
-  QLabel* waitLabel;    // "Attempting to create image set file, please wait..."
+  QLabel* waitLabel;  // "Attempting to create image set file, please wait..."
   QLabel* statusLabel;
   QLabel* trough;  // the sunken trough with its caption
-  QLabel* bar;        // the bar
+  QLabel* bar;     // the bar inside it, with the percentage
 
   // Redraws only when the count changed, in steps of 256 bytes, and always lets
   // pending input through.
@@ -31,12 +34,25 @@ class CreationProgressDialog : public QDialog, public WriterProgress {
   qint64 lastWritten = -1;
   int lastWidth = -1;
 
-  void setStatus(const QString& text) override { drawStatus(text); }
-  void showProgress(qint64 written, qint64 total) override { drawProgress(written, total); }
-  void pump() override;
-
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
+};
+
+// Passes a writer's reports on to a progress window while it exists; the window
+// appears only once the output file is open, and may be gone before the writer ends.
+class CreationProgressRelay : public WriterProgress {
+ public:
+  explicit CreationProgressRelay(QPointer<CreationProgressDialog>& window) : window_(window) {}
+  void setStatus(const QString& text) override {
+    if (window_) window_->drawStatus(text);
+  }
+  void showProgress(qint64 written, qint64 total) override {
+    if (window_) window_->drawProgress(written, total);
+  }
+  void pump() override;
+
+ private:
+  QPointer<CreationProgressDialog>& window_;
 };

@@ -13,7 +13,7 @@
 #include <QSpinBox>
 
 #include "ui/DialogLook.h"
-#include "game/Game.h"
+#include "imageset/ActiveSet.h"
 #include "imageset/BmpDecode.h"
 #include "imageset/CursorTable.h"
 
@@ -110,7 +110,8 @@ QFrame* square(QWidget* parent, int left, int top, const char* fill, const char*
 
 }  // namespace
 
-CursorSetupDialog::CursorSetupDialog(Game& game, QWidget* parent) : QDialog(parent, dialogFlags(true)), game_(game) {
+CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidget* parent)
+    : QDialog(parent, dialogFlags(true)), cursors_(cursors), set_(set) {
   setWindowTitle(QStringLiteral("Custom Cursor Setup"));
   setFont(dialogFont());
   setFixedSize(420, 167);
@@ -176,20 +177,16 @@ CursorSetupDialog::CursorSetupDialog(Game& game, QWidget* parent) : QDialog(pare
   okButton->setGeometry(295, 127, 121, 29);
   okButton->setDefault(true);
 
-  connect(okButton, &QPushButton::clicked, this, &CursorSetupDialog::confirmHotSpot);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(hotSpotX, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
   connect(hotSpotY, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
-
-  createCursorPlanes();
 }
 
-void CursorSetupDialog::createCursorPlanes() { trialCursor_ = nullptr; }
-
 void CursorSetupDialog::installTrialCursor() {
-  CursorTable& table = game_.cursors;
+  CursorTable& table = cursors_;
   // The set's own cursor dies with the slot; nothing may point at it afterwards.
-  if (game_.set.customCursor && table.get(kCustomCursorSlot) == game_.set.customCursor)
-    game_.set.customCursor = nullptr;
+  if (set_.customCursor && table.get(kCustomCursorSlot) == set_.customCursor)
+    set_.customCursor = nullptr;
   table.clear(kCustomCursorSlot);
   trialCursor_ = nullptr;
 
@@ -204,12 +201,10 @@ void CursorSetupDialog::installTrialCursor() {
 
 void CursorSetupDialog::removeTrialCursor() {
   testArea->unsetCursor();
-  CursorTable& table = game_.cursors;
+  CursorTable& table = cursors_;
   if (trialCursor_ && table.get(kCustomCursorSlot) == trialCursor_) table.clear(kCustomCursorSlot);
   trialCursor_ = nullptr;
 }
-
-void CursorSetupDialog::confirmHotSpot() { accept(); }
 
 void CursorSetupDialog::hotSpotChanged() {
   // The wizard command zeroes the hot spot while the dialog is hidden; that must

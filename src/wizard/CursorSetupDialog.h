@@ -12,15 +12,16 @@
 #include <array>
 #include <cstdint>
 
-class Game;
+#include "wizard/SetWriter.h"
+
+struct ActiveSet;
+class CursorTable;
 class QCursor;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
-
-using CursorPlanes = std::array<std::uint8_t, 256>;  // AND plane (0-127), XOR plane (128-255)
 
 // The planes of a 32 x 32 monochrome cursor from a picture's top-left 32 x 32
 // pixels: black stays black, white stays white, pure red inverts, every other
@@ -54,7 +55,9 @@ class CursorPreview : public QWidget {
 class CursorSetupDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit CursorSetupDialog(Game& game, QWidget* parent = nullptr);
+  // cursors holds the custom slot the trial cursor borrows; set is the loaded set,
+  // whose own cursor lives in that slot.
+  CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidget* parent = nullptr);
 
   // Loads the wizard's cursor file into `preview`; false when it is not a picture.
   bool loadCursorPicture(const QString& path) { return preview->loadFromFile(path); }
@@ -77,10 +80,8 @@ class CursorSetupDialog : public QDialog {
   CursorPreview* preview;
   QPushButton* okButton;  // "&Ok"
 
-  void createCursorPlanes();
   void installTrialCursor();   // also on every change of hotSpotX or hotSpotY while shown
   void removeTrialCursor();
-  void confirmHotSpot();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -89,6 +90,7 @@ class CursorSetupDialog : public QDialog {
  private:
   void hotSpotChanged();
 
-  Game& game_;
+  CursorTable& cursors_;
+  ActiveSet& set_;
   const QCursor* trialCursor_ = nullptr;
 };

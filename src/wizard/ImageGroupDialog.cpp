@@ -5,18 +5,35 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <utility>
 
 #include "ui/DialogLook.h"
 #include "ui/Prompts.h"
+#include "wizard/SetWriter.h"
 
 namespace {
 
-// A folder or an empty edit is no file, however it is spelled.
-bool namesFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+struct FileRow {
+  QLabel* caption;
+  QLineEdit* field;
+  QPushButton* browse;
+};
+
+// A caption, its file name and its Browse button, with the field's top edge at top.
+FileRow addFileRow(QWidget* parent, const QString& caption, int top) {
+  FileRow row{new QLabel(caption, parent), new QLineEdit(parent), new QPushButton(QStringLiteral("Browse..."), parent)};
+  row.caption->setGeometry(8, top + 4, 56, 13);
+  row.field->setGeometry(64, top, 297, 21);
+  row.field->setMaxLength(255);
+  row.browse->setGeometry(367, top - 1, 75, 23);
+  row.browse->setAutoDefault(false);
+  row.caption->setBuddy(row.field);
+  return row;
+}
 
 }  // namespace
 
-ImageGroupDialog::ImageGroupDialog(QWidget* parent) : QDialog(parent, dialogFlags(true)) {
+ImageGroupDialog::ImageGroupDialog(QWidget* parent) : GameDialog(true, parent) {
   setWindowTitle(QStringLiteral("Add/Edit Image Group"));
   setFont(dialogFont());
   setFixedSize(450, 163);
@@ -35,21 +52,10 @@ ImageGroupDialog::ImageGroupDialog(QWidget* parent) : QDialog(parent, dialogFlag
   instructionLabel->move(8, 56);
   instructionLabel->adjustSize();
 
-  figureCaption = new QLabel(QStringLiteral("pict1.bmp:"), this);
-  figureCaption->setGeometry(8, 79, 56, 13);
-  figureFile = new QLineEdit(this);
-  figureFile->setGeometry(64, 75, 297, 21);
-  figureFile->setMaxLength(255);
-  browseFigureButton = new QPushButton(QStringLiteral("Browse..."), this);
-  browseFigureButton->setGeometry(367, 74, 75, 23);
-
-  splatCaption = new QLabel(QStringLiteral("pict2.bmp:"), this);
-  splatCaption->setGeometry(8, 107, 56, 13);
-  splatFile = new QLineEdit(this);
-  splatFile->setGeometry(64, 103, 297, 21);
-  splatFile->setMaxLength(255);
-  browseSplatButton = new QPushButton(QStringLiteral("Browse..."), this);
-  browseSplatButton->setGeometry(367, 102, 75, 23);
+  const FileRow figure = addFileRow(this, QStringLiteral("pict1.bmp:"), 75);
+  figureCaption = figure.caption, figureFile = figure.field, browseFigureButton = figure.browse;
+  const FileRow splat = addFileRow(this, QStringLiteral("pict2.bmp:"), 103);
+  splatCaption = splat.caption, splatFile = splat.field, browseSplatButton = splat.browse;
 
   okButton = new QPushButton(QStringLiteral("&Ok"), this);
   okButton->setGeometry(286, 133, 75, 25);
@@ -57,11 +63,6 @@ ImageGroupDialog::ImageGroupDialog(QWidget* parent) : QDialog(parent, dialogFlag
   cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
   cancelButton->setGeometry(367, 133, 75, 25);
   cancelButton->setAutoDefault(false);
-  browseFigureButton->setAutoDefault(false);
-  browseSplatButton->setAutoDefault(false);
-
-  figureCaption->setBuddy(figureFile);
-  splatCaption->setBuddy(splatFile);
 
   connect(browseFigureButton, &QPushButton::clicked, this, &ImageGroupDialog::browseFigure);
   connect(browseSplatButton, &QPushButton::clicked, this, &ImageGroupDialog::browseSplat);
@@ -78,19 +79,14 @@ bool ImageGroupDialog::edit(QString& pict1, QString& pict2) {
   return true;
 }
 
-void ImageGroupDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) centreOnScreen(this);
-}
-
 void ImageGroupDialog::browse(QLineEdit* edit, const QString& title) {
   FileDialogRequest request;
   request.title = title;
-  // The typo in the second entry's name is how the game has always shown it.
+  // The second entry's name is shown as the game spells it, stray underscore and all.
   request.filter = QStringLiteral("Bitmap Files (*.BMP)|*.BMP|All Files (*.*_|*.*");
   request.defaultExt = QStringLiteral("bmp");
   request.mustExist = true;
-  if (namesFile(edit->text())) openerFileName_ = edit->text();
+  if (isRegularFile(edit->text())) openerFileName_ = edit->text();
   request.initialPath = openerFileName_;
   const QString chosen = prompts().chooseFile(this, request);
   if (chosen.isEmpty()) return;
@@ -104,15 +100,12 @@ void ImageGroupDialog::browseSplat() { browse(splatFile, QStringLiteral("Please 
 
 void ImageGroupDialog::acceptEdits() {
   // One complaint per press: pict2 is not looked at while pict1 is missing.
-  if (!namesFile(figureFile->text())) {
-    prompts().message(this, QStringLiteral("Error, file for pict1.bmp cannot be found..."), QStringLiteral("Error"),
-                      BoxIcon::Exclamation);
-    return;
-  }
-  if (!namesFile(splatFile->text())) {
-    prompts().message(this, QStringLiteral("Error, file for pict2.bmp cannot be found..."), QStringLiteral("Error"),
-                      BoxIcon::Exclamation);
-    return;
+  for (const auto& [field, name] : {std::pair{figureFile, "pict1.bmp"}, std::pair{splatFile, "pict2.bmp"}}) {
+    if (!isRegularFile(field->text())) {
+      prompts().message(this, QStringLiteral("Error, file for %1 cannot be found...").arg(QLatin1String(name)),
+                        QStringLiteral("Error"), BoxIcon::Exclamation);
+      return;
+    }
   }
   accept();
 }

@@ -3,14 +3,14 @@
 // figure popping up, and pict2.bmp, its splat). One instance lives for the whole
 // run; whoever opens it writes both paths in first and reads them back only
 // after OK, so the edits carry nothing between openings that matters.
-#include <QDialog>
+#include "ui/GameDialog.h"
 #include <QString>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class ImageGroupDialog : public QDialog {
+class ImageGroupDialog : public GameDialog {
   Q_OBJECT
  public:
   explicit ImageGroupDialog(QWidget* parent = nullptr);
@@ -34,9 +34,6 @@ class ImageGroupDialog : public QDialog {
   void browseSplat();
   void acceptEdits();
   void cancelEdits();
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void browse(QLineEdit* edit, const QString& title);

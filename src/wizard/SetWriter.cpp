@@ -29,13 +29,13 @@ bool readBytes(QFile& file, char* into, qint64 n) {
   return file.read(into, n) == n;
 }
 
-bool openForReading(QFile& file) { return nameExists(file.fileName()) && file.open(QIODevice::ReadOnly); }
+bool openForReading(QFile& file) { return isRegularFile(file.fileName()) && file.open(QIODevice::ReadOnly); }
 
-QString fileNamePart(const QString& name) { return QFileInfo(name).fileName(); }
+const QString& waveOf(const SetInputs& in, const SoundEffectInfo& sound) {
+  return in.waves[static_cast<std::size_t>(indexOf(sound.effect))];
+}
 
 }  // namespace
-
-bool nameExists(const QString& name) { return !name.isEmpty() && QFileInfo(name).isFile(); }
 
 std::int32_t wholeFileSize(const QString& name, qint64* total) {
   if (name.trimmed().isEmpty()) return -1;
@@ -50,7 +50,7 @@ std::int32_t wholeFileSize(const QString& name, qint64* total) {
 
 std::int32_t checkWaveFile(const QString& name, QIODevice* output, qint64* copied, const std::function<void()>& pump) {
   if (copied) *copied = 0;
-  if (!nameExists(name)) return kWaveMissing;
+  if (!isRegularFile(name)) return kWaveMissing;
   if (wholeFileSize(name) <= 44) return kNotWave;
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return kWaveMissing;
@@ -112,7 +112,7 @@ std::int32_t waveDataLength(const QString& name, qint64* total) {
 }
 
 bool checkMidiFile(const QString& name) {
-  if (!nameExists(name) || wholeFileSize(name) < 30) return false;
+  if (!isRegularFile(name) || wholeFileSize(name) < 30) return false;
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) return false;
   char id[4];
@@ -137,18 +137,18 @@ QString soundErrorLine(std::int32_t code, const QString& name) {
   return QStringLiteral("File ") + fileNamePart(name) + QLatin1String(line);
 }
 
-QString soundStepMessage(const QString& startup, const QString& tick, const QString& splat, const QString& gameOver,
-                         const QString& music) {
+QString soundStepMessage(const WaveNames& waves, const QString& music) {
   const QString separator = QStringLiteral("\n\r");
   bool failed = false;
   QStringList lines;
-  for (const QString* name : {&startup, &tick, &splat, &gameOver}) {
-    const std::int32_t code = name->isEmpty() ? 0 : checkWaveFile(*name);
+  for (const SoundEffectInfo& sound : kSoundEffects) {
+    const QString& name = waves[static_cast<std::size_t>(indexOf(sound.effect))];
+    const std::int32_t code = name.isEmpty() ? 0 : checkWaveFile(name);
     if (code > 0) failed = true;
-    lines << soundErrorLine(code, *name);
+    lines << soundErrorLine(code, name);
   }
   if (!music.isEmpty()) {
-    if (!nameExists(music)) {
+    if (!isRegularFile(music)) {
       lines << QStringLiteral("File ") + fileNamePart(music) + QStringLiteral(" cannot be found...");
       failed = true;
     } else if (!checkMidiFile(music)) {
@@ -168,10 +168,7 @@ qint64 estimateSetSize(const SetInputs& in, SetHeader& header) {
   header.numbersSize = wholeFileSize(in.numbersBmp, &total);
   header.countSize = wholeFileSize(in.countBmp, &total);
   header.titleSize = wholeFileSize(in.titleBmp, &total);
-  header.gameOverSoundSize = waveDataLength(in.gameOverWave, &total);
-  header.splatSoundSize = waveDataLength(in.splatWave, &total);
-  header.tickSoundSize = waveDataLength(in.tickWave, &total);
-  header.startupSoundSize = waveDataLength(in.startupWave, &total);
+  for (const SoundEffectInfo& sound : kSoundEffects) header.*sound.sizeField = waveDataLength(waveOf(in, sound), &total);
   header.musicSize = wholeFileSize(in.music, &total);
   if (in.cursorChoice == 8) total += kCursorPlanesSize;
   return total + kSetHeaderSize + kMagicSize + kTrailerSize;
@@ -217,34 +214,108 @@ struct Run {
 bool outputIsAnInput(const SetInputs& in) {
   namespace fs = std::filesystem;
   const fs::path out(in.outFile.toStdString());
-  for (const QString* name : {&in.pict1, &in.pict2, &in.titleBmp, &in.numbersBmp, &in.countBmp, &in.miscBmp,
-                              &in.startupWave, &in.tickWave, &in.splatWave, &in.gameOverWave, &in.music,
-                              &in.cursorFile}) {
-    if (name->isEmpty()) continue;
+  QStringList inputs{in.pict1, in.pict2, in.titleBmp, in.numbersBmp, in.countBmp, in.miscBmp};
+  for (const QString& wave : in.waves) inputs << wave;
+  inputs << in.music << in.cursorFile;
+  for (const QString& name : inputs) {
+    if (name.isEmpty()) continue;
     std::error_code error;
-    if (fs::equivalent(out, fs::path(name->toStdString()), error) && !error) return true;
+    if (fs::equivalent(out, fs::path(name.toStdString()), error) && !error) return true;
   }
   return false;
+}
+
+// Opens the output unbuffered, so every count the writes return is what reached the file.
+bool openOutput(QFile& out) {
+  const QString name = out.fileName();
+  // A named pipe in the output's place would stall the writer once nobody reads it.
+  std::error_code error;
+  const auto type = std::filesystem::status(name.toStdString(), error).type();
+  const bool pipe = type == std::filesystem::file_type::fifo || type == std::filesystem::file_type::socket;
+  return !name.isEmpty() && !pipe && !QFileInfo(name).isDir() &&
+         out.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered);
+}
+
+// The texts, colours and cursor choice; the sizes come from the estimate.
+void fillHeaderSettings(const SetInputs& in, SetHeader& header) {
+  header.title.set(in.name);
+  header.author.set(in.author);
+  header.email.set(in.email);
+  header.webPage.set(in.url);
+  header.comment.set(in.comment);
+  header.congratulationPrefix.set(in.prefix);
+  header.congratulationSuffix.set(in.suffix);
+  for (std::size_t i = 0; i < in.ratings.size(); ++i) header.ratingMessages[i].set(in.ratings[i]);
+  header.titleColour = in.titleColour;
+  header.pageColour = in.pageColour;
+  header.cursorIndex = in.cursorChoice;
+  header.hotSpotX = in.hotSpotX;
+  header.hotSpotY = in.hotSpotY;
+  header.tickSoundMode = in.tickMode;
+}
+
+void writeHeader(Run& run, const SetHeader& header) {
+  run.put(kExtendedMagic, kMagicSize);
+  run.put(reinterpret_cast<const char*>(&header), kSetHeaderSize);
+  run.update();
+}
+
+void writeCursor(Run& run, const SetInputs& in, const std::function<CursorPlanes()>& cursorPlanes) {
+  run.progress.setStatus(QStringLiteral("Processing Cursors..."));
+  if (in.cursorChoice != 8) return;
+  const CursorPlanes planes = cursorPlanes ? cursorPlanes() : CursorPlanes{};
+  run.put(reinterpret_cast<const char*>(planes.data()), kCursorPlanesSize);
+}
+
+// Each status names the picture just copied, not the next one.
+void writePictures(Run& run, const SetInputs& in, const SetHeader& header) {
+  run.copyWholeFile(in.miscBmp, header.miscPicsSize);
+  run.progress.setStatus(QStringLiteral("Extra Graphics..."));
+  run.copyWholeFile(in.numbersBmp, header.numbersSize);
+  run.progress.setStatus(QStringLiteral("Numbers Graphics..."));
+  run.copyWholeFile(in.countBmp, header.countSize);
+  run.progress.setStatus(QStringLiteral("CountDown Graphics..."));
+  run.copyWholeFile(in.titleBmp, header.titleSize);
+  run.progress.setStatus(QStringLiteral("Title Graphics..."));
+  run.progress.setStatus(QStringLiteral("Saving PICT1.BMP data "));
+  run.copyWholeFile(in.pict1, header.pict1Size);
+  run.copyWholeFile(in.pict2, header.pict2Size);
+}
+
+void writeSounds(Run& run, const SetInputs& in, const SetHeader& header) {
+  for (const SoundEffectInfo& sound : kSoundEffects) {
+    run.progress.setStatus(QString::fromLatin1(sound.writerStatus));
+    run.copyWave(waveOf(in, sound));
+  }
+  run.progress.setStatus(QStringLiteral("Background MIDI Sound..."));
+  run.copyWholeFile(in.music, header.musicSize);
+}
+
+// True when the data did not reach the disk: a full disk may only show when the
+// data is forced out, and that is no success.
+bool finishFile(Run& run, QFile& out) {
+  run.put(kSetTrailer, kTrailerSize);
+  run.progress.setStatus(QStringLiteral("Cleaning up..."));
+  run.update();
+  bool failed = !out.flush() || ::fsync(out.handle()) != 0;
+  out.close();
+  if (out.error() != QFileDevice::NoError) failed = true;
+  run.progress.setStatus(QStringLiteral("Finished!"));
+  return failed;
 }
 
 }  // namespace
 
 WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProgress& progress,
-                              const std::function<std::array<std::uint8_t, kCursorPlanesSize>()>& cursorPlanes,
+                              const std::function<CursorPlanes()>& cursorPlanes,
                               const std::function<void()>& beforeWriting) {
   WriteOutcome outcome;
   if (outputIsAnInput(in)) {
     outcome.kind = WriteOutcome::OutputIsAnInput;
     return outcome;
   }
-  // Unbuffered, so every count the writes return is what reached the file.
   QFile out(in.outFile);
-  // A named pipe in the output's place would stall the writer once nobody reads it.
-  std::error_code error;
-  const auto type = std::filesystem::status(in.outFile.toStdString(), error).type();
-  const bool pipe = type == std::filesystem::file_type::fifo || type == std::filesystem::file_type::socket;
-  if (in.outFile.isEmpty() || pipe || QFileInfo(in.outFile).isDir() ||
-      !out.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
+  if (!openOutput(out)) {
     outcome.kind = WriteOutcome::CannotOpenOutput;
     return outcome;
   }
@@ -254,63 +325,12 @@ WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProg
   progress.setStatus(QStringLiteral("Setting up..."));
   run.expected = estimateSetSize(in, header);
   run.update();
-
-  header.title.set(in.name);
-  header.author.set(in.author);
-  header.email.set(in.email);
-  header.webPage.set(in.url);
-  header.comment.set(in.comment);
-  header.congratulationPrefix.set(in.prefix);
-  header.congratulationSuffix.set(in.suffix);
-  for (int i = 0; i < 8; ++i) header.ratingMessages[i].set(in.ratings[static_cast<std::size_t>(i)]);
-  header.titleColour = in.titleColour;
-  header.pageColour = in.pageColour;
-  header.cursorIndex = in.cursorChoice;
-  header.hotSpotX = in.hotSpotX;
-  header.hotSpotY = in.hotSpotY;
-  header.tickSoundMode = in.tickMode;
-
-  run.put(kExtendedMagic, kMagicSize);
-  run.put(reinterpret_cast<const char*>(&header), kSetHeaderSize);
-  run.update();
-
-  progress.setStatus(QStringLiteral("Processing Cursors..."));
-  if (in.cursorChoice == 8) {
-    const std::array<std::uint8_t, kCursorPlanesSize> planes =
-        cursorPlanes ? cursorPlanes() : std::array<std::uint8_t, kCursorPlanesSize>{};
-    run.put(reinterpret_cast<const char*>(planes.data()), kCursorPlanesSize);
-  }
-
-  run.copyWholeFile(in.miscBmp, header.miscPicsSize);
-  progress.setStatus(QStringLiteral("Extra Graphics..."));
-  run.copyWholeFile(in.numbersBmp, header.numbersSize);
-  progress.setStatus(QStringLiteral("Numbers Graphics..."));
-  run.copyWholeFile(in.countBmp, header.countSize);
-  progress.setStatus(QStringLiteral("CountDown Graphics..."));
-  run.copyWholeFile(in.titleBmp, header.titleSize);
-  progress.setStatus(QStringLiteral("Title Graphics..."));
-  progress.setStatus(QStringLiteral("Saving PICT1.BMP data "));
-  run.copyWholeFile(in.pict1, header.pict1Size);
-  run.copyWholeFile(in.pict2, header.pict2Size);
-  progress.setStatus(QStringLiteral("Extracting sound data (startup)"));
-  run.copyWave(in.startupWave);
-  progress.setStatus(QStringLiteral("Extracting sound data (Tick)"));
-  run.copyWave(in.tickWave);
-  progress.setStatus(QStringLiteral("Extracting sound data (Splat!)"));
-  run.copyWave(in.splatWave);
-  progress.setStatus(QStringLiteral("Extracting sound data (End)"));
-  run.copyWave(in.gameOverWave);
-  progress.setStatus(QStringLiteral("Background MIDI Sound..."));
-  run.copyWholeFile(in.music, header.musicSize);
-  run.put(kSetTrailer, kTrailerSize);
-
-  progress.setStatus(QStringLiteral("Cleaning up..."));
-  run.update();
-  // A full disk may only show when the data is forced out; that is no success.
-  outcome.storageFailed = !out.flush() || ::fsync(out.handle()) != 0;
-  out.close();
-  if (out.error() != QFileDevice::NoError) outcome.storageFailed = true;
-  progress.setStatus(QStringLiteral("Finished!"));
+  fillHeaderSettings(in, header);
+  writeHeader(run, header);
+  writeCursor(run, in, cursorPlanes);
+  writePictures(run, in, header);
+  writeSounds(run, in, header);
+  outcome.storageFailed = finishFile(run, out);
 
   outcome.written = run.written;
   outcome.expected = run.expected;

@@ -1,20 +1,18 @@
 #pragma once
 // Measuring, checking and writing the inputs of a new extended set, free of any
 // window: the wizard fills a SetInputs from its controls, the estimate fills the
-// size fields of the writer header, and the writer produces the file while it
-// reports to whatever progress display it is given.
+// size fields of a header, and the writer produces the file while it reports to
+// whatever progress display it is given.
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <functional>
 
+#include "common/Files.h"
 #include "imageset/SetHeader.h"
+#include "imageset/SoundEffects.h"
 
 class QIODevice;
-
-// A name exists when it refers to a regular file; an empty name, a folder or a
-// named pipe (whose opening would hang) never exists.
-bool nameExists(const QString& name);
 
 // Size of the file in bytes, or -1 for a blank or unreadable name, or a file
 // larger than a size field can hold. A size at or above 0 is added to *total.
@@ -31,16 +29,19 @@ std::int32_t waveDataLength(const QString& name, qint64* total = nullptr);
 bool checkMidiFile(const QString& name);
 QString soundErrorLine(std::int32_t code, const QString& name);
 
-// The combined message of the sound step; empty when every sound and the tune pass.
-QString soundStepMessage(const QString& startup, const QString& tick, const QString& splat,
-                         const QString& gameOver, const QString& music);
+// The four wave names, indexed by indexOf(SoundEffect); an empty name is no sound.
+using WaveNames = std::array<QString, kSoundEffectCount>;
+
+// The combined message of the sound step: one line per wave (empty when it passes),
+// then the tune's line if it fails. Empty when every sound and the tune pass.
+QString soundStepMessage(const WaveNames& waves, const QString& music);
 
 struct SetInputs {
   QString outFile;
   QString pict1, pict2;                          // target and splat strips
-  QString titleBmp, numbersBmp, countBmp, miscBmp;  // titleFile, digitsFile, countFile, miscFile
-  QString startupWave, tickWave, splatWave, gameOverWave;  // startupWaveFile..4
-  QString music;                                 // musicFile
+  QString titleBmp, numbersBmp, countBmp, miscBmp;  // blank keeps the built-in picture
+  WaveNames waves;
+  QString music;
   QString cursorFile;                            // used only with cursor choice 8
   QString name, author, email, url, comment, prefix, suffix;
   std::array<QString, 8> ratings;
@@ -52,6 +53,7 @@ struct SetInputs {
 };
 
 constexpr int kCursorPlanesSize = 256;
+using CursorPlanes = std::array<std::uint8_t, kCursorPlanesSize>;  // AND plane (0-127), XOR plane (128-255)
 
 // Clears header, fills its size fields and returns the length the file will have.
 qint64 estimateSetSize(const SetInputs& in, SetHeader& header);
@@ -75,11 +77,13 @@ struct WriteOutcome {
   bool valid() const { return kind == Written && !storageFailed && written == expected; }
 };
 
-// Opens the output; nullptr-free outcome when that fails (no progress is shown then).
+// Writes the set to in.outFile, refilling header (sizes by the estimate, then the
+// texts, colours and cursor). When the output is an input or cannot be opened it
+// returns at once, before beforeWriting runs and without any progress report.
 // cursorPlanes is asked for only with cursor choice 8, after the header is written.
 WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProgress& progress,
-                              const std::function<std::array<std::uint8_t, kCursorPlanesSize>()>& cursorPlanes,
+                              const std::function<CursorPlanes()>& cursorPlanes,
                               const std::function<void()>& beforeWriting = {});
 
-// The message the writer ends with, and whether it is the success message.
+// The message the writer ends with: the success message only for a valid outcome.
 QString writeOutcomeText(const WriteOutcome& outcome);

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QScreen>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include "about/AboutDialog.h"
+#include "ui/AppInfo.h"
+#include "ui/GameDialog.h"
 #include "ui/LinkLabel.h"
 #include "support/FakePrompts.h"
 
@@ -138,4 +141,35 @@ TEST(AboutDialog, AudioLineVersionAndLinks) {
 
   // The emblem shows when it is built in, and its absence is no failure.
   EXPECT_EQ(about.emblem->pixmap().isNull(), !QFile::exists(":/Emblem.bmp"));
+}
+
+namespace {
+class CountingDialog : public GameDialog {
+ public:
+  using GameDialog::GameDialog;
+  int showings = 0;
+
+ protected:
+  void aboutToShow() override { ++showings; }
+};
+}  // namespace
+
+TEST(GameDialog, OpensInTheMiddleOfTheScreenNotOverItsOwnerAndFillsAtEachShowing) {
+  QWidget owner;
+  owner.setGeometry(0, 0, 120, 90);
+  owner.show();
+  CountingDialog dialog(false, &owner);
+  dialog.setFixedSize(200, 100);
+  dialog.show();
+  const QRect area = dialog.screen()->availableGeometry();
+  EXPECT_EQ(dialog.pos(), area.center() - QPoint(100, 50)) << "not over its owner";
+  EXPECT_EQ(dialog.showings, 1);
+  EXPECT_EQ(dialog.font().pixelSize(), 11);
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+
+  dialog.hide();
+  dialog.move(10, 10);
+  dialog.show();
+  EXPECT_EQ(dialog.showings, 2);
+  EXPECT_EQ(dialog.pos(), area.center() - QPoint(100, 50)) << "every showing opens in the middle";
 }

@@ -33,7 +33,7 @@ QStringList describe(const QMenu* menu) {
 
 TEST(Commands, MenuItemsStandInOrder) {
   WindowFixture f;
-  EXPECT_EQ(describe(f.form->commandMenu),
+  EXPECT_EQ(describe(f.window->commandMenu),
             (QStringList{
                 "imageSetsMenu=Custom &Image Sets {resetToDefaults=Reset Pie Vorb Quarn to Defaults; "
                 "afterResetSeparator=-; loadBitmapPair=Load &BMP images for game...; "
@@ -50,92 +50,92 @@ TEST(Commands, OpeningTheMenuEndsAGameAndPressesTheButton) {
   f.game().holePressed(kStartHole);
   ASSERT_EQ(f.game().state, CountingDown);
   int buttonTopWhileOpen = 0;
-  f.prompts.onMenu = [&](QMenu&) { buttonTopWhileOpen = f.form->menuButton->y(); };
-  QTest::mouseClick(f.form->menuButton, Qt::LeftButton, {}, QPoint(20, 20));
+  f.prompts.onMenu = [&](QMenu&) { buttonTopWhileOpen = f.window->menuButton->y(); };
+  QTest::mouseClick(f.window->menuButton, Qt::LeftButton, {}, QPoint(20, 20));
   EXPECT_EQ(f.game().state, Idle);
-  EXPECT_FALSE(f.form->stepTimer->isActive());
-  EXPECT_EQ(f.form->abortButton->y(), -49);
+  EXPECT_FALSE(f.window->stepTimer->isActive());
+  EXPECT_EQ(f.window->abortButton->y(), -49);
   EXPECT_EQ(buttonTopWhileOpen, -49);
-  EXPECT_EQ(f.form->menuButton->y(), 1);
+  EXPECT_EQ(f.window->menuButton->y(), 1);
   ASSERT_EQ(f.prompts.menuPoints.size(), 1);
-  EXPECT_EQ(f.prompts.menuPoints[0], f.form->menuPanel->mapToGlobal(QPoint(29, 36)));
+  EXPECT_EQ(f.prompts.menuPoints[0], f.window->menuPanel->mapToGlobal(QPoint(29, 36)));
   EXPECT_TRUE(f.prompts.messages.isEmpty());
 }
 
 TEST(Commands, QuitAsksFirst) {
   WindowFixture f;
   f.prompts.confirmAnswers = {false, true};
-  f.form->menuItem("quit")->trigger();
+  f.window->menuItem("quit")->trigger();
   ASSERT_EQ(f.prompts.questions.size(), 1);
   EXPECT_EQ(f.prompts.questions[0].text, QStringLiteral("Quit Pie Vorb Quarn? Really?"));
   EXPECT_EQ(f.prompts.questions[0].caption, QStringLiteral("Quit?"));
-  EXPECT_TRUE(f.form->isVisible());
-  f.form->menuItem("quit")->trigger();
-  EXPECT_FALSE(f.form->isVisible());
+  EXPECT_TRUE(f.window->isVisible());
+  f.window->menuItem("quit")->trigger();
+  EXPECT_FALSE(f.window->isVisible());
 }
 
 TEST(Commands, DialogsOpenModallyFromTheMenu) {
   WindowFixture f;
-  f.form->menuItem("viewScoreTable")->trigger();
-  f.form->menuItem("aboutGame")->trigger();
-  f.form->menuItem("aboutCurrentSet")->trigger();
+  f.window->menuItem("viewScoreTable")->trigger();
+  f.window->menuItem("aboutGame")->trigger();
+  f.window->menuItem("aboutCurrentSet")->trigger();
   ASSERT_EQ(f.prompts.modalTitles.size(), 3);
-  EXPECT_EQ(f.prompts.modalTitles[0], f.form->scoreTable->windowTitle());
+  EXPECT_EQ(f.prompts.modalTitles[0], f.window->scoreTable->windowTitle());
   EXPECT_EQ(f.prompts.modalTitles[1], QStringLiteral("About Pie Vorb Quarn"));
   EXPECT_EQ(f.prompts.modalTitles[2], QStringLiteral("About Current Image Set..."));
-  f.form->menuItem("openWebSite")->trigger();
+  f.window->menuItem("openWebSite")->trigger();
   ASSERT_EQ(f.prompts.openedUrls.size(), 1);
   EXPECT_TRUE(f.prompts.openedUrls[0].startsWith(QStringLiteral("http")));
 }
 
 TEST(Commands, TheWizardOpensFreshWithTheHotSpotAtZero) {
   WindowFixture f;
-  f.form->cursorSetupDialog->hotSpotX->setValue(7);
-  f.form->cursorSetupDialog->hotSpotY->setValue(9);
+  f.window->cursorSetupDialog->hotSpotX->setValue(7);
+  f.window->cursorSetupDialog->hotSpotY->setValue(9);
   int hotX = -1, hotY = -1;
   f.prompts.onModal = [&](QDialog&) {
-    hotX = f.form->cursorSetupDialog->hotSpotX->value();
-    hotY = f.form->cursorSetupDialog->hotSpotY->value();
+    hotX = f.window->cursorSetupDialog->hotSpotX->value();
+    hotY = f.window->cursorSetupDialog->hotSpotY->value();
     return int(QDialog::Rejected);
   };
-  f.form->menuItem("runWizard")->trigger();
+  f.window->menuItem("runWizard")->trigger();
   ASSERT_EQ(f.prompts.modalTitles.size(), 1);
   EXPECT_EQ(f.prompts.modalTitles[0], QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
   EXPECT_EQ(hotX, 0);
   EXPECT_EQ(hotY, 0);
   // The wizard is gone once closed: nothing of it stays among the window's children.
-  EXPECT_TRUE(f.form->findChildren<SetCreationWizard*>().isEmpty());
+  EXPECT_TRUE(f.window->findChildren<SetCreationWizard*>().isEmpty());
 }
 
 TEST(Commands, SoundIconFollowsTheEngine) {
   WindowFixture::Options o;
   o.recordSound = false;
   WindowFixture f(o);
-  EXPECT_EQ(f.form->soundIcon->y(), 0);
-  EXPECT_EQ(f.form->soundIcon->toolTip(), QStringLiteral("Sound Enabled!"));
-  EXPECT_TRUE(f.form->aboutDialog->audioEnabledLabel->isVisibleTo(f.form->aboutDialog));
-  QTest::mouseClick(f.form->soundIcon, Qt::LeftButton, {}, QPoint(5, 25));
-  EXPECT_EQ(f.form->engine().soundState(), SoundState::Muted);
-  EXPECT_EQ(f.form->soundIcon->y(), -20);
-  EXPECT_EQ(f.form->soundIcon->toolTip(), QStringLiteral("Sound Muted"));
-  QTest::mouseClick(f.form->soundIcon, Qt::LeftButton, {}, QPoint(5, 45));
-  EXPECT_EQ(f.form->soundIcon->y(), 0);
-  EXPECT_EQ(f.form->soundIcon->toolTip(), QStringLiteral("Sound Enabled!"));
+  EXPECT_EQ(f.window->soundIcon->y(), 0);
+  EXPECT_EQ(f.window->soundIcon->toolTip(), QStringLiteral("Sound Enabled!"));
+  EXPECT_TRUE(f.window->aboutDialog->audioEnabledLabel->isVisibleTo(f.window->aboutDialog));
+  QTest::mouseClick(f.window->soundIcon, Qt::LeftButton, {}, QPoint(5, 25));
+  EXPECT_EQ(f.window->engine().soundState(), SoundState::Muted);
+  EXPECT_EQ(f.window->soundIcon->y(), -20);
+  EXPECT_EQ(f.window->soundIcon->toolTip(), QStringLiteral("Sound Muted"));
+  QTest::mouseClick(f.window->soundIcon, Qt::LeftButton, {}, QPoint(5, 45));
+  EXPECT_EQ(f.window->soundIcon->y(), 0);
+  EXPECT_EQ(f.window->soundIcon->toolTip(), QStringLiteral("Sound Enabled!"));
 
   WindowFixture::Options none;
   none.recordSound = false;
   none.deviceOpens = false;
   WindowFixture g(none);
-  EXPECT_EQ(g.form->soundIcon->y(), -40);
-  EXPECT_EQ(g.form->soundIcon->toolTip(), QStringLiteral("Disabled (sound card in use, invalid or not found...)"));
-  QTest::mouseClick(g.form->soundIcon, Qt::LeftButton, {}, QPoint(5, 45));
-  EXPECT_EQ(g.form->engine().soundState(), SoundState::Unavailable);
-  EXPECT_EQ(g.form->soundIcon->y(), -40);
-  g.form->show();
-  g.form->aboutDialog->show();
-  EXPECT_FALSE(g.form->aboutDialog->audioEnabledLabel->isVisible());
-  EXPECT_TRUE(g.form->aboutDialog->audioFailedLabel->isVisible());
-  g.form->aboutDialog->hide();
+  EXPECT_EQ(g.window->soundIcon->y(), -40);
+  EXPECT_EQ(g.window->soundIcon->toolTip(), QStringLiteral("Disabled (sound card in use, invalid or not found...)"));
+  QTest::mouseClick(g.window->soundIcon, Qt::LeftButton, {}, QPoint(5, 45));
+  EXPECT_EQ(g.window->engine().soundState(), SoundState::Unavailable);
+  EXPECT_EQ(g.window->soundIcon->y(), -40);
+  g.window->show();
+  g.window->aboutDialog->show();
+  EXPECT_FALSE(g.window->aboutDialog->audioEnabledLabel->isVisible());
+  EXPECT_TRUE(g.window->aboutDialog->audioFailedLabel->isVisible());
+  g.window->aboutDialog->hide();
 }
 
 TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
@@ -143,10 +143,12 @@ TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
   o.recordSound = false;
   WindowFixture f(o);
   QString sentence, rating;
+  int score = -1;
   f.prompts.onModal = [&](QDialog& d) {
-    if (auto* form2 = qobject_cast<GameOverDialog*>(&d)) {
-      sentence = form2->sentenceLabel->text();
-      rating = form2->ratingLabel->text();
+    if (auto* gameOver = qobject_cast<GameOverDialog*>(&d)) {
+      sentence = gameOver->sentenceLabel->text();
+      rating = gameOver->ratingLabel->text();
+      score = gameOver->gameResult().score;
     }
     return int(QDialog::Accepted);
   };
@@ -157,6 +159,7 @@ TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
   }
   EXPECT_EQ(f.game().state, Idle);
   EXPECT_EQ(sentence, f.game().gameOverSentence(f.game().score));
+  EXPECT_EQ(score, f.game().score);
   EXPECT_TRUE(sentence.startsWith(QStringLiteral("Congratulations, in 30 seconds you managed to throw 0 pies")));
   EXPECT_EQ(rating, QStringLiteral("Hey, you're not very good at this are you..."));
   EXPECT_EQ(f.prompts.modalTitles.size(), 1);
@@ -172,13 +175,13 @@ TEST(Commands, ASetNamedOnTheCommandLineLoadsAndTheAboutDialogFollows) {
   EXPECT_TRUE(f.prompts.messages.isEmpty());
   EXPECT_EQ(f.game().set.groupCount(), 2);
   EXPECT_TRUE(f.game().set.musicPresent);
-  EXPECT_EQ(f.form->cursor().shape(), Qt::BitmapCursor);
-  EXPECT_NE(f.form->playfield->palette().color(QPalette::Window), QColor(Qt::white));
-  EXPECT_TRUE(f.form->windowTitle().contains(QStringLiteral("  (Pie Vorb Quarn, 3.40")));
-  EXPECT_TRUE(f.form->setInfoTimer->isActive());
+  EXPECT_EQ(f.window->cursor().shape(), Qt::BitmapCursor);
+  EXPECT_NE(f.window->playfield->palette().color(QPalette::Window), QColor(Qt::white));
+  EXPECT_TRUE(f.window->windowTitle().contains(QStringLiteral("  (Pie Vorb Quarn, 3.40")));
+  EXPECT_TRUE(f.window->setInfoTimer->isActive());
   EXPECT_TRUE(QTest::qWaitFor([&] { return !f.prompts.modalTitles.isEmpty(); }, 2000));
   EXPECT_EQ(f.prompts.modalTitles.value(0), QStringLiteral("About Current Image Set..."));
-  EXPECT_FALSE(f.form->setInfoTimer->isActive());
+  EXPECT_FALSE(f.window->setInfoTimer->isActive());
 }
 
 TEST(Commands, ADroppedFileThatIsNoSetLeavesTheBuiltInSet) {
@@ -195,10 +198,10 @@ TEST(Commands, ADroppedFileThatIsNoSetLeavesTheBuiltInSet) {
     data.setUrls(urls);
     // Qt hands a drop only to the widget that accepted the drag's entry.
     QDragEnterEvent enter(QPoint(100, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(f.form.get(), &enter);
+    QCoreApplication::sendEvent(f.window.get(), &enter);
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent event(QPointF(100, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(f.form.get(), &event);
+    QCoreApplication::sendEvent(f.window.get(), &event);
   };
   drop({good, text});  // only the first counts
   EXPECT_EQ(f.game().set.groupCount(), 2);
@@ -208,7 +211,7 @@ TEST(Commands, ADroppedFileThatIsNoSetLeavesTheBuiltInSet) {
   EXPECT_EQ(f.prompts.messages[0].text,
             QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file..."));
   EXPECT_EQ(f.game().set.groupCount(), 1);
-  EXPECT_EQ(f.form->windowTitle(), QStringLiteral("Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\""));
+  EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\""));
 }
 
 }  // namespace

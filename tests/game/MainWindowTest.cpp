@@ -18,7 +18,7 @@ QImage expectedHole(const QImage& countStrip, int frameLeft, const QImage& base)
 
 TEST(MainWindow, ComponentsStandWhereTheLayoutSays) {
   WindowFixture f;
-  MainWindow& w = *f.form;
+  MainWindow& w = *f.window;
   // The whole 392-row playfield under the 82-row banner, 580 wide as the title expects.
   EXPECT_EQ(w.size(), QSize(580, 474));
   EXPECT_EQ(w.minimumSize(), QSize(580, 474));
@@ -59,7 +59,7 @@ TEST(MainWindow, ComponentsStandWhereTheLayoutSays) {
 
 TEST(MainWindow, ResizeCentresButNeverPushesThePlayfieldUnderTheBanner) {
   WindowFixture f;
-  MainWindow& w = *f.form;
+  MainWindow& w = *f.window;
   // At the minimum the playfield sits directly under the banner, the title overhangs.
   EXPECT_EQ(w.playfield->y(), 82);
   EXPECT_EQ(w.playfield->x(), kClientWidth / 2 - 561 / 2);
@@ -149,34 +149,34 @@ TEST(MainWindow, ScoreAndTimeShowPaddedDigits) {
 TEST(MainWindow, AnyMouseButtonOnAStandingTargetScores) {
   WindowFixture f;
   Game& g = f.game();
-  QTest::mouseClick(f.form->hole(3), Qt::LeftButton);
+  QTest::mouseClick(f.window->hole(3), Qt::LeftButton);
   EXPECT_EQ(g.state, Idle);
-  QTest::mousePress(f.form->hole(7), Qt::LeftButton);
-  QTest::mouseRelease(f.form->hole(7), Qt::LeftButton);
+  QTest::mousePress(f.window->hole(7), Qt::LeftButton);
+  QTest::mouseRelease(f.window->hole(7), Qt::LeftButton);
   EXPECT_EQ(g.state, CountingDown);
-  EXPECT_TRUE(f.form->stepTimer->isActive());
-  EXPECT_EQ(f.form->abortButton->y(), 1);
+  EXPECT_TRUE(f.window->stepTimer->isActive());
+  EXPECT_EQ(f.window->abortButton->y(), 1);
   g.state = Playing;
   g.phase[4] = 5;
   g.busyHoles = 1;
-  QTest::mousePress(f.form->hole(4), Qt::RightButton);
+  QTest::mousePress(f.window->hole(4), Qt::RightButton);
   EXPECT_EQ(g.score, 2);
-  QTest::mousePress(f.form->hole(4), Qt::MiddleButton);
+  QTest::mousePress(f.window->hole(4), Qt::MiddleButton);
   EXPECT_EQ(g.score, 2);  // now splatting
 }
 
 TEST(MainWindow, ButtonsMoveInsideTheirPanels) {
   WindowFixture f;
-  QTest::mousePress(f.form->menuButton, Qt::LeftButton);
-  EXPECT_EQ(f.form->menuButton->y(), -49);
-  QTest::mouseRelease(f.form->menuButton, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_EQ(f.form->menuButton->y(), 1);
-  f.form->game().holePressed(7);
-  EXPECT_EQ(f.form->abortButton->y(), 1);
-  QTest::mouseClick(f.form->abortButton, Qt::LeftButton, {}, QPoint(10, 10));
-  EXPECT_EQ(f.form->abortButton->y(), -49);
-  EXPECT_EQ(f.form->game().state, Idle);
-  EXPECT_FALSE(f.form->stepTimer->isActive());
+  QTest::mousePress(f.window->menuButton, Qt::LeftButton);
+  EXPECT_EQ(f.window->menuButton->y(), -49);
+  QTest::mouseRelease(f.window->menuButton, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(f.window->menuButton->y(), 1);
+  f.window->game().holePressed(7);
+  EXPECT_EQ(f.window->abortButton->y(), 1);
+  QTest::mouseClick(f.window->abortButton, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_EQ(f.window->abortButton->y(), -49);
+  EXPECT_EQ(f.window->game().state, Idle);
+  EXPECT_FALSE(f.window->stepTimer->isActive());
 }
 
 }  // namespace

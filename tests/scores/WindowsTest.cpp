@@ -183,8 +183,8 @@ class GameOver : public ScoreWindows {
  protected:
   PlayerNameDialog leader;
   ScoreTableWindow table{board()};
-  int score = 24;
-  GameOverDialog dialog{leader, table, [this] { return score; }};
+  GameOverDialog dialog{leader, table};
+  void SetUp() override { dialog.setResult({24, QStringLiteral("You threw pies."), QStringLiteral("Not bad.")}); }
 
   QColor titleColour() const { return dialog.titleLabel->palette().color(QPalette::WindowText); }
   void pressEnter() { QTest::keyClick(&dialog, Qt::Key_Return); }
@@ -287,7 +287,7 @@ TEST_F(GameOver, CancelledNameEntryLeavesTheButtonEnabled) {
 
   fake.onModal = [&](QDialog& d) { return int(&d == &leader ? QDialog::Accepted : QDialog::Rejected); };
   leader.nameEdit->setText("Ann");
-  score = 0;
+  dialog.setResult({0, QString(), QString()});
   dialog.addToBoardButton->click();
   EXPECT_FALSE(dialog.addToBoardButton->isEnabled());
   EXPECT_EQ(readAll(file), fileLine(0, "Ann"));

@@ -32,7 +32,7 @@ struct WindowFixture {
   double now = 45000.0;
   FakeWaveDevice* device = nullptr;  // owned by the window's engine
   SilentMidi* midi = nullptr;        // owned by the window's music
-  std::unique_ptr<MainWindow> form;
+  std::unique_ptr<MainWindow> window;
 
   struct Options {
     bool recordSound = true;  // the game plays through `sound` rather than the engine
@@ -68,12 +68,12 @@ struct WindowFixture {
     deps.musicFile = dir.filePath(QStringLiteral("~piequa7.mid"));
     deps.scoreProgramFolder = dir.path();
     deps.scoreUserFolder = dir.filePath(QStringLiteral("user"));
-    form = std::make_unique<MainWindow>(deps);
-    if (o.show) form->show();
+    window = std::make_unique<MainWindow>(deps);
+    if (o.show) window->show();
     sound.startup = &game().set.sound(SoundEffect::Startup);
     sound.tick = &game().set.sound(SoundEffect::Tick);
     sound.splat = &game().set.sound(SoundEffect::Splat);
     sound.gameOver = &game().set.sound(SoundEffect::GameOver);
   }
-  Game& game() { return form->game(); }
+  Game& game() { return window->game(); }
 };

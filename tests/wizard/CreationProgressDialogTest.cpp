@@ -50,9 +50,9 @@ TEST(CreateProgress, SameCountStillLetsPendingEventsThrough) {
 
 TEST(CreateProgress, ClosesOnlyOnceTheWriterAllowsItAndThenDeletesItself) {
   QPointer<CreationProgressDialog> dialog = new CreationProgressDialog;
-  dialog->finished = 1;
+  dialog->finished = true;
   dialog->show();
-  EXPECT_EQ(dialog->finished, 0);
+  EXPECT_FALSE(dialog->finished);
   dialog->drawStatus(QStringLiteral("Title Graphics..."));
   dialog->drawProgress(3000, 6000);
   if (const QString keep = qEnvironmentVariable("PVQ_WIZARD_PNG"); !keep.isEmpty())

@@ -105,7 +105,7 @@ class CursorSetup : public ::testing::Test {
   FakePrompts fake;
   GameFixture fx;
   Game& game = fx.game;
-  CursorSetupDialog dialog{game};
+  CursorSetupDialog dialog{game.cursors, game.set};
 
   QString saveImage(const QImage& img, const QString& name, const char* format) {
     const QString path = tmp.filePath(name);
@@ -235,7 +235,7 @@ TEST_F(CursorSetup, TypedHotSpotSettlesWithinRange) {
   EXPECT_EQ(typeAndLeave(dialog.hotSpotY, "99999999999"), 31);
 }
 
-TEST_F(CursorSetup, WindowLooksAsDesigned) {
+TEST_F(CursorSetup, WindowKeepsItsLayout) {
   EXPECT_EQ(dialog.windowTitle(), "Custom Cursor Setup");
   EXPECT_EQ(dialog.size(), QSize(420, 167));
   EXPECT_EQ(dialog.testArea->size(), QSize(413, 101));

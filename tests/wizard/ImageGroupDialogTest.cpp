@@ -136,7 +136,7 @@ TEST_F(GroupEditor, CallerGetsThePathsBackOnlyAfterOk) {
   EXPECT_EQ(fake.modalTitles, QStringList({"Add/Edit Image Group", "Add/Edit Image Group"}));
 }
 
-TEST_F(GroupEditor, WindowLooksAsDesigned) {
+TEST_F(GroupEditor, WindowKeepsItsLayout) {
   EXPECT_EQ(dialog.windowTitle(), "Add/Edit Image Group");
   EXPECT_EQ(dialog.size(), QSize(450, 163));
   EXPECT_TRUE(dialog.okButton->isDefault());

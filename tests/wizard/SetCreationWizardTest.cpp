@@ -9,6 +9,7 @@
 
 #include "imageset/BmpDecode.h"
 #include "game/SetCommands.h"
+#include "imageset/DefaultSet.h"
 #include "imageset/SetReaders.h"
 #include "imageset/SetTestSupport.h"
 #include "wizard/CreationProgressDialog.h"
@@ -65,8 +66,8 @@ class WizardTest : public SetTest {
   // The main window has its cursors before any wizard is made.
   bool cursorsLoaded = (loadBuiltinCursors(game.cursors), true);
   ImageGroupDialog editGroup;
-  CursorSetupDialog customSetup{game};
-  SetCreationWizard wizard{game, editGroup, customSetup};
+  CursorSetupDialog customSetup{game.cursors, game.set};
+  SetCreationWizard wizard{game.cursors, builtinPictures(), editGroup, customSetup};
   QString pict1, pict2;
 };
 
@@ -130,9 +131,9 @@ TEST_F(WizardTest, EachStepChecksItsOwnInputsOnNext) {
   wizard.countFile->clear();
   goTo(2);
 
-  wizard.splatWaveFile->setText(write("bad.wav", QByteArray(80, 'x')));
+  wizard.waveFiles[indexOf(SoundEffect::Splat)]->setText(write("bad.wav", QByteArray(80, 'x')));
   expectBlocked(QStringLiteral("\n\r\n\rFile bad.wav is NOT wave file...\n\r"));
-  wizard.splatWaveFile->setText(write("splat.wav", goodWave(300)));
+  wizard.waveFiles[indexOf(SoundEffect::Splat)]->setText(write("splat.wav", goodWave(300)));
   wizard.musicFile->setText(write("tune.mid", smallTune()));
   goTo(3);
 
@@ -154,6 +155,7 @@ TEST_F(WizardTest, EachStepChecksItsOwnInputsOnNext) {
   EXPECT_FALSE(wizard.nextButton->isEnabled());
   EXPECT_EQ(wizard.cancelButton->text(), QStringLiteral("&Quit"));
   const qint64 expected = QFile(pict1).size() + QFile(pict2).size() + QFile(pict1).size() + 300 + smallTune().size() + 3423;
+  EXPECT_EQ(wizard.estimatedSize(), expected);
   EXPECT_EQ(wizard.estimateLabel->text(), QStringLiteral("%1 bytes   (%2k)").arg(expected).arg(expected / 1024));
   wizard.nextButton->click();
   EXPECT_EQ(wizard.pages->currentIndex(), 5);
@@ -226,7 +228,7 @@ TEST_F(WizardTest, ColourButtonsSetTheirSwatchUnlessCancelled) {
 }
 
 TEST_F(WizardTest, OutputNameShowsSizesOnlyForXetFiles) {
-  wizard.estimateLabel->setText(QStringLiteral("5000 bytes   (4k)"));
+  wizard.showEstimatedSize(5000);
   for (const QString& name : {dir.filePath("a.xet"), dir.filePath("b.XeT")}) {
     wizard.outFile->setText(name);
     EXPECT_FALSE(wizard.sizePanel->isHidden()) << name.toStdString();
@@ -237,7 +239,7 @@ TEST_F(WizardTest, OutputNameShowsSizesOnlyForXetFiles) {
   EXPECT_TRUE(wizard.warningLabel->isHidden());
 
   // More than the disk holds warns but does not block.
-  wizard.estimateLabel->setText(QStringLiteral("%1 bytes").arg(free + 1));
+  wizard.showEstimatedSize(free + 1);
   wizard.refreshSizesButton->click();
   EXPECT_FALSE(wizard.warningLabel->isHidden());
   EXPECT_TRUE(wizard.createButton->isEnabled());
@@ -252,7 +254,7 @@ TEST_F(WizardTest, CreateWritesTheSetTheReaderLoads) {
   fillValid();
   wizard.authorEdit->setText(QStringLiteral("Tester"));
   wizard.tickModeBox->setCurrentIndex(4);
-  wizard.tickWaveFile->setText(write("tick.wav", goodWave(700)));
+  wizard.waveFiles[indexOf(SoundEffect::Tick)]->setText(write("tick.wav", goodWave(700)));
   const QImage cursorPicture = indexedPicture(32, 32, qRgb(0, 0, 0));
   wizard.cursorFile->setText(write("cursor.bmp", bmpBytes(cursorPicture)));
   wizard.chooseCursor(8);
@@ -301,7 +303,7 @@ TEST_F(WizardTest, CreateWritesTheSetTheReaderLoads) {
   const QByteArray file = made.readAll();
   const CursorPlanes planes = makeCursorPlanes(cursorPicture);
   EXPECT_EQ(file.mid(xet::HeaderEnd, 256), QByteArray(reinterpret_cast<const char*>(planes.data()), 256));
-  EXPECT_EQ(file.size(), wizard.estimateLabel->text().section(' ', 0, 0).toLongLong());
+  EXPECT_EQ(file.size(), wizard.estimatedSize());
 
   loadExtendedSet(game, dir.filePath("made.xet"), false);
   EXPECT_EQ(spy.messages.size(), 1);  // the reader found nothing to complain about
@@ -348,7 +350,7 @@ TEST_F(WizardTest, PagesRender) {
   fillValid();
   wizard.chooseCursor(8);
   wizard.outFile->setText(dir.filePath("look.xet"));
-  wizard.estimateLabel->setText(QStringLiteral("123456 bytes   (120k)"));
+  wizard.showEstimatedSize(123456);
   wizard.outFileChanged();
   for (int page = 0; page < 6; ++page) {
     wizard.pages->setCurrentIndex(page);

@@ -53,8 +53,8 @@ class Recorder : public WriterProgress {
   std::function<void(qint64)> onProgress;
 };
 
-std::array<std::uint8_t, 256> planesFromBuilder() {
-  std::array<std::uint8_t, 256> planes{};
+CursorPlanes planesFromBuilder() {
+  CursorPlanes planes{};
   const QByteArray bytes = cursorPlanes();
   std::memcpy(planes.data(), bytes.constData(), planes.size());
   return planes;
@@ -77,10 +77,10 @@ class SetWriterTest : public SetTest {
     in.numbersBmp = write("numbers.bmp", bmpBytes(indexedPicture(300, 51, qRgb(1, 200, 3))));
     in.countBmp = write("count.bmp", bmpBytes(indexedPicture(671, 107, qRgb(9, 9, 90))));
     in.miscBmp = write("misc.bmp", bmpBytes(truePicture(111, 124, qRgb(90, 9, 9))));
-    in.startupWave = write("startup.wav", waveFile(squareWave(3000, 20)));
-    in.tickWave = write("tick.wav", waveFile(squareWave(100, 4)));
-    in.splatWave = write("splat.wav", waveFile(squareWave(1024, 8)));
-    in.gameOverWave = write("over.wav", waveFile(squareWave(2049, 30)));
+    in.waves[indexOf(SoundEffect::Startup)] = write("startup.wav", waveFile(squareWave(3000, 20)));
+    in.waves[indexOf(SoundEffect::Tick)] = write("tick.wav", waveFile(squareWave(100, 4)));
+    in.waves[indexOf(SoundEffect::Splat)] = write("splat.wav", waveFile(squareWave(1024, 8)));
+    in.waves[indexOf(SoundEffect::GameOver)] = write("over.wav", waveFile(squareWave(2049, 30)));
     in.music = write("tune.mid", smallTune());
     in.cursorFile = write("cursor.bmp", bmpBytes(indexedPicture(32, 32, qRgb(0, 0, 0))));
     in.name = QStringLiteral("Every Part ") + QString(300, QLatin1Char('x'));
@@ -238,7 +238,7 @@ TEST_F(SetWriterTest, WaveWithOverstatedLengthStillMakesAValidSet) {
   SetInputs in = strips();
   WaveShape s;
   s.statedLength = 0x7FFFFFF0;
-  in.splatWave = write("long.wav", waveFile(squareWave(3000, 9), s));
+  in.waves[indexOf(SoundEffect::Splat)] = write("long.wav", waveFile(squareWave(3000, 9), s));
   const WriteOutcome outcome = run(in);
   EXPECT_TRUE(outcome.valid()) << writeOutcomeText(outcome).toStdString();
   EXPECT_EQ(field(output(in), xet::splatSoundSize), 3000);
@@ -262,11 +262,11 @@ TEST_F(SetWriterTest, SoundStepMessageKeepsOneLinePerSound) {
   const QString good = write("good.wav", waveFile(squareWave(100, 4)));
   QDir().mkpath(dir.filePath("sub"));
   const QString bad = write("sub/bad.wav", QByteArray(60, 'x'));
-  EXPECT_EQ(soundStepMessage(good, {}, good, {}, {}), QString());
-  EXPECT_EQ(soundStepMessage(good, {}, bad, {}, {}), QStringLiteral("\n\r\n\rFile bad.wav is NOT wave file...\n\r"));
-  EXPECT_EQ(soundStepMessage({}, {}, {}, {}, dir.filePath("gone.mid")),
+  EXPECT_EQ(soundStepMessage({good, {}, good, {}}, {}), QString());
+  EXPECT_EQ(soundStepMessage({good, {}, bad, {}}, {}), QStringLiteral("\n\r\n\rFile bad.wav is NOT wave file...\n\r"));
+  EXPECT_EQ(soundStepMessage({}, dir.filePath("gone.mid")),
             QStringLiteral("\n\r\n\r\n\r\n\rFile gone.mid cannot be found..."));
-  EXPECT_EQ(soundStepMessage(dir.filePath("x.wav"), {}, {}, {}, good),
+  EXPECT_EQ(soundStepMessage({dir.filePath("x.wav"), {}, {}, {}}, good),
             QStringLiteral("File x.wav could not be opened or was not found...\n\r\n\r\n\r\n\r"
                            "File good.wav is not a recognised MIDI file..."));
   EXPECT_EQ(soundErrorLine(0, good), QString());
@@ -324,7 +324,7 @@ TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccess) {
 
 TEST_F(SetWriterTest, OutputNamingAnInputLeavesTheInputAlone) {
   SetInputs in = everything();
-  for (QString* input : {&in.pict2, &in.tickWave, &in.music, &in.cursorFile}) {
+  for (QString* input : {&in.pict2, &in.waves[indexOf(SoundEffect::Tick)], &in.music, &in.cursorFile}) {
     const QByteArray before = contents(*input);
     in.outFile = *input;
     const WriteOutcome outcome = run(in);

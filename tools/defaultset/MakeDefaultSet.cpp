@@ -31,10 +31,8 @@ SetInputs defaultSetInputs(const QString& output, const QDir& pictures, const QD
   in.numbersBmp = pictures.filePath(QStringLiteral("digits.bmp"));
   in.countBmp = pictures.filePath(QStringLiteral("countdown.bmp"));
   in.miscBmp = pictures.filePath(QStringLiteral("misc.bmp"));
-  in.startupWave = sounds.filePath(QStringLiteral("startup.wav"));
-  in.tickWave = sounds.filePath(QStringLiteral("tick.wav"));
-  in.splatWave = sounds.filePath(QStringLiteral("splat.wav"));
-  in.gameOverWave = sounds.filePath(QStringLiteral("gameover.wav"));
+  for (const SoundEffectInfo& sound : kSoundEffects)
+    in.waves[static_cast<std::size_t>(indexOf(sound.effect))] = sounds.filePath(QString::fromLatin1(sound.fileName));
   in.music = sounds.filePath(QStringLiteral("tune.mid"));
   in.name = QString::fromLatin1(kAppName);
   in.author = QString::fromLatin1(kAuthorName);
@@ -62,8 +60,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const SetInputs in = defaultSetInputs(args[1], QDir(args[2]), QDir(args[3]));
-  const QString soundProblem =
-      soundStepMessage(in.startupWave, in.tickWave, in.splatWave, in.gameOverWave, in.music);
+  const QString soundProblem = soundStepMessage(in.waves, in.music);
   if (!soundProblem.isEmpty()) {
     std::fprintf(stderr, "pvq_makeset: %s\n", qPrintable(soundProblem));
     return 1;

@@ -1,0 +1,17 @@
+#include "ui/GameDialog.h"
+
+#include <QShowEvent>
+
+#include "ui/DialogLook.h"
+
+GameDialog::GameDialog(bool closeButton, QWidget* parent) : QDialog(parent, dialogFlags(closeButton)) {
+  setFont(dialogFont());
+}
+
+void GameDialog::showEvent(QShowEvent* event) {
+  // QDialog places a dialog over its owner; centring comes after so it wins.
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  centreOnScreen(this);
+  aboutToShow();
+}

@@ -1,0 +1,47 @@
+#include "wizard/CursorTile.h"
+
+#include <QBitmap>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+
+CursorTile::CursorTile(int tag, QWidget* parent) : QFrame(parent), slot(tag) {
+  setFixedSize(49, 49);
+  setLineWidth(2);
+  setSelected(false);
+}
+
+void CursorTile::setSelected(bool selected) {
+  selected_ = selected;
+  setFrameStyle(QFrame::Panel | (selected ? QFrame::Sunken : QFrame::Raised));
+  update();
+}
+
+void CursorTile::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) Q_EMIT clicked(slot);
+}
+
+void CursorTile::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(rect(), QColor(255, 255, 255));
+  if (!picture.isNull()) {
+    const QPoint at((width() - picture.width()) / 2, (height() - picture.height()) / 2);
+    painter.drawImage(at + (selected_ ? QPoint(1, 1) : QPoint()), picture);
+  }
+  painter.end();
+  QFrame::paintEvent(event);
+}
+
+QImage cursorPicture(const QCursor* cursor) {
+  if (!cursor) return {};
+  const QBitmap bits = cursor->bitmap();
+  const QBitmap mask = cursor->mask();
+  if (bits.isNull() || mask.isNull()) return cursor->pixmap().toImage();
+  const QImage b = bits.toImage(), m = mask.toImage();
+  QImage out(b.size(), QImage::Format_ARGB32);
+  out.fill(Qt::transparent);
+  for (int y = 0; y < b.height(); ++y)
+    for (int x = 0; x < b.width(); ++x)
+      if (m.pixelIndex(x, y) == 1) out.setPixel(x, y, b.pixelIndex(x, y) == 1 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+  return out;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// `CursorTile`: one choice on the wizard's cursor step. It draws its cursor on a
+// white square, takes that cursor while the pointer is over it, and looks pressed
+// while chosen.
+#include <QFrame>
+#include <QImage>
+
+class QMouseEvent;
+class QPaintEvent;
+
+class CursorTile : public QFrame {
+  Q_OBJECT
+ public:
+  CursorTile(int tag, QWidget* parent);
+  int slot;        // the cursor choice the tile stands for (1-8)
+  QImage picture;  // the cursor drawn in the tile
+
+  void setSelected(bool selected);
+  bool selected() const { return selected_; }
+
+ Q_SIGNALS:
+  void clicked(int tag);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool selected_ = false;
+};
+
+// A bitmap cursor drawn as it shows on a white page; an empty picture for nullptr.
+QImage cursorPicture(const QCursor* cursor);
