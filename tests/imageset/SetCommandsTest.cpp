@@ -20,18 +20,6 @@ QByteArray namedSet(const QByteArray& title) {
   return buildExtendedSet(p);
 }
 
-PlainSetParts plainParts() {
-  PlainSetParts p;
-  p.title = "Plain";
-  p.prefix = "Plain prefix";
-  p.suffix = "Plain suffix";
-  for (int i = 0; i < 8; ++i) p.ratings[i] = "Plain " + QByteArray::number(i);
-  p.cursorIndex = 6;
-  p.pict1 = bmpBytes(indexedPicture(559, 216, qRgb(200, 10, 10)));
-  p.pict2 = bmpBytes(truePicture(1119, 216, qRgb(10, 200, 10)));
-  return p;
-}
-
 }  // namespace
 
 class SetCommandsTest : public SetTest {
@@ -77,7 +65,7 @@ TEST_F(SetCommandsTest, FirstEighteenBytesChooseTheReader) {
 }
 
 TEST_F(SetCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
-  const QString path = write("plain.set", buildPlainSet(plainParts()));
+  const QString path = write("plain.set", buildPlainSet(plainSetParts()));
   loadImageSet(game, path, true);
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
 
@@ -112,11 +100,11 @@ TEST_F(SetCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
 }
 
 TEST_F(SetCommandsTest, PlainSetWithABadPictureLeavesTheBuiltinSet) {
-  PlainSetParts broken = plainParts();
+  PlainSetParts broken = plainSetParts();
   broken.pict2 = broken.pict2.left(broken.pict2.size() / 2);  // its header promises more rows
-  QByteArray huge = buildPlainSet(plainParts());
+  QByteArray huge = buildPlainSet(plainSetParts());
   putInt32(huge, 18, 0x7FFFFFFF);
-  QByteArray negative = buildPlainSet(plainParts());
+  QByteArray negative = buildPlainSet(plainSetParts());
   putInt32(negative, 22, -1);
   for (const QByteArray& file : {buildPlainSet(broken), huge, negative}) {
     prompts.messages.clear();

@@ -33,6 +33,8 @@ struct ExtendedSetParts {
   QByteArray tail;  // bytes after the trailer
 };
 QByteArray buildExtendedSet(const ExtendedSetParts& parts);
+// Own colours, texts, a built-in cursor and tick mode 4; no pictures or sounds.
+ExtendedSetParts textsOnlyParts();
 
 struct PlainSetParts {
   QByteArray title, prefix, suffix;
@@ -41,6 +43,8 @@ struct PlainSetParts {
   QByteArray pict1, pict2;
 };
 QByteArray buildPlainSet(const PlainSetParts& parts);
+// Own texts, cursor 6 and two strips of two image groups (palette and 24-bit).
+PlainSetParts plainSetParts();
 
 void putInt32(QByteArray& bytes, int offset, std::int32_t value);
 void putShortString(QByteArray& bytes, int offset, const QByteArray& text);
