@@ -1,6 +1,6 @@
 // A BMP file as a set or the bitmap-pair command hands it to the decoder.
 // What must hold: a file whose headers the check refuses is never decoded; a
-// decoded picture is RGB32 and within the bounds of FuzzSupport.h; a refusal
+// decoded picture is RGB32 and within the decoder's bounds; a refusal
 // always says why; decoding from a device and from bytes agree.
 #include <QBuffer>
 
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzCheck(!why.isEmpty(), "a refused BMP says why");
     return 0;
   }
-  checkGamePicture(picture, "a decoded BMP");
+  checkGamePicture(picture, "a decoded BMP", kAnyPictureBounds);
 
   // The same bytes behind a device opened part-way in: only what follows counts.
   QBuffer device;

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "game/Game.h"
+#include "imageset/BmpDecode.h"
 #include "ui/Prompts.h"
 
 // Starts the application once (offscreen unless QT_QPA_PLATFORM says otherwise).
@@ -64,11 +65,6 @@ struct QuietGame {
   explicit QuietGame(const QString& tuneName);
 };
 
-// The largest picture any role may hold after decoding. Generous on purpose: a set
-// with 64 image groups of 64 frames each fits, and the picture still stays below
-// 64 MB as RGB32, so two strips and the smaller pictures fit in the run's 512 MB.
-constexpr int kMaxStripFrames = 64;
-constexpr int kMaxImageGroups = 64;
-constexpr qint64 kMaxPicturePixels = qint64(1) << 24;
-// Every picture a reader hands the game is RGB32 and within the bounds above.
-void checkGamePicture(const QImage& picture, const char* role);
+// Every picture a reader hands the game is RGB32 and within the bounds its part
+// of the set allows (the readers' own limits, src/imageset/SetReaders.h).
+void checkGamePicture(const QImage& picture, const char* role, PictureBounds bounds);

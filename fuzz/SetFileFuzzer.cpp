@@ -13,6 +13,7 @@
 
 #include "FuzzSupport.h"
 #include "imageset/ActiveSet.h"
+#include "imageset/SetReaders.h"
 #include "game/SetCommands.h"
 #include "game/SetInstaller.h"
 
@@ -32,14 +33,14 @@ bool samePictures(const ActiveSet& a, const ActiveSet& b) {
 }
 
 void checkPictures(const ActiveSet& s) {
-  checkGamePicture(s.targetStrip, "the target strip");
-  checkGamePicture(s.splatStrip, "the splat strip");
-  checkGamePicture(s.countStrip, "the count strip");
-  checkGamePicture(s.digitStrip, "the digit strip");
-  checkGamePicture(s.holeBase, "the hole base");
-  checkGamePicture(s.scoreWords, "the score words");
-  checkGamePicture(s.timeWords, "the time words");
-  checkGamePicture(s.title, "the title picture");
+  checkGamePicture(s.targetStrip, "the target strip", kStripBounds);
+  checkGamePicture(s.splatStrip, "the splat strip", kStripBounds);
+  checkGamePicture(s.countStrip, "the count strip", kCountStripBounds);
+  checkGamePicture(s.digitStrip, "the digit strip", kDigitStripBounds);
+  checkGamePicture(s.holeBase, "the hole base", kMiscPicturesBounds);
+  checkGamePicture(s.scoreWords, "the score words", kMiscPicturesBounds);
+  checkGamePicture(s.timeWords, "the time words", kMiscPicturesBounds);
+  checkGamePicture(s.title, "the title picture", kTitleBounds);
 }
 
 }  // namespace

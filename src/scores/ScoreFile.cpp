@@ -2,6 +2,8 @@
 
 #include <QCollator>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -210,14 +212,33 @@ namespace {
 // process is gone); one held by a live copy is waited for, a while.
 class BoardLock {
  public:
-  explicit BoardLock(const QString& boardPath) : lock_(boardPath + QStringLiteral(".lock")) {
+  explicit BoardLock(const QString& boardPath) : path_(boardPath + QStringLiteral(".lock")), lock_(path_) {
     lock_.setStaleLockTime(0);  // stale only when its owner is gone, however old
-    held_ = lock_.tryLock(10000);
+    const QDeadlineTimer deadline(kWaitMs);
+    while (!(held_ = lock_.tryLock(kRetryMs)) && lock_.error() == QLockFile::LockFailedError && !deadline.hasExpired())
+      removeOwnerlessLock();
   }
   // A folder that takes no lock file takes no board either; the write then finds out.
   bool refused() const { return !held_ && lock_.error() == QLockFile::LockFailedError; }
 
  private:
+  static constexpr int kWaitMs = 10000;
+  static constexpr int kRetryMs = 100;
+  static constexpr qint64 kOwnerWritesWithinMs = 1000;
+
+  // A copy killed between making the lock file and writing its owner into it leaves
+  // a lock nobody can be asked about. An owner writes itself in at once, so such a
+  // file that has stood for a while belongs to no one.
+  void removeOwnerlessLock() {
+    qint64 pid = 0;
+    QString host, app;
+    const QFileInfo file(path_);
+    if (file.exists() && !lock_.getLockInfo(&pid, &host, &app) &&
+        file.lastModified().msecsTo(QDateTime::currentDateTime()) > kOwnerWritesWithinMs)
+      QFile::remove(path_);
+  }
+
+  QString path_;
   QLockFile lock_;
   bool held_ = false;
 };

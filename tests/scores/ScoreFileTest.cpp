@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QFileInfo>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <functional>
 #include <sys/resource.h>
@@ -359,6 +360,15 @@ TEST_F(ScoreBoardTest, ALockLeftByAKilledCopyIsTakenOver) {
   ASSERT_TRUE(board.add("Ann", 24));
   EXPECT_LT(clock.elapsed(), 3000);
   EXPECT_EQ(readAll(file), line(Ann24) + "\r\n");
+
+  // Killed before it could write itself into the lock file: an empty lock, seconds old.
+  QFile empty(file + ".lock");
+  ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+  empty.close();
+  clock.restart();
+  ASSERT_TRUE(board.add("Bob", 12));
+  EXPECT_LT(clock.elapsed(), 3000);
 }
 
 TEST_F(ScoreBoardTest, SavingMergesWithWhatOthersWroteMeanwhile) {
