@@ -11,6 +11,8 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSpinBox>
+#include <chrono>
+#include <thread>
 
 #include "about/AboutDialog.h"
 #include "ui/AppInfo.h"
@@ -96,17 +98,18 @@ void MainWindow::makeSound(const MainWindowDeps& deps) {
 void MainWindow::makeGame(const MainWindowDeps& deps) {
   game_ = std::make_unique<Game>(deps.wave ? *deps.wave : static_cast<WavePlayer&>(*engine_),
                                  deps.music ? *deps.music : static_cast<MusicPort&>(*music_), deps.clock,
-                                 deps.random);
+                                 deps.random, deps.stepClock);
   game_->set.musicFile = musicFile_;
   game_->setView(this);
   commands_ = std::make_unique<ImageSetCommands>(*game_);
 }
 
 void MainWindow::makeTimers() {
+  // One wake per step, set for the moment the step is due.
   stepTimer = new QTimer(this);
-  stepTimer->setInterval(1);
+  stepTimer->setSingleShot(true);
   stepTimer->setTimerType(Qt::PreciseTimer);
-  connect(stepTimer, &QTimer::timeout, this, [this] { game_->stepTimerFired(); });
+  connect(stepTimer, &QTimer::timeout, this, &MainWindow::stepTimerFired);
   setInfoTimer = new QTimer(this);
   setInfoTimer->setInterval(50);
   setInfoTimer->setSingleShot(true);
@@ -391,10 +394,23 @@ void MainWindow::abortButtonMoved() { placeAbortButton(); }
 
 void MainWindow::animateChanged(bool enabled) {
   if (enabled)
-    stepTimer->start();
+    armStepTimer();
   else
     stepTimer->stop();
 }
+
+void MainWindow::stepTimerFired() {
+  // The timer counts whole milliseconds and is set for the last whole one
+  // before the step is due; the rest is slept off here, so steps do not each
+  // run up to a millisecond late.
+  const std::int64_t due = game_->microsToNextStep();
+  if (due > 0 && due < 1000) std::this_thread::sleep_for(std::chrono::microseconds(due));
+  game_->stepTimerFired();
+  // The step may have ended the game, and a game-over dialog may have run inside it.
+  if (game_->animateEnabled && !stepTimer->isActive()) armStepTimer();
+}
+
+void MainWindow::armStepTimer() { stepTimer->start(static_cast<int>(game_->microsToNextStep() / 1000)); }
 
 void MainWindow::showGameOver(const GameResult& result) {
   gameOverDialog->setResult(result);

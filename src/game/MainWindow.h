@@ -39,6 +39,7 @@ struct MainWindowDeps {
   WavePlayer* wave = nullptr;   // when set, the game plays through this instead of the engine
   MusicPort* music = nullptr;   // likewise for the tune
   Clock clock = localNowDays;
+  StepClock stepClock = monotonicMicros;
   RandomSource* random = nullptr;
   std::optional<StartupPlace> startup;  // the command line and program folder
   QString musicFile;                    // where a set's tune is written
@@ -97,6 +98,7 @@ class MainWindow : public QWidget, public GameView {
   void openWebSite();
   void runSetCreationWizard();
   void setInfoTimerFired();
+  void stepTimerFired();
   QAction* menuItem(const QString& componentName) const;
 
   void layOut();
@@ -132,6 +134,7 @@ class MainWindow : public QWidget, public GameView {
   void dropEvent(QDropEvent* e) override;
 
  private:
+  void armStepTimer();
   void makeSound(const MainWindowDeps& deps);
   void makeGame(const MainWindowDeps& deps);
   void makeTimers();

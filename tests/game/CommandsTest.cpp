@@ -154,7 +154,7 @@ TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
   };
   f.game().holePressed(kStartHole);
   for (int i = 0; i < 340; ++i) {
-    f.now += kStepDays * 1.001;
+    f.micros += kStepMicros;
     f.game().stepTimerFired();
   }
   EXPECT_EQ(f.game().state, Idle);
