@@ -406,8 +406,8 @@ void MainWindow::stepTimerFired() {
   const std::int64_t due = game_->microsToNextStep();
   if (due > 0 && due < 1000) std::this_thread::sleep_for(std::chrono::microseconds(due));
   game_->stepTimerFired();
-  // The step may have ended the game, and a game-over dialog may have run inside it.
-  if (game_->animateEnabled && !stepTimer->isActive()) armStepTimer();
+  // The step may have ended the game (and run the game-over dialog).
+  if (game_->animateEnabled) armStepTimer();
 }
 
 void MainWindow::armStepTimer() { stepTimer->start(static_cast<int>(game_->microsToNextStep() / 1000)); }

@@ -83,7 +83,7 @@ TEST(PlayLoop, StepsFollowTheClockNotTheTimer) {
     f.game.stepTimerFired();
   }
   EXPECT_EQ(f.game.countdownStepCounter, 0);
-  f.micros += kStepMicros / 2;
+  f.micros += kStepMicros - 100 * (kStepMicros / 200);
   f.game.stepTimerFired();
   EXPECT_EQ(f.game.countdownStepCounter, 1);
 }
