@@ -11,6 +11,7 @@
 #include "game/Game.h"
 #include "game/Widgets.h"
 #include "game/SetCommands.h"
+#include "scores/ScoreFile.h"
 
 class QMenu;
 class QAction;
@@ -79,14 +80,15 @@ class MainWindow : public QWidget, public GameView {
   QMenu* commandMenu;
   QMenu* imageSetsMenu;
 
-  // The dialogs made once and reused.
-  GameOverDialog* gameOverDialog;
-  AboutDialog* aboutDialog;
-  SetInfoDialog* setInfoDialog;
-  ScoreTableWindow* scoreTable;
-  PlayerNameDialog* playerNameDialog;
-  ImageGroupDialog* imageGroupDialog;
-  CursorSetupDialog* cursorSetupDialog;
+  // The dialogs made once and reused. Each is made at its first use, so the
+  // window paints without building them, and lives as long as the window.
+  GameOverDialog* gameOverDialog();
+  AboutDialog* aboutDialog();
+  SetInfoDialog* setInfoDialog();
+  ScoreTableWindow* scoreTable();
+  PlayerNameDialog* playerNameDialog();
+  ImageGroupDialog* imageGroupDialog();
+  CursorSetupDialog* cursorSetupDialog();
 
   // Menu button and commands.
   void openCommandMenu();
@@ -138,7 +140,7 @@ class MainWindow : public QWidget, public GameView {
   void makeSound(const MainWindowDeps& deps);
   void makeGame(const MainWindowDeps& deps);
   void makeTimers();
-  void makeDialogs(const MainWindowDeps& deps);
+  void fixScoreBoard(const MainWindowDeps& deps);
   void buildComponents();
   void buildBanner();
   void buildPlayfield();
@@ -157,6 +159,15 @@ class MainWindow : public QWidget, public GameView {
   QImage menuButtonPicture_, abortButtonPicture_, soundIconPicture_;
   bool shown_ = false;
   bool destroyed_ = false;
+
+  std::optional<ScoreBoard> scoreBoard_;  // fixed at start-up, handed to the table when it is made
+  GameOverDialog* gameOverDialog_ = nullptr;
+  AboutDialog* aboutDialog_ = nullptr;
+  SetInfoDialog* setInfoDialog_ = nullptr;
+  ScoreTableWindow* scoreTable_ = nullptr;
+  PlayerNameDialog* playerNameDialog_ = nullptr;
+  ImageGroupDialog* imageGroupDialog_ = nullptr;
+  CursorSetupDialog* cursorSetupDialog_ = nullptr;
 };
 
 QColor colourFromValue(std::uint32_t bgr);
