@@ -1,6 +1,6 @@
 // How fast a real game runs and what it costs: a whole game in the real main
 // window, on whatever display Qt is given (run it under a real X server), with
-// the 1 ms play timer and the wall-clock step throttle doing their job. The
+// the step timer and the step clock doing their job. The
 // pace is compared with the floor of 300 steps x 1/846720 day (30.61 s), the
 // CPU with an idle window measured in the same run.
 #include <sys/resource.h>

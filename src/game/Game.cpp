@@ -1,6 +1,8 @@
 #include "game/Game.h"
 
 #include <QDateTime>
+#include <algorithm>
+#include <chrono>
 
 #include "imageset/FrameCopy.h"
 #include "ui/AppInfo.h"
@@ -12,8 +14,19 @@ double localNowDays() {
   return 25569.0 + static_cast<double>(localMs) / 86400000.0;
 }
 
-Game::Game(WavePlayer& wave, MusicPort& music, Clock clock, RandomSource* random)
-    : wave_(wave), music_(music), clock_(std::move(clock)), random_(random ? random : &ownRandom_) {
+std::int64_t monotonicMicros() {
+  // steady_clock reads CLOCK_MONOTONIC without a system call and never jumps
+  // when the wall clock or the time zone changes.
+  using namespace std::chrono;
+  return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+Game::Game(WavePlayer& wave, MusicPort& music, Clock clock, RandomSource* random, StepClock stepClock)
+    : wave_(wave),
+      music_(music),
+      clock_(std::move(clock)),
+      stepClock_(std::move(stepClock)),
+      random_(random ? random : &ownRandom_) {
   for (int n = 1; n <= kHoles; ++n) holes[n] = blankPicture(kHoleWidth, kHoleHeight);
   scorePicture = blankPicture(126, 49, 0xFF000000);
   timePicture = blankPicture(60, 49, 0xFF000000);
@@ -135,14 +148,17 @@ void Game::holePressed(int hole) {
 
 void Game::stepTimerFired() {
   if (!animateEnabled) return;
-  const double now = clock_();
-  if (now < lastStepTime) lastStepTime = now;  // the clock was set back: wait from here
-  if (now - lastStepTime < kStepDays) return;
+  const std::int64_t now = stepClock_();
+  if (now - lastStepTime < kStepMicros) return;
   lastStepTime = now;
   if (state == CountingDown)
     countdownTick();
   else
     playingTick();
+}
+
+std::int64_t Game::microsToNextStep() const {
+  return std::max<std::int64_t>(0, lastStepTime + kStepMicros - stepClock_());
 }
 
 void Game::countdownTick() {

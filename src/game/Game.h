@@ -24,6 +24,10 @@ constexpr int kHoleWidth = 111;
 constexpr int kHoleHeight = 130;
 // One game step at most every 1/846720 of a day (about 102 ms): ten make a game second.
 constexpr double kStepDays = 1.0 / 846720.0;
+// The same interval in whole microseconds, rounded up so that a step never
+// comes sooner than the interval (86400e6 / 846720 = 102040.8).
+constexpr std::int64_t kStepMicros = 102041;
+static_assert(kStepMicros - 1 < kStepDays * 86400e6 && kStepMicros >= kStepDays * 86400e6);
 
 // What the game tells the window; every hook has a do-nothing default so tests
 // implement only what they look at.
@@ -48,9 +52,13 @@ class GameView {
   virtual QWidget* dialogParent() { return nullptr; }
 };
 
-// The local wall clock in days; injected so tests run games in fast-forward.
+// The local wall clock in days; it seeds the random source.
 using Clock = std::function<double()>;
 double localNowDays();
+// A monotonic clock in microseconds that times the steps. Both are injected so
+// tests run games in fast-forward.
+using StepClock = std::function<std::int64_t()>;
+std::int64_t monotonicMicros();
 
 // Uniform integers, reseeded from the clock at each game start.
 class RandomSource {
@@ -71,7 +79,8 @@ class StdRandom final : public RandomSource {
 
 class Game {
  public:
-  Game(WavePlayer& wave, MusicPort& music, Clock clock = localNowDays, RandomSource* random = nullptr);
+  Game(WavePlayer& wave, MusicPort& music, Clock clock = localNowDays, RandomSource* random = nullptr,
+       StepClock stepClock = monotonicMicros);
 
   void setView(GameView* view) { view_ = view ? view : &nullView_; }
   GameView& view() { return *view_; }
@@ -86,7 +95,7 @@ class Game {
   std::uint8_t busyHoles = 0;
   std::uint8_t countdownStepCounter = 0;
   std::uint8_t countdownStep = 0;
-  double lastStepTime = 0.0;
+  std::int64_t lastStepTime = 0;  // on the step clock; steps come no sooner than kStepMicros apart
 
   // --- the set in force and the cursors ---
   ActiveSet set;
@@ -120,6 +129,9 @@ class Game {
   // --- the play loop ---
   void holePressed(int hole);  // any button
   void stepTimerFired();
+  // Microseconds until the next step is due (0 when it is due now), so the
+  // window can sleep until then instead of polling.
+  std::int64_t microsToNextStep() const;
   void resetBoard();
   void abortGame();
   void countdownTick();
@@ -140,6 +152,7 @@ class Game {
   WavePlayer& wave_;
   MusicPort& music_;
   Clock clock_;
+  StepClock stepClock_;
   StdRandom ownRandom_;
   RandomSource* random_;
   GameView nullView_;

@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QWindow>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 #include "about/AboutDialog.h"
@@ -79,7 +81,7 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
   setAcceptDrops(true);
   engine_->openWave();
   setSoundIconOffset(soundIconOffset(engine_->soundState()), engine_->soundIconHint());
-  makeDialogs(deps);
+  fixScoreBoard(deps);
 }
 
 void MainWindow::makeSound(const MainWindowDeps& deps) {
@@ -98,40 +100,72 @@ void MainWindow::makeSound(const MainWindowDeps& deps) {
 void MainWindow::makeGame(const MainWindowDeps& deps) {
   game_ = std::make_unique<Game>(deps.wave ? *deps.wave : static_cast<WavePlayer&>(*engine_),
                                  deps.music ? *deps.music : static_cast<MusicPort&>(*music_), deps.clock,
-                                 deps.random);
+                                 deps.random, deps.stepClock);
   game_->set.musicFile = musicFile_;
   game_->setView(this);
   commands_ = std::make_unique<ImageSetCommands>(*game_);
 }
 
 void MainWindow::makeTimers() {
+  // One wake per step, set for the moment the step is due.
   stepTimer = new QTimer(this);
-  stepTimer->setInterval(1);
+  stepTimer->setSingleShot(true);
   stepTimer->setTimerType(Qt::PreciseTimer);
-  connect(stepTimer, &QTimer::timeout, this, [this] { game_->stepTimerFired(); });
+  connect(stepTimer, &QTimer::timeout, this, &MainWindow::stepTimerFired);
   setInfoTimer = new QTimer(this);
   setInfoTimer->setInterval(50);
   setInfoTimer->setSingleShot(true);
   connect(setInfoTimer, &QTimer::timeout, this, &MainWindow::setInfoTimerFired);
 }
 
-void MainWindow::makeDialogs(const MainWindowDeps& deps) {
-  // The dialogs live as long as the window and are reused; the game-over
-  // dialog needs the name entry and the table, so those come first.
-  playerNameDialog = new PlayerNameDialog(this);
-  ScoreBoard board = deps.scoreProgramFolder.isEmpty() && deps.scoreUserFolder.isEmpty()
-                         ? ScoreBoard::forThisProgram()
-                         : ScoreBoard(deps.scoreProgramFolder, deps.scoreUserFolder);
-  scoreTable = new ScoreTableWindow(std::move(board), this);
-  aboutDialog = new AboutDialog(engine_->deviceOpen(), this);
-  gameOverDialog = new GameOverDialog(*playerNameDialog, *scoreTable, this);
-  setInfoDialog = new SetInfoDialog(&game_->set.header, this);
-  imageGroupDialog = new ImageGroupDialog(this);
-  cursorSetupDialog = new CursorSetupDialog(game_->cursors, game_->set, this);
-  // Both open only from the wizard, which stays on top; so must they, or a
-  // window manager may put them behind it.
-  imageGroupDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
-  cursorSetupDialog->setWindowFlag(Qt::WindowStaysOnTopHint);
+void MainWindow::fixScoreBoard(const MainWindowDeps& deps) {
+  scoreBoard_ = deps.scoreProgramFolder.isEmpty() && deps.scoreUserFolder.isEmpty()
+                    ? ScoreBoard::forThisProgram()
+                    : ScoreBoard(deps.scoreProgramFolder, deps.scoreUserFolder);
+}
+
+PlayerNameDialog* MainWindow::playerNameDialog() {
+  if (!playerNameDialog_) playerNameDialog_ = new PlayerNameDialog(this);
+  return playerNameDialog_;
+}
+
+ScoreTableWindow* MainWindow::scoreTable() {
+  if (!scoreTable_) scoreTable_ = new ScoreTableWindow(std::move(*scoreBoard_), this);
+  return scoreTable_;
+}
+
+AboutDialog* MainWindow::aboutDialog() {
+  // The device was opened before the window was built, so its state is final.
+  if (!aboutDialog_) aboutDialog_ = new AboutDialog(engine_->deviceOpen(), this);
+  return aboutDialog_;
+}
+
+GameOverDialog* MainWindow::gameOverDialog() {
+  if (!gameOverDialog_) gameOverDialog_ = new GameOverDialog(*playerNameDialog(), *scoreTable(), this);
+  return gameOverDialog_;
+}
+
+SetInfoDialog* MainWindow::setInfoDialog() {
+  if (!setInfoDialog_) setInfoDialog_ = new SetInfoDialog(&game_->set.header, this);
+  return setInfoDialog_;
+}
+
+// Both open only from the wizard, which stays on top; so must they, or a
+// window manager may put them behind it.
+ImageGroupDialog* MainWindow::imageGroupDialog() {
+  if (!imageGroupDialog_) {
+    imageGroupDialog_ = new ImageGroupDialog(this);
+    imageGroupDialog_->setWindowFlag(Qt::WindowStaysOnTopHint);
+  }
+  return imageGroupDialog_;
+}
+
+CursorSetupDialog* MainWindow::cursorSetupDialog() {
+  if (!cursorSetupDialog_) {
+    cursorSetupDialog_ = new CursorSetupDialog(game_->cursors, game_->set, this);
+    cursorSetupDialog_->setWindowFlag(Qt::WindowStaysOnTopHint);
+  }
+  return cursorSetupDialog_;
 }
 
 MainWindow::~MainWindow() { shutDown(); }
@@ -276,20 +310,20 @@ void MainWindow::quit() {
   if (prompts().confirm(this, QStringLiteral("Quit Pie Vorb Quarn? Really?"), QStringLiteral("Quit?"))) close();
 }
 
-void MainWindow::viewScoreTable() { prompts().runModal(*scoreTable); }
+void MainWindow::viewScoreTable() { prompts().runModal(*scoreTable()); }
 
-void MainWindow::showAboutBox() { prompts().runModal(*aboutDialog); }
+void MainWindow::showAboutBox() { prompts().runModal(*aboutDialog()); }
 
 void MainWindow::showSetInfo() { showCurrentSetAbout(); }
 
-void MainWindow::openWebSite() { aboutDialog->webSiteLink->click(); }
+void MainWindow::openWebSite() { aboutDialog()->webSiteLink->click(); }
 
 void MainWindow::runSetCreationWizard() {
   // A new wizard for every use, so each opening starts from the defaults; the
   // two dialogs it borrows live on.
-  cursorSetupDialog->hotSpotX->setValue(0);
-  cursorSetupDialog->hotSpotY->setValue(0);
-  SetCreationWizard wizard(game_->cursors, builtinPictures(), *imageGroupDialog, *cursorSetupDialog, this);
+  cursorSetupDialog()->hotSpotX->setValue(0);
+  cursorSetupDialog()->hotSpotY->setValue(0);
+  SetCreationWizard wizard(game_->cursors, builtinPictures(), *imageGroupDialog(), *cursorSetupDialog(), this);
   prompts().runModal(wizard);
 }
 
@@ -298,7 +332,7 @@ void MainWindow::setInfoTimerFired() {
   showCurrentSetAbout();
 }
 
-void MainWindow::showCurrentSetAbout() { runSetInfoDialog(*setInfoDialog, game_->set.header); }
+void MainWindow::showCurrentSetAbout() { runSetInfoDialog(*setInfoDialog(), game_->set.header); }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
   if (e->mimeData()->hasUrls()) e->acceptProposedAction();
@@ -426,14 +460,27 @@ void MainWindow::abortButtonMoved() { placeAbortButton(); }
 
 void MainWindow::animateChanged(bool enabled) {
   if (enabled)
-    stepTimer->start();
+    armStepTimer();
   else
     stepTimer->stop();
 }
 
+void MainWindow::stepTimerFired() {
+  // The timer counts whole milliseconds and is set for the last whole one
+  // before the step is due; the rest is slept off here, so steps do not each
+  // run up to a millisecond late.
+  const std::int64_t due = game_->microsToNextStep();
+  if (due > 0 && due < 1000) std::this_thread::sleep_for(std::chrono::microseconds(due));
+  game_->stepTimerFired();
+  // The step may have ended the game (and run the game-over dialog).
+  if (game_->animateEnabled) armStepTimer();
+}
+
+void MainWindow::armStepTimer() { stepTimer->start(static_cast<int>(game_->microsToNextStep() / 1000)); }
+
 void MainWindow::showGameOver(const GameResult& result) {
-  gameOverDialog->setResult(result);
-  prompts().runModal(*gameOverDialog);
+  gameOverDialog()->setResult(result);
+  prompts().runModal(*gameOverDialog());
 }
 
 void MainWindow::setBusyCursor(bool busy) {

@@ -12,6 +12,7 @@
 #include "game/Game.h"
 #include "game/Widgets.h"
 #include "game/SetCommands.h"
+#include "scores/ScoreFile.h"
 
 class QMenu;
 class QAction;
@@ -40,6 +41,7 @@ struct MainWindowDeps {
   WavePlayer* wave = nullptr;   // when set, the game plays through this instead of the engine
   MusicPort* music = nullptr;   // likewise for the tune
   Clock clock = localNowDays;
+  StepClock stepClock = monotonicMicros;
   RandomSource* random = nullptr;
   std::optional<StartupPlace> startup;  // the command line and program folder
   QString musicFile;                    // where a set's tune is written
@@ -79,14 +81,15 @@ class MainWindow : public QWidget, public GameView {
   QMenu* commandMenu;
   QMenu* imageSetsMenu;
 
-  // The dialogs made once and reused.
-  GameOverDialog* gameOverDialog;
-  AboutDialog* aboutDialog;
-  SetInfoDialog* setInfoDialog;
-  ScoreTableWindow* scoreTable;
-  PlayerNameDialog* playerNameDialog;
-  ImageGroupDialog* imageGroupDialog;
-  CursorSetupDialog* cursorSetupDialog;
+  // The dialogs made once and reused. Each is made at its first use, so the
+  // window paints without building them, and lives as long as the window.
+  GameOverDialog* gameOverDialog();
+  AboutDialog* aboutDialog();
+  SetInfoDialog* setInfoDialog();
+  ScoreTableWindow* scoreTable();
+  PlayerNameDialog* playerNameDialog();
+  ImageGroupDialog* imageGroupDialog();
+  CursorSetupDialog* cursorSetupDialog();
 
   // Menu button and commands.
   void openCommandMenu();
@@ -98,6 +101,7 @@ class MainWindow : public QWidget, public GameView {
   void openWebSite();
   void runSetCreationWizard();
   void setInfoTimerFired();
+  void stepTimerFired();
   QAction* menuItem(const QString& componentName) const;
 
   void layOut();
@@ -138,10 +142,11 @@ class MainWindow : public QWidget, public GameView {
   void dropEvent(QDropEvent* e) override;
 
  private:
+  void armStepTimer();
   void makeSound(const MainWindowDeps& deps);
   void makeGame(const MainWindowDeps& deps);
   void makeTimers();
-  void makeDialogs(const MainWindowDeps& deps);
+  void fixScoreBoard(const MainWindowDeps& deps);
   void buildComponents();
   void buildBanner();
   void buildPlayfield();
@@ -165,6 +170,15 @@ class MainWindow : public QWidget, public GameView {
   bool shown_ = false;
   bool startedUp_ = false;
   bool destroyed_ = false;
+
+  std::optional<ScoreBoard> scoreBoard_;  // fixed at start-up, handed to the table when it is made
+  GameOverDialog* gameOverDialog_ = nullptr;
+  AboutDialog* aboutDialog_ = nullptr;
+  SetInfoDialog* setInfoDialog_ = nullptr;
+  ScoreTableWindow* scoreTable_ = nullptr;
+  PlayerNameDialog* playerNameDialog_ = nullptr;
+  ImageGroupDialog* imageGroupDialog_ = nullptr;
+  CursorSetupDialog* cursorSetupDialog_ = nullptr;
 };
 
 QColor colourFromValue(std::uint32_t bgr);

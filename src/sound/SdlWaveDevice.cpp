@@ -2,8 +2,29 @@
 
 #include <QMetaObject>
 #include <algorithm>
+#include <cerrno>  // program_invocation_short_name
+#include <cstdio>
 #include <cstring>
+#include <dlfcn.h>
 #include <utility>
+
+namespace {
+// ALSA prints its own errors straight to stderr, several lines for one
+// missing sound card. SDL loads the library at run time, so its error handler
+// is reached the same way; when ALSA is not installed there is nothing to quiet.
+extern "C" void quietAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+void quietAlsa() {
+  static const bool done = [] {
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+    if (!alsa) return true;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(&quietAlsaError);
+    return true;  // the library stays loaded, with the handler in it
+  }();
+  (void)done;
+}
+}  // namespace
 
 SdlWaveDevice::SdlWaveDevice() = default;
 
@@ -19,9 +40,10 @@ bool SdlWaveDevice::open(std::function<void()> bufferDone) {
   // Without this SDL takes over SIGINT and SIGTERM, and Ctrl+C in the terminal
   // would no longer end the game.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    lastError_ = QString::fromUtf8(SDL_GetError());
-    return false;
+  quietAlsa();
+  if (!audioUp_) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return failed();
+    audioUp_ = true;
   }
 
   SDL_AudioSpec want{};
@@ -36,11 +58,9 @@ bool SdlWaveDevice::open(std::function<void()> bufferDone) {
   SDL_AudioSpec have{};
   // No changes allowed: SDL converts to whatever the hardware wants.
   device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-  if (device_ == 0) {
-    lastError_ = QString::fromUtf8(SDL_GetError());
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return false;
-  }
+  // On failure the subsystem stays up until close(): taking it down makes SDL
+  // join its device-watching thread, which can keep the caller waiting 100 ms.
+  if (device_ == 0) return failed();
 
   {
     std::lock_guard lock(mutex_);
@@ -53,6 +73,13 @@ bool SdlWaveDevice::open(std::function<void()> bufferDone) {
   open_ = true;
   SDL_PauseAudioDevice(device_, 0);
   return true;
+}
+
+bool SdlWaveDevice::failed() {
+  lastError_ = QString::fromUtf8(SDL_GetError());
+  // The one line a player without a sound card sees; the game carries on.
+  std::fprintf(stderr, "%s: no sound device (%s); playing silently\n", program_invocation_short_name, qPrintable(lastError_));
+  return false;
 }
 
 void SdlWaveDevice::queue(std::span<const std::uint8_t> block) {
@@ -75,7 +102,10 @@ void SdlWaveDevice::close() {
   if (device_ != 0) {
     SDL_CloseAudioDevice(device_);  // waits for a running callback to return
     device_ = 0;
+  }
+  if (audioUp_) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    audioUp_ = false;
   }
   // bufferDone_ is kept until the next open: close() may be reached from inside it.
   open_ = false;

@@ -42,6 +42,7 @@ class SdlWaveDevice : public WaveDevice {
   static void SDLCALL audioCallback(void* userdata, Uint8* stream, int len);
   void fill(Uint8* stream, int len);
   void deliverNotices();
+  bool failed();  // records and reports SDL's error; returns false
 
   struct Slot {
     std::array<std::uint8_t, kMaxBlockBytes> bytes;
@@ -51,6 +52,7 @@ class SdlWaveDevice : public WaveDevice {
   QObject notifier_;  // lives on the GUI thread; posted notices are addressed to it
   std::function<void()> bufferDone_;
   SDL_AudioDeviceID device_ = 0;
+  bool audioUp_ = false;  // this device holds a reference on SDL's audio subsystem
   bool open_ = false;
   QString lastError_;
 

@@ -103,7 +103,7 @@ TEST(Commands, DialogsOpenModallyFromTheMenu) {
   f.window->menuItem("aboutGame")->trigger();
   f.window->menuItem("aboutCurrentSet")->trigger();
   ASSERT_EQ(f.prompts.modalTitles.size(), 3);
-  EXPECT_EQ(f.prompts.modalTitles[0], f.window->scoreTable->windowTitle());
+  EXPECT_EQ(f.prompts.modalTitles[0], f.window->scoreTable()->windowTitle());
   EXPECT_EQ(f.prompts.modalTitles[1], QStringLiteral("About Pie Vorb Quarn"));
   EXPECT_EQ(f.prompts.modalTitles[2], QStringLiteral("About Current Image Set..."));
   f.window->menuItem("openWebSite")->trigger();
@@ -113,12 +113,12 @@ TEST(Commands, DialogsOpenModallyFromTheMenu) {
 
 TEST(Commands, TheWizardOpensFreshWithTheHotSpotAtZero) {
   WindowFixture f;
-  f.window->cursorSetupDialog->hotSpotX->setValue(7);
-  f.window->cursorSetupDialog->hotSpotY->setValue(9);
+  f.window->cursorSetupDialog()->hotSpotX->setValue(7);
+  f.window->cursorSetupDialog()->hotSpotY->setValue(9);
   int hotX = -1, hotY = -1;
   f.prompts.onModal = [&](QDialog&) {
-    hotX = f.window->cursorSetupDialog->hotSpotX->value();
-    hotY = f.window->cursorSetupDialog->hotSpotY->value();
+    hotX = f.window->cursorSetupDialog()->hotSpotX->value();
+    hotY = f.window->cursorSetupDialog()->hotSpotY->value();
     return int(QDialog::Rejected);
   };
   f.window->menuItem("runWizard")->trigger();
@@ -136,7 +136,7 @@ TEST(Commands, SoundIconFollowsTheEngine) {
   WindowFixture f(o);
   EXPECT_EQ(f.window->soundIcon->y(), 0);
   EXPECT_EQ(f.window->soundIcon->toolTip(), QStringLiteral("Sound Enabled!"));
-  EXPECT_TRUE(f.window->aboutDialog->audioEnabledLabel->isVisibleTo(f.window->aboutDialog));
+  EXPECT_TRUE(f.window->aboutDialog()->audioEnabledLabel->isVisibleTo(f.window->aboutDialog()));
   QTest::mouseClick(f.window->soundIcon, Qt::LeftButton, {}, QPoint(5, 25));
   EXPECT_EQ(f.window->engine().soundState(), SoundState::Muted);
   EXPECT_EQ(f.window->soundIcon->y(), -20);
@@ -155,10 +155,10 @@ TEST(Commands, SoundIconFollowsTheEngine) {
   EXPECT_EQ(g.window->engine().soundState(), SoundState::Unavailable);
   EXPECT_EQ(g.window->soundIcon->y(), -40);
   g.window->show();
-  g.window->aboutDialog->show();
-  EXPECT_FALSE(g.window->aboutDialog->audioEnabledLabel->isVisible());
-  EXPECT_TRUE(g.window->aboutDialog->audioFailedLabel->isVisible());
-  g.window->aboutDialog->hide();
+  g.window->aboutDialog()->show();
+  EXPECT_FALSE(g.window->aboutDialog()->audioEnabledLabel->isVisible());
+  EXPECT_TRUE(g.window->aboutDialog()->audioFailedLabel->isVisible());
+  g.window->aboutDialog()->hide();
 }
 
 TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
@@ -177,7 +177,7 @@ TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
   };
   f.game().holePressed(kStartHole);
   for (int i = 0; i < 340; ++i) {
-    f.now += kStepDays * 1.001;
+    f.micros += kStepMicros;
     f.game().stepTimerFired();
   }
   EXPECT_EQ(f.game().state, Idle);

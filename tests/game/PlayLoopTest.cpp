@@ -4,6 +4,7 @@
 
 #include "imageset/FrameCopy.h"
 #include "support/GameFixture.h"
+#include "support/WindowFixture.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ TEST(PlayLoop, OnlyTheStartHoleStartsAGame) {
 TEST(PlayLoop, CountDownShowsThreeTwoOneGoForTenStepsEachAndIgnoresClicks) {
   PlayFixture f;
   f.startGame();
-  f.game.lastStepTime = f.now;
+  f.game.lastStepTime = f.micros;
   const QList<int> expectFrame = {0, 1, 2, 3};
   for (int picture = 0; picture < 4; ++picture) {
     for (int s = 0; s < 10; ++s) {
@@ -103,17 +104,17 @@ TEST(PlayLoop, CountDownShowsThreeTwoOneGoForTenStepsEachAndIgnoresClicks) {
   EXPECT_EQ(f.random.draws, 0);
 }
 
-TEST(PlayLoop, StepsFollowTheWallClockNotTheTimer) {
+TEST(PlayLoop, StepsFollowTheClockNotTheTimer) {
   PlayFixture f;
   f.startGame();
-  f.game.lastStepTime = f.now;
+  f.game.lastStepTime = f.micros;
   // Timer events closer together than a step take no step.
   for (int i = 0; i < 100; ++i) {
-    f.now += kStepDays / 200;
+    f.micros += kStepMicros / 200;
     f.game.stepTimerFired();
   }
   EXPECT_EQ(f.game.countdownStepCounter, 0);
-  f.now += kStepDays / 2;
+  f.micros += kStepMicros - 100 * (kStepMicros / 200);
   f.game.stepTimerFired();
   EXPECT_EQ(f.game.countdownStepCounter, 1);
 }
@@ -455,25 +456,90 @@ TEST(PlayLoop, AbortReturnsToIdleWithoutADialog) {
   EXPECT_EQ(dialogs, 0);
 }
 
-TEST(PlayLoop, ClockSetBackNeitherEndsTheGameNorAddsSteps) {
+TEST(PlayLoop, WallClockJumpsNeitherEndTheGameNorAddSteps) {
   PlayFixture f;
   f.startAndCountDown();
   f.steps(100);
   EXPECT_EQ(f.game.timeLeft, 20);
   f.now -= 1.0 / 24;  // one hour back
   f.game.stepTimerFired();
-  EXPECT_EQ(f.game.secondCounter, 0);
-  EXPECT_EQ(f.game.timeLeft, 20);
-  // The step after the jump waits a full step from the new time.
-  f.now += kStepDays / 2;
+  f.now += 2.0 / 24;  // and two forward
   f.game.stepTimerFired();
   EXPECT_EQ(f.game.secondCounter, 0);
+  EXPECT_EQ(f.game.timeLeft, 20);
   int steps = 0;
   while (f.game.state == Playing && steps < 1000) {
     f.step();
     ++steps;
   }
   EXPECT_EQ(steps, 200);
+}
+
+// --- step timing: the step clock, the interval's two sides, the window's timer ---
+
+TEST(StepTiming, AStepNeedsAtLeastOneEightHundredFortySixThousandSevenHundredTwentiethOfADay) {
+  // 86400e6 us / 846720 = 102040.8 us: 102040 is too soon, 102041 is enough.
+  PlayFixture f;
+  f.startGame();
+  f.micros = 5'000'000;
+  f.game.stepTimerFired();  // the first step comes at once
+  ASSERT_EQ(f.game.countdownStepCounter, 1);
+  for (int i = 2; i <= 4; ++i) {
+    const std::int64_t last = f.micros;
+    f.micros = last + 102040;
+    f.game.stepTimerFired();
+    EXPECT_EQ(f.game.countdownStepCounter, i - 1) << "a step came at 102040 us";
+    f.micros = last + 102041;
+    f.game.stepTimerFired();
+    EXPECT_EQ(f.game.countdownStepCounter, i) << "no step at 102041 us";
+  }
+}
+
+TEST(StepTiming, TheIntervalRunsFromTheStepActuallyTakenAndTheWallClockDoesNotCount) {
+  PlayFixture f;
+  f.startGame();
+  f.micros = 1'000'000;
+  f.game.stepTimerFired();
+  EXPECT_EQ(f.game.microsToNextStep(), 102041);
+  f.micros += 2'000;
+  EXPECT_EQ(f.game.microsToNextStep(), 100041);
+  f.now += 1.0;  // a day on the wall clock moves no step
+  f.game.stepTimerFired();
+  EXPECT_EQ(f.game.countdownStepCounter, 1);
+  // A step taken late counts from when it was taken: the one after still
+  // waits a whole interval, so late steps are never caught up in a burst.
+  f.micros += 150'000;
+  EXPECT_EQ(f.game.microsToNextStep(), 0);
+  f.game.stepTimerFired();
+  f.game.stepTimerFired();
+  EXPECT_EQ(f.game.countdownStepCounter, 2);
+  EXPECT_EQ(f.game.microsToNextStep(), 102041);
+}
+
+TEST(StepTiming, TheWindowWakesOncePerStepAtTheDueMillisecond) {
+  WindowFixture f;
+  Game& g = f.game();
+  EXPECT_FALSE(f.window->stepTimer->isActive());
+  f.micros = 10'000'000;
+  g.holePressed(kStartHole);
+  // Long after any step, the first is due at once.
+  ASSERT_TRUE(f.window->stepTimer->isActive());
+  EXPECT_EQ(f.window->stepTimer->remainingTime(), 0);
+  f.window->stepTimerFired();
+  EXPECT_EQ(g.countdownStepCounter, 1);
+  // Set for the last whole millisecond before the next step, not every millisecond.
+  EXPECT_TRUE(f.window->stepTimer->isActive());
+  EXPECT_EQ(f.window->stepTimer->interval(), 102);
+  // A wake before the step is due takes no step and waits for the rest.
+  f.micros += 60'000;
+  f.window->stepTimerFired();
+  EXPECT_EQ(g.countdownStepCounter, 1);
+  EXPECT_EQ(f.window->stepTimer->interval(), 42);
+  f.micros += 42'041;
+  f.window->stepTimerFired();
+  EXPECT_EQ(g.countdownStepCounter, 2);
+  g.abortGame();
+  EXPECT_FALSE(f.window->stepTimer->isActive());
 }
 
 }  // namespace

@@ -34,4 +34,35 @@ TEST(Program, InterruptClosesTheGameAndRemovesItsTuneFolder) {
   EXPECT_TRUE(folders().isEmpty());
 }
 
+// What a normal run prints: nothing with a sound device, one line of our own
+// without one (the sound library's own error lines are kept quiet).
+QString stderrOfARun(const QString& audioDriver, const QString& alsaConfig) {
+  QTemporaryDir runtime;
+  QProcess game;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  env.insert(QStringLiteral("SDL_AUDIODRIVER"), audioDriver);
+  if (!alsaConfig.isEmpty()) env.insert(QStringLiteral("ALSA_CONFIG_PATH"), alsaConfig);
+  env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+  env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+  game.setProcessEnvironment(env);
+  game.setProgram(QStringLiteral(PVQ_GAME_BINARY));
+  game.start();
+  if (!game.waitForStarted(10000)) return QStringLiteral("did not start");
+  // The tune's folder is made once the window is up.
+  QTest::qWaitFor([&] { return !QDir(runtime.path()).entryList({QStringLiteral("pievorbquarn-*")}, QDir::Dirs).isEmpty(); },
+                  20000);
+  ::kill(static_cast<pid_t>(game.processId()), SIGINT);
+  game.waitForFinished(20000);
+  return QString::fromLocal8Bit(game.readAllStandardError());
+}
+
+TEST(ProgramConsole, SaysInOneLineThatThereIsNoSoundDeviceAndOtherwiseNothing) {
+  EXPECT_EQ(stderrOfARun(QStringLiteral("dummy"), {}), QString());
+  const QString noCard = stderrOfARun(QStringLiteral("alsa"), QStringLiteral("/dev/null"));
+  EXPECT_EQ(noCard.count(QLatin1Char('\n')), 1) << noCard.toStdString();
+  EXPECT_TRUE(noCard.startsWith(QStringLiteral("pievorbquarn: no sound device (ALSA"))) << noCard.toStdString();
+  EXPECT_TRUE(noCard.endsWith(QStringLiteral("); playing silently\n"))) << noCard.toStdString();
+}
+
 }  // namespace

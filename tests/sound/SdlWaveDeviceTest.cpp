@@ -99,16 +99,31 @@ TEST_F(SdlWaveDeviceTest, BothOpenFailuresMakeSoundUnavailableWithoutAMessage) {
   for (const char* driver : {"no-such-driver", "disk"}) {  // init fails; then the device does
     setenv("SDL_AUDIODRIVER", driver, 1);
     setenv("SDL_DISKAUDIOFILE", missingFile, 1);
-    auto owned = std::make_unique<SdlWaveDevice>();
-    SdlWaveDevice* device = owned.get();
-    WaveEngine engine(std::move(owned));
-    engine.openWave();
-    EXPECT_EQ(engine.soundState(), SoundState::Unavailable) << driver;
-    EXPECT_FALSE(engine.deviceOpen());
-    EXPECT_FALSE(device->lastError().isEmpty());
-    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    {
+      auto owned = std::make_unique<SdlWaveDevice>();
+      SdlWaveDevice* device = owned.get();
+      WaveEngine engine(std::move(owned));
+      engine.openWave();
+      EXPECT_EQ(engine.soundState(), SoundState::Unavailable) << driver;
+      EXPECT_FALSE(engine.deviceOpen());
+      EXPECT_FALSE(device->lastError().isEmpty());
+    }
+    // A failed open leaves SDL's audio up (taking it down can stall); the device takes it down at the end.
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << driver;
   }
   EXPECT_TRUE(fakePrompts.messages.isEmpty());
+}
+
+TEST_F(SdlWaveDeviceTest, OpensAgainAfterAFailedOpen) {
+  SdlWaveDevice device;
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", "/nonexistent-folder/out.raw", 1);
+  EXPECT_FALSE(device.open([] {}));
+  EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+  setenv("SDL_DISKAUDIOFILE", QFile::encodeName(output).constData(), 1);
+  EXPECT_TRUE(device.open([] {})) << device.lastError().toStdString();
+  device.close();
+  EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
 }
 
 }  // namespace

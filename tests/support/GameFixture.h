@@ -34,8 +34,9 @@ class ScriptedRandom : public RandomSource {
 struct GameFixture {
   RecordingSound sound;
   ScriptedRandom random;
-  double now = 45000.0;
-  Game game{sound, sound, [this] { return now; }, &random};
+  double now = 45000.0;  // the wall clock, in days
+  std::int64_t micros = 0;  // the step clock
+  Game game{sound, sound, [this] { return now; }, &random, [this] { return micros; }};
 
   GameFixture() {
     restoreDefaultSet(game);
@@ -48,9 +49,10 @@ struct GameFixture {
     sound.splat = &game.set.sound(SoundEffect::Splat);
     sound.gameOver = &game.set.sound(SoundEffect::GameOver);
   }
-  // Lets one step's worth of wall time pass and fires the timer once.
+  // Lets exactly one step's interval pass and fires the timer once.
   void step() {
-    now += kStepDays * 1.001;
+    now += kStepDays;
+    micros += kStepMicros;
     game.stepTimerFired();
   }
   void steps(int n) {

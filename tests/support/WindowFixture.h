@@ -31,6 +31,7 @@ struct WindowFixture {
   RecordingSound sound;
   QTemporaryDir dir;
   double now = 45000.0;
+  std::int64_t micros = 0;
   FakeWaveDevice* device = nullptr;  // owned by the window's engine
   SilentMidi* midi = nullptr;        // owned by the window's music
   std::unique_ptr<MainWindow> window;
@@ -61,6 +62,7 @@ struct WindowFixture {
       deps.music = &sound;
     }
     deps.clock = [this] { return now; };
+    deps.stepClock = [this] { return micros; };
     StartupPlace place;
     place.arguments = o.arguments;
     place.programFile = dir.filePath(QStringLiteral("pievorbquarn"));
