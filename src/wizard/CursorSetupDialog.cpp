@@ -111,9 +111,8 @@ QFrame* square(QWidget* parent, int left, int top, const char* fill, const char*
 }  // namespace
 
 CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidget* parent)
-    : QDialog(parent, dialogFlags(true)), cursors_(cursors), set_(set) {
+    : GameDialog(true, parent), cursors_(cursors), set_(set) {
   setWindowTitle(QStringLiteral("Custom Cursor Setup"));
-  setFont(dialogFont());
   setFixedSize(420, 167);
 
   testArea = new QFrame(this);
@@ -212,10 +211,7 @@ void CursorSetupDialog::hotSpotChanged() {
   if (isVisible()) installTrialCursor();
 }
 
-void CursorSetupDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (event->spontaneous()) return;
-  centreOnScreen(this);
+void CursorSetupDialog::aboutToShow() {
   // The hot spot is what there is to do here; the test button is only a target.
   hotSpotX->setFocus();
   installTrialCursor();

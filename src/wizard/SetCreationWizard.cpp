@@ -70,18 +70,12 @@ void setSwatchColour(QFrame* swatch, const QColor& colour) {
 
 SetCreationWizard::SetCreationWizard(const CursorTable& cursors, const BuiltinPictures& pictures,
                                      ImageGroupDialog& editGroup, CursorSetupDialog& customSetup, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      editGroup_(editGroup),
-      customSetup_(customSetup) {
+    : GameDialog(true, parent), editGroup_(editGroup), customSetup_(customSetup) {
+  setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowStaysOnTopHint);
   chooseColour = [](const QColor& initial, QWidget* parent) { return QColorDialog::getColor(initial, parent); };
   setWindowTitle(QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
   setModal(true);
   setFixedSize(592, 413);
-  // The pages are laid out for an 11-pixel font; the long group captions need it to fit.
-  QFont small = font();
-  small.setPixelSize(11);
-  setFont(small);
 
   addHeading();
   addPages(cursors, pictures);
@@ -96,6 +90,7 @@ void SetCreationWizard::addHeading() {
                                     this);
   introLabel->setGeometry(8, 2, 480, 33);
   pageTitle = new QLabel(this);
+  pageTitle->setObjectName(QStringLiteral("pageTitle"));
   pageTitle->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   pageTitle->setAlignment(Qt::AlignCenter);
   pageTitle->setGeometry(496, 7, 88, 23);
@@ -142,18 +137,14 @@ void SetCreationWizard::resetFields() {
   tickModeBox->setCurrentIndex(0);
   for (std::size_t i = 0; i < ratingEdits.size(); ++i)
     ratingEdits[i]->setText(QString::fromLatin1(kDefaultRatingMessages[i]));
+  // Long texts show their beginning, not where typing would go on.
+  for (QLineEdit* field : findChildren<QLineEdit*>()) field->setCursorPosition(0);
   pages->setCurrentIndex(0);
   chooseCursor(1);
   pageChanged();
 }
 
-void SetCreationWizard::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) {
-    resetFields();
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
-  }
-  QDialog::showEvent(event);
-}
+void SetCreationWizard::aboutToShow() { resetFields(); }
 
 void SetCreationWizard::pageChanged() {
   const int page = pages->currentIndex();
