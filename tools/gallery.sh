@@ -2,7 +2,7 @@
 # Plays the game on a virtual X server and photographs its windows for docs/:
 # the idle board, the count-down, a splat, the game-over dialog, the score table,
 # the about box, the command menu, a question box and three wizard steps.
-# Needs xvfb, xdotool and imagemagick.
+# Needs xvfb, xdotool and imagemagick (scripts/setup.sh --bench installs them).
 #   tools/gallery.sh [game binary] [output folder] [scale]
 # A scale of 2 runs the game with QT_SCALE_FACTOR=2 (on a screen twice as large).
 set -euo pipefail
@@ -13,13 +13,13 @@ scale=${3:-1}
 mkdir -p "$out"
 out=$(realpath "$out")
 work=$(mktemp -d)
-display=:$((100 + RANDOM % 50))
-Xvfb "$display" -screen 0 $((1024 * scale))x$((768 * scale))x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number and writes it to the file.
+Xvfb -displayfd 3 -screen 0 $((1024 * scale))x$((768 * scale))x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 pid=""
 trap 'kill $pid "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY=$display
-sleep 1
+for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
 
 # The score file lives beside the program; a copy keeps the real one untouched.
 cp "$game" "$work/pievorbquarn"
@@ -87,6 +87,7 @@ shoot "$over" gameover.png
 focusOn "$over"; xdotool key alt+a
 leader=$(windowNamed "Local HighScore Board")
 focusOn "$leader"; xdotool type "Vorb's best friend"
+shoot "$leader" name.png
 focusOn "$leader"; xdotool key Return
 table=$(windowNamed "Local Highscore Table")
 sleep 0.5
@@ -106,6 +107,16 @@ sleep 0.5
 shoot "$about" about.png
 focusOn "$about"; xdotool key Return
 gone "$about"
+
+# What the active set says about itself.
+clickAt 25 55
+sleep 0.5
+xdotool key i a
+setInfo=$(windowNamed "About Current Image Set")
+sleep 0.5
+shoot "$setInfo" setinfo.png
+focusOn "$setInfo"; xdotool key Return
+gone "$setInfo"
 
 # The question before quitting, answered no.
 clickAt 25 55
@@ -135,6 +146,7 @@ sleep 0.3
 focusOn "$group"; xdotool type "$PWD/resources/DefVorb.bmp"
 focusOn "$group"; xdotool key Tab Tab
 focusOn "$group"; xdotool type "$PWD/resources/DefPie.bmp"
+shoot "$group" imagegroup.png
 focusOn "$group"; xdotool key Return
 gone "$group"
 focusOn "$wizard"; xdotool key alt+n
@@ -151,7 +163,18 @@ focusOn "$wizard"; xdotool key alt+i
 focusOn "$wizard"; xdotool type "Gallery"
 focusOn "$wizard"; xdotool key alt+n
 sleep 0.3
+# The custom tile, the last of the eight, opens the custom cursor's box.
+xdotool mousemove --window "$wizard" $((681 * scale)) $((101 * scale)) click 1
+sleep 0.3
 shoot "$wizard" wizard-step5.png
+focusOn "$wizard"; xdotool key alt+f
+xdotool type "$PWD/resources/Cur1.bmp"
+xdotool key Tab Tab space
+setup=$(windowNamed "Custom Cursor Setup")
+sleep 0.5
+shoot "$setup" cursorsetup.png
+focusOn "$setup"; xdotool key Escape
+gone "$setup"
 focusOn "$wizard"; xdotool key Escape
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true

@@ -13,7 +13,7 @@
 #include "scores/BoardText.h"
 
 namespace {
-constexpr int kRowHeight = 16;
+constexpr int kRowHeight = 18;
 }
 
 class BoardDelegate final : public QStyledItemDelegate {

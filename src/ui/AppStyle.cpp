@@ -57,7 +57,8 @@ QPalette appPalette() {
     p.setColor(group, QPalette::ToolTipBase, QColor(255, 244, 166));
     p.setColor(group, QPalette::ToolTipText, Qt::black);
     p.setColor(group, QPalette::Link, QColor(0, 0, 255));
-    p.setColor(group, QPalette::Light, Qt::white);
+    // Bevels need a light edge that shows on the white page.
+    p.setColor(group, QPalette::Light, QColor(200, 200, 200));
     p.setColor(group, QPalette::Midlight, QColor(235, 235, 235));
     p.setColor(group, QPalette::Mid, QColor(160, 160, 160));
     p.setColor(group, QPalette::Dark, QColor(110, 110, 110));
@@ -78,7 +79,9 @@ QPushButton:pressed { background: %2; border-color: %1; }
 QPushButton:default { border: 2px solid %1; }
 QPushButton:focus { border: 2px solid %5; }
 QPushButton:disabled { background: %7; color: %6; border-color: #a0a0a0; }
-QGroupBox { color: %5; font-weight: bold; }
+QGroupBox { border: 1px solid %8; border-radius: 5px; margin-top: 8px; padding-top: 2px; }
+QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px; padding: 0 3px;
+                   color: %5; font-weight: bold; }
 QHeaderView::section { background: %1; color: %2; border: none; border-right: 1px solid #555555; padding: 0 4px; }
 QMenu { background: %3; border: 2px solid %1; padding: 3px; }
 QMenu::item { padding: 4px 28px 4px 18px; color: black; }
@@ -89,7 +92,7 @@ QToolTip { background: #fff4a6; color: black; border: 1px solid %4; }
 QLabel#pageTitle { background: %1; color: %2; font-weight: bold; border: none; border-radius: 4px; }
 )")
       .arg(hex(kBannerBlack), hex(kDigitOrange), hex(kPageWhite), hex(kDigitEdge), hex(kRimGreenText),
-           hex(kDisabledText), hex(kDisabledFace));
+           hex(kDisabledText), hex(kDisabledFace), hex(kRimGreenEdge));
 }
 
 double contrastRatio(const QColor& a, const QColor& b) {

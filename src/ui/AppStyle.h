@@ -20,6 +20,10 @@ inline const QColor kPageWhite{255, 255, 255};
 // The holes' rim green, and the darker shade that is readable as text on the page.
 inline const QColor kRimGreen{147, 207, 82};
 inline const QColor kRimGreenText{46, 107, 18};
+// Group box edges: the rim green darkened until it stands out from the page (3:1).
+inline const QColor kRimGreenEdge{92, 150, 40};
+// Warnings and the audio line: a red dark enough to read on white (4.5:1).
+inline const QColor kAlertRed{200, 0, 0};
 // Disabled text and its button face.
 inline const QColor kDisabledText{85, 85, 85};
 inline const QColor kDisabledFace{237, 237, 237};

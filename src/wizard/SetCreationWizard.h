@@ -48,6 +48,7 @@ class SetCreationWizard : public GameDialog {
   QLabel* introLabel;
   QLabel* pageTitle;
   QStackedWidget* pages;
+  QFrame* bottomRule;
   QPushButton* cancelButton;  // "&Cancel" / "&Quit"
   QPushButton* nextButton;    // "&Next >>"
   QPushButton* backButton;    // "<< &Back"
@@ -125,6 +126,7 @@ class SetCreationWizard : public GameDialog {
   void addHeading();
   void addPages(const CursorTable& cursors, const BuiltinPictures& pictures);
   void addStepButtons();
+  void layOutFrame();
   // One builder per step, in WizardPages.cpp.
   QWidget* makeAnimationPage();
   QWidget* makeBitmapsPage(const BuiltinPictures& pictures);
