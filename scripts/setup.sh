@@ -8,8 +8,9 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev
           libsndfile1-dev libsmf-dev)
 if [[ "${1:-}" == "--test" ]]; then
   PACKAGES+=(xvfb xauth)
-  # The install test: launcher, metainfo and file-type checks, and the .deb.
-  PACKAGES+=(desktop-file-utils appstream shared-mime-info dpkg-dev file)
+  # The install test: launcher, metainfo and file-type checks, the .deb, and
+  # which default set the installed program opens.
+  PACKAGES+=(desktop-file-utils appstream shared-mime-info dpkg-dev file strace)
 fi
 # bench/run: a private X display, the first-paint probe's X DAMAGE headers, the
 # clicks, the table maker, and the tracers its README's profiles use.

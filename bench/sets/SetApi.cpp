@@ -18,19 +18,6 @@ struct Silent : WriterProgress {
   void showProgress(qint64, qint64) override {}
 };
 
-// Forwards to the progress window while it exists, like the wizard.
-struct Relay : WriterProgress {
-  QPointer<CreationProgressDialog>& dialog;
-  explicit Relay(QPointer<CreationProgressDialog>& d) : dialog(d) {}
-  void setStatus(const QString& text) override {
-    if (dialog) dialog->drawStatus(text);
-  }
-  void showProgress(qint64 written, qint64 total) override {
-    if (dialog) dialog->drawProgress(written, total);
-  }
-  void pump() override { QApplication::processEvents(); }
-};
-
 SetInputs toSetInputs(const Inputs& in) {
   SetInputs s;
   s.outFile = in.outFile;
@@ -63,7 +50,7 @@ bool writeSet(const Inputs& in, bool withProgressWindow, QString* error) {
     outcome = writeExtendedSet(s, header, silent, {});
   } else {
     QPointer<CreationProgressDialog> progress;
-    Relay relay(progress);
+    CreationProgressRelay relay(progress);
     outcome = writeExtendedSet(s, header, relay, {}, [&progress] {
       progress = new CreationProgressDialog;
       progress->show();

@@ -103,7 +103,10 @@ int main(int argc, char** argv) {
       if (std::system(cpCommand.c_str()) != 0) std::fprintf(stderr, "cp failed\n");
     });
   };
+  // Like the copy, the set is written as a new file: removing the one before would
+  // otherwise be timed on one side only.
   auto writeWith = [&](const char* name, bool dialog) {
+    QFile::remove(in.outFile);
     timed(name, [&] {
       if (!setapi::writeSet(in, dialog, &error)) std::fprintf(stderr, "write: %s\n", qPrintable(error));
     });

@@ -59,6 +59,13 @@ void CreationProgressDialog::drawProgress(qint64 written, qint64 total) {
       bar->setText(QString::number(a * 100 / b) + QLatin1Char('%'));
     }
   }
+  pumpEvents();
+}
+
+void CreationProgressDialog::pumpEvents() {
+  const qint64 now = clock();
+  if (lastPump_ && now - *lastPump_ < kPumpInterval) return;
+  lastPump_ = now;
   QApplication::processEvents();
 }
 
@@ -83,5 +90,3 @@ void CreationProgressDialog::closeEvent(QCloseEvent* event) {
 void CreationProgressDialog::reject() {
   if (finished) QDialog::reject();
 }
-
-void CreationProgressRelay::pump() { QApplication::processEvents(); }

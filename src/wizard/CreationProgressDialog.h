@@ -3,8 +3,11 @@
 // created. The player cannot close it; the wizard shows it once the output file is
 // open, relays the writer's reports to it, and calls finish() when the writer is done,
 // after which the window closes and deletes itself.
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QPointer>
+#include <functional>
+#include <optional>
 
 #include "wizard/SetWriter.h"
 
@@ -23,9 +26,16 @@ class CreationProgressDialog : public QDialog {
   QLabel* trough;  // the sunken trough with its caption
   QLabel* bar;     // the bar inside it, with the percentage
 
-  // Redraws only when the count changed, in steps of 256 bytes, and always lets
-  // pending input through.
+  // Redraws only when the count changed, in steps of 256 bytes, then lets pending
+  // input through (see pumpEvents).
   void drawProgress(qint64 written, qint64 total);
+  // Lets the window system handle pending input and repaint, at most once every
+  // kPumpInterval: a set is written in thousands of pieces, and a round of events
+  // for each would cost more than the writing.
+  void pumpEvents();
+  static constexpr qint64 kPumpInterval = 15;  // milliseconds
+  // Milliseconds on a steady clock; tests drive it by hand.
+  std::function<qint64()> clock = [] { return QDeadlineTimer::current().deadline(); };
   void drawStatus(const QString& text);
   // Allows closing and closes; the window deletes itself.
   void finish();
@@ -38,6 +48,9 @@ class CreationProgressDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
+
+ private:
+  std::optional<qint64> lastPump_;
 };
 
 // Passes a writer's reports on to a progress window while it exists; the window
@@ -51,7 +64,9 @@ class CreationProgressRelay : public WriterProgress {
   void showProgress(qint64 written, qint64 total) override {
     if (window_) window_->drawProgress(written, total);
   }
-  void pump() override;
+  void pump() override {
+    if (window_) window_->pumpEvents();
+  }
 
  private:
   QPointer<CreationProgressDialog>& window_;

@@ -205,8 +205,12 @@ bool SetCreationWizard::checkPage(int page) {
       if (setNameEdit->text().isEmpty()) return fail(QStringLiteral("This image set has no name..."));
       return true;
     case kCursorPage:
-      if (cursorChoice == kCustomTile && !isRegularFile(cursorFile->text()))
-        return fail(QStringLiteral("Cursor BMP file was not found..."));
+      if (cursorChoice != kCustomTile) return true;
+      if (!isRegularFile(cursorFile->text())) return fail(QStringLiteral("Cursor BMP file was not found..."));
+      // The writer takes the planes from the picture loaded here; one that does not
+      // load would leave it with whatever was shown before, or nothing.
+      if (!customSetup_.loadCursorPicture(cursorFile->text()))
+        return fail(QStringLiteral("Cursor BMP file could not be loaded..."));
       return true;
     default: return false;
   }

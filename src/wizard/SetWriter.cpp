@@ -2,26 +2,20 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <limits>
 #include <unistd.h>
 
+#include "common/Bytes.h"
 #include "imageset/SetReaders.h"
 
 namespace {
 
 constexpr qint64 kPiece = 1024;
 constexpr std::int32_t kWaveMissing = 1, kNotWave = 2, kBadWaveFormat = 3;
-
-std::uint32_t le32(const char* p) {
-  return static_cast<std::uint8_t>(p[0]) | (static_cast<std::uint8_t>(p[1]) << 8) |
-         (static_cast<std::uint8_t>(p[2]) << 16) | (static_cast<std::uint32_t>(static_cast<std::uint8_t>(p[3])) << 24);
-}
-std::uint16_t le16(const char* p) {
-  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(p[0]) | (static_cast<std::uint8_t>(p[1]) << 8));
-}
 
 // Reads exactly n bytes, or reports false; a short read leaves the rest zero.
 bool readBytes(QFile& file, char* into, qint64 n) {
@@ -48,6 +42,85 @@ std::int32_t wholeFileSize(const QString& name, qint64* total) {
   return static_cast<std::int32_t>(size);
 }
 
+namespace {
+
+// Where a wave file's samples start and what its format chunk says.
+struct WaveLayout {
+  bool dataFound = false;
+  bool formatSeen = false;
+  char format[16] = {};  // tag, channels, rate, byte rate, block alignment, bits
+  qint64 samplesAt = 0;
+  std::int32_t statedLength = 0;  // the data chunk's length field
+};
+
+constexpr int kMostChunks = 64;
+
+// The chunks one after another by their declared lengths, each padded to an even
+// length; the first format chunk of at least 16 bytes counts, and the walk stops
+// at "data". A chunk that runs past the end of the file ends the walk.
+WaveLayout walkChunks(QFile& file) {
+  WaveLayout layout;
+  const qint64 size = file.size();
+  qint64 at = 12;
+  for (int chunk = 0; chunk < kMostChunks && at + 8 <= size; ++chunk) {
+    char head[8];
+    if (!file.seek(at) || !readBytes(file, head, 8)) break;
+    if (std::memcmp(head, "data", 4) == 0) {
+      layout.dataFound = true;
+      layout.statedLength = static_cast<std::int32_t>(readLe32(head + 4));
+      layout.samplesAt = at + 8;
+      break;
+    }
+    const qint64 length = readLe32(head + 4);
+    if (std::memcmp(head, "fmt", 3) == 0 && length >= 16 && !layout.formatSeen)
+      layout.formatSeen = readBytes(file, layout.format, 16);
+    at += 8 + length + (length & 1);
+  }
+  return layout;
+}
+
+// Identifiers at consecutive 4-byte positions, stepping over only "loop" and the
+// format record: files whose chunk lengths are wrong are still read the way they
+// always were.
+WaveLayout walkFixedSteps(QFile& file) {
+  WaveLayout layout;
+  char id[4];
+  char skip[8];
+  char record[20];
+  if (!file.seek(12)) return layout;
+  for (int walked = 0; walked < 4; ++walked) {
+    std::memset(id, '?', 4);
+    const qint64 got = file.read(id, 4);
+    if (std::memcmp(id, "loop", 4) == 0) readBytes(file, skip, 8);
+    if (std::memcmp(id, "fmt", 3) == 0) {
+      readBytes(file, record, 20);
+      std::memcpy(layout.format, record + 4, 16);
+      layout.formatSeen = true;
+    }
+    if (std::memcmp(id, "data", 4) == 0 || got < 4) break;
+  }
+  if (std::memcmp(id, "data", 4) != 0 || !readBytes(file, skip, 4)) return layout;
+  layout.dataFound = true;
+  layout.statedLength = static_cast<std::int32_t>(readLe32(skip));
+  layout.samplesAt = file.pos();
+  return layout;
+}
+
+// 0 when the samples can be taken, else the check's code.
+std::int32_t waveVerdict(const WaveLayout& layout) {
+  if (!layout.dataFound) return kNotWave;
+  if (!layout.formatSeen) return kBadWaveFormat;
+  const char* f = layout.format;
+  if (readLe16(f) != 1 || readLe16(f + 2) != 1 || readLe32(f + 4) != 11025 || readLe16(f + 12) != 1 ||
+      readLe16(f + 14) != 8)
+    return kBadWaveFormat;
+  // A negative length would read as a failure code.
+  if (layout.statedLength < 0) return kNotWave;
+  return 0;
+}
+
+}  // namespace
+
 std::int32_t checkWaveFile(const QString& name, QIODevice* output, qint64* copied, const std::function<void()>& pump) {
   if (copied) *copied = 0;
   if (!isRegularFile(name)) return kWaveMissing;
@@ -56,40 +129,24 @@ std::int32_t checkWaveFile(const QString& name, QIODevice* output, qint64* copie
   if (!file.open(QIODevice::ReadOnly)) return kWaveMissing;
 
   char id[4];
-  char skip[8];
+  char skip[4];
   if (!readBytes(file, id, 4) || std::memcmp(id, "RIFF", 4) != 0) return kNotWave;
   readBytes(file, skip, 4);
   if (!readBytes(file, id, 4) || std::memcmp(id, "WAVE", 4) != 0) return kNotWave;
 
-  // Identifiers are taken at consecutive 4-byte positions; only "loop" and the
-  // format record are stepped over.
-  char format[20] = {};
-  bool formatSeen = false;
-  for (int walked = 0; walked < 4; ++walked) {
-    std::memset(id, '?', 4);
-    const qint64 got = file.read(id, 4);
-    if (std::memcmp(id, "loop", 4) == 0) readBytes(file, skip, 8);
-    if (std::memcmp(id, "fmt", 3) == 0) {
-      readBytes(file, format, 20);
-      formatSeen = true;
-    }
-    if (std::memcmp(id, "data", 4) == 0 || got < 4) break;
+  WaveLayout layout = walkChunks(file);
+  const std::int32_t verdict = waveVerdict(layout);
+  if (verdict != 0) {
+    const WaveLayout fixed = walkFixedSteps(file);
+    if (waveVerdict(fixed) != 0) return verdict;
+    layout = fixed;
   }
-  if (std::memcmp(id, "data", 4) != 0) return kNotWave;
-  if (!formatSeen) return kBadWaveFormat;
-  if (le16(format + 4) != 1 || le16(format + 6) != 1 || le32(format + 8) != 11025 || le16(format + 16) != 1 ||
-      le16(format + 18) != 8)
-    return kBadWaveFormat;
+  // A length beyond the end of the file would make the set's size field promise
+  // bytes that never come.
+  const auto length =
+      static_cast<std::int32_t>(std::min<qint64>(layout.statedLength, std::max<qint64>(file.size() - layout.samplesAt, 0)));
 
-  char lengthBytes[4];
-  if (!readBytes(file, lengthBytes, 4)) return kNotWave;
-  const auto stated = static_cast<std::int32_t>(le32(lengthBytes));
-  // A negative length would read as a failure code; a length beyond the end of
-  // the file would make the set's size field promise bytes that never come.
-  if (stated < 0) return kNotWave;
-  const auto length = static_cast<std::int32_t>(std::min<qint64>(stated, file.size() - file.pos()));
-
-  if (output && length > 0) {
+  if (output && length > 0 && file.seek(layout.samplesAt)) {
     char buffer[kPiece];
     qint64 remaining = length;
     while (remaining > 0) {
@@ -177,7 +234,7 @@ qint64 estimateSetSize(const SetInputs& in, SetHeader& header) {
 namespace {
 
 struct Run {
-  QFile& out;
+  QFileDevice& out;
   WriterProgress& progress;
   qint64 written = 0;
   qint64 expected = 0;
@@ -225,15 +282,14 @@ bool outputIsAnInput(const SetInputs& in) {
   return false;
 }
 
-// Opens the output unbuffered, so every count the writes return is what reached the file.
-bool openOutput(QFile& out) {
+// The set goes to a new file beside the output, which takes the output's name only
+// once it is complete, so a failed creation leaves any earlier file of that name as
+// it was. Only a regular file is ever replaced: a folder, pipe or device under the
+// name is left alone.
+bool openOutput(QSaveFile& out) {
   const QString name = out.fileName();
-  // A named pipe in the output's place would stall the writer once nobody reads it.
-  std::error_code error;
-  const auto type = std::filesystem::status(name.toStdString(), error).type();
-  const bool pipe = type == std::filesystem::file_type::fifo || type == std::filesystem::file_type::socket;
-  return !name.isEmpty() && !pipe && !QFileInfo(name).isDir() &&
-         out.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered);
+  const QFileInfo existing(name);
+  return !name.isEmpty() && (!existing.exists() || existing.isFile()) && out.open(QIODevice::WriteOnly);
 }
 
 // The texts, colours and cursor choice; the sizes come from the estimate.
@@ -291,15 +347,18 @@ void writeSounds(Run& run, const SetInputs& in, const SetHeader& header) {
   run.copyWholeFile(in.music, header.musicSize);
 }
 
-// True when the data did not reach the disk: a full disk may only show when the
-// data is forced out, and that is no success.
-bool finishFile(Run& run, QFile& out) {
+// Puts the file in place when every expected byte reached the disk; otherwise the
+// new file is dropped. True when the data did not reach the disk: a full disk may
+// only show when the data is forced out, and that is no success.
+bool finishFile(Run& run, QSaveFile& out) {
   run.put(kSetTrailer, kTrailerSize);
   run.progress.setStatus(QStringLiteral("Cleaning up..."));
   run.update();
   bool failed = !out.flush() || ::fsync(out.handle()) != 0;
-  out.close();
-  if (out.error() != QFileDevice::NoError) failed = true;
+  if (!failed && run.written == run.expected)
+    failed = !out.commit();
+  else
+    out.cancelWriting();
   run.progress.setStatus(QStringLiteral("Finished!"));
   return failed;
 }
@@ -314,7 +373,7 @@ WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProg
     outcome.kind = WriteOutcome::OutputIsAnInput;
     return outcome;
   }
-  QFile out(in.outFile);
+  QSaveFile out(in.outFile);
   if (!openOutput(out)) {
     outcome.kind = WriteOutcome::CannotOpenOutput;
     return outcome;

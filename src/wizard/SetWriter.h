@@ -73,13 +73,15 @@ struct WriteOutcome {
   Kind kind = Written;
   qint64 written = 0;
   qint64 expected = 0;
-  bool storageFailed = false;  // flushing the file to disk failed
+  bool storageFailed = false;  // the file did not reach the disk or could not take its name
   bool valid() const { return kind == Written && !storageFailed && written == expected; }
 };
 
 // Writes the set to in.outFile, refilling header (sizes by the estimate, then the
-// texts, colours and cursor). When the output is an input or cannot be opened it
-// returns at once, before beforeWriting runs and without any progress report.
+// texts, colours and cursor). The file takes that name only for a valid outcome;
+// otherwise nothing is left under it but what was there before. When the output
+// is an input or cannot be opened it returns at once, before beforeWriting runs
+// and without any progress report.
 // cursorPlanes is asked for only with cursor choice 8, after the header is written.
 WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProgress& progress,
                               const std::function<CursorPlanes()>& cursorPlanes,

@@ -113,6 +113,30 @@ check "--help shows the usage" bash -c '"$@" --help 2>/dev/null | grep -q "^Usag
 check "an unknown option ends with status 2 and says why" \
   bash -c '"${@:2}" --no-such-option 2>"$1"; [[ $? == 2 ]] && grep -q "no-such-option" "$1"' _ "$scratch/stderr" "${program[@]}"
 
+echo "== default set from the prefix"
+# The installed program, with no build folder beside it, has to find the installed
+# default.xet, and its start-up sound has to reach the device (SDL's disk driver).
+run=$scratch/run
+mkdir -p "$run/runtime"
+chmod 700 "$run/runtime"
+if [[ -f $share/pievorbquarn/default.xet ]] && command -v strace >/dev/null; then
+  (cd "$run" && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk \
+     SDL_DISKAUDIOFILE="$run/device.raw" PVQ_MIDI_DRIVER=file XDG_RUNTIME_DIR="$run/runtime" HOME="$run" \
+     ASAN_OPTIONS=detect_leaks=0 strace -f -qq -e trace=openat -o "$run/openat.log" \
+     timeout --preserve-status -s TERM 4 "$prefix/bin/pievorbquarn" >"$run/game.log" 2>&1)
+  status=$?
+  check "the game ran 4 s and closed cleanly on SIGTERM (status $status)" test "$status" = 0
+  check "it opened share/pievorbquarn/default.xet" \
+    bash -c 'grep -F "\"$1\", O_RDONLY" "$2" | grep -qE "\) = [0-9]+$"' _ "$share/pievorbquarn/default.xet" "$run/openat.log"
+  check "it opened no other default.xet" \
+    bash -c '! grep -v -F "\"$1\"" "$2" | grep -q "default.xet"' _ "$share/pievorbquarn/default.xet" "$run/openat.log"
+  # Silence on the device is 128; the start-up sound is the only one at start-up.
+  check "its start-up sound reached the device" \
+    bash -c '[[ -s $1 && $(tr -d "\200" <"$1" | wc -c) -gt 1000 ]]' _ "$run/device.raw"
+else
+  echo "SKIP  default set from the prefix: no installed default.xet or no strace"
+fi
+
 echo "== Debian package"
 arch=$(dpkg --print-architecture)
 deb=$scratch/deb/pievorbquarn_${version}_${arch}.deb

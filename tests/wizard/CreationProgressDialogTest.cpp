@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "wizard/CreationProgressDialog.h"
 
@@ -39,13 +40,32 @@ TEST(CreateProgress, BarMovesIn256ByteStepsAndStopsAtTheTroughEdge) {
   EXPECT_EQ(tiny.bar->text(), QStringLiteral("100%"));
 }
 
-TEST(CreateProgress, SameCountStillLetsPendingEventsThrough) {
+TEST(CreateProgress, PendingEventsGoThroughAtMostEveryFifteenMilliseconds) {
   CreationProgressDialog dialog;
-  dialog.drawProgress(512, 1024);
-  bool ran = false;
-  QTimer::singleShot(0, [&] { ran = true; });
-  dialog.drawProgress(512, 1024);
-  EXPECT_TRUE(ran);
+  qint64 now = 1000;
+  dialog.clock = [&] { return now; };
+  QPointer<CreationProgressDialog> window(&dialog);
+  CreationProgressRelay relay(window);
+  int ran = 0;
+  auto pumped = [&](const std::function<void()>& report) {
+    const int before = ran;
+    QTimer::singleShot(0, [&] { ++ran; });
+    report();
+    const bool through = ran > before;
+    QApplication::processEvents();  // the test's own round, for the next call
+    return through;
+  };
+
+  EXPECT_TRUE(pumped([&] { dialog.drawProgress(512, 1024); }));  // the first report always goes through
+  now += 14;
+  EXPECT_FALSE(pumped([&] { dialog.drawProgress(768, 1024); }));
+  EXPECT_EQ(dialog.bar->text(), QStringLiteral("75%"));  // drawn without waiting for the events
+  EXPECT_FALSE(pumped([&] { relay.pump(); }));
+  now += 1;
+  EXPECT_TRUE(pumped([&] { dialog.drawProgress(768, 1024); }));  // the same count still lets events through
+  now += 20;
+  EXPECT_TRUE(pumped([&] { relay.pump(); }));
+  EXPECT_FALSE(pumped([&] { relay.showProgress(1024, 1024); }));
 }
 
 TEST(CreateProgress, ClosesOnlyOnceTheWriterAllowsItAndThenDeletesItself) {

@@ -1,6 +1,10 @@
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "imageset/BmpDecode.h"
@@ -19,14 +23,31 @@ void put32(QByteArray& b, qint64 v) {
 struct WaveShape {
   int channels = 1, rate = 11025, bits = 8, align = 1;
   int fmtLength = 16;
-  QByteArray between;        // chunk bytes between the format chunk and "data"
-  bool dataFirst = false;    // a "data" chunk before the format chunk
-  qint64 statedLength = -1;  // the data chunk's length field; -1: the samples' length
+  qint64 fmtLengthField = -1;  // what the format chunk's length field says; -1: fmtLength
+  QByteArray between;          // chunk bytes between the format chunk and "data"
+  bool dataFirst = false;      // a "data" chunk before the format chunk
+  qint64 statedLength = -1;    // the data chunk's length field; -1: the samples' length
 };
+
+QByteArray chunk(const char* id, const QByteArray& body) {
+  QByteArray c(id);
+  put32(c, body.size());
+  return c + body + (body.size() % 2 ? QByteArray(1, '\0') : QByteArray());
+}
+
+// The chunk ffmpeg puts between the format chunk and the samples.
+QByteArray ffmpegInfoChunk() { return chunk("LIST", "INFO" + chunk("ISFT", QByteArray("Lavf59.27.100", 14))); }
+
+// Samples that differ from every other call's, so a block in the wrong place shows.
+QByteArray distinctSamples(int n, int seed) {
+  QByteArray samples(n, '\0');
+  for (int i = 0; i < n; ++i) samples[i] = char((i * seed + seed * 7) & 0xFF);
+  return samples;
+}
 
 QByteArray waveFile(const QByteArray& samples, const WaveShape& s = {}) {
   QByteArray fmt("fmt ");
-  put32(fmt, s.fmtLength);
+  put32(fmt, s.fmtLengthField >= 0 ? s.fmtLengthField : s.fmtLength);
   put16(fmt, 1), put16(fmt, s.channels), put32(fmt, s.rate), put32(fmt, s.rate * s.align), put16(fmt, s.align),
       put16(fmt, s.bits);
   fmt += QByteArray(s.fmtLength - 16, '\0');
@@ -77,10 +98,15 @@ class SetWriterTest : public SetTest {
     in.numbersBmp = write("numbers.bmp", bmpBytes(indexedPicture(300, 51, qRgb(1, 200, 3))));
     in.countBmp = write("count.bmp", bmpBytes(indexedPicture(671, 107, qRgb(9, 9, 90))));
     in.miscBmp = write("misc.bmp", bmpBytes(truePicture(111, 124, qRgb(90, 9, 9))));
-    in.waves[indexOf(SoundEffect::Startup)] = write("startup.wav", waveFile(squareWave(3000, 20)));
-    in.waves[indexOf(SoundEffect::Tick)] = write("tick.wav", waveFile(squareWave(100, 4)));
-    in.waves[indexOf(SoundEffect::Splat)] = write("splat.wav", waveFile(squareWave(1024, 8)));
-    in.waves[indexOf(SoundEffect::GameOver)] = write("over.wav", waveFile(squareWave(2049, 30)));
+    // Each wave laid out differently, as different programs write them.
+    WaveShape ffmpeg, extended;
+    ffmpeg.between = ffmpegInfoChunk();
+    extended.fmtLength = 18;
+    samples = {distinctSamples(3000, 3), distinctSamples(100, 5), distinctSamples(1024, 11), distinctSamples(2049, 13)};
+    in.waves[indexOf(SoundEffect::Startup)] = write("startup.wav", waveFile(samples[indexOf(SoundEffect::Startup)]));
+    in.waves[indexOf(SoundEffect::Tick)] = write("tick.wav", waveFile(samples[indexOf(SoundEffect::Tick)], ffmpeg));
+    in.waves[indexOf(SoundEffect::Splat)] = write("splat.wav", waveFile(samples[indexOf(SoundEffect::Splat)], extended));
+    in.waves[indexOf(SoundEffect::GameOver)] = write("over.wav", waveFile(samples[indexOf(SoundEffect::GameOver)]));
     in.music = write("tune.mid", smallTune());
     in.cursorFile = write("cursor.bmp", bmpBytes(indexedPicture(32, 32, qRgb(0, 0, 0))));
     in.name = QStringLiteral("Every Part ") + QString(300, QLatin1Char('x'));
@@ -113,12 +139,14 @@ class SetWriterTest : public SetTest {
 
   SetHeader header{};
   Recorder recorder;
+  std::array<QByteArray, kSoundEffectCount> samples;  // what everything()'s waves hold
 };
 
 }  // namespace
 
-TEST_F(SetWriterTest, EveryPartRoundTripsThroughTheReaderAndTheEstimateIsExact) {
+TEST_F(SetWriterTest, EveryBlockAndHeaderFieldRoundTripsThroughTheReader) {
   const SetInputs in = everything();
+  write("out.xet", "an earlier set under the same name");
   const WriteOutcome outcome = run(in);
   const QByteArray file = output(in);
 
@@ -126,43 +154,80 @@ TEST_F(SetWriterTest, EveryPartRoundTripsThroughTheReaderAndTheEstimateIsExact) 
   EXPECT_EQ(outcome.written, outcome.expected);
   EXPECT_EQ(file.size(), outcome.expected);
   EXPECT_EQ(writeOutcomeText(outcome), QStringLiteral("eXtended Image Set File Created Sucessfully..."));
-  EXPECT_EQ(file.left(18), QByteArray("eXtended Image SET"));
-  EXPECT_EQ(file.right(14), QByteArray("--End-Of-Set--"));
-  // The planes follow the header directly.
-  EXPECT_EQ(file.mid(xet::HeaderEnd, 256), cursorPlanes());
-  EXPECT_EQ(field(file, xet::startupSoundSize), 3000);
-  EXPECT_EQ(field(file, xet::gameOverSoundSize), 2049);
-  EXPECT_EQ(field(file, xet::musicSize), smallTune().size());
   EXPECT_EQ(recorder.statuses.front(), QStringLiteral("Setting up..."));
   EXPECT_EQ(recorder.statuses.back(), QStringLiteral("Finished!"));
   EXPECT_EQ(recorder.progress.front().first, 0);
   EXPECT_EQ(recorder.progress.back(), qMakePair(outcome.expected, outcome.expected));
   EXPECT_GT(recorder.pumps, 10);
 
-  loadExtendedSet(game, in.outFile, false);
-  ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
-  const ActiveSet& s = game.set;
-  EXPECT_EQ(s.setTitle, in.name.left(200));
-  EXPECT_EQ(s.header.author.text(), in.author);
-  EXPECT_EQ(s.header.webPage.text(), in.url);
+  // The blocks in file order, each exactly the bytes of its input.
+  EXPECT_EQ(file.left(18), QByteArray("eXtended Image SET"));
+  qint64 at = xet::HeaderEnd;
+  auto expectBlock = [&](const QByteArray& bytes, const char* what) {
+    EXPECT_EQ(file.mid(at, bytes.size()), bytes) << what;
+    at += bytes.size();
+  };
+  expectBlock(cursorPlanes(), "cursor planes");
+  expectBlock(contents(in.miscBmp), "misc pictures");
+  expectBlock(contents(in.numbersBmp), "digits");
+  expectBlock(contents(in.countBmp), "count-down");
+  expectBlock(contents(in.titleBmp), "title");
+  expectBlock(contents(in.pict1), "target strip");
+  expectBlock(contents(in.pict2), "splat strip");
+  for (SoundEffect sound : {SoundEffect::Startup, SoundEffect::Tick, SoundEffect::Splat, SoundEffect::GameOver})
+    expectBlock(samples[indexOf(sound)], "sound");
+  expectBlock(smallTune(), "tune");
+  expectBlock("--End-Of-Set--", "trailer");
+  EXPECT_EQ(at, file.size());
+
+  QFile made(in.outFile);
+  ASSERT_TRUE(made.open(QIODevice::ReadOnly));
+  const SetReadResult read = readExtendedSet(made);
+  ASSERT_TRUE(read.set) << read.error.toStdString();
+  const LoadedSet& s = *read.set;
+  const SetHeader& h = s.header;
+  EXPECT_EQ(h.title.text(), in.name.left(200));
+  EXPECT_EQ(h.author.text(), in.author);
+  EXPECT_EQ(h.email.text(), in.email);
+  EXPECT_EQ(h.webPage.text(), in.url);
+  EXPECT_EQ(h.comment.text(), in.comment);
+  EXPECT_EQ(s.congratulationPrefix, in.prefix);
   EXPECT_EQ(s.congratulationSuffix, in.suffix);
-  EXPECT_EQ(s.ratingMessages[7], in.ratings[7]);
-  EXPECT_EQ(game.playfieldColour, in.pageColour);
-  EXPECT_EQ(game.titleColour, in.titleColour);
-  EXPECT_EQ(s.header.tickSoundMode, 5);
-  EXPECT_EQ(s.header.hotSpotX, 31);
-  EXPECT_TRUE(game.cursors.has(kCustomCursorSlot));
-  EXPECT_EQ(s.targetStrip.pixel(5, 5), qRgb(200, 0, 0));
-  EXPECT_EQ(s.splatStrip.pixel(5, 5), qRgb(0, 0, 200));
-  EXPECT_EQ(s.title.pixel(0, 0), qRgb(10, 20, 30));
-  const QByteArray startup = squareWave(3000, 20);
-  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(s.sound(SoundEffect::Startup).data.data()), int(s.sound(SoundEffect::Startup).data.size())), startup);
-  EXPECT_EQ(s.sound(SoundEffect::Tick).data.size(), 100u);
-  EXPECT_EQ(s.sound(SoundEffect::GameOver).data.size(), 2049u);
-  ASSERT_TRUE(s.musicPresent);
-  QFile tune(s.musicFile);
-  ASSERT_TRUE(tune.open(QIODevice::ReadOnly));
-  EXPECT_EQ(tune.readAll(), smallTune());
+  EXPECT_EQ(s.ratingMessages, in.ratings);
+  EXPECT_EQ(s.playfieldColour, in.pageColour);
+  EXPECT_EQ(s.titleColour, in.titleColour);
+  EXPECT_EQ(h.cursorIndex, 8);
+  EXPECT_EQ(h.hotSpotX, in.hotSpotX);
+  EXPECT_EQ(h.hotSpotY, in.hotSpotY);
+  EXPECT_EQ(h.tickSoundMode, in.tickMode);
+  ASSERT_TRUE(s.cursor);
+  EXPECT_EQ(s.cursor->planes, planesFromBuilder());
+  EXPECT_EQ(s.cursor->hotX, in.hotSpotX);
+  EXPECT_EQ(s.cursor->hotY, in.hotSpotY);
+
+  EXPECT_EQ(h.miscPicsSize, QFile(in.miscBmp).size());
+  EXPECT_EQ(h.numbersSize, QFile(in.numbersBmp).size());
+  EXPECT_EQ(h.countSize, QFile(in.countBmp).size());
+  EXPECT_EQ(h.titleSize, QFile(in.titleBmp).size());
+  EXPECT_EQ(h.pict1Size, QFile(in.pict1).size());
+  EXPECT_EQ(h.pict2Size, QFile(in.pict2).size());
+  EXPECT_EQ(h.musicSize, smallTune().size());
+  EXPECT_EQ(h.startupSoundSize, samples[indexOf(SoundEffect::Startup)].size());
+  EXPECT_EQ(h.tickSoundSize, samples[indexOf(SoundEffect::Tick)].size());
+  EXPECT_EQ(h.splatSoundSize, samples[indexOf(SoundEffect::Splat)].size());
+  EXPECT_EQ(h.gameOverSoundSize, samples[indexOf(SoundEffect::GameOver)].size());
+  for (const SoundEffectInfo& sound : kSoundEffects) {
+    const SoundBuffer& got = s.sound(sound.effect);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(got.data.data()), qsizetype(got.data.size())),
+              samples[indexOf(sound.effect)])
+        << sound.fileName;
+  }
+  EXPECT_EQ(s.tune, smallTune());
+  EXPECT_EQ(s.targetStrip, loadBmpFile(in.pict1, nullptr));
+  EXPECT_EQ(s.splatStrip, loadBmpFile(in.pict2, nullptr));
+  EXPECT_EQ(s.digitStrip, loadBmpFile(in.numbersBmp, nullptr));
+  EXPECT_EQ(s.countStrip, loadBmpFile(in.countBmp, nullptr));
+  EXPECT_EQ(s.title, loadBmpFile(in.titleBmp, nullptr));
 }
 
 TEST_F(SetWriterTest, StripsOnlyGiveMinusOneFieldsAndTheSmallestLayout) {
@@ -192,35 +257,56 @@ TEST_F(SetWriterTest, StripsOnlyGiveMinusOneFieldsAndTheSmallestLayout) {
   EXPECT_EQ(game.set.countStrip, reference.set.countStrip);
 }
 
-TEST_F(SetWriterTest, WaveCheckFollowsFixedStepsAndRefusesOtherFormats) {
-  const QByteArray samples = squareWave(500, 10);
+TEST_F(SetWriterTest, WaveCheckWalksTheChunksAndCopiesTheSamplesItFound) {
+  const QByteArray samples = distinctSamples(500, 3);
+  // Accepted layouts: the check's result and exactly the samples copied out.
+  auto expectAccepted = [&](const WaveShape& shape, const char* layout) {
+    const QString path = write("w.wav", waveFile(samples, shape));
+    EXPECT_EQ(checkWaveFile(path), -500) << layout;
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    qint64 copied = 0;
+    EXPECT_EQ(checkWaveFile(path, &out, &copied), -500) << layout;
+    EXPECT_EQ(out.data(), samples) << layout;
+    EXPECT_EQ(copied, 500) << layout;
+  };
+  WaveShape s;
+  expectAccepted(s, "44-byte header");
+  s.between = ffmpegInfoChunk();
+  expectAccepted(s, "LIST/INFO after the format chunk");
+  s = {};
+  s.fmtLength = 18;
+  expectAccepted(s, "18-byte format chunk");
+  s.between = chunk("fact", QByteArray::fromHex("f4010000"));
+  expectAccepted(s, "fact chunk");
+  s = {};
+  s.between = chunk("JUNK", "odd");
+  expectAccepted(s, "odd-length chunk, padded");
+  s.between = chunk("loop", "abcd");
+  expectAccepted(s, "loop chunk");
+  s = {};
+  s.fmtLengthField = 40;  // wrong, but the samples follow the 16 bytes it always read
+  expectAccepted(s, "format chunk with a wrong length");
+
   auto check = [&](const QByteArray& bytes) { return checkWaveFile(write("w.wav", bytes)); };
-  EXPECT_EQ(check(waveFile(samples)), -500);
   EXPECT_EQ(checkWaveFile(dir.filePath("none.wav")), 1);
   EXPECT_EQ(checkWaveFile(dir.path()), 1);
   EXPECT_EQ(check(waveFile({})), 2);  // 44 bytes, no samples
   EXPECT_EQ(check(waveFile(samples).replace(0, 4, "RIFX")), 2);
-  WaveShape s;
-  s.bits = 16;
-  EXPECT_EQ(check(waveFile(samples, s)), 3);
+  EXPECT_EQ(check(waveFile(samples).replace(8, 4, "WAVf")), 2);
   s = {};
-  s.channels = 2;
-  EXPECT_EQ(check(waveFile(samples, s)), 3);
-  s = {};
-  s.rate = 22050;
-  EXPECT_EQ(check(waveFile(samples, s)), 3);
-  s = {};
-  s.fmtLength = 18;
+  s.between = QByteArray("JUNK") + QByteArray::fromHex("00000100") + "abcdefgh";  // runs past the end of the file
   EXPECT_EQ(check(waveFile(samples, s)), 2);
-  s = {};
-  s.between = QByteArray("fact") + QByteArray::fromHex("04000000") + "abcd";
-  EXPECT_EQ(check(waveFile(samples, s)), 2);
-  s = {};
-  s.between = QByteArray("loop") + QByteArray::fromHex("04000000") + "abcd";
-  EXPECT_EQ(check(waveFile(samples, s)), -500);
   s = {};
   s.dataFirst = true;
   EXPECT_EQ(check(waveFile(samples, s)), 3);
+  for (auto other : {&WaveShape::bits, &WaveShape::channels, &WaveShape::rate, &WaveShape::align}) {
+    s = {};
+    s.*other *= 2;
+    EXPECT_EQ(check(waveFile(samples, s)), 3);
+    s.between = ffmpegInfoChunk();
+    EXPECT_EQ(check(waveFile(samples, s)), 3);
+  }
 
   // Lengths the file cannot back: negative is no wave, too long counts what is there.
   s = {};
@@ -273,9 +359,13 @@ TEST_F(SetWriterTest, SoundStepMessageKeepsOneLinePerSound) {
   EXPECT_EQ(soundErrorLine(3, good), QStringLiteral("File good.wav is an invalid wave file (eg: not 8-bit Mono 11025Hz)"));
 }
 
-TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccess) {
-  // A strip that shrinks after the estimate leaves the count short by its loss.
+TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccessAndKeepTheEarlierSet) {
+  // A strip that shrinks after the estimate leaves the count short by its loss, and
+  // the set of the same name that was there before exactly as it was.
+  const QByteArray earlier = "an earlier set under the same name";
   SetInputs in = strips();
+  write("out.xet", earlier);
+  const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
   const qint64 strip2 = QFile(in.pict2).size();
   recorder.onProgress = [&](qint64 written) {
     if (written == 0) write("pict2.bmp", bmpBytes(truePicture(224, 108, qRgb(0, 0, 200))).left(100));
@@ -288,16 +378,26 @@ TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccess) {
                            "(Data Written: %1 bytes,  Should have Written: %2 bytes)")
                 .arg(outcome.written)
                 .arg(outcome.expected));
-  EXPECT_EQ(QFile(in.outFile).size(), outcome.written);  // the invalid file stays
+  EXPECT_EQ(output(in), earlier);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), filesBefore);  // nothing left beside it
+  EXPECT_EQ(recorder.statuses.back(), QStringLiteral("Finished!"));
 
-  // A full disk.
-  if (QFileInfo(QStringLiteral("/dev/full")).exists()) {
-    in = strips();
-    in.outFile = QStringLiteral("/dev/full");
-    outcome = run(in);
-    EXPECT_EQ(outcome.kind, WriteOutcome::Written);
-    EXPECT_FALSE(outcome.valid());
-  }
+  // A disk that fills up: no file of this process may grow past 8 KiB meanwhile.
+  in = strips();
+  ASSERT_GT(QFile(in.pict1).size(), 8192);
+  const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit oldLimit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
+  rlimit small = oldLimit;
+  small.rlim_cur = 8192;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  outcome = run(in);
+  ::setrlimit(RLIMIT_FSIZE, &oldLimit);
+  std::signal(SIGXFSZ, oldSignal);
+  EXPECT_EQ(outcome.kind, WriteOutcome::Written);
+  EXPECT_FALSE(outcome.valid());
+  EXPECT_EQ(output(in), earlier);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), filesBefore);
 
   // An output that cannot be created shows no progress at all.
   recorder = Recorder();
@@ -308,7 +408,7 @@ TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccess) {
   EXPECT_EQ(writeOutcomeText(outcome), QStringLiteral("Unable to open the output file for writing..."));
   EXPECT_TRUE(recorder.statuses.isEmpty());
 
-  // Named pipes are neither read nor written, so nothing waits for a peer.
+  // Named pipes are neither read nor written, nor replaced, so nothing waits for a peer.
   const QString pipe = dir.filePath("pipe");
   ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
   EXPECT_EQ(checkWaveFile(pipe), 1);
@@ -319,6 +419,11 @@ TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccess) {
   EXPECT_EQ(estimateSetSize(in, header), QFile(in.pict1).size() + QFile(in.pict2).size() + 3423);
   in.music.clear();
   in.outFile = pipe;
+  EXPECT_EQ(run(in).kind, WriteOutcome::CannotOpenOutput);
+  struct stat info {};
+  ASSERT_EQ(::stat(pipe.toLocal8Bit().constData(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+  in.outFile = dir.path();
   EXPECT_EQ(run(in).kind, WriteOutcome::CannotOpenOutput);
 }
 

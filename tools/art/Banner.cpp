@@ -6,26 +6,24 @@
 namespace art {
 
 QImage drawTitle() {
-  QImage img = newCanvas(594, 31, kTitleRed);
-  QPainter p;
-  startPainter(p, img);
-  // A darker plate behind the lettering; the picture's edges stay the
-  // panel's own red so a wider window shows no seam.
-  p.setPen(QPen(QColor(0x60, 0x00, 0x08), 1.5));
-  p.setBrush(QColor(0xb8, 0x00, 0x12));
-  p.drawRoundedRect(QRectF(112, 1.5, 370, 28), 13, 13);
+  return paintedOn(newCanvas(594, 31, kTitleRed), [](QPainter& p) {
+    // A darker plate behind the lettering; the picture's edges stay the
+    // panel's own red so a wider window shows no seam.
+    p.setPen(QPen(QColor(0x60, 0x00, 0x08), 1.5));
+    p.setBrush(QColor(0xb8, 0x00, 0x12));
+    p.drawRoundedRect(QRectF(112, 1.5, 370, 28), 13, 13);
 
-  LetterStyle s = goldStyle(2.0);
-  s.edge = kInk;
-  s.shadowOffset = QPointF(2, 2);
-  s.shadow = QColor(0x50, 0x00, 0x08);
-  QPainterPath words = fitPath(textPath(QStringLiteral("Pie Vorb Quarn"), 60), QRectF(170, 3, 254, 24), true);
-  drawLettering(p, words, s);
-  // A flying pie either side.
-  drawPieSide(p, QPointF(140, 19), 0.62, -15);
-  drawPieSide(p, QPointF(454, 19), 0.62, 15);
-  p.end();
-  return img;
+    LetterStyle s = goldStyle(2.0);
+    s.edge = kInk;
+    s.shadowOffset = QPointF(2, 2);
+    s.shadow = QColor(0x50, 0x00, 0x08);
+    QPainterPath words =
+        fitPath(textPath(QStringLiteral("Pie Vorb Quarn"), 60), QRectF(170, 3, 254, 24), true);
+    drawLettering(p, words, s);
+    // A flying pie either side.
+    drawPieSide(p, QPointF(140, 19), 0.62, -15);
+    drawPieSide(p, QPointF(454, 19), 0.62, 15);
+  });
 }
 
 }  // namespace art

@@ -10,14 +10,8 @@ namespace art {
 
 namespace {
 
-QImage countFrame(const std::function<void(QPainter&)>& sign) {
-  QImage img = holeScene({});
-  QPainter p;
-  startPainter(p, img);
-  sign(p);
-  p.end();
-  return img;
-}
+// A sign over the empty hole.
+QImage countFrame(const std::function<void(QPainter&)>& sign) { return paintedOn(holeScene({}), sign); }
 
 void bigSign(QPainter& p, const QString& text, const QRectF& box, LetterStyle s) {
   QPainterPath path = fitPath(textPath(text, 120), box, true);
@@ -36,12 +30,16 @@ LetterStyle blueStyle(double edge) {
   return {QColor(0xa8, 0xe4, 0xff), QColor(0x40, 0x9c, 0xf0), QColor(0x28, 0x50, 0xc8), kInk, edge};
 }
 
+// The signs stand out from the scene by a shadow cast down and to the right.
+LetterStyle dropShadow(LetterStyle s, double offset) {
+  s.shadowOffset = QPointF(offset, offset);
+  return s;
+}
+
 // A cartoon glove pointing down (tilted by 'angle'), fingertip at 'tip'.
 void drawPointingHand(QPainter& p, QPointF tip, double scale, double angle) {
   p.save();
-  p.translate(tip);
-  p.rotate(angle);
-  p.scale(scale, scale);
+  placeAt(p, tip, scale, angle);
   const double w = 2.0 / scale;
   p.setPen(inkPen(w));
   // Cuff with a stripe.
@@ -81,30 +79,24 @@ void drawPointingHand(QPainter& p, QPointF tip, double scale, double angle) {
 QImage drawCountStrip() {
   std::vector<QImage> frames;
   const QRectF numberBox(24, 6, 63, 66);
-  LetterStyle numbers = goldStyle(3.2);
-  numbers.shadowOffset = QPointF(3, 3);
+  const LetterStyle numbers = dropShadow(goldStyle(3.2), 3);
   for (const char* n : {"3", "2", "1"})
     frames.push_back(
         countFrame([&](QPainter& p) { bigSign(p, QString::fromLatin1(n), numberBox, numbers); }));
 
-  LetterStyle go = greenStyle(3.2);
-  go.shadowOffset = QPointF(3, 3);
+  const LetterStyle go = dropShadow(greenStyle(3.2), 3);
   frames.push_back(
       countFrame([&](QPainter& p) { bigSign(p, QStringLiteral("GO!"), QRectF(7, 10, 97, 58), go); }));
 
-  LetterStyle click = blueStyle(2.0);
-  click.shadowOffset = QPointF(1.5, 1.5);
+  const LetterStyle click = dropShadow(blueStyle(2.0), 1.5);
   frames.push_back(countFrame([&](QPainter& p) {
     bigSign(p, QStringLiteral("CLICK"), QRectF(9, 4, 93, 21), click);
     bigSign(p, QStringLiteral("HERE TO"), QRectF(9, 28, 93, 15), click);
-    LetterStyle start = goldStyle(2.0);
-    start.shadowOffset = QPointF(1.5, 1.5);
-    bigSign(p, QStringLiteral("START"), QRectF(5, 48, 64, 20), start);
+    bigSign(p, QStringLiteral("START"), QRectF(5, 48, 64, 20), dropShadow(goldStyle(2.0), 1.5));
     drawPointingHand(p, QPointF(80, 93), 1.0, 18);
   }));
 
-  LetterStyle over = redStyle(2.6);
-  over.shadowOffset = QPointF(2, 2);
+  const LetterStyle over = dropShadow(redStyle(2.6), 2);
   frames.push_back(countFrame([&](QPainter& p) {
     bigSign(p, QStringLiteral("GAME"), QRectF(10, 7, 91, 28), over);
     bigSign(p, QStringLiteral("OVER"), QRectF(10, 42, 91, 28), over);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "Drawing.h"
 
@@ -59,18 +60,31 @@ QImage toCursorIndexed(const QImage& rgb) {
   return out;
 }
 
+// Paints cursor pixels: hard edges, square line ends, exact colours.
 struct CursorPainter : QPainter {
   explicit CursorPainter(QImage* img) : QPainter(img) { setRenderHint(QPainter::Antialiasing, false); }
   void pen(QRgb c, double w = 1) { setPen(QPen(QColor(c), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)); }
   void fill(QRgb c) { setBrush(QColor(c)); }
+  // One pixel, for details smaller than any shape.
+  void dot(QPoint at, QRgb c) { static_cast<QImage*>(device())->setPixel(at, c); }
 };
 
-QImage cursorPie() {
+// Draws a cursor on a clear canvas and rings it with white, so every cursor
+// shows on dark and light backgrounds alike.
+QImage haloedCursor(const std::function<void(CursorPainter&)>& draw) {
   QImage img = cursorCanvas();
   {
-    // The same cream pie the player throws, side on: cream heap, crust,
-    // a ridged tin and the cherry on top.
     CursorPainter p(&img);
+    draw(p);
+  }
+  addHalo(img, kCurWhite);
+  return img;
+}
+
+// The same cream pie the player throws, side on: cream heap, crust, a
+// ridged tin and the cherry on top.
+QImage cursorPie() {
+  return toCursorIndexed(haloedCursor([](CursorPainter& p) {
     p.pen(kCurBlack);
     p.fill(kCurWhite);
     QPainterPath cream;
@@ -91,19 +105,15 @@ QImage cursorPie() {
     p.pen(kCurBlack);
     p.fill(kCurBlack);
     p.drawEllipse(QRect(13, 1, 5, 5));
-    img.setPixel(14, 2, kCurWhite);
+    p.dot(QPoint(14, 2), kCurWhite);
     // Cream swirl lines.
     p.drawLine(QPoint(8, 14), QPoint(11, 13));
     p.drawLine(QPoint(17, 12), QPoint(21, 11));
-  }
-  addHalo(img, kCurWhite);
-  return toCursorIndexed(img);
+  }));
 }
 
 QImage cursorFinger() {
-  QImage img = cursorCanvas();
-  {
-    CursorPainter p(&img);
+  return toCursorIndexed(haloedCursor([](CursorPainter& p) {
     p.pen(kCurBlack);
     p.fill(kCurWhite);
     QPainterPath finger;
@@ -121,15 +131,11 @@ QImage cursorFinger() {
     p.drawLine(QPoint(17, 12), QPoint(17, 19));
     p.drawLine(QPoint(21, 12), QPoint(21, 19));
     p.drawLine(QPoint(9, 26), QPoint(23, 26));
-  }
-  addHalo(img, kCurWhite);
-  return toCursorIndexed(img);
+  }));
 }
 
 QImage cursorCrossHair() {
-  QImage img = cursorCanvas();
-  {
-    CursorPainter p(&img);
+  QImage img = haloedCursor([](CursorPainter& p) {
     p.pen(kCurBlack);
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QRect(5, 5, 21, 21));
@@ -137,18 +143,15 @@ QImage cursorCrossHair() {
     p.drawLine(QPoint(15, 19), QPoint(15, 30));
     p.drawLine(QPoint(1, 15), QPoint(11, 15));
     p.drawLine(QPoint(19, 15), QPoint(30, 15));
-  }
-  addHalo(img, kCurWhite);
+  });
   // The very centre inverts, so the aim point shows on any colour.
   img.setPixel(15, 15, kCurInvert);
   return toCursorIndexed(img);
 }
 
+// Both barrels staring straight at the player, bead sight on top.
 QImage cursorShotgun() {
-  QImage img = cursorCanvas();
-  {
-    // Both barrels staring straight at the player, bead sight on top.
-    CursorPainter p(&img);
+  return toCursorIndexed(haloedCursor([](CursorPainter& p) {
     p.pen(kCurBlack);
     p.fill(kCurWhite);
     p.drawRect(QRect(13, 4, 5, 4));
@@ -158,18 +161,14 @@ QImage cursorShotgun() {
     p.drawRect(QRect(15, 1, 1, 3));
     p.drawEllipse(QRect(5, 11, 7, 7));
     p.drawEllipse(QRect(19, 11, 7, 7));
-  }
-  // A glint in each bore so they read as holes, not dots.
-  img.setPixel(7, 13, kCurWhite);
-  img.setPixel(21, 13, kCurWhite);
-  addHalo(img, kCurWhite);
-  return toCursorIndexed(img);
+    // A glint in each bore so they read as holes, not dots.
+    p.dot(QPoint(7, 13), kCurWhite);
+    p.dot(QPoint(21, 13), kCurWhite);
+  }));
 }
 
 QImage cursorDart1() {
-  QImage img = cursorCanvas();
-  {
-    CursorPainter p(&img);
+  QImage img = haloedCursor([](CursorPainter& p) {
     const int radii[] = {14, 11, 8, 5, 2};
     for (int i = 0; i < 5; ++i) {
       int r = radii[i];
@@ -177,16 +176,13 @@ QImage cursorDart1() {
       p.fill(i % 2 ? kCurWhite : kCurBlack);
       p.drawEllipse(QRect(15 - r, 15 - r, 2 * r + 1, 2 * r + 1));
     }
-  }
-  addHalo(img, kCurWhite);
+  });
   img.setPixel(15, 15, kCurInvert);
   return toCursorIndexed(img);
 }
 
 QImage cursorDart2() {
-  QImage img = cursorCanvas();
-  {
-    CursorPainter p(&img);
+  QImage img = haloedCursor([](CursorPainter& p) {
     p.pen(kCurBlack);
     p.fill(kCurWhite);
     p.drawEllipse(QRect(1, 1, 29, 29));
@@ -202,17 +198,14 @@ QImage cursorDart2() {
     p.drawEllipse(QRect(9, 9, 13, 13));
     p.fill(kCurBlack);
     p.drawEllipse(QRect(13, 13, 5, 5));
-  }
-  addHalo(img, kCurWhite);
+  });
   img.setPixel(15, 15, kCurWhite);
   return toCursorIndexed(img);
 }
 
+// A lopsided triangle with bent sides and an eye in it.
 QImage cursorTriangle() {
-  QImage img = cursorCanvas();
-  {
-    // A lopsided triangle with bent sides and an eye in it.
-    CursorPainter p(&img);
+  return toCursorIndexed(haloedCursor([](CursorPainter& p) {
     QPainterPath t;
     t.moveTo(1, 1);
     t.quadTo(16, 10, 28, 9);
@@ -227,23 +220,18 @@ QImage cursorTriangle() {
     p.fill(kCurBlack);
     p.setPen(Qt::NoPen);
     p.drawRect(QRect(12, 11, 2, 2));
-  }
-  addHalo(img, kCurWhite);
-  return toCursorIndexed(img);
+  }));
 }
 
+// A bold question mark in a dashed frame.
 QImage cursorCustom() {
-  QImage img = cursorCanvas();
-  {
-    // A bold question mark...
-    CursorPainter p(&img);
+  QImage img = haloedCursor([](CursorPainter& p) {
     QPainterPath q = fitPath(textPath(QStringLiteral("?"), 40), QRectF(9, 4, 14, 24), true);
     p.setPen(Qt::NoPen);
     p.fill(kCurBlack);
     p.drawPath(q);
-  }
-  addHalo(img, kCurWhite);
-  // ...in a dashed frame.
+  });
+  // The frame goes on after the halo, which would otherwise double it.
   for (int i = 0; i < 31; ++i) {
     QRgb c = (i / 3) % 2 ? kCurWhite : kCurBlack;
     img.setPixel(i, 0, c);
@@ -252,6 +240,41 @@ QImage cursorCustom() {
     img.setPixel(31, i, c);
   }
   return toCursorIndexed(img);
+}
+
+// A point 'radius' from the top left corner of the example cursor, at
+// 'degrees' clockwise from the top edge.
+QPoint aroundCorner(double radius, double degrees) {
+  const double a = degrees * M_PI / 180;
+  return QPoint(1 + int(std::lround(radius * std::cos(a))), 1 + int(std::lround(radius * std::sin(a))));
+}
+
+// A slice of pie pointing up and left with a smile in its cream; the tip is
+// the hot spot, the crust is the wide end.
+void drawPieSlice(CursorPainter& p) {
+  QPolygon slice, crust;
+  slice << QPoint(1, 1);
+  for (int deg = 20; deg <= 70; deg += 10) {
+    slice << aroundCorner(27, deg);
+    crust << aroundCorner(27, deg);
+  }
+  for (int deg = 70; deg >= 20; deg -= 10) crust << aroundCorner(22, deg);
+  p.pen(kCurBlack);
+  p.fill(kCurWhite);
+  p.drawPolygon(slice);
+  p.fill(kCurBlack);
+  p.drawPolygon(crust);
+  // Ridges pressed into the crust.
+  for (int deg = 25; deg <= 65; deg += 10) p.dot(aroundCorner(24.5, deg), kCurWhite);
+  // The face.
+  p.drawRect(QRect(9, 12, 1, 1));
+  p.drawRect(QRect(12, 9, 1, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawArc(QRect(8, 8, 9, 9), -95 * 16, 100 * 16);
+  // The cherry on the crust inverts whatever lies below, so it shows on any
+  // colour.
+  p.fill(kCurInvert);
+  p.drawEllipse(QRect(19, 19, 6, 6));
 }
 
 }  // namespace
@@ -270,41 +293,7 @@ std::vector<Cursor> drawCursors() {
 }
 
 Cursor drawExampleCursor() {
-  QImage img = cursorCanvas();
-  {
-    // A slice of pie pointing up and left with a smile in its cream; the
-    // tip is the hot spot, the crust is the wide end.
-    CursorPainter p(&img);
-    auto around = [](double radius, double degrees) {
-      const double a = degrees * M_PI / 180;
-      return QPoint(1 + int(std::lround(radius * std::cos(a))), 1 + int(std::lround(radius * std::sin(a))));
-    };
-    QPolygon slice, crust;
-    slice << QPoint(1, 1);
-    for (int deg = 20; deg <= 70; deg += 10) {
-      slice << around(27, deg);
-      crust << around(27, deg);
-    }
-    for (int deg = 70; deg >= 20; deg -= 10) crust << around(22, deg);
-    p.pen(kCurBlack);
-    p.fill(kCurWhite);
-    p.drawPolygon(slice);
-    p.fill(kCurBlack);
-    p.drawPolygon(crust);
-    // Ridges pressed into the crust.
-    for (int deg = 25; deg <= 65; deg += 10) img.setPixel(around(24.5, deg), kCurWhite);
-    // The face.
-    p.drawRect(QRect(9, 12, 1, 1));
-    p.drawRect(QRect(12, 9, 1, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRect(8, 8, 9, 9), -95 * 16, 100 * 16);
-    // The cherry on the crust inverts whatever lies below, so it shows on any
-    // colour.
-    p.fill(kCurInvert);
-    p.drawEllipse(QRect(19, 19, 6, 6));
-  }
-  addHalo(img, kCurWhite);
-  QImage indexed = toCursorIndexed(img);
+  QImage indexed = toCursorIndexed(haloedCursor(drawPieSlice));
   // The set-up dialog reads colours, not indexes: red is what inverts there.
   indexed.setColor(3, qRgb(255, 0, 0));
   return {QStringLiteral("cursor.bmp"), 1, 1, indexed};

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
-#include <QLinearGradient>
 #include <QTransform>
 #include <algorithm>
 #include <climits>
@@ -68,6 +67,115 @@ bool writeBmp8(const QString& path, const QImage& img) {
   return f.write(b) == b.size();
 }
 
+// One colour of the pictures and how many pixels show it.
+struct ColourCount {
+  QRgb colour;
+  qint64 pixels;
+};
+
+int channel(QRgb c, int k) { return k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c); }
+
+// A box of the median cut: some colours, how many pixels they cover, and the
+// channel (red, green or blue) along which they spread the widest.
+struct ColourBox {
+  std::vector<ColourCount> entries;
+  qint64 total = 0;
+  int widest = 0;
+  int range = 0;
+
+  void measure() {
+    int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
+    total = 0;
+    for (const ColourCount& x : entries) {
+      for (int k = 0; k < 3; ++k) {
+        lo[k] = std::min(lo[k], channel(x.colour, k));
+        hi[k] = std::max(hi[k], channel(x.colour, k));
+      }
+      total += x.pixels;
+    }
+    range = -1;
+    for (int k = 0; k < 3; ++k)
+      if (hi[k] - lo[k] > range) {
+        range = hi[k] - lo[k];
+        widest = k;
+      }
+  }
+};
+
+// Every colour the pictures use but the reserved ones, in a fixed order:
+// QHash order changes from run to run, and the palette must not.
+std::vector<ColourCount> colourCounts(const std::vector<const QImage*>& images,
+                                      const std::vector<QRgb>& reserved) {
+  QHash<QRgb, qint64> counts;
+  for (const QImage* img : images)
+    for (int y = 0; y < img->height(); ++y) {
+      const QRgb* line = reinterpret_cast<const QRgb*>(img->constScanLine(y));
+      for (int x = 0; x < img->width(); ++x) counts[line[x] | 0xff000000u] += 1;
+    }
+  for (QRgb r : reserved) counts.remove(r | 0xff000000u);
+  std::vector<ColourCount> all;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) all.push_back({it.key(), it.value()});
+  std::sort(all.begin(), all.end(),
+            [](const ColourCount& a, const ColourCount& b) { return a.colour < b.colour; });
+  return all;
+}
+
+// The box whose split lowers the error most: wide and well used. -1 when
+// every box holds a single colour.
+int boxToSplit(const std::vector<ColourBox>& boxes) {
+  int best = -1;
+  double bestScore = 0;
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    if (boxes[i].entries.size() < 2) continue;
+    double score = double(boxes[i].range) * std::sqrt(double(boxes[i].total));
+    if (score > bestScore) {
+      bestScore = score;
+      best = int(i);
+    }
+  }
+  return best;
+}
+
+// Cuts the box along its widest channel where half its pixels lie on each
+// side; keeps the lower half and returns the upper one.
+ColourBox splitAtMedian(ColourBox& box) {
+  const int k = box.widest;
+  std::sort(box.entries.begin(), box.entries.end(), [k](const ColourCount& a, const ColourCount& b) {
+    return channel(a.colour, k) != channel(b.colour, k) ? channel(a.colour, k) < channel(b.colour, k)
+                                                        : a.colour < b.colour;
+  });
+  qint64 half = box.total / 2, acc = 0;
+  size_t cut = 1;
+  for (size_t i = 0; i < box.entries.size() - 1; ++i) {
+    acc += box.entries[i].pixels;
+    cut = i + 1;
+    if (acc >= half) break;
+  }
+  ColourBox upper;
+  upper.entries.assign(box.entries.begin() + cut, box.entries.end());
+  box.entries.resize(cut);
+  box.measure();
+  upper.measure();
+  return upper;
+}
+
+// The palette entry for a box: a flat colour that covers most of it is kept
+// exactly, otherwise the pixel-weighted mean.
+QRgb representative(const ColourBox& box) {
+  const ColourCount& top =
+      *std::max_element(box.entries.begin(), box.entries.end(),
+                        [](const ColourCount& a, const ColourCount& b) { return a.pixels < b.pixels; });
+  if (top.pixels * 2 >= box.total) return top.colour | 0xff000000u;
+  double r = 0, g = 0, bl = 0;
+  for (const ColourCount& x : box.entries) {
+    r += double(qRed(x.colour)) * double(x.pixels);
+    g += double(qGreen(x.colour)) * double(x.pixels);
+    bl += double(qBlue(x.colour)) * double(x.pixels);
+  }
+  double t = double(box.total);
+  return qRgb(int(std::lround(r / t)), int(std::lround(g / t)), int(std::lround(bl / t)));
+}
+
 }  // namespace
 
 std::vector<QColor> flatColours() {
@@ -92,6 +200,36 @@ void startPainter(QPainter& p, QImage& img) {
 }
 
 QRectF ellipseRect(QPointF c, double rx, double ry) { return QRectF(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry); }
+
+void placeAt(QPainter& p, QPointF at, double scale, double angle) {
+  p.translate(at);
+  p.rotate(angle);
+  p.scale(scale, scale);
+}
+
+QImage paintedOn(QImage img, const std::function<void(QPainter&)>& paint) {
+  QPainter p;
+  startPainter(p, img);
+  paint(p);
+  p.end();
+  return img;
+}
+
+QLinearGradient linearGradient(QPointF from, QPointF to, GradientStops stops) {
+  QLinearGradient g(from, to);
+  for (const auto& [at, colour] : stops) g.setColorAt(at, colour);
+  return g;
+}
+
+QLinearGradient verticalGradient(double top, double bottom, GradientStops stops) {
+  return linearGradient(QPointF(0, top), QPointF(0, bottom), stops);
+}
+
+QRadialGradient radialGradient(QPointF centre, double radius, GradientStops stops) {
+  QRadialGradient g(centre, radius);
+  for (const auto& [at, colour] : stops) g.setColorAt(at, colour);
+  return g;
+}
 
 void loadLetteringFont() {
   int fontId = QFontDatabase::addApplicationFont(
@@ -135,11 +273,7 @@ void drawLettering(QPainter& p, const QPainterPath& path, const LetterStyle& s) 
     p.fillPath(sh, s.shadow);
   }
   p.strokePath(path, QPen(s.edge, s.edgeWidth * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  QLinearGradient g(0, b.top(), 0, b.bottom());
-  g.setColorAt(0.0, s.top);
-  g.setColorAt(0.5, s.middle);
-  g.setColorAt(1.0, s.bottom);
-  p.fillPath(path, g);
+  p.fillPath(path, verticalGradient(b.top(), b.bottom(), {{0.0, s.top}, {0.5, s.middle}, {1.0, s.bottom}}));
   if (s.highlight) {
     // A light sheen on the upper third reads as "glossy arcade sign".
     p.save();
@@ -154,102 +288,21 @@ void drawLettering(QPainter& p, const QPainterPath& path, const LetterStyle& s) 
 LetterStyle goldStyle(double edge) { return {kGold1, kGold2, kGold3, kGoldEdge, edge}; }
 
 std::vector<QRgb> buildPalette(const std::vector<const QImage*>& images, const std::vector<QRgb>& reserved) {
-  QHash<QRgb, qint64> counts;
-  for (const QImage* img : images)
-    for (int y = 0; y < img->height(); ++y) {
-      const QRgb* line = reinterpret_cast<const QRgb*>(img->constScanLine(y));
-      for (int x = 0; x < img->width(); ++x) counts[line[x] | 0xff000000u] += 1;
-    }
-  for (QRgb r : reserved) counts.remove(r | 0xff000000u);
-
-  struct Entry {
-    QRgb c;
-    qint64 n;
-  };
-  struct Box {
-    std::vector<Entry> e;
-    qint64 total = 0;
-    int widest = 0;
-    int range = 0;
-    void measure() {
-      int lo[3] = {255, 255, 255}, hi[3] = {0, 0, 0};
-      total = 0;
-      for (const Entry& x : e) {
-        int ch[3] = {qRed(x.c), qGreen(x.c), qBlue(x.c)};
-        for (int k = 0; k < 3; ++k) {
-          lo[k] = std::min(lo[k], ch[k]);
-          hi[k] = std::max(hi[k], ch[k]);
-        }
-        total += x.n;
-      }
-      range = -1;
-      for (int k = 0; k < 3; ++k)
-        if (hi[k] - lo[k] > range) {
-          range = hi[k] - lo[k];
-          widest = k;
-        }
-    }
-  };
-  std::vector<Box> boxes(1);
-  for (auto it = counts.cbegin(); it != counts.cend(); ++it) boxes[0].e.push_back({it.key(), it.value()});
-  // QHash order changes from run to run; sorting keeps the output stable.
-  std::sort(boxes[0].e.begin(), boxes[0].e.end(), [](const Entry& a, const Entry& c) { return a.c < c.c; });
+  std::vector<ColourBox> boxes(1);
+  boxes[0].entries = colourCounts(images, reserved);
   boxes[0].measure();
   const int want = 256 - int(reserved.size());
   while (int(boxes.size()) < want) {
-    // Split the box where the error is largest: wide and well used.
-    int best = -1;
-    double bestScore = 0;
-    for (size_t i = 0; i < boxes.size(); ++i) {
-      if (boxes[i].e.size() < 2) continue;
-      double score = double(boxes[i].range) * std::sqrt(double(boxes[i].total));
-      if (score > bestScore) {
-        bestScore = score;
-        best = int(i);
-      }
-    }
-    if (best < 0) break;
-    Box& b = boxes[best];
-    int k = b.widest;
-    auto chan = [k](QRgb c) { return k == 0 ? qRed(c) : k == 1 ? qGreen(c) : qBlue(c); };
-    std::sort(b.e.begin(), b.e.end(), [&](const Entry& a, const Entry& c) {
-      return chan(a.c) != chan(c.c) ? chan(a.c) < chan(c.c) : a.c < c.c;
-    });
-    qint64 half = b.total / 2, acc = 0;
-    size_t cut = 1;
-    for (size_t i = 0; i < b.e.size() - 1; ++i) {
-      acc += b.e[i].n;
-      cut = i + 1;
-      if (acc >= half) break;
-    }
-    Box other;
-    other.e.assign(b.e.begin() + cut, b.e.end());
-    b.e.resize(cut);
-    b.measure();
-    other.measure();
+    const int worst = boxToSplit(boxes);
+    if (worst < 0) break;
+    ColourBox other = splitAtMedian(boxes[worst]);
     boxes.push_back(std::move(other));
   }
 
   std::vector<QRgb> pal;
   for (QRgb r : reserved) pal.push_back(r | 0xff000000u);
-  for (const Box& b : boxes) {
-    if (b.e.empty()) continue;
-    // A flat colour that dominates its box is kept exactly.
-    const Entry* top =
-        &*std::max_element(b.e.begin(), b.e.end(), [](const Entry& a, const Entry& c) { return a.n < c.n; });
-    if (top->n * 2 >= b.total) {
-      pal.push_back(top->c | 0xff000000u);
-      continue;
-    }
-    double r = 0, g = 0, bl = 0;
-    for (const Entry& x : b.e) {
-      r += double(qRed(x.c)) * double(x.n);
-      g += double(qGreen(x.c)) * double(x.n);
-      bl += double(qBlue(x.c)) * double(x.n);
-    }
-    double t = double(b.total);
-    pal.push_back(qRgb(int(std::lround(r / t)), int(std::lround(g / t)), int(std::lround(bl / t))));
-  }
+  for (const ColourBox& b : boxes)
+    if (!b.entries.empty()) pal.push_back(representative(b));
   return pal;
 }
 
@@ -283,14 +336,11 @@ QImage quantise(const QImage& img, const std::vector<QRgb>& pal, QHash<QRgb, uch
   return out;
 }
 
-
 void PictureWriter::fail(const QString& msg) {
   std::fprintf(stderr, "drawart: %s\n", qPrintable(msg));
   failed_ = true;
 }
 
-// The picture must come back at the same size, as an 8-bit palette picture
-// with the same palette and pixels.
 void PictureWriter::write(const QString& name, const QImage& img, QSize expected) {
   if (img.size() != expected)
     fail(QStringLiteral("%1 drawn at %2x%3, expected %4x%5")
@@ -304,17 +354,30 @@ void PictureWriter::write(const QString& name, const QImage& img, QSize expected
     fail(QStringLiteral("cannot write %1").arg(path));
     return;
   }
+  checkHeader(path, name, img);
+  checkLoadsBack(path, name, img, expected);
+  std::printf("  %-16s %4dx%-4d %3d colours\n", qPrintable(name), img.width(), img.height(),
+              int(img.colorCount()));
+}
+
+// The file must say 8 bits a pixel and hold exactly the palette's entries.
+void PictureWriter::checkHeader(const QString& path, const QString& name, const QImage& img) {
   QFile raw(path);
-  if (raw.open(QIODevice::ReadOnly)) {
-    const QByteArray head = raw.read(54);
-    auto le = [&](int at, int n) {
-      quint32 v = 0;
-      for (int i = n - 1; i >= 0; --i) v = (v << 8) | quint8(head.at(at + i));
-      return v;
-    };
-    if (head.size() < 54 || le(28, 2) != 8 || le(46, 4) != quint32(img.colorCount()))
-      fail(QStringLiteral("%1 is not an 8-bit BMP with %2 palette entries").arg(name).arg(img.colorCount()));
-  }
+  if (!raw.open(QIODevice::ReadOnly)) return;
+  const QByteArray head = raw.read(54);
+  auto le = [&](int at, int n) {
+    quint32 v = 0;
+    for (int i = n - 1; i >= 0; --i) v = (v << 8) | quint8(head.at(at + i));
+    return v;
+  };
+  if (head.size() < 54 || le(28, 2) != 8 || le(46, 4) != quint32(img.colorCount()))
+    fail(QStringLiteral("%1 is not an 8-bit BMP with %2 palette entries").arg(name).arg(img.colorCount()));
+}
+
+// The picture must come back at the same size, as an 8-bit palette picture
+// with the same palette and pixels.
+void PictureWriter::checkLoadsBack(const QString& path, const QString& name, const QImage& img,
+                                   QSize expected) {
   QImage back(path);
   if (back.isNull()) {
     fail(QStringLiteral("%1 does not load back").arg(name));
@@ -331,10 +394,8 @@ void PictureWriter::write(const QString& name, const QImage& img, QSize expected
     if (std::memcmp(back.constScanLine(y), img.constScanLine(y),
                     size_t(std::min(back.width(), img.width()))) != 0) {
       fail(QStringLiteral("%1 row %2 loads back with different pixels").arg(name).arg(y));
-      break;
+      return;
     }
-  std::printf("  %-16s %4dx%-4d %3d colours\n", qPrintable(name), img.width(), img.height(),
-              int(img.colorCount()));
 }
 
 }  // namespace art

@@ -7,12 +7,17 @@
 #include <QDir>
 #include <QHash>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
+#include <QRadialGradient>
 #include <QRectF>
 #include <QSize>
 #include <QString>
+#include <functional>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace art {
@@ -76,6 +81,18 @@ QPen inkPen(double w);
 QImage newCanvas(int w, int h, const QColor& fill);
 void startPainter(QPainter& p, QImage& img);
 QRectF ellipseRect(QPointF c, double rx, double ry);
+// Moves, turns (degrees) and scales the painter so that a shape drawn
+// around the origin lands at 'at'; the caller saves and restores around it.
+void placeAt(QPainter& p, QPointF at, double scale, double angle);
+// Paints onto a copy of the picture with antialiasing on and returns it.
+QImage paintedOn(QImage img, const std::function<void(QPainter&)>& paint);
+
+// A gradient's colour stops as (position 0..1, colour) pairs.
+using GradientStops = std::initializer_list<std::pair<double, QColor>>;
+QLinearGradient linearGradient(QPointF from, QPointF to, GradientStops stops);
+// Top to bottom, the way most of the art is lit.
+QLinearGradient verticalGradient(double top, double bottom, GradientStops stops);
+QRadialGradient radialGradient(QPointF centre, double radius, GradientStops stops);
 
 // Loads the bold face the lettering is drawn in; without it the lettering
 // falls back to whatever the system offers and the pictures change.
@@ -116,6 +133,9 @@ class PictureWriter {
   bool failed() const { return failed_; }
 
  private:
+  void checkHeader(const QString& path, const QString& name, const QImage& img);
+  void checkLoadsBack(const QString& path, const QString& name, const QImage& img, QSize expected);
+
   QDir dir_;
   bool failed_ = false;
 };

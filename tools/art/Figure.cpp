@@ -1,7 +1,5 @@
 #include "Figure.h"
 
-#include <QLinearGradient>
-#include <QRadialGradient>
 #include <algorithm>
 
 #include "Drawing.h"
@@ -16,6 +14,13 @@ QPainterPath holeInterior() {
   return p;
 }
 
+// The ink rim of the opening, drawn last so nothing covers it.
+void outlineHole(QPainter& p) {
+  p.setPen(inkPen(2.0));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(holeInterior());
+}
+
 // Anything coming out of the hole may be seen above the hole's middle line
 // and inside the opening; the front lip hides the rest.
 QPainterPath figureClip() {
@@ -24,35 +29,31 @@ QPainterPath figureClip() {
   return above.united(holeInterior());
 }
 
-// The grassy mound with its hole: the same in every frame and in the rim.
-void drawGroundAndHole(QPainter& p, const QColor& shadow) {
-  // Soft shadow of the mound on whatever lies below.
+// Soft shadow of the mound on whatever lies below.
+void drawMoundShadow(QPainter& p, const QColor& shadow) {
   p.setPen(Qt::NoPen);
   p.setBrush(shadow);
   p.drawEllipse(ellipseRect(kIslandCentre + QPointF(0, kIslandDepth + 3), kIslandRx - 3, kIslandRy - 2));
+}
 
-  // The mound's earthy side, then its grassy top.
+// The mound's earthy side, then its grassy top.
+void drawMound(QPainter& p) {
   QPainterPath side;
   side.addEllipse(ellipseRect(kIslandCentre + QPointF(0, kIslandDepth), kIslandRx, kIslandRy));
   QPainterPath sideBand;
   sideBand.addRect(QRectF(kIslandCentre.x() - kIslandRx, kIslandCentre.y(), 2 * kIslandRx, kIslandDepth));
   side = side.united(sideBand);
   p.setPen(inkPen(2.2));
-  QLinearGradient sg(0, kIslandCentre.y(), 0, kIslandCentre.y() + kIslandRy + kIslandDepth);
-  sg.setColorAt(0, kDirt);
-  sg.setColorAt(1, kDirtDark);
-  p.setBrush(sg);
+  p.setBrush(verticalGradient(kIslandCentre.y(), kIslandCentre.y() + kIslandRy + kIslandDepth,
+                              {{0, kDirt}, {1, kDirtDark}}));
   p.drawPath(side);
 
-  QRectF top = ellipseRect(kIslandCentre, kIslandRx, kIslandRy);
-  QRadialGradient gg(kIslandCentre + QPointF(-10, -8), kIslandRx * 1.1);
-  gg.setColorAt(0, kGrassLight);
-  gg.setColorAt(0.7, kGrass);
-  gg.setColorAt(1, kGrassDark);
-  p.setBrush(gg);
-  p.drawEllipse(top);
+  p.setBrush(radialGradient(kIslandCentre + QPointF(-10, -8), kIslandRx * 1.1,
+                            {{0, kGrassLight}, {0.7, kGrass}, {1, kGrassDark}}));
+  p.drawEllipse(ellipseRect(kIslandCentre, kIslandRx, kIslandRy));
+}
 
-  // A few grass tufts around the mound.
+void drawGrassTufts(QPainter& p) {
   p.setPen(QPen(kGrassDark, 1.4, Qt::SolidLine, Qt::RoundCap));
   const QPointF tufts[] = {{10, 98}, {99, 99}, {20, 111}, {88, 112}, {55, 116}, {33, 77}, {78, 76}};
   for (const QPointF& t : tufts) {
@@ -60,47 +61,50 @@ void drawGroundAndHole(QPainter& p, const QColor& shadow) {
     p.drawLine(t, t + QPointF(0, -5));
     p.drawLine(t, t + QPointF(2, -4));
   }
+}
 
-  // The dirt lip thrown up around the opening.
+// The dirt lip thrown up around the opening.
+void drawDirtLip(QPainter& p) {
   QRectF lip = ellipseRect(kHoleCentre, kLipRx, kLipRy);
-  QLinearGradient lg(0, lip.top(), 0, lip.bottom());
-  lg.setColorAt(0, kDirtDark);
-  lg.setColorAt(0.45, kDirt);
-  lg.setColorAt(1, kDirtLight);
   p.setPen(inkPen(2.0));
-  p.setBrush(lg);
+  p.setBrush(verticalGradient(lip.top(), lip.bottom(), {{0, kDirtDark}, {0.45, kDirt}, {1, kDirtLight}}));
   p.drawEllipse(lip);
+}
 
-  // The opening: black at the front, the far wall lit a little.
+// The opening: black at the front, the far wall lit a little.
+void drawOpening(QPainter& p) {
   QPainterPath hole = holeInterior();
   p.setPen(Qt::NoPen);
   p.setBrush(kHoleDark);
   p.drawPath(hole);
   QPainterPath wall = hole.subtracted(hole.translated(0, 6));
-  QLinearGradient wg(0, kHoleCentre.y() - kHoleRy, 0, kHoleCentre.y() - kHoleRy + 7);
-  wg.setColorAt(0, QColor(0x7a, 0x4c, 0x30));
-  wg.setColorAt(1, QColor(0x42, 0x2a, 0x1c));
-  p.setBrush(wg);
+  p.setBrush(verticalGradient(kHoleCentre.y() - kHoleRy, kHoleCentre.y() - kHoleRy + 7,
+                              {{0, QColor(0x7a, 0x4c, 0x30)}, {1, QColor(0x42, 0x2a, 0x1c)}}));
   p.drawPath(wall);
-  p.setPen(inkPen(2.0));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(hole);
+  outlineHole(p);
+}
+
+// The grassy mound with its hole: the same in every frame and in the rim.
+void drawGroundAndHole(QPainter& p, const QColor& shadow) {
+  drawMoundShadow(p, shadow);
+  drawMound(p);
+  drawGrassTufts(p);
+  drawDirtLip(p);
+  drawOpening(p);
 }
 
 // Whatever stands in the hole gets darker as it goes down into it.
 void shadeHoleInside(QPainter& p) {
   p.save();
   p.setClipPath(holeInterior());
-  QLinearGradient g(0, kHoleCentre.y() - kHoleRy, 0, kHoleCentre.y() + kHoleRy);
-  g.setColorAt(0, QColor(0x1c, 0x11, 0x0c, 40));
-  g.setColorAt(0.4, QColor(0x1c, 0x11, 0x0c, 190));
-  g.setColorAt(0.75, QColor(0x1c, 0x11, 0x0c, 240));
-  g.setColorAt(1, QColor(0x1c, 0x11, 0x0c, 250));
-  p.fillRect(QRectF(0, kHoleCentre.y() - kHoleRy - 1, kFrameW, 2 * kHoleRy + 2), g);
+  p.fillRect(QRectF(0, kHoleCentre.y() - kHoleRy - 1, kFrameW, 2 * kHoleRy + 2),
+             verticalGradient(kHoleCentre.y() - kHoleRy, kHoleCentre.y() + kHoleRy,
+                              {{0, QColor(0x1c, 0x11, 0x0c, 40)},
+                               {0.4, QColor(0x1c, 0x11, 0x0c, 190)},
+                               {0.75, QColor(0x1c, 0x11, 0x0c, 240)},
+                               {1, QColor(0x1c, 0x11, 0x0c, 250)}}));
   p.restore();
-  p.setPen(inkPen(2.0));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(holeInterior());
+  outlineHole(p);
 }
 
 // The head outline: a slightly wide oval, taller eyes sit high in it.
@@ -139,16 +143,14 @@ void drawEye(QPainter& p, QPointF c, double rx, double ry, QPointF look, double 
   }
 }
 
-void drawVorb(QPainter& p, Face face) {
-  // Neck and the bow tie (he dresses up for his audience).
+namespace {
+
+// Neck and the bow tie (he dresses up for his audience).
+void drawNeckAndBowTie(QPainter& p) {
   QPainterPath neck;
   neck.addRoundedRect(QRectF(34, 56, 42, 100), 14, 14);
-  QLinearGradient ng(34, 0, 76, 0);
-  ng.setColorAt(0, kSkinDark);
-  ng.setColorAt(0.35, kSkin);
-  ng.setColorAt(1, kSkinDark);
   p.setPen(inkPen(2.2));
-  p.setBrush(ng);
+  p.setBrush(linearGradient(QPointF(34, 0), QPointF(76, 0), {{0, kSkinDark}, {0.35, kSkin}, {1, kSkinDark}}));
   p.drawPath(neck);
   QPainterPath bow;
   bow.moveTo(55, 78);
@@ -159,19 +161,19 @@ void drawVorb(QPainter& p, Face face) {
   bow.lineTo(69, 71);
   bow.quadTo(72, 78, 69, 85);
   bow.closeSubpath();
-  QLinearGradient tg(0, 71, 0, 85);
-  tg.setColorAt(0, kTie);
-  tg.setColorAt(1, kTieDark);
-  p.setBrush(tg);
+  p.setBrush(verticalGradient(71, 85, {{0, kTie}, {1, kTieDark}}));
   p.drawPath(bow);
   p.drawRoundedRect(QRectF(50.5, 74, 9, 8), 2.5, 2.5);
   p.setPen(Qt::NoPen);
   p.setBrush(kWhite);
   for (QPointF dot : {QPointF(45, 76), QPointF(46, 81), QPointF(65, 76), QPointF(64, 81)})
     p.drawEllipse(ellipseRect(dot, 1.2, 1.2));
+}
 
-  // Pointy ears.
+// Pointy ears with pink insides and an ink rim.
+void drawEars(QPainter& p) {
   for (int side : {-1, 1}) {
+    p.setPen(inkPen(2.2));
     QPainterPath ear;
     ear.moveTo(55 + side * 30, 34);
     ear.quadTo(55 + side * 52, 22, 55 + side * 53, 28);
@@ -187,10 +189,11 @@ void drawVorb(QPainter& p, Face face) {
     p.setPen(Qt::NoPen);
     p.setBrush(kBlush);
     p.drawPath(inner);
-    p.setPen(inkPen(2.2));
   }
+}
 
-  // Antennae with bobbles.
+// Antennae with bobbles.
+void drawAntennae(QPainter& p) {
   for (int side : {-1, 1}) {
     QPainterPath stalk;
     stalk.moveTo(55 + side * 12, 16);
@@ -201,37 +204,32 @@ void drawVorb(QPainter& p, Face face) {
     p.setPen(QPen(kSkinDark, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(stalk);
     QPointF bob(55 + side * 27, 7);
-    QRadialGradient bg(bob + QPointF(-1.5, -1.5), 5.5);
-    bg.setColorAt(0, kAntennaLight);
-    bg.setColorAt(1, kAntenna);
     p.setPen(inkPen(2.0));
-    p.setBrush(bg);
+    p.setBrush(radialGradient(bob + QPointF(-1.5, -1.5), 5.5, {{0, kAntennaLight}, {1, kAntenna}}));
     p.drawEllipse(ellipseRect(bob, 5.2, 5.2));
   }
+}
 
-  // The head.
-  QPainterPath head = headPath();
-  QRadialGradient hg(QPointF(45, 30), 46);
-  hg.setColorAt(0, kSkinLight);
-  hg.setColorAt(0.55, kSkin);
-  hg.setColorAt(1, kSkinDark);
+// The head with the spots on its dome and blushing cheeks.
+void drawHead(QPainter& p) {
   p.setPen(inkPen(2.4));
-  p.setBrush(hg);
-  p.drawPath(head);
+  p.setBrush(radialGradient(QPointF(45, 30), 46, {{0, kSkinLight}, {0.55, kSkin}, {1, kSkinDark}}));
+  p.drawPath(headPath());
 
-  // Spots on the dome.
   p.setPen(Qt::NoPen);
   p.setBrush(kSpot);
   p.drawEllipse(ellipseRect(QPointF(55, 19), 5, 3.2));
   p.drawEllipse(ellipseRect(QPointF(43, 22), 2.6, 2));
   p.drawEllipse(ellipseRect(QPointF(67, 22), 3, 2.2));
 
-  // Cheeks.
   p.setBrush(QColor(kBlush.red(), kBlush.green(), kBlush.blue(), 170));
   p.drawEllipse(ellipseRect(QPointF(30, 53), 6, 4));
   p.drawEllipse(ellipseRect(QPointF(80, 53), 6, 4));
+}
 
-  // Eyes: mismatched on purpose, he is a bit goofy.
+// Eyes: mismatched on purpose, he is a bit goofy. The creamed faces have
+// none; the cream covers them.
+void drawEyes(QPainter& p, Face face) {
   switch (face) {
     case Face::Grin:
       drawEye(p, QPointF(42, 38), 10, 12, QPointF(0.5, 0.2));
@@ -246,10 +244,12 @@ void drawVorb(QPainter& p, Face face) {
       drawEye(p, QPointF(68, 34), 14, 16, QPointF(0.6, -0.2));
       break;
     default:
-      break;  // under the cream
+      break;
   }
+}
 
-  // Brows.
+// Brows: raised when he sees the pie coming, higher still when it is close.
+void drawBrows(QPainter& p, Face face) {
   p.setPen(QPen(kInk, 2.8, Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
   if (face == Face::Worried || face == Face::Alarmed) {
@@ -260,51 +260,68 @@ void drawVorb(QPainter& p, Face face) {
     p.drawLine(QPointF(34, 23), QPointF(47, 22));
     p.drawLine(QPointF(61, 19), QPointF(75, 20));
   }
+}
 
-  // Mouth.
-  if (face == Face::Grin) {
-    QPainterPath m;
-    m.moveTo(33, 55);
-    m.quadTo(55, 58, 77, 53);
-    m.quadTo(70, 74, 54, 73);
-    m.quadTo(38, 72, 33, 55);
-    m.closeSubpath();
-    p.setPen(inkPen(2.2));
-    p.setBrush(kMouth);
-    p.drawPath(m);
-    p.save();
-    p.setClipPath(m, Qt::IntersectClip);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kTongue);
-    p.drawEllipse(ellipseRect(QPointF(58, 72), 11, 7));
-    // Two buck teeth.
-    p.setBrush(kWhite);
-    p.setPen(inkPen(1.4));
-    p.drawRoundedRect(QRectF(47, 54, 7, 8), 1.5, 1.5);
-    p.drawRoundedRect(QRectF(54, 54, 7, 8), 1.5, 1.5);
-    p.restore();
-    p.setPen(inkPen(2.2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(m);
-  } else if (face == Face::Worried || face == Face::Alarmed) {
-    double r = face == Face::Alarmed ? 9 : 6;
-    QRectF o = ellipseRect(QPointF(56, 62), r * 0.85, r);
-    p.setPen(inkPen(2.2));
-    p.setBrush(kMouth);
-    p.drawEllipse(o);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kTongue);
-    p.drawEllipse(ellipseRect(QPointF(56, 62 + r * 0.5), r * 0.55, r * 0.35));
-  }
+// The wide grin with its tongue and two buck teeth.
+void drawGrin(QPainter& p) {
+  QPainterPath m;
+  m.moveTo(33, 55);
+  m.quadTo(55, 58, 77, 53);
+  m.quadTo(70, 74, 54, 73);
+  m.quadTo(38, 72, 33, 55);
+  m.closeSubpath();
+  p.setPen(inkPen(2.2));
+  p.setBrush(kMouth);
+  p.drawPath(m);
+  p.save();
+  p.setClipPath(m, Qt::IntersectClip);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kTongue);
+  p.drawEllipse(ellipseRect(QPointF(58, 72), 11, 7));
+  p.setBrush(kWhite);
+  p.setPen(inkPen(1.4));
+  p.drawRoundedRect(QRectF(47, 54, 7, 8), 1.5, 1.5);
+  p.drawRoundedRect(QRectF(54, 54, 7, 8), 1.5, 1.5);
+  p.restore();
+  p.setPen(inkPen(2.2));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(m);
+}
+
+// A round "oh" of a mouth, 'r' being its height from the middle.
+void drawGaspingMouth(QPainter& p, double r) {
+  p.setPen(inkPen(2.2));
+  p.setBrush(kMouth);
+  p.drawEllipse(ellipseRect(QPointF(56, 62), r * 0.85, r));
+  p.setPen(Qt::NoPen);
+  p.setBrush(kTongue);
+  p.drawEllipse(ellipseRect(QPointF(56, 62 + r * 0.5), r * 0.55, r * 0.35));
+}
+
+void drawMouth(QPainter& p, Face face) {
+  if (face == Face::Grin)
+    drawGrin(p);
+  else if (face == Face::Worried)
+    drawGaspingMouth(p, 6);
+  else if (face == Face::Alarmed)
+    drawGaspingMouth(p, 9);
+}
+
+}  // namespace
+
+void drawVorb(QPainter& p, Face face) {
+  drawNeckAndBowTie(p);
+  drawEars(p);
+  drawAntennae(p);
+  drawHead(p);
+  drawEyes(p, face);
+  drawBrows(p, face);
+  drawMouth(p, face);
 }
 
 QImage holeScene(const SceneFn& inHole, const SceneFn& onTop) {
-  QImage img = newCanvas(kFrameW, kSceneH, kWhite);
-  QPainter p;
-  startPainter(p, img);
-  paintHoleScene(p, inHole, onTop, kShadow);
-  p.end();
-  return img;
+  return paintedOn(newCanvas(kFrameW, kSceneH, kWhite),
+                   [&](QPainter& p) { paintHoleScene(p, inHole, onTop, kShadow); });
 }
 
 void paintHoleScene(QPainter& p, const SceneFn& inHole, const SceneFn& onTop, const QColor& shadow) {

@@ -1,8 +1,6 @@
 #include "Icons.h"
 
-#include <QLinearGradient>
 #include <QPainterPath>
-#include <QRadialGradient>
 
 #include "Drawing.h"
 #include "Figure.h"
@@ -40,12 +38,9 @@ void drawEyeSimple(QPainter& p, QPointF c, double rx, double ry, double pen) {
 
 // The teal head with its light from the upper left, as on the playfield.
 void drawHead(QPainter& p, QPointF centre, double rx, double ry, double line) {
-  QRadialGradient g(centre + QPointF(-rx * 0.35, -ry * 0.45), rx * 1.3);
-  g.setColorAt(0, kSkinLight);
-  g.setColorAt(0.6, kSkin);
-  g.setColorAt(1, kSkinDark);
   p.setPen(inkPen(line));
-  p.setBrush(g);
+  p.setBrush(radialGradient(centre + QPointF(-rx * 0.35, -ry * 0.45), rx * 1.3,
+                            {{0, kSkinLight}, {0.6, kSkin}, {1, kSkinDark}}));
   p.drawEllipse(ellipseRect(centre, rx, ry));
 }
 

@@ -1,6 +1,5 @@
 #include "Pie.h"
 
-#include <QLinearGradient>
 #include <cmath>
 #include <vector>
 
@@ -8,28 +7,26 @@
 
 namespace art {
 
-void drawPieSide(QPainter& p, QPointF c, double scale, double angle) {
-  p.save();
-  p.translate(c);
-  p.rotate(angle);
-  p.scale(scale, scale);
-  p.setPen(inkPen(2.2 / scale));
+namespace {
 
+// The ridged tin, 'line' being the outline's width in the pie's own units.
+void drawPieTin(QPainter& p, double line, double scale) {
   QPainterPath tin;
   tin.moveTo(-22, 2);
   tin.lineTo(22, 2);
   tin.lineTo(17, 12);
   tin.lineTo(-17, 12);
   tin.closeSubpath();
-  QLinearGradient tg(0, 2, 0, 12);
-  tg.setColorAt(0, kTin);
-  tg.setColorAt(1, kTinDark);
-  p.setBrush(tg);
+  p.setPen(inkPen(line));
+  p.setBrush(verticalGradient(2, 12, {{0, kTin}, {1, kTinDark}}));
   p.drawPath(tin);
   p.setPen(QPen(kTinDark, 1.0 / scale));
   for (int x = -14; x <= 14; x += 7) p.drawLine(QPointF(x, 4), QPointF(x * 0.85, 11));
-  p.setPen(inkPen(2.2 / scale));
+}
 
+// The crust rim and the heap of cream on it.
+void drawPieTop(QPainter& p, double line) {
+  p.setPen(inkPen(line));
   p.setBrush(kCrust);
   p.drawRoundedRect(QRectF(-24, -2, 48, 6), 3, 3);
 
@@ -40,12 +37,13 @@ void drawPieSide(QPainter& p, QPointF c, double scale, double angle) {
   cream.cubicTo(10, -17, 20, -12, 17, -6);
   cream.cubicTo(23, -6, 23, 0, 21, 0);
   cream.closeSubpath();
-  QLinearGradient cg(0, -18, 0, 0);
-  cg.setColorAt(0, kCream);
-  cg.setColorAt(1, kCreamShade);
-  p.setBrush(cg);
+  p.setBrush(verticalGradient(-18, 0, {{0, kCream}, {1, kCreamShade}}));
   p.drawPath(cream);
+}
 
+// The cherry with a glint and its stem.
+void drawPieCherry(QPainter& p, double line, double scale) {
+  p.setPen(inkPen(line));
   p.setBrush(kCherry);
   p.drawEllipse(ellipseRect(QPointF(3, -19), 4, 4));
   p.setPen(Qt::NoPen);
@@ -57,6 +55,18 @@ void drawPieSide(QPainter& p, QPointF c, double scale, double angle) {
   stem.moveTo(3, -23);
   stem.quadTo(5, -28, 9, -29);
   p.drawPath(stem);
+}
+
+}  // namespace
+
+void drawPieSide(QPainter& p, QPointF c, double scale, double angle) {
+  p.save();
+  placeAt(p, c, scale, angle);
+  // The outline stays as thick as elsewhere in the picture whatever the scale.
+  const double line = 2.2 / scale;
+  drawPieTin(p, line, scale);
+  drawPieTop(p, line);
+  drawPieCherry(p, line, scale);
   p.restore();
 }
 
@@ -83,12 +93,8 @@ QPainterPath blobPath(QPointF c, double rx, double ry, int lobes, double wobble,
 
 void fillCream(QPainter& p, const QPainterPath& path, double pen) {
   QRectF b = path.boundingRect();
-  QLinearGradient g(0, b.top(), 0, b.bottom());
-  g.setColorAt(0, kCream);
-  g.setColorAt(0.7, kCream);
-  g.setColorAt(1, kCreamShade);
   p.setPen(inkPen(pen));
-  p.setBrush(g);
+  p.setBrush(verticalGradient(b.top(), b.bottom(), {{0, kCream}, {0.7, kCream}, {1, kCreamShade}}));
   p.drawPath(path);
 }
 

@@ -1,8 +1,9 @@
 #include "Splat.h"
 
-#include <QRadialGradient>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <initializer_list>
 #include <iterator>
 #include <vector>
 
@@ -116,18 +117,19 @@ QPainterPath faceSplat(double spread, double dripLen, quint32 seed) {
   return cream.intersected(limit);
 }
 
-void drawCreamedVorb(QPainter& p, double spread, int eyes, bool tongue, double dripLen, quint32 seed) {
-  drawVorb(p, Face::Creamed);
-  fillCream(p, faceSplat(spread, dripLen, seed), 2.2);
-  // Flecks that landed on the dome and the ears.
+// Flecks of cream that landed on the dome and the ears, and a wet shine on
+// the splat.
+void drawFlecksAndShine(QPainter& p, quint32 seed) {
   const QPointF flecks[] = {{33, 24}, {81, 31}, {46, 17}};
   for (size_t i = 0; i < std::size(flecks); ++i)
     fillCream(p, blobPath(flecks[i], 3.2, 2.6, 5, 0.2, seed + 31 + quint32(i)), 1.5);
-  // A wet shine on the cream.
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 255, 255, 235));
   p.drawEllipse(ellipseRect(QPointF(39, 33), 5, 2.6));
-  // The cherry ends up perched on his head.
+}
+
+// The pie's cherry, which ends up perched on his head.
+void drawCherryOnHead(QPainter& p) {
   p.setPen(inkPen(1.8));
   p.setBrush(kCherry);
   p.drawEllipse(ellipseRect(QPointF(62, 11), 4.5, 4.3));
@@ -140,77 +142,89 @@ void drawCreamedVorb(QPainter& p, double spread, int eyes, bool tongue, double d
   stem.moveTo(62, 7);
   stem.quadTo(64, 2, 69, 2);
   p.drawPath(stem);
-
-  drawCreamEyes(p, eyes);
-  if (tongue) {
-    // Might as well have a taste.
-    QPainterPath t;
-    t.moveTo(55, 62);
-    t.cubicTo(55, 72, 72, 74, 71, 64);
-    t.cubicTo(70, 60, 62, 60, 55, 62);
-    t.closeSubpath();
-    p.setPen(inkPen(2.0));
-    p.setBrush(kTongue);
-    p.drawPath(t);
-    p.setPen(QPen(kMouth, 1.2));
-    p.drawLine(QPointF(61, 63), QPointF(64, 68));
-  }
 }
 
-}  // namespace
+// He licks the cream off the corner of his mouth: might as well have a taste.
+void drawTastingTongue(QPainter& p) {
+  QPainterPath t;
+  t.moveTo(55, 62);
+  t.cubicTo(55, 72, 72, 74, 71, 64);
+  t.cubicTo(70, 60, 62, 60, 55, 62);
+  t.closeSubpath();
+  p.setPen(inkPen(2.0));
+  p.setBrush(kTongue);
+  p.drawPath(t);
+  p.setPen(QPen(kMouth, 1.2));
+  p.drawLine(QPointF(61, 63), QPointF(64, 68));
+}
 
-QImage drawSplatStrip() {
-  std::vector<QImage> frames;
+// Vorb under the cream: 'spread' widens the splat, 'eyes' is a
+// drawCreamEyes mode, 'dripLen' lengthens the drips.
+void drawCreamedVorb(QPainter& p, double spread, int eyes, bool tongue, double dripLen, quint32 seed) {
+  drawVorb(p, Face::Creamed);
+  fillCream(p, faceSplat(spread, dripLen, seed), 2.2);
+  drawFlecksAndShine(p, seed);
+  drawCherryOnHead(p);
+  drawCreamEyes(p, eyes);
+  if (tongue) drawTastingTongue(p);
+}
 
-  // 0-2: the pie flies in from the upper right.
+// Cream droplets flying off, each as {x, y, radius, heading in degrees}.
+void drawDrops(QPainter& p, std::initializer_list<std::array<double, 4>> drops) {
+  for (const auto& d : drops) drawDrop(p, QPointF(d[0], d[1]), d[2], d[3]);
+}
+
+// The moment of impact: the tin face on, cream squirting out round it.
+void drawImpact(QPainter& p) {
+  fillCream(p, blobPath(QPointF(58, 42), 36, 30, 16, 0.22, 7), 2.2);
+  QRectF tin = ellipseRect(QPointF(58, 42), 27, 25);
+  p.setPen(inkPen(2.4));
+  p.setBrush(radialGradient(tin.center() + QPointF(-6, -6), 30,
+                            {{0, QColor(0xee, 0xf0, 0xf4)}, {0.6, kTin}, {1, kTinDark}}));
+  p.drawEllipse(tin);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(kTinDark, 1.3));
+  p.drawEllipse(ellipseRect(QPointF(58, 42), 20, 18.5));
+  p.drawEllipse(ellipseRect(QPointF(58, 42), 13, 12));
+  // Impact lines.
+  p.setPen(QPen(kInk, 2.0, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(96, 12), QPointF(104, 5));
+  p.drawLine(QPointF(100, 30), QPointF(109, 28));
+  p.drawLine(QPointF(86, 6), QPointF(90, 0));
+  p.drawLine(QPointF(16, 14), QPointF(9, 7));
+  p.drawLine(QPointF(12, 34), QPointF(3, 32));
+}
+
+// Frames 0-2: the pie flies in from the upper right and hits.
+void addPieFlyingIn(std::vector<QImage>& frames) {
   frames.push_back(
       holeScene(vorbAt(0, Face::Worried), [](QPainter& p) { drawPieSide(p, QPointF(96, 14), 0.42, -25); }));
   frames.push_back(
       holeScene(vorbAt(0, Face::Alarmed), [](QPainter& p) { drawPieSide(p, QPointF(80, 26), 0.72, -35); }));
-  frames.push_back(holeScene(vorbAt(0, Face::Alarmed), [](QPainter& p) {
-    // The moment of impact: the tin face on, cream squirting out round it.
-    QPainterPath squirt = blobPath(QPointF(58, 42), 36, 30, 16, 0.22, 7);
-    fillCream(p, squirt, 2.2);
-    QRectF tin = ellipseRect(QPointF(58, 42), 27, 25);
-    QRadialGradient g(tin.center() + QPointF(-6, -6), 30);
-    g.setColorAt(0, QColor(0xee, 0xf0, 0xf4));
-    g.setColorAt(0.6, kTin);
-    g.setColorAt(1, kTinDark);
-    p.setPen(inkPen(2.4));
-    p.setBrush(g);
-    p.drawEllipse(tin);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTinDark, 1.3));
-    p.drawEllipse(ellipseRect(QPointF(58, 42), 20, 18.5));
-    p.drawEllipse(ellipseRect(QPointF(58, 42), 13, 12));
-    // Impact lines.
-    p.setPen(QPen(kInk, 2.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(96, 12), QPointF(104, 5));
-    p.drawLine(QPointF(100, 30), QPointF(109, 28));
-    p.drawLine(QPointF(86, 6), QPointF(90, 0));
-    p.drawLine(QPointF(16, 14), QPointF(9, 7));
-    p.drawLine(QPointF(12, 34), QPointF(3, 32));
-  }));
+  frames.push_back(holeScene(vorbAt(0, Face::Alarmed), drawImpact));
+}
 
-  // 3-5: the splat.
+// Frames 3-5: the splat. The cream flies off, lands round the hole and the
+// empty tin drops; he ends up dazed, tasting it.
+void addSplat(std::vector<QImage>& frames) {
   frames.push_back(holeScene([](QPainter& p) { drawCreamedVorb(p, 7, 0, false, 0, 21); },
                              [](QPainter& p) {
-                               const double drops[][4] = {{10, 16, 4.0, 200}, {100, 14, 4.5, -20},
-                                                          {8, 50, 3.5, 170},  {103, 48, 3.8, 10},
-                                                          {28, 3, 3.2, 240},  {84, 3, 3.4, -60},
-                                                          {55, 2, 3.0, -90}};
-                               for (auto& d : drops) drawDrop(p, QPointF(d[0], d[1]), d[2], d[3]);
+                               drawDrops(p, {{10, 16, 4.0, 200},
+                                             {100, 14, 4.5, -20},
+                                             {8, 50, 3.5, 170},
+                                             {103, 48, 3.8, 10},
+                                             {28, 3, 3.2, 240},
+                                             {84, 3, 3.4, -60},
+                                             {55, 2, 3.0, -90}});
                                drawPieSide(p, QPointF(94, 72), 0.5, 160);
                              }));
-  frames.push_back(
-      holeScene([](QPainter& p) { drawCreamedVorb(p, 5, 1, false, 4, 21); },
-                [](QPainter& p) {
-                  const double drops[][4] = {
-                      {5, 28, 3.2, 200}, {105, 26, 3.5, -20}, {4, 66, 3.0, 160}, {106, 62, 3.0, 20}};
-                  for (auto& d : drops) drawDrop(p, QPointF(d[0], d[1]), d[2], d[3]);
-                  drawGroundSplats(p, 1);
-                  drawPieSide(p, QPointF(97, 86), 0.5, 175);
-                }));
+  frames.push_back(holeScene(
+      [](QPainter& p) { drawCreamedVorb(p, 5, 1, false, 4, 21); },
+      [](QPainter& p) {
+        drawDrops(p, {{5, 28, 3.2, 200}, {105, 26, 3.5, -20}, {4, 66, 3.0, 160}, {106, 62, 3.0, 20}});
+        drawGroundSplats(p, 1);
+        drawPieSide(p, QPointF(97, 86), 0.5, 175);
+      }));
   frames.push_back(holeScene([](QPainter& p) { drawCreamedVorb(p, 5, 2, true, 9, 21); },
                              [](QPainter& p) {
                                drawGroundSplats(p, 3);
@@ -219,8 +233,10 @@ QImage drawSplatStrip() {
                                drawStar(p, QPointF(97, 8), 5);
                                drawStar(p, QPointF(104, 30), 4);
                              }));
+}
 
-  // 6-8: he sinks back, dripping.
+// Frames 6-8: he sinks back, dripping.
+void addSinking(std::vector<QImage>& frames) {
   const double sink[3] = {20, 42, 64};
   for (int i = 0; i < 3; ++i) {
     double dy = sink[i];
@@ -234,6 +250,15 @@ QImage drawSplatStrip() {
           drawPieSide(p, QPointF(99, 92), 0.5, 180);
         }));
   }
+}
+
+}  // namespace
+
+QImage drawSplatStrip() {
+  std::vector<QImage> frames;
+  addPieFlyingIn(frames);
+  addSplat(frames);
+  addSinking(frames);
   return stripOf(frames, 1007, 108, kWhite);
 }
 
