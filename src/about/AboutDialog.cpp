@@ -32,8 +32,8 @@ AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : GameDialog(true, p
   emblem = new QLabel(this);
   emblem->setGeometry(8, 8, 32, 32);
   // The emblem may not be built into this copy; the box works without it.
-  const QPixmap picture(QStringLiteral(":/Emblem.bmp"));
-  if (!picture.isNull()) emblem->setPixmap(picture);
+  const QImage picture(QStringLiteral(":/Emblem.bmp"));
+  if (!picture.isNull()) emblem->setPixmap(sharpPixmap(picture, emblem->devicePixelRatioF()));
 
   nameLabel = label(this, QLatin1String(kAppName), 48, 8);
   versionLabel = label(this, QLatin1String(kAppVersion), 113, 8);

@@ -2,6 +2,10 @@
 // The dialogs share one look: the program's one face at its one size (see AppStyle.h)
 // and a place in the middle of the screen rather than over their owner.
 #include <QFont>
+#include <QImage>
+#include <QPixmap>
+#include <algorithm>
+#include <cmath>
 #include <QLabel>
 #include <QGuiApplication>
 #include <QScreen>
@@ -17,6 +21,17 @@ inline QFont dialogFont() { return appstyle::appFont(); }
 inline void fitHeight(QLabel* label) {
   const int needed = label->heightForWidth(label->width());
   if (needed > label->height()) label->resize(label->width(), needed);
+}
+
+// A picture for a label on a screen of any scale: each picture pixel becomes a whole
+// block of screen pixels (no blur), the label keeps the picture's size in its own pixels.
+// devicePixelRatio: the screen's, e.g. the label's devicePixelRatioF().
+inline QPixmap sharpPixmap(const QImage& picture, qreal devicePixelRatio) {
+  const int factor = std::max(1, static_cast<int>(std::ceil(devicePixelRatio)));
+  QPixmap pixmap = QPixmap::fromImage(
+      factor == 1 ? picture : picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  pixmap.setDevicePixelRatio(factor);
+  return pixmap;
 }
 
 inline void centreOnScreen(QWidget* window) {

@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "ui/AppStyle.h"
+#include "ui/DialogLook.h"
 
 using namespace appstyle;
 
@@ -55,4 +56,21 @@ TEST(AppStyle, OneFaceAndWordsOnlyOnMessageBoxButtons) {
   QApplication::setStyle(oldStyle);
   QApplication::setPalette(oldPalette);
   QApplication::setFont(oldFont);
+}
+
+// On a scaled screen a picture grows by whole pixels: blocks of one colour, no blends.
+TEST(AppStyle, PicturesGrowByWholePixels) {
+  QImage checker(2, 2, QImage::Format_RGB32);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 2; ++x) checker.setPixel(x, y, (x + y) % 2 ? qRgb(255, 147, 21) : qRgb(0, 0, 0));
+  for (const qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+    const QPixmap pixmap = sharpPixmap(checker, ratio);
+    const int factor = static_cast<int>(std::ceil(ratio));
+    EXPECT_EQ(pixmap.size(), QSize(2, 2) * factor) << ratio;
+    EXPECT_EQ(pixmap.deviceIndependentSize().toSize(), QSize(2, 2)) << ratio;
+    const QImage shown = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x)
+        ASSERT_EQ(shown.pixel(x, y), checker.pixel(x / factor, y / factor)) << ratio << ' ' << x << ',' << y;
+  }
 }
