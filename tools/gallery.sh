@@ -143,9 +143,9 @@ shoot "$wizard" wizard-step1.png
 focusOn "$wizard"; xdotool key alt+f
 group=$(windowNamed "Add/Edit Image Group")
 sleep 0.3
-focusOn "$group"; xdotool type "$PWD/resources/DefVorb.bmp"
+focusOn "$group"; xdotool type "resources/DefVorb.bmp"
 focusOn "$group"; xdotool key Tab Tab
-focusOn "$group"; xdotool type "$PWD/resources/DefPie.bmp"
+focusOn "$group"; xdotool type "resources/DefPie.bmp"
 shoot "$group" imagegroup.png
 focusOn "$group"; xdotool key Return
 gone "$group"
@@ -168,7 +168,7 @@ xdotool mousemove --window "$wizard" $((681 * scale)) $((101 * scale)) click 1
 sleep 0.3
 shoot "$wizard" wizard-step5.png
 focusOn "$wizard"; xdotool key alt+f
-xdotool type "$PWD/resources/Cur1.bmp"
+xdotool type "resources/Cur1.bmp"
 xdotool key Tab Tab space
 setup=$(windowNamed "Custom Cursor Setup")
 sleep 0.5
