@@ -115,6 +115,7 @@ PictureGroup addPictureGroup(QVBoxLayout* v, const QString& title, QLabel* pictu
   QHBoxLayout* row = fileRow(QStringLiteral("Filename:"), group.field, group.browse);
   if (!colourText.isEmpty()) addColourPicker(row, group, colourText, box);
   auto* exampleRow = new QHBoxLayout;
+  exampleRow->setSpacing(6);
   exampleRow->addWidget(caption);
   exampleRow->addWidget(picture);
   if (picture->height() > 30) {
