@@ -11,6 +11,8 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSpinBox>
+#include <QWindow>
+#include <utility>
 
 #include "about/AboutDialog.h"
 #include "ui/AppInfo.h"
@@ -213,10 +215,10 @@ void MainWindow::connectButtons() {
 void MainWindow::buildMenu() {
   commandMenu = new QMenu(this);
   commandMenu->setObjectName(QStringLiteral("commandMenu"));
-  auto item = [this](QMenu* menu, const char* name, const char* caption, void (MainWindow::*handler)()) {
+  auto item = [this](QMenu* menu, const char* name, const char* caption, std::function<void()> command) {
     QAction* a = menu->addAction(QString::fromLatin1(caption));
     a->setObjectName(QString::fromLatin1(name));
-    if (handler) connect(a, &QAction::triggered, this, handler);
+    connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
     return a;
   };
   auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
@@ -224,24 +226,20 @@ void MainWindow::buildMenu() {
   imageSetsMenu->menuAction()->setObjectName(QStringLiteral("imageSetsMenu"));
   imageSetsMenu->setObjectName(QStringLiteral("imageSetsSubmenu"));
   QMenu* sets = imageSetsMenu;
-  connect(item(sets, "resetToDefaults", "Reset Pie Vorb Quarn to Defaults", nullptr),
-          &QAction::triggered, this, [this] { commands_->resetToDefaults(); });
+  item(sets, "resetToDefaults", "Reset Pie Vorb Quarn to Defaults", [this] { commands_->resetToDefaults(); });
   separator(sets, "afterResetSeparator");
-  connect(item(sets, "loadBitmapPair", "Load &BMP images for game...", nullptr),
-          &QAction::triggered, this, [this] { commands_->loadBitmapPair(); });
-  connect(item(sets, "loadSetFile", "&Load Custom Image Set...", nullptr), &QAction::triggered, this,
-          [this] { commands_->loadSetFile(); });
+  item(sets, "loadBitmapPair", "Load &BMP images for game...", [this] { commands_->loadBitmapPair(); });
+  item(sets, "loadSetFile", "&Load Custom Image Set...", [this] { commands_->loadSetFile(); });
   separator(sets, "beforeSetInfoSeparator");
-  item(sets, "aboutCurrentSet", "&About Current Image Set...", &MainWindow::showSetInfo);
+  item(sets, "aboutCurrentSet", "&About Current Image Set...", [this] { showSetInfo(); });
   separator(sets, "beforeWizardSeparator");
-  item(sets, "runWizard", "Use eXtended Image Set Creation &Wizard...",
-       &MainWindow::runSetCreationWizard);
-  item(commandMenu, "viewScoreTable", "&View Local Highscore Table...", &MainWindow::viewScoreTable);
+  item(sets, "runWizard", "Use eXtended Image Set Creation &Wizard...", [this] { runSetCreationWizard(); });
+  item(commandMenu, "viewScoreTable", "&View Local Highscore Table...", [this] { viewScoreTable(); });
   separator(commandMenu, "beforeLinksSeparator");
-  item(commandMenu, "openWebSite", "&Goto Pie Vorb Quarn Website...", &MainWindow::openWebSite);
-  item(commandMenu, "aboutGame", "&About Pie Vorb Quarn...", &MainWindow::showAboutBox);
+  item(commandMenu, "openWebSite", "&Goto Pie Vorb Quarn Website...", [this] { openWebSite(); });
+  item(commandMenu, "aboutGame", "&About Pie Vorb Quarn...", [this] { showAboutBox(); });
   separator(commandMenu, "beforeQuitSeparator");
-  item(commandMenu, "quit", "&Quit...", &MainWindow::quit);
+  item(commandMenu, "quit", "&Quit...", [this] { quit(); });
 }
 
 QAction* MainWindow::menuItem(const QString& componentName) const {
@@ -253,8 +251,20 @@ void MainWindow::openCommandMenu() {
   game_->abortGame();
   const QPoint at = menuPanel->mapToGlobal(QPoint(29, 36));
   setMenuButtonTop(-49);
+  // A menu triggers its item before its own loop ends; the command waits until the
+  // menu has gone and the button is up again, and runs outside the menu.
+  menuOpen_ = true;
   prompts().popupMenu(*commandMenu, at);
+  menuOpen_ = false;
   setMenuButtonTop(1);
+  if (const std::function<void()> chosen = std::exchange(chosenCommand_, {})) chosen();
+}
+
+void MainWindow::runCommand(const std::function<void()>& command) {
+  if (menuOpen_)
+    chosenCommand_ = command;
+  else
+    command();
 }
 
 void MainWindow::toggleSound() {
@@ -337,6 +347,14 @@ void MainWindow::startUp() {
   for (QWidget* w : {static_cast<QWidget*>(menuButton), static_cast<QWidget*>(soundIcon), static_cast<QWidget*>(abortButton)})
     w->setCursor(game_->cursors.cursor(2));
   restoreDefaultSet(*game_);
+  layOut();
+  placeAbortButton();
+}
+
+void MainWindow::loadStartupSet() {
+  if (startedUp_ || destroyed_) return;
+  startedUp_ = true;
+  if (windowHandle()) windowHandle()->removeEventFilter(this);
   const bool aboutFollows = commands_->loadStartupSet(startup_ ? *startup_ : StartupPlace::ofApplication());
   layOut();
   placeAbortButton();
@@ -350,6 +368,23 @@ void MainWindow::showEvent(QShowEvent* e) {
   // First shown in the middle of the screen.
   centreOnScreen(this);
   startUp();
+  // The start-up set may answer with an error box, which belongs over the window on
+  // the screen: the set loads once the window is up. A window that is never exposed
+  // (started minimised) loads it a little later all the same.
+  if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
+  QTimer::singleShot(0, this, [this] {
+    if (windowHandle() && windowHandle()->isExposed()) loadStartupSet();
+  });
+  QTimer::singleShot(2000, this, &MainWindow::loadStartupSet);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == windowHandle() && e->type() == QEvent::Expose && !startedUp_)
+    // After the window's first picture is on the screen.
+    QTimer::singleShot(0, this, [this] {
+      if (windowHandle() && windowHandle()->isExposed()) loadStartupSet();
+    });
+  return QWidget::eventFilter(watched, e);
 }
 
 void MainWindow::shutDown() {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -100,7 +101,11 @@ class MainWindow : public QWidget, public GameView {
   QAction* menuItem(const QString& componentName) const;
 
   void layOut();
+  // The first showing: cursors and the built-in set at once, then the start-up set
+  // once the window is on the screen.
   void startUp();
+  void loadStartupSet();
+  bool startedUp() const { return startedUp_; }
   void shutDown();
 
   // Moves the abort button / menu button / sound icon inside their small panels.
@@ -128,6 +133,7 @@ class MainWindow : public QWidget, public GameView {
  protected:
   void resizeEvent(QResizeEvent* e) override;
   void showEvent(QShowEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
   void dragEnterEvent(QDragEnterEvent* e) override;
   void dropEvent(QDropEvent* e) override;
 
@@ -142,6 +148,8 @@ class MainWindow : public QWidget, public GameView {
   void showPictures();
   void connectButtons();
   void buildMenu();
+  // Runs a menu item's command now, or once the menu has closed when it is open.
+  void runCommand(const std::function<void()>& command);
 
   // Declared before the game so they outlive it.
   std::unique_ptr<WaveEngine> engine_;
@@ -152,7 +160,10 @@ class MainWindow : public QWidget, public GameView {
   QString musicFile_;
   std::array<PictureBox*, kHoles + 1> holes_{};
   QImage menuButtonPicture_, abortButtonPicture_, soundIconPicture_;
+  bool menuOpen_ = false;
+  std::function<void()> chosenCommand_;
   bool shown_ = false;
+  bool startedUp_ = false;
   bool destroyed_ = false;
 };
 

@@ -5,9 +5,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
 #include <QLocale>
 #include <QSaveFile>
 #include <algorithm>
+#include <array>
+#include <numeric>
+#include <vector>
 
 #include "common/Files.h"
 #include "ui/Codepage.h"
@@ -24,17 +29,23 @@ bool writableFolder(const QString& folder) {
 
 }  // namespace
 
-QByteArray lineCheck(QByteArrayView text) {
+namespace {
+
+std::array<char, 2> checkChars(QByteArrayView text) {
   quint32 h = static_cast<quint32>(text.size());
   for (qsizetype i = 0; i < text.size(); ++i) {
     const quint32 b = static_cast<unsigned char>(text[i]);
     const quint32 w = (i % 2 == 0) ? 2 : 1;  // positions count from 1, so index 0 is odd
     h += b * h * w;
   }
-  QByteArray check(2, '\0');
-  check[0] = CheckAlphabet[h % 16];
-  check[1] = CheckAlphabet[(h / 16) % 16];
-  return check;
+  return {CheckAlphabet[h % 16], CheckAlphabet[(h / 16) % 16]};
+}
+
+}  // namespace
+
+QByteArray lineCheck(QByteArrayView text) {
+  const std::array<char, 2> check = checkChars(text);
+  return QByteArray(check.data(), 2);
 }
 
 QByteArray scoreEntry(qint32 score, QByteArrayView name) {
@@ -52,21 +63,70 @@ QByteArray nameBytes(const QString& typed) {
   return bytes;
 }
 
-QList<QByteArray> splitLines(QByteArrayView text) {
-  const qsizetype nul = text.indexOf('\0');
-  if (nul >= 0) text = text.first(nul);
-  QList<QByteArray> lines;
-  qsizetype start = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c != '\r' && c != '\n') continue;
-    lines.append(text.sliced(start, i - start).toByteArray());
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
+bool forEachLine(QIODevice& in, const std::function<void(QByteArrayView)>& line, qint64 chunkSize) {
+  QByteArray chunk(chunkSize, Qt::Uninitialized);
+  QByteArray carried;          // the start of a line that runs on into the next chunk
+  bool lfEndsPrevious = false;  // the last chunk ended in CR: an LF first is part of that ending
+  bool ended = false;           // a NUL was seen
+  while (!ended) {
+    const qint64 got = in.read(chunk.data(), chunkSize);
+    if (got < 0) return false;
+    if (got == 0) break;
+    QByteArrayView text(chunk.constData(), got);
+    const qsizetype nul = text.indexOf('\0');
+    if (nul >= 0) {
+      text = text.first(nul);
+      ended = true;
+    }
+    qsizetype start = 0;
+    if (lfEndsPrevious && !text.isEmpty() && text[0] == '\n') start = 1;
+    lfEndsPrevious = false;
+    for (qsizetype i = start; i < text.size(); ++i) {
+      const char c = text[i];
+      if (c != '\r' && c != '\n') continue;
+      const QByteArrayView piece = text.sliced(start, i - start);
+      if (carried.isEmpty()) {
+        line(piece);
+      } else {
+        carried += piece;
+        line(carried);
+        carried.clear();
+      }
+      if (c == '\r') {
+        if (i + 1 < text.size()) {
+          if (text[i + 1] == '\n') ++i;
+        } else {
+          lfEndsPrevious = true;
+        }
+      }
+      start = i + 1;
+    }
+    carried += text.sliced(start);
   }
-  if (start < text.size()) lines.append(text.sliced(start).toByteArray());
-  return lines;
+  if (!carried.isEmpty()) line(carried);
+  return true;
 }
+
+std::optional<QByteArrayView> checkedEntry(QByteArrayView line) {
+  const QByteArrayView body = line.size() >= 2 ? line.first(line.size() - 2) : QByteArrayView();
+  if (line.size() != body.size() + 2) return std::nullopt;
+  const std::array<char, 2> check = checkChars(body);
+  if (line[body.size()] != check[0] || line[body.size() + 1] != check[1]) return std::nullopt;
+  return body;
+}
+
+namespace {
+
+// The score digits of an entry written by this game: its leading digits, when the
+// separator follows them.
+QByteArrayView leadingScore(const QByteArray& entry) {
+  qsizetype i = 0;
+  while (i < entry.size() && entry[i] >= '0' && entry[i] <= '9') ++i;
+  if (i == 0 || i == entry.size() || entry[i] != kScoreSeparator) return {};
+  return QByteArrayView(entry).first(i);
+}
+
+}  // namespace
 
 void sortBestFirst(QList<QByteArray>& entries) {
   QLocale locale;
@@ -76,13 +136,48 @@ void sortBestFirst(QList<QByteArray>& entries) {
   QCollator collator(locale);
   collator.setCaseSensitivity(Qt::CaseInsensitive);
   collator.setNumericMode(true);
-  QList<std::pair<QString, QByteArray>> keyed;
-  keyed.reserve(entries.size());
-  for (const QByteArray& e : entries) keyed.append({fromAnsi(e), e});
-  std::stable_sort(keyed.begin(), keyed.end(),
-                   [&](const auto& a, const auto& b) { return collator.compare(a.first, b.first) < 0; });
-  entries.clear();
-  for (auto it = keyed.crbegin(); it != keyed.crend(); ++it) entries.append(it->second);
+
+  std::vector<qsizetype> order(entries.size());
+  std::iota(order.begin(), order.end(), 0);
+  // Sorts order[from, to) by the collator, one sort key per entry made once.
+  const auto collate = [&](qsizetype from, qsizetype to) {
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(to - from);
+    for (qsizetype i = from; i < to; ++i) keys.push_back(collator.sortKey(fromAnsi(entries[order[i]])));
+    std::vector<qsizetype> place(to - from);
+    std::iota(place.begin(), place.end(), 0);
+    std::stable_sort(place.begin(), place.end(), [&](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
+    std::vector<qsizetype> sorted;
+    sorted.reserve(to - from);
+    for (qsizetype p : place) sorted.push_back(order[from + p]);
+    std::copy(sorted.begin(), sorted.end(), order.begin() + from);
+  };
+
+  // Entries this game wrote all carry sixteen digits before the separator, and the
+  // collator orders digit runs of one length as plain text does; only entries with the
+  // same score need it, and the sort keys of one score at a time keep a big board small.
+  const qsizetype width = entries.isEmpty() ? 0 : leadingScore(entries.first()).size();
+  const bool uniform = std::all_of(entries.cbegin(), entries.cend(), [&](const QByteArray& e) {
+    const QByteArrayView digits = leadingScore(e);
+    return !digits.isEmpty() && digits.size() == width;
+  });
+  if (!uniform) {
+    collate(0, entries.size());
+  } else {
+    const auto score = [&](qsizetype i) { return QByteArrayView(entries[i]).first(width); };
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return score(a) < score(b); });
+    for (qsizetype from = 0; from < qsizetype(order.size());) {
+      qsizetype to = from + 1;
+      while (to < qsizetype(order.size()) && score(order[to]) == score(order[from])) ++to;
+      if (to - from > 1) collate(from, to);
+      from = to;
+    }
+  }
+
+  QList<QByteArray> sorted;
+  sorted.reserve(entries.size());
+  for (auto it = order.crbegin(); it != order.crend(); ++it) sorted.append(std::move(entries[*it]));
+  entries = std::move(sorted);
 }
 
 QString userScoreFolder() {
@@ -105,23 +200,83 @@ ScoreBoard ScoreBoard::forThisProgram() {
   return ScoreBoard(QCoreApplication::applicationDirPath(), userScoreFolder());
 }
 
+namespace {
+
+// Held around every read-merge-write of the board, so copies of the game running at
+// once take turns. A lock left by a copy that was killed is taken over at once (its
+// process is gone); one held by a live copy is waited for, a while.
+class BoardLock {
+ public:
+  explicit BoardLock(const QString& boardPath) : lock_(boardPath + QStringLiteral(".lock")) {
+    lock_.setStaleLockTime(0);  // stale only when its owner is gone, however old
+    held_ = lock_.tryLock(10000);
+  }
+  // A folder that takes no lock file takes no board either; the write then finds out.
+  bool refused() const { return !held_ && lock_.error() == QLockFile::LockFailedError; }
+
+ private:
+  QLockFile lock_;
+  bool held_ = false;
+};
+
+// The file's entries now, less those this copy dropped, plus those it added, since it
+// last read the file (`seen`).
+QList<QByteArray> merged(QList<QByteArray> current, const QList<QByteArray>& seen, const QList<QByteArray>& mine) {
+  if (mine.constData() == seen.constData() && mine.size() == seen.size()) return current;
+  QHash<QByteArray, qsizetype> balance;  // > 0: dropped here, < 0: added here
+  for (const QByteArray& e : seen) ++balance[e];
+  for (const QByteArray& e : mine) --balance[e];
+  QList<QByteArray> result;
+  result.reserve(current.size());
+  for (QByteArray& e : current) {
+    const auto it = balance.find(e);
+    if (it != balance.end() && *it > 0) {
+      --*it;
+      continue;
+    }
+    result.append(std::move(e));
+  }
+  for (const QByteArray& e : mine) {
+    const auto it = balance.find(e);
+    if (it != balance.end() && *it < 0) {
+      ++*it;
+      result.append(e);
+    }
+  }
+  return result;
+}
+
+}  // namespace
+
 bool ScoreBoard::load() {
   entries_.clear();
-  readFailed_ = false;
+  seen_.clear();
+  if (!readFile(entries_)) return false;
+  seen_ = entries_;
+  return true;
+}
+
+bool ScoreBoard::readFile(QList<QByteArray>& out, bool* missing) {
+  out.clear();
   QFile file(path_);
+  if (missing) *missing = !file.exists();
   if (!file.exists()) return true;
   const bool plainFile = isRegularFile(path_);
   if (!plainFile || !file.open(QIODevice::ReadOnly)) {
-    readFailed_ = true;
     lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path_),
                                               plainFile ? file.errorString() : QStringLiteral("not a file"));
     return false;
   }
-  for (const QByteArray& line : splitLines(file.readAll())) {
-    const QByteArray body = line.size() >= 2 ? line.first(line.size() - 2) : QByteArray();
-    if (body + lineCheck(body) == line) entries_.append(body);
+  // Only lines that pass their check are kept, so a file of junk costs no memory.
+  const bool read = forEachLine(file, [&out](QByteArrayView line) {
+    if (const auto entry = checkedEntry(line)) out.append(entry->toByteArray());
+  });
+  if (!read) {
+    out.clear();
+    lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path_), file.errorString());
+    return false;
   }
-  sortBestFirst(entries_);
+  sortBestFirst(out);
   return true;
 }
 
@@ -130,18 +285,29 @@ bool ScoreBoard::writeTo(const QString& path) {
   if (path == userPath_) QDir().mkpath(QFileInfo(path).absolutePath());
   QSaveFile file(path);
   if (file.open(QIODevice::WriteOnly)) {
+    bool written = true;
     QByteArray text;
-    for (const QByteArray& e : entries_) text += e + lineCheck(e) + "\r\n";
-    if (file.write(text) == text.size() && file.commit()) return true;
+    for (const QByteArray& e : entries_) {
+      text += e;
+      text += lineCheck(e);
+      text += "\r\n";
+      if (text.size() >= 64 * 1024) {
+        written = written && file.write(text) == text.size();
+        text.clear();
+      }
+    }
+    written = written && file.write(text) == text.size();
+    if (written && file.commit()) return true;
   }
   lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
   return false;
 }
 
-bool ScoreBoard::save() {
-  // A file we could not read may still hold scores; writing the empty list would lose them.
-  if (readFailed_) return false;
-  if (writeTo(path_)) return true;
+bool ScoreBoard::writeBoard() {
+  if (writeTo(path_)) {
+    seen_ = entries_;
+    return true;
+  }
   if (path_ == userPath_) return false;
   const QString firstError = lastError_;
   // The program's folder took files when we looked, but not now (full disk, made
@@ -151,11 +317,34 @@ bool ScoreBoard::save() {
     return false;
   }
   path_ = userPath_;
+  seen_ = entries_;
   return true;
 }
 
+bool ScoreBoard::lockRefused(bool refused) {
+  if (refused)
+    lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path_),
+                                              QStringLiteral("in use by another copy of the game"));
+  return refused;
+}
+
+bool ScoreBoard::save() {
+  const BoardLock lock(path_);
+  if (lockRefused(lock.refused())) return false;
+  // What other copies of the game wrote since this one read the file stays. A file we
+  // cannot read may still hold scores, so it is never overwritten; one that went away
+  // (with its folder, say) is no news, and the list is kept whole.
+  QList<QByteArray> current;
+  bool missing = false;
+  if (!readFile(current, &missing)) return false;
+  entries_ = merged(missing ? seen_ : std::move(current), seen_, entries_);
+  return writeBoard();
+}
+
 bool ScoreBoard::add(const QString& name, qint32 score) {
+  const BoardLock lock(path_);
+  if (lockRefused(lock.refused())) return false;
   if (!load()) return false;
   entries_.append(scoreEntry(score, nameBytes(name)));
-  return save();
+  return writeBoard();
 }

@@ -6,6 +6,10 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <functional>
+#include <optional>
+
+class QIODevice;
 
 // Separates the score digits from the name (N with tilde in code page 1252).
 inline constexpr char kScoreSeparator = '\xD1';
@@ -19,9 +23,14 @@ QByteArray scoreEntry(qint32 score, QByteArrayView name);
 // and so do CR, LF and NUL, which would otherwise split or end the line.
 QByteArray nameBytes(const QString& typed);
 
-// Lines of a text file as the board reads them: CR, LF and CR LF each end a line,
-// a NUL ends the text, a last line without an ending still counts.
-QList<QByteArray> splitLines(QByteArrayView text);
+// Hands each line of a text to `line` as the board reads them: CR, LF and CR LF each
+// end a line, a NUL ends the text, a last line without an ending still counts. The text
+// is read `chunkSize` bytes at a time, so only the line in hand is ever held whole.
+// False when reading failed part way.
+bool forEachLine(QIODevice& in, const std::function<void(QByteArrayView)>& line, qint64 chunkSize = 64 * 1024);
+
+// The entry a file line holds: the line without its two check characters, when they match.
+std::optional<QByteArrayView> checkedEntry(QByteArrayView line);
 
 // Best first: case-insensitive, locale-aware, digits compared as numbers, then reversed.
 void sortBestFirst(QList<QByteArray>& entries);
@@ -46,25 +55,30 @@ class ScoreBoard {
   void clear() { entries_.clear(); }
 
   // Replaces the list with the file's verified entries, best first. False when the
-  // file exists but cannot be read; the list is then empty and lastError() says why,
-  // and no save overwrites that file until a later read succeeds.
+  // file exists but cannot be read; the list is then empty and lastError() says why.
   bool load();
-  // Writes the list in its present order, replacing the file in one step. When the
-  // program's folder refuses, the per-user folder takes over for the rest of the run.
+  // Writes the list back under the board's lock file, merged with the file as it is now:
+  // entries other copies of the game added since the last read stay, entries dropped
+  // from the list (a reset) go. A file that cannot be read is never overwritten. When
+  // the program's folder refuses, the per-user folder takes over for the rest of the run.
   // False when the list could not be written anywhere.
   bool save();
-  // Reads the file, appends the new entry last and saves; false when nothing could be saved.
+  // Under the lock: reads the file, appends the new entry last and writes it; false
+  // when nothing could be saved.
   bool add(const QString& name, qint32 score);
 
   // The last read or save failure, for the player ("path: reason").
   QString lastError() const { return lastError_; }
 
  private:
+  bool readFile(QList<QByteArray>& out, bool* missing = nullptr);
   bool writeTo(const QString& path);
+  bool writeBoard();
+  bool lockRefused(bool refused);
 
   QString path_;
   QString userPath_;
   QList<QByteArray> entries_;
+  QList<QByteArray> seen_;  // the file's entries as this board last read or wrote them
   QString lastError_;
-  bool readFailed_ = false;
 };

@@ -109,8 +109,9 @@ bool ScoreTableWindow::addScore(const QString& name, qint32 score) {
 }
 
 void ScoreTableWindow::refreshBoard() {
+  // The rows draw themselves from the board; the list needs only as many as it has.
   rows->clear();
-  for (const QByteArray& e : board_.entries()) rows->addItem(fromAnsi(e));
+  rows->model()->insertRows(0, int(board_.entries().size()));
 }
 
 void ScoreTableWindow::aboutToShow() { loadBoard(); }

@@ -62,6 +62,29 @@ TEST(Commands, OpeningTheMenuEndsAGameAndPressesTheButton) {
   EXPECT_TRUE(f.prompts.messages.isEmpty());
 }
 
+TEST(Commands, TheChosenCommandRunsOnceTheMenuHasClosed) {
+  WindowFixture f;
+  int buttonTopWhileOpen = 0, buttonTopWhileRunning = 0;
+  f.prompts.onMenu = [&](QMenu& menu) {
+    buttonTopWhileOpen = f.window->menuButton->y();
+    menu.findChild<QAction*>(QStringLiteral("viewScoreTable"))->trigger();
+    EXPECT_TRUE(f.prompts.modalTitles.isEmpty()) << "nothing runs inside the menu";
+  };
+  f.prompts.onModal = [&](QDialog&) {
+    buttonTopWhileRunning = f.window->menuButton->y();
+    return int(QDialog::Accepted);
+  };
+  f.window->openCommandMenu();
+  EXPECT_EQ(buttonTopWhileOpen, -49);
+  EXPECT_EQ(f.prompts.modalTitles, QStringList{QStringLiteral("Local Highscore Table...")});
+  EXPECT_EQ(buttonTopWhileRunning, 1);
+
+  // Chosen once, run once: the next opening without a choice runs nothing.
+  f.prompts.onMenu = nullptr;
+  f.window->openCommandMenu();
+  EXPECT_EQ(f.prompts.modalTitles.size(), 1);
+}
+
 TEST(Commands, QuitAsksFirst) {
   WindowFixture f;
   f.prompts.confirmAnswers = {false, true};
@@ -182,6 +205,21 @@ TEST(Commands, ASetNamedOnTheCommandLineLoadsAndTheAboutDialogFollows) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return !f.prompts.modalTitles.isEmpty(); }, 2000));
   EXPECT_EQ(f.prompts.modalTitles.value(0), QStringLiteral("About Current Image Set..."));
   EXPECT_FALSE(f.window->setInfoTimer->isActive());
+}
+
+TEST(Commands, AStartUpSetErrorComesUpOverTheShownWindow) {
+  QTemporaryDir sets;
+  const QString text = sets.filePath(QStringLiteral("notes.txt"));
+  ASSERT_TRUE(writeFile(text, QByteArray("just some words, nothing more")));
+  WindowFixture::Options o;
+  o.arguments = {text};
+  WindowFixture f(o);
+  ASSERT_EQ(f.prompts.messages.size(), 1);
+  EXPECT_EQ(f.prompts.messages[0].text,
+            QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file..."));
+  EXPECT_EQ(f.prompts.messages[0].parent, f.window.get());
+  EXPECT_TRUE(f.prompts.messages[0].parentOnScreen);
+  EXPECT_EQ(f.game().set.groupCount(), 1);
 }
 
 TEST(Commands, ADroppedFileThatIsNoSetLeavesTheBuiltInSet) {

@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QCollator>
 #include <QDir>
+#include <QLockFile>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QFileInfo>
+#include <QElapsedTimer>
+#include <functional>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "scores/ScoreFile.h"
@@ -52,14 +59,30 @@ TEST(scoreEntry, TypedNamesBecomeCodePageBytes) {
   EXPECT_EQ(nameBytes(QStringLiteral("a\r\nb") + QChar(0) + QStringLiteral("c")), QByteArray("a??b?c"));
 }
 
-TEST(SplitLines, EveryLineEnding) {
+// The lines of `text` read `chunk` bytes at a time.
+QList<QByteArray> linesOf(QByteArrayView text, qint64 chunk) {
+  QByteArray bytes = text.toByteArray();
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::ReadOnly);
+  QList<QByteArray> lines;
+  EXPECT_TRUE(forEachLine(buffer, [&](QByteArrayView l) { lines.append(l.toByteArray()); }, chunk));
+  return lines;
+}
+
+TEST(ForEachLine, EveryLineEndingWhereverTheReadsSplitIt) {
   using L = QList<QByteArray>;
-  EXPECT_EQ(splitLines("a\r\nb\rc\nd"), (L{"a", "b", "c", "d"}));
-  EXPECT_EQ(splitLines("a\r\n"), (L{"a"}));
-  EXPECT_EQ(splitLines("a\n\rb"), (L{"a", "", "b"}));
-  EXPECT_EQ(splitLines("\r\n\r\n"), (L{"", ""}));
-  EXPECT_EQ(splitLines(""), L{});
-  EXPECT_EQ(splitLines(QByteArrayView("a\r\nb\0c\r\nd", 10)), (L{"a", "b"}));
+  // Chunks of one to four bytes put every ending, CR LF pairs included, across a boundary.
+  for (qint64 chunk : {1, 2, 3, 4, 64 * 1024}) {
+    SCOPED_TRACE(chunk);
+    EXPECT_EQ(linesOf("a\r\nb\rc\nd", chunk), (L{"a", "b", "c", "d"}));
+    EXPECT_EQ(linesOf("a\r\n", chunk), (L{"a"}));
+    EXPECT_EQ(linesOf("a\n\rb", chunk), (L{"a", "", "b"}));
+    EXPECT_EQ(linesOf("\r\n\r\n", chunk), (L{"", ""}));
+    EXPECT_EQ(linesOf("ab\r\r\ncd", chunk), (L{"ab", "", "cd"}));
+    EXPECT_EQ(linesOf("", chunk), L{});
+    EXPECT_EQ(linesOf(QByteArrayView("a\r\nb\0c\r\nd", 10), chunk), (L{"a", "b"}));
+    EXPECT_EQ(linesOf(QByteArrayView("abc\r\0\nd", 8), chunk), (L{"abc"}));
+  }
 }
 
 TEST(SortBestFirst, ScoresThenNamesDescending) {
@@ -80,6 +103,24 @@ TEST(SortBestFirst, LocaleAwareAndNumeric) {
   sortBestFirst(players);
   EXPECT_EQ(players, (QList<QByteArray>{scoreEntry(8, "player 100"), scoreEntry(8, "Player 10"),
                                         scoreEntry(8, "Player 9")}));
+}
+
+TEST(SortBestFirst, ScoreRunsThenNamesMatchTheCollatorThroughout) {
+  // Scores of every size and names that differ in case, accents and digits; then the
+  // same with one hand-made entry among them, which the collator orders alone.
+  for (const bool handMade : {false, true}) {
+    QList<QByteArray> board;
+    const QByteArray names[] = {"ann", "Ann", "\xC9mile", "emile", "p10", "P9", "zed", ""};
+    for (int i = 0; i < 200; ++i) board.append(scoreEntry((i * 37) % 23 * (i % 3 ? 1 : 1000), names[i % 8]));
+    if (handMade) board.append("no separator");
+    sortBestFirst(board);
+    QCollator collator(QLocale(QLocale::English, QLocale::UnitedStates));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    for (qsizetype i = 1; i < board.size(); ++i)
+      EXPECT_GE(collator.compare(QString::fromLatin1(board[i - 1]), QString::fromLatin1(board[i])), 0)
+          << handMade << " " << i << " " << board[i - 1].toStdString() << " / " << board[i].toStdString();
+  }
 }
 
 TEST(scoreFilePath, ProgramFolderWhenWritableElseUserFolder) {
@@ -223,4 +264,120 @@ TEST_F(ScoreBoardTest, UnreadableFileIsNeverOverwritten) {
   EXPECT_FALSE(board.lastError().isEmpty());
   EXPECT_FALSE(board.add("Ann", 24));
   EXPECT_TRUE(QFileInfo(file).exists() && !QFileInfo(file).isFile()) << "the pipe is not replaced";
+}
+
+namespace {
+
+// Runs `work` in a forked copy of this process and returns its exit status; the copy
+// shares nothing with the test afterwards, like another copy of the game.
+int inChild(const std::function<int()>& work) {
+  const pid_t pid = fork();
+  if (pid == 0) _exit(work());
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+}
+
+long peakKb() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+}  // namespace
+
+TEST_F(ScoreBoardTest, JunkCostsNoMemoryAndEveryValidLineLoads) {
+  // 16 MB of junk: bare line ends, then one-letter lines. Reading it must not grow the
+  // process by anything like the file's size, let alone by a list of its lines.
+  {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(8 << 20, '\n'));
+    f.write(QByteArray("a\n").repeated(4 << 20));
+    f.write(line(scoreEntry(4, "among the junk")) + "\r\n");
+  }
+  const int grownMb = inChild([&] {
+    ScoreBoard board(program, user);
+    const long before = peakKb();
+    if (!board.load() || board.entries() != QList<QByteArray>{scoreEntry(4, "among the junk")}) return 255;
+    return int(qMin(254L, (peakKb() - before) / 1024));
+  });
+  EXPECT_LT(grownMb, 8);
+
+  // Many valid lines, read across many chunks, all arrive in order.
+  QByteArray text;
+  for (int i = 0; i < 20000; ++i) text += line(scoreEntry(i, "p" + QByteArray::number(i % 7))) + "\r\n";
+  writeAll(file, text);
+  ScoreBoard board(program, user);
+  ASSERT_TRUE(board.load());
+  ASSERT_EQ(board.entries().size(), 20000);
+  EXPECT_EQ(board.entries().first(), scoreEntry(19999, "p0"));
+  EXPECT_EQ(board.entries().last(), scoreEntry(0, "p0"));
+}
+
+TEST_F(ScoreBoardTest, CopiesAddingAtOnceKeepEveryEntry) {
+  // Two copies of the game, each adding scores as fast as it can.
+  const auto adder = [&](const char* who) {
+    return [=, this] {
+      ScoreBoard board(program, user);
+      for (int i = 0; i < 25; ++i)
+        if (!board.add(QString::fromLatin1(who), i)) return 1;
+      return 0;
+    };
+  };
+  const pid_t first = fork();
+  if (first == 0) _exit(adder("First")());
+  EXPECT_EQ(inChild(adder("Second")), 0);
+  int status = 0;
+  waitpid(first, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+  ScoreBoard board(program, user);
+  ASSERT_TRUE(board.load());
+  EXPECT_EQ(board.entries().size(), 50);
+  EXPECT_EQ(board.entries().count(scoreEntry(24, "First")), 1);
+  EXPECT_EQ(board.entries().count(scoreEntry(24, "Second")), 1);
+  EXPECT_FALSE(QFile::exists(file + ".lock"));
+}
+
+TEST_F(ScoreBoardTest, ALockLeftByAKilledCopyIsTakenOver) {
+  // The copy holding the lock dies without letting go of it.
+  ASSERT_EQ(inChild([&] {
+              QLockFile lock(file + ".lock");
+              if (!lock.tryLock()) return 1;
+              _exit(0);  // no unlock: the lock file stays behind
+              return 0;
+            }),
+            0);
+  ASSERT_TRUE(QFile::exists(file + ".lock"));
+  ScoreBoard board(program, user);
+  QElapsedTimer clock;
+  clock.start();
+  ASSERT_TRUE(board.add("Ann", 24));
+  EXPECT_LT(clock.elapsed(), 3000);
+  EXPECT_EQ(readAll(file), line(Ann24) + "\r\n");
+}
+
+TEST_F(ScoreBoardTest, SavingMergesWithWhatOthersWroteMeanwhile) {
+  writeAll(file, line(scoreEntry(40, "Old")) + "\r\n" + line(scoreEntry(30, "Gone")) + "\r\n");
+  ScoreBoard viewer(program, user);
+  ASSERT_TRUE(viewer.load());
+  ScoreBoard other(program, user);
+  ASSERT_TRUE(other.add("New", 8));
+
+  // Writing back the list read earlier keeps the other copy's entry.
+  ASSERT_TRUE(viewer.save());
+  EXPECT_EQ(readAll(file), line(scoreEntry(40, "Old")) + "\r\n" + line(scoreEntry(30, "Gone")) + "\r\n" +
+                               line(scoreEntry(8, "New")) + "\r\n");
+
+  // Emptying removes what this copy showed; an entry added after that stays too.
+  ASSERT_TRUE(viewer.load());
+  viewer.clear();
+  ASSERT_TRUE(other.add("Later", 2));
+  ASSERT_TRUE(viewer.save());
+  EXPECT_EQ(readAll(file), line(scoreEntry(2, "Later")) + "\r\n");
+  ASSERT_TRUE(viewer.load());
+  viewer.clear();
+  ASSERT_TRUE(viewer.save());
+  EXPECT_EQ(readAll(file), QByteArray());
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -116,6 +117,15 @@ TEST_F(ScoreWindows, ResetAsksAndTheCloseWritesAnEmptyFile) {
   EXPECT_TRUE(fake.messages.isEmpty());
 }
 
+TEST_F(ScoreWindows, ClosingKeepsScoresAnotherCopyAddedMeanwhile) {
+  seed(fileLine(50, "Bob"));
+  ScoreTableWindow table(board());
+  table.show();
+  ASSERT_TRUE(board().add("Eve", 8));  // another copy of the game, while the table is open
+  table.okButton->click();
+  EXPECT_EQ(readAll(file), fileLine(50, "Bob") + fileLine(8, "Eve"));
+}
+
 TEST_F(ScoreWindows, ClosingByTheTitleBarSavesToo) {
   seed(fileLine(50, "Bob"));
   ScoreTableWindow table(board());
@@ -181,6 +191,29 @@ TEST(PlayerNameDialog, RefusesAnEmptyNameAndKeepsTheLastOne) {
   EXPECT_EQ(leader.nameEdit->text(), "Bo");
   EXPECT_EQ(leader.nameEdit->maxLength(), 200);
   layoutchecks::expectTextsFitAndNothingOverlaps(leader);
+}
+
+// With the desktop's own modal loop: the key that closes the name entry acts when it
+// comes up, so a tool that releases it in whichever window has the focus by then finds
+// the name entry still there and the key does not stay held down.
+TEST(PlayerNameDialog, ReturnActsWhenItComesUp) {
+  PlayerNameDialog leader;
+  leader.nameEdit->setText("Ann");
+  bool openWhileDown = false;
+  QTimer::singleShot(0, &leader, [&] {
+    QTest::keyPress(leader.windowHandle(), Qt::Key_Return);
+    openWhileDown = leader.isVisible();
+    QTest::keyRelease(leader.windowHandle(), Qt::Key_Return);
+  });
+  EXPECT_EQ(prompts().runModal(leader), QDialog::Accepted);
+  EXPECT_TRUE(openWhileDown);
+
+  // A press whose release never comes still acts, a moment later; Escape cancels alike.
+  QTimer::singleShot(0, &leader, [&] { QTest::keyPress(leader.windowHandle(), Qt::Key_Escape); });
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_EQ(prompts().runModal(leader), QDialog::Rejected);
+  EXPECT_LT(clock.elapsed(), 3000);
 }
 
 class GameOver : public ScoreWindows {

@@ -1,6 +1,7 @@
 #pragma once
 // Answers the game's modal prompts from a script and remembers what was asked.
 #include <QDialog>
+#include <QWindow>
 #include <QMenu>
 #include <QPoint>
 #include <QList>
@@ -14,6 +15,8 @@ struct ShownMessage {
   QString text;
   QString caption;
   BoxIcon icon;
+  QWidget* parent = nullptr;
+  bool parentOnScreen = false;  // the parent's window was showing when the box came up
 };
 
 class FakePrompts : public Prompts {
@@ -21,8 +24,10 @@ class FakePrompts : public Prompts {
   FakePrompts() { setPrompts(this); }
   ~FakePrompts() override { setPrompts(nullptr); }
 
-  void message(QWidget*, const QString& text, const QString& caption, BoxIcon icon) override {
-    messages.push_back({text, caption, icon});
+  void message(QWidget* parent, const QString& text, const QString& caption, BoxIcon icon) override {
+    const bool onScreen = parent && parent->isVisible() && parent->window()->windowHandle() &&
+                          parent->window()->windowHandle()->isExposed();
+    messages.push_back({text, caption, icon, parent, onScreen});
   }
   bool confirm(QWidget*, const QString& text, const QString& caption) override {
     questions.push_back({text, caption, BoxIcon::Question});

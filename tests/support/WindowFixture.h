@@ -3,6 +3,7 @@
 // plays nothing, scratch folders for the program, the scores and the tune, and
 // scripted prompts. Optionally the game plays through a RecordingSound instead.
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 #include "game/MainWindow.h"
@@ -69,7 +70,11 @@ struct WindowFixture {
     deps.scoreProgramFolder = dir.path();
     deps.scoreUserFolder = dir.filePath(QStringLiteral("user"));
     window = std::make_unique<MainWindow>(deps);
-    if (o.show) window->show();
+    if (o.show) {
+      window->show();
+      // The start-up set loads once the window is on the screen.
+      QTest::qWaitFor([this] { return window->startedUp(); }, 5000);
+    }
     sound.startup = &game().set.sound(SoundEffect::Startup);
     sound.tick = &game().set.sound(SoundEffect::Tick);
     sound.splat = &game().set.sound(SoundEffect::Splat);
