@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game and its tests with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test headless.
+# UndefinedBehaviorSanitizer, and runs every test headless; then replays the saved
+# fuzzing findings and fuzzes each reader for PVQ_FUZZ_SECONDS (20; 0 skips it).
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh --test
@@ -9,5 +10,14 @@ cmake --build build/test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-cd build/test
-ctest --output-on-failure -j"$(nproc)" "$@"
+ctest_status=0
+(cd build/test && ctest --output-on-failure -j"$(nproc)" "$@") 2>&1 | tee build/test/ctest.log || ctest_status=$?
+fuzz_status=0
+fuzz_seconds=${PVQ_FUZZ_SECONDS:-20}
+if ((fuzz_seconds > 0)); then
+  bench/fuzz.sh "$fuzz_seconds" 2>&1 | tee build/test/fuzz.log || fuzz_status=$?
+fi
+echo
+grep -E "tests passed|tests failed" build/test/ctest.log | tail -1 || echo "ctest: no summary (exit $ctest_status)"
+((fuzz_seconds == 0)) || tail -1 build/test/fuzz.log
+((ctest_status == 0 && fuzz_status == 0))

@@ -12,6 +12,10 @@ if [[ "${1:-}" == "--test" ]]; then
   # which default set the installed program opens.
   PACKAGES+=(desktop-file-utils appstream shared-mime-info dpkg-dev file strace)
 fi
+# The fuzzing harnesses (test.sh, bench/fuzz.sh): clang and its libFuzzer runtime.
+if [[ "${1:-}" == "--test" || "${1:-}" == "--fuzz" ]]; then
+  PACKAGES+=(clang libclang-rt-14-dev ccache)
+fi
 # bench/run: a private X display, the first-paint probe's X DAMAGE headers, the
 # clicks, the table maker, and the tracers its README's profiles use.
 if [[ "${1:-}" == "--bench" ]]; then

@@ -68,9 +68,10 @@ int main(int argc, char** argv) {
   in.pict2 = dir + "/pict2.bmp";
   in.wave = dir + "/start.wav";
   in.outFile = dir + "/bench.xet";
-  // Two 9.5 MB strips and a 1 MB sound: a 20 MB set.
-  writeBmp(in.pict1, 1776, 1780, 1);
-  writeBmp(in.pict2, 1776, 1780, 2);
+  // Two 9.4 MB strips (ten frames of 26 image groups, as wide as a strip may be)
+  // and a 1 MB sound: a 20 MB set.
+  writeBmp(in.pict1, 1119, 26 * 108, 1);
+  writeBmp(in.pict2, 1119, 26 * 108, 2);
   writeWave(in.wave, 1 << 20);
 
   QString error;

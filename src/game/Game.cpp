@@ -40,6 +40,11 @@ void Game::setAnimate(bool enabled) {
   view_->animateChanged(enabled);
 }
 
+void Game::setAbortButtonLit(bool lit) {
+  abortButtonTop = lit ? 1 : -49;
+  view_->abortButtonMoved();
+}
+
 void Game::updateMainCaption() {
   const QString about = QStringLiteral("%1, %2, Created by %3")
                             .arg(QLatin1String(kAppName), QLatin1String(kAppVersion), QLatin1String(kAuthorHandle));
@@ -114,8 +119,7 @@ void Game::holePressed(int hole) {
     resetBoard();
     setAnimate(true);
     state = CountingDown;
-    abortButtonTop = 1;
-    view_->abortButtonMoved();
+    setAbortButtonLit(true);
     random_->seed(static_cast<std::uint64_t>(clock_() * 86400000.0));
     const int mode = set.header.tickSoundMode;
     if (mode == 0 || mode == 1 || mode == 3 || mode == 4) wave_.playWave(set.sound(SoundEffect::Tick), WaveChannel::Main);
@@ -226,8 +230,7 @@ QString Game::gameOverSentence(int finalScore) const {
 void Game::endGame() {
   wave_.stopWave(WaveChannel::Splat);
   wave_.playWave(set.sound(SoundEffect::GameOver), WaveChannel::Main);
-  abortButtonTop = -49;
-  view_->abortButtonMoved();
+  setAbortButtonLit(false);
   setAnimate(false);
   state = Idle;
   showIdleBoard();
@@ -236,8 +239,7 @@ void Game::endGame() {
 
 void Game::abortGame() {
   if (abortButtonTop == -49) return;
-  abortButtonTop = -49;
-  view_->abortButtonMoved();
+  setAbortButtonLit(false);
   setAnimate(false);
   resetBoard();
   state = Idle;

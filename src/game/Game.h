@@ -108,6 +108,8 @@ class Game {
   void setPlayfieldCursor(int slot);
   void setTitleColour(std::uint32_t colour);
   void setAnimate(bool enabled);
+  // The abort button lit while a round runs, dark otherwise.
+  void setAbortButtonLit(bool lit);
   void updateMainCaption();
 
   // --- score, time and message graphics ---

@@ -143,7 +143,9 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
 }
 
 void ImageSetCommands::resetToDefaults() {
-  if (!defaultPath_.isEmpty())
+  // A default set that is missing (never installed, or deleted since) leaves the
+  // built-in set to reset to, which is no error.
+  if (!defaultPath_.isEmpty() && isRegularFile(defaultPath_))
     loadImageSet(game_, defaultPath_, false);
   else
     restoreDefaultSet(game_);
@@ -179,8 +181,8 @@ void ImageSetCommands::loadBitmapPair() {
   header.webPage.set(QStringLiteral("Unknown"));
   header.comment.set(QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second);
 
-  set.targetStrip = loadBmpFile(first, nullptr);
-  if (!set.targetStrip.isNull()) set.splatStrip = loadBmpFile(second, nullptr);
+  set.targetStrip = loadBmpFile(first, nullptr, kStripBounds);
+  if (!set.targetStrip.isNull()) set.splatStrip = loadBmpFile(second, nullptr, kStripBounds);
   // A bitmap that does not load leaves the built-in set, without a word.
   if (set.targetStrip.isNull() || set.splatStrip.isNull()) set = builtinSet();
   installSet(game_, std::move(set));

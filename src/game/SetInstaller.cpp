@@ -55,6 +55,8 @@ void showFreshBoard(Game& game) {
 }  // namespace
 
 void installSet(Game& game, LoadedSet&& loaded) {
+  // A set replaced during a round ends the round: its button goes out as at the end of one.
+  if (game.state != Idle) game.setAbortButtonLit(false);
   game.state = Idle;
   game.setAnimate(false);
   replaceTune(game, loaded.tune);

@@ -7,7 +7,7 @@
 
 class Game;
 
-// Stops any game and its tune, replaces the set in force by `set` (pictures,
+// Stops any game (its abort button goes out) and its tune, replaces the set in force by `set` (pictures,
 // sounds, texts, colours, cursor), writes the set's tune to the music file (or
 // leaves none) and shows the idle board.
 void installSet(Game& game, LoadedSet&& set);

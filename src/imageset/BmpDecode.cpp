@@ -92,23 +92,26 @@ QString decodeFailure(const QString& why) {
 
 QString bmpDataProblem(QByteArrayView head, qint64 totalSize) { return readLayout(head, totalSize).problem; }
 
-QImage decodeBmp(QIODevice& device, QString* error) {
+QImage decodeBmp(QIODevice& device, QString* error, PictureBounds bounds) {
   auto fail = [error](const QString& why) {
     if (error) *error = decodeFailure(why);
     return QImage();
   };
+  const QString tooLarge = QStringLiteral("it is larger than %1 x %2 pixels").arg(bounds.width).arg(bounds.height);
+  auto within = [&bounds](std::int64_t width, std::int64_t height) {
+    return width <= bounds.width && height <= bounds.height;
+  };
   const qint64 total = device.isSequential() ? device.bytesAvailable() : device.size() - device.pos();
   const BmpLayout layout = readLayout(device.peek(kBmpHeadBytes), total);
   if (!layout.problem.isEmpty()) return fail(layout.problem);
+  const std::int64_t absHeight = layout.height < 0 ? -layout.height : layout.height;
+  if (!within(layout.width, absHeight)) return fail(tooLarge);
 
   QImage image;
   if (layout.compression == kRle8 || layout.compression == kRle4) {
     // A run-length stream may jump over pixels or end early, and Qt leaves those
     // pixels as it found them: hand it a cleared picture of the right size to
-    // reuse. Its allocation limit does not guard a picture we make ourselves.
-    const std::int64_t absHeight = layout.height < 0 ? -layout.height : layout.height;
-    const std::int64_t limitMb = QImageReader::allocationLimit() > 0 ? QImageReader::allocationLimit() : 256;
-    if (layout.width * absHeight > limitMb * 1024 * 1024) return fail(QStringLiteral("the picture is too large"));
+    // reuse.
     image = QImage(int(layout.width), int(absHeight), QImage::Format_Indexed8);
     if (image.isNull()) return fail(QStringLiteral("the picture is too large"));
     image.fill(0);
@@ -116,17 +119,21 @@ QImage decodeBmp(QIODevice& device, QString* error) {
   QImageReader reader(&device, "BMP");
   reader.setDecideFormatFromContent(false);
   if (!reader.read(&image) || image.isNull()) return fail(reader.errorString());
-  return gamePicture(image);
+  if (!within(image.width(), image.height())) return fail(tooLarge);
+  QImage picture = gamePicture(image);
+  if (picture.isNull()) return fail(QStringLiteral("the picture is too large"));
+  if (!within(picture.width(), picture.height())) return fail(tooLarge);
+  return picture;
 }
 
-QImage decodeBmp(const QByteArray& bmp, QString* error) {
+QImage decodeBmp(const QByteArray& bmp, QString* error, PictureBounds bounds) {
   QBuffer buffer;
   buffer.setData(bmp);
   buffer.open(QIODevice::ReadOnly);
-  return decodeBmp(buffer, error);
+  return decodeBmp(buffer, error, bounds);
 }
 
-QImage loadBmpFile(const QString& path, QString* error) {
+QImage loadBmpFile(const QString& path, QString* error, PictureBounds bounds) {
   if (!isRegularFile(path)) {
     if (error) *error = decodeFailure(QStringLiteral("it is not a file"));
     return QImage();
@@ -136,5 +143,5 @@ QImage loadBmpFile(const QString& path, QString* error) {
     if (error) *error = decodeFailure(file.errorString());
     return QImage();
   }
-  return decodeBmp(file, error);
+  return decodeBmp(file, error, bounds);
 }

@@ -20,8 +20,18 @@ constexpr qint64 kBmpHeadBytes = 14 + 124 + 12 + 256 * 4;
 // inside the file, starting no earlier than the headers and colour table end.
 QString bmpDataProblem(QByteArrayView head, qint64 totalSize);
 
+// The largest picture a decode may give, in pixels. A run-length stream of a few
+// bytes may name a picture of gigabytes, so every picture is bounded by what its
+// use can take before anything is allocated for it.
+struct PictureBounds {
+  int width = 0;
+  int height = 0;
+};
+// For a picture whose use sets no tighter bounds.
+inline constexpr PictureBounds kAnyPictureBounds{4096, 4096};
+
 // Decodes a whole BMP file into a game picture (Format_RGB32). On failure returns
 // a null image and says why in *error.
-QImage decodeBmp(QIODevice& device, QString* error);
-QImage decodeBmp(const QByteArray& bmp, QString* error);
-QImage loadBmpFile(const QString& path, QString* error);
+QImage decodeBmp(QIODevice& device, QString* error, PictureBounds bounds = kAnyPictureBounds);
+QImage decodeBmp(const QByteArray& bmp, QString* error, PictureBounds bounds = kAnyPictureBounds);
+QImage loadBmpFile(const QString& path, QString* error, PictureBounds bounds = kAnyPictureBounds);

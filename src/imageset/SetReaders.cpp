@@ -127,16 +127,20 @@ class ExtendedBody {
     const struct {
       std::int32_t size;
       QImage* destination;
+      PictureBounds bounds;
     } pictures[] = {
-        {header_.miscPicsSize, &set_.holeBase}, {header_.numbersSize, &set_.digitStrip},
-        {header_.countSize, &set_.countStrip},  {header_.titleSize, &set_.title},
-        {header_.pict1Size, &set_.targetStrip}, {header_.pict2Size, &set_.splatStrip},
+        {header_.miscPicsSize, &set_.holeBase, kMiscPicturesBounds},
+        {header_.numbersSize, &set_.digitStrip, kDigitStripBounds},
+        {header_.countSize, &set_.countStrip, kCountStripBounds},
+        {header_.titleSize, &set_.title, kTitleBounds},
+        {header_.pict1Size, &set_.targetStrip, kStripBounds},
+        {header_.pict2Size, &set_.splatStrip, kStripBounds},
     };
     for (const auto& picture : pictures) {
       if (picture.size <= 0) continue;
       if (!present(picture.size)) break;
       QString why;
-      QImage decoded = decodeBmp(in_.readBlock(picture.size), &why);
+      QImage decoded = decodeBmp(in_.readBlock(picture.size), &why, picture.bounds);
       if (decoded.isNull()) return why;
       *picture.destination = std::move(decoded);
     }
@@ -228,7 +232,7 @@ SetReadResult readPlainSet(QIODevice& file, const QString& path) {
 
   // Both pictures are required; a missing, cut short or undecodable one fails the set.
   auto readStrip = [&in](std::int32_t size) {
-    return size > 0 && in.holds(size) ? decodeBmp(in.readBlock(size), nullptr) : QImage();
+    return size > 0 && in.holds(size) ? decodeBmp(in.readBlock(size), nullptr, kStripBounds) : QImage();
   };
   set.targetStrip = readStrip(body.pict1Size);
   file.seek(kPlainFirstPicture + std::max<std::int32_t>(body.pict1Size, 0));

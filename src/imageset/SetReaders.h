@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "imageset/BmpDecode.h"
 #include "imageset/LoadedSet.h"
 
 class QIODevice;
@@ -22,6 +23,17 @@ constexpr qint64 kSmallestExtendedSet = 3441;
 inline constexpr char kNotExtendedSetMessage[] = "File is corrupt or this is not an eXtended image set file...";
 // A plain set's fixed part, from the end of its magic to its first picture.
 constexpr int kPlainBodySize = 2540;
+
+// The largest picture each part of a set may bring. A strip is read at most ten
+// frames across (the splat plays ten, the target shows five) and holds at most
+// kMostImageGroups groups; each other picture may be four times the built-in one
+// each way. So the largest set takes about 64 MB as game pictures.
+constexpr int kMostImageGroups = 64;
+inline constexpr PictureBounds kStripBounds{10 * kFramePitchX, (kMostImageGroups + 1) * kFramePitchY - 1};
+inline constexpr PictureBounds kMiscPicturesBounds{4 * 111, 4 * 124};
+inline constexpr PictureBounds kDigitStripBounds{4 * 300, 4 * 51};
+inline constexpr PictureBounds kCountStripBounds{4 * 671, 4 * 107};
+inline constexpr PictureBounds kTitleBounds{4 * 594, 4 * 31};
 
 // What reading a set file gives: the whole set, or the message for the player.
 struct SetReadResult {

@@ -189,7 +189,10 @@ QString userScoreFolder() {
 
 QString scoreFilePath(const QString& programFolder, const QString& userFolder) {
   const QString folder = programFolder.isEmpty() ? QDir::currentPath() : programFolder;
-  if (writableFolder(folder)) return QDir(folder).filePath(kFileName);
+  // An installed game's program folder is the system's bin folder, shared by every
+  // user; even when it happens to be writable (root), scores belong to the player.
+  const bool installed = QFileInfo(QDir(folder).filePath(QStringLiteral("../share/pievorbquarn"))).isDir();
+  if (!installed && writableFolder(folder)) return QDir(folder).filePath(kFileName);
   return QDir(userFolder).filePath(kFileName);
 }
 

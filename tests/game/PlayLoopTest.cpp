@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "imageset/FrameCopy.h"
 #include "support/GameFixture.h"
 
@@ -17,6 +19,35 @@ QImage flatStrip(int strip, int frames, int rows, int height) {
   return img;
 }
 constexpr int kTarget = 1, kSplat = 2, kCount = 3;
+
+// A strip whose every pixel names its own column and row, so a hole tells which
+// cells of a strip were copied into it.
+QImage codedStrip(int width, int height) {
+  QImage img = blankPicture(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) img.setPixel(x, y, qRgb(y >> 3, ((y & 7) << 5) | (x >> 8), x & 0xFF));
+  return img;
+}
+struct Cells {
+  std::set<int> columns, rows;
+};
+// The strip cells a hole's frame area (its top 107 rows) shows.
+Cells shownCells(const QImage& hole) {
+  Cells cells;
+  for (int y = 0; y < 107; ++y) {
+    for (int x = 0; x < hole.width(); ++x) {
+      const QRgb c = hole.pixel(x, y);
+      cells.columns.insert(((qGreen(c) & 31) << 8) | qBlue(c));
+      cells.rows.insert((qRed(c) << 3) | (qGreen(c) >> 5));
+    }
+  }
+  return cells;
+}
+std::set<int> span(int from, int to) {
+  std::set<int> values;
+  for (int v = from; v < to; ++v) values.insert(v);
+  return values;
+}
 
 struct PlayFixture : GameFixture {
   PlayFixture(int groups = 1) {
@@ -166,6 +197,60 @@ TEST(PlayLoop, AnUnhitTargetRisesStandsAndSinks) {
   f.random.queue = {99, 0};
   f.step();  // the fourteenth step after the pop can pop again
   EXPECT_EQ(f.game.phase[1], 2);
+}
+
+TEST(PlayLoop, ATargetPopsOnlyOnADrawAboveNinety) {
+  PlayFixture f;
+  f.startAndCountDown();
+  f.random.queue = {90};
+  f.step();
+  EXPECT_EQ(f.game.phase[1], 0);
+  EXPECT_EQ(f.game.busyHoles, 0);
+  f.random.queue = {91};
+  f.step();
+  EXPECT_EQ(f.game.phase[1], 2);  // popped, and on to the next phase
+  EXPECT_EQ(f.game.busyHoles, 1);
+}
+
+TEST(PlayLoop, EachPhaseCopiesItsFrameOfTheStrips) {
+  PlayFixture f(2);
+  f.game.set.targetStrip = codedStrip(559, 216);
+  f.game.set.splatStrip = codedStrip(1119, 216);  // ten frames
+  f.startGame();
+  // The empty hole at the start is the target strip's first frame, 111 columns.
+  EXPECT_EQ(shownCells(f.game.holes[1]).columns, span(0, 111));
+  EXPECT_EQ(shownCells(f.game.holes[1]).rows, span(0, 107));
+  f.steps(40);
+
+  // An unhit target of group 1: rising and sinking frames take 110 of a frame's
+  // 111 columns, stretched over the hole; phases 5 and 6 draw nothing.
+  f.random.queue = {99, 1};
+  const int frames[] = {1, 2, 3, 4, -1, -1, 4, 3, 2, 1, 0};
+  for (int step = 0; step < 11; ++step) {
+    f.step();
+    if (frames[step] < 0) continue;
+    const Cells shown = shownCells(f.game.holes[1]);
+    EXPECT_EQ(shown.columns, span(112 * frames[step], 112 * frames[step] + 110)) << "step " << step + 1;
+    EXPECT_EQ(shown.rows, span(108, 215)) << "step " << step + 1;
+  }
+  f.steps(3);  // free again
+  ASSERT_EQ(f.game.phase[1], 0);
+
+  // A hit target of group 1: ten splat frames of 111 columns, then the empty
+  // hole of group 0, 110 columns.
+  f.random.queue = {99, 1};
+  f.step();
+  f.game.holePressed(1);
+  ASSERT_EQ(f.game.phase[1], 20);
+  for (int k = 0; k < 10; ++k) {
+    f.step();
+    const Cells shown = shownCells(f.game.holes[1]);
+    EXPECT_EQ(shown.columns, span(112 * k, 112 * k + 111)) << "splat frame " << k;
+    EXPECT_EQ(shown.rows, span(108, 215)) << "splat frame " << k;
+  }
+  f.step();
+  EXPECT_EQ(shownCells(f.game.holes[1]).columns, span(0, 110));
+  EXPECT_EQ(shownCells(f.game.holes[1]).rows, span(0, 107));
 }
 
 TEST(PlayLoop, AStripWithoutACompleteGroupAlwaysUsesRowZero) {

@@ -24,26 +24,6 @@ std::int32_t int32At(const QByteArray& bytes, int offset) {
   return std::int32_t(v);
 }
 
-// An 8-bit run-length BMP with a full colour table whose index 0 is black and
-// every other index is a colour that would show if a pixel were left unwritten.
-QByteArray rle8(int width, int height, const QByteArray& stream, std::uint32_t declaredSize) {
-  QByteArray bmp("BM");
-  bmp.append(52, '\0');
-  putInt32(bmp, 14, 40);
-  putInt32(bmp, 18, width);
-  putInt32(bmp, 22, height);
-  bmp[26] = 1;
-  bmp[28] = 8;
-  putInt32(bmp, 30, 1);  // RLE8
-  putInt32(bmp, 34, std::int32_t(declaredSize));
-  putInt32(bmp, 46, 256);
-  for (int i = 0; i < 256; ++i) bmp += i == 0 ? QByteArray(4, '\0') : QByteArray::fromHex("50A0F000");
-  putInt32(bmp, 10, std::int32_t(bmp.size()));
-  bmp += stream;
-  putInt32(bmp, 2, std::int32_t(bmp.size()));
-  return bmp;
-}
-
 }  // namespace
 
 TEST(BmpDecode, WholeEightAndTwentyFourBitFilesDecode) {
@@ -100,7 +80,7 @@ TEST(BmpDecode, AnOffsetPointingIntoTheHeadersStillNeedsEveryRowAfterThem) {
 TEST(BmpDecode, RunLengthDataIsCheckedAgainstItsDeclaredSizeAndSkippedPixelsAreCleared) {
   // Bottom row: four pixels of index 5; top row: two, then the end of the bitmap.
   const QByteArray stream = QByteArray::fromHex("0405" "0000" "0205" "0001");
-  const QByteArray bmp = rle8(4, 2, stream, std::uint32_t(stream.size()));
+  const QByteArray bmp = runLengthBmp(4, 2, stream, std::uint32_t(stream.size()));
   QString why;
   const QImage decoded = decodeBmp(bmp, &why);
   ASSERT_FALSE(decoded.isNull()) << why.toStdString();
@@ -110,13 +90,13 @@ TEST(BmpDecode, RunLengthDataIsCheckedAgainstItsDeclaredSizeAndSkippedPixelsAreC
   EXPECT_EQ(decoded.pixel(2, 0), qRgb(0, 0, 0));  // never written by the stream
   EXPECT_EQ(decoded.pixel(3, 0), qRgb(0, 0, 0));
 
-  const QByteArray overclaiming = rle8(4, 2, stream, std::uint32_t(stream.size() + 10));
+  const QByteArray overclaiming = runLengthBmp(4, 2, stream, std::uint32_t(stream.size() + 10));
   EXPECT_FALSE(bmpDataProblem(overclaiming, overclaiming.size()).isEmpty());
   EXPECT_TRUE(decodeBmp(overclaiming, nullptr).isNull());
-  EXPECT_TRUE(decodeBmp(rle8(4, 2, stream, 0), nullptr).isNull());
+  EXPECT_TRUE(decodeBmp(runLengthBmp(4, 2, stream, 0), nullptr).isNull());
 
   // A tiny stream may claim a picture far beyond the reader's allocation limit.
-  EXPECT_TRUE(decodeBmp(rle8(60000, 60000, stream, std::uint32_t(stream.size())), &why).isNull());
+  EXPECT_TRUE(decodeBmp(runLengthBmp(60000, 60000, stream, std::uint32_t(stream.size())), &why).isNull());
 }
 
 TEST(BmpDecode, LoadsAFileFromDisk) {

@@ -7,23 +7,6 @@
 
 namespace {
 
-ExtendedSetParts textsOnly() {
-  ExtendedSetParts p;
-  p.pageColour = 0x00302010;
-  p.titleColour = 0x00605040;
-  p.title = "Own Title";
-  p.author = "Own Author";
-  p.email = "own@example.org";
-  p.webPage = "https://example.org/own";
-  p.comment = "Own comment";
-  p.prefix = "You threw";
-  p.suffix = "pies.";
-  for (int i = 0; i < 8; ++i) p.ratings[i] = "Band " + QByteArray::number(i);
-  p.cursorIndex = 5;
-  p.tickMode = 4;
-  return p;
-}
-
 // A picture with a different colour in each 108-row group and each frame column band.
 QImage banded(int width, int height, QImage::Format format) {
   QImage picture(width, height, QImage::Format_RGB32);
@@ -66,7 +49,7 @@ TEST_F(SetTest, SmallestAcceptedFileIs3441BytesAnd3423IsRefused) {
 }
 
 TEST_F(SetTest, EverySizeFieldMinusOneKeepsDefaultsButOwnTextsColoursAndChoices) {
-  const QByteArray file = buildExtendedSet(textsOnly());
+  const QByteArray file = buildExtendedSet(textsOnlyParts());
   loadExtendedSet(game, write("texts.xet", file + QByteArray(18, '\0')), true);
 
   EXPECT_TRUE(prompts.messages.isEmpty());
@@ -103,7 +86,7 @@ TEST_F(SetTest, EverySizeFieldMinusOneKeepsDefaultsButOwnTextsColoursAndChoices)
 }
 
 TEST_F(SetTest, CursorPlanesComeOnlyWithCursorIndex8) {
-  ExtendedSetParts p = textsOnly();
+  ExtendedSetParts p = textsOnlyParts();
   p.cursorIndex = 8;
   p.hotX = 5;
   p.hotY = 7;
@@ -132,7 +115,7 @@ TEST_F(SetTest, CursorPlanesComeOnlyWithCursorIndex8) {
 }
 
 TEST_F(SetTest, SixPicturesGoToTheirPlacesAndTwoGroupsAreKept) {
-  ExtendedSetParts p = textsOnly();
+  ExtendedSetParts p = textsOnlyParts();
   QImage misc(111, 124, QImage::Format_RGB32);
   misc.fill(qRgb(10, 10, 10));
   QPainter painter(&misc);
@@ -170,7 +153,7 @@ TEST_F(SetTest, SixPicturesGoToTheirPlacesAndTwoGroupsAreKept) {
 }
 
 TEST_F(SetTest, SoundsAndTuneAreInstalledAndTheTuneGoesWithTheNextSet) {
-  ExtendedSetParts p = textsOnly();
+  ExtendedSetParts p = textsOnlyParts();
   p.startup = squareWave(5000, 40);  // several pieces
   p.tick = QByteArray(3, char(200));
   p.splat = squareWave(1024, 8);
@@ -194,14 +177,14 @@ TEST_F(SetTest, SoundsAndTuneAreInstalledAndTheTuneGoesWithTheNextSet) {
   tune.close();
 
   // A set without a tune removes the old one.
-  loadExtendedSet(game, write("quiet.xet", buildExtendedSet(textsOnly()) + QByteArray(18, '\0')), false);
+  loadExtendedSet(game, write("quiet.xet", buildExtendedSet(textsOnlyParts()) + QByteArray(18, '\0')), false);
   EXPECT_TRUE(prompts.messages.isEmpty());
   EXPECT_FALSE(game.set.musicPresent);
   EXPECT_FALSE(QFile::exists(game.set.musicFile));
 }
 
 TEST_F(SetTest, FileCutShortAnywhereLeavesTheBuiltinSet) {
-  ExtendedSetParts p = textsOnly();
+  ExtendedSetParts p = textsOnlyParts();
   p.cursorIndex = 8;
   p.planes = cursorPlanes();
   p.pict1Bmp = bmpBytes(indexedPicture(559, 108, qRgb(9, 9, 9)));
@@ -235,7 +218,7 @@ TEST_F(SetTest, FileCutShortAnywhereLeavesTheBuiltinSet) {
 }
 
 TEST_F(SetTest, WrongTrailerLeavesTheBuiltinSet) {
-  ExtendedSetParts p = textsOnly();
+  ExtendedSetParts p = textsOnlyParts();
   p.music = smallTune();
   p.trailer = "--End-Of-Set-!";
   loadExtendedSet(game, write("trailer.xet", buildExtendedSet(p) + QByteArray(18, '\0')), false);
@@ -247,7 +230,7 @@ TEST_F(SetTest, SizeFieldsClaimingTwoGigabytesAreAFileCutShort) {
   for (int field : {xet::miscPicsSize, xet::pict2Size, xet::startupSoundSize, xet::gameOverSoundSize, xet::musicSize}) {
     SCOPED_TRACE(field);
     prompts.messages.clear();
-    QByteArray file = buildExtendedSet(textsOnly()) + QByteArray(18, '\0');
+    QByteArray file = buildExtendedSet(textsOnlyParts()) + QByteArray(18, '\0');
     putInt32(file, field, 0x7FFFFFFF);
     loadExtendedSet(game, write("huge.xet", file), false);
     expectOneError(kCutShort);
@@ -265,7 +248,7 @@ TEST_F(SetTest, MissingFileIsTooSmallAndChangesNothing) {
 
 TEST_F(SetTest, WrongMagicOrShortHeaderAfterTheSizeTestLeaveTheBuiltinSet) {
   installPreviousSet();
-  QByteArray file = buildExtendedSet(textsOnly()) + QByteArray(18, '\0');
+  QByteArray file = buildExtendedSet(textsOnlyParts()) + QByteArray(18, '\0');
   file.replace(0, 18, "eXtended Image Set");  // one letter off
   loadExtendedSet(game, write("magic.xet", file), false);
   expectOneError(QStringLiteral("This is NOT an eXtended Image Set file..."));
@@ -273,7 +256,7 @@ TEST_F(SetTest, WrongMagicOrShortHeaderAfterTheSizeTestLeaveTheBuiltinSet) {
 }
 
 TEST_F(SetTest, UndecodablePictureRefusesTheWholeSetWithTheDecodersMessage) {
-  ExtendedSetParts p = textsOnly();
+  ExtendedSetParts p = textsOnlyParts();
   p.numbersBmp = bmpBytes(truePicture(300, 51, qRgb(1, 100, 1)));
   p.countBmp = bmpBytes(indexedPicture(671, 107, qRgb(5, 5, 5)));
   const QByteArray good = bmpBytes(truePicture(400, 40, qRgb(250, 250, 3)));

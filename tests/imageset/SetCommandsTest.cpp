@@ -20,18 +20,6 @@ QByteArray namedSet(const QByteArray& title) {
   return buildExtendedSet(p);
 }
 
-PlainSetParts plainParts() {
-  PlainSetParts p;
-  p.title = "Plain";
-  p.prefix = "Plain prefix";
-  p.suffix = "Plain suffix";
-  for (int i = 0; i < 8; ++i) p.ratings[i] = "Plain " + QByteArray::number(i);
-  p.cursorIndex = 6;
-  p.pict1 = bmpBytes(indexedPicture(559, 216, qRgb(200, 10, 10)));
-  p.pict2 = bmpBytes(truePicture(1119, 216, qRgb(10, 200, 10)));
-  return p;
-}
-
 }  // namespace
 
 class SetCommandsTest : public SetTest {
@@ -77,7 +65,7 @@ TEST_F(SetCommandsTest, FirstEighteenBytesChooseTheReader) {
 }
 
 TEST_F(SetCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
-  const QString path = write("plain.set", buildPlainSet(plainParts()));
+  const QString path = write("plain.set", buildPlainSet(plainSetParts()));
   loadImageSet(game, path, true);
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
 
@@ -112,11 +100,11 @@ TEST_F(SetCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
 }
 
 TEST_F(SetCommandsTest, PlainSetWithABadPictureLeavesTheBuiltinSet) {
-  PlainSetParts broken = plainParts();
+  PlainSetParts broken = plainSetParts();
   broken.pict2 = broken.pict2.left(broken.pict2.size() / 2);  // its header promises more rows
-  QByteArray huge = buildPlainSet(plainParts());
+  QByteArray huge = buildPlainSet(plainSetParts());
   putInt32(huge, 18, 0x7FFFFFFF);
-  QByteArray negative = buildPlainSet(plainParts());
+  QByteArray negative = buildPlainSet(plainSetParts());
   putInt32(negative, 22, -1);
   for (const QByteArray& file : {buildPlainSet(broken), huge, negative}) {
     prompts.messages.clear();
@@ -159,11 +147,11 @@ TEST_F(SetCommandsTest, StartupWithoutArgumentOrDefaultSet) {
   EXPECT_GE(view.eventRounds, 1);
   expectBuiltinSet();
 
-  // The reset then tries the missing file and changes nothing.
+  // Without the file the reset restores the built-in set, without a word.
   installPreviousSet();
   commands.resetToDefaults();
-  expectOneError(kUnableToOpen);
-  expectPreviousSet();
+  EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join(QLatin1Char('|')).toStdString();
+  expectBuiltinSet();
 
   // A program path without a folder stands in the current folder.
   ImageSetCommands bare(game);
@@ -182,6 +170,13 @@ TEST_F(SetCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
   EXPECT_EQ(game.playfieldColour, 0x00ABCDEFu);
   EXPECT_EQ(view.aboutShown, 0);
+
+  // Deleted while the game runs: the reset still ends in the built-in set.
+  ASSERT_TRUE(QFile::remove(commands.rememberedDefaultPath()));
+  installPreviousSet();
+  commands.resetToDefaults();
+  EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join(QLatin1Char('|')).toStdString();
+  expectBuiltinSet();
 
   write("default.xet", namedSet("Somebody Else's"));
   ImageSetCommands other(game);
@@ -290,6 +285,40 @@ TEST_F(SetCommandsTest, DroppedPathsAreCutTo1023Characters) {
   commands.dropFiles({path + QStringLiteral("-and-then-some")});
   EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Deep"));
+}
+
+TEST_F(SetCommandsTest, ASetReplacedDuringARoundPutsTheAbortButtonOut) {
+  // Before the first round the button keeps its starting place through the start-up set.
+  write("default.xet", namedSet("Pie Vorb Quarn"));
+  commands.loadStartupSet(place());
+  EXPECT_EQ(game.abortButtonTop, -45);
+
+  const QString set = write("set.xet", namedSet("Other"));
+  const QString bmp = write("strip.bmp", bmpBytes(truePicture(559, 108, qRgb(9, 9, 9))));
+  const std::function<void()> replacements[] = {
+      [&] { commands.dropFiles({set}); },
+      [&] { loadImageSet(game, set, false); },
+      [&] { commands.resetToDefaults(); },
+      [&] {
+        prompts.fileAnswers = {bmp, bmp};
+        commands.loadBitmapPair();
+      },
+      [&] { restoreDefaultSet(game); },
+  };
+  for (const auto& replace : replacements) {
+    for (const GameState running : {CountingDown, Playing}) {
+      game.holePressed(kStartHole);
+      game.state = running;
+      ASSERT_EQ(game.abortButtonTop, 1);
+      view.abortButtonMoves = 0;
+      replace();
+      EXPECT_EQ(game.state, Idle);
+      EXPECT_FALSE(game.animateEnabled);
+      EXPECT_EQ(game.abortButtonTop, -49) << running;
+      EXPECT_EQ(view.abortButtonMoves, 1) << running;
+    }
+  }
+  EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
 }
 
 TEST_F(SetCommandsTest, NamedPipesAreRefusedWithoutWaitingForAWriter) {

@@ -6,6 +6,35 @@
 #include <QPainter>
 #include <algorithm>
 
+ExtendedSetParts textsOnlyParts() {
+  ExtendedSetParts p;
+  p.pageColour = 0x00302010;
+  p.titleColour = 0x00605040;
+  p.title = "Own Title";
+  p.author = "Own Author";
+  p.email = "own@example.org";
+  p.webPage = "https://example.org/own";
+  p.comment = "Own comment";
+  p.prefix = "You threw";
+  p.suffix = "pies.";
+  for (int i = 0; i < 8; ++i) p.ratings[i] = "Band " + QByteArray::number(i);
+  p.cursorIndex = 5;
+  p.tickMode = 4;
+  return p;
+}
+
+PlainSetParts plainSetParts() {
+  PlainSetParts p;
+  p.title = "Plain";
+  p.prefix = "Plain prefix";
+  p.suffix = "Plain suffix";
+  for (int i = 0; i < 8; ++i) p.ratings[i] = "Plain " + QByteArray::number(i);
+  p.cursorIndex = 6;
+  p.pict1 = bmpBytes(indexedPicture(559, 216, qRgb(200, 10, 10)));
+  p.pict2 = bmpBytes(truePicture(1119, 216, qRgb(10, 200, 10)));
+  return p;
+}
+
 void putInt32(QByteArray& bytes, int offset, std::int32_t value) {
   for (int i = 0; i < 4; ++i) bytes[offset + i] = char((std::uint32_t(value) >> (8 * i)) & 0xFF);
 }
@@ -85,6 +114,24 @@ QByteArray bmpBytes(const QImage& picture) {
   buffer.open(QIODevice::WriteOnly);
   picture.save(&buffer, "BMP");
   return bytes;
+}
+
+QByteArray runLengthBmp(int width, int height, const QByteArray& stream, std::uint32_t declaredSize, int colours) {
+  QByteArray bmp("BM");
+  bmp.append(52, '\0');
+  putInt32(bmp, 14, 40);
+  putInt32(bmp, 18, width);
+  putInt32(bmp, 22, height);
+  bmp[26] = 1;
+  bmp[28] = 8;
+  putInt32(bmp, 30, 1);  // RLE8
+  putInt32(bmp, 34, std::int32_t(declaredSize));
+  putInt32(bmp, 46, colours);
+  for (int i = 0; i < colours; ++i) bmp += i == 0 ? QByteArray(4, '\0') : QByteArray::fromHex("50A0F000");
+  putInt32(bmp, 10, std::int32_t(bmp.size()));
+  bmp += stream;
+  putInt32(bmp, 2, std::int32_t(bmp.size()));
+  return bmp;
 }
 
 QByteArray cursorPlanes() {

@@ -33,6 +33,8 @@ struct ExtendedSetParts {
   QByteArray tail;  // bytes after the trailer
 };
 QByteArray buildExtendedSet(const ExtendedSetParts& parts);
+// Own colours, texts, a built-in cursor and tick mode 4; no pictures or sounds.
+ExtendedSetParts textsOnlyParts();
 
 struct PlainSetParts {
   QByteArray title, prefix, suffix;
@@ -41,6 +43,8 @@ struct PlainSetParts {
   QByteArray pict1, pict2;
 };
 QByteArray buildPlainSet(const PlainSetParts& parts);
+// Own texts, cursor 6 and two strips of two image groups (palette and 24-bit).
+PlainSetParts plainSetParts();
 
 void putInt32(QByteArray& bytes, int offset, std::int32_t value);
 void putShortString(QByteArray& bytes, int offset, const QByteArray& text);
@@ -49,6 +53,12 @@ void putShortString(QByteArray& bytes, int offset, const QByteArray& text);
 QImage indexedPicture(int width, int height, QRgb colour);
 QImage truePicture(int width, int height, QRgb colour);
 QByteArray bmpBytes(const QImage& picture);
+// An 8-bit run-length BMP of the given size whose pixels are the given stream,
+// declaring declaredSize bytes of it. Its colour table has `colours` entries:
+// index 0 is black, every other index one colour that shows wherever the stream
+// paints.
+QByteArray runLengthBmp(int width, int height, const QByteArray& stream, std::uint32_t declaredSize,
+                        int colours = 256);
 
 // Planes of a 32 x 32 cursor: a black square with a white rim, transparent outside.
 QByteArray cursorPlanes();

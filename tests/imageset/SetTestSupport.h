@@ -39,7 +39,9 @@ struct RecordingView : GameView {
     if (busy) ++busyShown;
   }
   void processPendingEvents() override { ++eventRounds; }
+  void abortButtonMoved() override { ++abortButtonMoves; }
   int aboutShown = 0;
+  int abortButtonMoves = 0;
   bool busy = false;
   int busyShown = 0;
   int eventRounds = 0;

@@ -134,6 +134,9 @@ TEST(scoreFilePath, ProgramFolderWhenWritableElseUserFolder) {
   writeAll(tmp.filePath("plain"), "x");
   EXPECT_EQ(scoreFilePath(tmp.filePath("plain"), user), user + "/piescore.sdf");
   EXPECT_EQ(scoreFilePath(QString(), user), QDir::current().filePath("piescore.sdf"));
+  // Installed beside share/pievorbquarn, the writable bin folder is still not the player's.
+  QDir().mkpath(tmp.filePath("share/pievorbquarn"));
+  EXPECT_EQ(scoreFilePath(program, user), user + "/piescore.sdf");
 }
 
 TEST(scoreFilePath, UserFolderFollowsXdgDataHome) {
