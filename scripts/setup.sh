@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev
-          timgm6mb-soundfont libgtest-dev fonts-dejavu-core fonts-liberation
+          timgm6mb-soundfont libgtest-dev fonts-dejavu-core fonts-lato
           libsndfile1-dev libsmf-dev)
 if [[ "${1:-}" == "--test" ]]; then
   PACKAGES+=(xvfb xauth)

@@ -9,6 +9,7 @@
 #include "game/MainWindow.h"
 #include "sound/MusicFile.h"
 #include "ui/AppInfo.h"
+#include "ui/AppStyle.h"
 
 namespace {
 int signalPipe[2] = {-1, -1};
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QApplication::setApplicationName(QLatin1String(kAppName));
   QApplication::setApplicationVersion(QLatin1String(kAppVersion));
+  appstyle::apply(app);
   quitOnSignals(app);
   int result = 0;
   {

@@ -193,7 +193,7 @@ void MainWindow::buildBanner() {
   soundIcon->setToolTip(QStringLiteral("Sound Status (On, Off or not available)"));
   abortPanel = new Panel(banner, Qt::black);
   abortButton = new PictureBox(abortPanel);
-  abortButton->setGeometry(3, -45, 105, 105);
+  abortButton->setGeometry(3, -49, 105, 105);
   scorePanel = new Panel(banner, Qt::black);
   scorePanel->setGeometry(96, 32, 441, 49);
   scoreWords = new PictureBox(scorePanel);
@@ -348,7 +348,9 @@ void MainWindow::dropEvent(QDropEvent* e) {
 
 void MainWindow::setMenuButtonTop(int top) { menuButton->move(1, top); }
 
-void MainWindow::placeAbortButton() { abortButton->move(3, game_->abortButtonTop); }
+// Before the first game the game keeps the button at -45 (so the first abort runs once);
+// the panel shows the dark half there as at -49, never the lit half's last rows.
+void MainWindow::placeAbortButton() { abortButton->move(3, game_->abortButtonTop == 1 ? 1 : -49); }
 
 void MainWindow::setSoundIconOffset(int offset, const QString& hint) {
   soundIcon->move(0, offset);

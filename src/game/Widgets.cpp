@@ -24,6 +24,8 @@ void PictureBox::setPicture(const QImage* picture) {
 void PictureBox::paintEvent(QPaintEvent* e) {
   if (!picture_ || picture_->isNull()) return;
   QPainter painter(this);
+  // On a scaled screen every picture pixel becomes a whole block of screen pixels.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(e->rect().topLeft(), *picture_, e->rect());
 }
 

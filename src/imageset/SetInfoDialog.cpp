@@ -1,6 +1,7 @@
 #include "imageset/SetInfoDialog.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QPushButton>
 
 #include "ui/DialogLook.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr int kValueLeft = 136;
 constexpr int kValueWidth = 330;
 constexpr int kMailtoLimit = 207;
 
@@ -33,12 +33,21 @@ void fitLink(LinkLabel* link) {
 SetInfoDialog::SetInfoDialog(const SetHeader* source, QWidget* parent)
     : GameDialog(true, parent), source_(source) {
   setWindowTitle(QStringLiteral("About Current Image Set..."));
-  setFont(dialogFont());
-  setFixedSize(475, 222);
 
   titleCaption = caption(this, "Image Set Title:", 10);
+  authorCaption = caption(this, "Image Set Author:", 42);
+  emailCaption = caption(this, "Author's E-mail Address:", 62);
+  webCaption = caption(this, "Author's Web Site:", 82);
+  commentCaption = caption(this, "Image Set Comment:", 108);
+  // The values stand in one column right of the widest caption.
+  int valueLeft = 136;
+  for (QLabel* c : {titleCaption, authorCaption, emailCaption, webCaption, commentCaption})
+    valueLeft = std::max(valueLeft, c->geometry().right() + 10);
+  const int width = valueLeft + kValueWidth + 9;
+  setFixedSize(width, 226);
+
   titleText = new QLabel(this);
-  titleText->setGeometry(kValueLeft, 10, kValueWidth, 25);
+  titleText->setGeometry(valueLeft, 10, kValueWidth, 25);
   titleText->setWordWrap(true);
   titleText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   titleText->setTextFormat(Qt::PlainText);
@@ -46,25 +55,21 @@ SetInfoDialog::SetInfoDialog(const SetHeader* source, QWidget* parent)
   bold.setBold(true);
   titleText->setFont(bold);
 
-  authorCaption = caption(this, "Image Set Author:", 42);
   authorLink = new LinkLabel(this);
-  authorLink->move(kValueLeft, 42);
-  emailCaption = caption(this, "Author's E-mail Address:", 62);
+  authorLink->move(valueLeft, 42);
   emailLink = new LinkLabel(this);
-  emailLink->move(kValueLeft, 62);
-  webCaption = caption(this, "Author's Web Site:", 82);
+  emailLink->move(valueLeft, 62);
   webLink = new LinkLabel(this);
-  webLink->move(kValueLeft, 82);
+  webLink->move(valueLeft, 82);
 
-  commentCaption = caption(this, "Image Set Comment:", 108);
   commentText = new QLabel(this);
-  commentText->setGeometry(110, 108, 357, 85);
+  commentText->setGeometry(valueLeft, 108, kValueWidth, 85);
   commentText->setWordWrap(true);
   commentText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   commentText->setTextFormat(Qt::PlainText);
 
   okButton = new QPushButton(QStringLiteral("&Ok"), this);
-  okButton->setGeometry(200, 192, 75, 25);
+  okButton->setGeometry((width - 75) / 2, 196, 75, 25);
   okButton->setDefault(true);
   connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -33,6 +33,7 @@ class GameOverDialog : public GameDialog {
   QLabel* titleLabel;
   QFrame* textBevel;
   QLabel* sentenceLabel;
+  QLabel* scoreLabel;  // the score again, large
   QLabel* ratingLabel;
   QLabel* noticeLabel;
   QWidget* buttonPanel;
@@ -50,6 +51,7 @@ class GameOverDialog : public GameDialog {
 
  private:
   void buildButtonPanel();
+  void layOutTexts();
   void addToBoard();
 
   PlayerNameDialog& leader_;

@@ -1,6 +1,7 @@
 #include "scores/PlayerNameDialog.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -8,19 +9,21 @@
 
 PlayerNameDialog::PlayerNameDialog(QWidget* parent) : GameDialog(false, parent) {
   setWindowTitle(QStringLiteral("Local HighScore Board"));
-  setFixedSize(427, 61);
+  setFixedSize(427, 64);
 
   promptLabel = new QLabel(QStringLiteral("Please enter your name:"), this);
   promptLabel->move(8, 8);
   promptLabel->adjustSize();
   nameEdit = new QLineEdit(this);
-  nameEdit->setGeometry(128, 6, 293, 21);
+  // The field starts after the prompt, whatever its width in the face in use.
+  const int fieldLeft = std::max(128, promptLabel->geometry().right() + 8);
+  nameEdit->setGeometry(fieldLeft, 5, width() - 6 - fieldLeft, 23);
   nameEdit->setMaxLength(200);
   okButton = new QPushButton(QStringLiteral("&Ok"), this);
-  okButton->setGeometry(236, 32, 89, 25);
+  okButton->setGeometry(236, 34, 89, 25);
   okButton->setDefault(true);
   cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-  cancelButton->setGeometry(332, 32, 89, 25);
+  cancelButton->setGeometry(332, 34, 89, 25);
 
   connect(okButton, &QPushButton::clicked, this, &PlayerNameDialog::acceptName);
   connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -13,7 +13,7 @@
 #include "scores/BoardText.h"
 
 namespace {
-constexpr int kRowHeight = 16;
+constexpr int kRowHeight = 18;
 }
 
 class BoardDelegate final : public QStyledItemDelegate {
@@ -65,7 +65,8 @@ void ScoreTableWindow::buildTable() {
   header->setFixedHeight(20);
   header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   header->setSectionResizeMode(QHeaderView::Interactive);
-  header->setStretchLastSection(false);
+  // The last column takes what the first two leave, so the header spans the table.
+  header->setStretchLastSection(true);
   header->setSectionsClickable(false);
   header->setHighlightSections(false);
   header->setMinimumSectionSize(0);

@@ -1,36 +1,37 @@
 #pragma once
-// The small dialogs share one look: an 8-point sans-serif dialog font (11 pixels high)
+// The dialogs share one look: the program's one face at its one size (see AppStyle.h)
 // and a place in the middle of the screen rather than over their owner.
-//
-// The dialogs are laid out to the pixel for a narrow face. When none of the narrow
-// faces is installed, the face found is squeezed to their widths, so labels do not
-// run into their neighbours (DejaVu Sans alone is a fifth wider).
 #include <QFont>
-#include <QFontMetrics>
+#include <QImage>
+#include <QPixmap>
+#include <algorithm>
+#include <cmath>
 #include <QLabel>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-inline QFont dialogFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                    QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
-                    QStringLiteral("Helvetica")});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
-  // The about box's failed-audio line is 169 pixels wide in the narrow faces; squeezing
-  // any other face to the same width keeps every fixed place big enough for its text.
-  const int width = QFontMetrics(font).horizontalAdvance(QStringLiteral("Pie Vorb Quarn Audio System Failed..."));
-  if (width > 169) font.setStretch(qBound(75, 100 * 169 / width, 100));
-  return font;
-}
+#include "ui/AppStyle.h"
+
+// Set on each dialog too, so a dialog looks the same where the program's look is not in force.
+inline QFont dialogFont() { return appstyle::appFont(); }
 
 // A word-wrapped label of fixed place, made taller when the face found needs more
 // lines or taller lines than the place allows.
 inline void fitHeight(QLabel* label) {
   const int needed = label->heightForWidth(label->width());
   if (needed > label->height()) label->resize(label->width(), needed);
+}
+
+// A picture for a label on a screen of any scale: each picture pixel becomes a whole
+// block of screen pixels (no blur), the label keeps the picture's size in its own pixels.
+// devicePixelRatio: the screen's, e.g. the label's devicePixelRatioF().
+inline QPixmap sharpPixmap(const QImage& picture, qreal devicePixelRatio) {
+  const int factor = std::max(1, static_cast<int>(std::ceil(devicePixelRatio)));
+  QPixmap pixmap = QPixmap::fromImage(
+      factor == 1 ? picture : picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+  pixmap.setDevicePixelRatio(factor);
+  return pixmap;
 }
 
 inline void centreOnScreen(QWidget* window) {

@@ -11,18 +11,18 @@ constexpr int kBevel = 2;
 }  // namespace
 
 CreationProgressDialog::CreationProgressDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : GameDialog(false, parent) {
   setWindowTitle(QStringLiteral("Creating eXtended Image Set File..."));
   setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(592, 57);
 
   waitLabel = new QLabel(QStringLiteral("Attempting to create image set file, please wait..."), this);
-  waitLabel->setGeometry(4, 4, 320, 16);
+  waitLabel->setGeometry(4, 4, 320, 18);
 
   statusLabel = new QLabel(this);
   statusLabel->setObjectName(QStringLiteral("Status"));
   statusLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  statusLabel->setGeometry(592 - 4 - 341, 4, 341, 16);
+  statusLabel->setGeometry(592 - 4 - 341, 4, 341, 18);
 
   trough = new QLabel(QStringLiteral("I m a g e    S e t    C r e a t i o n    P r o g r e s s . . ."), this);
   trough->setObjectName(QStringLiteral("Progress"));
@@ -33,13 +33,14 @@ CreationProgressDialog::CreationProgressDialog(QWidget* parent)
   trough->setAlignment(Qt::AlignCenter);
   trough->setAutoFillBackground(true);
   trough->setStyleSheet(QStringLiteral(
-      "QLabel#Progress { background: #c0c0c0; color: #808080; font-weight: bold; font-size: 16px;"
+      "QLabel#Progress { background: black; color: #ff9315; font-weight: bold; font-size: 16px;"
       " border: 2px inset #808080; }"));
 
   bar = new QLabel(QStringLiteral("0%"), trough);
   bar->setObjectName(QStringLiteral("Pg"));
   bar->setAlignment(Qt::AlignCenter);
-  bar->setStyleSheet(QStringLiteral("QLabel#Pg { background: #000080; color: white; font-weight: bold; }"));
+  // The banner's orange fills the black trough.
+  bar->setStyleSheet(QStringLiteral("QLabel#Pg { background: #ff9315; color: black; font-weight: bold; }"));
   bar->setGeometry(kBevel, kBevel, 0, 25);
 }
 
@@ -74,10 +75,7 @@ void CreationProgressDialog::finish() {
   close();
 }
 
-void CreationProgressDialog::showEvent(QShowEvent* event) {
-  finished = false;
-  QDialog::showEvent(event);
-}
+void CreationProgressDialog::aboutToShow() { finished = false; }
 
 void CreationProgressDialog::closeEvent(QCloseEvent* event) {
   if (finished)

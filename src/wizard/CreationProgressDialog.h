@@ -4,16 +4,16 @@
 // open, relays the writer's reports to it, and calls finish() when the writer is done,
 // after which the window closes and deletes itself.
 #include <QDeadlineTimer>
-#include <QDialog>
 #include <QPointer>
 #include <functional>
 #include <optional>
 
+#include "ui/GameDialog.h"
 #include "wizard/SetWriter.h"
 
 class QLabel;
 
-class CreationProgressDialog : public QDialog {
+class CreationProgressDialog : public GameDialog {
   Q_OBJECT
  public:
   explicit CreationProgressDialog(QWidget* parent = nullptr);
@@ -45,7 +45,7 @@ class CreationProgressDialog : public QDialog {
   int lastWidth = -1;
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void aboutToShow() override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
 

@@ -111,9 +111,8 @@ QFrame* square(QWidget* parent, int left, int top, const char* fill, const char*
 }  // namespace
 
 CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidget* parent)
-    : QDialog(parent, dialogFlags(true)), cursors_(cursors), set_(set) {
+    : GameDialog(true, parent), cursors_(cursors), set_(set) {
   setWindowTitle(QStringLiteral("Custom Cursor Setup"));
-  setFont(dialogFont());
   setFixedSize(420, 167);
 
   testArea = new QFrame(this);
@@ -136,7 +135,7 @@ CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidg
   bold.setBold(true);
   testAreaCaption->setFont(bold);
   testAreaCaption->setAlignment(Qt::AlignCenter);
-  testAreaCaption->setGeometry(117, 40, 115, 16);
+  testAreaCaption->setGeometry(117, 39, 115, 18);
 
   testButton = new QPushButton(QStringLiteral("Test Button (does nothing)"), testArea);
   testButton->setGeometry(232, 12, 173, 33);
@@ -153,25 +152,25 @@ CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidg
   normalCursorPanel->setCursor(Qt::ArrowCursor);
 
   hotSpotBox = new QGroupBox(QStringLiteral(" &Hot Spot (where click point is) "), this);
-  hotSpotBox->setGeometry(3, 110, 185, 51);
+  hotSpotBox->setGeometry(3, 108, 215, 55);
   xLabel = new QLabel(QStringLiteral("X:"), hotSpotBox);
-  xLabel->setGeometry(12, 24, 14, 13);
+  xLabel->setGeometry(12, 25, 14, 16);
   hotSpotX = new HotSpotEdit(hotSpotBox);
-  hotSpotX->setGeometry(28, 20, 57, 22);
+  hotSpotX->setGeometry(28, 22, 62, 22);
   yLabel = new QLabel(QStringLiteral("Y:"), hotSpotBox);
-  yLabel->setGeometry(100, 24, 14, 13);
+  yLabel->setGeometry(110, 25, 14, 16);
   hotSpotY = new HotSpotEdit(hotSpotBox);
-  hotSpotY->setGeometry(116, 20, 57, 22);
+  hotSpotY->setGeometry(126, 22, 62, 22);
   xLabel->setBuddy(hotSpotX);
   yLabel->setBuddy(hotSpotY);
   hotSpotBox->setFocusProxy(hotSpotX);
 
   previewBevel = new QFrame(this);
-  previewBevel->setGeometry(223, 118, 34, 34);
+  previewBevel->setGeometry(233, 118, 34, 34);
   previewBevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   previewBevel->setLineWidth(1);
   preview = new CursorPreview(this);
-  preview->setGeometry(224, 119, 32, 32);
+  preview->setGeometry(234, 119, 32, 32);
 
   okButton = new QPushButton(QStringLiteral("&Ok"), this);
   okButton->setGeometry(295, 127, 121, 29);
@@ -212,10 +211,7 @@ void CursorSetupDialog::hotSpotChanged() {
   if (isVisible()) installTrialCursor();
 }
 
-void CursorSetupDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (event->spontaneous()) return;
-  centreOnScreen(this);
+void CursorSetupDialog::aboutToShow() {
   // The hot spot is what there is to do here; the test button is only a target.
   hotSpotX->setFocus();
   installTrialCursor();

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 
+#include "ui/GameDialog.h"
 #include "wizard/SetWriter.h"
 
 struct ActiveSet;
@@ -52,7 +53,7 @@ class CursorPreview : public QWidget {
   bool isBitmap_ = false;
 };
 
-class CursorSetupDialog : public QDialog {
+class CursorSetupDialog : public GameDialog {
   Q_OBJECT
  public:
   // cursors holds the custom slot the trial cursor borrows; set is the loaded set,
@@ -84,7 +85,7 @@ class CursorSetupDialog : public QDialog {
   void removeTrialCursor();
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void aboutToShow() override;
   void hideEvent(QHideEvent* event) override;
 
  private:

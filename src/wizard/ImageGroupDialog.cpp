@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <algorithm>
 #include <utility>
 
 #include "ui/DialogLook.h"
@@ -22,8 +23,10 @@ struct FileRow {
 // A caption, its file name and its Browse button, with the field's top edge at top.
 FileRow addFileRow(QWidget* parent, const QString& caption, int top) {
   FileRow row{new QLabel(caption, parent), new QLineEdit(parent), new QPushButton(QStringLiteral("Browse..."), parent)};
-  row.caption->setGeometry(8, top + 4, 56, 13);
-  row.field->setGeometry(64, top, 297, 21);
+  row.caption->move(8, top + 3);
+  row.caption->adjustSize();
+  const int fieldLeft = std::max(64, row.caption->geometry().right() + 6);
+  row.field->setGeometry(fieldLeft, top, 361 - fieldLeft, 22);
   row.field->setMaxLength(255);
   row.browse->setGeometry(367, top - 1, 75, 23);
   row.browse->setAutoDefault(false);
@@ -35,8 +38,7 @@ FileRow addFileRow(QWidget* parent, const QString& caption, int top) {
 
 ImageGroupDialog::ImageGroupDialog(QWidget* parent) : GameDialog(true, parent) {
   setWindowTitle(QStringLiteral("Add/Edit Image Group"));
-  setFont(dialogFont());
-  setFixedSize(450, 163);
+  resize(450, 163);
 
   explanationLabel = new QLabel(
       QStringLiteral("Each group of images is made up of two BMP files.  The first (pict1.bmp) contains the "
@@ -49,19 +51,22 @@ ImageGroupDialog::ImageGroupDialog(QWidget* parent) : GameDialog(true, parent) {
   fitHeight(explanationLabel);
 
   instructionLabel = new QLabel(QStringLiteral("Please select/edit/type the filenames for the two files as follows:"), this);
-  instructionLabel->move(8, 56);
+  // Everything below the explanation moves down with it.
+  const int shift = explanationLabel->geometry().bottom() + 1 - 48;
+  instructionLabel->move(8, 56 + shift);
   instructionLabel->adjustSize();
 
-  const FileRow figure = addFileRow(this, QStringLiteral("pict1.bmp:"), 75);
+  const FileRow figure = addFileRow(this, QStringLiteral("pict1.bmp:"), 76 + shift);
   figureCaption = figure.caption, figureFile = figure.field, browseFigureButton = figure.browse;
-  const FileRow splat = addFileRow(this, QStringLiteral("pict2.bmp:"), 103);
+  const FileRow splat = addFileRow(this, QStringLiteral("pict2.bmp:"), 104 + shift);
   splatCaption = splat.caption, splatFile = splat.field, browseSplatButton = splat.browse;
 
   okButton = new QPushButton(QStringLiteral("&Ok"), this);
-  okButton->setGeometry(286, 133, 75, 25);
+  setFixedSize(450, 163 + shift);
+  okButton->setGeometry(286, 133 + shift, 75, 25);
   okButton->setDefault(true);
   cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-  cancelButton->setGeometry(367, 133, 75, 25);
+  cancelButton->setGeometry(367, 133 + shift, 75, 25);
   cancelButton->setAutoDefault(false);
 
   connect(browseFigureButton, &QPushButton::clicked, this, &ImageGroupDialog::browseFigure);

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -70,22 +71,16 @@ void setSwatchColour(QFrame* swatch, const QColor& colour) {
 
 SetCreationWizard::SetCreationWizard(const CursorTable& cursors, const BuiltinPictures& pictures,
                                      ImageGroupDialog& editGroup, CursorSetupDialog& customSetup, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
-      editGroup_(editGroup),
-      customSetup_(customSetup) {
+    : GameDialog(true, parent), editGroup_(editGroup), customSetup_(customSetup) {
+  setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowStaysOnTopHint);
   chooseColour = [](const QColor& initial, QWidget* parent) { return QColorDialog::getColor(initial, parent); };
   setWindowTitle(QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
   setModal(true);
-  setFixedSize(592, 413);
-  // The pages are laid out for an 11-pixel font; the long group captions need it to fit.
-  QFont small = font();
-  small.setPixelSize(11);
-  setFont(small);
 
   addHeading();
   addPages(cursors, pictures);
   addStepButtons();
+  layOutFrame();
   resetFields();
 }
 
@@ -94,16 +89,14 @@ void SetCreationWizard::addHeading() {
                                                    "graphics and sound of Pie Vorb Quarn.  Please follow the prompts on "
                                                    "each step."),
                                     this);
-  introLabel->setGeometry(8, 2, 480, 33);
   pageTitle = new QLabel(this);
+  pageTitle->setObjectName(QStringLiteral("pageTitle"));
   pageTitle->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   pageTitle->setAlignment(Qt::AlignCenter);
-  pageTitle->setGeometry(496, 7, 88, 23);
 }
 
 void SetCreationWizard::addPages(const CursorTable& cursors, const BuiltinPictures& pictures) {
   pages = new QStackedWidget(this);
-  pages->setGeometry(0, 37, 592, 345);
   pages->addWidget(makeAnimationPage());
   pages->addWidget(makeBitmapsPage(pictures));
   pages->addWidget(makeSoundsPage());
@@ -118,20 +111,43 @@ void SetCreationWizard::addPages(const CursorTable& cursors, const BuiltinPictur
 }
 
 void SetCreationWizard::addStepButtons() {
-  auto* rule = new QFrame(this);
-  rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-  rule->setGeometry(0, 382, 592, 2);
+  bottomRule = new QFrame(this);
+  bottomRule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
   backButton = new QPushButton(QStringLiteral("<< &Back"), this);
   nextButton = new QPushButton(QStringLiteral("&Next >>"), this);
   cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-  backButton->setGeometry(346, 386, 77, 25);
-  nextButton->setGeometry(427, 386, 77, 25);
-  cancelButton->setGeometry(510, 386, 77, 25);
   nextButton->setDefault(true);
   connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
   connect(nextButton, &QPushButton::clicked, this, [this] { next(); });
   connect(backButton, &QPushButton::clicked, this, [this] { back(); });
+}
+
+// The heading strip, the page area, the rule and the bottom bar, top to bottom. The
+// window is 592 x 413 unless a page needs more room for its texts in the face in use.
+void SetCreationWizard::layOutFrame() {
+  constexpr int kHeading = 37, kBottomBar = 31, kButtonWidth = 77, kButtonGap = 4;
+  int width = 592;
+  for (int i = 0; i < pages->count(); ++i) width = std::max(width, pages->widget(i)->minimumSizeHint().width());
+  int pageHeight = 345;
+  for (int i = 0; i < pages->count(); ++i) {
+    const QLayout* layout = pages->widget(i)->layout();
+    pageHeight = std::max(pageHeight, layout->hasHeightForWidth() ? layout->totalHeightForWidth(width)
+                                                                  : layout->totalMinimumSize().height());
+  }
+  const int height = kHeading + pageHeight + kBottomBar;
+  setFixedSize(width, height);
+  pageTitle->setGeometry(width - 96, 7, 88, 23);
+  introLabel->setGeometry(8, 2, width - 112, kHeading - 4);
+  pages->setGeometry(0, kHeading, width, pageHeight);
+  bottomRule->setGeometry(0, kHeading + pageHeight, width, 2);
+  int left = width - 5;
+  for (QPushButton* button : {cancelButton, nextButton, backButton}) {
+    const int buttonWidth = std::max(kButtonWidth, button->sizeHint().width());
+    left -= buttonWidth;
+    button->setGeometry(left, height - 27, buttonWidth, 25);
+    left -= kButtonGap;
+  }
 }
 
 // ---------------------------------------------------------------- navigation
@@ -142,18 +158,14 @@ void SetCreationWizard::resetFields() {
   tickModeBox->setCurrentIndex(0);
   for (std::size_t i = 0; i < ratingEdits.size(); ++i)
     ratingEdits[i]->setText(QString::fromLatin1(kDefaultRatingMessages[i]));
+  // Long texts show their beginning, not where typing would go on.
+  for (QLineEdit* field : findChildren<QLineEdit*>()) field->setCursorPosition(0);
   pages->setCurrentIndex(0);
   chooseCursor(1);
   pageChanged();
 }
 
-void SetCreationWizard::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) {
-    resetFields();
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
-  }
-  QDialog::showEvent(event);
-}
+void SetCreationWizard::aboutToShow() { resetFields(); }
 
 void SetCreationWizard::pageChanged() {
   const int page = pages->currentIndex();

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "imageset/SoundEffects.h"
+#include "ui/GameDialog.h"
 #include "wizard/CursorTile.h"
 #include "wizard/SetWriter.h"
 
@@ -30,7 +31,7 @@ class QPushButton;
 class QStackedWidget;
 struct BuiltinPictures;
 
-class SetCreationWizard : public QDialog {
+class SetCreationWizard : public GameDialog {
   Q_OBJECT
  public:
   // cursors draws the cursor tiles and pictures the examples of the picture step;
@@ -47,6 +48,7 @@ class SetCreationWizard : public QDialog {
   QLabel* introLabel;
   QLabel* pageTitle;
   QStackedWidget* pages;
+  QFrame* bottomRule;
   QPushButton* cancelButton;  // "&Cancel" / "&Quit"
   QPushButton* nextButton;    // "&Next >>"
   QPushButton* backButton;    // "<< &Back"
@@ -109,7 +111,7 @@ class SetCreationWizard : public QDialog {
   static qint64 freeSpaceFor(const QString& path);
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void aboutToShow() override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
 
@@ -124,6 +126,7 @@ class SetCreationWizard : public QDialog {
   void addHeading();
   void addPages(const CursorTable& cursors, const BuiltinPictures& pictures);
   void addStepButtons();
+  void layOutFrame();
   // One builder per step, in WizardPages.cpp.
   QWidget* makeAnimationPage();
   QWidget* makeBitmapsPage(const BuiltinPictures& pictures);

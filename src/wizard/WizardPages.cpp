@@ -74,7 +74,7 @@ void addPicturesNote(QVBoxLayout* v, QWidget* page) {
   row->addWidget(wrapped(QStringLiteral("The graphics of the game can be overridden here; example pictures came "
                                         "with the program.  Leave a file name blank to keep the built-in "
                                         "graphic."), page), 1);
-  auto* note = wrapped(QStringLiteral("<span style='color:red'>NOTE:</span> NB: Sizes of example pictures differ "
+  auto* note = wrapped(QStringLiteral("<span style='color:#c80000'>NOTE:</span> NB: Sizes of example pictures differ "
                                       "from actual picture sizes..."), page);
   note->setFixedWidth(190);
   row->addWidget(note);
@@ -115,6 +115,7 @@ PictureGroup addPictureGroup(QVBoxLayout* v, const QString& title, QLabel* pictu
   QHBoxLayout* row = fileRow(QStringLiteral("Filename:"), group.field, group.browse);
   if (!colourText.isEmpty()) addColourPicker(row, group, colourText, box);
   auto* exampleRow = new QHBoxLayout;
+  exampleRow->setSpacing(6);
   exampleRow->addWidget(caption);
   exampleRow->addWidget(picture);
   if (picture->height() > 30) {
@@ -138,7 +139,7 @@ void addSoundsNote(QVBoxLayout* v, QWidget* page) {
                        page));
   auto* format = new QLabel(
       QStringLiteral("Sound files MUST be of the following format:  PCM .WAV file, MONO, 8-Bit, 11025 Hz"), page);
-  format->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+  format->setStyleSheet(QStringLiteral("color: #c80000; font-weight: bold;"));
   v->addWidget(format);
 }
 
@@ -149,6 +150,8 @@ QHBoxLayout* addSoundGroup(QVBoxLayout* v, const QString& title, const QString& 
   auto* row = new QHBoxLayout(box);
   row->setContentsMargins(6, 2, 6, 4);
   field = edit(255, box);
+  // Room for a file name, even beside the tick sound's play modes.
+  field->setMinimumWidth(200);
   browse = new QPushButton(QStringLiteral("Browse..."), box);
   row->addLayout(fileRow(caption, field, browse), 1);
   v->addWidget(box);
@@ -381,6 +384,7 @@ QGroupBox* SetCreationWizard::makeCustomCursorBox(QWidget* page) {
   g->setContentsMargins(6, 2, 6, 4);
   auto* left = new QVBoxLayout;
   cursorFile = edit(255, customCursorBox);
+  cursorFile->setMinimumWidth(220);
   browseCursorButton = new QPushButton(QStringLiteral("&Browse..."), customCursorBox);
   left->addWidget(labelFor(QStringLiteral("Cursor BMP &Filename:"), cursorFile));
   left->addLayout(fileRow({}, cursorFile, browseCursorButton));
@@ -421,7 +425,7 @@ QFrame* SetCreationWizard::makeSizePanel(QWidget* page) {
   freeSpaceLabel = new QLabel(sizePanel);
   warningLabel = wrapped(
       QStringLiteral("WARNING: There might not be enough available free space on this disk to continue..."), sizePanel);
-  warningLabel->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+  warningLabel->setStyleSheet(QStringLiteral("color: #c80000; font-weight: bold;"));
   warningLabel->hide();
   refreshSizesButton = new QPushButton(QStringLiteral("&Refresh Sizes"), sizePanel);
   createButton = new QPushButton(QStringLiteral("&Create eXtended Image Set File!"), sizePanel);

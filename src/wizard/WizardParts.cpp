@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
 namespace wizardparts {
 
@@ -43,22 +45,26 @@ QHBoxLayout* fileRow(const QString& caption, QLineEdit* field, QPushButton* butt
 
 namespace {
 
-QPixmap inStandardColours(const QImage& picture, int width, int height) {
+// Drawn at the screen's scale, so a doubled screen shows the example's own detail.
+QPixmap inStandardColours(const QImage& picture, int width, int height, int scale) {
   static const QList<QRgb> palette = {
       qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0), qRgb(0, 0, 128),   qRgb(128, 0, 128),
       qRgb(0, 128, 128),   qRgb(192, 192, 192), qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(255, 255, 0),
       qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
   if (picture.isNull()) return {};
   const QImage small = picture.convertToFormat(QImage::Format_RGB32)
-                           .scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  return QPixmap::fromImage(small.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither));
+                           .scaled(width * scale, height * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  QPixmap pixmap = QPixmap::fromImage(small.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither));
+  pixmap.setDevicePixelRatio(scale);
+  return pixmap;
 }
 
 }  // namespace
 
 QLabel* examplePicture(const QImage& picture, int width, int height, QWidget* parent) {
   auto* label = new QLabel(parent);
-  label->setPixmap(inStandardColours(picture, width, height));
+  const int scale = std::max(1, static_cast<int>(std::ceil(label->devicePixelRatioF())));
+  label->setPixmap(inStandardColours(picture, width, height, scale));
   label->setFixedSize(width, height);
   return label;
 }

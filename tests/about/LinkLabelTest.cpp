@@ -11,6 +11,8 @@
 #include "ui/GameDialog.h"
 #include "ui/LinkLabel.h"
 #include "support/FakePrompts.h"
+#include "support/LayoutChecks.h"
+#include "ui/AppStyle.h"
 
 namespace {
 QColor textColour(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
@@ -131,6 +133,7 @@ TEST(AboutDialog, AudioLineVersionAndLinks) {
   // The enabled line covers the failed one beneath it.
   EXPECT_TRUE(about.audioEnabledLabel->geometry().contains(about.audioFailedLabel->geometry()));
   EXPECT_TRUE(about.audioEnabledLabel->autoFillBackground());
+  layoutchecks::expectTextsFitAndNothingOverlaps(about, {{about.audioEnabledLabel, about.audioFailedLabel}});
 
   // The main window's "Goto website" command clicks this link.
   about.webSiteLink->click();
@@ -164,7 +167,8 @@ TEST(GameDialog, OpensInTheMiddleOfTheScreenNotOverItsOwnerAndFillsAtEachShowing
   const QRect area = dialog.screen()->availableGeometry();
   EXPECT_EQ(dialog.pos(), area.center() - QPoint(100, 50)) << "not over its owner";
   EXPECT_EQ(dialog.showings, 1);
-  EXPECT_EQ(dialog.font().pixelSize(), 11);
+  EXPECT_EQ(dialog.font().pixelSize(), appstyle::kFontPixels);
+  EXPECT_EQ(dialog.font().family(), appstyle::appFont().family());
   EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
 
   dialog.hide();

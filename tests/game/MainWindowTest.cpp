@@ -33,7 +33,8 @@ TEST(MainWindow, ComponentsStandWhereTheLayoutSays) {
   EXPECT_EQ(w.soundIconPanel->geometry(), QRect(55, 16, 15, 20));
   EXPECT_EQ(w.menuButton->geometry(), QRect(1, 1, 50, 100));
   EXPECT_EQ(w.soundIcon->geometry(), QRect(0, 0, 15, 60));
-  EXPECT_EQ(w.abortButton->geometry(), QRect(3, -45, 105, 105));
+  // Only the dark half shows before the first game; -45 would show the lit half's last rows.
+  EXPECT_EQ(w.abortButton->geometry(), QRect(3, -49, 105, 105));
   EXPECT_EQ(w.scorePanel->size(), QSize(441, 49));
   EXPECT_EQ(w.scorePanel->y(), 32);
   EXPECT_EQ(w.scoreWords->geometry(), QRect(8, 0, 111, 49));

@@ -26,12 +26,16 @@ TEST(setInfoDialog, ShowsTheHeaderInTheDesignedOrder) {
   FakePrompts prompts;
   SetInfoDialog dialog;
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Current Image Set..."));
-  EXPECT_EQ(dialog.size(), QSize(475, 222));
   EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
   EXPECT_EQ(dialog.okButton->text(), QStringLiteral("&Ok"));
   EXPECT_TRUE(dialog.okButton->isDefault());
   EXPECT_EQ(dialog.titleText->size(), QSize(330, 25));
-  EXPECT_EQ(dialog.commentText->size(), QSize(357, 85));
+  EXPECT_EQ(dialog.commentText->size(), QSize(330, 85));
+  // The values share one column, clear of the widest caption.
+  for (QWidget* value : QList<QWidget*>{dialog.authorLink, dialog.emailLink, dialog.webLink, dialog.commentText})
+    EXPECT_EQ(value->x(), dialog.titleText->x());
+  EXPECT_GT(dialog.titleText->x(), dialog.emailCaption->geometry().right());
+  EXPECT_TRUE(dialog.rect().contains(dialog.titleText->geometry()));
   EXPECT_TRUE(dialog.titleText->wordWrap() && dialog.commentText->wordWrap());
 
   const QStringList captions{dialog.titleCaption->text(), dialog.authorCaption->text(), dialog.emailCaption->text(),

@@ -156,7 +156,7 @@ if [[ -f $deb ]]; then
   depends=$(field Depends)
   echo "      Depends: $depends"
   for dep in 'libqt6widgets6' 'libsdl2-2.0-0' 'libfluidsynth3' \
-             'timgm6mb-soundfont | sf2-soundfont-gm' 'fonts-liberation' 'fonts-dejavu-core'; do
+             'timgm6mb-soundfont | sf2-soundfont-gm' 'fonts-lato' 'fonts-dejavu-core'; do
     check "Depends on $dep" bash -c '[[ ", $1," == *", $2"[\ ,]* ]]' _ "$depends" "$dep"
   done
 fi

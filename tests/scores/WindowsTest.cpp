@@ -16,6 +16,7 @@
 #include "ui/LinkLabel.h"
 #include "scores/GameOverDialog.h"
 #include "scores/PlayerNameDialog.h"
+#include "support/LayoutChecks.h"
 #include "scores/ScoreTableWindow.h"
 #include "support/FakePrompts.h"
 
@@ -72,6 +73,8 @@ TEST_F(ScoreWindows, TableShowsTheBoardRanked) {
   EXPECT_TRUE(cut.endsWith("...")) << cut.toStdString();
   EXPECT_TRUE(QString(longName).startsWith(cut.chopped(3)));
   EXPECT_LE(QFontMetrics(table.rows->font()).horizontalAdvance(cut), table.header->sectionSize(1) - 4);
+  // The header spans the table: its columns end at the list's right edge.
+  EXPECT_EQ(table.header->length(), table.rows->viewport()->width());
 }
 
 TEST_F(ScoreWindows, NarrowingTheNameSectionRefitsAtOnce) {
@@ -187,6 +190,7 @@ TEST(PlayerNameDialog, RefusesAnEmptyNameAndKeepsTheLastOne) {
   EXPECT_EQ(leader.result(), QDialog::Rejected);
   EXPECT_EQ(leader.nameEdit->text(), "Bo");
   EXPECT_EQ(leader.nameEdit->maxLength(), 200);
+  layoutchecks::expectTextsFitAndNothingOverlaps(leader);
 }
 
 // With the desktop's own modal loop: the key that closes the name entry acts when it
@@ -265,6 +269,31 @@ TEST_F(GameOver, TitleColourCyclesOnAcrossShowings) {
   EXPECT_EQ(titleColour(), QColor(Qt::red));
   dialog.colourTimerFired();
   EXPECT_EQ(titleColour(), QColor(Qt::green));
+}
+
+// The texts stand one under another with no empty band, the score among them in large
+// digits, and the frame and the dialog end where the texts and the panel do.
+TEST_F(GameOver, TextsScoreAndPanelStackWithoutGaps) {
+  const QString longRating(240, QLatin1Char('x'));
+  for (const QString& rating : {QStringLiteral("Not bad."), longRating.left(60) + QLatin1Char(' ') + longRating.mid(60)}) {
+    dialog.setResult({138, QStringLiteral("Congratulations, in 30 seconds you managed to throw 69 pies at Vorb Quarn.  "
+                                          "Did you enjoy it?  Your Score Is:138"), rating});
+    dialog.show();
+    dialog.buttonPanel->show();
+    EXPECT_EQ(dialog.scoreLabel->text(), "138");
+    EXPECT_GE(dialog.scoreLabel->font().pixelSize(), 2 * dialog.sentenceLabel->font().pixelSize());
+    const QList<QWidget*> column{dialog.sentenceLabel, dialog.scoreLabel, dialog.ratingLabel, dialog.noticeLabel};
+    for (int i = 1; i < column.size(); ++i) {
+      const int gap = column[i]->y() - (column[i - 1]->geometry().bottom() + 1);
+      EXPECT_GE(gap, 0) << i;
+      EXPECT_LE(gap, 8) << i;
+    }
+    EXPECT_LE(dialog.textBevel->geometry().bottom() - dialog.noticeLabel->geometry().bottom(), 10);
+    EXPECT_LE(dialog.height() - dialog.buttonPanel->geometry().bottom(), 8);
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    layoutchecks::expectTextsFitAndNothingOverlaps(dialog, {{dialog.titleLabel, dialog.titleShadow}});
+    dialog.okButton->click();
+  }
 }
 
 TEST_F(GameOver, TheRealTimerRevealsThePanelAfterASecond) {

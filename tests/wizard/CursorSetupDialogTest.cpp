@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "imageset/CursorTable.h"
+#include "support/LayoutChecks.h"
 #include "support/FakePrompts.h"
 #include "support/GameFixture.h"
 #include "game/SetInstaller.h"
@@ -253,4 +254,5 @@ TEST_F(CursorSetup, WindowKeepsItsLayout) {
     EXPECT_TRUE(dialog.rect().contains(w->geometry())) << w->metaObject()->className();
   for (QWidget* w : dialog.testArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     EXPECT_TRUE(dialog.testArea->rect().contains(w->geometry())) << w->metaObject()->className();
+  layoutchecks::expectTextsFitAndNothingOverlaps(dialog);
 }

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "support/LayoutChecks.h"
 #include "support/FakePrompts.h"
 #include "wizard/ImageGroupDialog.h"
 
@@ -138,7 +139,10 @@ TEST_F(GroupEditor, CallerGetsThePathsBackOnlyAfterOk) {
 
 TEST_F(GroupEditor, WindowKeepsItsLayout) {
   EXPECT_EQ(dialog.windowTitle(), "Add/Edit Image Group");
-  EXPECT_EQ(dialog.size(), QSize(450, 163));
+  EXPECT_EQ(dialog.width(), 450);
+  EXPECT_GE(dialog.height(), 163);
+  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+  layoutchecks::expectTextsFitAndNothingOverlaps(dialog);
   EXPECT_TRUE(dialog.okButton->isDefault());
   EXPECT_FALSE(dialog.cancelButton->isDefault());
   EXPECT_EQ(dialog.figureFile->maxLength(), 255);

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -76,7 +77,17 @@ class WizardTest : public SetTest {
 
 TEST_F(WizardTest, OpensOnStepOneWithTheBuiltInTexts) {
   EXPECT_EQ(wizard.windowTitle(), QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
-  EXPECT_EQ(wizard.size(), QSize(592, 413));
+  // At least its first size, and as large as its fullest page needs in the face in use.
+  EXPECT_GE(wizard.width(), 592);
+  EXPECT_GE(wizard.height(), 413);
+  EXPECT_EQ(wizard.minimumSize(), wizard.maximumSize());
+  for (int page = 0; page < wizard.pages->count(); ++page) {
+    const QWidget* p = wizard.pages->widget(page);
+    EXPECT_LE(p->minimumSizeHint().width(), wizard.pages->width()) << page;
+    EXPECT_LE(p->layout()->totalHeightForWidth(wizard.pages->width()), wizard.pages->height()) << page;
+  }
+  EXPECT_TRUE(wizard.rect().contains(wizard.cancelButton->geometry()));
+  EXPECT_LT(wizard.pages->geometry().bottom(), wizard.cancelButton->y());
   EXPECT_TRUE(wizard.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(wizard.isModal());
   EXPECT_EQ(wizard.pages->count(), 6);
@@ -370,6 +381,22 @@ TEST_F(WizardTest, CustomCursorSetUpNeedsAnExistingBitmap) {
   EXPECT_EQ(prompts.modalTitles.size(), 1);
 }
 
+// Fields show the start of what they hold and have room for a file name.
+TEST_F(WizardTest, FieldsShowTheirBeginningAndHaveRoom) {
+  wizard.show();
+  for (int page = 0; page < wizard.pages->count(); ++page) {
+    wizard.pages->setCurrentIndex(page);
+    QApplication::processEvents();
+  }
+  for (QLineEdit* field : wizard.findChildren<QLineEdit*>())
+    EXPECT_EQ(field->cursorPosition(), 0) << field->text().toStdString();
+  EXPECT_GT(wizard.prefixEdit->text().size(), 30);
+  for (QLineEdit* field : wizard.waveFiles) EXPECT_GE(field->width(), 180);
+  EXPECT_GE(wizard.musicFile->width(), 180);
+  EXPECT_GE(wizard.cursorFile->width(), 200);
+  wizard.cancelButton->click();
+}
+
 TEST_F(WizardTest, PagesRender) {
   fillValid();
   wizard.chooseCursor(8);
@@ -379,7 +406,7 @@ TEST_F(WizardTest, PagesRender) {
   for (int page = 0; page < 6; ++page) {
     wizard.pages->setCurrentIndex(page);
     const QImage shot = wizard.grab().toImage();
-    EXPECT_EQ(shot.size(), QSize(592, 413));
+    EXPECT_EQ(shot.size(), wizard.size());
     // PVQ_WIZARD_PNG names a folder to keep the pages in, for a look by eye.
     const QString keep = qEnvironmentVariable("PVQ_WIZARD_PNG");
     if (!keep.isEmpty()) shot.save(keep + QStringLiteral("/page%1.png").arg(page + 1));
