@@ -22,65 +22,94 @@ struct BmpLayout {
 };
 
 
-BmpLayout readLayout(QByteArrayView head, qint64 totalSize) {
-  BmpLayout l;
+// What the file and info headers say beyond the layout itself.
+struct HeaderFacts {
+  std::uint32_t dataOffset = 0;
+  std::int64_t headersEnd = 0;  // grows by the bit masks and the colour table
+  std::uint32_t declaredDataSize = 0;
+  std::uint32_t coloursUsed = 0;
+  int paletteEntry = 4;
+};
+
+// Reads the info header, old core kind or Windows kind; false with l.problem set.
+bool readInfoHeader(QByteArrayView head, BmpLayout& l, HeaderFacts& facts) {
   auto fail = [&l](const char* why) {
     l.problem = QString::fromLatin1(why);
-    return l;
+    return false;
   };
   if (head.size() < 18 || head[0] != 'B' || head[1] != 'M') return fail("it does not start like a BMP file");
-  const std::uint32_t dataOffset = readLe32(head.data() + 10);
+  facts.dataOffset = readLe32(head.data() + 10);
   const std::uint32_t infoSize = readLe32(head.data() + 14);
-  std::int64_t headersEnd = 14 + std::int64_t(infoSize);
-  std::uint32_t declaredDataSize = 0, coloursUsed = 0;
-  int paletteEntry = 4;
+  facts.headersEnd = 14 + std::int64_t(infoSize);
   if (infoSize == 12) {  // the old core header
     if (head.size() < 26) return fail("its header is cut short");
     l.width = std::int16_t(readLe16(head.data() + 18));
     l.height = std::int16_t(readLe16(head.data() + 20));
     l.bitCount = readLe16(head.data() + 24);
-    paletteEntry = 3;
-  } else if (infoSize >= 40 && infoSize <= 124) {
-    if (head.size() < 54) return fail("its header is cut short");
-    l.width = std::int32_t(readLe32(head.data() + 18));
-    l.height = std::int32_t(readLe32(head.data() + 22));
-    l.bitCount = readLe16(head.data() + 28);
-    l.compression = readLe32(head.data() + 30);
-    declaredDataSize = readLe32(head.data() + 34);
-    coloursUsed = readLe32(head.data() + 46);
-    if (l.compression == kBitFields && infoSize == 40) headersEnd += 12;  // the three masks follow
-  } else {
-    return fail("its header is of an unknown kind");
+    facts.paletteEntry = 3;
+    return true;
   }
-  if (headersEnd > totalSize) return fail("its header is cut short");
+  if (infoSize < 40 || infoSize > 124) return fail("its header is of an unknown kind");
+  if (head.size() < 54) return fail("its header is cut short");
+  l.width = std::int32_t(readLe32(head.data() + 18));
+  l.height = std::int32_t(readLe32(head.data() + 22));
+  l.bitCount = readLe16(head.data() + 28);
+  l.compression = readLe32(head.data() + 30);
+  facts.declaredDataSize = readLe32(head.data() + 34);
+  facts.coloursUsed = readLe32(head.data() + 46);
+  if (l.compression == kBitFields && infoSize == 40) facts.headersEnd += 12;  // the three masks follow
+  return true;
+}
+
+bool isRunLength(const BmpLayout& l) {
+  return (l.compression == kRle8 && l.bitCount == 8) || (l.compression == kRle4 && l.bitCount == 4);
+}
+
+// The depths and compressions Qt decodes, and a picture that has pixels.
+const char* formatProblem(const BmpLayout& l) {
   const int b = l.bitCount;
-  if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32) return fail("its colour depth is not supported");
-  const bool rle = (l.compression == kRle8 && b == 8) || (l.compression == kRle4 && b == 4);
+  if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32) return "its colour depth is not supported";
   const bool rows = l.compression == kRgb || (l.compression == kBitFields && (b == 16 || b == 32));
-  if (!rle && !rows) return fail("its compression is not supported");
-  if (l.width <= 0 || l.height == 0) return fail("it has no pixels");
-  if (b <= 8) {
-    const std::int64_t colours = coloursUsed ? coloursUsed : (1 << b);
-    if (colours > 256) return fail("its colour table is too large");
-    headersEnd += colours * paletteEntry;
+  if (!isRunLength(l) && !rows) return "its compression is not supported";
+  if (l.width <= 0 || l.height == 0) return "it has no pixels";
+  return nullptr;
+}
+
+// Whether the pixel data, from its start to its declared or computed end, lies in the file.
+const char* pixelDataProblem(const BmpLayout& l, const HeaderFacts& facts, qint64 totalSize) {
+  std::int64_t headersEnd = facts.headersEnd;
+  if (l.bitCount <= 8) {
+    const std::int64_t colours = facts.coloursUsed ? facts.coloursUsed : (1 << l.bitCount);
+    if (colours > 256) return "its colour table is too large";
+    headersEnd += colours * facts.paletteEntry;
   }
   // Qt reads the pixels from the stated offset, but never from inside the headers.
-  const std::int64_t dataStart = std::max<std::int64_t>(dataOffset, headersEnd);
+  const std::int64_t dataStart = std::max<std::int64_t>(facts.dataOffset, headersEnd);
   const std::int64_t absHeight = l.height < 0 ? -l.height : l.height;
   std::int64_t dataSize;
-  if (rle) {
+  if (isRunLength(l)) {
     // A compressed stream's length is known only from its declaration.
-    if (declaredDataSize == 0) return fail("its compressed data has no declared size");
-    dataSize = declaredDataSize;
+    if (facts.declaredDataSize == 0) return "its compressed data has no declared size";
+    dataSize = facts.declaredDataSize;
   } else {
     // Rows are padded to whole 32-bit words. Width and height are each below 2^31,
     // so their product may not fit in 64 bits: compare by division instead.
-    const std::int64_t rowBytes = ((l.width * b + 31) / 32) * 4;
+    const std::int64_t rowBytes = ((l.width * l.bitCount + 31) / 32) * 4;
     if (dataStart > totalSize || absHeight > (totalSize - dataStart) / rowBytes)
-      return fail("its pixel data is shorter than its header says");
+      return "its pixel data is shorter than its header says";
     dataSize = rowBytes * absHeight;
   }
-  if (dataStart + dataSize > totalSize) return fail("its pixel data is shorter than its header says");
+  if (dataStart + dataSize > totalSize) return "its pixel data is shorter than its header says";
+  return nullptr;
+}
+
+BmpLayout readLayout(QByteArrayView head, qint64 totalSize) {
+  BmpLayout l;
+  HeaderFacts facts;
+  if (!readInfoHeader(head, l, facts)) return l;
+  const char* problem = facts.headersEnd > totalSize ? "its header is cut short" : formatProblem(l);
+  if (!problem) problem = pixelDataProblem(l, facts, totalSize);
+  if (problem) l.problem = QString::fromLatin1(problem);
   return l;
 }
 

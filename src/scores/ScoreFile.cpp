@@ -130,7 +130,9 @@ QByteArrayView leadingScore(const QByteArray& entry) {
 
 }  // namespace
 
-void sortBestFirst(QList<QByteArray>& entries) {
+namespace {
+
+QCollator boardCollator() {
   QLocale locale;
   // Qt compares plain code points in the C locale (usual in containers and services),
   // which would put accented names after Z and "10" before "9"; English rules stand in.
@@ -138,40 +140,54 @@ void sortBestFirst(QList<QByteArray>& entries) {
   QCollator collator(locale);
   collator.setCaseSensitivity(Qt::CaseInsensitive);
   collator.setNumericMode(true);
+  return collator;
+}
 
-  std::vector<qsizetype> order(entries.size());
-  std::iota(order.begin(), order.end(), 0);
-  // Sorts order[from, to) by the collator, one sort key per entry made once.
-  const auto collate = [&](qsizetype from, qsizetype to) {
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(to - from);
-    for (qsizetype i = from; i < to; ++i) keys.push_back(collator.sortKey(fromAnsi(entries[order[i]])));
-    std::vector<qsizetype> place(to - from);
-    std::iota(place.begin(), place.end(), 0);
-    std::stable_sort(place.begin(), place.end(), [&](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
-    std::vector<qsizetype> sorted;
-    sorted.reserve(to - from);
-    for (qsizetype p : place) sorted.push_back(order[from + p]);
-    std::copy(sorted.begin(), sorted.end(), order.begin() + from);
-  };
+// Sorts order[from, to) by the collator, one sort key per entry made once.
+void collate(const QList<QByteArray>& entries, const QCollator& collator, std::vector<qsizetype>& order,
+             qsizetype from, qsizetype to) {
+  std::vector<QCollatorSortKey> keys;
+  keys.reserve(to - from);
+  for (qsizetype i = from; i < to; ++i) keys.push_back(collator.sortKey(fromAnsi(entries[order[i]])));
+  std::vector<qsizetype> place(to - from);
+  std::iota(place.begin(), place.end(), 0);
+  std::stable_sort(place.begin(), place.end(), [&](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
+  std::vector<qsizetype> sorted;
+  sorted.reserve(to - from);
+  for (qsizetype p : place) sorted.push_back(order[from + p]);
+  std::copy(sorted.begin(), sorted.end(), order.begin() + from);
+}
 
-  // Entries this game wrote all carry sixteen digits before the separator, and the
-  // collator orders digit runs of one length as plain text does; only entries with the
-  // same score need it, and the sort keys of one score at a time keep a big board small.
+// The length of the digit run every entry starts with, or 0 when they differ.
+qsizetype commonScoreWidth(const QList<QByteArray>& entries) {
   const qsizetype width = entries.isEmpty() ? 0 : leadingScore(entries.first()).size();
   const bool uniform = std::all_of(entries.cbegin(), entries.cend(), [&](const QByteArray& e) {
     const QByteArrayView digits = leadingScore(e);
     return !digits.isEmpty() && digits.size() == width;
   });
-  if (!uniform) {
-    collate(0, entries.size());
+  return uniform ? width : 0;
+}
+
+}  // namespace
+
+void sortBestFirst(QList<QByteArray>& entries) {
+  const QCollator collator = boardCollator();
+  std::vector<qsizetype> order(entries.size());
+  std::iota(order.begin(), order.end(), 0);
+
+  // Entries this game wrote all carry sixteen digits before the separator, and the
+  // collator orders digit runs of one length as plain text does; only entries with the
+  // same score need it, and the sort keys of one score at a time keep a big board small.
+  const qsizetype width = commonScoreWidth(entries);
+  if (width == 0) {
+    collate(entries, collator, order, 0, entries.size());
   } else {
     const auto score = [&](qsizetype i) { return QByteArrayView(entries[i]).first(width); };
     std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return score(a) < score(b); });
     for (qsizetype from = 0; from < qsizetype(order.size());) {
       qsizetype to = from + 1;
       while (to < qsizetype(order.size()) && score(order[to]) == score(order[from])) ++to;
-      if (to - from > 1) collate(from, to);
+      if (to - from > 1) collate(entries, collator, order, from, to);
       from = to;
     }
   }

@@ -20,12 +20,12 @@ CreationProgressDialog::CreationProgressDialog(QWidget* parent)
   waitLabel->setGeometry(4, 4, 320, 18);
 
   statusLabel = new QLabel(this);
-  statusLabel->setObjectName(QStringLiteral("Status"));
+  statusLabel->setObjectName(QStringLiteral("statusLabel"));
   statusLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   statusLabel->setGeometry(592 - 4 - 341, 4, 341, 18);
 
   trough = new QLabel(QStringLiteral("I m a g e    S e t    C r e a t i o n    P r o g r e s s . . ."), this);
-  trough->setObjectName(QStringLiteral("Progress"));
+  trough->setObjectName(QStringLiteral("trough"));
   trough->setGeometry(3, 24, kTroughWidth, 29);
   trough->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   trough->setLineWidth(kBevel / 2);
@@ -33,14 +33,14 @@ CreationProgressDialog::CreationProgressDialog(QWidget* parent)
   trough->setAlignment(Qt::AlignCenter);
   trough->setAutoFillBackground(true);
   trough->setStyleSheet(QStringLiteral(
-      "QLabel#Progress { background: black; color: #ff9315; font-weight: bold; font-size: 16px;"
+      "QLabel#trough { background: black; color: #ff9315; font-weight: bold; font-size: 16px;"
       " border: 2px inset #808080; }"));
 
   bar = new QLabel(QStringLiteral("0%"), trough);
-  bar->setObjectName(QStringLiteral("Pg"));
+  bar->setObjectName(QStringLiteral("bar"));
   bar->setAlignment(Qt::AlignCenter);
   // The banner's orange fills the black trough.
-  bar->setStyleSheet(QStringLiteral("QLabel#Pg { background: #ff9315; color: black; font-weight: bold; }"));
+  bar->setStyleSheet(QStringLiteral("QLabel#bar { background: #ff9315; color: black; font-weight: bold; }"));
   bar->setGeometry(kBevel, kBevel, 0, 25);
 }
 

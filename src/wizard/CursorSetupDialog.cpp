@@ -114,7 +114,16 @@ CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidg
     : GameDialog(true, parent), cursors_(cursors), set_(set) {
   setWindowTitle(QStringLiteral("Custom Cursor Setup"));
   setFixedSize(420, 167);
+  buildTestArea();
+  buildHotSpotBox();
+  buildPreviewAndOk();
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(hotSpotX, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
+  connect(hotSpotY, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
+}
 
+// Squares of many colours, a button and a panel with the ordinary pointer.
+void CursorSetupDialog::buildTestArea() {
   testArea = new QFrame(this);
   testArea->setGeometry(3, 3, 413, 101);
   testArea->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -150,7 +159,9 @@ CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidg
   normalCursorPanel->setGeometry(232, 60, 173, 29);
   // The one place in the test area that keeps the ordinary pointer, to compare.
   normalCursorPanel->setCursor(Qt::ArrowCursor);
+}
 
+void CursorSetupDialog::buildHotSpotBox() {
   hotSpotBox = new QGroupBox(QStringLiteral(" &Hot Spot (where click point is) "), this);
   hotSpotBox->setGeometry(3, 108, 215, 55);
   xLabel = new QLabel(QStringLiteral("X:"), hotSpotBox);
@@ -164,7 +175,9 @@ CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidg
   xLabel->setBuddy(hotSpotX);
   yLabel->setBuddy(hotSpotY);
   hotSpotBox->setFocusProxy(hotSpotX);
+}
 
+void CursorSetupDialog::buildPreviewAndOk() {
   previewBevel = new QFrame(this);
   previewBevel->setGeometry(233, 118, 34, 34);
   previewBevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -175,10 +188,6 @@ CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidg
   okButton = new QPushButton(QStringLiteral("&Ok"), this);
   okButton->setGeometry(295, 127, 121, 29);
   okButton->setDefault(true);
-
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(hotSpotX, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
-  connect(hotSpotY, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
 }
 
 void CursorSetupDialog::installTrialCursor() {

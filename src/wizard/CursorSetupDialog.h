@@ -89,6 +89,9 @@ class CursorSetupDialog : public GameDialog {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  void buildTestArea();
+  void buildHotSpotBox();
+  void buildPreviewAndOk();
   void hotSpotChanged();
 
   CursorTable& cursors_;

@@ -75,7 +75,7 @@ struct WindowFixture {
     if (o.show) {
       window->show();
       // The start-up set loads once the window is on the screen.
-      QTest::qWaitFor([this] { return window->startedUp(); }, 5000);
+      EXPECT_TRUE(QTest::qWaitFor([this] { return window->startedUp(); }, 5000));
     }
     sound.startup = &game().set.sound(SoundEffect::Startup);
     sound.tick = &game().set.sound(SoundEffect::Tick);
