@@ -11,7 +11,10 @@
 #include <QLockFile>
 #include <QLocale>
 #include <QSaveFile>
+#include <QSysInfo>
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <array>
 #include <numeric>
 #include <vector>
@@ -242,16 +245,25 @@ class BoardLock {
   static constexpr int kRetryMs = 100;
   static constexpr qint64 kOwnerWritesWithinMs = 1000;
 
-  // A copy killed between making the lock file and writing its owner into it leaves
-  // a lock nobody can be asked about. An owner writes itself in at once, so such a
-  // file that has stood for a while belongs to no one.
+  // A copy killed while it held the lock, or while it was making or clearing one,
+  // leaves files behind. Qt takes over most of them itself; these are the rest: a
+  // lock whose owner process is gone, and a lock still empty (an owner writes itself
+  // in at once, so an empty one that has stood a while belongs to no one).
   void removeOwnerlessLock() {
+    for (const QString& file : {path_, path_ + QStringLiteral(".rmlock")}) {
+      if (ownerIsGone(file)) QFile::remove(file);
+    }
+  }
+
+  static bool ownerIsGone(const QString& file) {
+    const QFileInfo info(file);
+    if (!info.exists()) return false;
     qint64 pid = 0;
     QString host, app;
-    const QFileInfo file(path_);
-    if (file.exists() && !lock_.getLockInfo(&pid, &host, &app) &&
-        file.lastModified().msecsTo(QDateTime::currentDateTime()) > kOwnerWritesWithinMs)
-      QFile::remove(path_);
+    if (!QLockFile(file).getLockInfo(&pid, &host, &app))
+      return info.lastModified().msecsTo(QDateTime::currentDateTime()) > kOwnerWritesWithinMs;
+    const bool thisMachine = host.isEmpty() || host == QSysInfo::machineHostName();
+    return thisMachine && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
   }
 
   QString path_;
