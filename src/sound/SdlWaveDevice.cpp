@@ -50,9 +50,11 @@ bool SdlWaveDevice::open(std::function<void()> bufferDone) {
   want.freq = kSampleRate;
   want.format = AUDIO_U8;
   want.channels = kChannels;
-  // A quarter of SDL's usual period: SDL's own buffer adds to the delay of the
-  // six queued blocks, so keep it small next to one 400-sample block.
-  want.samples = 256;
+  // SDL's own buffer adds to the delay of the six queued blocks, and each of
+  // its periods wakes SDL's thread and, when a block is used up, ours. 512
+  // samples (46 ms, under a third of the queue) wake both about 21 times a
+  // second with the delay from playWave still inside the six blocks.
+  want.samples = 512;
   want.callback = &SdlWaveDevice::audioCallback;
   want.userdata = this;
   SDL_AudioSpec have{};
