@@ -344,15 +344,25 @@ TEST_F(ScoreBoardTest, CopiesAddingAtOnceKeepEveryEntry) {
   EXPECT_FALSE(QFile::exists(file + ".lock"));
 }
 
+// A copy that dies holding the lock, without letting go of it.
+int lockAndDie(const QString& lockFile) {
+  return inChild([&] {
+    QLockFile lock(lockFile);
+    if (!lock.tryLock()) return 1;
+    _exit(0);  // no unlock: the lock file stays behind
+    return 0;
+  });
+}
+
+// A file as a copy killed mid-write leaves it: empty, and seconds old by now.
+void leaveEmpty(const QString& path) {
+  QFile empty(path);
+  ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+}
+
 TEST_F(ScoreBoardTest, ALockLeftByAKilledCopyIsTakenOver) {
-  // The copy holding the lock dies without letting go of it.
-  ASSERT_EQ(inChild([&] {
-              QLockFile lock(file + ".lock");
-              if (!lock.tryLock()) return 1;
-              _exit(0);  // no unlock: the lock file stays behind
-              return 0;
-            }),
-            0);
+  ASSERT_EQ(lockAndDie(file + ".lock"), 0);
   ASSERT_TRUE(QFile::exists(file + ".lock"));
   ScoreBoard board(program, user);
   QElapsedTimer clock;
@@ -361,28 +371,16 @@ TEST_F(ScoreBoardTest, ALockLeftByAKilledCopyIsTakenOver) {
   EXPECT_LT(clock.elapsed(), 3000);
   EXPECT_EQ(readAll(file), line(Ann24) + "\r\n");
 
-  // Killed before it could write itself into the lock file: an empty lock, seconds old.
-  QFile empty(file + ".lock");
-  ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
-  ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
-  empty.close();
+  // Killed before it could write itself into the lock file.
+  leaveEmpty(file + ".lock");
   clock.restart();
   ASSERT_TRUE(board.add("Bob", 12));
   EXPECT_LT(clock.elapsed(), 3000);
 
   // Killed while clearing a dead copy's lock: that lock stays, and so does an empty
   // marker of the clearing, which Qt itself waits half a minute for.
-  ASSERT_EQ(inChild([&] {
-              QLockFile lock(file + ".lock");
-              if (!lock.tryLock()) return 1;
-              _exit(0);
-              return 0;
-            }),
-            0);
-  QFile marker(file + ".lock.rmlock");
-  ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
-  ASSERT_TRUE(marker.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
-  marker.close();
+  ASSERT_EQ(lockAndDie(file + ".lock"), 0);
+  leaveEmpty(file + ".lock.rmlock");
   clock.restart();
   ASSERT_TRUE(board.add("Cy", 6));
   EXPECT_LT(clock.elapsed(), 3000);
