@@ -3,9 +3,6 @@
 #include "imageset/FrameCopy.h"
 #include "ui/AppInfo.h"
 
-// The same addresses the about box links to.
-const char* const kDefaultEmail = "zanthorp@zanthorp.example";
-const char* const kDefaultWebPage = kAuthorWebPage;
 const char* const kDefaultCongratulationPrefix = "Congratulations, in 30 seconds you managed to throw";
 const char* const kDefaultCongratulationSuffix = "pies at Vorb Quarn.  Did you enjoy it?  Your Score Is:";
 const std::array<const char*, 8> kDefaultRatingMessages = {
@@ -59,9 +56,9 @@ LoadedSet builtinSet() {
 
   set.header.clear();
   set.header.title.set(QStringLiteral("Pie Vorb Quarn (Default)"));
-  set.header.author.set(QStringLiteral("The Zanthorp"));
-  set.header.email.set(QString::fromLatin1(kDefaultEmail));
-  set.header.webPage.set(QString::fromLatin1(kDefaultWebPage));
+  set.header.author.set(QString::fromLatin1(kAuthorName));
+  set.header.email.set(QString::fromLatin1(kAuthorEmail));
+  set.header.webPage.set(QString::fromLatin1(kAuthorWebPage));
   set.header.comment.set(QStringLiteral("Pie Vorb Quarn Default Settings..."));
 
   set.congratulationPrefix = QString::fromLatin1(kDefaultCongratulationPrefix);

@@ -22,8 +22,6 @@ struct BuiltinPictures {
 };
 const BuiltinPictures& builtinPictures();
 
-extern const char* const kDefaultEmail;
-extern const char* const kDefaultWebPage;
 extern const std::array<const char*, 8> kDefaultRatingMessages;
 extern const char* const kDefaultCongratulationPrefix;
 extern const char* const kDefaultCongratulationSuffix;

@@ -337,19 +337,13 @@ bool ScoreBoard::writeTo(const QString& path) {
   if (path == userPath_) QDir().mkpath(QFileInfo(path).absolutePath());
   QSaveFile file(path);
   if (file.open(QIODevice::WriteOnly)) {
-    bool written = true;
-    QByteArray text;
+    // The file buffers the small writes itself; a failed one makes commit() fail.
     for (const QByteArray& e : entries_) {
-      text += e;
-      text += lineCheck(e);
-      text += "\r\n";
-      if (text.size() >= 64 * 1024) {
-        written = written && file.write(text) == text.size();
-        text.clear();
-      }
+      file.write(e);
+      file.write(lineCheck(e));
+      file.write("\r\n", 2);
     }
-    written = written && file.write(text) == text.size();
-    if (written && file.commit()) return true;
+    if (file.commit()) return true;
   }
   lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
   return false;

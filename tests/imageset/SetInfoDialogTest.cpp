@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "SetTestSupport.h"
+#include "ui/AppInfo.h"
 #include "ui/LinkLabel.h"
 #include "imageset/SetInfoDialog.h"
 #include "game/SetCommands.h"
@@ -74,7 +75,7 @@ TEST_F(SetTest, ImgAboutReadsTheActiveHeaderEachTimeItIsShown) {
   SetInfoDialog dialog(&game.set.header);
   dialog.show();
   EXPECT_EQ(dialog.titleText->text(), QStringLiteral("Pie Vorb Quarn (Default)"));
-  EXPECT_EQ(dialog.emailLink->url(), QStringLiteral("mailto:") + QString::fromLatin1(kDefaultEmail));
+  EXPECT_EQ(dialog.emailLink->url(), QStringLiteral("mailto:") + QString::fromLatin1(kAuthorEmail));
   dialog.hide();
 
   prompts.fileAnswers = {write("bmp1.bmp", bmpBytes(truePicture(20, 20, qRgb(1, 1, 1)))),
