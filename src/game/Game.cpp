@@ -27,7 +27,9 @@ Game::Game(WavePlayer& wave, MusicPort& music, Clock clock, RandomSource* random
       clock_(std::move(clock)),
       stepClock_(std::move(stepClock)),
       random_(random ? random : &ownRandom_) {
-  for (int n = 1; n <= kHoles; ++n) holes[n] = blankPicture(kHoleWidth, kHoleHeight);
+  // The holes share one blank until a frame is drawn into one of them.
+  const QImage blank = blankPicture(kHoleWidth, kHoleHeight);
+  for (int n = 1; n <= kHoles; ++n) holes[n] = blank;
   scorePicture = blankPicture(126, 49, 0xFF000000);
   timePicture = blankPicture(60, 49, 0xFF000000);
 }
@@ -94,16 +96,21 @@ void Game::drawTime() {
 void Game::showIdleBoard() {
   if (set.musicPresent && music_.musicPlaying()) music_.stopMusic();
   const int countHeight = set.countStrip.height();
+  // The idle frames are taken 110 columns wide and at the strip's full height. The
+  // twelve holes around the start hole share one picture until a game draws in them.
+  const QImage startHole = idleHolePicture({448, 0, 558, countHeight});
+  const QImage otherHole = idleHolePicture({560, 0, 670, countHeight});
   for (int n = 1; n <= kHoles; ++n) {
-    QImage& hole = holes[n];
-    hole = blankPicture(kHoleWidth, kHoleHeight);
-    copyRect(hole, {0, 107, kHoleWidth, kHoleHeight}, set.holeBase,
-             {0, 0, set.holeBase.width(), set.holeBase.height()});
-    // The idle frames are taken 110 columns wide and at the strip's full height.
-    const Rect source = n == kStartHole ? Rect{448, 0, 558, countHeight} : Rect{560, 0, 670, countHeight};
-    copyRect(hole, {0, 0, kHoleWidth, 107}, set.countStrip, source);
+    holes[n] = n == kStartHole ? startHole : otherHole;
     view_->holeChanged(n);
   }
+}
+
+QImage Game::idleHolePicture(const Rect& countFrame) const {
+  QImage hole = blankPicture(kHoleWidth, kHoleHeight);
+  copyRect(hole, {0, 107, kHoleWidth, kHoleHeight}, set.holeBase, {0, 0, set.holeBase.width(), set.holeBase.height()});
+  copyRect(hole, {0, 0, kHoleWidth, 107}, set.countStrip, countFrame);
+  return hole;
 }
 
 void Game::copyIntoHole(int hole, const QImage& strip, const Rect& source, int destWidth) {

@@ -147,6 +147,8 @@ class Game {
 
  private:
   void copyIntoHole(int hole, const QImage& strip, const Rect& source, int destWidth);
+  // A hole at rest: the set's hole base under the given frame of the count strip.
+  QImage idleHolePicture(const Rect& countFrame) const;
   void endGame();
 
   WavePlayer& wave_;

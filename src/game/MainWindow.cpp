@@ -18,6 +18,7 @@
 
 #include "about/AboutDialog.h"
 #include "ui/AppInfo.h"
+#include "ui/AppStyle.h"
 #include "ui/DialogLook.h"
 #include "ui/LinkLabel.h"
 #include "ui/Prompts.h"
@@ -191,6 +192,9 @@ void MainWindow::buildBanner() {
   soundIcon = new PictureBox(soundIconPanel);
   soundIcon->setGeometry(0, 0, 15, 60);
   soundIcon->setToolTip(QStringLiteral("Sound Status (On, Off or not available)"));
+  // Tooltips wear the dialogs' style sheet, which the first one brings.
+  menuButton->installEventFilter(this);
+  soundIcon->installEventFilter(this);
   abortPanel = new Panel(banner, Qt::black);
   abortButton = new PictureBox(abortPanel);
   abortButton->setGeometry(3, -49, 105, 105);
@@ -413,6 +417,7 @@ void MainWindow::showEvent(QShowEvent* e) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::ToolTip) appstyle::useStyleSheet();
   if (watched == windowHandle() && e->type() == QEvent::Expose && !startedUp_)
     // After the window's first picture is on the screen.
     QTimer::singleShot(0, this, [this] {

@@ -30,8 +30,8 @@ struct PictureBounds {
 // For a picture whose use sets no tighter bounds.
 inline constexpr PictureBounds kAnyPictureBounds{4096, 4096};
 
-// Decodes a whole BMP file into a game picture (Format_RGB32). On failure returns
-// a null image and says why in *error.
+// Decodes a whole BMP file into a game picture (RGB32, or an 8-bit palette picture
+// as stored). On failure returns a null image and says why in *error.
 QImage decodeBmp(QIODevice& device, QString* error, PictureBounds bounds = kAnyPictureBounds);
 QImage decodeBmp(const QByteArray& bmp, QString* error, PictureBounds bounds = kAnyPictureBounds);
 QImage loadBmpFile(const QString& path, QString* error, PictureBounds bounds = kAnyPictureBounds);

@@ -78,7 +78,7 @@ void cutMiscPictures(SetContent& set) {
   const int w = misc.width(), h = misc.height();
   QImage base = blankPicture(w, 24);
   // Copy within the same picture first, then keep the top 24 rows.
-  QImage moved = misc.copy();
+  QImage moved = misc.convertToFormat(QImage::Format_RGB32);
   copyRect(moved, {0, 0, w, 24}, misc, {0, 100, w, h});
   copyRect(base, {0, 0, w, 24}, moved, {0, 0, w, 24});
   misc = base;

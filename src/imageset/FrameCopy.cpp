@@ -1,18 +1,47 @@
 #include "imageset/FrameCopy.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
+
+namespace {
+
+// The colours of a palette picture's 256 indices as an RGB32 conversion gives them:
+// no palette reads as a grey ramp, indices past a short palette as black.
+std::array<QRgb, 256> paletteOf(const QImage& indexed) {
+  std::array<QRgb, 256> colours{};
+  const QList<QRgb> table = indexed.colorTable();
+  for (int i = 0; i < 256; ++i)
+    colours[i] = table.isEmpty() ? qRgb(i, i, i) : (i < table.size() ? table[i] : 0u);
+  return colours;
+}
+
+// Reads a row of either kind of game picture as opaque colours.
+class RowReader {
+ public:
+  explicit RowReader(const QImage& src) : src_(src), indexed_(src.format() == QImage::Format_Indexed8) {
+    if (indexed_) palette_ = paletteOf(src);
+  }
+  void select(int row) { row_ = src_.constScanLine(row); }
+  QRgb at(int column) const {
+    const QRgb colour = indexed_ ? palette_[row_[column]] : reinterpret_cast<const QRgb*>(row_)[column];
+    return colour | 0xFF000000u;
+  }
+
+ private:
+  const QImage& src_;
+  const bool indexed_;
+  std::array<QRgb, 256> palette_{};
+  const uchar* row_ = nullptr;
+};
+
+}  // namespace
 
 void copyRect(QImage& dst, const Rect& d, const QImage& src, const Rect& s) {
   const int dw = d.width(), dh = d.height(), sw = s.width(), sh = s.height();
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || dst.isNull() || src.isNull()) return;
   Q_ASSERT(dst.format() == QImage::Format_RGB32 || dst.format() == QImage::Format_ARGB32);
-  const QImage* from = &src;
-  QImage converted;
-  if (src.format() != QImage::Format_RGB32 && src.format() != QImage::Format_ARGB32) {
-    converted = src.convertToFormat(QImage::Format_RGB32);
-    from = &converted;
-  }
+  const QImage source = isGamePictureFormat(src.format()) ? src : gamePicture(src);
   // Nearest source column for each destination column, as a stretching blit maps them.
   const int x0 = std::max(0, d.left), x1 = std::min(dst.width(), d.right);
   const int y0 = std::max(0, d.top), y1 = std::min(dst.height(), d.bottom);
@@ -26,15 +55,16 @@ void copyRect(QImage& dst, const Rect& d, const QImage& src, const Rect& s) {
   }
   for (int x = x0; x < x1; ++x)
     sx[x - x0] = s.left + static_cast<int>(static_cast<long long>(x - d.left) * sw / dw);
-  const int srcW = from->width(), srcH = from->height();
+  const int srcW = source.width(), srcH = source.height();
+  RowReader reader(source);
   for (int y = y0; y < y1; ++y) {
     const int syRow = s.top + static_cast<int>(static_cast<long long>(y - d.top) * sh / dh);
     if (syRow < 0 || syRow >= srcH) continue;
-    const auto* in = reinterpret_cast<const QRgb*>(from->constScanLine(syRow));
+    reader.select(syRow);
     auto* out = reinterpret_cast<QRgb*>(dst.scanLine(y));
     for (int x = x0; x < x1; ++x) {
       const int c = sx[x - x0];
-      if (c >= 0 && c < srcW) out[x] = in[c] | 0xFF000000u;
+      if (c >= 0 && c < srcW) out[x] = reader.at(c);
     }
   }
 }
@@ -45,7 +75,11 @@ QImage blankPicture(int width, int height, QRgb fill) {
   return image;
 }
 
+bool isGamePictureFormat(QImage::Format format) {
+  return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 || format == QImage::Format_Indexed8;
+}
+
 QImage gamePicture(const QImage& decoded) {
-  if (decoded.format() == QImage::Format_RGB32) return decoded;
+  if (isGamePictureFormat(decoded.format())) return decoded;
   return decoded.convertToFormat(QImage::Format_RGB32);
 }

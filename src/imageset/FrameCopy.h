@@ -11,11 +11,14 @@ struct Rect {
 };
 
 // Source pixels outside src are never read: destination pixels they would feed
-// keep what they had. dst must be Format_RGB32 (as every game picture is).
+// keep what they had. dst must be Format_RGB32, as every picture the game draws
+// into is; src may be any game picture.
 void copyRect(QImage& dst, const Rect& dstRect, const QImage& src, const Rect& srcRect);
 
 // A white picture of the given size in the game's pixel format.
 QImage blankPicture(int width, int height, QRgb fill = 0xFFFFFFFF);
 
-// Pictures are kept as RGB32 so copies never convert formats.
+// Pictures are kept as RGB32, or as 8-bit palette pictures (a quarter of the
+// memory), so copies never convert formats.
+bool isGamePictureFormat(QImage::Format format);
 QImage gamePicture(const QImage& decoded);

@@ -28,6 +28,9 @@ double luminance(const QColor& c) {
 
 QString hex(const QColor& c) { return c.name(QColor::HexRgb); }
 
+// Set by apply(); the sheet itself waits for the first window that wears it.
+bool sheetPending = false;
+
 }  // namespace
 
 QFont appFont() {
@@ -100,11 +103,17 @@ double contrastRatio(const QColor& a, const QColor& b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-void apply(QApplication& app) {
+void apply(QApplication&) {
   QApplication::setStyle(new GameStyle);
   QApplication::setFont(appFont());
   QApplication::setPalette(appPalette());
-  app.setStyleSheet(appStyleSheet());
+  sheetPending = true;
+}
+
+void useStyleSheet() {
+  if (!sheetPending) return;
+  sheetPending = false;
+  qApp->setStyleSheet(appStyleSheet());
 }
 
 }  // namespace appstyle

@@ -39,8 +39,12 @@ QString appStyleSheet();
 // WCAG contrast ratio of two colours, 1 to 21.
 double contrastRatio(const QColor& a, const QColor& b);
 
-// Puts the look in force for the whole program: font, palette, style sheet, and
-// message-box buttons without stock icons.
+// Puts the look in force for the whole program: font, palette, and message-box
+// buttons without stock icons. The style sheet follows at useStyleSheet().
 void apply(QApplication& app);
+// Puts the style sheet in force, once, after apply(). The playfield needs none of
+// it, and parsing it and styling through it cost a megabyte, so the first dialog,
+// box, menu or tooltip brings it. Does nothing when apply() was not called.
+void useStyleSheet();
 
 }  // namespace appstyle

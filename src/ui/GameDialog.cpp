@@ -2,9 +2,11 @@
 
 #include <QShowEvent>
 
+#include "ui/AppStyle.h"
 #include "ui/DialogLook.h"
 
 GameDialog::GameDialog(bool closeButton, QWidget* parent) : QDialog(parent, dialogFlags(closeButton)) {
+  appstyle::useStyleSheet();
   setFont(dialogFont());
 }
 

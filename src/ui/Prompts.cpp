@@ -11,21 +11,26 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "ui/AppStyle.h"
+
 namespace {
 
 class DesktopPrompts final : public Prompts {
  public:
   void message(QWidget* parent, const QString& text, const QString& caption, BoxIcon icon) override {
+    appstyle::useStyleSheet();
     QMessageBox box(iconFor(icon), caption, text, QMessageBox::Ok, parent);
     const KeysActOnRelease keys(box);
     box.exec();
   }
   bool confirm(QWidget* parent, const QString& text, const QString& caption) override {
+    appstyle::useStyleSheet();
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
     const KeysActOnRelease keys(box);
     return box.exec() == QMessageBox::Ok;
   }
   QString chooseFile(QWidget* parent, const FileDialogRequest& r) override {
+    appstyle::useStyleSheet();
     QFileDialog dialog(parent, r.title);
     QString selected;
     const QString filter = qtFilterFromPairs(r.filter, r.filterIndex, &selected);
@@ -51,7 +56,10 @@ class DesktopPrompts final : public Prompts {
     const KeysActOnRelease keys(dialog);
     return dialog.exec();
   }
-  void popupMenu(QMenu& menu, const QPoint& at) override { menu.exec(at); }
+  void popupMenu(QMenu& menu, const QPoint& at) override {
+    appstyle::useStyleSheet();
+    menu.exec(at);
+  }
   void openUrl(const QString& address) override { QDesktopServices::openUrl(QUrl(address)); }
 
  private:
