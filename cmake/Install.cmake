@@ -46,6 +46,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the libraries do not say: the tune needs a General MIDI soundfont at
 # /usr/share/sounds/sf2/default-GM.sf2 (every sf2-soundfont-gm provider links it
 # there), and every window's text is set in Lato, with DejaVu Sans as its fallback.
-# FluidSynth is loaded at run time, so the library scan does not see it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfluidsynth3, timgm6mb-soundfont | sf2-soundfont-gm, fonts-lato, fonts-dejavu-core")
+# SDL and FluidSynth are loaded at run time, so the library scan does not see them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, libfluidsynth3, timgm6mb-soundfont | sf2-soundfont-gm, fonts-lato, fonts-dejavu-core")
 include(CPack)

@@ -80,9 +80,19 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
   makeTimers();
 
   setAcceptDrops(true);
+  // Until the wave device is open the icon has nothing true to say.
+  soundIcon->hide();
+  fixScoreBoard(deps);
+}
+
+// The device opens once the window is on the screen, so neither its start nor a
+// missing sound card's failure holds up the first picture.
+void MainWindow::openSound() {
+  if (soundOpened_) return;
+  soundOpened_ = true;
   engine_->openWave();
   setSoundIconOffset(soundIconOffset(engine_->soundState()), engine_->soundIconHint());
-  fixScoreBoard(deps);
+  soundIcon->show();
 }
 
 void MainWindow::makeSound(const MainWindowDeps& deps) {
@@ -136,7 +146,8 @@ ScoreTableWindow* MainWindow::scoreTable() {
 }
 
 AboutDialog* MainWindow::aboutDialog() {
-  // The device was opened before the window was built, so its state is final.
+  // Once the device has been tried its state is final.
+  openSound();
   if (!aboutDialog_) aboutDialog_ = new AboutDialog(engine_->deviceOpen(), this);
   return aboutDialog_;
 }
@@ -393,6 +404,7 @@ void MainWindow::loadStartupSet() {
   if (startedUp_ || destroyed_) return;
   startedUp_ = true;
   if (windowHandle()) windowHandle()->removeEventFilter(this);
+  openSound();
   const bool aboutFollows = commands_->loadStartupSet(startup_ ? *startup_ : StartupPlace::ofApplication());
   layOut();
   placeAbortButton();

@@ -105,10 +105,12 @@ class MainWindow : public QWidget, public GameView {
   QAction* menuItem(const QString& componentName) const;
 
   void layOut();
-  // The first showing: cursors and the built-in set at once, then the start-up set
-  // once the window is on the screen.
+  // The first showing: cursors and the built-in set at once, then the wave device
+  // and the start-up set once the window is on the screen.
   void startUp();
   void loadStartupSet();
+  // Opens the wave device the first time it is called and shows the sound icon.
+  void openSound();
   bool startedUp() const { return startedUp_; }
   void shutDown();
 
@@ -169,6 +171,7 @@ class MainWindow : public QWidget, public GameView {
   std::function<void()> chosenCommand_;
   bool shown_ = false;
   bool startedUp_ = false;
+  bool soundOpened_ = false;
   bool destroyed_ = false;
 
   std::optional<ScoreBoard> scoreBoard_;  // fixed at start-up, handed to the table when it is made

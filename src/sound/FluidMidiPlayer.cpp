@@ -3,17 +3,16 @@
 #include <QFile>
 
 #include "sound/MidiCheck.h"
+#include "sound/RuntimeLibrary.h"
 #include <algorithm>
 #include <array>
-#include <dlfcn.h>
 #include <fluidsynth.h>
 #include <mutex>
 
 namespace {
 
-// FluidSynth and the dozens of libraries it pulls in are loaded when the first
-// tune is opened, not at program start: most runs never play one, and loading
-// them costs start-up time and memory before the window can paint.
+// FluidSynth is loaded when the first tune is opened, not at program start: most
+// runs never play one.
 #define PVQ_FLUID_FUNCTIONS(X)                                                                             \
   X(new_fluid_settings) X(delete_fluid_settings) X(fluid_settings_setnum) X(fluid_settings_setstr)        \
   X(new_fluid_synth) X(delete_fluid_synth) X(fluid_synth_sfload) X(fluid_synth_handle_midi_event)         \
@@ -35,16 +34,11 @@ void routeLog(int level, const char* message, void*);
 const FluidApi& fluid() {
   static const FluidApi api = [] {
     FluidApi a;
-    void* lib = dlopen("libfluidsynth.so.3", RTLD_NOW | RTLD_LOCAL);
-    if (!lib) {
-      a.error = QString::fromLocal8Bit(dlerror());
-      return a;
-    }
-#define PVQ_FLUID_LOOKUP(name)                                          \
-  a.name = reinterpret_cast<decltype(&::name)>(dlsym(lib, #name));     \
-  if (!a.name && a.error.isEmpty()) a.error = QStringLiteral("FluidSynth has no " #name);
+    RuntimeLibrary lib("libfluidsynth.so.3", "FluidSynth");
+#define PVQ_FLUID_LOOKUP(name) lib.resolve(a.name, #name);
     PVQ_FLUID_FUNCTIONS(PVQ_FLUID_LOOKUP)
 #undef PVQ_FLUID_LOOKUP
+    a.error = lib.error();
     // FluidSynth has one log function per level for the whole process; from
     // here on every message goes through the router.
     if (a.error.isEmpty())

@@ -8,6 +8,8 @@
 #include <dlfcn.h>
 #include <utility>
 
+#include "sound/RuntimeLibrary.h"
+
 namespace {
 // ALSA prints its own errors straight to stderr, several lines for one
 // missing sound card. SDL loads the library at run time, so its error handler
@@ -24,6 +26,31 @@ void quietAlsa() {
   }();
   (void)done;
 }
+
+// SDL is loaded when the device first opens, which is after the window is up.
+#define PVQ_SDL_FUNCTIONS(X)                                                                      \
+  X(SDL_SetHint) X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_OpenAudioDevice) X(SDL_CloseAudioDevice) \
+  X(SDL_PauseAudioDevice) X(SDL_GetError)
+
+struct SdlApi {
+#define PVQ_SDL_POINTER(name) decltype(&::name) name = nullptr;
+  PVQ_SDL_FUNCTIONS(PVQ_SDL_POINTER)
+#undef PVQ_SDL_POINTER
+  QString error;  // why the library could not be loaded; empty when it was
+};
+
+const SdlApi& sdl() {
+  static const SdlApi api = [] {
+    SdlApi a;
+    RuntimeLibrary lib("libSDL2-2.0.so.0", "SDL");
+#define PVQ_SDL_LOOKUP(name) lib.resolve(a.name, #name);
+    PVQ_SDL_FUNCTIONS(PVQ_SDL_LOOKUP)
+#undef PVQ_SDL_LOOKUP
+    a.error = lib.error();
+    return a;
+  }();
+  return api;
+}
 }  // namespace
 
 SdlWaveDevice::SdlWaveDevice() = default;
@@ -37,12 +64,14 @@ SdlWaveDevice::~SdlWaveDevice() {
 bool SdlWaveDevice::open(std::function<void()> bufferDone) {
   close();
   lastError_.clear();
+  const SdlApi& api = sdl();
+  if (!api.error.isEmpty()) return failed(api.error);
   // Without this SDL takes over SIGINT and SIGTERM, and Ctrl+C in the terminal
   // would no longer end the game.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  api.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   quietAlsa();
   if (!audioUp_) {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return failed();
+    if (api.SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return failed(QString::fromUtf8(api.SDL_GetError()));
     audioUp_ = true;
   }
 
@@ -59,10 +88,10 @@ bool SdlWaveDevice::open(std::function<void()> bufferDone) {
   want.userdata = this;
   SDL_AudioSpec have{};
   // No changes allowed: SDL converts to whatever the hardware wants.
-  device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+  device_ = api.SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
   // On failure the subsystem stays up until close(): taking it down makes SDL
   // join its device-watching thread, which can keep the caller waiting 100 ms.
-  if (device_ == 0) return failed();
+  if (device_ == 0) return failed(QString::fromUtf8(api.SDL_GetError()));
 
   {
     std::lock_guard lock(mutex_);
@@ -73,12 +102,12 @@ bool SdlWaveDevice::open(std::function<void()> bufferDone) {
   underrunFrames_.store(0);
   bufferDone_ = std::move(bufferDone);
   open_ = true;
-  SDL_PauseAudioDevice(device_, 0);
+  api.SDL_PauseAudioDevice(device_, 0);
   return true;
 }
 
-bool SdlWaveDevice::failed() {
-  lastError_ = QString::fromUtf8(SDL_GetError());
+bool SdlWaveDevice::failed(const QString& why) {
+  lastError_ = why;
   // The one line a player without a sound card sees; the game carries on.
   std::fprintf(stderr, "%s: no sound device (%s); playing silently\n", program_invocation_short_name, qPrintable(lastError_));
   return false;
@@ -101,12 +130,13 @@ void SdlWaveDevice::reset() {
 }
 
 void SdlWaveDevice::close() {
+  // Either is set only after SDL was loaded.
   if (device_ != 0) {
-    SDL_CloseAudioDevice(device_);  // waits for a running callback to return
+    sdl().SDL_CloseAudioDevice(device_);  // waits for a running callback to return
     device_ = 0;
   }
   if (audioUp_) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl().SDL_QuitSubSystem(SDL_INIT_AUDIO);
     audioUp_ = false;
   }
   // bufferDone_ is kept until the next open: close() may be reached from inside it.

@@ -42,7 +42,7 @@ class SdlWaveDevice : public WaveDevice {
   static void SDLCALL audioCallback(void* userdata, Uint8* stream, int len);
   void fill(Uint8* stream, int len);
   void deliverNotices();
-  bool failed();  // records and reports SDL's error; returns false
+  bool failed(const QString& why);  // records and reports why; returns false
 
   struct Slot {
     std::array<std::uint8_t, kMaxBlockBytes> bytes;

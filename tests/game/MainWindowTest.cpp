@@ -181,4 +181,22 @@ TEST(MainWindow, ButtonsMoveInsideTheirPanels) {
   EXPECT_FALSE(f.window->stepTimer->isActive());
 }
 
+// Opening the device (or failing to) never holds up the first picture; the sound
+// icon waits for the answer instead of guessing.
+TEST(MainWindow, TheWaveDeviceOpensOnceTheWindowIsUp) {
+  WindowFixture::Options o;
+  o.show = false;
+  o.deviceOpens = false;
+  WindowFixture f(o);
+  EXPECT_EQ(f.device->opens, 0);
+  f.window->show();
+  EXPECT_FALSE(f.window->soundIcon->isVisible());
+  ASSERT_TRUE(QTest::qWaitFor([&f] { return f.window->startedUp(); }, 5000));
+  EXPECT_EQ(f.device->opens, 1);
+  EXPECT_TRUE(f.window->soundIcon->isVisible());
+  EXPECT_EQ(f.window->soundIcon->y(), -40);
+  f.window->aboutDialog();
+  EXPECT_EQ(f.device->opens, 1);
+}
+
 }  // namespace

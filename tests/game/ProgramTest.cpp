@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,12 +50,22 @@ QString stderrOfARun(const QString& audioDriver, const QString& alsaConfig) {
   game.setProgram(QStringLiteral(PVQ_GAME_BINARY));
   game.start();
   if (!game.waitForStarted(10000)) return QStringLiteral("did not start");
-  // The tune's folder is made once the window is up.
-  QTest::qWaitFor([&] { return !QDir(runtime.path()).entryList({QStringLiteral("pievorbquarn-*")}, QDir::Dirs).isEmpty(); },
-                  20000);
+  // SDL is loaded when the wave device opens, once the window is up; the open
+  // itself, and any line it prints, follow within moments.
+  QFile maps(QStringLiteral("/proc/%1/maps").arg(game.processId()));
+  const bool sdlLoaded = QTest::qWaitFor(
+      [&] {
+        maps.close();
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libSDL2");
+      },
+      20000);
+  if (!sdlLoaded) return QStringLiteral("SDL was never loaded");
+  QByteArray printed;
+  // With a device nothing comes, and the wait runs out.
+  static_cast<void>(QTest::qWaitFor([&] { return (printed += game.readAllStandardError()).contains('\n'); }, 1000));
   ::kill(static_cast<pid_t>(game.processId()), SIGINT);
   game.waitForFinished(20000);
-  return QString::fromLocal8Bit(game.readAllStandardError());
+  return QString::fromLocal8Bit(printed + game.readAllStandardError());
 }
 
 TEST(ProgramConsole, SaysInOneLineThatThereIsNoSoundDeviceAndOtherwiseNothing) {

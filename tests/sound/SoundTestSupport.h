@@ -30,11 +30,12 @@ inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
 class FakeWaveDevice : public WaveDevice {
  public:
   bool openSucceeds = true;
-  int resets = 0, closes = 0;
+  int opens = 0, resets = 0, closes = 0;
   std::vector<std::vector<std::uint8_t>> queued;  // every block ever queued, in order
   std::function<void()> finishOne;                // delivers one buffer-done notice
 
   bool open(std::function<void()> bufferDone) override {
+    ++opens;
     if (openSucceeds) finishOne = std::move(bufferDone);
     return openSucceeds;
   }
