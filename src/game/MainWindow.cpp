@@ -232,6 +232,9 @@ void MainWindow::buildPlayfield() {
   for (int n = 1; n <= kHoles; ++n) {
     auto* hole = new PictureBox(playfield, n);
     hole->setGeometry(kHolePlaces[n].left, kHolePlaces[n].top, kHoleWidth, kHoleHeight);
+    // The game keeps each hole's picture at the hole's size, so the playfield
+    // under it need not be painted first at every step.
+    hole->setAttribute(Qt::WA_OpaquePaintEvent);
     hole->setPicture(&game_->holes[n]);
     hole->onMouseDown = [this, n](Qt::MouseButton) { game_->holePressed(n); };
     holes_[n] = hole;

@@ -16,24 +16,25 @@ std::array<QRgb, 256> paletteOf(const QImage& indexed) {
   return colours;
 }
 
-// Reads a row of either kind of game picture as opaque colours.
-class RowReader {
- public:
-  explicit RowReader(const QImage& src) : src_(src), indexed_(src.format() == QImage::Format_Indexed8) {
-    if (indexed_) palette_ = paletteOf(src);
-  }
-  void select(int row) { row_ = src_.constScanLine(row); }
-  QRgb at(int column) const {
-    const QRgb colour = indexed_ ? palette_[row_[column]] : reinterpret_cast<const QRgb*>(row_)[column];
-    return colour | 0xFF000000u;
-  }
-
- private:
-  const QImage& src_;
-  const bool indexed_;
-  std::array<QRgb, 256> palette_{};
-  const uchar* row_ = nullptr;
+// The destination rows and columns a copy covers, and the source column of each.
+struct CopyPlan {
+  int x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+  std::vector<int> columns;  // for x0..x1-1
 };
+
+// Copies row by row; fetch(row, column) reads one source pixel.
+template <class Fetch>
+void copyRows(QImage& dst, const Rect& d, const QImage& src, const Rect& s, const CopyPlan& plan, Fetch fetch) {
+  const int dh = d.height(), sh = s.height(), srcH = src.height();
+  const int* columns = plan.columns.data() - plan.x0;
+  for (int y = plan.y0; y < plan.y1; ++y) {
+    const int row = s.top + static_cast<int>(static_cast<long long>(y - d.top) * sh / dh);
+    if (row < 0 || row >= srcH) continue;
+    const uchar* in = src.constScanLine(row);
+    auto* out = reinterpret_cast<QRgb*>(dst.scanLine(y));
+    for (int x = plan.x0; x < plan.x1; ++x) out[x] = fetch(in, columns[x]) | 0xFF000000u;
+  }
+}
 
 }  // namespace
 
@@ -42,30 +43,25 @@ void copyRect(QImage& dst, const Rect& d, const QImage& src, const Rect& s) {
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || dst.isNull() || src.isNull()) return;
   Q_ASSERT(dst.format() == QImage::Format_RGB32 || dst.format() == QImage::Format_ARGB32);
   const QImage source = isGamePictureFormat(src.format()) ? src : gamePicture(src);
-  // Nearest source column for each destination column, as a stretching blit maps them.
-  const int x0 = std::max(0, d.left), x1 = std::min(dst.width(), d.right);
-  const int y0 = std::max(0, d.top), y1 = std::min(dst.height(), d.bottom);
-  if (x0 >= x1 || y0 >= y1) return;
-  int columns[1024];
-  std::vector<int> wide;
-  int* sx = columns;
-  if (x1 - x0 > 1024) {
-    wide.resize(x1 - x0);
-    sx = wide.data();
-  }
-  for (int x = x0; x < x1; ++x)
-    sx[x - x0] = s.left + static_cast<int>(static_cast<long long>(x - d.left) * sw / dw);
-  const int srcW = source.width(), srcH = source.height();
-  RowReader reader(source);
-  for (int y = y0; y < y1; ++y) {
-    const int syRow = s.top + static_cast<int>(static_cast<long long>(y - d.top) * sh / dh);
-    if (syRow < 0 || syRow >= srcH) continue;
-    reader.select(syRow);
-    auto* out = reinterpret_cast<QRgb*>(dst.scanLine(y));
-    for (int x = x0; x < x1; ++x) {
-      const int c = sx[x - x0];
-      if (c >= 0 && c < srcW) out[x] = reader.at(c);
-    }
+  CopyPlan plan;
+  plan.y0 = std::max(0, d.top);
+  plan.y1 = std::min(dst.height(), d.bottom);
+  // Nearest source column for each destination column, as a stretching blit maps
+  // them; the columns rise with x, so those inside the source form one run.
+  auto sourceColumn = [&](int x) { return s.left + static_cast<int>(static_cast<long long>(x - d.left) * sw / dw); };
+  int x0 = std::max(0, d.left), x1 = std::min(dst.width(), d.right);
+  while (x0 < x1 && sourceColumn(x0) < 0) ++x0;
+  while (x1 > x0 && sourceColumn(x1 - 1) >= source.width()) --x1;
+  if (x0 >= x1 || plan.y0 >= plan.y1) return;
+  plan.x0 = x0;
+  plan.x1 = x1;
+  plan.columns.resize(x1 - x0);
+  for (int x = x0; x < x1; ++x) plan.columns[x - x0] = sourceColumn(x);
+  if (source.format() == QImage::Format_Indexed8) {
+    const std::array<QRgb, 256> palette = paletteOf(source);
+    copyRows(dst, d, source, s, plan, [&palette](const uchar* row, int c) { return palette[row[c]]; });
+  } else {
+    copyRows(dst, d, source, s, plan, [](const uchar* row, int c) { return reinterpret_cast<const QRgb*>(row)[c]; });
   }
 }
 
