@@ -98,6 +98,7 @@ bool SdlWaveDevice::open(std::function<void()> bufferDone) {
     head_ = count_ = readPos_ = 0;
   }
   pendingNotices_.store(0);
+  noticePosted_.store(false);
   framesOut_.store(0);
   underrunFrames_.store(0);
   bufferDone_ = std::move(bufferDone);
@@ -152,6 +153,7 @@ void SDLCALL SdlWaveDevice::audioCallback(void* userdata, Uint8* stream, int len
 
 void SdlWaveDevice::fill(Uint8* stream, int len) {
   int finished = 0;
+  bool dry = false;
   std::size_t left = static_cast<std::size_t>(len);
   {
     std::lock_guard lock(mutex_);
@@ -169,19 +171,25 @@ void SdlWaveDevice::fill(Uint8* stream, int len) {
         ++finished;
       }
     }
+    dry = count_ == 0;
   }
   if (left > 0) {
     std::memset(stream, kSilence, left);
     underrunFrames_.fetch_add(left, std::memory_order_relaxed);
   }
   framesOut_.fetch_add(static_cast<std::uint64_t>(len), std::memory_order_release);
-  // One posted event carries any number of notices: only the first notice after
-  // the GUI thread drained the count needs to wake it.
-  if (finished > 0 && pendingNotices_.fetch_add(finished) == 0)
+  // One posted event carries any number of notices, and the GUI thread is woken
+  // once two have gathered since it last drained the count: the four blocks
+  // still queued then play for 145 ms, and half the wakes are saved. A queue
+  // that has run dry hands over what it has at once.
+  if (finished == 0) return;
+  const int pending = pendingNotices_.fetch_add(finished) + finished;
+  if ((pending >= kNoticesPerWake || dry) && !noticePosted_.exchange(true))
     QMetaObject::invokeMethod(&notifier_, [this] { deliverNotices(); }, Qt::QueuedConnection);
 }
 
 void SdlWaveDevice::deliverNotices() {
+  noticePosted_.store(false);
   int n = pendingNotices_.exchange(0);
   while (n-- > 0 && open_ && bufferDone_) bufferDone_();
 }

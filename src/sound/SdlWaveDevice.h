@@ -1,7 +1,7 @@
 #pragma once
-// The wave device on SDL2 audio. SDL's audio thread pulls the queued blocks; each
-// finished block is counted there and handed to the GUI thread as a posted
-// event, so the mixer itself only ever runs on the GUI thread.
+// The wave device on SDL2 audio. SDL's audio thread pulls the queued blocks;
+// finished blocks are counted there and handed to the GUI thread, two at a time,
+// as a posted event, so the mixer itself only ever runs on the GUI thread.
 #include <QObject>
 #include <QString>
 #include <SDL.h>
@@ -18,6 +18,8 @@ class SdlWaveDevice : public WaveDevice {
   // Room for the mixer's six blocks plus slack; a block may be up to 400 bytes.
   static constexpr std::size_t kMaxBlockBytes = 400;
   static constexpr std::size_t kQueueSlots = 8;
+  // Finished blocks gathered before the GUI thread is woken to refill them.
+  static constexpr int kNoticesPerWake = 2;
 
   // Create on the GUI thread: notices are delivered on the thread that made it.
   SdlWaveDevice();
@@ -63,6 +65,7 @@ class SdlWaveDevice : public WaveDevice {
   std::size_t readPos_ = 0;
 
   std::atomic<int> pendingNotices_{0};
+  std::atomic<bool> noticePosted_{false};  // an event carrying notices is on its way
   std::atomic<std::uint64_t> framesOut_{0};
   std::atomic<std::uint64_t> underrunFrames_{0};
 };
