@@ -425,19 +425,22 @@ void MainWindow::showEvent(QShowEvent* e) {
   // the screen: the set loads once the window is up. A window that is never exposed
   // (started minimised) loads it a little later all the same.
   if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
-  QTimer::singleShot(0, this, [this] {
+  loadStartupSetSoon();
+  QTimer::singleShot(2000, this, &MainWindow::loadStartupSet);
+}
+
+// A short wait after the window's first picture is sent lets the display server
+// put it on the screen before the sound library and the set are loaded, which
+// would otherwise compete with it for the processor.
+void MainWindow::loadStartupSetSoon() {
+  QTimer::singleShot(kStartupSetDelayMs, this, [this] {
     if (windowHandle() && windowHandle()->isExposed()) loadStartupSet();
   });
-  QTimer::singleShot(2000, this, &MainWindow::loadStartupSet);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::ToolTip) appstyle::useStyleSheet();
-  if (watched == windowHandle() && e->type() == QEvent::Expose && !startedUp_)
-    // After the window's first picture is on the screen.
-    QTimer::singleShot(0, this, [this] {
-      if (windowHandle() && windowHandle()->isExposed()) loadStartupSet();
-    });
+  if (watched == windowHandle() && e->type() == QEvent::Expose && !startedUp_) loadStartupSetSoon();
   return QWidget::eventFilter(watched, e);
 }
 

@@ -32,6 +32,8 @@ class CursorSetupDialog;
 // Client size that shows the whole playfield under the banner; also the minimum.
 constexpr int kClientWidth = 580;
 constexpr int kClientHeight = 474;
+// From the window's first picture to the wave device and the start-up set.
+constexpr int kStartupSetDelayMs = 40;
 
 // What the window is built from; every default is the real desktop's, and tests
 // replace what they must observe or must not touch.
@@ -109,6 +111,7 @@ class MainWindow : public QWidget, public GameView {
   // and the start-up set once the window is on the screen.
   void startUp();
   void loadStartupSet();
+  void loadStartupSetSoon();
   // Opens the wave device the first time it is called and shows the sound icon.
   void openSound();
   bool startedUp() const { return startedUp_; }
