@@ -22,9 +22,7 @@ namespace {
   X(fluid_set_log_function)
 
 struct FluidApi {
-#define PVQ_FLUID_POINTER(name) decltype(&::name) name = nullptr;
-  PVQ_FLUID_FUNCTIONS(PVQ_FLUID_POINTER)
-#undef PVQ_FLUID_POINTER
+  PVQ_FLUID_FUNCTIONS(PVQ_RUNTIME_POINTER)
   QString error;  // why the library could not be loaded; empty when it was
 };
 
@@ -33,12 +31,10 @@ void routeLog(int level, const char* message, void*);
 // Loaded once and kept for the rest of the run.
 const FluidApi& fluid() {
   static const FluidApi api = [] {
-    FluidApi a;
-    RuntimeLibrary lib("libfluidsynth.so.3", "FluidSynth");
-#define PVQ_FLUID_LOOKUP(name) lib.resolve(a.name, #name);
-    PVQ_FLUID_FUNCTIONS(PVQ_FLUID_LOOKUP)
-#undef PVQ_FLUID_LOOKUP
-    a.error = lib.error();
+    FluidApi a = loadRuntimeApi<FluidApi>("libfluidsynth.so.3", "FluidSynth",
+                                          [](RuntimeLibrary& library, FluidApi& api) {
+                                            PVQ_FLUID_FUNCTIONS(PVQ_RUNTIME_RESOLVE)
+                                          });
     // FluidSynth has one log function per level for the whole process; from
     // here on every message goes through the router.
     if (a.error.isEmpty())

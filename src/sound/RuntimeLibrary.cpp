@@ -10,6 +10,7 @@ RuntimeLibrary::RuntimeLibrary(const char* soname, const char* label)
 void* RuntimeLibrary::symbol(const char* name) {
   if (!handle_) return nullptr;
   void* found = dlsym(handle_, name);
-  if (!found && error_.isEmpty()) error_ = QStringLiteral("%1 has no %2").arg(QLatin1String(label_), QLatin1String(name));
+  if (!found && error_.isEmpty())
+    error_ = QStringLiteral("%1 has no %2").arg(QLatin1String(label_), QLatin1String(name));
   return found;
 }

@@ -27,3 +27,21 @@ class RuntimeLibrary {
   const char* label_;
   QString error_;
 };
+
+// A table of a library's functions is a struct with one pointer per function,
+// named and typed after the library's own declaration, and `QString error`:
+//   #define MY_FUNCTIONS(X) X(lib_open) X(lib_close)
+//   struct MyApi { MY_FUNCTIONS(PVQ_RUNTIME_POINTER) QString error; };
+//   MyApi api = loadRuntimeApi<MyApi>("libmy.so.1", "My", [](RuntimeLibrary& library, MyApi& api) {
+//     MY_FUNCTIONS(PVQ_RUNTIME_RESOLVE) });
+#define PVQ_RUNTIME_POINTER(name) decltype(&::name) name = nullptr;
+#define PVQ_RUNTIME_RESOLVE(name) library.resolve(api.name, #name);
+
+template <class Api, class ResolveAll>
+Api loadRuntimeApi(const char* soname, const char* label, ResolveAll resolveAll) {
+  Api api;
+  RuntimeLibrary library(soname, label);
+  resolveAll(library, api);
+  api.error = library.error();
+  return api;
+}

@@ -33,22 +33,14 @@ void quietAlsa() {
   X(SDL_PauseAudioDevice) X(SDL_GetError)
 
 struct SdlApi {
-#define PVQ_SDL_POINTER(name) decltype(&::name) name = nullptr;
-  PVQ_SDL_FUNCTIONS(PVQ_SDL_POINTER)
-#undef PVQ_SDL_POINTER
+  PVQ_SDL_FUNCTIONS(PVQ_RUNTIME_POINTER)
   QString error;  // why the library could not be loaded; empty when it was
 };
 
 const SdlApi& sdl() {
-  static const SdlApi api = [] {
-    SdlApi a;
-    RuntimeLibrary lib("libSDL2-2.0.so.0", "SDL");
-#define PVQ_SDL_LOOKUP(name) lib.resolve(a.name, #name);
-    PVQ_SDL_FUNCTIONS(PVQ_SDL_LOOKUP)
-#undef PVQ_SDL_LOOKUP
-    a.error = lib.error();
-    return a;
-  }();
+  static const SdlApi api = loadRuntimeApi<SdlApi>("libSDL2-2.0.so.0", "SDL", [](RuntimeLibrary& library, SdlApi& api) {
+    PVQ_SDL_FUNCTIONS(PVQ_RUNTIME_RESOLVE)
+  });
   return api;
 }
 }  // namespace
