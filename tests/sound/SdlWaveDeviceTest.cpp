@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <cstdlib>
 
+#include "sound/RuntimeLibrary.h"
 #include "sound/SdlWaveDevice.h"
 #include "sound/WaveEngine.h"
 #include "SoundTestSupport.h"
@@ -124,6 +125,27 @@ TEST_F(SdlWaveDeviceTest, OpensAgainAfterAFailedOpen) {
   EXPECT_TRUE(device.open([] {})) << device.lastError().toStdString();
   device.close();
   EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
+// A machine without the library, or with one that lacks a function, gets a
+// reason and null pointers rather than a crash.
+TEST(RuntimeLibrary, SaysWhyALibraryOrOneOfItsFunctionsIsMissing) {
+  RuntimeLibrary absent("libpvq-no-such-library.so.9", "Absent");
+  void (*anything)() = reinterpret_cast<void (*)()>(1);
+  absent.resolve(anything, "anything");
+  EXPECT_EQ(anything, nullptr);
+  EXPECT_TRUE(absent.error().contains(QStringLiteral("libpvq-no-such-library.so.9"))) << absent.error().toStdString();
+
+  RuntimeLibrary sdl("libSDL2-2.0.so.0", "SDL");
+  decltype(&SDL_WasInit) wasInit = nullptr;
+  sdl.resolve(wasInit, "SDL_WasInit");
+  ASSERT_NE(wasInit, nullptr);
+  EXPECT_EQ(wasInit(0), SDL_WasInit(0));
+  EXPECT_TRUE(sdl.error().isEmpty());
+  void (*missing)() = nullptr;
+  sdl.resolve(missing, "SDL_NoSuchFunction");
+  EXPECT_EQ(missing, nullptr);
+  EXPECT_EQ(sdl.error(), QStringLiteral("SDL has no SDL_NoSuchFunction"));
 }
 
 }  // namespace
