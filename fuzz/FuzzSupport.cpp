@@ -13,6 +13,7 @@
 #include "imageset/ActiveSet.h"
 #include "game/SetInstaller.h"
 #include "imageset/DefaultSet.h"
+#include "imageset/FrameCopy.h"
 
 void startFuzzApplication() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -61,8 +62,8 @@ QuietGame::QuietGame(const QString& tuneName) {
 void checkGamePicture(const QImage& picture, const char* role, PictureBounds bounds) {
   if (picture.isNull()) return;
   char what[160];
-  std::snprintf(what, sizeof what, "%s is RGB32", role);
-  fuzzCheck(picture.format() == QImage::Format_RGB32, what);
+  std::snprintf(what, sizeof what, "%s is a game picture (RGB32, ARGB32 or 8-bit palette)", role);
+  fuzzCheck(isGamePictureFormat(picture.format()), what);
   std::snprintf(what, sizeof what, "%s is at most %d x %d pixels (it is %d x %d)", role, bounds.width, bounds.height,
                 picture.width(), picture.height());
   fuzzCheck(picture.width() <= bounds.width && picture.height() <= bounds.height, what);

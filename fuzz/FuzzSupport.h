@@ -65,6 +65,7 @@ struct QuietGame {
   explicit QuietGame(const QString& tuneName);
 };
 
-// Every picture a reader hands the game is RGB32 and within the bounds its part
-// of the set allows (the readers' own limits, src/imageset/SetReaders.h).
+// Every picture a reader hands the game is in a game picture format (FrameCopy.h)
+// and within the bounds its part of the set allows (the readers' own limits,
+// src/imageset/SetReaders.h).
 void checkGamePicture(const QImage& picture, const char* role, PictureBounds bounds);

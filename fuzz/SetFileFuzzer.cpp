@@ -6,7 +6,7 @@
 // - at most one message, and it is an error box;
 // - a refused file leaves the built-in set whole: title, caption, tune, every
 //   picture, sound, colour and text;
-// - every picture in force is RGB32 and within the bounds of FuzzSupport.h;
+// - every picture in force is a game picture and within the bounds of FuzzSupport.h;
 // - no sound holds more samples, and no tune more bytes, than the file had.
 #include <QFile>
 #include <cstring>
