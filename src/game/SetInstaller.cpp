@@ -65,6 +65,10 @@ void installSet(Game& game, LoadedSet&& loaded) {
   game.setPlayfieldColour(loaded.playfieldColour);
   game.setTitleColour(loaded.titleColour);
   static_cast<SetContent&>(game.set) = std::move(loaded);
+  // The title is painted as it is: kept in the drawing format, it is not converted
+  // at every paint, and a palette index past a short palette shows black, as in
+  // the pictures the game copies.
+  game.set.title = game.set.title.convertToFormat(QImage::Format_RGB32);
   showFreshBoard(game);
   game.updateMainCaption();
   game.view().setBusyCursor(false);
