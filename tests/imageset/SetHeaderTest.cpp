@@ -87,6 +87,10 @@ TEST(SetHeader, UnassignedCodePageBytesRoundTrip) {
   QByteArray all;
   for (int b = 1; b < 256; ++b) all.append(static_cast<char>(b));
   EXPECT_EQ(toAnsi(fromAnsi(all)), all);
+  // The page's own characters, both ways; what it lacks is one '?'.
+  EXPECT_EQ(fromAnsi("\x80\x92\x9F\xE9"), QStringLiteral(u"\u20AC\u2019\u0178\u00E9"));
+  EXPECT_EQ(toAnsi(QStringLiteral(u"\u20AC\u2019\u0178\u00E9")), QByteArray("\x80\x92\x9F\xE9"));
+  EXPECT_EQ(toAnsi(QStringLiteral(u"\u0100\u0080")), QByteArray("??"));
 }
 
 }  // namespace
