@@ -7,9 +7,9 @@
 
 class Game;
 
-// Stops any game (its abort button goes out) and its tune, replaces the set in force by `set` (pictures,
-// sounds, texts, colours, cursor), writes the set's tune to the music file (or
-// leaves none) and shows the idle board.
+// Stops any game (its abort button goes out) and its tune, replaces the set in
+// force by `set` (pictures, sounds, texts, colours, cursor), writes the set's tune
+// to the music file (or leaves none) and shows the idle board.
 void installSet(Game& game, LoadedSet&& set);
 
 // installSet with the built-in set.

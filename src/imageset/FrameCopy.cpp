@@ -26,13 +26,12 @@ struct CopyPlan {
 template <class Fetch>
 void copyRows(QImage& dst, const Rect& d, const QImage& src, const Rect& s, const CopyPlan& plan, Fetch fetch) {
   const int dh = d.height(), sh = s.height(), srcH = src.height();
-  const int* columns = plan.columns.data() - plan.x0;
   for (int y = plan.y0; y < plan.y1; ++y) {
     const int row = s.top + static_cast<int>(static_cast<long long>(y - d.top) * sh / dh);
     if (row < 0 || row >= srcH) continue;
     const uchar* in = src.constScanLine(row);
     auto* out = reinterpret_cast<QRgb*>(dst.scanLine(y));
-    for (int x = plan.x0; x < plan.x1; ++x) out[x] = fetch(in, columns[x]) | 0xFF000000u;
+    for (int x = plan.x0; x < plan.x1; ++x) out[x] = fetch(in, plan.columns[x - plan.x0]) | 0xFF000000u;
   }
 }
 
@@ -42,7 +41,7 @@ void copyRect(QImage& dst, const Rect& d, const QImage& src, const Rect& s) {
   const int dw = d.width(), dh = d.height(), sw = s.width(), sh = s.height();
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || dst.isNull() || src.isNull()) return;
   Q_ASSERT(dst.format() == QImage::Format_RGB32 || dst.format() == QImage::Format_ARGB32);
-  const QImage source = isGamePictureFormat(src.format()) ? src : gamePicture(src);
+  const QImage source = gamePicture(src);
   CopyPlan plan;
   plan.y0 = std::max(0, d.top);
   plan.y1 = std::min(dst.height(), d.bottom);

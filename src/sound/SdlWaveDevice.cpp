@@ -5,7 +5,6 @@
 #include <cerrno>  // program_invocation_short_name
 #include <cstdio>
 #include <cstring>
-#include <dlfcn.h>
 #include <utility>
 
 #include "sound/RuntimeLibrary.h"
@@ -18,10 +17,10 @@ extern "C" void quietAlsaError(const char*, int, const char*, int, const char*, 
 
 void quietAlsa() {
   static const bool done = [] {
-    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
-    if (!alsa) return true;
     using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-    if (auto set = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler"))) set(&quietAlsaError);
+    int (*setHandler)(Handler) = nullptr;
+    RuntimeLibrary("libasound.so.2", "ALSA").resolve(setHandler, "snd_lib_error_set_handler");
+    if (setHandler) setHandler(&quietAlsaError);
     return true;  // the library stays loaded, with the handler in it
   }();
   (void)done;
