@@ -91,6 +91,13 @@ TEST(DefaultSet, CarriesTheBuildsSoundsAndTune) {
   EXPECT_EQ(set.tune, tune);
 }
 
+// The clock ticks once a game second while the tune plays: the play loop does so for
+// tick modes 0 and 2 only.
+TEST(DefaultSet, TicksEveryGameSecondOnceTheTuneHasStarted) {
+  const LoadedSet set = readDefaultSet();
+  EXPECT_TRUE(set.header.tickSoundMode == 0 || set.header.tickSoundMode == 2) << int(set.header.tickSoundMode);
+}
+
 // The game's own set comes up silently apart from its jingle: no about-set
 // dialog at start-up, nor when the reset brings it back.
 TEST(DefaultSet, StartsAndResetsWithoutTheAboutDialog) {
