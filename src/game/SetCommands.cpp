@@ -175,20 +175,16 @@ void ImageSetCommands::loadBitmapPair() {
   header.comment.set(QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second);
 
   // A bitmap that does not load leaves the built-in set, and says why.
-  QString why;
-  set.targetStrip = loadBmpFile(first, &why, kStripBounds);
-  if (set.targetStrip.isNull()) {
-    restoreDefaultSet(game_);
-    showMessage(game_, aboutFile(why, first), QStringLiteral("Error"));
-    return;
-  }
-  set.splatStrip = loadBmpFile(second, &why, kStripBounds);
-  if (set.splatStrip.isNull()) {
-    restoreDefaultSet(game_);
-    showMessage(game_, aboutFile(why, second), QStringLiteral("Error"));
-    return;
-  }
-  installSet(game_, std::move(set));
+  const auto loaded = [this](QImage& strip, const QString& path) {
+    QString why;
+    strip = loadBmpFile(path, &why, kStripBounds);
+    if (strip.isNull()) {
+      restoreDefaultSet(game_);
+      showMessage(game_, aboutFile(why, path), QStringLiteral("Error"));
+    }
+    return !strip.isNull();
+  };
+  if (loaded(set.targetStrip, first) && loaded(set.splatStrip, second)) installSet(game_, std::move(set));
 }
 
 void ImageSetCommands::dropFiles(const QStringList& paths) {

@@ -31,7 +31,7 @@ TEST_F(SetTest, SmallestAcceptedFileIs3441BytesAnd3423IsRefused) {
 
   installPreviousSet();
   loadExtendedSet(game, write("short.xet", exact), true);
-  expectOneError(kTooSmall);
+  expectOneRefusal(kTooSmall);
   expectPreviousSet();
 
   prompts.messages.clear();
@@ -211,7 +211,7 @@ TEST_F(SetTest, FileCutShortAnywhereLeavesTheBuiltinSet) {
     prompts.messages.clear();
     wave.log.clear();
     loadExtendedSet(game, write("cut.xet", whole.left(cut.length)), true);
-    expectOneError(kCutShort);
+    expectOneRefusal(kCutShort);
     expectBuiltinSet();
     EXPECT_FALSE(view.busy);
     EXPECT_TRUE(wave.log.isEmpty());
@@ -224,7 +224,7 @@ TEST_F(SetTest, WrongTrailerLeavesTheBuiltinSet) {
   p.music = smallTune();
   p.trailer = "--End-Of-Set-!";
   loadExtendedSet(game, write("trailer.xet", buildExtendedSet(p) + QByteArray(18, '\0')), false);
-  expectOneError(kCutShort);
+  expectOneRefusal(kCutShort);
   expectBuiltinSet();
 }
 
@@ -258,7 +258,7 @@ TEST_F(SetTest, SoundsTuneAndPicturesBeyondTheirBoundsAreRefusedBeforeTheyAreRea
     QByteArray file = buildExtendedSet(textsOnlyParts()) + QByteArray(18, '\0');
     putInt32(file, r.field, r.size);
     loadExtendedSet(game, write("huge.xet", file), false);
-    expectOneError(r.text, QStringLiteral("Error"), dir.filePath("huge.xet"));
+    expectOneRefusal(r.text, QStringLiteral("Error"), dir.filePath("huge.xet"));
     expectBuiltinSet();
   }
 }
@@ -286,7 +286,7 @@ TEST_F(SetTest, AGigabyteSparseSetIsRefusedWithoutTakingItsSize) {
   clock.start();
   loadImageSet(game, path, false);
   EXPECT_LT(clock.elapsed(), 2000);
-  expectOneError("The sound startup.wav of this set takes 1073741824 bytes; a sound may last a minute (661500 bytes) "
+  expectOneRefusal("The sound startup.wav of this set takes 1073741824 bytes; a sound may last a minute (661500 bytes) "
                  "at most.",
                  QStringLiteral("Error"), path);
   expectBuiltinSet();
@@ -295,7 +295,7 @@ TEST_F(SetTest, AGigabyteSparseSetIsRefusedWithoutTakingItsSize) {
 TEST_F(SetTest, MissingFileIsTooSmallAndChangesNothing) {
   installPreviousSet();
   loadExtendedSet(game, dir.filePath(QStringLiteral("nowhere.xet")), true);
-  expectOneError(kTooSmall);
+  expectOneRefusal(kTooSmall);
   expectPreviousSet();
   EXPECT_EQ(view.busyShown, 0);
 }
@@ -305,7 +305,7 @@ TEST_F(SetTest, WrongMagicOrShortHeaderAfterTheSizeTestLeaveTheBuiltinSet) {
   QByteArray file = buildExtendedSet(textsOnlyParts()) + QByteArray(18, '\0');
   file.replace(0, 18, "eXtended Image Set");  // one letter off
   loadExtendedSet(game, write("magic.xet", file), false);
-  expectOneError(QStringLiteral("This is NOT an eXtended Image Set file..."));
+  expectOneRefusal(QStringLiteral("This is NOT an eXtended Image Set file..."));
   expectBuiltinSet();
 }
 

@@ -64,7 +64,7 @@ TEST_F(SetTest, APictureBombInAnyPartOfASetIsRefused) {
     prompts.messages.clear();
     installPreviousSet();
     loadImageSet(game, write(QStringLiteral("bomb.set"), buildPlainSet(p)), true);
-    expectOneError(QStringLiteral("Error loading images..."));
+    expectOneRefusal(QStringLiteral("Error loading images..."));
     expectBuiltinSet();
   }
 
@@ -76,7 +76,7 @@ TEST_F(SetTest, APictureBombInAnyPartOfASetIsRefused) {
     installPreviousSet();
     prompts.fileAnswers = answers;
     ImageSetCommands(game).loadBitmapPair();
-    expectOneError(kDecodeFailure + QStringLiteral("it is larger than 1120 x 7019 pixels."), QStringLiteral("Error"),
+    expectOneRefusal(kDecodeFailure + QStringLiteral("it is larger than 1120 x 7019 pixels."), QStringLiteral("Error"),
                    bomb);
     expectBuiltinSet();
   }
@@ -93,7 +93,7 @@ TEST_F(SetTest, SixtyFourImageGroupsLoadAndSixtyFiveAreRefused) {
   p.pict1Bmp = bmpBytes(indexedPicture(559, 65 * 108, qRgb(200, 10, 10)));
   const QString path = write(QStringLiteral("65.xet"), buildExtendedSet(p));
   loadImageSet(game, path, false);
-  expectOneError(kDecodeFailure + QStringLiteral("it is larger than 1120 x 7019 pixels."), QStringLiteral("Error"),
+  expectOneRefusal(kDecodeFailure + QStringLiteral("it is larger than 1120 x 7019 pixels."), QStringLiteral("Error"),
                  path);
   expectBuiltinSet();
 }

@@ -54,13 +54,13 @@ TEST_F(SetCommandsTest, FirstEighteenBytesChooseTheReader) {
     prompts.messages.clear();
     installPreviousSet();
     loadImageSet(game, write(r.name, r.bytes), true);
-    expectOneError(r.text, r.caption);
+    expectOneRefusal(r.text, r.caption);
     expectPreviousSet();
   }
 
   prompts.messages.clear();
   loadImageSet(game, dir.filePath(QStringLiteral("missing.xet")), true);
-  expectOneError(kUnableToOpen);
+  expectOneRefusal(kUnableToOpen);
   expectPreviousSet();
 }
 
@@ -109,7 +109,7 @@ TEST_F(SetCommandsTest, PlainSetWithABadPictureLeavesTheBuiltinSet) {
   for (const QByteArray& file : {buildPlainSet(broken), huge, negative}) {
     prompts.messages.clear();
     loadImageSet(game, write("bad.set", file), false);
-    expectOneError(QStringLiteral("Error loading images..."));
+    expectOneRefusal(QStringLiteral("Error loading images..."));
     expectBuiltinSet();
     EXPECT_FALSE(view.busy);
   }
@@ -163,7 +163,7 @@ TEST_F(SetCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
   write("default.xet", namedSet("Pie Vorb Quarn"));
   // A set named on the command line that is not there says so, then the default set loads.
   EXPECT_FALSE(commands.loadStartupSet(place({dir.filePath(QStringLiteral("no-such-file.xet"))})));
-  expectOneError(kUnableToOpen, QStringLiteral("Error"), dir.filePath(QStringLiteral("no-such-file.xet")));
+  expectOneRefusal(kUnableToOpen, QStringLiteral("Error"), dir.filePath(QStringLiteral("no-such-file.xet")));
   prompts.messages.clear();
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
   EXPECT_EQ(view.aboutShown, 0);
@@ -218,7 +218,7 @@ TEST_F(SetCommandsTest, SetNamedOnTheCommandLineAsksForTheDialogEvenWhenItFails)
 
   ImageSetCommands other(game);
   EXPECT_TRUE(other.loadStartupSet(place({write("readme.txt", "hello")})));
-  expectOneError(kNotASet);
+  expectOneRefusal(kNotASet);
 }
 
 TEST_F(SetCommandsTest, BitmapPairBecomesTheStripsOfAnUnnamedSet) {
@@ -268,7 +268,7 @@ TEST_F(SetCommandsTest, BitmapPairCancelledOrBrokenLeavesNoTrace) {
   const QString longName = write(QString(120, QLatin1Char('n')) + QStringLiteral(".bmp"), whole);
   prompts.fileAnswers = {longName, cut};
   commands.loadBitmapPair();
-  expectOneError(QStringLiteral("Unable to read a picture of this set as a BMP file: its pixel data is shorter than "
+  expectOneRefusal(QStringLiteral("Unable to read a picture of this set as a BMP file: its pixel data is shorter than "
                                 "its header says."),
                  QStringLiteral("Error"), cut);
   expectBuiltinSet();
@@ -285,7 +285,7 @@ TEST_F(SetCommandsTest, DroppedFilesLoadOnlyTheFirstAfterTheBuiltinSet) {
 
   installPreviousSet();
   commands.dropFiles({dir.filePath(QStringLiteral("gone.xet"))});
-  expectOneError(kUnableToOpen);
+  expectOneRefusal(kUnableToOpen);
   expectBuiltinSet();
 
   installPreviousSet();
@@ -351,24 +351,24 @@ TEST_F(SetCommandsTest, NamedPipesAreRefusedWithoutWaitingForAWriter) {
 
   installPreviousSet();
   loadImageSet(game, pipe, true);
-  expectOneError(kUnableToOpen);
+  expectOneRefusal(kUnableToOpen);
   expectPreviousSet();
 
   prompts.messages.clear();
   loadExtendedSet(game, pipe, true);
-  expectOneError(kTooSmall);
+  expectOneRefusal(kTooSmall);
   expectPreviousSet();
 
   prompts.messages.clear();
   commands.dropFiles({pipe});
-  expectOneError(kUnableToOpen);
+  expectOneRefusal(kUnableToOpen);
   expectBuiltinSet();
 
   prompts.messages.clear();
   installPreviousSet();
   prompts.fileAnswers = {pipe, pipe};
   commands.loadBitmapPair();
-  expectOneError(QStringLiteral("Unable to read a picture of this set as a BMP file: it is not a file."),
+  expectOneRefusal(QStringLiteral("Unable to read a picture of this set as a BMP file: it is not a file."),
                  QStringLiteral("Error"), pipe);
   expectBuiltinSet();
   EXPECT_EQ(view.aboutShown, 0);
@@ -385,7 +385,7 @@ TEST_F(SetCommandsTest, ASetOnTheCommandLineThatCannotBeReadSaysSoAndTheDefaultF
     prompts.messages.clear();
     ImageSetCommands startup(game);
     EXPECT_FALSE(startup.loadStartupSet(place({named})));
-    expectOneError(kUnableToOpen, QStringLiteral("Error"), named);
+    expectOneRefusal(kUnableToOpen, QStringLiteral("Error"), named);
     EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
   }
 
@@ -396,5 +396,5 @@ TEST_F(SetCommandsTest, ASetOnTheCommandLineThatCannotBeReadSaysSoAndTheDefaultF
   prompts.messages.clear();
   ImageSetCommands startup(game);
   startup.loadStartupSet(place());
-  expectOneError(kTooSmall, QStringLiteral("Error"), defaultSet);
+  expectOneRefusal(kTooSmall, QStringLiteral("Error"), defaultSet);
 }

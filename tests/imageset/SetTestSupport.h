@@ -115,9 +115,16 @@ class SetTest : public ::testing::Test {
     for (const ShownMessage& m : prompts.messages) texts << m.text;
     return texts;
   }
-  // One error box: the text, then the file it is about (any absolute path unless named).
-  void expectOneError(const QString& text, const QString& caption = QStringLiteral("Error"),
-                      const QString& file = {}) {
+  void expectOneError(const QString& text, const QString& caption = QStringLiteral("Error")) {
+    ASSERT_EQ(prompts.messages.size(), 1) << messageTexts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(prompts.messages[0].text, text);
+    EXPECT_EQ(prompts.messages[0].caption, caption);
+    EXPECT_EQ(prompts.messages[0].icon, BoxIcon::Error);
+  }
+  // One refused set or picture: the text, then the file it is about (any absolute path
+  // unless named).
+  void expectOneRefusal(const QString& text, const QString& caption = QStringLiteral("Error"),
+                        const QString& file = {}) {
     ASSERT_EQ(prompts.messages.size(), 1) << messageTexts().join(QLatin1Char('|')).toStdString();
     const QString shown = prompts.messages[0].text;
     EXPECT_EQ(shown.section(QStringLiteral("\n\n"), 0, 0), text);

@@ -409,6 +409,27 @@ TEST_F(ScoreBoardTest, CopiesAddingAtOnceKeepEveryEntry) {
   EXPECT_FALSE(QFile::exists(file + ".lock"));
 }
 
+// Forks a copy of the game that takes the board's lock, keeps it holdMs, then runs
+// `then` (still holding it) and ends. Returns once the copy holds the lock; -1 when it
+// could not take it.
+pid_t holdLockInChild(const QString& board, int holdMs, const std::function<int()>& then = {}) {
+  int ready[2];
+  if (pipe(ready) != 0) return -1;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    BoardLock lock(board);
+    const char byte = lock.held() ? 1 : 0;
+    if (write(ready[1], &byte, 1) != 1 || !byte) _exit(1);
+    usleep(useconds_t(holdMs) * 1000);
+    _exit(then ? then() : 0);
+  }
+  char byte = 0;
+  const bool held = read(ready[0], &byte, 1) == 1 && byte == 1;
+  close(ready[0]);
+  close(ready[1]);
+  return held ? pid : -1;
+}
+
 // A copy that dies holding the lock, without letting go of it.
 int lockAndDie(const QString& board) {
   return inChild([&] {
@@ -441,22 +462,13 @@ TEST_F(ScoreBoardTest, ALockLeftByAKilledCopyIsTakenOver) {
 
 TEST_F(ScoreBoardTest, AnAddWaitsForACopyHoldingTheLock) {
   writeAll(file, line(scoreEntry(30, "Old")) + "\r\n");
-  int ready[2];
-  ASSERT_EQ(pipe(ready), 0);
   // Another copy holds the lock for 1.5 s and adds Bob's 12 in that time.
-  const pid_t holder = fork();
-  if (holder == 0) {
-    BoardLock lock(file);
-    const char byte = lock.held() ? 1 : 0;
-    if (write(ready[1], &byte, 1) != 1 || !byte) _exit(1);
-    usleep(1500 * 1000);
+  const pid_t holder = holdLockInChild(file, 1500, [&] {
     QString error;
     const QList<QByteArray> lines{line(scoreEntry(30, "Old")), line(scoreEntry(12, "Bob"))};
-    _exit(replaceBoardFile(file, lines, &error) ? 0 : 2);
-  }
-  char byte = 0;
-  ASSERT_EQ(read(ready[0], &byte, 1), 1);
-  ASSERT_EQ(byte, 1);
+    return replaceBoardFile(file, lines, &error) ? 0 : 2;
+  });
+  ASSERT_GT(holder, 0);
   ScoreBoard board(program, user);
   QElapsedTimer clock;
   clock.start();
@@ -500,18 +512,8 @@ TEST_F(ScoreBoardTest, ALockThatCannotBeTakenSaysWhyWithinTwoSeconds) {
   }
 
   // A live copy that keeps it: the reason comes within two seconds.
-  int ready[2];
-  ASSERT_EQ(pipe(ready), 0);
-  const pid_t holder = fork();
-  if (holder == 0) {
-    BoardLock held(file);
-    const char byte = held.held() ? 1 : 0;
-    [[maybe_unused]] const auto n = write(ready[1], &byte, 1);
-    usleep(4000 * 1000);
-    _exit(0);
-  }
-  char byte = 0;
-  ASSERT_EQ(read(ready[0], &byte, 1), 1);
+  const pid_t holder = holdLockInChild(file, 4000);
+  ASSERT_GT(holder, 0);
   ScoreBoard board(program, user);
   QElapsedTimer clock;
   clock.start();
