@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <ostream>
 
 #include "game/SetInstaller.h"
 #include "imageset/SetReaders.h"
@@ -28,6 +29,9 @@ const ShippedSet kShippedSets[] = {
     {"moonlight.xet", "setsounds/moonlight", "Pies by Moonlight"},
     {"seaside.xet", "setsounds/seaside", "Pies by the Seaside"},
 };
+
+// Names the set in test output instead of dumping its bytes.
+void PrintTo(const ShippedSet& set, std::ostream* out) { *out << set.file; }
 
 QString setPath(const ShippedSet& set) {
   return QStringLiteral(PVQ_SET_DIR "/") + QLatin1String(set.file);
