@@ -72,6 +72,7 @@ enum class GroundDetail { GrassTufts, Craters, Pebbles };
 struct Theme {
   QString bannerText;
   QColor page, titlePanel, bannerPlate, bannerPlateEdge, bannerShadow, shadow;
+  // The mound's top (grass, moon dust or sand), its earthy side and the hole.
   QColor grassLight, grass, grassDark, dirtLight, dirt, dirtDark, holeDark, holeWallLit, holeWallDim;
   GroundDetail ground;
   QColor skin, skinLight, skinDark, spot, blush, antenna, antennaLight, mouth, tongue, tie, tieDark;
