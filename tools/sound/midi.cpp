@@ -78,6 +78,18 @@ void add(std::vector<Note>& notes, int tick, int length, int channel, int key, i
   notes.push_back({tick, length, channel, key, velocity});
 }
 
+std::vector<Note> playSteps(const std::vector<Step>& steps, int channel, int gap,
+                            const std::function<int(int)>& velocity) {
+  std::vector<Note> notes;
+  int tick = 0;
+  for (const Step& step : steps) {
+    const int length = step.eighths * kEighth;
+    if (step.key != 0) add(notes, tick, length - gap, channel, step.key, velocity(tick));
+    tick += length;
+  }
+  return notes;
+}
+
 bool writeSong(const Song& song, const char* path) {
   smf_t* smf = smf_new();
   const bool saved = smf && saveTracks(smf, song, path);

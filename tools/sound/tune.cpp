@@ -18,13 +18,13 @@
 #include "tunes.h"
 
 using midi::add;
-using midi::kPpqn;
+using midi::kBeat;
+using midi::kEighth;
 using midi::Note;
+using midi::Step;
 
 namespace {
 
-constexpr int kEighth = kPpqn / 2;
-constexpr int kBeat = kPpqn;
 constexpr int kBar = 4 * kBeat;
 constexpr int kBars = 15;
 constexpr int kMicrosecondsPerBeat = 510204;  // 117.6 beats a minute
@@ -41,10 +41,6 @@ constexpr int kLowTom = 45, kMidTom = 47, kHighTom = 50;
 constexpr int R = 0;  // rest
 constexpr int G4 = 67, A4 = 69, B4 = 71, C5 = 72, D5 = 74, E5 = 76, F5 = 77, Fs5 = 78, G5 = 79,
               A5 = 81, B5 = 83, C6 = 84, D6 = 86, E6 = 88;
-
-struct Step {
-  int key, eighths;
-};
 
 struct Chord {
   int root;                  // bass key
@@ -87,16 +83,8 @@ const std::vector<Step> kMelody = {
 bool inSectionB(int tick) { return tick >= 8 * kBar && tick < 12 * kBar; }
 
 std::vector<Note> melody() {
-  std::vector<Note> notes;
-  int tick = 0;
-  for (const Step& step : kMelody) {
-    const int length = step.eighths * kEighth;
-    const bool inB = inSectionB(tick);
-    // A detached touch keeps repeated keys apart.
-    if (step.key != R) add(notes, tick, length - 30, kLead, step.key, inB ? 100 : 90);
-    tick += length;
-  }
-  return notes;
+  // A detached touch keeps repeated keys apart.
+  return midi::playSteps(kMelody, kLead, 30, [](int tick) { return inSectionB(tick) ? 100 : 90; });
 }
 
 std::vector<Note> accompaniment() {

@@ -9,13 +9,13 @@
 #include "tunes.h"
 
 using midi::add;
-using midi::kPpqn;
+using midi::kBeat;
+using midi::kEighth;
 using midi::Note;
+using midi::Step;
 
 namespace {
 
-constexpr int kEighth = kPpqn / 2;
-constexpr int kBeat = kPpqn;
 constexpr int kBar = 3 * kBeat;
 constexpr int kBars = 18;
 constexpr int kMicrosecondsPerBeat = 566667;  // 105.9 beats a minute
@@ -27,10 +27,6 @@ constexpr int kRide = 51, kTriangle = 81;
 constexpr int R = 0;  // rest
 constexpr int D5 = 74, E5 = 76, F5 = 77, G5 = 79, Gs5 = 80, A5 = 81, B5 = 83, C6 = 84, D6 = 86;
 constexpr int B4 = 71, C5 = 72;
-
-struct Step {
-  int key, eighths;
-};
 
 struct Chord {
   int root;
@@ -61,15 +57,8 @@ const std::vector<Step> kMelody = {
 bool inMiddle(int tick) { return tick >= 8 * kBar && tick < 16 * kBar; }
 
 std::vector<Note> melody() {
-  std::vector<Note> notes;
-  int tick = 0;
-  for (const Step& step : kMelody) {
-    const int length = step.eighths * kEighth;
-    // Legato: each note runs almost into the next.
-    if (step.key != R) add(notes, tick, length - 10, kLead, step.key, inMiddle(tick) ? 88 : 96);
-    tick += length;
-  }
-  return notes;
+  // Legato: each note runs almost into the next.
+  return midi::playSteps(kMelody, kLead, 10, [](int tick) { return inMiddle(tick) ? 88 : 96; });
 }
 
 std::vector<Note> accompaniment() {

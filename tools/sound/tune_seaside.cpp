@@ -9,13 +9,13 @@
 #include "tunes.h"
 
 using midi::add;
-using midi::kPpqn;
+using midi::kBeat;
+using midi::kEighth;
 using midi::Note;
+using midi::Step;
 
 namespace {
 
-constexpr int kEighth = kPpqn / 2;
-constexpr int kBeat = kPpqn;
 constexpr int kBar = 4 * kBeat;
 constexpr int kBars = 18;
 constexpr int kMicrosecondsPerBeat = 425000;  // 141.2 beats a minute
@@ -27,10 +27,6 @@ constexpr int kKick = 36, kCrash = 49, kMuteConga = 62, kOpenConga = 63, kLowCon
 
 constexpr int R = 0;  // rest
 constexpr int C5 = 72, D5 = 74, E5 = 76, F5 = 77, G5 = 79, A5 = 81, Bb5 = 82, C6 = 84, D6 = 86;
-
-struct Step {
-  int key, eighths;
-};
 
 struct Chord {
   int root, fifth;
@@ -69,16 +65,9 @@ const std::vector<Step> kMelody = {
 bool inMiddle(int tick) { return tick >= 8 * kBar && tick < 12 * kBar; }
 
 std::vector<Note> melody() {
-  std::vector<Note> notes;
-  int tick = 0;
-  for (const Step& step : kMelody) {
-    const int length = step.eighths * kEighth;
-    // The marimba speaks more softly than the pans; it needs a firmer touch.
-    const int velocity = inMiddle(tick) ? 110 : tick >= 12 * kBar ? 104 : 96;
-    if (step.key != R) add(notes, tick, length - 40, kLead, step.key, velocity);
-    tick += length;
-  }
-  return notes;
+  // The marimba speaks more softly than the pans; it needs a firmer touch.
+  return midi::playSteps(kMelody, kLead, 40,
+                         [](int tick) { return inMiddle(tick) ? 110 : tick >= 12 * kBar ? 104 : 96; });
 }
 
 std::vector<Note> accompaniment() {
