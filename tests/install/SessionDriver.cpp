@@ -14,11 +14,13 @@
 #include <QFile>
 #include <QGenericPlugin>
 #include <QMimeData>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
+#include <functional>
 
 namespace {
 
@@ -47,7 +49,11 @@ class SessionDriver : public QObject {
   }
 
  private:
-  enum class Stage { WaitBoard, Round, AfterRound, Drop, AfterDrop, Done };
+  enum class Stage { WaitBoard, Round, AfterRound, Drop, Dropping, AfterDrop, Done };
+
+  // Every action runs from an event of its own: one that opens a modal dialog
+  // returns only when the dialog closes, and the steps that close it must go on.
+  void later(std::function<void()> action) { QTimer::singleShot(0, this, std::move(action)); }
 
   void say(const QString& line) {
     log_.write(line.toUtf8() + '\n');
@@ -69,18 +75,26 @@ class SessionDriver : public QObject {
         if (w->isVisible() && qobject_cast<QDialog*>(w)) modal = w;
     }
     if (!modal) return false;
+    // A dialog may be shown again later; it is the one being closed only while it shows.
+    if (closing_ && !closing_->isVisible()) closing_ = nullptr;
+    if (modal == closing_) return true;
     if (!modal->windowHandle() || !modal->windowHandle()->isExposed()) return true;
     say(QStringLiteral("dialog %1 \"%2\" %3x%4")
             .arg(QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle())
             .arg(modal->width())
             .arg(modal->height()));
-    modal->close();
+    later([modal = QPointer<QWidget>(modal)] {
+      if (modal) modal->close();
+    });
+    closing_ = modal;
     ++dialogs_;
     return true;
   }
 
   void click(QWidget* window, QPoint at) {
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+    later([window = QPointer<QWidget>(window), at] {
+      if (window) QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+    });
   }
 
   void noteCursor(QWidget* window) {
@@ -95,8 +109,11 @@ class SessionDriver : public QObject {
   bool drop(QWidget* window) {
     const QString file = qEnvironmentVariable("PVQ_SESSION_DROP");
     const QPoint at = holeCentre(kStartHole);
+    // As Qt's own drop handling does: the innermost widget there that takes drops.
     QWidget* target = window->childAt(at);
     if (!target) target = window;
+    while (target && !target->acceptDrops()) target = target->parentWidget();
+    if (!target) return false;
     const QPoint local = target->mapFrom(window, at);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(file)});
@@ -161,9 +178,15 @@ class SessionDriver : public QObject {
         }
         return;
       case Stage::Drop:
-        say(drop(window) ? QStringLiteral("drop accepted") : QStringLiteral("drop refused"));
-        stageStart_ = clock_.elapsed();
-        stage_ = Stage::AfterDrop;
+        stage_ = Stage::Dropping;
+        later([this, window = QPointer<QWidget>(window)] {
+          const bool taken = window && drop(window);
+          say(taken ? QStringLiteral("drop accepted") : QStringLiteral("drop refused"));
+          stageStart_ = clock_.elapsed();
+          stage_ = Stage::AfterDrop;
+        });
+        return;
+      case Stage::Dropping:
         return;
       case Stage::Done:
         return;
@@ -178,6 +201,7 @@ class SessionDriver : public QObject {
     QApplication::quit();
   }
 
+  QPointer<QWidget> closing_;
   QFile log_;
   QTimer tick_;
   QElapsedTimer clock_;
