@@ -61,7 +61,9 @@ install(FILES data/icons/hicolor/scalable/apps/${PVQ_APP_ID}.svg
 install(CODE "set(PVQ_STRIP \"${CMAKE_STRIP}\")")
 install(CODE [[
   if(CMAKE_INSTALL_DO_STRIP AND PVQ_STRIP)
+    # The manifest names files without the staging folder a package is made in.
     foreach(file IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+      set(file "$ENV{DESTDIR}${file}")
       file(READ "${file}" magic LIMIT 4 HEX)
       if(magic STREQUAL "7f454c46")
         execute_process(COMMAND "${PVQ_STRIP}" --remove-section=.comment --remove-section=.note "${file}"
