@@ -9,18 +9,7 @@ set -uo pipefail
 
 build=$1 mimetool=$2 scratch=$3 version=$4 source=$5
 appId=example.zanthorp.PieVorbQuarn
-failures=0
-
-pass() { echo "PASS  $1"; }
-fail() {
-  echo "FAIL  $1"
-  failures=$((failures + 1))
-}
-check() {
-  local what=$1
-  shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
+source "$(dirname "$0")/checks.sh"
 
 rm -rf "$scratch"
 mkdir -p "$scratch/home"
@@ -215,7 +204,7 @@ if [[ -f $deb ]]; then
     check "Recommends $dep" listed "$recommends" "$dep"
   done
   if command -v lintian >/dev/null; then
-    lintian --pedantic --no-tag-display-limit "$deb" >"$scratch/lintian.log" 2>&1
+    lintian --pedantic --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1
     sed 's/^/      /' "$scratch/lintian.log"
     check "lintian --pedantic finds no error and no warning" bash -c '! grep -qE "^(E|W): " "$1"' _ "$scratch/lintian.log"
   else
@@ -223,9 +212,4 @@ if [[ -f $deb ]]; then
   fi
 fi
 
-echo
-if ((failures)); then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all checks passed"
+summary

@@ -11,18 +11,7 @@ set -uo pipefail
 
 program=$1 plugins=$2 scratch=$3
 appId=example.zanthorp.PieVorbQuarn
-failures=0
-
-pass() { echo "PASS  $1"; }
-fail() {
-  echo "FAIL  $1"
-  failures=$((failures + 1))
-}
-check() {
-  local what=$1
-  shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
+source "$(dirname "$0")/checks.sh"
 
 qtPlugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
 if ! command -v weston >/dev/null || ! ls "$qtPlugins"/platforms/libqwayland-*.so >/dev/null 2>&1; then
@@ -102,9 +91,4 @@ check "the dropped set was taken" has '^drop accepted$'
 check "the driver closed the game" has '^closing$'
 check "the tune played through the round" test -s "$scratch/fluidsynth.wav"
 
-echo
-if ((failures)); then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all checks passed"
+summary
