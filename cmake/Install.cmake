@@ -18,9 +18,10 @@ install(CODE [[
 ]])
 install(TARGETS pievorbquarn RUNTIME DESTINATION "\${PVQ_PROGRAM_DIR}")
 
-# The set loaded at start-up is made at build time beside the program; the game
-# finds it in share/pievorbquarn once installed.
-install(FILES ${CMAKE_BINARY_DIR}/default.xet DESTINATION ${PVQ_DATA_DIR} OPTIONAL)
+# The set loaded at start-up and the other shipped sets are made at build time
+# beside the program; the game finds them in share/pievorbquarn once installed.
+install(FILES ${CMAKE_BINARY_DIR}/default.xet ${CMAKE_BINARY_DIR}/moonlight.xet ${CMAKE_BINARY_DIR}/seaside.xet
+        DESTINATION ${PVQ_DATA_DIR} OPTIONAL)
 # The notes on the example pictures are documentation, so they go with the rest
 # of it rather than among the pictures.
 install(DIRECTORY examples DESTINATION ${PVQ_DATA_DIR} OPTIONAL PATTERN README.md EXCLUDE)
