@@ -98,8 +98,9 @@ TEST_F(SetTest, CursorPlanesComeOnlyWithCursorIndex8) {
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
   ASSERT_TRUE(game.cursors.has(kCustomCursorSlot));
   EXPECT_EQ(game.cursors.get(kCustomCursorSlot)->hotSpot(), QPoint(5, 7));
-  const QImage mask = game.cursors.get(kCustomCursorSlot)->mask().toImage();
-  EXPECT_NE(mask.pixel(0, 0), mask.pixel(16, 16));  // outside clear, the square shown
+  const QImage picture = game.cursors.get(kCustomCursorSlot)->pixmap().toImage();
+  EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0);  // outside clear, the square shown
+  EXPECT_EQ(qAlpha(picture.pixel(16, 16)), 255);
   EXPECT_EQ(game.playfieldCursorSlot, 8);
   EXPECT_EQ(game.set.targetStrip.pixel(50, 50), qRgb(0, 200, 0));
 
