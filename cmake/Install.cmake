@@ -8,6 +8,15 @@ set(PVQ_DATA_DIR ${CMAKE_INSTALL_DATADIR}/pievorbquarn)
 
 install(TARGETS pievorbquarn RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+# --- Sound module ---------------------------------------------------------------
+# SDL and FluidSynth are linked by the sound module, which the game loads from its
+# own library folder (src/sound/SoundBackend.cpp looks there, relative to the
+# program). The package's library scan (CPACK_DEBIAN_PACKAGE_SHLIBDEPS below)
+# reads the module's links and puts SDL's and FluidSynth's packages, with their
+# versions, in Depends.
+install(TARGETS pvqsound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/pievorbquarn)
+# --- end of the sound module ----------------------------------------------------
+
 # The set loaded at start-up is made at build time beside the program; the game
 # finds it in share/pievorbquarn once installed.
 install(FILES ${CMAKE_BINARY_DIR}/default.xet DESTINATION ${PVQ_DATA_DIR} OPTIONAL)
@@ -46,6 +55,5 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the libraries do not say: the tune needs a General MIDI soundfont at
 # /usr/share/sounds/sf2/default-GM.sf2 (every sf2-soundfont-gm provider links it
 # there), and every window's text is set in Lato, with DejaVu Sans as its fallback.
-# SDL and FluidSynth are loaded at run time, so the library scan does not see them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, libfluidsynth3, timgm6mb-soundfont | sf2-soundfont-gm, fonts-lato, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont | sf2-soundfont-gm, fonts-lato, fonts-dejavu-core")
 include(CPack)

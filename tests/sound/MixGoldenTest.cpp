@@ -23,7 +23,8 @@ Bytes noise(std::size_t size, std::uint32_t seed) {
   return b;
 }
 
-// Drives the engine with a recording device; block() is the next 400 samples mixed.
+// Drives the engine with a device the test pulls from; block() is the next 400
+// samples, asked for in uneven pieces as a device's periods would.
 class MixRig {
  public:
   MixRig() {
@@ -34,9 +35,10 @@ class MixRig {
   }
   WaveEngine& engine() { return *engine_; }
   void block() {
-    fake_->finishOne();
-    const Bytes& b = fake_->queued.back();
-    out.insert(out.end(), b.begin(), b.end());
+    for (std::size_t piece : {1, 255, 144}) {
+      const Bytes b = fake_->pull(piece);
+      out.insert(out.end(), b.begin(), b.end());
+    }
   }
   void blocks(int n) {
     while (n-- > 0) block();
