@@ -24,6 +24,7 @@
 
 #include "sound/SoundBackend.h"
 #include "sound/WaveEngine.h"
+#include "WatchedWaveDevice.h"
 
 namespace {
 
@@ -47,64 +48,6 @@ int periodSamples() {
 }
 double periodMs() { return 1000.0 * periodSamples() / WaveDevice::kSampleRate; }
 
-// Passes the real device's requests through, counting the samples handed out
-// (a clock that runs with the output) and timing the gaps between requests.
-// SDL may write silence of its own before the first request, so the first
-// sample handed out is marked (1) for the output to be lined up with the count.
-class WatchedDevice : public WaveDevice, private SampleSource {
- public:
-  explicit WatchedDevice(std::unique_ptr<WaveDevice> inner) : inner_(std::move(inner)) {
-    gaps_.reserve(1 << 16);
-    starts_.reserve(1 << 16);
-    times_.reserve(1 << 16);
-  }
-  bool open(SampleSource& source) override {
-    source_ = &source;
-    return inner_ && inner_->open(*this);
-  }
-  void close() override {
-    if (inner_) inner_->close();
-  }
-  std::uint64_t framesOut() const { return frames_.load(std::memory_order_acquire); }
-  static constexpr std::uint8_t kMark = 1;
-  // Milliseconds between one request and the next; read after close().
-  const std::vector<double>& gaps() const { return gaps_; }
-  // When the request that handed out `frame` came; read after close().
-  std::chrono::steady_clock::time_point timeOfFrame(std::uint64_t frame) const {
-    auto after = std::upper_bound(starts_.begin(), starts_.end(), frame);
-    return after == starts_.begin() ? std::chrono::steady_clock::time_point{} : times_[after - starts_.begin() - 1];
-  }
-
- private:
-  void render(std::span<std::uint8_t> out) noexcept override {
-    const auto now = std::chrono::steady_clock::now();
-    if (last_ && gaps_.size() < gaps_.capacity())
-      gaps_.push_back(std::chrono::duration<double, std::milli>(now - *last_).count());
-    last_ = now;
-    if (starts_.size() < starts_.capacity()) {
-      starts_.push_back(frames_.load(std::memory_order_relaxed));
-      times_.push_back(now);
-    }
-    source_->render(out);
-    if (frames_.load(std::memory_order_relaxed) == 0 && !out.empty()) out[0] = kMark;
-    frames_.fetch_add(out.size(), std::memory_order_release);
-  }
-  std::unique_ptr<WaveDevice> inner_;
-  SampleSource* source_ = nullptr;
-  std::atomic<std::uint64_t> frames_{0};
-  std::optional<std::chrono::steady_clock::time_point> last_;
-  std::vector<double> gaps_;
-  std::vector<std::uint64_t> starts_;
-  std::vector<std::chrono::steady_clock::time_point> times_;
-};
-
-std::unique_ptr<WaveDevice> sdlDevice() {
-  QString why;
-  SoundBackend* backend = soundBackend(&why);
-  if (!backend) std::printf("no sound module: %s\n", qPrintable(why));
-  return backend ? backend->makeWaveDevice() : nullptr;
-}
-
 struct Stats {
   double min, median, p90, max;
 };
@@ -119,13 +62,13 @@ Stats stats(std::vector<double> v) {
 struct DiskRig {
   QTemporaryDir dir;
   QString file = dir.filePath(QStringLiteral("out.raw"));
-  WatchedDevice* device = nullptr;
+  WatchedWaveDevice* device = nullptr;
   std::unique_ptr<WaveEngine> engine;
 
   bool open() {
     qputenv("SDL_AUDIODRIVER", "disk");
     qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(file));
-    auto watched = std::make_unique<WatchedDevice>(sdlDevice());
+    auto watched = std::make_unique<WatchedWaveDevice>(sdlWaveDevice());
     device = watched.get();
     engine = std::make_unique<WaveEngine>(std::move(watched));
     engine->openWave();
@@ -136,10 +79,7 @@ struct DiskRig {
     engine->closeWave();
     QFile f(file);
     f.open(QIODevice::ReadOnly);
-    QByteArray out = f.readAll();
-    out.remove(0, out.indexOf(char(WatchedDevice::kMark)));
-    if (!out.isEmpty()) out[0] = char(WaveDevice::kSilence);
-    return out;
+    return fromFirstRequest(f.readAll());
   }
   // Runs the event loop until the device has handed out `frames` samples.
   void runUntil(std::uint64_t frames) {
@@ -214,8 +154,8 @@ void playing(int seconds, const char* driver) {
   const double baseline = (cpuSeconds() - before) / seconds;
 
   qputenv("SDL_AUDIODRIVER", driver);
-  auto watched = std::make_unique<WatchedDevice>(sdlDevice());
-  WatchedDevice* device = watched.get();
+  auto watched = std::make_unique<WatchedWaveDevice>(sdlWaveDevice());
+  WatchedWaveDevice* device = watched.get();
   WaveEngine engine(std::move(watched));
   engine.openWave();
   if (!engine.deviceOpen()) return;

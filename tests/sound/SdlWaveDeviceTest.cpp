@@ -13,44 +13,12 @@
 #include "sound/SoundBackend.h"
 #include "sound/WaveEngine.h"
 #include "SoundTestSupport.h"
+#include "WatchedWaveDevice.h"
 #include "support/FakePrompts.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-// Passes the real device's requests through and counts the samples handed out:
-// a clock that runs with the output. SDL may write silence of its own before the
-// first request, so the first sample handed out is marked (1) for the output to
-// be lined up with the count.
-class CountingDevice : public WaveDevice, private SampleSource {
- public:
-  explicit CountingDevice(std::unique_ptr<WaveDevice> inner) : inner_(std::move(inner)) {}
-  bool open(SampleSource& source) override {
-    source_ = &source;
-    return inner_->open(*this);
-  }
-  void close() override { inner_->close(); }
-  std::uint64_t framesOut() const { return frames_.load(std::memory_order_acquire); }
-  static constexpr std::uint8_t kMark = 1;
-
- private:
-  void render(std::span<std::uint8_t> out) noexcept override {
-    source_->render(out);
-    if (frames_.load(std::memory_order_relaxed) == 0 && !out.empty()) out[0] = kMark;
-    frames_.fetch_add(out.size(), std::memory_order_release);
-  }
-  std::unique_ptr<WaveDevice> inner_;
-  SampleSource* source_ = nullptr;
-  std::atomic<std::uint64_t> frames_{0};
-};
-
-std::unique_ptr<WaveDevice> sdlDevice() {
-  QString why;
-  SoundBackend* backend = soundBackend(&why);
-  EXPECT_NE(backend, nullptr) << why.toStdString();
-  return backend ? backend->makeWaveDevice() : nullptr;
-}
 
 class SdlWaveDeviceTest : public ::testing::Test {
  protected:
@@ -64,18 +32,12 @@ class SdlWaveDeviceTest : public ::testing::Test {
     QFile f(output);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
-  // The output from the first sample handed out, which is index 0 of the count.
-  QByteArray writtenFromFirstRequest() {
-    QByteArray out = written();
-    out.remove(0, out.indexOf(char(CountingDevice::kMark)));
-    if (!out.isEmpty()) out[0] = char(128);
-    return out;
-  }
+
   // Plays `sound` on an engine over the disk driver; `whilePlaying` runs on this
   // thread right after playWave. Returns the output clock at playWave.
   std::uint64_t play(const Bytes& bytes, const std::function<void()>& whilePlaying) {
-    auto counting = std::make_unique<CountingDevice>(sdlDevice());
-    CountingDevice* device = counting.get();
+    auto counting = std::make_unique<WatchedWaveDevice>(sdlWaveDevice());
+    WatchedWaveDevice* device = counting.get();
     WaveEngine engine(std::move(counting));
     engine.openWave();
     EXPECT_EQ(engine.soundState(), SoundState::Enabled);
@@ -120,7 +82,7 @@ qsizetype soundOffset(const QByteArray& out, const Bytes& sound) {
 TEST_F(SdlWaveDeviceTest, ASoundIsHeardWholeWithinAPeriodOrTwo) {
   const Bytes sound = ramp(600);
   const std::uint64_t at = play(sound, [] {});
-  const qsizetype start = soundOffset(writtenFromFirstRequest(), sound);
+  const qsizetype start = soundOffset(fromFirstRequest(written()), sound);
   // At the first sample asked for after playWave, or one period later when a
   // request was being served at that moment.
   EXPECT_GE(start, qsizetype(at));
@@ -130,7 +92,7 @@ TEST_F(SdlWaveDeviceTest, ASoundIsHeardWholeWithinAPeriodOrTwo) {
 TEST_F(SdlWaveDeviceTest, AGuiThreadBlockedForTwoSecondsLosesNothing) {
   const Bytes sound = ramp(11025 * 3);
   const std::uint64_t at = play(sound, [] { std::this_thread::sleep_for(std::chrono::seconds(2)); });
-  const qsizetype start = soundOffset(writtenFromFirstRequest(), sound);
+  const qsizetype start = soundOffset(fromFirstRequest(written()), sound);
   EXPECT_LE(start, qsizetype(at) + 256);
 }
 
@@ -141,7 +103,7 @@ TEST_F(SdlWaveDeviceTest, BothOpenFailuresMakeSoundUnavailableWithoutAMessage) {
     setenv("SDL_AUDIODRIVER", driver, 1);
     setenv("SDL_DISKAUDIOFILE", missingFile, 1);
     {
-      WaveEngine engine(sdlDevice());
+      WaveEngine engine(sdlWaveDevice());
       engine.openWave();
       EXPECT_EQ(engine.soundState(), SoundState::Unavailable) << driver;
       EXPECT_FALSE(engine.deviceOpen());
@@ -153,7 +115,7 @@ TEST_F(SdlWaveDeviceTest, BothOpenFailuresMakeSoundUnavailableWithoutAMessage) {
 }
 
 TEST_F(SdlWaveDeviceTest, OpensAgainAfterAFailedOpen) {
-  auto device = sdlDevice();
+  auto device = sdlWaveDevice();
   setenv("SDL_DISKAUDIOFILE", "/nonexistent-folder/out.raw", 1);
   struct Silence : SampleSource {
     void render(std::span<std::uint8_t> out) noexcept override { std::fill(out.begin(), out.end(), 128); }
