@@ -48,6 +48,27 @@ int periodSamples() {
 }
 double periodMs() { return 1000.0 * periodSamples() / WaveDevice::kSampleRate; }
 
+long residentKb() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  status.open(QIODevice::ReadOnly);
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').front().toLong();
+  return 0;
+}
+
+// What the late load costs once the window is up: SDL, FluidSynth and the
+// libraries they bring.
+void moduleLoad() {
+  const long before = residentKb();
+  QElapsedTimer t;
+  t.start();
+  QString why;
+  SoundBackend* backend = soundBackend(&why);
+  const double ms = t.nsecsElapsed() / 1e6;
+  std::printf("loading the sound module: %.1f ms, resident memory +%.1f MiB%s\n", ms, (residentKb() - before) / 1024.0,
+              backend ? "" : qPrintable(QStringLiteral(" (failed: %1)").arg(why)));
+}
+
 struct Stats {
   double min, median, p90, max;
 };
@@ -274,6 +295,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("PVQ_SOUND_MODULE")) qputenv("PVQ_SOUND_MODULE", PVQ_SOUND_MODULE_PATH);
   const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   const int trials = argc > 2 ? std::max(1, std::atoi(argv[2])) : 40;
+  moduleLoad();
   latency(trials);
   blockedGui();
   playing(seconds, "dummy");
