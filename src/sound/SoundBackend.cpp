@@ -86,6 +86,8 @@ FluidConfig FluidConfig::fromEnvironment() {
 }
 
 SoundModule loadSoundModule(const QString& path) {
+  // QLibrary's own text for a missing file names variants it tried instead.
+  if (!QFileInfo::exists(path)) return {nullptr, path + QStringLiteral(" is missing")};
   QLibrary library(path);
   if (!library.load()) return {nullptr, library.errorString()};
   auto entry = reinterpret_cast<SoundBackendEntry>(library.resolve(kSoundBackendEntry));

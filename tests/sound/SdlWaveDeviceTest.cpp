@@ -132,6 +132,15 @@ TEST(SoundModule, AMissingModuleIsReportedNotFollowed) {
   const SoundModule missing = loadSoundModule(QStringLiteral("/nonexistent-folder/libpvqsound.so"));
   EXPECT_EQ(missing.backend, nullptr);
   EXPECT_TRUE(missing.why.contains(QStringLiteral("nonexistent-folder"))) << missing.why.toStdString();
+  auto dir = makeScratchDir();
+  const QString broken = dir->filePath(QStringLiteral("libpvqsound.so"));
+  QFile file(broken);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a library");
+  file.close();
+  const SoundModule unloadable = loadSoundModule(broken);
+  EXPECT_EQ(unloadable.backend, nullptr);
+  EXPECT_FALSE(unloadable.why.isEmpty());
   const SoundModule built = loadSoundModule(qEnvironmentVariable("PVQ_SOUND_MODULE"));
   EXPECT_NE(built.backend, nullptr) << built.why.toStdString();
 }
