@@ -18,6 +18,15 @@ install(CODE [[
 ]])
 install(TARGETS pievorbquarn RUNTIME DESTINATION "\${PVQ_PROGRAM_DIR}")
 
+# --- Sound module ---------------------------------------------------------------
+# SDL and FluidSynth are linked by the sound module, which the game loads from its
+# own library folder (src/sound/SoundBackend.cpp looks there, relative to the
+# program). The package's library scan (CPACK_DEBIAN_PACKAGE_SHLIBDEPS below)
+# reads the module's links and puts SDL's and FluidSynth's packages, with their
+# versions, in Depends.
+install(TARGETS pvqsound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/pievorbquarn)
+# --- end of the sound module ----------------------------------------------------
+
 # The set loaded at start-up and the other shipped sets are made at build time
 # beside the program; the game finds them in share/pievorbquarn once installed.
 install(FILES ${CMAKE_BINARY_DIR}/default.xet ${CMAKE_BINARY_DIR}/moonlight.xet ${CMAKE_BINARY_DIR}/seaside.xet
@@ -98,7 +107,6 @@ set(CPACK_CUSTOM_INSTALL_VARIABLES PVQ_PROGRAM_DIR=games)
 # dependency. Every window's text is set in Lato with DejaVu Sans as its
 # fallback, and Qt draws any other face when neither is there, so the fonts are
 # recommended, like Qt's Wayland platform, without which Qt uses X (XWayland).
-# SDL and FluidSynth are loaded at run time, so the library scan does not see them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0, libfluidsynth3, timgm6mb-soundfont | sf2-soundfont-gm")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont | sf2-soundfont-gm")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-lato, fonts-dejavu-core, qt6-wayland")
 include(CPack)

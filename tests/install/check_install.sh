@@ -200,6 +200,13 @@ if [[ -f $deb ]]; then
   for dep in 'libqt6widgets6' 'libsdl2-2.0-0' 'libfluidsynth3' 'timgm6mb-soundfont | sf2-soundfont-gm'; do
     check "Depends on $dep" listed "$depends" "$dep"
   done
+  # The library scan writes the sound libraries with their versions; a hand-written
+  # entry would have none.
+  versioned() { [[ ", $1," == *", $2 (>= "* ]]; }
+  for dep in 'libsdl2-2.0-0' 'libfluidsynth3'; do
+    check "Depends on $dep with a version from the library scan" versioned "$depends" "$dep"
+  done
+  check "package holds the sound module" bash -c 'dpkg-deb --contents "$1" | grep -q "/usr/lib/.*pievorbquarn/libpvqsound.so"' _ "$deb"
   for dep in 'fonts-lato' 'fonts-dejavu-core' 'qt6-wayland'; do
     check "Recommends $dep" listed "$recommends" "$dep"
   done
