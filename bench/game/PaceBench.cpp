@@ -28,6 +28,7 @@ class NoPlayer : public Prompts {
   void message(QWidget*, const QString&, const QString&, BoxIcon) override {}
   bool confirm(QWidget*, const QString&, const QString&) override { return false; }
   QString chooseFile(QWidget*, const FileDialogRequest&) override { return {}; }
+  QColor chooseColour(QWidget*, const QColor&) override { return {}; }
   int runModal(QDialog&) override { return QDialog::Accepted; }
   void popupMenu(QMenu&, const QPoint&) override {}
   void openUrl(const QString&) override {}

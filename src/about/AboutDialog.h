@@ -3,7 +3,6 @@
 #include "ui/GameDialog.h"
 
 class QLabel;
-class QPushButton;
 class LinkLabel;
 
 class AboutDialog : public GameDialog {
@@ -13,24 +12,16 @@ class AboutDialog : public GameDialog {
   explicit AboutDialog(bool audioOpened = false, QWidget* parent = nullptr);
   void setAudioOpened(bool opened) { audioOpened_ = opened; }
 
-  QLabel* emblem;
-  QLabel* nameLabel;
-  QLabel* versionLabel;
-  QLabel* audioFailedLabel;
-  QLabel* audioEnabledLabel;
-  QLabel* createdByLabel;
-  LinkLabel* authorLink;
-  QLabel* blurbLabel;
-  QLabel* visitLabel;
-  // Also clicked by the main window's command that opens the web site.
-  LinkLabel* webSiteLink;
-  QPushButton* okButton;
+  // Opens the author's web page, as a click on the box's web site link does.
+  void openWebSite();
 
  protected:
   void aboutToShow() override;
 
  private:
-  void buildLinks();
+  QLayout* makeHeading();
 
   bool audioOpened_;
+  QLabel* audioEnabled_ = nullptr;  // covers the failed line beneath it when shown
+  LinkLabel* webSiteLink_ = nullptr;
 };

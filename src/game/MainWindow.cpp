@@ -332,13 +332,12 @@ void MainWindow::showAboutBox() { prompts().runModal(*aboutDialog()); }
 
 void MainWindow::showSetInfo() { showCurrentSetAbout(); }
 
-void MainWindow::openWebSite() { aboutDialog()->webSiteLink->click(); }
+void MainWindow::openWebSite() { aboutDialog()->openWebSite(); }
 
 void MainWindow::runSetCreationWizard() {
   // A new wizard for every use, so each opening starts from the defaults; the
   // two dialogs it borrows live on.
-  cursorSetupDialog()->hotSpotX->setValue(0);
-  cursorSetupDialog()->hotSpotY->setValue(0);
+  cursorSetupDialog()->resetHotSpot();
   SetCreationWizard wizard(game_->cursors, builtinPictures(), *imageGroupDialog(), *cursorSetupDialog(), this);
   prompts().runModal(wizard);
 }

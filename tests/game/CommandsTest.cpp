@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "about/AboutDialog.h"
+#include "support/DialogChecks.h"
 #include "imageset/SetFileBuilder.h"
 #include "scores/GameOverDialog.h"
 #include "scores/ScoreTableWindow.h"
@@ -113,19 +114,17 @@ TEST(Commands, DialogsOpenModallyFromTheMenu) {
 
 TEST(Commands, TheWizardOpensFreshWithTheHotSpotAtZero) {
   WindowFixture f;
-  f.window->cursorSetupDialog()->hotSpotX->setValue(7);
-  f.window->cursorSetupDialog()->hotSpotY->setValue(9);
-  int hotX = -1, hotY = -1;
+  child<QSpinBox>(*f.window->cursorSetupDialog(), "hotSpotX").setValue(7);
+  child<QSpinBox>(*f.window->cursorSetupDialog(), "hotSpotY").setValue(9);
+  QPoint hotSpot(-1, -1);
   f.prompts.onModal = [&](QDialog&) {
-    hotX = f.window->cursorSetupDialog()->hotSpotX->value();
-    hotY = f.window->cursorSetupDialog()->hotSpotY->value();
+    hotSpot = f.window->cursorSetupDialog()->hotSpot();
     return int(QDialog::Rejected);
   };
   f.window->menuItem("runWizard")->trigger();
   ASSERT_EQ(f.prompts.modalTitles.size(), 1);
   EXPECT_EQ(f.prompts.modalTitles[0], QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
-  EXPECT_EQ(hotX, 0);
-  EXPECT_EQ(hotY, 0);
+  EXPECT_EQ(hotSpot, QPoint(0, 0));
   // The wizard is gone once closed: nothing of it stays among the window's children.
   EXPECT_TRUE(f.window->findChildren<SetCreationWizard*>().isEmpty());
 }
@@ -136,7 +135,7 @@ TEST(Commands, SoundIconFollowsTheEngine) {
   WindowFixture f(o);
   EXPECT_EQ(f.window->soundIcon->y(), 0);
   EXPECT_EQ(f.window->soundIcon->toolTip(), QStringLiteral("Sound Enabled!"));
-  EXPECT_TRUE(f.window->aboutDialog()->audioEnabledLabel->isVisibleTo(f.window->aboutDialog()));
+  EXPECT_TRUE(child<QLabel>(*f.window->aboutDialog(), "audioEnabled").isVisibleTo(f.window->aboutDialog()));
   QTest::mouseClick(f.window->soundIcon, Qt::LeftButton, {}, QPoint(5, 25));
   EXPECT_EQ(f.window->engine().soundState(), SoundState::Muted);
   EXPECT_EQ(f.window->soundIcon->y(), -20);
@@ -156,8 +155,8 @@ TEST(Commands, SoundIconFollowsTheEngine) {
   EXPECT_EQ(g.window->soundIcon->y(), -40);
   g.window->show();
   g.window->aboutDialog()->show();
-  EXPECT_FALSE(g.window->aboutDialog()->audioEnabledLabel->isVisible());
-  EXPECT_TRUE(g.window->aboutDialog()->audioFailedLabel->isVisible());
+  EXPECT_FALSE(child<QLabel>(*g.window->aboutDialog(), "audioEnabled").isVisible());
+  EXPECT_TRUE(child<QLabel>(*g.window->aboutDialog(), "audioFailed").isVisible());
   g.window->aboutDialog()->hide();
 }
 
@@ -169,8 +168,8 @@ TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
   int score = -1;
   f.prompts.onModal = [&](QDialog& d) {
     if (auto* gameOver = qobject_cast<GameOverDialog*>(&d)) {
-      sentence = gameOver->sentenceLabel->text();
-      rating = gameOver->ratingLabel->text();
+      sentence = child<QLabel>(*gameOver, "sentence").text();
+      rating = child<QLabel>(*gameOver, "rating").text();
       score = gameOver->gameResult().score;
     }
     return int(QDialog::Accepted);
