@@ -89,3 +89,5 @@ void AboutDialog::buildLinks() {
 }
 
 void AboutDialog::aboutToShow() { audioEnabledLabel->setVisible(audioOpened_); }
+
+void AboutDialog::openWebSite() { webSiteLink->click(); }

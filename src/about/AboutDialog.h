@@ -12,6 +12,8 @@ class AboutDialog : public GameDialog {
   // audioOpened: whether the wave device opened at start-up (muting later changes nothing here).
   explicit AboutDialog(bool audioOpened = false, QWidget* parent = nullptr);
   void setAudioOpened(bool opened) { audioOpened_ = opened; }
+  // Opens the web site as a click on its link does.
+  void openWebSite();
 
   QLabel* emblem;
   QLabel* nameLabel;

@@ -6,7 +6,6 @@
 
 #include "common/Files.h"
 #include "game/Game.h"
-#include "game/SetInstaller.h"
 #include "imageset/BmpDecode.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/SetReaders.h"
@@ -27,10 +26,10 @@ void showError(Game& game, const QString& text) { showMessage(game, text, QStrin
 // before the set in force had to go keeps it, any later one leaves the built-in set.
 bool installReadSet(Game& game, SetReadResult&& result) {
   if (result.set) {
-    installSet(game, std::move(*result.set));
+    game.install(std::move(*result.set));
     return true;
   }
-  if (!result.setKept) restoreDefaultSet(game);
+  if (!result.setKept) game.install(builtinSet());
   showError(game, result.error);
   return false;
 }
@@ -46,7 +45,7 @@ void loadOpenExtendedSet(Game& game, QIODevice& file, bool showAboutDialog) {
   game.view().setBusyCursor(false);
   if (!installReadSet(game, std::move(result))) return;
   game.wave().stopWave(WaveChannel::Splat);
-  game.wave().playWave(game.set.sound(SoundEffect::Startup), WaveChannel::Main);
+  game.playSound(SoundEffect::Startup, WaveChannel::Main);
   if (showAboutDialog) game.view().showCurrentSetAbout();
 }
 
@@ -136,7 +135,7 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
   if (isRegularFile(candidate)) {
     loadImageSet(game_, candidate, false);
     // Only the program's own default set is worth reloading on reset.
-    if (candidate == defaultPath_ && game_.set.header.title.text() != QLatin1String("Pie Vorb Quarn"))
+    if (candidate == defaultPath_ && game_.set().header.title.text() != QLatin1String("Pie Vorb Quarn"))
       defaultPath_.clear();
   }
   return showAbout;
@@ -148,7 +147,7 @@ void ImageSetCommands::resetToDefaults() {
   if (!defaultPath_.isEmpty() && isRegularFile(defaultPath_))
     loadImageSet(game_, defaultPath_, false);
   else
-    restoreDefaultSet(game_);
+    game_.install(builtinSet());
 }
 
 void ImageSetCommands::loadSetFile() { loadImageSet(game_, QString(), true, &setterFileName_); }
@@ -185,12 +184,12 @@ void ImageSetCommands::loadBitmapPair() {
   if (!set.targetStrip.isNull()) set.splatStrip = loadBmpFile(second, nullptr, kStripBounds);
   // A bitmap that does not load leaves the built-in set, without a word.
   if (set.targetStrip.isNull() || set.splatStrip.isNull()) set = builtinSet();
-  installSet(game_, std::move(set));
+  game_.install(std::move(set));
 }
 
 void ImageSetCommands::dropFiles(const QStringList& paths) {
   game_.view().setBusyCursor(true);
-  restoreDefaultSet(game_);
+  game_.install(builtinSet());
   if (!paths.isEmpty()) loadImageSet(game_, paths.first().left(kDroppedPathLimit), true);
   game_.view().setBusyCursor(false);
 }

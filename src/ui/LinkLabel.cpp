@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "ui/PaletteColour.h"
 #include "ui/Prompts.h"
 
 namespace {
@@ -47,9 +48,7 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void LinkLabel::setTextColor(const QColor& color) {
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, color);
-  setPalette(pal);
+  setPaletteColour(*this, QPalette::WindowText, color);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {

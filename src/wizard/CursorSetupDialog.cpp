@@ -110,8 +110,8 @@ QFrame* square(QWidget* parent, int left, int top, const char* fill, const char*
 
 }  // namespace
 
-CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidget* parent)
-    : GameDialog(true, parent), cursors_(cursors), set_(set) {
+CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, QWidget* parent)
+    : GameDialog(true, parent), cursors_(cursors) {
   setWindowTitle(QStringLiteral("Custom Cursor Setup"));
   setFixedSize(420, 167);
   buildTestArea();
@@ -167,10 +167,12 @@ void CursorSetupDialog::buildHotSpotBox() {
   xLabel = new QLabel(QStringLiteral("X:"), hotSpotBox);
   xLabel->setGeometry(12, 25, 14, 16);
   hotSpotX = new HotSpotEdit(hotSpotBox);
+  hotSpotX->setObjectName(QStringLiteral("hotSpotX"));
   hotSpotX->setGeometry(28, 22, 62, 22);
   yLabel = new QLabel(QStringLiteral("Y:"), hotSpotBox);
   yLabel->setGeometry(110, 25, 14, 16);
   hotSpotY = new HotSpotEdit(hotSpotBox);
+  hotSpotY->setObjectName(QStringLiteral("hotSpotY"));
   hotSpotY->setGeometry(126, 22, 62, 22);
   xLabel->setBuddy(hotSpotX);
   yLabel->setBuddy(hotSpotY);
@@ -192,9 +194,7 @@ void CursorSetupDialog::buildPreviewAndOk() {
 
 void CursorSetupDialog::installTrialCursor() {
   CursorTable& table = cursors_;
-  // The set's own cursor dies with the slot; nothing may point at it afterwards.
-  if (set_.customCursor && table.get(kCustomCursorSlot) == set_.customCursor)
-    set_.customCursor = nullptr;
+  // The set's own cursor dies with the slot.
   table.clear(kCustomCursorSlot);
   trialCursor_ = nullptr;
 
@@ -229,4 +229,9 @@ void CursorSetupDialog::aboutToShow() {
 void CursorSetupDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   if (!event->spontaneous()) removeTrialCursor();
+}
+
+void CursorSetupDialog::resetHotSpot() {
+  hotSpotX->setValue(0);
+  hotSpotY->setValue(0);
 }

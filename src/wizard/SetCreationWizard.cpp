@@ -17,7 +17,9 @@
 #include <QStackedWidget>
 #include <QStorageInfo>
 
+#include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
+#include "ui/PaletteColour.h"
 #include "ui/Prompts.h"
 #include "wizard/CreationProgressDialog.h"
 #include "wizard/CursorSetupDialog.h"
@@ -29,7 +31,6 @@ namespace {
 // The steps in the order the wizard shows them.
 enum Page { kStripsPage, kPicturesPage, kSoundsPage, kTextsPage, kCursorPage, kOutputPage, kPages };
 constexpr int kLastPage = kOutputPage;
-constexpr int kCustomTile = 8;
 
 // On top like the wizard, or it could open behind it; the wait cursor lasts until
 // the writer ends.
@@ -57,14 +58,11 @@ bool isSetFileName(const QString& path) {
 }  // namespace
 
 std::uint32_t swatchColour(const QFrame* swatch) {
-  const QColor c = swatch->palette().color(QPalette::Window);
-  return colourValue(c.red(), c.green(), c.blue());
+  return colourValue(swatch->palette().color(QPalette::Window));
 }
 
 void setSwatchColour(QFrame* swatch, const QColor& colour) {
-  QPalette p = swatch->palette();
-  p.setColor(QPalette::Window, colour);
-  swatch->setPalette(p);
+  setPaletteColour(*swatch, QPalette::Window, colour);
 }
 
 // ---------------------------------------------------------------- window
@@ -205,7 +203,7 @@ bool SetCreationWizard::checkPage(int page) {
       if (setNameEdit->text().isEmpty()) return fail(QStringLiteral("This image set has no name..."));
       return true;
     case kCursorPage:
-      if (cursorChoice != kCustomTile) return true;
+      if (cursorChoice != kCustomCursorSlot) return true;
       if (!isRegularFile(cursorFile->text())) return fail(QStringLiteral("Cursor BMP file was not found..."));
       // The writer takes the planes from the picture loaded here; one that does not
       // load would leave it with whatever was shown before, or nothing.
@@ -246,7 +244,7 @@ void SetCreationWizard::chooseCursor(int tag) {
   if (tag < 1 || tag > 8) return;
   cursorTiles[static_cast<std::size_t>(cursorChoice - 1)]->setSelected(false);
   cursorChoice = static_cast<std::uint8_t>(tag);
-  customCursorBox->setVisible(cursorChoice == kCustomTile);
+  customCursorBox->setVisible(cursorChoice == kCustomCursorSlot);
   cursorTiles[static_cast<std::size_t>(cursorChoice - 1)]->setSelected(true);
 }
 

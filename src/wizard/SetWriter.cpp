@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "common/Bytes.h"
+#include "imageset/CursorTable.h"
 #include "imageset/SetReaders.h"
 
 namespace {
@@ -227,7 +228,7 @@ qint64 estimateSetSize(const SetInputs& in, SetHeader& header) {
   header.titleSize = wholeFileSize(in.titleBmp, &total);
   for (const SoundEffectInfo& sound : kSoundEffects) header.*sound.sizeField = waveDataLength(waveOf(in, sound), &total);
   header.musicSize = wholeFileSize(in.music, &total);
-  if (in.cursorChoice == 8) total += kCursorPlanesSize;
+  if (in.cursorChoice == kCustomCursorSlot) total += kCursorPlanesSize;
   return total + kSetHeaderSize + kMagicSize + kTrailerSize;
 }
 
@@ -318,7 +319,7 @@ void writeHeader(Run& run, const SetHeader& header) {
 
 void writeCursor(Run& run, const SetInputs& in, const std::function<CursorPlanes()>& cursorPlanes) {
   run.progress.setStatus(QStringLiteral("Processing Cursors..."));
-  if (in.cursorChoice != 8) return;
+  if (in.cursorChoice != kCustomCursorSlot) return;
   const CursorPlanes planes = cursorPlanes ? cursorPlanes() : CursorPlanes{};
   run.put(reinterpret_cast<const char*>(planes.data()), kCursorPlanesSize);
 }
