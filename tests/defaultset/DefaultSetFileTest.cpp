@@ -8,7 +8,7 @@
 #include <QTest>
 #include <csignal>
 
-#include "game/SetInstaller.h"
+#include "imageset/DefaultSet.h"
 #include "imageset/SetReaders.h"
 #include "imageset/SoundEffects.h"
 #include "support/WindowFixture.h"
@@ -100,20 +100,20 @@ TEST(DefaultSet, StartsAndResetsWithoutTheAboutDialog) {
   ASSERT_TRUE(QFile::copy(kDefaultSet, f.dir.filePath(QStringLiteral("default.xet"))));
   f.window->show();
   QTest::qWait(300);  // well past the 50 ms the about dialog would wait
-  EXPECT_EQ(f.game().set.setTitle, QStringLiteral("Pie Vorb Quarn"));
-  EXPECT_TRUE(f.game().set.musicPresent);
+  EXPECT_EQ(f.game().set().setTitle, QStringLiteral("Pie Vorb Quarn"));
+  EXPECT_TRUE(f.game().set().musicPresent);
   EXPECT_TRUE(f.prompts.messages.isEmpty());
   EXPECT_TRUE(f.prompts.modalTitles.isEmpty());
   EXPECT_EQ(f.sound.calls.count(QStringLiteral("Play startup 0")), 1);
 
-  restoreDefaultSet(f.game());
-  ASSERT_TRUE(f.game().set.sound(SoundEffect::Startup).empty());
+  f.game().install(builtinSet());
+  ASSERT_TRUE(f.game().set().sound(SoundEffect::Startup).empty());
   auto* reset = f.window->findChild<QAction*>(QStringLiteral("resetToDefaults"));
   ASSERT_NE(reset, nullptr);
   reset->trigger();
   QTest::qWait(300);
-  EXPECT_EQ(f.game().set.setTitle, QStringLiteral("Pie Vorb Quarn"));
-  EXPECT_FALSE(f.game().set.sound(SoundEffect::Startup).empty());
+  EXPECT_EQ(f.game().set().setTitle, QStringLiteral("Pie Vorb Quarn"));
+  EXPECT_FALSE(f.game().set().sound(SoundEffect::Startup).empty());
   EXPECT_TRUE(f.prompts.messages.isEmpty());
   EXPECT_TRUE(f.prompts.modalTitles.isEmpty());
   EXPECT_EQ(f.sound.calls.count(QStringLiteral("Play startup 0")), 2);

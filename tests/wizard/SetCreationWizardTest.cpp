@@ -66,10 +66,10 @@ class WizardTest : public SetTest {
   }
 
   // The main window has its cursors before any wizard is made.
-  bool cursorsLoaded = (loadBuiltinCursors(game.cursors), true);
+  bool cursorsLoaded = (loadBuiltinCursors(game.cursors()), true);
   ImageGroupDialog editGroup;
-  CursorSetupDialog customSetup{game.cursors, game.set};
-  SetCreationWizard wizard{game.cursors, builtinPictures(), editGroup, customSetup};
+  CursorSetupDialog customSetup{game.cursors()};
+  SetCreationWizard wizard{game.cursors(), builtinPictures(), editGroup, customSetup};
   QString pict1, pict2;
 };
 
@@ -111,7 +111,7 @@ TEST_F(WizardTest, OpensOnStepOneWithTheBuiltInTexts) {
     EXPECT_FALSE(tile->picture.isNull()) << tile->slot;
     EXPECT_EQ(tile->cursor().shape(), Qt::BitmapCursor) << tile->slot;
   }
-  EXPECT_EQ(wizard.cursorTiles[7]->cursor().bitmap().toImage(), game.cursors.get(9)->bitmap().toImage());
+  EXPECT_EQ(wizard.cursorTiles[7]->cursor().bitmap().toImage(), game.cursors().get(9)->bitmap().toImage());
   EXPECT_EQ(swatchColour(wizard.titleColourSwatch), 0x000000FFu);
   EXPECT_EQ(swatchColour(wizard.pageColourSwatch), 0x00FFFFFFu);
 
@@ -342,12 +342,12 @@ TEST_F(WizardTest, CreateWritesTheSetTheReaderLoads) {
 
   loadExtendedSet(game, dir.filePath("made.xet"), false);
   EXPECT_EQ(spy.messages.size(), 1);  // the reader found nothing to complain about
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Wizard Set"));
-  EXPECT_EQ(game.set.header.author.text(), QStringLiteral("Tester"));
-  EXPECT_EQ(game.set.header.tickSoundMode, 4);
-  EXPECT_EQ(game.set.header.hotSpotX, 12);
-  EXPECT_EQ(game.set.header.cursorIndex, 8);
-  EXPECT_EQ(game.set.sound(SoundEffect::Tick).data.size(), 700u);
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Wizard Set"));
+  EXPECT_EQ(game.set().header.author.text(), QStringLiteral("Tester"));
+  EXPECT_EQ(game.set().header.tickSoundMode, 4);
+  EXPECT_EQ(game.set().header.hotSpotX, 12);
+  EXPECT_EQ(game.set().header.cursorIndex, 8);
+  EXPECT_EQ(game.set().sound(SoundEffect::Tick).data.size(), 700u);
 }
 
 TEST_F(WizardTest, CreateRefusesToOverwriteAnInputAndReportsOpenFailures) {

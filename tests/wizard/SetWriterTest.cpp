@@ -253,8 +253,8 @@ TEST_F(SetWriterTest, StripsOnlyGiveMinusOneFieldsAndTheSmallestLayout) {
 
   loadExtendedSet(game, in.outFile, false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Strips"));
-  EXPECT_EQ(game.set.countStrip, reference.set.countStrip);
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Strips"));
+  EXPECT_EQ(game.set().countStrip, reference.set().countStrip);
 }
 
 TEST_F(SetWriterTest, WaveCheckWalksTheChunksAndCopiesTheSamplesItFound) {
@@ -330,7 +330,7 @@ TEST_F(SetWriterTest, WaveWithOverstatedLengthStillMakesAValidSet) {
   EXPECT_EQ(field(output(in), xet::splatSoundSize), 3000);
   loadExtendedSet(game, in.outFile, false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.sound(SoundEffect::Splat).data.size(), 3000u);
+  EXPECT_EQ(game.set().sound(SoundEffect::Splat).data.size(), 3000u);
 }
 
 TEST_F(SetWriterTest, MidiCheckAcceptsPlainAndRiffWrappedFiles) {

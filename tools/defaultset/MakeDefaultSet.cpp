@@ -43,8 +43,8 @@ SetInputs defaultSetInputs(const QString& output, const QDir& pictures, const QD
   in.prefix = QString::fromLatin1(kDefaultCongratulationPrefix);
   in.suffix = QString::fromLatin1(kDefaultCongratulationSuffix);
   for (std::size_t i = 0; i < in.ratings.size(); ++i) in.ratings[i] = QString::fromLatin1(kDefaultRatingMessages[i]);
-  in.titleColour = colourValue(255, 0, 0);
-  in.pageColour = colourValue(255, 255, 255);
+  in.titleColour = colourValue(QColor(255, 0, 0));
+  in.pageColour = colourValue(QColor(255, 255, 255));
   in.cursorChoice = 1;
   in.tickMode = kTickEverySecond;
   return in;
