@@ -194,8 +194,8 @@ TEST_F(SetWriterTest, EveryBlockAndHeaderFieldRoundTripsThroughTheReader) {
   EXPECT_EQ(s.congratulationPrefix, in.prefix);
   EXPECT_EQ(s.congratulationSuffix, in.suffix);
   EXPECT_EQ(s.ratingMessages, in.ratings);
-  EXPECT_EQ(s.playfieldColour, in.pageColour);
-  EXPECT_EQ(s.titleColour, in.titleColour);
+  EXPECT_EQ(colourValue(s.playfieldColour), in.pageColour);
+  EXPECT_EQ(colourValue(s.titleColour), in.titleColour);
   EXPECT_EQ(h.cursorIndex, 8);
   EXPECT_EQ(h.hotSpotX, in.hotSpotX);
   EXPECT_EQ(h.hotSpotY, in.hotSpotY);
