@@ -128,11 +128,8 @@ TEST_P(ShippedSetFile, CarriesTheBuildsSoundsAndTune) {
 // every hole, and a title colour other than the banner's leaves a seam.
 TEST_P(ShippedSetFile, PicturesStandOnTheSetsColours) {
   const LoadedSet set = readSet(setPath(GetParam()));
-  const auto colourOf = [](std::uint32_t value) {
-    return qRgb(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
-  };
-  const QRgb page = colourOf(set.playfieldColour);
-  const QRgb title = colourOf(set.titleColour);
+  const QRgb page = set.playfieldColour.rgb();
+  const QRgb title = set.titleColour.rgb();
   // The empty hole's top corners, the divider after it, the count-down's corner.
   EXPECT_EQ(set.targetStrip.pixel(0, 0), page);
   EXPECT_EQ(set.targetStrip.pixel(110, 0), page);
