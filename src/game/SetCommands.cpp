@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <functional>
 
 #include "common/Files.h"
 #include "game/Game.h"
@@ -20,33 +21,40 @@ void showMessage(Game& game, const QString& text, const QString& caption) {
   prompts().message(game.view().dialogParent(), text, caption, BoxIcon::Error);
 }
 
-void showError(Game& game, const QString& text) { showMessage(game, text, QStringLiteral("Error")); }
+// Every refusal names the file it is about.
+QString aboutFile(const QString& text, const QString& path) {
+  return text + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
+}
 
-// Puts a read set in force, or tells the player why there is none: a refusal
-// before the set in force had to go keeps it, any later one leaves the built-in set.
-bool installReadSet(Game& game, SetReadResult&& result) {
-  if (result.set) {
-    game.install(std::move(*result.set));
-    return true;
-  }
-  if (!result.setKept) game.install(builtinSet());
-  showError(game, result.error);
+// Opens a set file to read, never a pipe or device; tells the player when it cannot.
+bool openSetFile(Game& game, QFile& file, const QString& text) {
+  if (isRegularFile(file.fileName()) && file.open(QIODevice::ReadOnly)) return true;
+  showMessage(game, aboutFile(text, file.fileName()), QStringLiteral("Error"));
   return false;
 }
 
-// The extended reader's part once the file is open; the player sees the busy
-// cursor from the end of the header on.
-void loadOpenExtendedSet(Game& game, QIODevice& file, bool showAboutDialog) {
-  SetReadResult result = readExtendedSet(file, [&game] {
-    game.view().setBusyCursor(true);
-    game.view().processPendingEvents();
-  });
-  file.close();
-  game.view().setBusyCursor(false);
-  if (!installReadSet(game, std::move(result))) return;
+// Puts a read set in force, or tells the player why there is none: a refusal
+// before the set in force had to go keeps it, any later one leaves the built-in set.
+// A good extended set plays its start-up sound and may bring the about dialog.
+void installReadSet(Game& game, SetReadResult&& result, const QString& path, bool showAboutDialog) {
+  if (!result.set) {
+    if (!result.setKept) game.install(builtinSet());
+    showMessage(game, aboutFile(result.error, path), result.caption);
+    return;
+  }
+  game.install(std::move(*result.set));
+  if (result.kind != SetKind::Extended) return;
   game.wave().stopWave(WaveChannel::Splat);
   game.playSound(SoundEffect::Startup, WaveChannel::Main);
   if (showAboutDialog) game.view().showCurrentSetAbout();
+}
+
+// The player sees the busy cursor from the end of an extended set's header on.
+std::function<void()> busyFromHere(Game& game) {
+  return [&game] {
+    game.view().setBusyCursor(true);
+    game.view().processPendingEvents();
+  };
 }
 
 // Beside the program in a build tree; in share/pievorbquarn when installed, under
@@ -63,11 +71,11 @@ QString defaultSetPath(const QString& programFolder) {
 void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
   QFile file(path);
   // A file that cannot be opened counts as too small.
-  if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly)) {
-    showError(game, QString::fromLatin1(kNotExtendedSetMessage));
-    return;
-  }
-  loadOpenExtendedSet(game, file, showAboutDialog);
+  if (!openSetFile(game, file, QString::fromLatin1(kNotExtendedSetMessage))) return;
+  SetReadResult result = readExtendedSet(file, busyFromHere(game));
+  file.close();
+  game.view().setBusyCursor(false);
+  installReadSet(game, std::move(result), path, showAboutDialog);
 }
 
 void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QString* setterFileName) {
@@ -87,28 +95,11 @@ void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
   }
 
   QFile file(path);
-  if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly)) {
-    showMessage(game, QStringLiteral("Error, unable to open file..."), QStringLiteral("Error"));
-    return;
-  }
-  const QByteArray magic = file.read(kMagicSize);  // shorter than 18 bytes matches nothing
-  if (magic == QByteArrayView(kExtendedMagic, kMagicSize)) {
-    loadOpenExtendedSet(game, file, showAboutDialog);
-  } else if (magic == QByteArrayView(kFirstGenerationMagic, kMagicSize)) {
-    file.close();
-    showMessage(game, QStringLiteral("This old image set format is no longer supported by Pie Vorb Quarn..."),
-                QStringLiteral("Version Control"));
-  } else if (magic != QByteArrayView(kPlainMagic, kMagicSize)) {
-    file.close();
-    showMessage(game, QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file..."),
-                QStringLiteral("Error"));
-  } else {
-    game.view().setBusyCursor(true);
-    SetReadResult result = readPlainSet(file, path);
-    file.close();
-    game.view().setBusyCursor(false);
-    installReadSet(game, std::move(result));
-  }
+  if (!openSetFile(game, file, QStringLiteral("Error, unable to open file..."))) return;
+  SetReadResult result = readSetFile(file, path, busyFromHere(game));
+  file.close();
+  game.view().setBusyCursor(false);
+  installReadSet(game, std::move(result), path, showAboutDialog);
 }
 
 StartupPlace StartupPlace::ofApplication() {
@@ -126,6 +117,10 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
 
   bool showAbout = true;
+  if (!candidate.isEmpty() && !isRegularFile(candidate)) {
+    // A set asked for by name that is not there, or no file, is worth a word.
+    showMessage(game_, aboutFile(QStringLiteral("Error, unable to open file..."), candidate), QStringLiteral("Error"));
+  }
   if (!isRegularFile(candidate)) {
     candidate = defaultSetPath(folder);
     defaultPath_ = candidate;
@@ -151,8 +146,6 @@ void ImageSetCommands::resetToDefaults() {
 }
 
 void ImageSetCommands::loadSetFile() { loadImageSet(game_, QString(), true, &setterFileName_); }
-
-void ImageSetCommands::aboutCurrentSet() { game_.view().showCurrentSetAbout(); }
 
 void ImageSetCommands::loadBitmapPair() {
   FileDialogRequest fs;
@@ -180,11 +173,17 @@ void ImageSetCommands::loadBitmapPair() {
   header.webPage.set(QStringLiteral("Unknown"));
   header.comment.set(QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second);
 
-  set.targetStrip = loadBmpFile(first, nullptr, kStripBounds);
-  if (!set.targetStrip.isNull()) set.splatStrip = loadBmpFile(second, nullptr, kStripBounds);
-  // A bitmap that does not load leaves the built-in set, without a word.
-  if (set.targetStrip.isNull() || set.splatStrip.isNull()) set = builtinSet();
-  game_.install(std::move(set));
+  // A bitmap that does not load leaves the built-in set, and says why.
+  const auto loaded = [this](QImage& strip, const QString& path) {
+    QString why;
+    strip = loadBmpFile(path, &why, kStripBounds);
+    if (strip.isNull()) {
+      game_.install(builtinSet());
+      showMessage(game_, aboutFile(why, path), QStringLiteral("Error"));
+    }
+    return !strip.isNull();
+  };
+  if (loaded(set.targetStrip, first) && loaded(set.splatStrip, second)) game_.install(std::move(set));
 }
 
 void ImageSetCommands::dropFiles(const QStringList& paths) {

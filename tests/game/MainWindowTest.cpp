@@ -180,7 +180,8 @@ TEST(MainWindow, EachPartOfTheBoardHasItsCursorAndHint) {
       {{200, 50}, Qt::ForbiddenCursor}, {{60, 75}, Qt::ForbiddenCursor}, {{25, 55}, finger},
       {{62, 57}, finger},   {{555, 57}, finger}, {{529, 57}, Qt::ForbiddenCursor}};
   for (const auto& [at, cursor] : places) {
-    QTest::mouseMove(&w, at);
+    QMouseEvent move(QEvent::MouseMove, at, w.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &move);
     EXPECT_TRUE(w.cursor() == cursor) << at.x() << "," << at.y();
   }
   EXPECT_EQ(w.hintAt({25, 55}), QStringLiteral("Click for a menu of commands/controls for this game"));
