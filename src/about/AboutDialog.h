@@ -11,6 +11,8 @@ class AboutDialog : public GameDialog {
   // audioOpened: whether the wave device opened at start-up (muting later changes nothing here).
   explicit AboutDialog(bool audioOpened = false, QWidget* parent = nullptr);
   void setAudioOpened(bool opened) { audioOpened_ = opened; }
+  // Opens the web site as a click on its link does.
+  void openWebSite();
 
   // Opens the author's web page, as a click on the box's web site link does.
   void openWebSite();

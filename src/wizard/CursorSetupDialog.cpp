@@ -122,8 +122,8 @@ HotSpotEdit* hotSpotEdit(const char* name) {
 
 }  // namespace
 
-CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidget* parent)
-    : GameDialog(true, parent), cursors_(cursors), set_(set) {
+CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, QWidget* parent)
+    : GameDialog(true, parent), cursors_(cursors) {
   setWindowTitle(QStringLiteral("Custom Cursor Setup"));
   auto* bevel = new QFrame;
   bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -234,9 +234,7 @@ void CursorSetupDialog::resetHotSpot() {
 
 void CursorSetupDialog::installTrialCursor() {
   CursorTable& table = cursors_;
-  // The set's own cursor dies with the slot; nothing may point at it afterwards.
-  if (set_.customCursor && table.get(kCustomCursorSlot) == set_.customCursor)
-    set_.customCursor = nullptr;
+  // The set's own cursor dies with the slot.
   table.clear(kCustomCursorSlot);
   trialCursor_ = nullptr;
 
@@ -271,4 +269,9 @@ void CursorSetupDialog::aboutToShow() {
 void CursorSetupDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   if (!event->spontaneous()) removeTrialCursor();
+}
+
+void CursorSetupDialog::resetHotSpot() {
+  hotSpotX->setValue(0);
+  hotSpotY->setValue(0);
 }

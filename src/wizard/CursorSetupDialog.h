@@ -15,7 +15,6 @@
 #include "ui/GameDialog.h"
 #include "wizard/SetWriter.h"
 
-struct ActiveSet;
 class CursorTable;
 class QCursor;
 class QFrame;
@@ -53,9 +52,11 @@ class CursorPreview : public QWidget {
 class CursorSetupDialog : public GameDialog {
   Q_OBJECT
  public:
-  // cursors holds the custom slot the trial cursor borrows; set is the loaded set,
-  // whose own cursor lives in that slot.
-  CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidget* parent = nullptr);
+  // cursors holds the custom slot the trial cursor borrows from the set's own cursor.
+  explicit CursorSetupDialog(CursorTable& cursors, QWidget* parent = nullptr);
+
+  // Puts the hot spot back at the top-left corner, as a new wizard expects it.
+  void resetHotSpot();
 
   // Loads the wizard's cursor file into the preview; false when it is not a picture.
   bool loadCursorPicture(const QString& path) { return preview_->loadFromFile(path); }
@@ -80,7 +81,6 @@ class CursorSetupDialog : public GameDialog {
   void hotSpotChanged();
 
   CursorTable& cursors_;
-  ActiveSet& set_;
   const QCursor* trialCursor_ = nullptr;
   QFrame* testArea_;  // shows the trial cursor, except over its "Normal Cursor" panel
   QSpinBox* hotSpotX_;

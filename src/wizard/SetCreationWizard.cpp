@@ -17,6 +17,7 @@
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
+#include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
 #include "ui/DialogLook.h"
 #include "ui/PaletteColour.h"
@@ -32,7 +33,6 @@ namespace {
 // The steps in the order the wizard shows them.
 enum Page { kStripsPage, kPicturesPage, kSoundsPage, kTextsPage, kCursorPage, kOutputPage, kPages };
 constexpr int kLastPage = kOutputPage;
-constexpr int kCustomTile = 8;
 
 // On top like the wizard, or it could open behind it; the wait cursor lasts until
 // the writer ends.
@@ -59,8 +59,7 @@ bool isSetFileName(const QString& path) {
 
 // The colour of a swatch as the set stores it (0x00BBGGRR).
 std::uint32_t swatchColour(const QFrame* swatch) {
-  const QColor c = swatch->palette().color(QPalette::Window);
-  return colourValue(c.red(), c.green(), c.blue());
+  return colourValue(swatch->palette().color(QPalette::Window));
 }
 
 QPushButton* stepButton(const QString& text, const char* name) {
@@ -202,7 +201,7 @@ bool SetCreationWizard::checkPage(int page) {
       if (setName_->text().isEmpty()) return fail(QStringLiteral("This image set has no name..."));
       return true;
     case kCursorPage:
-      if (cursorChoice_ != kCustomTile) return true;
+      if (cursorChoice_ != kCustomCursorSlot) return true;
       if (!isRegularFile(cursorFile_->text())) return fail(QStringLiteral("Cursor BMP file was not found..."));
       // The writer takes the planes from the picture loaded here; one that does not
       // load would leave it with whatever was shown before, or nothing.
@@ -243,7 +242,7 @@ void SetCreationWizard::chooseCursor(int tag) {
   if (tag < 1 || tag > 8) return;
   cursorTiles_[static_cast<std::size_t>(cursorChoice_ - 1)]->setSelected(false);
   cursorChoice_ = tag;
-  customCursorBox_->setVisible(cursorChoice_ == kCustomTile);
+  customCursorBox_->setVisible(cursorChoice_ == kCustomCursorSlot);
   cursorTiles_[static_cast<std::size_t>(cursorChoice_ - 1)]->setSelected(true);
 }
 

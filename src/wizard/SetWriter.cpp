@@ -9,6 +9,8 @@
 #include <optional>
 #include <unistd.h>
 
+#include "common/Bytes.h"
+#include "imageset/CursorTable.h"
 #include "imageset/SetReaders.h"
 #include "wizard/MidiFormat.h"
 #include "wizard/WaveFormat.h"
@@ -92,7 +94,7 @@ qint64 estimateSetSize(const SetInputs& in, SetHeader& header) {
   header.titleSize = wholeFileSize(in.titleBmp, &total);
   for (const SoundEffectInfo& sound : kSoundEffects) header.*sound.sizeField = partSize(wavePart(waveOf(in, sound)), &total);
   header.musicSize = partSize(tunePart(in.music), &total);
-  if (in.cursorChoice == 8) total += kCursorPlanesSize;
+  if (in.cursorChoice == kCustomCursorSlot) total += kCursorPlanesSize;
   return total + kSetHeaderSize + kMagicSize + kTrailerSize;
 }
 
@@ -182,7 +184,7 @@ void writeHeader(Run& run, const SetHeader& header) {
 
 void writeCursor(Run& run, const SetInputs& in, const std::function<CursorPlanes()>& cursorPlanes) {
   run.progress.setStatus(QStringLiteral("Processing Cursors..."));
-  if (in.cursorChoice != 8) return;
+  if (in.cursorChoice != kCustomCursorSlot) return;
   const CursorPlanes planes = cursorPlanes ? cursorPlanes() : CursorPlanes{};
   run.put(reinterpret_cast<const char*>(planes.data()), kCursorPlanesSize);
 }

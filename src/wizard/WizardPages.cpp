@@ -13,6 +13,7 @@
 #include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
 #include "wizard/CursorTile.h"
+#include "imageset/TickModes.h"
 #include "wizard/SetCreationWizard.h"
 #include "wizard/WizardParts.h"
 
@@ -20,11 +21,6 @@ using namespace wizardparts;
 
 namespace {
 
-constexpr int kCustomTile = 8;
-
-const char* const kPlayModes[] = {"Play Each Second (CountDown and In-Game)", "Play Each Second (CountDown)",
-                                  "Play Each Second (In-Game)", "Play Once (CountDown and In-Game)",
-                                  "Play Once (CountDown)", "Play Once (In-Game)"};
 const char* const kTileNames[] = {"Normal Pie Image",     "Finger Cursor",       "Cross Hair Target",
                                   "Double Barreled Shotgun", "Dart Board Target 1", "Dart Board Target 2",
                                   "Weird Triangle",      "Custom Cursor..."};
@@ -178,7 +174,7 @@ QHBoxLayout* addSoundGroup(QVBoxLayout* v, const QString& title, const QString& 
 
 QComboBox* playModeBox(QWidget* parent) {
   auto* box = new QComboBox(parent);
-  for (const char* item : kPlayModes) box->addItem(QString::fromLatin1(item));
+  for (const TickMode& mode : kTickModes) box->addItem(QString::fromLatin1(mode.caption));
   return box;
 }
 
@@ -385,7 +381,7 @@ QWidget* SetCreationWizard::makeCursorStrip(QWidget* page, const CursorTable& cu
   tiles->addStretch(1);
   for (int i = 0; i < 8; ++i) {
     auto* tile = new CursorTile(i + 1, strip);
-    const int slot = i + 1 == kCustomTile ? 9 : i + 1;
+    const int slot = i + 1 == kCustomCursorSlot ? kCustomSignCursorSlot : i + 1;
     tile->setCursor(cursors.cursor(slot));
     tile->setPicture(cursorPicture(cursors.get(slot)));
     cursorTiles_[static_cast<std::size_t>(i)] = tile;

@@ -76,7 +76,7 @@ TEST(setInfoDialog, ShowsTheHeaderInTheDesignedOrder) {
 }
 
 TEST_F(SetTest, ImgAboutReadsTheActiveHeaderEachTimeItIsShown) {
-  SetInfoDialog dialog(&game.set.header);
+  SetInfoDialog dialog(&game.set().header);
   dialog.show();
   EXPECT_EQ(child<QLabel>(dialog, "title").text(), QStringLiteral("Pie Vorb Quarn (Default)"));
   EXPECT_EQ(child<LinkLabel>(dialog, "email").url(), QStringLiteral("mailto:") + QString::fromLatin1(kAuthorEmail));
@@ -102,14 +102,14 @@ TEST_F(SetTest, SampleSetWithEveryItemLoads) {
   ImageSetCommands commands(game);
   commands.dropFiles({path});
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Sample Set"));
-  EXPECT_EQ(game.playfieldColour, 0x00704020u);
-  EXPECT_EQ(game.titleColour, 0x0000C0FFu);
-  EXPECT_EQ(game.playfieldCursorSlot, 8);
-  EXPECT_TRUE(game.cursors.has(kCustomCursorSlot));
-  EXPECT_EQ(game.set.groupCount(), 2);
-  EXPECT_EQ(game.set.header.tickSoundMode, 2);
-  EXPECT_EQ(game.set.sound(SoundEffect::GameOver).data.size(), 11025u);
-  EXPECT_TRUE(game.set.musicPresent);
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Sample Set"));
+  EXPECT_EQ(colourValue(game.board().pageColour), 0x00704020u);
+  EXPECT_EQ(colourValue(game.board().titleColour), 0x0000C0FFu);
+  EXPECT_EQ(game.playfieldCursorSlot(), 8);
+  EXPECT_TRUE(game.cursors().has(kCustomCursorSlot));
+  EXPECT_EQ(game.set().groupCount(), 2);
+  EXPECT_EQ(game.set().header.tickSoundMode, 2);
+  EXPECT_EQ(game.set().sound(SoundEffect::GameOver).data.size(), 11025u);
+  EXPECT_TRUE(game.set().musicPresent);
   EXPECT_EQ(view.aboutShown, 1);
 }

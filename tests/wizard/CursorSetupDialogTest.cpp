@@ -14,7 +14,6 @@
 #include "support/DialogChecks.h"
 #include "support/FakePrompts.h"
 #include "support/GameFixture.h"
-#include "game/SetInstaller.h"
 #include "wizard/CursorSetupDialog.h"
 
 namespace {
@@ -106,7 +105,7 @@ class CursorSetup : public ::testing::Test {
   FakePrompts fake;
   GameFixture fx;
   Game& game = fx.game;
-  CursorSetupDialog dialog{game.cursors, game.set};
+  CursorSetupDialog dialog{game.cursors()};
   const CursorPreview& preview = child<CursorPreview>(dialog, "preview");
   QSpinBox& hotSpotX = child<QSpinBox>(dialog, "hotSpotX");
   QSpinBox& hotSpotY = child<QSpinBox>(dialog, "hotSpotY");
@@ -120,8 +119,7 @@ class CursorSetup : public ::testing::Test {
   // A cursor in slot 8 as a loaded set would leave it.
   void installSetCursor() {
     CursorPlanes planes{};
-    game.cursors.set(kCustomCursorSlot, cursorFromPlanes(planes.data(), 3, 4));
-    game.set.customCursor = game.cursors.get(kCustomCursorSlot);
+    game.installCustomCursor(planes.data(), 3, 4);
   }
 };
 
@@ -163,15 +161,15 @@ TEST_F(CursorSetup, ShowingTakesSlotEightAndClosingEmptiesIt) {
   for (int round = 0; round < 2; ++round) {
     dialog.show();
     ASSERT_NE(dialog.trialCursor(), nullptr) << round;
-    EXPECT_EQ(game.cursors.get(kCustomCursorSlot), dialog.trialCursor());
-    EXPECT_EQ(game.set.customCursor, nullptr) << "the set's cursor was destroyed with the slot";
+    EXPECT_EQ(game.cursors().get(kCustomCursorSlot), dialog.trialCursor());
+    EXPECT_FALSE(game.cursors().holdsSetCursor()) << "the set's cursor was destroyed with the slot";
     EXPECT_EQ(testAreaCursor().shape(), Qt::BitmapCursor);
     EXPECT_NE(child<QWidget>(dialog, "normalCursor").cursor().shape(), Qt::BitmapCursor);
 
     button(dialog, "&Ok").click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_FALSE(game.cursors.has(kCustomCursorSlot)) << round;
+    EXPECT_FALSE(game.cursors().has(kCustomCursorSlot)) << round;
     EXPECT_EQ(dialog.trialCursor(), nullptr);
     EXPECT_NE(testAreaCursor().shape(), Qt::BitmapCursor);
   }
@@ -179,22 +177,22 @@ TEST_F(CursorSetup, ShowingTakesSlotEightAndClosingEmptiesIt) {
   // Closed with the close box (cancel) releases it just the same.
   dialog.show();
   dialog.reject();
-  EXPECT_FALSE(game.cursors.has(kCustomCursorSlot));
+  EXPECT_FALSE(game.cursors().has(kCustomCursorSlot));
 
   // A reset afterwards has nothing left of the set's cursor to free.
-  restoreDefaultSet(game);
-  EXPECT_FALSE(game.cursors.has(kCustomCursorSlot));
+  game.install(builtinSet());
+  EXPECT_FALSE(game.cursors().has(kCustomCursorSlot));
 }
 
 TEST_F(CursorSetup, HotSpotChangesRebuildOnlyWhileShown) {
   ASSERT_TRUE(dialog.loadCursorPicture(saveImage(filled(32, 32, qRgb(255, 255, 255)), "white.bmp", "BMP")));
   installSetCursor();
-  const QCursor* setCursor = game.cursors.get(kCustomCursorSlot);
+  const QCursor* setCursor = game.cursors().get(kCustomCursorSlot);
 
   // The wizard's reset to 0 happens while hidden: no trial cursor, slot untouched.
   hotSpotX.setValue(5);
   hotSpotX.setValue(0);
-  EXPECT_EQ(game.cursors.get(kCustomCursorSlot), setCursor);
+  EXPECT_EQ(game.cursors().get(kCustomCursorSlot), setCursor);
   EXPECT_EQ(dialog.trialCursor(), nullptr);
 
   dialog.show();
@@ -203,7 +201,7 @@ TEST_F(CursorSetup, HotSpotChangesRebuildOnlyWhileShown) {
   hotSpotX.setValue(31);
   ASSERT_NE(dialog.trialCursor(), nullptr);
   EXPECT_EQ(dialog.trialCursor()->hotSpot(), QPoint(31, 0));
-  EXPECT_EQ(game.cursors.get(kCustomCursorSlot), dialog.trialCursor());
+  EXPECT_EQ(game.cursors().get(kCustomCursorSlot), dialog.trialCursor());
   EXPECT_EQ(testAreaCursor().hotSpot(), QPoint(31, 0));
   hotSpotY.setValue(17);
   EXPECT_EQ(dialog.trialCursor()->hotSpot(), QPoint(31, 17));

@@ -68,10 +68,10 @@ class WizardTest : public SetTest {
   }
 
   // The main window has its cursors before any wizard is made.
-  bool cursorsLoaded = (loadBuiltinCursors(game.cursors), true);
+  bool cursorsLoaded = (loadBuiltinCursors(game.cursors()), true);
   ImageGroupDialog editGroup;
-  CursorSetupDialog customSetup{game.cursors, game.set};
-  SetCreationWizard wizard{game.cursors, builtinPictures(), editGroup, customSetup};
+  CursorSetupDialog customSetup{game.cursors()};
+  SetCreationWizard wizard{game.cursors(), builtinPictures(), editGroup, customSetup};
   QString pict1, pict2;
 
   QStackedWidget& pages = *wizard.findChild<QStackedWidget*>();
@@ -128,7 +128,7 @@ TEST_F(WizardTest, OpensOnStepOneWithTheBuiltInTexts) {
     EXPECT_FALSE(tile->picture().isNull()) << tile->tag();
     EXPECT_EQ(tile->cursor().shape(), Qt::BitmapCursor) << tile->tag();
   }
-  EXPECT_EQ(tiles()[7]->cursor().pixmap().toImage(), game.cursors.get(9)->pixmap().toImage());
+  EXPECT_EQ(tiles()[7]->cursor().pixmap().toImage(), game.cursors().get(9)->pixmap().toImage());
   EXPECT_FALSE(tiles()[7]->cursor().pixmap().isNull());
   EXPECT_EQ(wizard.inputs().titleColour, 0x000000FFu);
   EXPECT_EQ(wizard.inputs().pageColour, 0x00FFFFFFu);
@@ -355,12 +355,12 @@ TEST_F(WizardTest, CreateWritesTheSetTheReaderLoads) {
 
   loadExtendedSet(game, dir.filePath("made.xet"), false);
   EXPECT_EQ(spy.messages.size(), 1);  // the reader found nothing to complain about
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Wizard Set"));
-  EXPECT_EQ(game.set.header.author.text(), QStringLiteral("Tester"));
-  EXPECT_EQ(game.set.header.tickSoundMode, 4);
-  EXPECT_EQ(game.set.header.hotSpotX, 12);
-  EXPECT_EQ(game.set.header.cursorIndex, 8);
-  EXPECT_EQ(game.set.sound(SoundEffect::Tick).data.size(), 700u);
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Wizard Set"));
+  EXPECT_EQ(game.set().header.author.text(), QStringLiteral("Tester"));
+  EXPECT_EQ(game.set().header.tickSoundMode, 4);
+  EXPECT_EQ(game.set().header.hotSpotX, 12);
+  EXPECT_EQ(game.set().header.cursorIndex, 8);
+  EXPECT_EQ(game.set().sound(SoundEffect::Tick).data.size(), 700u);
 }
 
 TEST_F(WizardTest, CreateRefusesToOverwriteAnInputAndReportsOpenFailures) {
@@ -415,7 +415,7 @@ TEST_F(WizardTest, WindowsGrowWithALargerFace) {
   LargerFace face(20);
   ImageGroupDialog largerGroup;
   expectGrownAndWhole(largerGroup, editGroup.size());
-  CursorSetupDialog largerSetup{game.cursors, game.set};
+  CursorSetupDialog largerSetup{game.cursors()};
   expectGrownAndWhole(largerSetup, customSetup.size());
   largerSetup.hide();
   CreationProgressDialog progress;
@@ -424,7 +424,7 @@ TEST_F(WizardTest, WindowsGrowWithALargerFace) {
   expectGrownAndWhole(progress, QSize(592, 57));
   progress.hide();
 
-  SetCreationWizard larger{game.cursors, builtinPictures(), editGroup, customSetup};
+  SetCreationWizard larger{game.cursors(), builtinPictures(), editGroup, customSetup};
   larger.chooseCursor(8);
   child<QLineEdit>(larger, "outFile").setText(dir.filePath("look.xet"));
   larger.showEstimatedSize(123456);

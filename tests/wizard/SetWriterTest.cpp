@@ -199,8 +199,8 @@ TEST_F(SetWriterTest, EveryBlockAndHeaderFieldRoundTripsThroughTheReader) {
   EXPECT_EQ(s.congratulationPrefix, in.prefix);
   EXPECT_EQ(s.congratulationSuffix, in.suffix);
   EXPECT_EQ(s.ratingMessages, in.ratings);
-  EXPECT_EQ(s.playfieldColour, in.pageColour);
-  EXPECT_EQ(s.titleColour, in.titleColour);
+  EXPECT_EQ(colourValue(s.playfieldColour), in.pageColour);
+  EXPECT_EQ(colourValue(s.titleColour), in.titleColour);
   EXPECT_EQ(h.cursorIndex, 8);
   EXPECT_EQ(h.hotSpotX, in.hotSpotX);
   EXPECT_EQ(h.hotSpotY, in.hotSpotY);
@@ -258,8 +258,8 @@ TEST_F(SetWriterTest, StripsOnlyGiveMinusOneFieldsAndTheSmallestLayout) {
 
   loadExtendedSet(game, in.outFile, false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Strips"));
-  EXPECT_EQ(game.set.countStrip, reference.set.countStrip);
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Strips"));
+  EXPECT_EQ(game.set().countStrip, reference.set().countStrip);
 }
 
 TEST_F(SetWriterTest, WaveCheckWalksTheChunksToTheSamples) {
@@ -335,7 +335,7 @@ TEST_F(SetWriterTest, WaveWithOverstatedLengthStillMakesAValidSet) {
   EXPECT_EQ(field(output(in), xet::splatSoundSize), 3000);
   loadExtendedSet(game, in.outFile, false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.sound(SoundEffect::Splat).data.size(), 3000u);
+  EXPECT_EQ(game.set().sound(SoundEffect::Splat).data.size(), 3000u);
 }
 
 // A tune the game's player would refuse (cut short, not MIDI) is no tune; a RIFF-wrapped
