@@ -55,9 +55,6 @@ class CursorSetupDialog : public GameDialog {
   // cursors holds the custom slot the trial cursor borrows from the set's own cursor.
   explicit CursorSetupDialog(CursorTable& cursors, QWidget* parent = nullptr);
 
-  // Puts the hot spot back at the top-left corner, as a new wizard expects it.
-  void resetHotSpot();
-
   // Loads the wizard's cursor file into the preview; false when it is not a picture.
   bool loadCursorPicture(const QString& path) { return preview_->loadFromFile(path); }
   // The planes the writer stores: those of the preview's bitmap.

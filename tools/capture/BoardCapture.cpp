@@ -29,9 +29,7 @@ namespace {
 class QuietDevice : public WaveDevice {
  public:
   explicit QuietDevice(bool opens) : opens_(opens) {}
-  bool open(std::function<void()>) override { return opens_; }
-  void queue(std::span<const std::uint8_t>) override {}
-  void reset() override {}
+  bool open(SampleSource&) override { return opens_; }
   void close() override {}
 
  private:
