@@ -24,7 +24,10 @@ install(TARGETS pievorbquarn RUNTIME DESTINATION "\${PVQ_PROGRAM_DIR}")
 # program). The package's library scan (CPACK_DEBIAN_PACKAGE_SHLIBDEPS below)
 # reads the module's links and puts SDL's and FluidSynth's packages, with their
 # versions, in Depends.
-install(TARGETS pvqsound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/pievorbquarn)
+# A folder below lib/pievorbquarn: CPack writes ldconfig calls into the package's
+# scripts for any library directly in a lib/<name> folder, which a private module
+# does not need and lintian warns of.
+install(TARGETS pvqsound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/pievorbquarn/modules)
 # --- end of the sound module ----------------------------------------------------
 
 # The set loaded at start-up and the other shipped sets are made at build time
