@@ -278,6 +278,7 @@ void MainWindow::buildMenu() {
   imageSetsMenu->menuAction()->setObjectName(QStringLiteral("imageSetsMenu"));
   imageSetsMenu->setObjectName(QStringLiteral("imageSetsSubmenu"));
   QMenu* sets = imageSetsMenu;
+  item(sets, "chooseSet", "Choose Image &Set...", [this] { commands_->chooseSet(); });
   item(sets, "resetToDefaults", "Reset Pie Vorb Quarn to Defaults", [this] { commands_->resetToDefaults(); });
   separator(sets, "afterResetSeparator");
   item(sets, "loadBitmapPair", "Load &BMP images for game...", [this] { commands_->loadBitmapPair(); });

@@ -4,11 +4,14 @@
 #include <QDir>
 #include <QFile>
 
+#include "chooser/RecentSets.h"
+#include "chooser/SetChooserDialog.h"
 #include "common/Files.h"
 #include "game/Game.h"
 #include "game/SetInstaller.h"
 #include "imageset/BmpDecode.h"
 #include "imageset/DefaultSet.h"
+#include "imageset/SetPlaces.h"
 #include "imageset/SetReaders.h"
 #include "ui/Prompts.h"
 
@@ -37,26 +40,18 @@ bool installReadSet(Game& game, SetReadResult&& result) {
 
 // The extended reader's part once the file is open; the player sees the busy
 // cursor from the end of the header on.
-void loadOpenExtendedSet(Game& game, QIODevice& file, bool showAboutDialog) {
+bool loadOpenExtendedSet(Game& game, QIODevice& file, bool showAboutDialog) {
   SetReadResult result = readExtendedSet(file, [&game] {
     game.view().setBusyCursor(true);
     game.view().processPendingEvents();
   });
   file.close();
   game.view().setBusyCursor(false);
-  if (!installReadSet(game, std::move(result))) return;
+  if (!installReadSet(game, std::move(result))) return false;
   game.wave().stopWave(WaveChannel::Splat);
   game.wave().playWave(game.set.sound(SoundEffect::Startup), WaveChannel::Main);
   if (showAboutDialog) game.view().showCurrentSetAbout();
-}
-
-// Beside the program in a build tree; in share/pievorbquarn when installed, under
-// whatever prefix. Without either, the place beside the program is remembered.
-QString defaultSetPath(const QString& programFolder) {
-  const QString beside = programFolder + QStringLiteral("default.xet");
-  if (isRegularFile(beside)) return beside;
-  const QString installed = QDir::cleanPath(programFolder + QStringLiteral("../share/pievorbquarn/default.xet"));
-  return isRegularFile(installed) ? installed : beside;
+  return true;
 }
 
 }  // namespace
@@ -94,7 +89,7 @@ void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
   }
   const QByteArray magic = file.read(kMagicSize);  // shorter than 18 bytes matches nothing
   if (magic == QByteArrayView(kExtendedMagic, kMagicSize)) {
-    loadOpenExtendedSet(game, file, showAboutDialog);
+    if (loadOpenExtendedSet(game, file, showAboutDialog)) rememberLoadedSet(path);
   } else if (magic == QByteArrayView(kFirstGenerationMagic, kMagicSize)) {
     file.close();
     showMessage(game, QStringLiteral("This old image set format is no longer supported by Pie Vorb Quarn..."),
@@ -108,7 +103,7 @@ void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
     SetReadResult result = readPlainSet(file, path);
     file.close();
     game.view().setBusyCursor(false);
-    installReadSet(game, std::move(result));
+    if (installReadSet(game, std::move(result))) rememberLoadedSet(path);
   }
 }
 
@@ -152,6 +147,11 @@ void ImageSetCommands::resetToDefaults() {
 }
 
 void ImageSetCommands::loadSetFile() { loadImageSet(game_, QString(), true, &setterFileName_); }
+
+void ImageSetCommands::chooseSet() {
+  SetChooserDialog chooser(SetSources::ofApplication(), previewCacheFolder(), game_.view().dialogParent());
+  if (prompts().runModal(chooser) == QDialog::Accepted) loadImageSet(game_, chooser.chosenPath(), true);
+}
 
 void ImageSetCommands::aboutCurrentSet() { game_.view().showCurrentSetAbout(); }
 
