@@ -121,6 +121,7 @@ SetChooserDialog::SetChooserDialog(SetSources sources, const QString& cacheFolde
   list_->setUniformItemSizes(true);
   list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
   list_->setMinimumSize(kSetPreviewSize.width() + 340, 2 * (kSetPreviewSize.height() + 2 * kGap) + 4);
+  resize(kSetPreviewSize.width() + 400, 3 * (kSetPreviewSize.height() + 2 * kGap) + 60);
 
   buttons_ = new QDialogButtonBox(this);
   useButton_ = buttons_->addButton(QStringLiteral("&Use"), QDialogButtonBox::AcceptRole);

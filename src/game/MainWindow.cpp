@@ -279,6 +279,7 @@ void MainWindow::buildMenu() {
   imageSetsMenu->setObjectName(QStringLiteral("imageSetsSubmenu"));
   QMenu* sets = imageSetsMenu;
   item(sets, "chooseSet", "Choose Image &Set...", [this] { commands_->chooseSet(); });
+  separator(sets, "afterChooseSeparator");
   item(sets, "resetToDefaults", "Reset Pie Vorb Quarn to Defaults", [this] { commands_->resetToDefaults(); });
   separator(sets, "afterResetSeparator");
   item(sets, "loadBitmapPair", "Load &BMP images for game...", [this] { commands_->loadBitmapPair(); });

@@ -72,10 +72,18 @@ QImage drawSetPreview(const LoadedSet& set, QSize size) {
                                               : empty;
     painter.drawImage(kPlayfield + kHoles[n - 1], picture);
   }
+  painter.end();
+  QImage preview = board.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  // The cursor keeps more of its size than the board does, or it would be a speck.
   QPoint hotSpot;
   const QImage cursor = cursorOf(set, &hotSpot);
-  if (!cursor.isNull())
-    painter.drawImage(kPlayfield + kHoles[kFigureHole - 1] + QPoint(kHoleWidth / 2, 50) - hotSpot, cursor);
-  painter.end();
-  return board.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (!cursor.isNull()) {
+    const double boardScale = double(size.width()) / kBoardSize.width();
+    const double cursorScale = std::min(1.0, 2 * boardScale);
+    const QPointF over = QPointF(kPlayfield + kHoles[kFigureHole - 1] + QPoint(kHoleWidth / 2, 50)) * boardScale;
+    QPainter onPreview(&preview);
+    onPreview.setRenderHint(QPainter::SmoothPixmapTransform);
+    onPreview.drawImage(QRectF(over - QPointF(hotSpot) * cursorScale, QSizeF(32, 32) * cursorScale), cursor);
+  }
+  return preview;
 }
