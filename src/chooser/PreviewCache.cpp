@@ -7,9 +7,12 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include "imageset/SetPreview.h"
+
 namespace {
-// Bumped when what a cached preview holds changes, so old ones miss.
-const QByteArray kVersion = "1";
+// Bumped when what a cached preview holds changes, so old ones miss; so does a
+// change in how previews are drawn.
+const QByteArray kVersion = "1." + QByteArray::number(kSetPreviewVersion);
 }  // namespace
 
 QString PreviewCache::fileOf(const SetEntry& entry) const {

@@ -15,5 +15,8 @@ constexpr QSize kSetPreviewSize{196, 160};
 
 QImage drawSetPreview(const LoadedSet& set, QSize size = kSetPreviewSize);
 
+// Changes whenever drawSetPreview draws differently, so stored previews are redrawn.
+constexpr int kSetPreviewVersion = 2;
+
 // A colour as the set header stores it (red in the lowest byte).
 QColor headerColour(std::uint32_t value);
