@@ -146,20 +146,21 @@ SetChooserDialog::SetChooserDialog(SetSources sources, const QString& cacheFolde
   connect(removeButton_, &QPushButton::clicked, this, [this] { removeCurrent(); });
   connect(list_, &QListView::doubleClicked, this, [this] { useCurrent(); });
 
-  rescan();
-  PreviewCache(cacheFolder).keepOnly(scanSets(sources_));
+  PreviewCache(cacheFolder).keepOnly(rescan());
 }
 
 SetChooserDialog::~SetChooserDialog() = default;
 
-void SetChooserDialog::rescan(const QString& select) {
-  model_->setEntries(scanSets(sources_));
+QList<SetEntry> SetChooserDialog::rescan(const QString& select) {
+  const QList<SetEntry> entries = scanSets(sources_);
+  model_->setEntries(entries);
   for (int row = 0; row < model_->rowCount(); ++row)
     if (!model_->data(model_->index(row), SetListModel::SummaryReadyRole).toBool())
       loader_->request(model_->entry(row));
   const int wanted = select.isEmpty() ? 0 : std::max(0, model_->rowOf(select));
   if (model_->rowCount() > 0) list_->setCurrentIndex(model_->index(wanted));
   updateButtons();
+  return entries;
 }
 
 int SetChooserDialog::currentRow() const {

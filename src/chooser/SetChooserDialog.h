@@ -27,7 +27,8 @@ class SetChooserDialog : public QDialog {
   PreviewLoader& loader() { return *loader_; }
 
  private:
-  void rescan(const QString& select = {});
+  // Lists the sets anew, asks for the summaries not known yet and makes select current.
+  QList<SetEntry> rescan(const QString& select = {});
   void updateButtons();
   void useCurrent();
   void addSet();
