@@ -9,8 +9,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
