@@ -8,9 +8,10 @@ set(PVQ_DATA_DIR ${CMAKE_INSTALL_DATADIR}/pievorbquarn)
 
 install(TARGETS pievorbquarn RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The set loaded at start-up is made at build time beside the program; the game
-# finds it in share/pievorbquarn once installed.
-install(FILES ${CMAKE_BINARY_DIR}/default.xet DESTINATION ${PVQ_DATA_DIR} OPTIONAL)
+# The set loaded at start-up and the other shipped sets are made at build time
+# beside the program; the game finds them in share/pievorbquarn once installed.
+install(FILES ${CMAKE_BINARY_DIR}/default.xet ${CMAKE_BINARY_DIR}/moonlight.xet ${CMAKE_BINARY_DIR}/seaside.xet
+        DESTINATION ${PVQ_DATA_DIR} OPTIONAL)
 install(DIRECTORY examples DESTINATION ${PVQ_DATA_DIR} OPTIONAL)
 
 install(FILES data/${PVQ_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

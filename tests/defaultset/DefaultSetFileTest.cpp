@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <ostream>
 
 #include "game/SetInstaller.h"
 #include "imageset/SetReaders.h"
@@ -15,8 +16,30 @@
 
 namespace {
 
-const QString kDefaultSet = QStringLiteral(PVQ_DEFAULT_SET);
-const QString kSoundDir = QStringLiteral(PVQ_SOUND_DIR);
+// A set the build writes beside the game, and the folder of the sounds it
+// was made from.
+struct ShippedSet {
+  const char* file;
+  const char* soundFolder;  // under the build folder
+  const char* title;
+};
+
+const ShippedSet kShippedSets[] = {
+    {"default.xet", "sounds", "Pie Vorb Quarn"},
+    {"moonlight.xet", "setsounds/moonlight", "Pies by Moonlight"},
+    {"seaside.xet", "setsounds/seaside", "Pies by the Seaside"},
+};
+
+// Names the set in test output instead of dumping its bytes.
+void PrintTo(const ShippedSet& set, std::ostream* out) { *out << set.file; }
+
+QString setPath(const ShippedSet& set) {
+  return QStringLiteral(PVQ_SET_DIR "/") + QLatin1String(set.file);
+}
+
+QString soundPath(const ShippedSet& set, const QString& name) {
+  return QStringLiteral(PVQ_BUILD_DIR "/") + QLatin1String(set.soundFolder) + QLatin1Char('/') + name;
+}
 
 // A wave file as libsndfile sees it, so the format check does not lean on the
 // game's own wave parser.
@@ -42,9 +65,12 @@ QByteArray readAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-LoadedSet readDefaultSet() {
-  QFile file(kDefaultSet);
-  if (!file.open(QIODevice::ReadOnly)) return {};
+LoadedSet readSet(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    ADD_FAILURE() << "cannot open " << qPrintable(path);
+    return {};
+  }
   SetReadResult result = readExtendedSet(file);
   EXPECT_TRUE(result.set.has_value()) << qPrintable(result.error);
   return result.set ? std::move(*result.set) : LoadedSet{};
@@ -61,13 +87,20 @@ QByteArray mixedAlone(const std::vector<std::uint8_t>& sound) {
 
 }  // namespace
 
+class ShippedSetFile : public testing::TestWithParam<ShippedSet> {};
+
+INSTANTIATE_TEST_SUITE_P(EverySet, ShippedSetFile, testing::ValuesIn(kShippedSets),
+                         [](const testing::TestParamInfo<ShippedSet>& info) {
+                           return std::string(info.param.file).substr(0, std::string(info.param.file).find('.'));
+                         });
+
 // Each effect has to be something the wizard accepts, and short enough for its
 // moment: the tick repeats every game second, the splat follows every hit.
-TEST(DefaultSet, SoundFilesAreEightBitMonoAndShortEnough) {
+TEST_P(ShippedSetFile, SoundFilesAreEightBitMonoAndShortEnough) {
   const double longest[kSoundEffectCount] = {2.0, 0.2, 0.6, 2.5};  // in kSoundEffects order
   for (const SoundEffectInfo& sound : kSoundEffects) {
     SCOPED_TRACE(sound.fileName);
-    const WaveFile wave = readWave(kSoundDir + QLatin1Char('/') + QLatin1String(sound.fileName));
+    const WaveFile wave = readWave(soundPath(GetParam(), QLatin1String(sound.fileName)));
     ASSERT_TRUE(wave.opened);
     EXPECT_EQ(wave.info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_U8);
     EXPECT_EQ(wave.info.channels, 1);
@@ -77,18 +110,58 @@ TEST(DefaultSet, SoundFilesAreEightBitMonoAndShortEnough) {
   }
 }
 
-TEST(DefaultSet, CarriesTheBuildsSoundsAndTune) {
-  const LoadedSet set = readDefaultSet();
-  EXPECT_EQ(set.setTitle, QStringLiteral("Pie Vorb Quarn"));
+TEST_P(ShippedSetFile, CarriesTheBuildsSoundsAndTune) {
+  const LoadedSet set = readSet(setPath(GetParam()));
+  EXPECT_EQ(set.setTitle, QLatin1String(GetParam().title));
   for (const SoundEffectInfo& sound : kSoundEffects) {
     SCOPED_TRACE(sound.fileName);
-    const WaveFile wave = readWave(kSoundDir + QLatin1Char('/') + QLatin1String(sound.fileName));
+    const WaveFile wave = readWave(soundPath(GetParam(), QLatin1String(sound.fileName)));
     ASSERT_FALSE(wave.data.empty());
     EXPECT_EQ(set.sound(sound.effect).data, wave.data);
   }
-  const QByteArray tune = readAll(kSoundDir + QStringLiteral("/tune.mid"));
+  const QByteArray tune = readAll(soundPath(GetParam(), QStringLiteral("tune.mid")));
   ASSERT_TRUE(tune.startsWith("MThd"));
   EXPECT_EQ(set.tune, tune);
+}
+
+// A page colour other than the pictures' own background leaves boxes round
+// every hole, and a title colour other than the banner's leaves a seam.
+TEST_P(ShippedSetFile, PicturesStandOnTheSetsColours) {
+  const LoadedSet set = readSet(setPath(GetParam()));
+  const auto colourOf = [](std::uint32_t value) {
+    return qRgb(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
+  };
+  const QRgb page = colourOf(set.playfieldColour);
+  const QRgb title = colourOf(set.titleColour);
+  // The empty hole's top corners, the divider after it, the count-down's corner.
+  EXPECT_EQ(set.targetStrip.pixel(0, 0), page);
+  EXPECT_EQ(set.targetStrip.pixel(110, 0), page);
+  EXPECT_EQ(set.targetStrip.pixel(111, 50), page);
+  EXPECT_EQ(set.splatStrip.pixel(0, 0), page);
+  EXPECT_EQ(set.countStrip.pixel(0, 0), page);
+  EXPECT_EQ(set.title.pixel(0, 15), title);
+  EXPECT_EQ(set.title.pixel(set.title.width() - 1, 15), title);
+}
+
+// The sets are each their own: colours, pictures, texts, every sound and the
+// tune differ between any two of them.
+TEST(ShippedSets, DifferFromEachOther) {
+  std::vector<LoadedSet> sets;
+  for (const ShippedSet& shipped : kShippedSets) sets.push_back(readSet(setPath(shipped)));
+  for (std::size_t a = 0; a < sets.size(); ++a)
+    for (std::size_t b = a + 1; b < sets.size(); ++b) {
+      SCOPED_TRACE(std::string(kShippedSets[a].file) + " against " + kShippedSets[b].file);
+      EXPECT_NE(sets[a].playfieldColour, sets[b].playfieldColour);
+      EXPECT_NE(sets[a].titleColour, sets[b].titleColour);
+      EXPECT_NE(sets[a].targetStrip, sets[b].targetStrip);
+      EXPECT_NE(sets[a].splatStrip, sets[b].splatStrip);
+      EXPECT_NE(sets[a].title, sets[b].title);
+      EXPECT_NE(sets[a].congratulationPrefix, sets[b].congratulationPrefix);
+      EXPECT_NE(sets[a].ratingMessages, sets[b].ratingMessages);
+      for (const SoundEffectInfo& sound : kSoundEffects)
+        EXPECT_NE(sets[a].sound(sound.effect).data, sets[b].sound(sound.effect).data) << sound.fileName;
+      EXPECT_NE(sets[a].tune, sets[b].tune);
+    }
 }
 
 // The game's own set comes up silently apart from its jingle: no about-set
@@ -97,7 +170,7 @@ TEST(DefaultSet, StartsAndResetsWithoutTheAboutDialog) {
   WindowFixture::Options o;
   o.show = false;
   WindowFixture f(o);
-  ASSERT_TRUE(QFile::copy(kDefaultSet, f.dir.filePath(QStringLiteral("default.xet"))));
+  ASSERT_TRUE(QFile::copy(setPath(kShippedSets[0]), f.dir.filePath(QStringLiteral("default.xet"))));
   f.window->show();
   QTest::qWait(300);  // well past the 50 ms the about dialog would wait
   EXPECT_EQ(f.game().set.setTitle, QStringLiteral("Pie Vorb Quarn"));
@@ -122,7 +195,7 @@ TEST(DefaultSet, StartsAndResetsWithoutTheAboutDialog) {
 // The real program beside the built default.xet, on SDL's disk driver: the
 // start-up sound has to reach the device sample for sample.
 TEST(DefaultSet, TheGameStartsWithItsJingleOnTheDevice) {
-  const WaveFile startup = readWave(kSoundDir + QStringLiteral("/startup.wav"));
+  const WaveFile startup = readWave(soundPath(kShippedSets[0], QStringLiteral("startup.wav")));
   ASSERT_FALSE(startup.data.empty());
   const QByteArray expected = mixedAlone(startup.data);
 

@@ -45,7 +45,7 @@ void drawPointingHand(QPainter& p, QPointF tip, double scale, double angle) {
   // Cuff with a stripe.
   p.setBrush(kWhite);
   p.drawRoundedRect(QRectF(-10, -47, 23, 9), 3, 3);
-  p.setPen(QPen(kAntenna, 1.6 / scale));
+  p.setPen(QPen(theme().antenna, 1.6 / scale));
   p.drawLine(QPointF(-8, -42.5), QPointF(11, -42.5));
   p.setPen(inkPen(w));
   // Fist and index finger as one outline.
@@ -102,7 +102,7 @@ QImage drawCountStrip() {
     bigSign(p, QStringLiteral("OVER"), QRectF(10, 42, 91, 28), over);
   }));
 
-  return stripOf(frames, 671, 107, kWhite);
+  return stripOf(frames, 671, 107, theme().page);
 }
 
 }  // namespace art

@@ -179,10 +179,12 @@ QRgb representative(const ColourBox& box) {
 }  // namespace
 
 std::vector<QColor> flatColours() {
-  return {kBlack,    kWhite,    kTitleRed, kInk,   kGrassLight, kGrass,    kGrassDark, kDirtLight, kDirt,
-          kDirtDark, kHoleDark, kShadow,   kSkin,  kSkinLight,  kSkinDark, kSpot,      kBlush,     kAntenna,
-          kMouth,    kTongue,   kTie,      kCream, kCreamShade, kCrust,    kCrustDark, kTin,       kTinDark,
-          kCherry,   kGold1,    kGold2,    kGold3, kGoldEdge,   kDimCross};
+  const Theme& t = theme();
+  return {kBlack,       kWhite,       t.titlePanel, kInk,        t.grassLight,   t.grass,        t.grassDark,
+          t.dirtLight,  t.dirt,       t.dirtDark,   t.holeDark,  t.shadow,       t.skin,         t.skinLight,
+          t.skinDark,   t.spot,       t.blush,      t.antenna,   t.mouth,        t.tongue,       t.tie,
+          t.cream,      t.creamShade, t.crust,      t.crustDark, kTin,           kTinDark,       t.cherry,
+          t.letterTop,  t.letterMiddle, t.letterBottom, t.letterEdge, kDimCross, t.page};
 }
 
 QPen inkPen(double w) { return QPen(kInk, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
@@ -285,7 +287,10 @@ void drawLettering(QPainter& p, const QPainterPath& path, const LetterStyle& s) 
   }
 }
 
-LetterStyle goldStyle(double edge) { return {kGold1, kGold2, kGold3, kGoldEdge, edge}; }
+LetterStyle goldStyle(double edge) {
+  const Theme& t = theme();
+  return {t.letterTop, t.letterMiddle, t.letterBottom, t.letterEdge, edge};
+}
 
 std::vector<QRgb> buildPalette(const std::vector<const QImage*>& images, const std::vector<QRgb>& reserved) {
   std::vector<ColourBox> boxes(1);

@@ -62,6 +62,32 @@ inline const QColor kGold3(0xff, 0x80, 0x10);
 inline const QColor kGoldEdge(0x8a, 0x2c, 0x00);
 inline const QColor kDimCross(0x8c, 0x5c, 0x5c);  // the abort button's cross when unlit
 
+// What the ground of the hole scene is strewn with.
+enum class GroundDetail { GrassTufts, Craters, Pebbles };
+
+// Everything that makes one picture set look its own: the page the holes
+// stand on, the ground, the figure's colours, the pie's filling and the
+// lettering. The program's own pictures (buttons, icons) keep the constants
+// above; the set pictures are drawn in the theme in use.
+struct Theme {
+  QString bannerText;
+  QColor page, titlePanel, bannerPlate, bannerPlateEdge, bannerShadow, shadow;
+  // The mound's top (grass, moon dust or sand), its earthy side and the hole.
+  QColor grassLight, grass, grassDark, dirtLight, dirt, dirtDark, holeDark, holeWallLit, holeWallDim;
+  GroundDetail ground;
+  QColor skin, skinLight, skinDark, spot, blush, antenna, antennaLight, mouth, tongue, tie, tieDark;
+  QColor cream, creamShade, crust, crustDark, cherry;
+  QColor letterTop, letterMiddle, letterBottom, letterEdge;
+};
+
+// The game's own set, and the two other sets shipped with it.
+Theme defaultTheme();
+Theme moonlightTheme();
+Theme seasideTheme();
+// The theme the set pictures are drawn in; the default one until changed.
+const Theme& theme();
+void useTheme(const Theme& t);
+
 // The colours the palette keeps exact, so flat areas stay flat; the
 // highlights only ever appear in gradients and may shift a little.
 std::vector<QColor> flatColours();
@@ -111,6 +137,7 @@ struct LetterStyle {
 };
 
 void drawLettering(QPainter& p, const QPainterPath& path, const LetterStyle& s);
+// The lettering of the digits, the words and the banner, in the theme's colours.
 LetterStyle goldStyle(double edge);
 
 // Median cut over the pixels of every colour picture at once, so they all

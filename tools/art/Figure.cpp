@@ -1,6 +1,7 @@
 #include "Figure.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "Drawing.h"
 
@@ -45,21 +46,74 @@ void drawMound(QPainter& p) {
   side = side.united(sideBand);
   p.setPen(inkPen(2.2));
   p.setBrush(verticalGradient(kIslandCentre.y(), kIslandCentre.y() + kIslandRy + kIslandDepth,
-                              {{0, kDirt}, {1, kDirtDark}}));
+                              {{0, theme().dirt}, {1, theme().dirtDark}}));
   p.drawPath(side);
 
   p.setBrush(radialGradient(kIslandCentre + QPointF(-10, -8), kIslandRx * 1.1,
-                            {{0, kGrassLight}, {0.7, kGrass}, {1, kGrassDark}}));
+                            {{0, theme().grassLight}, {0.7, theme().grass}, {1, theme().grassDark}}));
   p.drawEllipse(ellipseRect(kIslandCentre, kIslandRx, kIslandRy));
 }
 
+const QPointF kGroundSpots[] = {{10, 98}, {99, 99}, {20, 111}, {88, 112}, {55, 116}, {33, 77}, {78, 76}};
+
 void drawGrassTufts(QPainter& p) {
-  p.setPen(QPen(kGrassDark, 1.4, Qt::SolidLine, Qt::RoundCap));
-  const QPointF tufts[] = {{10, 98}, {99, 99}, {20, 111}, {88, 112}, {55, 116}, {33, 77}, {78, 76}};
-  for (const QPointF& t : tufts) {
+  p.setPen(QPen(theme().grassDark, 1.4, Qt::SolidLine, Qt::RoundCap));
+  for (const QPointF& t : kGroundSpots) {
     p.drawLine(t, t + QPointF(-2, -4));
     p.drawLine(t, t + QPointF(0, -5));
     p.drawLine(t, t + QPointF(2, -4));
+  }
+}
+
+// Small dents in the dust, lit on their far rim.
+void drawCraters(QPainter& p) {
+  const double sizes[] = {3.2, 4.0, 2.6, 3.4, 2.4, 2.2, 2.8};
+  for (std::size_t i = 0; i < std::size(kGroundSpots); ++i) {
+    const QPointF c = kGroundSpots[i] + QPointF(0, -2);
+    const double r = sizes[i];
+    p.setPen(QPen(theme().dirtDark, 1.0));
+    p.setBrush(theme().grassDark);
+    p.drawEllipse(ellipseRect(c, r * 1.5, r * 0.75));
+    p.setPen(QPen(theme().grassLight, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(ellipseRect(c, r * 1.5, r * 0.75), 200 * 16, 140 * 16);
+  }
+}
+
+// Round pebbles and a shell or two washed up on the sand.
+void drawPebbles(QPainter& p) {
+  const QColor stones[] = {QColor(0x9a, 0xa4, 0xb0), QColor(0xc8, 0x8c, 0x6c), QColor(0x7c, 0x8a, 0x96)};
+  for (std::size_t i = 0; i < std::size(kGroundSpots); ++i) {
+    const QPointF c = kGroundSpots[i] + QPointF(0, -2);
+    p.setPen(inkPen(1.0));
+    if (i % 3 == 2) {
+      // A scallop shell: a fan with ribs.
+      QPainterPath shell;
+      shell.moveTo(c + QPointF(0, 2.5));
+      shell.arcTo(ellipseRect(c, 4.0, 3.5), 200, -220);
+      shell.closeSubpath();
+      p.setBrush(QColor(0xff, 0xe4, 0xd8));
+      p.drawPath(shell);
+      p.setPen(QPen(QColor(0xd8, 0x8c, 0x7c), 0.8));
+      for (double dx : {-2.0, 0.0, 2.0}) p.drawLine(c + QPointF(0, 2.5), c + QPointF(dx, -2.2));
+    } else {
+      p.setBrush(stones[i % 3]);
+      p.drawEllipse(ellipseRect(c, 2.6, 1.8));
+    }
+  }
+}
+
+void drawGroundDetail(QPainter& p) {
+  switch (theme().ground) {
+    case GroundDetail::GrassTufts:
+      drawGrassTufts(p);
+      break;
+    case GroundDetail::Craters:
+      drawCraters(p);
+      break;
+    case GroundDetail::Pebbles:
+      drawPebbles(p);
+      break;
   }
 }
 
@@ -67,7 +121,7 @@ void drawGrassTufts(QPainter& p) {
 void drawDirtLip(QPainter& p) {
   QRectF lip = ellipseRect(kHoleCentre, kLipRx, kLipRy);
   p.setPen(inkPen(2.0));
-  p.setBrush(verticalGradient(lip.top(), lip.bottom(), {{0, kDirtDark}, {0.45, kDirt}, {1, kDirtLight}}));
+  p.setBrush(verticalGradient(lip.top(), lip.bottom(), {{0, theme().dirtDark}, {0.45, theme().dirt}, {1, theme().dirtLight}}));
   p.drawEllipse(lip);
 }
 
@@ -75,11 +129,11 @@ void drawDirtLip(QPainter& p) {
 void drawOpening(QPainter& p) {
   QPainterPath hole = holeInterior();
   p.setPen(Qt::NoPen);
-  p.setBrush(kHoleDark);
+  p.setBrush(theme().holeDark);
   p.drawPath(hole);
   QPainterPath wall = hole.subtracted(hole.translated(0, 6));
   p.setBrush(verticalGradient(kHoleCentre.y() - kHoleRy, kHoleCentre.y() - kHoleRy + 7,
-                              {{0, QColor(0x7a, 0x4c, 0x30)}, {1, QColor(0x42, 0x2a, 0x1c)}}));
+                              {{0, theme().holeWallLit}, {1, theme().holeWallDim}}));
   p.drawPath(wall);
   outlineHole(p);
 }
@@ -88,7 +142,7 @@ void drawOpening(QPainter& p) {
 void drawGroundAndHole(QPainter& p, const QColor& shadow) {
   drawMoundShadow(p, shadow);
   drawMound(p);
-  drawGrassTufts(p);
+  drawGroundDetail(p);
   drawDirtLip(p);
   drawOpening(p);
 }
@@ -133,7 +187,7 @@ void drawEye(QPainter& p, QPointF c, double rx, double ry, QPointF look, double 
     QPainterPath eye;
     eye.addEllipse(ellipseRect(c, rx, ry));
     p.setClipPath(eye, Qt::IntersectClip);
-    p.setBrush(kSkinDark);
+    p.setBrush(theme().skinDark);
     p.setPen(inkPen(2.0));
     p.drawRect(QRectF(c.x() - rx - 2, c.y() - ry - 2, 2 * rx + 4, 2 * ry * lid + 2));
     p.restore();
@@ -150,7 +204,7 @@ void drawNeckAndBowTie(QPainter& p) {
   QPainterPath neck;
   neck.addRoundedRect(QRectF(34, 56, 42, 100), 14, 14);
   p.setPen(inkPen(2.2));
-  p.setBrush(linearGradient(QPointF(34, 0), QPointF(76, 0), {{0, kSkinDark}, {0.35, kSkin}, {1, kSkinDark}}));
+  p.setBrush(linearGradient(QPointF(34, 0), QPointF(76, 0), {{0, theme().skinDark}, {0.35, theme().skin}, {1, theme().skinDark}}));
   p.drawPath(neck);
   QPainterPath bow;
   bow.moveTo(55, 78);
@@ -161,7 +215,7 @@ void drawNeckAndBowTie(QPainter& p) {
   bow.lineTo(69, 71);
   bow.quadTo(72, 78, 69, 85);
   bow.closeSubpath();
-  p.setBrush(verticalGradient(71, 85, {{0, kTie}, {1, kTieDark}}));
+  p.setBrush(verticalGradient(71, 85, {{0, theme().tie}, {1, theme().tieDark}}));
   p.drawPath(bow);
   p.drawRoundedRect(QRectF(50.5, 74, 9, 8), 2.5, 2.5);
   p.setPen(Qt::NoPen);
@@ -179,7 +233,7 @@ void drawEars(QPainter& p) {
     ear.quadTo(55 + side * 52, 22, 55 + side * 53, 28);
     ear.quadTo(55 + side * 48, 44, 55 + side * 32, 54);
     ear.closeSubpath();
-    p.setBrush(kSkin);
+    p.setBrush(theme().skin);
     p.drawPath(ear);
     QPainterPath inner;
     inner.moveTo(55 + side * 34, 37);
@@ -187,7 +241,7 @@ void drawEars(QPainter& p) {
     inner.quadTo(55 + side * 44, 42, 55 + side * 35, 48);
     inner.closeSubpath();
     p.setPen(Qt::NoPen);
-    p.setBrush(kBlush);
+    p.setBrush(theme().blush);
     p.drawPath(inner);
   }
 }
@@ -201,11 +255,11 @@ void drawAntennae(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kInk, 5.0, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(stalk);
-    p.setPen(QPen(kSkinDark, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(theme().skinDark, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(stalk);
     QPointF bob(55 + side * 27, 7);
     p.setPen(inkPen(2.0));
-    p.setBrush(radialGradient(bob + QPointF(-1.5, -1.5), 5.5, {{0, kAntennaLight}, {1, kAntenna}}));
+    p.setBrush(radialGradient(bob + QPointF(-1.5, -1.5), 5.5, {{0, theme().antennaLight}, {1, theme().antenna}}));
     p.drawEllipse(ellipseRect(bob, 5.2, 5.2));
   }
 }
@@ -213,16 +267,16 @@ void drawAntennae(QPainter& p) {
 // The head with the spots on its dome and blushing cheeks.
 void drawHead(QPainter& p) {
   p.setPen(inkPen(2.4));
-  p.setBrush(radialGradient(QPointF(45, 30), 46, {{0, kSkinLight}, {0.55, kSkin}, {1, kSkinDark}}));
+  p.setBrush(radialGradient(QPointF(45, 30), 46, {{0, theme().skinLight}, {0.55, theme().skin}, {1, theme().skinDark}}));
   p.drawPath(headPath());
 
   p.setPen(Qt::NoPen);
-  p.setBrush(kSpot);
+  p.setBrush(theme().spot);
   p.drawEllipse(ellipseRect(QPointF(55, 19), 5, 3.2));
   p.drawEllipse(ellipseRect(QPointF(43, 22), 2.6, 2));
   p.drawEllipse(ellipseRect(QPointF(67, 22), 3, 2.2));
 
-  p.setBrush(QColor(kBlush.red(), kBlush.green(), kBlush.blue(), 170));
+  p.setBrush(QColor(theme().blush.red(), theme().blush.green(), theme().blush.blue(), 170));
   p.drawEllipse(ellipseRect(QPointF(30, 53), 6, 4));
   p.drawEllipse(ellipseRect(QPointF(80, 53), 6, 4));
 }
@@ -271,12 +325,12 @@ void drawGrin(QPainter& p) {
   m.quadTo(38, 72, 33, 55);
   m.closeSubpath();
   p.setPen(inkPen(2.2));
-  p.setBrush(kMouth);
+  p.setBrush(theme().mouth);
   p.drawPath(m);
   p.save();
   p.setClipPath(m, Qt::IntersectClip);
   p.setPen(Qt::NoPen);
-  p.setBrush(kTongue);
+  p.setBrush(theme().tongue);
   p.drawEllipse(ellipseRect(QPointF(58, 72), 11, 7));
   p.setBrush(kWhite);
   p.setPen(inkPen(1.4));
@@ -291,10 +345,10 @@ void drawGrin(QPainter& p) {
 // A round "oh" of a mouth, 'r' being its height from the middle.
 void drawGaspingMouth(QPainter& p, double r) {
   p.setPen(inkPen(2.2));
-  p.setBrush(kMouth);
+  p.setBrush(theme().mouth);
   p.drawEllipse(ellipseRect(QPointF(56, 62), r * 0.85, r));
   p.setPen(Qt::NoPen);
-  p.setBrush(kTongue);
+  p.setBrush(theme().tongue);
   p.drawEllipse(ellipseRect(QPointF(56, 62 + r * 0.5), r * 0.55, r * 0.35));
 }
 
@@ -320,8 +374,8 @@ void drawVorb(QPainter& p, Face face) {
 }
 
 QImage holeScene(const SceneFn& inHole, const SceneFn& onTop) {
-  return paintedOn(newCanvas(kFrameW, kSceneH, kWhite),
-                   [&](QPainter& p) { paintHoleScene(p, inHole, onTop, kShadow); });
+  return paintedOn(newCanvas(kFrameW, kSceneH, theme().page),
+                   [&](QPainter& p) { paintHoleScene(p, inHole, onTop, theme().shadow); });
 }
 
 void paintHoleScene(QPainter& p, const SceneFn& inHole, const SceneFn& onTop, const QColor& shadow) {
@@ -360,7 +414,7 @@ QImage drawTargetStrip() {
   std::vector<QImage> frames;
   frames.push_back(holeScene({}));
   for (int k = 1; k <= 4; ++k) frames.push_back(holeScene(vorbAt(kRiseDrop[k], Face::Grin)));
-  return stripOf(frames, 559, 108, kWhite);
+  return stripOf(frames, 559, 108, theme().page);
 }
 
 }  // namespace art

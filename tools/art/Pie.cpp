@@ -27,7 +27,7 @@ void drawPieTin(QPainter& p, double line, double scale) {
 // The crust rim and the heap of cream on it.
 void drawPieTop(QPainter& p, double line) {
   p.setPen(inkPen(line));
-  p.setBrush(kCrust);
+  p.setBrush(theme().crust);
   p.drawRoundedRect(QRectF(-24, -2, 48, 6), 3, 3);
 
   QPainterPath cream;
@@ -37,14 +37,14 @@ void drawPieTop(QPainter& p, double line) {
   cream.cubicTo(10, -17, 20, -12, 17, -6);
   cream.cubicTo(23, -6, 23, 0, 21, 0);
   cream.closeSubpath();
-  p.setBrush(verticalGradient(-18, 0, {{0, kCream}, {1, kCreamShade}}));
+  p.setBrush(verticalGradient(-18, 0, {{0, theme().cream}, {1, theme().creamShade}}));
   p.drawPath(cream);
 }
 
 // The cherry with a glint and its stem.
 void drawPieCherry(QPainter& p, double line, double scale) {
   p.setPen(inkPen(line));
-  p.setBrush(kCherry);
+  p.setBrush(theme().cherry);
   p.drawEllipse(ellipseRect(QPointF(3, -19), 4, 4));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 255, 255, 200));
@@ -94,7 +94,7 @@ QPainterPath blobPath(QPointF c, double rx, double ry, int lobes, double wobble,
 void fillCream(QPainter& p, const QPainterPath& path, double pen) {
   QRectF b = path.boundingRect();
   p.setPen(inkPen(pen));
-  p.setBrush(verticalGradient(b.top(), b.bottom(), {{0, kCream}, {0.7, kCream}, {1, kCreamShade}}));
+  p.setBrush(verticalGradient(b.top(), b.bottom(), {{0, theme().cream}, {0.7, theme().cream}, {1, theme().creamShade}}));
   p.drawPath(path);
 }
 

@@ -131,7 +131,7 @@ void drawFlecksAndShine(QPainter& p, quint32 seed) {
 // The pie's cherry, which ends up perched on his head.
 void drawCherryOnHead(QPainter& p) {
   p.setPen(inkPen(1.8));
-  p.setBrush(kCherry);
+  p.setBrush(theme().cherry);
   p.drawEllipse(ellipseRect(QPointF(62, 11), 4.5, 4.3));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 255, 255, 210));
@@ -152,9 +152,9 @@ void drawTastingTongue(QPainter& p) {
   t.cubicTo(70, 60, 62, 60, 55, 62);
   t.closeSubpath();
   p.setPen(inkPen(2.0));
-  p.setBrush(kTongue);
+  p.setBrush(theme().tongue);
   p.drawPath(t);
-  p.setPen(QPen(kMouth, 1.2));
+  p.setPen(QPen(theme().mouth, 1.2));
   p.drawLine(QPointF(61, 63), QPointF(64, 68));
 }
 
@@ -259,7 +259,7 @@ QImage drawSplatStrip() {
   addPieFlyingIn(frames);
   addSplat(frames);
   addSinking(frames);
-  return stripOf(frames, 1007, 108, kWhite);
+  return stripOf(frames, 1007, 108, theme().page);
 }
 
 }  // namespace art

@@ -5,6 +5,9 @@
 //                                    plus a custom cursor, for people making sets
 //   pvq_drawart --icons <folder>     the desktop icon as PNG files in the
 //                                    hicolor layout (data/icons/hicolor)
+//   pvq_drawart --set <name> <folder>
+//                                    the six pictures of another shipped set
+//                                    (moonlight, seaside) under plain names
 //
 // Everything is drawn antialiased in true colour first. The colour pictures
 // are then quantised together onto one shared 256-entry palette, so all of
@@ -18,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "Banner.h"
@@ -39,22 +43,21 @@ struct Picture {
   QSize size;
 };
 
-// The colour pictures, drawn and put on their shared palette.
-std::vector<Picture> drawColourPictures() {
+// The six pictures a set carries, in the theme in use.
+std::vector<Picture> drawSetPictures() {
   const QImage emptyScene = art::holeScene({});
-  std::vector<Picture> pictures = {
+  return {
       {QStringLiteral("DefVorb.bmp"), QStringLiteral("figure.bmp"), art::drawTargetStrip(), {559, 108}},
       {QStringLiteral("DefPie.bmp"), QStringLiteral("splat.bmp"), art::drawSplatStrip(), {1007, 108}},
       {QStringLiteral("DefCount.bmp"), QStringLiteral("countdown.bmp"), art::drawCountStrip(), {671, 107}},
       {QStringLiteral("DefNumbers.bmp"), QStringLiteral("digits.bmp"), art::drawNumbers(), {300, 51}},
       {QStringLiteral("DefXtras.bmp"), QStringLiteral("misc.bmp"), art::drawXtras(emptyScene), {111, 124}},
       {QStringLiteral("DefTitle.bmp"), QStringLiteral("title.bmp"), art::drawTitle(), {594, 31}},
-      {QStringLiteral("MenuButton.bmp"), {}, art::drawMenuButton(), {50, 100}},
-      {QStringLiteral("AbortButton.bmp"), {}, art::drawAbortButton(), {50, 100}},
-      {QStringLiteral("SoundIcon.bmp"), {}, art::drawSoundIcons(), {15, 60}},
-      {QStringLiteral("Emblem.bmp"), {}, art::drawEmblem(), {32, 32}},
   };
+}
 
+// Puts the pictures on one shared palette.
+void quantiseTogether(std::vector<Picture>& pictures) {
   std::vector<const QImage*> all;
   for (const Picture& c : pictures) all.push_back(&c.img);
   // The flat colours of the art are kept exact; the rest of the palette
@@ -66,6 +69,17 @@ std::vector<Picture> drawColourPictures() {
   std::printf("drawart: shared palette of %d colours\n", int(palette.size()));
   QHash<QRgb, uchar> cache;
   for (Picture& c : pictures) c.img = art::quantise(c.img, palette, cache);
+}
+
+// The set pictures and the program's own (buttons, emblem), drawn and put on
+// their shared palette.
+std::vector<Picture> drawColourPictures() {
+  std::vector<Picture> pictures = drawSetPictures();
+  pictures.push_back({QStringLiteral("MenuButton.bmp"), {}, art::drawMenuButton(), {50, 100}});
+  pictures.push_back({QStringLiteral("AbortButton.bmp"), {}, art::drawAbortButton(), {50, 100}});
+  pictures.push_back({QStringLiteral("SoundIcon.bmp"), {}, art::drawSoundIcons(), {15, 60}});
+  pictures.push_back({QStringLiteral("Emblem.bmp"), {}, art::drawEmblem(), {32, 32}});
+  quantiseTogether(pictures);
   return pictures;
 }
 
@@ -91,6 +105,14 @@ void writeExamples(art::PictureWriter& out) {
   out.write(cursor.file, cursor.img, {32, 32});
 }
 
+// Another shipped set's pictures, on a palette of their own.
+void writeThemedSet(const art::Theme& theme, art::PictureWriter& out) {
+  art::useTheme(theme);
+  std::vector<Picture> pictures = drawSetPictures();
+  quantiseTogether(pictures);
+  for (const Picture& c : pictures) out.write(c.exampleFile, c.img, c.size);
+}
+
 void writeIcons(art::PictureWriter& out) {
   for (int size : {16, 32, 48, 64, 128, 256}) {
     const QString folder = QStringLiteral("%1x%1/apps").arg(size);
@@ -110,8 +132,12 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const bool examples = argc == 3 && std::strcmp(argv[1], "--examples") == 0;
   const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
-  if (argc != 2 && !examples && !icons) {
-    std::fprintf(stderr, "usage: pvq_drawart [--examples | --icons] <output folder>\n");
+  const bool themed = argc == 4 && std::strcmp(argv[1], "--set") == 0;
+  std::optional<art::Theme> theme;
+  if (themed && std::strcmp(argv[2], "moonlight") == 0) theme = art::moonlightTheme();
+  if (themed && std::strcmp(argv[2], "seaside") == 0) theme = art::seasideTheme();
+  if ((argc != 2 && !examples && !icons && !themed) || (themed && !theme)) {
+    std::fprintf(stderr, "usage: pvq_drawart [--examples | --icons | --set moonlight|seaside] <output folder>\n");
     return 2;
   }
   const char* folder = argv[argc - 1];
@@ -122,7 +148,9 @@ int main(int argc, char** argv) {
   }
   art::loadLetteringFont();
   art::PictureWriter out(dir);
-  if (examples)
+  if (theme)
+    writeThemedSet(*theme, out);
+  else if (examples)
     writeExamples(out);
   else if (icons)
     writeIcons(out);

@@ -1,9 +1,11 @@
-// Writes the game's own default set, default.xet, with the same writer the set
-// creation wizard uses: the built-in pictures, the synthesised sound effects, the
-// background tune, and the built-in texts.
-//   pvq_makeset OUTPUT PICTURE-FOLDER SOUND-FOLDER
+// Writes a set shipped with the game with the same writer the set creation
+// wizard uses, from the pictures drawn by the art tool, the synthesised sound
+// effects and background tune, and the set's own texts and colours: the
+// game's own default.xet, or one of the other shipped sets.
+//   pvq_makeset [--set moonlight | --set seaside] OUTPUT PICTURE-FOLDER SOUND-FOLDER
 #include <QCoreApplication>
 #include <QDir>
+#include <array>
 #include <cstdio>
 
 #include "imageset/DefaultSet.h"
@@ -13,8 +15,13 @@
 
 namespace {
 
-// The count-down ticks, then one tick a game second: the tick is short and dry.
+// Tick sound modes: the count-down ticks, then one tick a game second; or
+// only the game seconds tick.
 constexpr std::uint8_t kTickEverySecond = 0;
+constexpr std::uint8_t kTickEachGameSecond = 2;
+// Built-in cursor slots.
+constexpr std::uint8_t kCrossHairCursor = 3;
+constexpr std::uint8_t kDartBoardCursor = 5;
 
 class SilentProgress : public WriterProgress {
  public:
@@ -22,9 +29,8 @@ class SilentProgress : public WriterProgress {
   void showProgress(qint64, qint64) override {}
 };
 
-SetInputs defaultSetInputs(const QString& output, const QDir& pictures, const QDir& sounds) {
-  SetInputs in;
-  in.outFile = output;
+// The pictures and sounds every shipped set takes from its folders.
+void addFiles(SetInputs& in, const QDir& pictures, const QDir& sounds) {
   in.pict1 = pictures.filePath(QStringLiteral("figure.bmp"));
   in.pict2 = pictures.filePath(QStringLiteral("splat.bmp"));
   in.titleBmp = pictures.filePath(QStringLiteral("title.bmp"));
@@ -34,32 +40,86 @@ SetInputs defaultSetInputs(const QString& output, const QDir& pictures, const QD
   for (const SoundEffectInfo& sound : kSoundEffects)
     in.waves[static_cast<std::size_t>(indexOf(sound.effect))] = sounds.filePath(QString::fromLatin1(sound.fileName));
   in.music = sounds.filePath(QStringLiteral("tune.mid"));
-  in.name = QString::fromLatin1(kAppName);
   in.author = QString::fromLatin1(kAuthorName);
   in.email = QString::fromLatin1(kAuthorEmail);
   in.url = QString::fromLatin1(kAuthorWebPage);
+}
+
+void addTexts(SetInputs& in, const char* prefix, const char* suffix, const std::array<const char*, 8>& ratings) {
+  in.prefix = QString::fromLatin1(prefix);
+  in.suffix = QString::fromLatin1(suffix);
+  for (std::size_t i = 0; i < in.ratings.size(); ++i) in.ratings[i] = QString::fromLatin1(ratings[i]);
+}
+
+void describeDefaultSet(SetInputs& in) {
+  in.name = QString::fromLatin1(kAppName);
   in.comment = QStringLiteral("The game's own set: Vorb Quarn, his cream pies, a jingle, a ticking clock, "
                               "a wet splat and a little tune for every round.");
-  in.prefix = QString::fromLatin1(kDefaultCongratulationPrefix);
-  in.suffix = QString::fromLatin1(kDefaultCongratulationSuffix);
-  for (std::size_t i = 0; i < in.ratings.size(); ++i) in.ratings[i] = QString::fromLatin1(kDefaultRatingMessages[i]);
+  addTexts(in, kDefaultCongratulationPrefix, kDefaultCongratulationSuffix, kDefaultRatingMessages);
   in.titleColour = colourValue(255, 0, 0);
   in.pageColour = colourValue(255, 255, 255);
   in.cursorChoice = 1;
   in.tickMode = kTickEverySecond;
-  return in;
+}
+
+// The colours match the pictures' page and title panel (tools/art/Themes.cpp),
+// so no box shows round a hole or the banner.
+void describeMoonlightSet(SetInputs& in) {
+  in.name = QStringLiteral("Pies by Moonlight");
+  in.comment = QStringLiteral("Vorb's lilac cousin Zib Quarn pops up on the moon at midnight: blueberry pies, "
+                              "a sonar ping for every second and a slow waltz under the stars.");
+  addTexts(in, "Under the moon, in 30 seconds you launched",
+           "blueberry pies at Zib Quarn.  Sweet dreams!  Your Score Is:",
+           {"Were you asleep? The moon saw everything...", "A few pies drifted off into space...",
+            "Zib Quarn yawns. Throw a little faster!", "Now the stars are watching you!",
+            "Blueberries everywhere, what a night!", "A score to howl at the moon about!",
+            "Out of this world! But is it high score table material?", "A night to remember, keep going!"});
+  in.titleColour = colourValue(0x4b, 0x2a, 0x78);
+  in.pageColour = colourValue(0x1e, 0x24, 0x46);
+  in.cursorChoice = kCrossHairCursor;
+  in.tickMode = kTickEachGameSecond;
+}
+
+void describeSeasideSet(SetInputs& in) {
+  in.name = QStringLiteral("Pies by the Seaside");
+  in.comment = QStringLiteral("Vorb's coral cousin Zoop Quarn pops up on the beach: lemon meringue pies, "
+                              "a shaker for every second and a calypso on steel drums.");
+  addTexts(in, "Sun, sand and in 30 seconds you splatted",
+           "lemon pies on Zoop Quarn.  Fancy a swim?  Your Score Is:",
+           {"Did the seagulls eat all your pies?", "More paddling than throwing, that...",
+            "Warming up nicely, keep the pies coming!", "Now you're making waves!",
+            "Lemon meringue from here to the pier!", "Surf's up! What a score!",
+            "A splash of a score, but will it beat the high score table?", "King of the beach! Keep going!"});
+  in.titleColour = colourValue(0x15, 0x77, 0xa8);
+  in.pageColour = colourValue(0xcd, 0xee, 0xfa);
+  in.cursorChoice = kDartBoardCursor;
+  in.tickMode = kTickEverySecond;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  const QStringList args = app.arguments();
-  if (args.size() != 4) {
-    std::fprintf(stderr, "usage: pvq_makeset OUTPUT PICTURE-FOLDER SOUND-FOLDER\n");
+  QStringList args = app.arguments();
+  QString set;
+  if (args.size() == 6 && args[1] == QStringLiteral("--set")) {
+    set = args[2];
+    args.remove(1, 2);
+  }
+  const bool known = set.isEmpty() || set == QStringLiteral("moonlight") || set == QStringLiteral("seaside");
+  if (args.size() != 4 || !known) {
+    std::fprintf(stderr, "usage: pvq_makeset [--set moonlight | --set seaside] OUTPUT PICTURE-FOLDER SOUND-FOLDER\n");
     return 2;
   }
-  const SetInputs in = defaultSetInputs(args[1], QDir(args[2]), QDir(args[3]));
+  SetInputs in;
+  in.outFile = args[1];
+  addFiles(in, QDir(args[2]), QDir(args[3]));
+  if (set == QStringLiteral("moonlight"))
+    describeMoonlightSet(in);
+  else if (set == QStringLiteral("seaside"))
+    describeSeasideSet(in);
+  else
+    describeDefaultSet(in);
   const QString soundProblem = soundStepMessage(in.waves, in.music);
   if (!soundProblem.isEmpty()) {
     std::fprintf(stderr, "pvq_makeset: %s\n", qPrintable(soundProblem));

@@ -1,33 +1,36 @@
-// tune: composes the built-in set's background tune and writes it as a
-// Standard MIDI File (format 1) to the path named on the command line.
+// tune: composes the background tune of a shipped set and writes it as a
+// Standard MIDI File to the path named on the command line.
+//   pvq_tune OUTPUT.mid [moonlight | seaside]
+// Without a set name it writes the game's own set's tune.
 //
-// The tune is one round long: 15 bars of 4/4 at 117.6 beats a minute, so a
+// The game's own tune is one round long: 15 bars of 4/4 at 117.6 beats a minute, so a
 // half note lasts one game second (ten 102 ms steps) and 15 bars last the
 // 30.6 s of play. Form: A (bars 1-4), A' (5-8), B (9-12), a closing phrase
 // (13-14) and a final chord (15). General MIDI: square lead with vibraphone
 // in B, pizzicato off-beats, finger bass, drums on channel 10.
 
-// smf.h includes glib.h inside extern "C", which C++ templates in glib reject;
-// including glib.h first lets its include guard skip that second inclusion.
-#include <glib.h>
-#include <smf.h>
-
-#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <string>
 #include <vector>
+
+#include "midi.h"
+#include "tunes.h"
+
+using midi::add;
+using midi::kBeat;
+using midi::kEighth;
+using midi::Note;
+using midi::Step;
 
 namespace {
 
-constexpr int kPpqn = 480;
-constexpr int kEighth = kPpqn / 2;
-constexpr int kBeat = kPpqn;
 constexpr int kBar = 4 * kBeat;
 constexpr int kBars = 15;
 constexpr int kMicrosecondsPerBeat = 510204;  // 117.6 beats a minute
 
 // Channels and General MIDI programs.
-constexpr int kLead = 0, kComp = 1, kBass = 2, kDrums = 9;
+constexpr int kLead = 0, kComp = 1, kBass = 2, kDrums = midi::kDrumChannel;
 constexpr int kSquareLead = 80, kVibraphone = 11, kPizzicato = 45, kFingerBass = 33;
 
 // Drum keys of the General MIDI percussion map.
@@ -38,14 +41,6 @@ constexpr int kLowTom = 45, kMidTom = 47, kHighTom = 50;
 constexpr int R = 0;  // rest
 constexpr int G4 = 67, A4 = 69, B4 = 71, C5 = 72, D5 = 74, E5 = 76, F5 = 77, Fs5 = 78, G5 = 79,
               A5 = 81, B5 = 83, C6 = 84, D6 = 86, E6 = 88;
-
-struct Note {
-  int tick, length, channel, key, velocity;
-};
-
-struct Step {
-  int key, eighths;
-};
 
 struct Chord {
   int root;                  // bass key
@@ -87,21 +82,9 @@ const std::vector<Step> kMelody = {
 
 bool inSectionB(int tick) { return tick >= 8 * kBar && tick < 12 * kBar; }
 
-void add(std::vector<Note>& notes, int tick, int length, int channel, int key, int velocity) {
-  notes.push_back({tick, length, channel, key, velocity});
-}
-
 std::vector<Note> melody() {
-  std::vector<Note> notes;
-  int tick = 0;
-  for (const Step& step : kMelody) {
-    const int length = step.eighths * kEighth;
-    const bool inB = inSectionB(tick);
-    // A detached touch keeps repeated keys apart.
-    if (step.key != R) add(notes, tick, length - 30, kLead, step.key, inB ? 100 : 90);
-    tick += length;
-  }
-  return notes;
+  // A detached touch keeps repeated keys apart.
+  return midi::playSteps(kMelody, kLead, 30, [](int tick) { return inSectionB(tick) ? 100 : 90; });
 }
 
 std::vector<Note> accompaniment() {
@@ -163,81 +146,32 @@ std::vector<Note> drums() {
   return notes;
 }
 
-void addEvent(smf_track_t* track, int tick, int status, int data1, int data2) {
-  smf_track_add_event_pulses(track, smf_event_new_from_bytes(status, data1, data2), tick);
-}
-
-void addMeta(smf_track_t* track, int tick, std::vector<unsigned char> bytes) {
-  const int size = static_cast<int>(bytes.size());
-  smf_track_add_event_pulses(track, smf_event_new_from_pointer(bytes.data(), size), tick);
-}
-
-smf_track_t* newTrack(smf_t* smf, const char* name) {
-  smf_track_t* track = smf_track_new();
-  smf_add_track(smf, track);
-  smf_track_add_event_pulses(track, smf_event_new_textual(0x03, name), 0);
-  return track;
-}
-
-// Writes the notes in time order, a note's end before another's start at the
-// same tick, so a repeated key is released before it sounds again.
-void writeNotes(smf_track_t* track, const std::vector<Note>& notes) {
-  struct Event {
-    int tick, order, status, key, velocity;
-  };
-  std::vector<Event> events;
-  for (const Note& n : notes) {
-    events.push_back({n.tick, 1, 0x90 | n.channel, n.key, n.velocity});
-    events.push_back({n.tick + n.length, 0, 0x80 | n.channel, n.key, 0});
-  }
-  std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
-    return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
-  });
-  for (const Event& e : events) addEvent(track, e.tick, e.status, e.key, e.velocity);
-}
-
-void setUpChannel(smf_track_t* track, int channel, int program, int volume, int pan) {
-  if (program >= 0) addEvent(track, 0, 0xC0 | channel, program, -1);
-  addEvent(track, 0, 0xB0 | channel, 7, volume);
-  addEvent(track, 0, 0xB0 | channel, 10, pan);
-}
-
 }  // namespace
 
+midi::Song defaultTune() {
+  midi::Song song;
+  song.title = "Pie Vorb Quarn";
+  song.beatsPerBar = 4;
+  song.microsecondsPerBeat = kMicrosecondsPerBeat;
+  // Every track ends a beat after the final chord is released.
+  song.endTick = kBars * kBar;
+  song.tracks = {
+      {"Lead",
+       {{kLead, kSquareLead, 100, 64}},
+       {{8 * kBar, kLead, kVibraphone}, {12 * kBar, kLead, kSquareLead}},
+       melody()},
+      {"Off-beats and bass", {{kComp, kPizzicato, 100, 48}, {kBass, kFingerBass, 100, 64}}, {}, accompaniment()},
+      {"Drums", {{kDrums, -1, 100, 64}}, {}, drums()},
+  };
+  return song;
+}
+
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT.mid\n", argv[0]);
+  const std::string set = argc == 3 ? argv[2] : "";
+  if ((argc != 2 && argc != 3) || (argc == 3 && set != "moonlight" && set != "seaside")) {
+    std::fprintf(stderr, "usage: %s OUTPUT.mid [moonlight | seaside]\n", argv[0]);
     return 2;
   }
-  smf_t* smf = smf_new();
-  if (smf_set_ppqn(smf, kPpqn) != 0) return 1;
-
-  smf_track_t* conductor = newTrack(smf, "Pie Vorb Quarn");
-  addMeta(conductor, 0, {0xFF, 0x58, 0x04, 4, 2, 24, 8});  // 4/4
-  addMeta(conductor, 0, {0xFF, 0x51, 0x03, (kMicrosecondsPerBeat >> 16) & 0xFF,
-                         (kMicrosecondsPerBeat >> 8) & 0xFF, kMicrosecondsPerBeat & 0xFF});
-
-  smf_track_t* lead = newTrack(smf, "Lead");
-  setUpChannel(lead, kLead, kSquareLead, 100, 64);
-  addEvent(lead, 8 * kBar, 0xC0 | kLead, kVibraphone, -1);
-  addEvent(lead, 12 * kBar, 0xC0 | kLead, kSquareLead, -1);
-  writeNotes(lead, melody());
-
-  smf_track_t* comp = newTrack(smf, "Off-beats and bass");
-  setUpChannel(comp, kComp, kPizzicato, 100, 48);
-  setUpChannel(comp, kBass, kFingerBass, 100, 64);
-  writeNotes(comp, accompaniment());
-
-  smf_track_t* kit = newTrack(smf, "Drums");
-  setUpChannel(kit, kDrums, -1, 100, 64);
-  writeNotes(kit, drums());
-
-  // Every track ends together, a beat after the final chord is released.
-  for (smf_track_t* track : {conductor, lead, comp, kit})
-    if (smf_track_add_eot_pulses(track, kBars * kBar) != 0) return 1;
-
-  const int status = smf_save(smf, argv[1]);
-  smf_delete(smf);
-  if (status != 0) std::fprintf(stderr, "tune: cannot write %s\n", argv[1]);
-  return status == 0 ? 0 : 1;
+  const midi::Song song = set == "moonlight" ? moonlightTune() : set == "seaside" ? seasideTune() : defaultTune();
+  return midi::writeSong(song, argv[1]) ? 0 : 1;
 }

@@ -1,0 +1,12 @@
+#pragma once
+// The four sound effects of each shipped set, before mastering.
+
+#include "synth.h"
+
+struct EffectSet {
+  synth::Wave startup, tick, splat, gameOver;
+};
+
+EffectSet defaultEffects();
+EffectSet moonlightEffects();
+EffectSet seasideEffects();

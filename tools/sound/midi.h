@@ -1,0 +1,60 @@
+#pragma once
+// A tune as notes on General MIDI channels, and the writer that saves it as a
+// Standard MIDI File (format 1): a conductor track with the metre and tempo,
+// then one track per part.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace midi {
+
+constexpr int kPpqn = 480;
+constexpr int kBeat = kPpqn;
+constexpr int kEighth = kPpqn / 2;
+constexpr int kDrumChannel = 9;
+
+struct Note {
+  int tick, length, channel, key, velocity;
+};
+
+// A channel's instrument (-1 keeps the drum kit), volume and pan at the start.
+struct ChannelSetUp {
+  int channel, program, volume, pan;
+};
+
+// An instrument change part-way through.
+struct ProgramChange {
+  int tick, channel, program;
+};
+
+struct Track {
+  std::string name;
+  std::vector<ChannelSetUp> channels;
+  std::vector<ProgramChange> changes;
+  std::vector<Note> notes;
+};
+
+struct Song {
+  std::string title;
+  int beatsPerBar = 4;
+  int microsecondsPerBeat = 500000;
+  int endTick = 0;  // where every track ends
+  std::vector<Track> tracks;
+};
+
+// One step of a melody: a key (0 for a rest) held for some eighths.
+struct Step {
+  int key, eighths;
+};
+
+void add(std::vector<Note>& notes, int tick, int length, int channel, int key, int velocity);
+// Plays the steps one after another on a channel from the start, each note
+// `gap` ticks short of its step so repeated keys stay apart; `velocity` gives
+// each note's strength from the tick it starts on.
+std::vector<Note> playSteps(const std::vector<Step>& steps, int channel, int gap,
+                            const std::function<int(int)>& velocity);
+// False, with a message on stderr, when the file cannot be written.
+bool writeSong(const Song& song, const char* path);
+
+}  // namespace midi
