@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QLatin1String(kAppVersion));
   appstyle::apply(app);
   quitOnSignals(app);
+  // Tune folders of copies that were killed are of no use to anyone.
+  PrivateMusicFolder::removeLeftovers();
   int result = 0;
   {
     MainWindowDeps deps;

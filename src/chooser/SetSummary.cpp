@@ -5,24 +5,13 @@
 #include "common/Files.h"
 #include "imageset/SetPreview.h"
 
-namespace {
-SetReadResult refusal(const char* why) {
-  SetReadResult result;
-  result.error = QString::fromLatin1(why);
-  result.setKept = true;
-  return result;
-}
-}  // namespace
-
 SetReadResult readSetAt(const QString& path) {
   QFile file(path);
-  if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly)) return refusal("Error, unable to open file...");
-  const QByteArray magic = file.read(kMagicSize);
-  if (magic == QByteArrayView(kExtendedMagic, kMagicSize)) return readExtendedSet(file);
-  if (magic == QByteArrayView(kPlainMagic, kMagicSize)) return readPlainSet(file, path);
-  if (magic == QByteArrayView(kFirstGenerationMagic, kMagicSize))
-    return refusal("This old image set format is no longer supported by Pie Vorb Quarn...");
-  return refusal("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file...");
+  if (isRegularFile(path) && file.open(QIODevice::ReadOnly)) return readSetFile(file, path);
+  SetReadResult refusal;
+  refusal.error = QStringLiteral("Error, unable to open file...");
+  refusal.setKept = true;
+  return refusal;
 }
 
 SetSummary summarizeSet(const QString& path) {

@@ -16,8 +16,8 @@ struct SetSummary {
   bool readable() const { return error.isEmpty(); }
 };
 
-// Reads any set file by its path, dispatching on its first 18 bytes as the Load
-// command does; the reader's bounds hold for whatever the file claims.
+// Reads any set file by its path with the Load command's reader; the reader's
+// bounds hold for whatever the file claims.
 SetReadResult readSetAt(const QString& path);
 
 // Reads the set and draws its preview. Safe off the GUI thread.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <functional>
 
 #include "chooser/RecentSets.h"
 #include "chooser/SetChooserDialog.h"
@@ -24,34 +25,42 @@ void showMessage(Game& game, const QString& text, const QString& caption) {
   prompts().message(game.view().dialogParent(), text, caption, BoxIcon::Error);
 }
 
-void showError(Game& game, const QString& text) { showMessage(game, text, QStringLiteral("Error")); }
+// Every refusal names the file it is about.
+QString aboutFile(const QString& text, const QString& path) {
+  return text + QStringLiteral("\n\n") + QDir::toNativeSeparators(path);
+}
 
-// Puts a read set in force, or tells the player why there is none: a refusal
-// before the set in force had to go keeps it, any later one leaves the built-in set.
-bool installReadSet(Game& game, SetReadResult&& result) {
-  if (result.set) {
-    installSet(game, std::move(*result.set));
-    return true;
-  }
-  if (!result.setKept) restoreDefaultSet(game);
-  showError(game, result.error);
+// Opens a set file to read, never a pipe or device; tells the player when it cannot.
+bool openSetFile(Game& game, QFile& file, const QString& text) {
+  if (isRegularFile(file.fileName()) && file.open(QIODevice::ReadOnly)) return true;
+  showMessage(game, aboutFile(text, file.fileName()), QStringLiteral("Error"));
   return false;
 }
 
-// The extended reader's part once the file is open; the player sees the busy
-// cursor from the end of the header on.
-bool loadOpenExtendedSet(Game& game, QIODevice& file, bool showAboutDialog) {
-  SetReadResult result = readExtendedSet(file, [&game] {
-    game.view().setBusyCursor(true);
-    game.view().processPendingEvents();
-  });
-  file.close();
-  game.view().setBusyCursor(false);
-  if (!installReadSet(game, std::move(result))) return false;
+// Puts a read set in force, or tells the player why there is none: a refusal
+// before the set in force had to go keeps it, any later one leaves the built-in set.
+// A good extended set plays its start-up sound and may bring the about dialog.
+// True when a set was put in force.
+bool installReadSet(Game& game, SetReadResult&& result, const QString& path, bool showAboutDialog) {
+  if (!result.set) {
+    if (!result.setKept) restoreDefaultSet(game);
+    showMessage(game, aboutFile(result.error, path), result.caption);
+    return false;
+  }
+  installSet(game, std::move(*result.set));
+  if (result.kind != SetKind::Extended) return true;
   game.wave().stopWave(WaveChannel::Splat);
   game.wave().playWave(game.set.sound(SoundEffect::Startup), WaveChannel::Main);
   if (showAboutDialog) game.view().showCurrentSetAbout();
   return true;
+}
+
+// The player sees the busy cursor from the end of an extended set's header on.
+std::function<void()> busyFromHere(Game& game) {
+  return [&game] {
+    game.view().setBusyCursor(true);
+    game.view().processPendingEvents();
+  };
 }
 
 }  // namespace
@@ -59,11 +68,11 @@ bool loadOpenExtendedSet(Game& game, QIODevice& file, bool showAboutDialog) {
 void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
   QFile file(path);
   // A file that cannot be opened counts as too small.
-  if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly)) {
-    showError(game, QString::fromLatin1(kNotExtendedSetMessage));
-    return;
-  }
-  loadOpenExtendedSet(game, file, showAboutDialog);
+  if (!openSetFile(game, file, QString::fromLatin1(kNotExtendedSetMessage))) return;
+  SetReadResult result = readExtendedSet(file, busyFromHere(game));
+  file.close();
+  game.view().setBusyCursor(false);
+  installReadSet(game, std::move(result), path, showAboutDialog);
 }
 
 void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QString* setterFileName) {
@@ -83,28 +92,11 @@ void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
   }
 
   QFile file(path);
-  if (!isRegularFile(path) || !file.open(QIODevice::ReadOnly)) {
-    showMessage(game, QStringLiteral("Error, unable to open file..."), QStringLiteral("Error"));
-    return;
-  }
-  const QByteArray magic = file.read(kMagicSize);  // shorter than 18 bytes matches nothing
-  if (magic == QByteArrayView(kExtendedMagic, kMagicSize)) {
-    if (loadOpenExtendedSet(game, file, showAboutDialog)) rememberLoadedSet(path);
-  } else if (magic == QByteArrayView(kFirstGenerationMagic, kMagicSize)) {
-    file.close();
-    showMessage(game, QStringLiteral("This old image set format is no longer supported by Pie Vorb Quarn..."),
-                QStringLiteral("Version Control"));
-  } else if (magic != QByteArrayView(kPlainMagic, kMagicSize)) {
-    file.close();
-    showMessage(game, QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file..."),
-                QStringLiteral("Error"));
-  } else {
-    game.view().setBusyCursor(true);
-    SetReadResult result = readPlainSet(file, path);
-    file.close();
-    game.view().setBusyCursor(false);
-    if (installReadSet(game, std::move(result))) rememberLoadedSet(path);
-  }
+  if (!openSetFile(game, file, QStringLiteral("Error, unable to open file..."))) return;
+  SetReadResult result = readSetFile(file, path, busyFromHere(game));
+  file.close();
+  game.view().setBusyCursor(false);
+  if (installReadSet(game, std::move(result), path, showAboutDialog)) rememberLoadedSet(path);
 }
 
 StartupPlace StartupPlace::ofApplication() {
@@ -122,6 +114,10 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
 
   bool showAbout = true;
+  if (!candidate.isEmpty() && !isRegularFile(candidate)) {
+    // A set asked for by name that is not there, or no file, is worth a word.
+    showMessage(game_, aboutFile(QStringLiteral("Error, unable to open file..."), candidate), QStringLiteral("Error"));
+  }
   if (!isRegularFile(candidate)) {
     candidate = defaultSetPath(folder);
     defaultPath_ = candidate;
@@ -153,8 +149,6 @@ void ImageSetCommands::chooseSet() {
   if (prompts().runModal(chooser) == QDialog::Accepted) loadImageSet(game_, chooser.chosenPath(), true);
 }
 
-void ImageSetCommands::aboutCurrentSet() { game_.view().showCurrentSetAbout(); }
-
 void ImageSetCommands::loadBitmapPair() {
   FileDialogRequest fs;
   fs.filter = QStringLiteral("Bitmap Files (*.BMP)|*.BMP|All Files (*.*)|*.*");
@@ -181,11 +175,17 @@ void ImageSetCommands::loadBitmapPair() {
   header.webPage.set(QStringLiteral("Unknown"));
   header.comment.set(QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second);
 
-  set.targetStrip = loadBmpFile(first, nullptr, kStripBounds);
-  if (!set.targetStrip.isNull()) set.splatStrip = loadBmpFile(second, nullptr, kStripBounds);
-  // A bitmap that does not load leaves the built-in set, without a word.
-  if (set.targetStrip.isNull() || set.splatStrip.isNull()) set = builtinSet();
-  installSet(game_, std::move(set));
+  // A bitmap that does not load leaves the built-in set, and says why.
+  const auto loaded = [this](QImage& strip, const QString& path) {
+    QString why;
+    strip = loadBmpFile(path, &why, kStripBounds);
+    if (strip.isNull()) {
+      restoreDefaultSet(game_);
+      showMessage(game_, aboutFile(why, path), QStringLiteral("Error"));
+    }
+    return !strip.isNull();
+  };
+  if (loaded(set.targetStrip, first) && loaded(set.splatStrip, second)) installSet(game_, std::move(set));
 }
 
 void ImageSetCommands::dropFiles(const QStringList& paths) {

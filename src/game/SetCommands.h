@@ -12,7 +12,8 @@ class Game;
 // about-current-set dialog.
 void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog);
 
-// Opens a set file and hands it to the reader its first 18 bytes name. An empty
+// Opens a set file and hands it to the reader its first 18 bytes name; every
+// refusal names the file. An empty
 // path asks for the file with the `Setter` dialog first; setterFileName, when
 // given, is the file that dialog opens on and receives the player's choice.
 void loadImageSet(Game& game, const QString& path, bool showAboutDialog, QString* setterFileName = nullptr);
@@ -48,8 +49,6 @@ class ImageSetCommands {
   void chooseSet();
   // "&Load Custom Image Set..."
   void loadSetFile();
-  // "&About Current Image Set..." (and the `setInfoTimer` timer): the window shows `SetInfoDialog`.
-  void aboutCurrentSet();
   // Files dropped on the main window, in the order the drop lists them.
   void dropFiles(const QStringList& paths);
 

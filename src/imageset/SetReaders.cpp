@@ -138,12 +138,35 @@ class ExtendedBody {
     };
     for (const auto& picture : pictures) {
       if (picture.size <= 0) continue;
+      if (picture.size > pictureByteBound(picture.bounds))
+        return QStringLiteral("Unable to read a picture of this set as a BMP file: it takes %1 bytes, more than a "
+                              "picture of at most %2 x %3 pixels needs.")
+            .arg(picture.size)
+            .arg(picture.bounds.width)
+            .arg(picture.bounds.height);
       if (!present(picture.size)) break;
       QString why;
       QImage decoded = decodeBmp(in_.readBlock(picture.size), &why, picture.bounds);
       if (decoded.isNull()) return why;
       *picture.destination = std::move(decoded);
     }
+    return QString();
+  }
+
+  // The sizes are checked against their bounds before anything is read or allocated.
+  QString soundsAndTuneTooLarge() const {
+    for (const SoundEffectInfo& info : kSoundEffects) {
+      const std::int32_t size = header_.*info.sizeField;
+      if (size > kLongestSound)
+        return QStringLiteral("The sound %1 of this set takes %2 bytes; a sound may last a minute (%3 bytes) at most.")
+            .arg(QLatin1String(info.fileName))
+            .arg(size)
+            .arg(kLongestSound);
+    }
+    if (header_.musicSize > kLargestTune)
+      return QStringLiteral("The tune of this set takes %1 bytes; a tune may take %2 bytes at most.")
+          .arg(header_.musicSize)
+          .arg(kLargestTune);
     return QString();
   }
 
@@ -182,16 +205,11 @@ class ExtendedBody {
   bool cutShort_ = false;
 };
 
-}  // namespace
+const QString kNotASetMessage = QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file...");
 
-SetReadResult readExtendedSet(QIODevice& file, const std::function<void()>& headerRead) {
-  if (file.size() < kSmallestExtendedSet)
-    return failure(QString::fromLatin1(kNotExtendedSetMessage), true);
-  file.seek(0);
+// An extended set from just past its magic.
+SetReadResult readExtendedBody(QIODevice& file, const std::function<void()>& headerRead) {
   PieceReader in(file);
-  char magic[kMagicSize] = {};
-  if (in.readInto(magic, kMagicSize) != kMagicSize || std::memcmp(magic, kExtendedMagic, kMagicSize) != 0)
-    return failure(QStringLiteral("This is NOT an eXtended Image Set file..."));
   SetHeader header{};
   if (in.readInto(&header, kSetHeaderSize) != kSetHeaderSize)
     return failure(QStringLiteral("File is corrupt or not an eXtended image set file..."));
@@ -200,6 +218,8 @@ SetReadResult readExtendedSet(QIODevice& file, const std::function<void()>& head
   LoadedSet set = builtinSet();
   takeHeader(set, header);
   ExtendedBody body(file, header, set);
+  const QString tooLarge = body.soundsAndTuneTooLarge();
+  if (!tooLarge.isEmpty()) return failure(tooLarge);
   body.readCursor();
   const QString badPicture = body.readPictures();
   if (!badPicture.isEmpty()) return failure(badPicture);
@@ -211,7 +231,8 @@ SetReadResult readExtendedSet(QIODevice& file, const std::function<void()>& head
   return success(std::move(set));
 }
 
-SetReadResult readPlainSet(QIODevice& file, const QString& path) {
+// A plain set from just past its magic; path only goes into the set's comment.
+SetReadResult readPlainBody(QIODevice& file, const QString& path) {
   PieceReader in(file);
   PlainSetBody body;
   std::memset(static_cast<void*>(&body), 0, sizeof body);  // a short file leaves no sizes behind
@@ -232,11 +253,59 @@ SetReadResult readPlainSet(QIODevice& file, const QString& path) {
 
   // Both pictures are required; a missing, cut short or undecodable one fails the set.
   auto readStrip = [&in](std::int32_t size) {
-    return size > 0 && in.holds(size) ? decodeBmp(in.readBlock(size), nullptr, kStripBounds) : QImage();
+    const bool fits = size > 0 && size <= pictureByteBound(kStripBounds) && in.holds(size);
+    return fits ? decodeBmp(in.readBlock(size), nullptr, kStripBounds) : QImage();
   };
   set.targetStrip = readStrip(body.pict1Size);
   file.seek(kPlainFirstPicture + std::max<std::int32_t>(body.pict1Size, 0));
   set.splatStrip = readStrip(body.pict2Size);
   if (set.targetStrip.isNull() || set.splatStrip.isNull()) return failure(QStringLiteral("Error loading images..."));
   return success(std::move(set));
+}
+
+// Runs a reader; memory that cannot be had refuses the set like any other fault.
+SetReadResult guarded(const std::function<SetReadResult()>& read) {
+  try {
+    return read();
+  } catch (const std::bad_alloc&) {
+    return failure(QStringLiteral("There is not enough memory to load this set."));
+  }
+}
+
+QByteArray readMagic(QIODevice& file) {
+  char magic[kMagicSize] = {};
+  return PieceReader(file).readInto(magic, kMagicSize) == kMagicSize ? QByteArray(magic, kMagicSize) : QByteArray();
+}
+
+}  // namespace
+
+SetReadResult readSetFile(QIODevice& file, const QString& path, const std::function<void()>& headerRead) {
+  SetReadResult result;
+  const QByteArray magic = readMagic(file);  // shorter than 18 bytes matches nothing
+  if (magic == QByteArrayView(kExtendedMagic, kMagicSize)) {
+    result = file.size() < kSmallestExtendedSet ? failure(QString::fromLatin1(kNotExtendedSetMessage), true)
+                                                 : guarded([&] { return readExtendedBody(file, headerRead); });
+    result.kind = SetKind::Extended;
+  } else if (magic == QByteArrayView(kPlainMagic, kMagicSize)) {
+    if (headerRead) headerRead();
+    result = guarded([&] { return readPlainBody(file, path); });
+    result.kind = SetKind::Plain;
+  } else if (magic == QByteArrayView(kFirstGenerationMagic, kMagicSize)) {
+    result = failure(QStringLiteral("This old image set format is no longer supported by Pie Vorb Quarn..."), true);
+    result.caption = QStringLiteral("Version Control");
+    result.kind = SetKind::FirstGeneration;
+  } else {
+    result = failure(kNotASetMessage, true);
+  }
+  return result;
+}
+
+SetReadResult readExtendedSet(QIODevice& file, const std::function<void()>& headerRead) {
+  if (file.size() < kSmallestExtendedSet)
+    return failure(QString::fromLatin1(kNotExtendedSetMessage), true);
+  if (readMagic(file) != QByteArrayView(kExtendedMagic, kMagicSize))
+    return failure(QStringLiteral("This is NOT an eXtended Image Set file..."));
+  SetReadResult result = guarded([&] { return readExtendedBody(file, headerRead); });
+  result.kind = SetKind::Extended;
+  return result;
 }

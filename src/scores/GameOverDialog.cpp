@@ -186,8 +186,9 @@ void GameOverDialog::colourTimerFired() {
 
 void GameOverDialog::addToBoard() {
   if (prompts().runModal(leader_) != QDialog::Accepted) return;
-  // A game's score goes on the board once only.
+  // A game's score goes on the board once only; one that could not be saved stays
+  // here for another try.
+  if (!scores_.addScore(leader_.nameEdit->text(), result_.score)) return;
   addToBoardButton->setEnabled(false);
-  scores_.addScore(leader_.nameEdit->text(), result_.score);
   prompts().runModal(scores_);
 }

@@ -2,24 +2,19 @@
 
 #include <QCollator>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QLockFile>
 #include <QLocale>
-#include <QSaveFile>
-#include <QSysInfo>
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
 #include <array>
 #include <numeric>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
-#include "common/Files.h"
+#include "scores/BoardFile.h"
 #include "ui/Codepage.h"
 
 namespace {
@@ -71,32 +66,32 @@ QByteArray nameBytes(const QString& typed) {
 bool forEachLine(QIODevice& in, const std::function<void(QByteArrayView)>& line, qint64 chunkSize) {
   QByteArray chunk(chunkSize, Qt::Uninitialized);
   QByteArray carried;          // the start of a line that runs on into the next chunk
+  bool overlong = false;        // the line in hand is past kLongestLine: it is skipped, not held
   bool lfEndsPrevious = false;  // the last chunk ended in CR: an LF first is part of that ending
-  bool ended = false;           // a NUL was seen
-  while (!ended) {
+  const auto endLine = [&](QByteArrayView piece) {
+    if (overlong || carried.size() + piece.size() > kLongestLine) {
+      // Nothing this long is a line of the board.
+    } else if (carried.isEmpty()) {
+      line(piece);
+    } else {
+      carried += piece;
+      line(carried);
+    }
+    carried.clear();
+    overlong = false;
+  };
+  for (;;) {
     const qint64 got = in.read(chunk.data(), chunkSize);
     if (got < 0) return false;
     if (got == 0) break;
-    QByteArrayView text(chunk.constData(), got);
-    const qsizetype nul = text.indexOf('\0');
-    if (nul >= 0) {
-      text = text.first(nul);
-      ended = true;
-    }
+    const QByteArrayView text(chunk.constData(), got);
     qsizetype start = 0;
-    if (lfEndsPrevious && !text.isEmpty() && text[0] == '\n') start = 1;
+    if (lfEndsPrevious && text[0] == '\n') start = 1;
     lfEndsPrevious = false;
     for (qsizetype i = start; i < text.size(); ++i) {
       const char c = text[i];
       if (c != '\r' && c != '\n') continue;
-      const QByteArrayView piece = text.sliced(start, i - start);
-      if (carried.isEmpty()) {
-        line(piece);
-      } else {
-        carried += piece;
-        line(carried);
-        carried.clear();
-      }
+      endLine(text.sliced(start, i - start));
       if (c == '\r') {
         if (i + 1 < text.size()) {
           if (text[i + 1] == '\n') ++i;
@@ -106,15 +101,22 @@ bool forEachLine(QIODevice& in, const std::function<void(QByteArrayView)>& line,
       }
       start = i + 1;
     }
-    carried += text.sliced(start);
+    const QByteArrayView rest = text.sliced(start);
+    if (overlong || carried.size() + rest.size() > kLongestLine) {
+      overlong = true;
+      carried.clear();
+    } else {
+      carried += rest;
+    }
   }
-  if (!carried.isEmpty()) line(carried);
+  if (overlong || !carried.isEmpty()) endLine({});
   return true;
 }
 
 std::optional<QByteArrayView> checkedEntry(QByteArrayView line) {
   const QByteArrayView body = line.size() >= 2 ? line.first(line.size() - 2) : QByteArrayView();
-  if (line.size() != body.size() + 2) return std::nullopt;
+  // A NUL is no part of any name the game writes: such a line is damaged.
+  if (line.size() != body.size() + 2 || body.contains('\0')) return std::nullopt;
   const std::array<char, 2> check = checkChars(body);
   if (line[body.size()] != check[0] || line[body.size() + 1] != check[1]) return std::nullopt;
   return body;
@@ -204,72 +206,47 @@ void sortBestFirst(QList<QByteArray>& entries) {
 QString userScoreFolder() {
   QString base = qEnvironmentVariable("XDG_DATA_HOME");
   // The XDG rules say a relative value is to be ignored.
-  if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + QStringLiteral("/.local/share");
+  if (base.isEmpty() || QDir::isRelativePath(base)) {
+    const QString home = qEnvironmentVariable("HOME");
+    // Without a home the scores have no place of the player's: never the filesystem's root.
+    if (home.isEmpty() || QDir::isRelativePath(home) || QDir(home).isRoot()) return {};
+    base = home + QStringLiteral("/.local/share");
+  }
   return QDir(base).filePath(QStringLiteral("pievorbquarn"));
 }
+
+namespace {
+
+// A board the player may not write cannot take a score; anything else there that is not
+// a plain file stays the board's place, so that it is refused with a reason rather than
+// passed over for another board.
+bool boardRefusesWrites(const QString& path) {
+  struct stat st {};
+  const QByteArray name = QFile::encodeName(path);
+  return lstat(name.constData(), &st) == 0 && S_ISREG(st.st_mode) && ::access(name.constData(), W_OK) != 0;
+}
+
+}  // namespace
 
 QString scoreFilePath(const QString& programFolder, const QString& userFolder) {
   const QString folder = programFolder.isEmpty() ? QDir::currentPath() : programFolder;
   // An installed game's program folder is the system's bin folder, shared by every
   // user; even when it happens to be writable (root), scores belong to the player.
   const bool installed = QFileInfo(QDir(folder).filePath(QStringLiteral("../share/pievorbquarn"))).isDir();
-  if (!installed && writableFolder(folder)) return QDir(folder).filePath(kFileName);
+  const QString besideProgram = QDir(folder).filePath(kFileName);
+  if (!installed && writableFolder(folder) && !boardRefusesWrites(besideProgram)) return besideProgram;
+  if (userFolder.isEmpty()) return {};
   return QDir(userFolder).filePath(kFileName);
 }
 
 ScoreBoard::ScoreBoard(const QString& programFolder, const QString& userFolder)
-    : path_(scoreFilePath(programFolder, userFolder)), userPath_(QDir(userFolder).filePath(kFileName)) {}
+    : path_(scoreFilePath(programFolder, userFolder)), userFolder_(userFolder) {}
 
 ScoreBoard ScoreBoard::forThisProgram() {
   return ScoreBoard(QCoreApplication::applicationDirPath(), userScoreFolder());
 }
 
 namespace {
-
-// Held around every read-merge-write of the board, so copies of the game running at
-// once take turns. A lock left by a copy that was killed is taken over at once (its
-// process is gone); one held by a live copy is waited for, a while.
-class BoardLock {
- public:
-  explicit BoardLock(const QString& boardPath) : path_(boardPath + QStringLiteral(".lock")), lock_(path_) {
-    lock_.setStaleLockTime(0);  // stale only when its owner is gone, however old
-    const QDeadlineTimer deadline(kWaitMs);
-    while (!(held_ = lock_.tryLock(kRetryMs)) && lock_.error() == QLockFile::LockFailedError && !deadline.hasExpired())
-      removeOwnerlessLock();
-  }
-  // A folder that takes no lock file takes no board either; the write then finds out.
-  bool refused() const { return !held_ && lock_.error() == QLockFile::LockFailedError; }
-
- private:
-  static constexpr int kWaitMs = 10000;
-  static constexpr int kRetryMs = 100;
-  static constexpr qint64 kOwnerWritesWithinMs = 1000;
-
-  // A copy killed while it held the lock, or while it was making or clearing one,
-  // leaves files behind. Qt takes over most of them itself; these are the rest: a
-  // lock whose owner process is gone, and a lock still empty (an owner writes itself
-  // in at once, so an empty one that has stood a while belongs to no one).
-  void removeOwnerlessLock() {
-    for (const QString& file : {path_, path_ + QStringLiteral(".rmlock")}) {
-      if (ownerIsGone(file)) QFile::remove(file);
-    }
-  }
-
-  static bool ownerIsGone(const QString& file) {
-    const QFileInfo info(file);
-    if (!info.exists()) return false;
-    qint64 pid = 0;
-    QString host, app;
-    if (!QLockFile(file).getLockInfo(&pid, &host, &app))
-      return info.lastModified().msecsTo(QDateTime::currentDateTime()) > kOwnerWritesWithinMs;
-    const bool thisMachine = host.isEmpty() || host == QSysInfo::machineHostName();
-    return thisMachine && pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
-  }
-
-  QString path_;
-  QLockFile lock_;
-  bool held_ = false;
-};
 
 // The file's entries now, less those this copy dropped, plus those it added, since it
 // last read the file (`seen`).
@@ -298,6 +275,10 @@ QList<QByteArray> merged(QList<QByteArray> current, const QList<QByteArray>& see
   return result;
 }
 
+const QString kNoPlace = QStringLiteral(
+    "The scores have no place to be kept: the program's folder cannot be written, and there is no home folder "
+    "(HOME is not set).");
+
 }  // namespace
 
 bool ScoreBoard::load() {
@@ -310,15 +291,16 @@ bool ScoreBoard::load() {
 
 bool ScoreBoard::readFile(QList<QByteArray>& out, bool* missing) {
   out.clear();
-  QFile file(path_);
-  if (missing) *missing = !file.exists();
-  if (!file.exists()) return true;
-  const bool plainFile = isRegularFile(path_);
-  if (!plainFile || !file.open(QIODevice::ReadOnly)) {
-    lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path_),
-                                              plainFile ? file.errorString() : QStringLiteral("not a file"));
+  if (path_.isEmpty()) {
+    lastError_ = kNoPlace;
     return false;
   }
+  bool absent = false;
+  const int fd = openBoardForReading(path_, &absent, &lastError_);
+  if (missing) *missing = absent;
+  if (fd < 0) return absent;
+  QFile file;
+  file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
   // Only lines that pass their check are kept, so a file of junk costs no memory.
   const bool read = forEachLine(file, [&out](QByteArrayView line) {
     if (const auto entry = checkedEntry(line)) out.append(entry->toByteArray());
@@ -332,51 +314,33 @@ bool ScoreBoard::readFile(QList<QByteArray>& out, bool* missing) {
   return true;
 }
 
-bool ScoreBoard::writeTo(const QString& path) {
-  // The per-user folder may not exist yet; the program's folder is never made here.
-  if (path == userPath_) QDir().mkpath(QFileInfo(path).absolutePath());
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly)) {
-    // The file buffers the small writes itself; a failed one makes commit() fail.
-    for (const QByteArray& e : entries_) {
-      file.write(e);
-      file.write(lineCheck(e));
-      file.write("\r\n", 2);
-    }
-    if (file.commit()) return true;
-  }
-  lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-  return false;
-}
-
 bool ScoreBoard::writeBoard() {
-  if (writeTo(path_)) {
-    seen_ = entries_;
-    return true;
-  }
-  if (path_ == userPath_) return false;
-  const QString firstError = lastError_;
-  // The program's folder took files when we looked, but not now (full disk, made
-  // read-only): keep the scores in the per-user folder from here on.
-  if (!writeTo(userPath_)) {
-    lastError_ = firstError + QLatin1Char('\n') + lastError_;
-    return false;
-  }
-  path_ = userPath_;
+  QList<QByteArray> lines;
+  lines.reserve(entries_.size());
+  for (const QByteArray& e : entries_) lines.append(e + lineCheck(e));
+  removeAbandonedTemporaries(path_);
+  if (!replaceBoardFile(path_, lines, &lastError_)) return false;
   seen_ = entries_;
   return true;
 }
 
-bool ScoreBoard::lockRefused(bool refused) {
-  if (refused)
-    lastError_ = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path_),
-                                              QStringLiteral("in use by another copy of the game"));
-  return refused;
+bool ScoreBoard::readyToWrite() {
+  if (path_.isEmpty()) {
+    lastError_ = kNoPlace;
+    return false;
+  }
+  // The per-user folder may not exist yet; the program's folder is never made here.
+  const QString folder = QFileInfo(path_).absolutePath();
+  return folder != QDir(userFolder_).absolutePath() || makeFolder(folder, &lastError_);
 }
 
 bool ScoreBoard::save() {
+  if (!readyToWrite()) return false;
   const BoardLock lock(path_);
-  if (lockRefused(lock.refused())) return false;
+  if (!lock.held()) {
+    lastError_ = lock.error();
+    return false;
+  }
   // What other copies of the game wrote since this one read the file stays. A file we
   // cannot read may still hold scores, so it is never overwritten; one that went away
   // (with its folder, say) is no news, and the list is kept whole.
@@ -388,9 +352,15 @@ bool ScoreBoard::save() {
 }
 
 bool ScoreBoard::add(const QString& name, qint32 score) {
+  if (!readyToWrite()) return false;
   const BoardLock lock(path_);
-  if (lockRefused(lock.refused())) return false;
+  if (!lock.held()) {
+    lastError_ = lock.error();
+    return false;
+  }
   if (!load()) return false;
   entries_.append(scoreEntry(score, nameBytes(name)));
-  return writeBoard();
+  if (writeBoard()) return true;
+  entries_.removeLast();  // the list stays what the file holds
+  return false;
 }

@@ -23,23 +23,32 @@ QByteArray scoreEntry(qint32 score, QByteArrayView name);
 // and so do CR, LF and NUL, which would otherwise split or end the line.
 QByteArray nameBytes(const QString& typed);
 
+// The longest line an entry of this game makes, with room to spare (a name is at most
+// 200 characters).
+constexpr qsizetype kLongestLine = 4096;
+
 // Hands each line of a text to `line` as the board reads them: CR, LF and CR LF each
-// end a line, a NUL ends the text, a last line without an ending still counts. The text
-// is read `chunkSize` bytes at a time, so only the line in hand is ever held whole.
-// False when reading failed part way.
+// end a line, a last line without an ending still counts. A damaged line costs only
+// itself: a NUL is a byte like any other, and a line longer than kLongestLine is
+// skipped, never held whole. The text is read `chunkSize` bytes at a
+// time. False when reading failed part way.
 bool forEachLine(QIODevice& in, const std::function<void(QByteArrayView)>& line, qint64 chunkSize = 64 * 1024);
 
-// The entry a file line holds: the line without its two check characters, when they match.
+// The entry a file line holds: the line without its two check characters, when they
+// match and the line holds no NUL.
 std::optional<QByteArrayView> checkedEntry(QByteArrayView line);
 
 // Best first: case-insensitive, locale-aware, digits compared as numbers, then reversed.
 void sortBestFirst(QList<QByteArray>& entries);
 
 // The per-user place for the file when the program's folder cannot take it:
-// $XDG_DATA_HOME/pievorbquarn, else ~/.local/share/pievorbquarn.
+// $XDG_DATA_HOME/pievorbquarn, else ~/.local/share/pievorbquarn; empty when there is
+// no home folder.
 QString userScoreFolder();
-// "piescore.sdf" in programFolder when that folder is writable, otherwise in userFolder.
-// An empty programFolder means the current folder.
+// The one place of the board, for reading and writing alike: "piescore.sdf" in
+// programFolder when that folder is writable and a board already there is one the
+// player may write, otherwise in userFolder. An empty programFolder means the current
+// folder; empty when the board would go to userFolder and that is empty.
 QString scoreFilePath(const QString& programFolder, const QString& userFolder);
 
 // The board list and its file.
@@ -57,14 +66,13 @@ class ScoreBoard {
   // Replaces the list with the file's verified entries, best first. False when the
   // file exists but cannot be read; the list is then empty and lastError() says why.
   bool load();
-  // Writes the list back under the board's lock file, merged with the file as it is now:
+  // Writes the list back under the board's lock, merged with the file as it is now:
   // entries other copies of the game added since the last read stay, entries dropped
-  // from the list (a reset) go. A file that cannot be read is never overwritten. When
-  // the program's folder refuses, the per-user folder takes over for the rest of the run.
-  // False when the list could not be written anywhere.
+  // from the list (a reset) go. A file that cannot be read is never overwritten. False,
+  // with the file as it was, when the list could not be written.
   bool save();
-  // Under the lock: reads the file, appends the new entry last and writes it; false
-  // when nothing could be saved.
+  // Under the lock: reads the file, appends the new entry last and writes it; false,
+  // with the file and the list as they were, when the entry could not be saved.
   bool add(const QString& name, qint32 score);
 
   // The last read or save failure, for the player ("path: reason").
@@ -72,12 +80,11 @@ class ScoreBoard {
 
  private:
   bool readFile(QList<QByteArray>& out, bool* missing = nullptr);
-  bool writeTo(const QString& path);
+  bool readyToWrite();
   bool writeBoard();
-  bool lockRefused(bool refused);
 
   QString path_;
-  QString userPath_;
+  QString userFolder_;
   QList<QByteArray> entries_;
   QList<QByteArray> seen_;  // the file's entries as this board last read or wrote them
   QString lastError_;

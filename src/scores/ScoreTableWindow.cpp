@@ -90,9 +90,9 @@ void ScoreTableWindow::loadBoard() {
 }
 
 void ScoreTableWindow::saveBoard() {
-  // Viewing the table saves it each time; only a reset the player asked for is worth
-  // a message when it cannot be kept.
-  if (!board_.save() && emptied_)
+  // Only a reset changes the board here; viewing it leaves the file alone.
+  if (!emptied_) return;
+  if (!board_.save())
     prompts().message(this,
                       QStringLiteral("The score board could not be emptied:\n%1").arg(board_.lastError()),
                       QStringLiteral("Error"), BoxIcon::Error);

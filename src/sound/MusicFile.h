@@ -16,14 +16,19 @@ class PrivateMusicFolder {
   PrivateMusicFolder(const PrivateMusicFolder&) = delete;
   PrivateMusicFolder& operator=(const PrivateMusicFolder&) = delete;
 
-  // The music file's path; the folder (mode 0700, a fresh name) is made on the
-  // first call. Empty when no folder could be made: then there is no music.
+  // The music file's path; the folder (mode 0700, a fresh name with this process's
+  // number in it) is made on the first call. Empty when no folder could be made: then there is no music.
   QString musicFile();
   QString folder() const { return folder_; }
   // Deletes what the folder holds and the folder itself. Harmless twice.
   void remove();
 
   static QString defaultBase();
+
+  // Removes the folders in base (empty: defaultBase()) that copies of the game made
+  // and left behind when they were killed: ours, named for a process that has ended.
+  // Returns how many went.
+  static int removeLeftovers(const QString& base = {});
 
  private:
   QString base_;

@@ -164,6 +164,13 @@ TEST(ShippedSets, DifferFromEachOther) {
     }
 }
 
+// The clock ticks once a game second while the tune plays: the play loop does so for
+// tick modes 0 and 2 only.
+TEST(DefaultSet, TicksEveryGameSecondOnceTheTuneHasStarted) {
+  const LoadedSet set = readSet(setPath(kShippedSets[0]));
+  EXPECT_TRUE(set.header.tickSoundMode == 0 || set.header.tickSoundMode == 2) << int(set.header.tickSoundMode);
+}
+
 // The game's own set comes up silently apart from its jingle: no about-set
 // dialog at start-up, nor when the reset brings it back.
 TEST(DefaultSet, StartsAndResetsWithoutTheAboutDialog) {

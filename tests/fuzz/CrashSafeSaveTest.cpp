@@ -136,6 +136,8 @@ TEST_F(KilledSave, ScoreBoardIsAlwaysTheOldOrTheNewAndTheNextSaveGoesThrough) {
     EXPECT_TRUE(next.add(QStringLiteral("After"), 1)) << next.lastError().toStdString();
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_TRUE(contents(path).contains("After"));
+    // What killed saves left half written goes with the next save.
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"piescore.sdf"});
   });
 }
 

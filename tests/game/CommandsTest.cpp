@@ -208,18 +208,25 @@ TEST(Commands, ASetNamedOnTheCommandLineLoadsAndTheAboutDialogFollows) {
 }
 
 TEST(Commands, AStartUpSetErrorComesUpOverTheShownWindow) {
+  // A file that is no set, and one that is not there: each refusal names its file.
   QTemporaryDir sets;
   const QString text = sets.filePath(QStringLiteral("notes.txt"));
   ASSERT_TRUE(writeFile(text, QByteArray("just some words, nothing more")));
-  WindowFixture::Options o;
-  o.arguments = {text};
-  WindowFixture f(o);
-  ASSERT_EQ(f.prompts.messages.size(), 1);
-  EXPECT_EQ(f.prompts.messages[0].text,
-            QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file..."));
-  EXPECT_EQ(f.prompts.messages[0].parent, f.window.get());
-  EXPECT_TRUE(f.prompts.messages[0].parentOnScreen);
-  EXPECT_EQ(f.game().set.groupCount(), 1);
+  const QString gone = sets.filePath(QStringLiteral("gone.xet"));
+  const struct {
+    QString path, text;
+  } cases[] = {{text, QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file...")},
+               {gone, QStringLiteral("Error, unable to open file...")}};
+  for (const auto& c : cases) {
+    WindowFixture::Options o;
+    o.arguments = {c.path};
+    WindowFixture f(o);
+    ASSERT_EQ(f.prompts.messages.size(), 1);
+    EXPECT_EQ(f.prompts.messages[0].text, c.text + QStringLiteral("\n\n") + c.path);
+    EXPECT_EQ(f.prompts.messages[0].parent, f.window.get());
+    EXPECT_TRUE(f.prompts.messages[0].parentOnScreen);
+    EXPECT_EQ(f.game().set.groupCount(), 1);
+  }
 }
 
 TEST(Commands, ADroppedFileThatIsNoSetLeavesTheBuiltInSet) {
@@ -247,7 +254,7 @@ TEST(Commands, ADroppedFileThatIsNoSetLeavesTheBuiltInSet) {
   drop({text, good});
   ASSERT_EQ(f.prompts.messages.size(), 1);
   EXPECT_EQ(f.prompts.messages[0].text,
-            QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file..."));
+            QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file...\n\n") + text);
   EXPECT_EQ(f.game().set.groupCount(), 1);
   EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\""));
 }

@@ -1,3 +1,5 @@
+#include <QElapsedTimer>
+#include <QFile>
 #include <QPainter>
 
 #include "SetTestSupport.h"
@@ -29,7 +31,7 @@ TEST_F(SetTest, SmallestAcceptedFileIs3441BytesAnd3423IsRefused) {
 
   installPreviousSet();
   loadExtendedSet(game, write("short.xet", exact), true);
-  expectOneError(kTooSmall);
+  expectOneRefusal(kTooSmall);
   expectPreviousSet();
 
   prompts.messages.clear();
@@ -209,7 +211,7 @@ TEST_F(SetTest, FileCutShortAnywhereLeavesTheBuiltinSet) {
     prompts.messages.clear();
     wave.log.clear();
     loadExtendedSet(game, write("cut.xet", whole.left(cut.length)), true);
-    expectOneError(kCutShort);
+    expectOneRefusal(kCutShort);
     expectBuiltinSet();
     EXPECT_FALSE(view.busy);
     EXPECT_TRUE(wave.log.isEmpty());
@@ -222,26 +224,78 @@ TEST_F(SetTest, WrongTrailerLeavesTheBuiltinSet) {
   p.music = smallTune();
   p.trailer = "--End-Of-Set-!";
   loadExtendedSet(game, write("trailer.xet", buildExtendedSet(p) + QByteArray(18, '\0')), false);
-  expectOneError(kCutShort);
+  expectOneRefusal(kCutShort);
   expectBuiltinSet();
 }
 
-TEST_F(SetTest, SizeFieldsClaimingTwoGigabytesAreAFileCutShort) {
-  for (int field : {xet::miscPicsSize, xet::pict2Size, xet::startupSoundSize, xet::gameOverSoundSize, xet::musicSize}) {
-    SCOPED_TRACE(field);
+TEST_F(SetTest, SoundsTuneAndPicturesBeyondTheirBoundsAreRefusedBeforeTheyAreRead) {
+  // A minute of sound loads; a byte more in any sound, or in the tune, is refused by name.
+  ExtendedSetParts p = textsOnlyParts();
+  p.tick = QByteArray(kLongestSound, '\x80');
+  loadExtendedSet(game, write("minute.xet", buildExtendedSet(p) + QByteArray(18, '\0')), false);
+  EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
+  EXPECT_EQ(game.set.sound(SoundEffect::Tick).data.size(), size_t(kLongestSound));
+
+  const struct {
+    int field;
+    std::int32_t size;
+    QString text;
+  } refusals[] = {
+      {xet::startupSoundSize, kLongestSound + 1,
+       "The sound startup.wav of this set takes 661501 bytes; a sound may last a minute (661500 bytes) at most."},
+      {xet::tickSoundSize, 0x7FFFFFFF,
+       "The sound tick.wav of this set takes 2147483647 bytes; a sound may last a minute (661500 bytes) at most."},
+      {xet::splatSoundSize, kLongestSound + 1, "The sound splat.wav of this set takes 661501 bytes; a sound may last a minute (661500 bytes) at most."},
+      {xet::gameOverSoundSize, kLongestSound + 1, "The sound gameover.wav of this set takes 661501 bytes; a sound may last a minute (661500 bytes) at most."},
+      {xet::musicSize, kLargestTune + 1, "The tune of this set takes 4194305 bytes; a tune may take 4194304 bytes at most."},
+      {xet::pict2Size, 0x7FFFFFFF,
+       "Unable to read a picture of this set as a BMP file: it takes 2147483647 bytes, more than a picture of at most "
+       "1120 x 7019 pixels needs."},
+  };
+  for (const auto& r : refusals) {
+    SCOPED_TRACE(r.field);
     prompts.messages.clear();
     QByteArray file = buildExtendedSet(textsOnlyParts()) + QByteArray(18, '\0');
-    putInt32(file, field, 0x7FFFFFFF);
+    putInt32(file, r.field, r.size);
     loadExtendedSet(game, write("huge.xet", file), false);
-    expectOneError(kCutShort);
+    expectOneRefusal(r.text, QStringLiteral("Error"), dir.filePath("huge.xet"));
     expectBuiltinSet();
   }
+}
+
+TEST_F(SetTest, AGigabyteSparseSetIsRefusedWithoutTakingItsSize) {
+  // 1 GiB on paper, a few kilobytes on the disk: a start-up sound of all of it.
+  constexpr qint64 kGiB = qint64(1) << 30;
+  QByteArray head = buildExtendedSet(textsOnlyParts());
+  head.chop(14);
+  putInt32(head, xet::startupSoundSize, std::int32_t(kGiB));
+  const QString path = dir.filePath("sparse.xet");
+  {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(head);
+    ASSERT_TRUE(file.resize(head.size() + kGiB));
+    ASSERT_TRUE(file.seek(head.size() + kGiB));
+    file.write("--End-Of-Set--");
+  }
+  const long growth = peakGrowthKb([&] { loadImageSet(game, path, false); });
+  RecordProperty("peakGrowthKb", int(growth));
+  EXPECT_GE(growth, 0);
+  EXPECT_LT(growth, 16 * 1024);
+  QElapsedTimer clock;
+  clock.start();
+  loadImageSet(game, path, false);
+  EXPECT_LT(clock.elapsed(), 2000);
+  expectOneRefusal("The sound startup.wav of this set takes 1073741824 bytes; a sound may last a minute (661500 bytes) "
+                 "at most.",
+                 QStringLiteral("Error"), path);
+  expectBuiltinSet();
 }
 
 TEST_F(SetTest, MissingFileIsTooSmallAndChangesNothing) {
   installPreviousSet();
   loadExtendedSet(game, dir.filePath(QStringLiteral("nowhere.xet")), true);
-  expectOneError(kTooSmall);
+  expectOneRefusal(kTooSmall);
   expectPreviousSet();
   EXPECT_EQ(view.busyShown, 0);
 }
@@ -251,7 +305,7 @@ TEST_F(SetTest, WrongMagicOrShortHeaderAfterTheSizeTestLeaveTheBuiltinSet) {
   QByteArray file = buildExtendedSet(textsOnlyParts()) + QByteArray(18, '\0');
   file.replace(0, 18, "eXtended Image Set");  // one letter off
   loadExtendedSet(game, write("magic.xet", file), false);
-  expectOneError(QStringLiteral("This is NOT an eXtended Image Set file..."));
+  expectOneRefusal(QStringLiteral("This is NOT an eXtended Image Set file..."));
   expectBuiltinSet();
 }
 

@@ -54,13 +54,13 @@ TEST_F(SetCommandsTest, FirstEighteenBytesChooseTheReader) {
     prompts.messages.clear();
     installPreviousSet();
     loadImageSet(game, write(r.name, r.bytes), true);
-    expectOneError(r.text, r.caption);
+    expectOneRefusal(r.text, r.caption);
     expectPreviousSet();
   }
 
   prompts.messages.clear();
   loadImageSet(game, dir.filePath(QStringLiteral("missing.xet")), true);
-  expectOneError(kUnableToOpen);
+  expectOneRefusal(kUnableToOpen);
   expectPreviousSet();
 }
 
@@ -109,7 +109,7 @@ TEST_F(SetCommandsTest, PlainSetWithABadPictureLeavesTheBuiltinSet) {
   for (const QByteArray& file : {buildPlainSet(broken), huge, negative}) {
     prompts.messages.clear();
     loadImageSet(game, write("bad.set", file), false);
-    expectOneError(QStringLiteral("Error loading images..."));
+    expectOneRefusal(QStringLiteral("Error loading images..."));
     expectBuiltinSet();
     EXPECT_FALSE(view.busy);
   }
@@ -161,7 +161,10 @@ TEST_F(SetCommandsTest, StartupWithoutArgumentOrDefaultSet) {
 
 TEST_F(SetCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
   write("default.xet", namedSet("Pie Vorb Quarn"));
+  // A set named on the command line that is not there says so, then the default set loads.
   EXPECT_FALSE(commands.loadStartupSet(place({dir.filePath(QStringLiteral("no-such-file.xet"))})));
+  expectOneRefusal(kUnableToOpen, QStringLiteral("Error"), dir.filePath(QStringLiteral("no-such-file.xet")));
+  prompts.messages.clear();
   EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
   EXPECT_EQ(view.aboutShown, 0);
   EXPECT_EQ(commands.rememberedDefaultPath(), dir.filePath(QStringLiteral("default.xet")));
@@ -188,6 +191,24 @@ TEST_F(SetCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
   EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
+TEST_F(SetCommandsTest, TheDefaultSetBesideTheProgramWinsOverTheInstalledOne) {
+  // The program in bin/, an installed default set in share/pievorbquarn/ beside it.
+  ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("bin"))));
+  ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("share/pievorbquarn"))));
+  write("share/pievorbquarn/default.xet", namedSet("Installed"));
+  const StartupPlace inBin{{}, dir.filePath(QStringLiteral("bin/pievorbquarn")), QStringLiteral("/nowhere")};
+  const QString beside = write("bin/default.xet", namedSet("Beside"));
+  ImageSetCommands first(game);
+  first.loadStartupSet(inBin);
+  EXPECT_EQ(game.set.setTitle, QStringLiteral("Beside"));
+
+  ASSERT_TRUE(QFile::remove(beside));
+  ImageSetCommands second(game);
+  second.loadStartupSet(inBin);
+  EXPECT_EQ(game.set.setTitle, QStringLiteral("Installed"));
+  EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
+}
+
 TEST_F(SetCommandsTest, SetNamedOnTheCommandLineAsksForTheDialogEvenWhenItFails) {
   write("default.xet", namedSet("Pie Vorb Quarn"));
   EXPECT_TRUE(commands.loadStartupSet(place({write("mine.xet", namedSet("Mine"))})));
@@ -197,7 +218,7 @@ TEST_F(SetCommandsTest, SetNamedOnTheCommandLineAsksForTheDialogEvenWhenItFails)
 
   ImageSetCommands other(game);
   EXPECT_TRUE(other.loadStartupSet(place({write("readme.txt", "hello")})));
-  expectOneError(kNotASet);
+  expectOneRefusal(kNotASet);
 }
 
 TEST_F(SetCommandsTest, BitmapPairBecomesTheStripsOfAnUnnamedSet) {
@@ -243,11 +264,13 @@ TEST_F(SetCommandsTest, BitmapPairCancelledOrBrokenLeavesNoTrace) {
   EXPECT_EQ(prompts.fileRequests.size(), 3);
   expectPreviousSet();
 
-  // A long path gives a comment cut to 200 characters; a bad second file the built-in set, silently.
+  // A bad second file leaves the built-in set and names itself.
   const QString longName = write(QString(120, QLatin1Char('n')) + QStringLiteral(".bmp"), whole);
   prompts.fileAnswers = {longName, cut};
   commands.loadBitmapPair();
-  EXPECT_TRUE(prompts.messages.isEmpty());
+  expectOneRefusal(QStringLiteral("Unable to read a picture of this set as a BMP file: its pixel data is shorter than "
+                                "its header says."),
+                 QStringLiteral("Error"), cut);
   expectBuiltinSet();
 }
 
@@ -262,7 +285,7 @@ TEST_F(SetCommandsTest, DroppedFilesLoadOnlyTheFirstAfterTheBuiltinSet) {
 
   installPreviousSet();
   commands.dropFiles({dir.filePath(QStringLiteral("gone.xet"))});
-  expectOneError(kUnableToOpen);
+  expectOneRefusal(kUnableToOpen);
   expectBuiltinSet();
 
   installPreviousSet();
@@ -328,24 +351,50 @@ TEST_F(SetCommandsTest, NamedPipesAreRefusedWithoutWaitingForAWriter) {
 
   installPreviousSet();
   loadImageSet(game, pipe, true);
-  expectOneError(kUnableToOpen);
+  expectOneRefusal(kUnableToOpen);
   expectPreviousSet();
 
   prompts.messages.clear();
   loadExtendedSet(game, pipe, true);
-  expectOneError(kTooSmall);
+  expectOneRefusal(kTooSmall);
   expectPreviousSet();
 
   prompts.messages.clear();
   commands.dropFiles({pipe});
-  expectOneError(kUnableToOpen);
+  expectOneRefusal(kUnableToOpen);
   expectBuiltinSet();
 
   prompts.messages.clear();
   installPreviousSet();
   prompts.fileAnswers = {pipe, pipe};
   commands.loadBitmapPair();
-  EXPECT_TRUE(prompts.messages.isEmpty());
+  expectOneRefusal(QStringLiteral("Unable to read a picture of this set as a BMP file: it is not a file."),
+                 QStringLiteral("Error"), pipe);
   expectBuiltinSet();
   EXPECT_EQ(view.aboutShown, 0);
+}
+
+TEST_F(SetCommandsTest, ASetOnTheCommandLineThatCannotBeReadSaysSoAndTheDefaultFollows) {
+  write("default.xet", namedSet("Pie Vorb Quarn"));
+  const QString pipe = dir.filePath(QStringLiteral("pipe.xet"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  const QString folder = dir.filePath(QStringLiteral("folder.xet"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  for (const QString& named : {dir.filePath(QStringLiteral("gone.xet")), pipe, QStringLiteral("/dev/zero"), folder}) {
+    SCOPED_TRACE(named.toStdString());
+    prompts.messages.clear();
+    ImageSetCommands startup(game);
+    EXPECT_FALSE(startup.loadStartupSet(place({named})));
+    expectOneRefusal(kUnableToOpen, QStringLiteral("Error"), named);
+    EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
+  }
+
+  // A damaged default set names itself too.
+  QByteArray damaged = namedSet("Pie Vorb Quarn");
+  damaged.chop(30);
+  const QString defaultSet = write("default.xet", damaged);
+  prompts.messages.clear();
+  ImageSetCommands startup(game);
+  startup.loadStartupSet(place());
+  expectOneRefusal(kTooSmall, QStringLiteral("Error"), defaultSet);
 }

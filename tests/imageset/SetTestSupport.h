@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "SetFileBuilder.h"
 #include "game/Game.h"
@@ -117,6 +121,18 @@ class SetTest : public ::testing::Test {
     EXPECT_EQ(prompts.messages[0].caption, caption);
     EXPECT_EQ(prompts.messages[0].icon, BoxIcon::Error);
   }
+  // One refused set or picture: the text, then the file it is about (any absolute path
+  // unless named).
+  void expectOneRefusal(const QString& text, const QString& caption = QStringLiteral("Error"),
+                        const QString& file = {}) {
+    ASSERT_EQ(prompts.messages.size(), 1) << messageTexts().join(QLatin1Char('|')).toStdString();
+    const QString shown = prompts.messages[0].text;
+    EXPECT_EQ(shown.section(QStringLiteral("\n\n"), 0, 0), text);
+    const QString named = shown.section(QStringLiteral("\n\n"), 1);
+    EXPECT_TRUE(file.isEmpty() ? named.startsWith(QLatin1Char('/')) : named == file) << shown.toStdString();
+    EXPECT_EQ(prompts.messages[0].caption, caption);
+    EXPECT_EQ(prompts.messages[0].icon, BoxIcon::Error);
+  }
 
   QTemporaryDir dir;
   FakePrompts prompts;
@@ -130,3 +146,40 @@ class SetTest : public ::testing::Test {
 
 inline const QString kCutShort = QStringLiteral("Error loading file, either it is incomplete or corrupted...");
 inline const QString kTooSmall = QStringLiteral("File is corrupt or this is not an eXtended image set file...");
+
+// One of the /proc/self/status sizes, in KiB.
+inline long statusKb(const char* field) {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith(field)) return line.mid(int(qstrlen(field))).trimmed().split(' ').value(0).toLong();
+  return -1;
+}
+
+// How far the resident memory peaks above where it stood while work runs, in
+// KiB. The work runs in a child process so that a runaway allocation cannot take
+// the test run down with it; -1 when the child could not tell.
+inline long peakGrowthKb(const std::function<void()>& work) {
+  int channel[2];
+  if (pipe(channel) != 0) return -1;
+  const pid_t child = fork();
+  if (child == 0) {
+    close(channel[0]);
+    long growth = -1;
+    const int clearRefs = open("/proc/self/clear_refs", O_WRONLY);
+    // "5" sets the peak back to the present resident size.
+    if (clearRefs >= 0 && write(clearRefs, "5", 1) == 1) {
+      const long before = statusKb("VmRSS:");
+      work();
+      growth = statusKb("VmHWM:") - before;
+    }
+    if (write(channel[1], &growth, sizeof growth) != sizeof growth) _exit(1);
+    _exit(0);
+  }
+  close(channel[1]);
+  long growth = -1;
+  if (child < 0 || read(channel[0], &growth, sizeof growth) != sizeof growth) growth = -1;
+  close(channel[0]);
+  if (child > 0) waitpid(child, nullptr, 0);
+  return growth;
+}

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "ui/LinkLabel.h"
 #include "scores/GameOverDialog.h"
@@ -117,28 +119,33 @@ TEST_F(ScoreWindows, ResetAsksAndTheCloseWritesAnEmptyFile) {
   EXPECT_TRUE(fake.messages.isEmpty());
 }
 
-TEST_F(ScoreWindows, ClosingKeepsScoresAnotherCopyAddedMeanwhile) {
-  seed(fileLine(50, "Bob"));
+TEST_F(ScoreWindows, ViewingTheTableNeverWritesTheBoard) {
+  // A damaged line among good ones, and another copy adding while the table is open.
+  const QByteArray text = fileLine(50, "Bob") + QByteArray("0000000000000009\xD1" "C\0yKV\r\n", 24) + fileLine(4, "Di");
+  seed(text);
   ScoreTableWindow table(board());
   table.show();
-  ASSERT_TRUE(board().add("Eve", 8));  // another copy of the game, while the table is open
+  EXPECT_EQ(table.rows->count(), 2);
   table.okButton->click();
-  EXPECT_EQ(readAll(file), fileLine(50, "Bob") + fileLine(8, "Eve"));
+  table.show();
+  table.close();
+  EXPECT_EQ(readAll(file), text);
+  EXPECT_TRUE(fake.messages.isEmpty());
+
+  // Without a file: an empty list, and no file afterwards.
+  ASSERT_TRUE(QFile::remove(file));
+  table.show();
+  EXPECT_EQ(table.rows->count(), 0);
+  table.close();
+  EXPECT_FALSE(QFile::exists(file));
 }
 
-TEST_F(ScoreWindows, ClosingByTheTitleBarSavesToo) {
+TEST_F(ScoreWindows, ClosingAfterAResetWritesAnEmptyBoard) {
   seed(fileLine(50, "Bob"));
   ScoreTableWindow table(board());
   table.show();
   fake.confirmAnswers = {true};
   table.resetButton->click();
-  table.close();
-  EXPECT_EQ(readAll(file), QByteArray());
-
-  // Without a file: an empty list, and closing leaves an empty file.
-  ASSERT_TRUE(QFile::remove(file));
-  table.show();
-  EXPECT_EQ(table.rows->count(), 0);
   table.close();
   EXPECT_EQ(readAll(file), QByteArray());
 }
@@ -152,7 +159,8 @@ TEST_F(ScoreWindows, ScoresThatCannotBeKeptAreReported) {
   ASSERT_EQ(fake.messages.size(), 1);
   EXPECT_EQ(fake.messages[0].caption, "Error");
   EXPECT_EQ(fake.messages[0].icon, BoxIcon::Error);
-  EXPECT_TRUE(fake.messages[0].text.contains("piescore.sdf"));
+  EXPECT_TRUE(fake.messages[0].text.contains(tmp.filePath("plain/sub") + ": Not a directory"))
+      << fake.messages[0].text.toStdString();
 
   // Merely viewing the table stays quiet; a reset that cannot be kept does not.
   table.show();
@@ -331,7 +339,8 @@ TEST_F(GameOver, AddingGoesThroughNameEntryToTheTable) {
   EXPECT_NE(stepsWhileTableOpen, 0) << "the title keeps cycling behind the table";
   EXPECT_FALSE(dialog.addToBoardButton->isEnabled());
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_EQ(readAll(file), fileLine(50, "Bob") + fileLine(24, "Zo\xEB") + fileLine(10, "Cy"));
+  // The add wrote the board (the new entry last); showing the table wrote nothing.
+  EXPECT_EQ(readAll(file), fileLine(50, "Bob") + fileLine(10, "Cy") + fileLine(24, "Zo\xEB"));
 
   // The next game's showing offers the button again.
   dialog.okButton->click();
@@ -353,4 +362,29 @@ TEST_F(GameOver, CancelledNameEntryLeavesTheButtonEnabled) {
   dialog.addToBoardButton->click();
   EXPECT_FALSE(dialog.addToBoardButton->isEnabled());
   EXPECT_EQ(readAll(file), fileLine(0, "Ann"));
+}
+
+TEST_F(GameOver, AScoreThatCannotBeSavedStaysForAnotherTry) {
+  // A pipe where the lock goes: nothing may wait on it, and the player hears why.
+  const QString lock = file + ".lock";
+  ASSERT_EQ(mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+  fake.onModal = [&](QDialog& d) { return int(&d == &leader ? QDialog::Accepted : QDialog::Rejected); };
+  leader.nameEdit->setText("Ann");
+  dialog.setResult({24, QString(), QString()});
+  dialog.show();
+  for (int tick = 0; tick < 5; ++tick) dialog.colourTimerFired();
+  QElapsedTimer clock;
+  clock.start();
+  dialog.addToBoardButton->click();
+  EXPECT_LT(clock.elapsed(), 2000);
+  ASSERT_EQ(fake.messages.size(), 1);
+  EXPECT_TRUE(fake.messages[0].text.contains(lock + ": it is not a regular file")) << fake.messages[0].text.toStdString();
+  EXPECT_EQ(fake.modalTitles, QStringList{"Local HighScore Board"}) << "no table after a failure";
+  EXPECT_TRUE(dialog.addToBoardButton->isEnabled());
+  EXPECT_FALSE(QFile::exists(file));
+
+  ASSERT_TRUE(QFile::remove(lock));
+  dialog.addToBoardButton->click();
+  EXPECT_FALSE(dialog.addToBoardButton->isEnabled());
+  EXPECT_EQ(readAll(file), fileLine(24, "Ann"));
 }

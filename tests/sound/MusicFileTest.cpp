@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "sound/MusicFile.h"
 #include "SoundTestSupport.h"
@@ -45,6 +47,35 @@ TEST(MusicFile, PrivateFolderPerRunAndNoPlantedLinkIsFollowed) {
   EXPECT_FALSE(QFileInfo::exists(folder));
   ASSERT_TRUE(v.open(QIODevice::ReadOnly));
   EXPECT_EQ(v.readAll(), "keep me");
+}
+
+TEST(MusicFile, FoldersOfKilledCopiesGoAtStartUp) {
+  auto dir = makeScratchDir();
+  const QString base = dir->path();
+  // A copy killed with its tune written: nothing of it ran its clean-up.
+  const pid_t killed = fork();
+  if (killed == 0) {
+    PrivateMusicFolder folder(base);
+    QFile tune(folder.musicFile());
+    _exit(tune.open(QIODevice::WriteOnly) && tune.write("MThd") == 4 ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(killed, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  PrivateMusicFolder running(base);
+  const QString ours = running.musicFile();
+  const QString alive = base + "/pievorbquarn-1-abcdef";  // the first process never ends
+  const QString other = base + "/pievorbquarn-notes";
+  ASSERT_TRUE(QDir().mkpath(alive) && QDir().mkpath(other));
+  chmod(QFile::encodeName(alive).constData(), 0700);
+  ASSERT_EQ(QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 4);
+
+  EXPECT_EQ(PrivateMusicFolder::removeLeftovers(base), 1);
+  QStringList left = QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+  QStringList kept{QFileInfo(running.folder()).fileName(), "pievorbquarn-1-abcdef", "pievorbquarn-notes"};
+  left.sort();
+  kept.sort();
+  EXPECT_EQ(left, kept);
 }
 
 TEST(MusicFile, RuntimeFolderOnlyWhenItIsOurs) {

@@ -29,6 +29,10 @@ struct WaveShape {
   qint64 statedLength = -1;    // the data chunk's length field; -1: the samples' length
 };
 
+void put32Into(QByteArray& b, int at, quint32 v) {
+  for (int i = 0; i < 4; ++i) b[at + i] = char((v >> (8 * i)) & 0xFF);
+}
+
 QByteArray chunk(const char* id, const QByteArray& body) {
   QByteArray c(id);
   put32(c, body.size());
@@ -289,6 +293,12 @@ TEST_F(SetWriterTest, WaveCheckWalksTheChunksAndCopiesTheSamplesItFound) {
   expectAccepted(s, "format chunk with a wrong length");
 
   auto check = [&](const QByteArray& bytes) { return checkWaveFile(write("w.wav", bytes)); };
+  // A format chunk too short to be one (two channels, 22050 Hz, cut at 14 bytes) comes
+  // before the proper one: it is stepped over, not read 2 bytes into the next chunk.
+  QByteArray shortFirst = waveFile(samples);
+  shortFirst.insert(12, chunk("fmt ", QByteArray::fromHex("0100020022560000ac440000" "0200")));
+  put32Into(shortFirst, 4, shortFirst.size() - 8);
+  EXPECT_EQ(check(shortFirst), -500);
   EXPECT_EQ(checkWaveFile(dir.filePath("none.wav")), 1);
   EXPECT_EQ(checkWaveFile(dir.path()), 1);
   EXPECT_EQ(check(waveFile({})), 2);  // 44 bytes, no samples
