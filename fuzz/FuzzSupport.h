@@ -52,7 +52,7 @@ class AnsweringPrompts : public Prompts {
 // A game whose sounds and tune go nowhere; the tune file lives in the scratch folder.
 struct QuietGame {
   struct Wave : WavePlayer {
-    void playWave(SoundBuffer&, WaveChannel) override {}
+    void playWave(const SoundBuffer&, WaveChannel) override {}
     void stopWave(WaveChannel) override {}
     SoundState soundState() const override { return SoundState::Enabled; }
   } wave;

@@ -8,9 +8,12 @@ PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev
           libsndfile1-dev libsmf-dev)
 if [[ "${1:-}" == "--test" ]]; then
   PACKAGES+=(xvfb xauth)
-  # The install test: launcher, metainfo and file-type checks, the .deb, and
-  # which default set the installed program opens.
-  PACKAGES+=(desktop-file-utils appstream shared-mime-info dpkg-dev file strace)
+  # The install test: launcher, metainfo and file-type checks, the manual page,
+  # the window's class on X, the .deb and lintian's verdict on it, and which
+  # default set the installed program opens.
+  PACKAGES+=(desktop-file-utils appstream shared-mime-info dpkg-dev file strace man-db x11-utils lintian)
+  # The game on Wayland: a headless compositor and Qt's Wayland platform.
+  PACKAGES+=(weston qt6-wayland)
 fi
 # The fuzzing harnesses (test.sh, bench/fuzz.sh): clang and its libFuzzer runtime.
 if [[ "${1:-}" == "--test" || "${1:-}" == "--fuzz" ]]; then

@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QApplication::setApplicationName(QLatin1String(kAppName));
   QApplication::setApplicationVersion(QLatin1String(kAppVersion));
+  QApplication::setDesktopFileName(QStringLiteral("example.zanthorp.PieVorbQuarn"));  // the launcher's name
   appstyle::apply(app);
   quitOnSignals(app);
   // Tune folders of copies that were killed are of no use to anyone.

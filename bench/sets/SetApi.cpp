@@ -29,7 +29,7 @@ SetInputs toSetInputs(const Inputs& in) {
 }
 
 struct NoWave : WavePlayer {
-  void playWave(SoundBuffer&, WaveChannel) override {}
+  void playWave(const SoundBuffer&, WaveChannel) override {}
   void stopWave(WaveChannel) override {}
   SoundState soundState() const override { return SoundState::Unavailable; }
 };

@@ -1,6 +1,8 @@
-// Sound engine figures, run by hand: the CPU the effects engine costs while it
-// idles (six silent blocks circulating), the cost of mixing a block, and the
-// delay from playWave to the sound's first sample in the device's output.
+// Sound engine figures, run by hand: the delay from playWave to the sound's
+// first sample in the device's output, what a GUI thread blocked for two seconds
+// does to a sound that is playing, the wakes of the device's thread (a real
+// card runs dry when one comes later than the output's buffering), the CPU the
+// engine costs while sounds play, the cost of mixing, and the music's level.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -8,19 +10,25 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <sys/resource.h>
+#include <thread>
 #include <vector>
 
-#include "sound/FluidMidiPlayer.h"
-#include "sound/SdlWaveDevice.h"
+#include "sound/SoundBackend.h"
 #include "sound/WaveEngine.h"
+#include "WatchedWaveDevice.h"
 
 namespace {
+
+using Bytes = std::vector<std::uint8_t>;
 
 double cpuSeconds() {
   rusage u{};
@@ -34,157 +42,194 @@ void runLoop(int ms) {
   loop.exec();
 }
 
-// Passes everything to the real device and counts the notices on their way back.
-class CountingDevice : public WaveDevice {
- public:
-  explicit CountingDevice(WaveDevice& inner) : inner_(inner) {}
-  bool open(std::function<void()> done) override {
-    return inner_.open([this, done = std::move(done)] {
-      ++notices;
-      done();
-    });
-  }
-  void queue(std::span<const std::uint8_t> b) override { inner_.queue(b); }
-  void reset() override { inner_.reset(); }
-  void close() override { inner_.close(); }
-  long notices = 0;
+int periodSamples() {
+  const int asked = qEnvironmentVariableIntValue("PVQ_SOUND_PERIOD");
+  return asked > 0 ? asked : 256;
+}
+double periodMs() { return 1000.0 * periodSamples() / WaveDevice::kSampleRate; }
 
- private:
-  WaveDevice& inner_;
-};
-
-class NullDevice : public WaveDevice {
- public:
-  bool open(std::function<void()> done) override {
-    done_ = std::move(done);
-    return true;
-  }
-  void queue(std::span<const std::uint8_t> b) override { sink += b[b.size() / 2]; }
-  void reset() override {}
-  void close() override {}
-  void finish() { done_(); }
-  unsigned sink = 0;
-
- private:
-  std::function<void()> done_;
-};
-
-void idleCpu(int seconds) {
-  const int ms = seconds * 1000;
-  double before = cpuSeconds();
-  runLoop(ms);
-  const double baseline = cpuSeconds() - before;
-
-  SdlWaveDevice sdl;
-  auto counting = std::make_unique<CountingDevice>(sdl);
-  CountingDevice* counter = counting.get();
-  WaveEngine engine(std::move(counting));
-  engine.openWave();
-  if (!engine.deviceOpen()) {
-    std::printf("idle: no SDL audio device (%s)\n", qPrintable(sdl.lastError()));
-    return;
-  }
-  runLoop(200);  // past start-up
-  const long n0 = counter->notices;
-  before = cpuSeconds();
-  QElapsedTimer wall;
-  wall.start();
-  runLoop(ms);
-  const double used = cpuSeconds() - before;
-  const double elapsed = wall.elapsed() / 1000.0;
-  const long notices = counter->notices - n0;
-  engine.closeWave();
-
-  std::printf("idle engine over %.1f s on SDL driver '%s':\n", elapsed, qgetenv("SDL_AUDIODRIVER").constData());
-  std::printf("  notices              %ld (%.1f/s; 11025/400 = 27.6/s expected)\n", notices, notices / elapsed);
-  std::printf("  CPU, empty loop      %.2f%% of one core (baseline)\n", 100.0 * baseline / elapsed);
-  std::printf("  CPU, engine idling   %.2f%% of one core (%.1f us per notice, all threads)\n", 100.0 * used / elapsed,
-              notices ? 1e6 * used / notices : 0.0);
-  std::printf("  engine - baseline    %.2f ms of CPU per second\n", 1000.0 * (used - baseline * elapsed / (ms / 1000.0)) / elapsed);
-  std::printf("  underrun frames      %llu\n", static_cast<unsigned long long>(sdl.underrunFrames()));
+long residentKb() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  status.open(QIODevice::ReadOnly);
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').front().toLong();
+  return 0;
 }
 
-void mixCost() {
-  auto null = std::make_unique<NullDevice>();
-  NullDevice* device = null.get();
-  WaveEngine engine(std::move(null));
-  engine.openWave();
-  SoundBuffer a, b;
-  a.data.assign(1 << 20, 200);
-  b.data.assign(1 << 20, 30);
-  const int blocks = 20000;
-  engine.playWave(a, WaveChannel::Main);
-  engine.playWave(b, WaveChannel::Splat);
-  const auto t0 = std::chrono::steady_clock::now();
-  for (int i = 0; i < blocks; ++i) {
-    if (a.position + 400 > a.data.size()) {
-      engine.playWave(a, WaveChannel::Main);
-      engine.playWave(b, WaveChannel::Splat);
-    }
-    device->finish();
-  }
-  const double ns = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - t0).count() / blocks;
-  std::printf("mixing, two channels: %.0f ns per 400-sample block = %.4f%% of the block's 36.3 ms (sink %u)\n", ns,
-              100.0 * ns / 36.28e6, device->sink);
+// What the late load costs once the window is up: SDL, FluidSynth and the
+// libraries they bring.
+void moduleLoad() {
+  const long before = residentKb();
+  QElapsedTimer t;
+  t.start();
+  QString why;
+  SoundBackend* backend = soundBackend(&why);
+  const double ms = t.nsecsElapsed() / 1e6;
+  std::printf("loading the sound module: %.1f ms, resident memory +%.1f MiB%s\n", ms, (residentKb() - before) / 1024.0,
+              backend ? "" : qPrintable(QStringLiteral(" (failed: %1)").arg(why)));
 }
 
-void latency(int trials) {
+struct Stats {
+  double min, median, p90, max;
+};
+Stats stats(std::vector<double> v) {
+  if (v.empty()) return {0, 0, 0, 0};
+  std::sort(v.begin(), v.end());
+  auto at = [&](double q) { return v[std::min(v.size() - 1, std::size_t(q * double(v.size() - 1) + 0.5))]; };
+  return {v.front(), at(0.5), at(0.9), v.back()};
+}
+
+// The engine on SDL's disk driver, writing to a file in `dir`.
+struct DiskRig {
   QTemporaryDir dir;
-  const QString out = dir.filePath(QStringLiteral("latency.raw"));
-  const QByteArray oldDriver = qgetenv("SDL_AUDIODRIVER");
-  qputenv("SDL_AUDIODRIVER", "disk");
-  qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out));
-  auto owned = std::make_unique<SdlWaveDevice>();
-  SdlWaveDevice* device = owned.get();
-  WaveEngine engine(std::move(owned));
-  engine.openWave();
-  if (!engine.deviceOpen()) {
-    std::printf("latency: no SDL disk device (%s)\n", qPrintable(device->lastError()));
-    return;
+  QString file = dir.filePath(QStringLiteral("out.raw"));
+  WatchedWaveDevice* device = nullptr;
+  std::unique_ptr<WaveEngine> engine;
+
+  bool open() {
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(file));
+    auto watched = std::make_unique<WatchedWaveDevice>(sdlWaveDevice());
+    device = watched.get();
+    engine = std::make_unique<WaveEngine>(std::move(watched));
+    engine->openWave();
+    return engine->deviceOpen();
   }
-  SoundBuffer click;
-  click.data.assign(50, 0);
+  // The output from the first sample handed out, which is index 0 of the count.
+  QByteArray close() {
+    engine->closeWave();
+    QFile f(file);
+    f.open(QIODevice::ReadOnly);
+    return fromFirstRequest(f.readAll());
+  }
+  // Runs the event loop until the device has handed out `frames` samples.
+  void runUntil(std::uint64_t frames) {
+    while (device->framesOut() < frames) runLoop(20);
+  }
+};
+
+// The disk driver writes each period to its file as soon as the device thread
+// has it, so the moment the period holding a sound's first sample is asked for
+// is the moment that sample leaves SDL.
+void latency(int trials) {
+  DiskRig rig;
+  if (!rig.open()) return;
+  SoundBuffer click{Bytes(50, 0)};
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> jitter(0, 60);
   std::vector<std::uint64_t> startFrame;
-  std::vector<double> mixMs;
+  std::vector<std::chrono::steady_clock::time_point> playedAt;
   runLoop(300);
   for (int t = 0; t < trials; ++t) {
     runLoop(jitter(rng));
-    QElapsedTimer wall;
-    wall.start();
-    startFrame.push_back(device->framesOut());
-    engine.playWave(click, WaveChannel::Main);
-    while (click.position == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-    mixMs.push_back(wall.nsecsElapsed() / 1e6);
-    runLoop(400);
+    startFrame.push_back(rig.device->framesOut());
+    playedAt.push_back(std::chrono::steady_clock::now());
+    rig.engine->playWave(click, WaveChannel::Main);
+    runLoop(150);
   }
-  engine.closeWave();
-  if (oldDriver.isNull()) qunsetenv("SDL_AUDIODRIVER"); else qputenv("SDL_AUDIODRIVER", oldDriver);
-
-  QFile f(out);
-  f.open(QIODevice::ReadOnly);
-  const QByteArray bytes = f.readAll();
+  const QByteArray bytes = rig.close();
   std::vector<double> outMs;
   qsizetype from = 0;
-  for (std::uint64_t start : startFrame) {
-    const qsizetype onset = bytes.indexOf(char(64), std::max<qsizetype>(from, qsizetype(start)));
+  for (std::size_t t = 0; t < startFrame.size(); ++t) {
+    const qsizetype onset = bytes.indexOf(char(64), std::max<qsizetype>(from, qsizetype(startFrame[t])));
     if (onset < 0) break;
-    outMs.push_back(1000.0 * double(onset - qsizetype(start)) / 11025.0);
+    outMs.push_back(std::chrono::duration<double, std::milli>(rig.device->timeOfFrame(onset) - playedAt[t]).count());
     from = onset + 50;
   }
-  auto report = [](const char* what, std::vector<double> v) {
-    if (v.empty()) return;
-    std::sort(v.begin(), v.end());
-    double sum = 0;
-    for (double x : v) sum += x;
-    const double bound = 2400.0 * 1000.0 / 11025.0;
-    std::printf("  %-30s min %6.1f  mean %6.1f  max %6.1f ms; max / bound %.2f\n", what, v.front(), sum / v.size(),
-                v.back(), v.back() / bound);
+  const Stats s = stats(outMs);
+  std::printf("playWave to the first sample out of SDL (disk driver), %zu trials, one period %d samples = %.1f ms:\n",
+              outMs.size(), periodSamples(), periodMs());
+  std::printf("  min %.1f  median %.1f  p90 %.1f  max %.1f ms (floor: one period; max / period %.2f)\n", s.min,
+              s.median, s.p90, s.max, s.max / periodMs());
+}
+
+void blockedGui() {
+  DiskRig rig;
+  if (!rig.open()) return;
+  Bytes bytes(WaveDevice::kSampleRate * 3);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = std::uint8_t(i % 120);  // never halves to 128
+  SoundBuffer sound{bytes};
+  runLoop(300);
+  const std::uint64_t at = rig.device->framesOut();
+  rig.engine->playWave(sound, WaveChannel::Main);
+  std::this_thread::sleep_for(std::chrono::seconds(2));  // a stalled GUI thread
+  rig.runUntil(at + bytes.size() + 1000);
+  const QByteArray out = rig.close();
+  qsizetype start = qsizetype(at);
+  while (start < out.size() && std::uint8_t(out[start]) == 128) ++start;
+  long silent = 0, wrong = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const qsizetype k = start + qsizetype(i);
+    if (k >= out.size() || std::uint8_t(out[k]) == 128) ++silent;
+    else if (std::uint8_t(out[k]) != bytes[i] / 2 + 64) ++wrong;
+  }
+  std::printf("a 3 s sound with the GUI thread blocked for 2 s: started %.1f ms after playWave,\n",
+              1000.0 * double(start - qsizetype(at)) / WaveDevice::kSampleRate);
+  std::printf("  underrun (silent) samples inside it %ld, samples out of place %ld\n", silent, wrong);
+}
+
+// A game's worth of sounds: a tick every second and a splat every 0.45 s.
+void playing(int seconds, const char* driver) {
+  double before = cpuSeconds();
+  runLoop(seconds * 1000);
+  const double baseline = (cpuSeconds() - before) / seconds;
+
+  qputenv("SDL_AUDIODRIVER", driver);
+  auto watched = std::make_unique<WatchedWaveDevice>(sdlWaveDevice());
+  WatchedWaveDevice* device = watched.get();
+  WaveEngine engine(std::move(watched));
+  engine.openWave();
+  if (!engine.deviceOpen()) return;
+  SoundBuffer tick{Bytes(2000, 200)}, splat{Bytes(4000, 30)};
+  QTimer ticks, splats;
+  QObject::connect(&ticks, &QTimer::timeout, [&] { engine.playWave(tick, WaveChannel::Main); });
+  QObject::connect(&splats, &QTimer::timeout, [&] { engine.playWave(splat, WaveChannel::Splat); });
+  ticks.start(1000);
+  splats.start(450);
+  runLoop(200);
+  before = cpuSeconds();
+  QElapsedTimer wall;
+  wall.start();
+  runLoop(seconds * 1000);
+  const double elapsed = wall.elapsed() / 1000.0;
+  const double used = (cpuSeconds() - before) / elapsed;
+  engine.closeWave();
+  const Stats g = stats(device->gaps());
+  long late = 0;
+  for (double gap : device->gaps()) late += gap > 2 * periodMs();
+  std::printf("playing over %.1f s on SDL driver '%s' (period %.1f ms):\n", elapsed, driver, periodMs());
+  std::printf("  CPU, all threads     %.2f%% of one core (empty loop %.2f%%)\n", 100 * used, 100 * baseline);
+  std::printf("  device requests      %zu, gap median %.1f  p90 %.1f  max %.1f ms\n", device->gaps().size() + 1,
+              g.median, g.p90, g.max);
+  std::printf("  gaps over two periods (a real card, two periods deep, would run dry): %ld\n", late);
+}
+
+void mixCost() {
+  struct Null : WaveDevice {
+    SampleSource* source = nullptr;
+    bool open(SampleSource& s) override { return source = &s, true; }
+    void close() override {}
   };
-  std::printf("PlayWave delay over %d trials (bound: six blocks = 217.7 ms):\n", trials);
-  report("to the block being mixed", mixMs);
-  report("to the sample leaving SDL", outMs);
+  auto owned = std::make_unique<Null>();
+  Null* device = owned.get();
+  WaveEngine engine(std::move(owned));
+  engine.openWave();
+  SoundBuffer a{Bytes(1 << 20, 200)}, b{Bytes(1 << 20, 30)};
+  std::array<std::uint8_t, 256> period{};
+  unsigned sink = 0;
+  const int periods = 40000;
+  const auto t0 = std::chrono::steady_clock::now();
+  for (int i = 0; i < periods; ++i) {
+    if (i % 4000 == 0) {
+      engine.playWave(a, WaveChannel::Main);
+      engine.playWave(b, WaveChannel::Splat);
+    }
+    device->source->render(period);
+    sink += period[i % 256];
+  }
+  const double ns = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - t0).count() / periods;
+  std::printf("mixing, two channels: %.0f ns per 256-sample period = %.4f%% of its 23.2 ms (sink %u)\n", ns,
+              100.0 * ns / 23.22e6, sink);
 }
 
 QByteArray be32(std::uint32_t v) {
@@ -218,15 +263,15 @@ void musicLevel(double gain) {
   config.settings = {{"audio.driver", "file"}, {"audio.file.name", QFile::encodeName(rawPath)},
                      {"audio.file.type", "raw"}, {"audio.file.format", "s16"}, {"audio.file.endian", "little"}};
   config.gain = gain;
-  FluidMidiPlayer player(config);
+  std::unique_ptr<MidiPlayer> player = makeLateMidiPlayer(config);
   QString error;
-  if (!player.open(midPath, error)) {
+  if (!player->open(midPath, error)) {
     std::printf("music level: %s\n", qPrintable(error));
     return;
   }
-  player.play();
+  player->play();
   runLoop(2200);
-  player.close();
+  player->close();
   QFile raw(rawPath);
   raw.open(QIODevice::ReadOnly);
   const QByteArray pcm = raw.readAll();
@@ -239,20 +284,22 @@ void musicLevel(double gain) {
   }
   const double rms = n ? std::sqrt(sumSquares / double(n)) : 0;
   std::printf("music level at gain %.2f%s (busy bar, 3 chords + drums): peak %5.1f dBFS, RMS %5.1f dBFS\n", gain,
-              gain == FluidConfig::kDefaultGain ? " (game)" : "       ", 20 * std::log10(std::max(peak, 1e-9)), 20 * std::log10(std::max(rms, 1e-9)));
+              gain == FluidConfig::kDefaultGain ? " (game)" : "       ", 20 * std::log10(std::max(peak, 1e-9)),
+              20 * std::log10(std::max(rms, 1e-9)));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+  if (qEnvironmentVariableIsEmpty("PVQ_SOUND_MODULE")) qputenv("PVQ_SOUND_MODULE", PVQ_SOUND_MODULE_PATH);
   const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-  idleCpu(seconds);
+  const int trials = argc > 2 ? std::max(1, std::atoi(argv[2])) : 40;
+  moduleLoad();
+  latency(trials);
+  blockedGui();
+  playing(seconds, "dummy");
   mixCost();
-  latency(argc > 2 ? std::max(1, std::atoi(argv[2])) : 20);
   for (double gain : {0.1, 0.15, 0.2, 0.25}) musicLevel(gain);
-  std::printf("  effects for comparison: one full-swing channel peaks at %.1f dBFS, both at %.1f dBFS\n",
-              20 * std::log10(63.5 / 128.0), 20 * std::log10(127.0 / 128.0));
   return 0;
 }

@@ -29,9 +29,8 @@
 #include "scores/ScoreTableWindow.h"
 #include "scores/ScoreFile.h"
 #include "sound/BackgroundMusic.h"
-#include "sound/FluidMidiPlayer.h"
 #include "sound/MusicFile.h"
-#include "sound/SdlWaveDevice.h"
+#include "sound/SoundBackend.h"
 #include "sound/SoundSwitch.h"
 #include "sound/WaveEngine.h"
 #include "wizard/CursorSetupDialog.h"
@@ -98,9 +97,8 @@ void MainWindow::openSound() {
 void MainWindow::makeSound(const MainWindowDeps& deps) {
   // The tune's file is fixed before the wave device opens.
   musicFile_ = deps.musicFile.isEmpty() ? backgroundMusicPath() : deps.musicFile;
-  engine_ = std::make_unique<WaveEngine>(deps.makeWaveDevice ? deps.makeWaveDevice()
-                                                             : std::make_unique<SdlWaveDevice>());
-  auto midi = deps.makeMidiPlayer ? deps.makeMidiPlayer() : std::make_unique<FluidMidiPlayer>();
+  engine_ = std::make_unique<WaveEngine>(deps.makeWaveDevice ? deps.makeWaveDevice() : makeLateWaveDevice());
+  auto midi = deps.makeMidiPlayer ? deps.makeMidiPlayer() : makeLateMidiPlayer();
   // The music asks the game for the set's tune; the game is made next.
   music_ = std::make_unique<BackgroundMusic>(
       std::move(midi), musicFile_, [this] { return game_ && game_->set.musicPresent; },

@@ -1,6 +1,5 @@
 #include "imageset/CursorTable.h"
 
-#include <QBitmap>
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
@@ -32,27 +31,19 @@ bool bitAt(const std::uint8_t* plane, int x, int y) { return (plane[y * 4 + x / 
 std::unique_ptr<QCursor> cursorFromPlanes(const std::uint8_t* planes, int hotX, int hotY) {
   const std::uint8_t* andPlane = planes;
   const std::uint8_t* xorPlane = planes + 128;
-  // Qt's pair: bitmap 1 + mask 1 is black, bitmap 0 + mask 1 white, mask 0 clear.
-  // Mono images get an explicit colour table so index 1 is black: a fresh mono
-  // QImage has 0 = black, and QBitmap would otherwise invert every bit.
-  QImage bits(32, 32, QImage::Format_MonoLSB);
-  QImage mask(32, 32, QImage::Format_MonoLSB);
-  for (QImage* img : {&bits, &mask}) {
-    img->setColorCount(2);
-    img->setColor(0, qRgb(255, 255, 255));
-    img->setColor(1, qRgb(0, 0, 0));
-  }
+  // A colour picture rather than Qt's bitmap and mask pair: Wayland's Qt sends a
+  // cursor's pixmap to the compositor, and a bitmap cursor has none.
+  QImage picture(32, 32, QImage::Format_ARGB32);
+  picture.fill(Qt::transparent);
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {
       const bool a = bitAt(andPlane, x, y), xr = bitAt(xorPlane, x, y);
       const bool black = (!a && !xr) || (a && xr);
       const bool shown = !a || xr;
-      bits.setPixel(x, y, black ? 1 : 0);
-      mask.setPixel(x, y, shown ? 1 : 0);
+      if (shown) picture.setPixel(x, y, black ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     }
   }
-  return std::make_unique<QCursor>(QBitmap::fromImage(bits), QBitmap::fromImage(mask), qBound(0, hotX, 31),
-                                   qBound(0, hotY, 31));
+  return std::make_unique<QCursor>(QPixmap::fromImage(picture), qBound(0, hotX, 31), qBound(0, hotY, 31));
 }
 
 bool planesFromIndexedPicture(const QImage& picture, std::uint8_t* planes) {

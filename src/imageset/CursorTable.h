@@ -25,9 +25,9 @@ class CursorTable {
 
 // A 32 x 32 cursor from an AND plane and an XOR plane (128 bytes each, rows top
 // to bottom, 4 bytes a row, most significant bit leftmost) and a hot spot.
-// AND 0/XOR 0 is black, 0/1 white, 1/0 transparent. 1/1 inverts the screen
-// where the system can; X11 cannot, so those pixels are drawn black, which is
-// what inverting the default white playfield looks like.
+// AND 0/XOR 0 is black, 0/1 white, 1/0 transparent. 1/1 would invert the screen,
+// which no colour cursor can, so those pixels are drawn black, which is what
+// inverting the default white playfield looks like.
 std::unique_ptr<QCursor> cursorFromPlanes(const std::uint8_t* planes256, int hotX, int hotY);
 
 // Planes from a 32 x 32 picture whose palette indices mean 0 black, 1 white,

@@ -175,9 +175,10 @@ class ExtendedBody {
       const std::int32_t size = header_.*info.sizeField;
       if (size <= 0) continue;
       if (!present(size)) break;
-      SoundBuffer& buffer = set_.sound(info.effect);
-      buffer.data.reserve(static_cast<size_t>(size));
-      in_.pass(size, [&buffer](const char* data, qint64 n) { buffer.data.insert(buffer.data.end(), data, data + n); });
+      SoundBytes::Block bytes;
+      bytes.reserve(static_cast<size_t>(size));
+      in_.pass(size, [&bytes](const char* data, qint64 n) { bytes.insert(bytes.end(), data, data + n); });
+      set_.sound(info.effect).data = std::move(bytes);
     }
   }
 

@@ -15,7 +15,7 @@ class WavePlayer {
  public:
   virtual ~WavePlayer() = default;
   // Restarts the sound from its beginning on the channel; ignored unless Enabled.
-  virtual void playWave(SoundBuffer& sound, WaveChannel channel) = 0;
+  virtual void playWave(const SoundBuffer& sound, WaveChannel channel) = 0;
   // Silences a channel at once; always honoured.
   virtual void stopWave(WaveChannel channel) = 0;
   virtual SoundState soundState() const = 0;

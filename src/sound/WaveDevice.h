@@ -1,10 +1,19 @@
 #pragma once
-// The wave-out device as the mixer sees it: a FIFO of sample blocks that are
-// played in the order they were queued, with a notice per finished block.
-#include <cstddef>
+// The wave-out device as the mixer sees it: once open, it asks its source for
+// samples, on its own thread, as the output needs them.
 #include <cstdint>
-#include <functional>
 #include <span>
+
+class SampleSource {
+ public:
+  // Fills `out` with the next samples to be heard. Runs on the device's thread,
+  // never at the same time as another render of the same device; it must not
+  // wait for anything.
+  virtual void render(std::span<std::uint8_t> out) noexcept = 0;
+
+ protected:
+  ~SampleSource() = default;
+};
 
 class WaveDevice {
  public:
@@ -15,15 +24,10 @@ class WaveDevice {
 
   virtual ~WaveDevice() = default;
 
-  // Opens the default output. bufferDone runs on the GUI thread once for every
-  // queued block that has been played, in queue order, and never after close().
-  // False when no device could be opened.
-  virtual bool open(std::function<void()> bufferDone) = 0;
-  // Appends a block to the play queue; the device copies it, so the caller may
-  // refill its memory at once. Results are not examined by the mixer.
-  virtual void queue(std::span<const std::uint8_t> block) = 0;
-  // Drops every queued block without notices and stops sounding at once.
-  virtual void reset() = 0;
-  // Releases the device; no notice is delivered afterwards. Harmless when closed.
+  // Opens the default output and starts pulling samples from `source` until
+  // close(). False when no device could be opened.
+  virtual bool open(SampleSource& source) = 0;
+  // Stops the output; once it returns `source` is not called again. Harmless
+  // when closed.
   virtual void close() = 0;
 };

@@ -1,6 +1,5 @@
 #include "wizard/CursorTile.h"
 
-#include <QBitmap>
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,14 +33,5 @@ void CursorTile::paintEvent(QPaintEvent* event) {
 
 QImage cursorPicture(const QCursor* cursor) {
   if (!cursor) return {};
-  const QBitmap bits = cursor->bitmap();
-  const QBitmap mask = cursor->mask();
-  if (bits.isNull() || mask.isNull()) return cursor->pixmap().toImage();
-  const QImage b = bits.toImage(), m = mask.toImage();
-  QImage out(b.size(), QImage::Format_ARGB32);
-  out.fill(Qt::transparent);
-  for (int y = 0; y < b.height(); ++y)
-    for (int x = 0; x < b.width(); ++x)
-      if (m.pixelIndex(x, y) == 1) out.setPixel(x, y, b.pixelIndex(x, y) == 1 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-  return out;
+  return cursor->pixmap().toImage();
 }

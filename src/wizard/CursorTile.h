@@ -29,5 +29,5 @@ class CursorTile : public QFrame {
   bool selected_ = false;
 };
 
-// A bitmap cursor drawn as it shows on a white page; an empty picture for nullptr.
+// The picture a set's cursor shows; an empty picture for nullptr.
 QImage cursorPicture(const QCursor* cursor);

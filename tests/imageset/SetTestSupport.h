@@ -18,7 +18,7 @@
 #include "support/FakePrompts.h"
 
 struct RecordingWave : WavePlayer {
-  void playWave(SoundBuffer& sound, WaveChannel channel) override {
+  void playWave(const SoundBuffer& sound, WaveChannel channel) override {
     log << QStringLiteral("play %1").arg(indexOf(channel));
     played = &sound;
     playedSamples = sound.data.size();
@@ -26,7 +26,7 @@ struct RecordingWave : WavePlayer {
   void stopWave(WaveChannel channel) override { log << QStringLiteral("stop %1").arg(indexOf(channel)); }
   SoundState soundState() const override { return SoundState::Enabled; }
   QStringList log;
-  SoundBuffer* played = nullptr;
+  const SoundBuffer* played = nullptr;
   std::size_t playedSamples = 0;
 };
 

@@ -1,25 +1,15 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch prefix and packs it as a .deb, then checks what
 # a desktop and a package manager get: the file tree, the launcher, the AppStream
-# metainfo, the set file types, and the package's contents and dependencies.
+# metainfo, the set file types, the window's class on X, and the package's
+# contents, dependencies and lintian's verdict.
 #
 # usage: check_install.sh BUILD_DIR MIMETYPE_TOOL SCRATCH_DIR VERSION SOURCE_DIR
 set -uo pipefail
 
 build=$1 mimetool=$2 scratch=$3 version=$4 source=$5
 appId=example.zanthorp.PieVorbQuarn
-failures=0
-
-pass() { echo "PASS  $1"; }
-fail() {
-  echo "FAIL  $1"
-  failures=$((failures + 1))
-}
-check() {
-  local what=$1
-  shift
-  if "$@"; then pass "$what"; else fail "$what"; fi
-}
+source "$(dirname "$0")/checks.sh"
 
 rm -rf "$scratch"
 mkdir -p "$scratch/home"
@@ -43,7 +33,10 @@ else
   echo "SKIP  default.xet: the build made none"
 fi
 if [[ -d $source/examples ]]; then
-  check "share/pievorbquarn/examples matches the source's" diff -r "$source/examples" "$share/pievorbquarn/examples"
+  check "share/pievorbquarn/examples matches the source's, without the notes" \
+    diff -r -x README.md "$source/examples" "$share/pievorbquarn/examples"
+  check "the notes on the example pictures are documentation" \
+    cmp -s "$source/examples/pictures/README.md" "$share/doc/pievorbquarn/example-pictures.md"
 else
   echo "SKIP  examples: the source has none"
 fi
@@ -54,6 +47,21 @@ for size in 16 32 48 64 128 256; do
 done
 check "scalable icon is an SVG" \
   bash -c '[[ $(file -b "$1" 2>/dev/null) == *"SVG Scalable Vector Graphics"* ]]' _ "$share/icons/hicolor/scalable/apps/$appId.svg"
+
+
+echo "== licence, changelog, manual page"
+doc=$share/doc/pievorbquarn
+check "doc/pievorbquarn/copyright is machine-readable" \
+  grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$doc/copyright"
+# The copyright file carries LICENSE's permission text, word for word.
+permissionWords() { sed -n "/^ *Permission/,\$p" "$1" | tr -s ' \n' '\n\n' | grep -v -x -e '' -e '\.'; }
+sameStatement() { [[ -s $1 ]] && diff <(permissionWords "$1") <(permissionWords "$2") >/dev/null; }
+check "copyright carries LICENSE's statement" sameStatement "$source/LICENSE" "$doc/copyright"
+check "changelog.gz opens with version $version" \
+  bash -c '[[ $(zcat "$1" | head -1) == "pievorbquarn ($2) "* ]]' _ "$doc/changelog.gz" "$version"
+manPage=$share/man/man6/pievorbquarn.6.gz
+check "man 6 pievorbquarn shows the synopsis" \
+  bash -c 'MANWIDTH=80 man -l "$1" 2>/dev/null | grep -q "pievorbquarn \[options\] \[set-file\]"' _ "$manPage"
 
 echo "== launcher"
 desktop=$share/applications/$appId.desktop
@@ -137,6 +145,35 @@ else
   echo "SKIP  default set from the prefix: no installed default.xet or no strace"
 fi
 
+echo "== the window on X"
+# Docks match a window to its launcher by its class (StartupWMClass) or its
+# desktop file name.
+if command -v Xvfb >/dev/null && command -v xprop >/dev/null && command -v xwininfo >/dev/null; then
+  display=:$((90 + RANDOM % 400))
+  Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >"$run/xvfb.log" 2>&1 &
+  xvfb=$!
+  (cd "$run" && DISPLAY=$display QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$run/runtime" HOME="$run" \
+     ASAN_OPTIONS=detect_leaks=0 timeout -s TERM 20 "$prefix/bin/pievorbquarn" >"$run/x11.log" 2>&1) &
+  game=$!
+  window=
+  for _ in $(seq 100); do
+    window=$(DISPLAY=$display xwininfo -root -children 2>/dev/null | awk '/"pievorbquarn"/ { print $1; exit }')
+    [[ -n $window ]] && break
+    sleep 0.1
+  done
+  wmClass=$( [[ -n $window ]] && DISPLAY=$display xprop -id "$window" WM_CLASS)
+  echo "      $wmClass"
+  startupClass=$(entry StartupWMClass)
+  check "the window's class is the launcher's StartupWMClass ($startupClass)" \
+    bash -c '[[ -n $2 && $1 == "WM_CLASS(STRING) = \"pievorbquarn\", \"$2\"" ]]' _ "$wmClass" "$startupClass"
+  kill "$game" 2>/dev/null
+  wait "$game" 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  wait "$xvfb" 2>/dev/null
+else
+  echo "SKIP  the window on X: no Xvfb, xprop or xwininfo"
+fi
+
 echo "== Debian package"
 arch=$(dpkg --print-architecture)
 deb=$scratch/deb/pievorbquarn_${version}_${arch}.deb
@@ -145,8 +182,10 @@ if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/deb" >"$scrat
 fi
 check "cpack made $(basename "$deb")" test -f "$deb"
 if [[ -f $deb ]]; then
+  # The same tree, but the program where Debian keeps games.
+  installed=$(echo "$installed" | sed 's:^bin/pievorbquarn$:games/pievorbquarn:' | sort)
   packed=$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's:^\./usr/::' | sort)
-  check "package holds the installed tree under /usr" test "$packed" = "$installed"
+  check "package holds the installed tree under /usr, the program in /usr/games" test "$packed" = "$installed"
   [[ $packed == "$installed" ]] || diff <(echo "$installed") <(echo "$packed") | sed 's/^/      /'
   field() { dpkg-deb --field "$deb" "$1"; }
   check "Package: pievorbquarn" test "$(field Package)" = pievorbquarn
@@ -154,16 +193,30 @@ if [[ -f $deb ]]; then
   check "Section: games" test "$(field Section)" = games
   check "Maintainer is set" test -n "$(field Maintainer)"
   depends=$(field Depends)
+  recommends=$(field Recommends)
   echo "      Depends: $depends"
-  for dep in 'libqt6widgets6' 'libsdl2-2.0-0' 'libfluidsynth3' \
-             'timgm6mb-soundfont | sf2-soundfont-gm' 'fonts-lato' 'fonts-dejavu-core'; do
-    check "Depends on $dep" bash -c '[[ ", $1," == *", $2"[\ ,]* ]]' _ "$depends" "$dep"
+  echo "      Recommends: $recommends"
+  listed() { [[ ", $1," == *", $2"[\ ,]* ]]; }
+  for dep in 'libqt6widgets6' 'libsdl2-2.0-0' 'libfluidsynth3' 'timgm6mb-soundfont | sf2-soundfont-gm'; do
+    check "Depends on $dep" listed "$depends" "$dep"
   done
+  # The library scan writes the sound libraries with their versions; a hand-written
+  # entry would have none.
+  versioned() { [[ ", $1," == *", $2 (>= "* ]]; }
+  for dep in 'libsdl2-2.0-0' 'libfluidsynth3'; do
+    check "Depends on $dep with a version from the library scan" versioned "$depends" "$dep"
+  done
+  check "package holds the sound module" bash -c 'dpkg-deb --contents "$1" | grep -q "/usr/lib/.*pievorbquarn/libpvqsound.so"' _ "$deb"
+  for dep in 'fonts-lato' 'fonts-dejavu-core' 'qt6-wayland'; do
+    check "Recommends $dep" listed "$recommends" "$dep"
+  done
+  if command -v lintian >/dev/null; then
+    lintian --pedantic --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1
+    sed 's/^/      /' "$scratch/lintian.log"
+    check "lintian --pedantic finds no error and no warning" bash -c '! grep -qE "^(E|W): " "$1"' _ "$scratch/lintian.log"
+  else
+    echo "SKIP  lintian: not installed"
+  fi
 fi
 
-echo
-if ((failures)); then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all checks passed"
+summary

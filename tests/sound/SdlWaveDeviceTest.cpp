@@ -1,19 +1,24 @@
-// The SDL device for real: SDL's disk driver writes what the device played to a
-// file, which must hold the queued blocks in order after the leading silence.
+// The SDL device for real, loaded from the sound module: SDL's disk driver
+// writes what the device played to a file, which must hold each sound whole,
+// on time, after the leading silence.
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QThread>
 #include <SDL.h>
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
-#include "sound/RuntimeLibrary.h"
-#include "sound/SdlWaveDevice.h"
+#include "sound/SoundBackend.h"
 #include "sound/WaveEngine.h"
 #include "SoundTestSupport.h"
+#include "WatchedWaveDevice.h"
 #include "support/FakePrompts.h"
 
 namespace {
+
+using Bytes = std::vector<std::uint8_t>;
 
 class SdlWaveDeviceTest : public ::testing::Test {
  protected:
@@ -27,71 +32,68 @@ class SdlWaveDeviceTest : public ::testing::Test {
     QFile f(output);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
+
+  // Plays `sound` on an engine over the disk driver; `whilePlaying` runs on this
+  // thread right after playWave. Returns the output clock at playWave.
+  std::uint64_t play(const Bytes& bytes, const std::function<void()>& whilePlaying) {
+    auto counting = std::make_unique<WatchedWaveDevice>(sdlWaveDevice());
+    WatchedWaveDevice* device = counting.get();
+    WaveEngine engine(std::move(counting));
+    engine.openWave();
+    EXPECT_EQ(engine.soundState(), SoundState::Enabled);
+    SoundBuffer sound{bytes};
+    waitUntil([&] { return device->framesOut() >= 1000; });
+    const std::uint64_t at = device->framesOut();
+    engine.playWave(sound, WaveChannel::Main);
+    whilePlaying();
+    waitUntil([&] { return device->framesOut() >= at + bytes.size() + 2000; }, 10000);
+    engine.closeWave();
+    return at;
+  }
   std::unique_ptr<QTemporaryDir> dir = makeScratchDir();
   QString output;
 };
 
-TEST_F(SdlWaveDeviceTest, PlaysBlocksInOrderWithNoticesOnTheGuiThread) {
-  SdlWaveDevice device;
-  int notices = 0;
-  bool offThread = false;
-  ASSERT_TRUE(device.open([&] {
-    ++notices;
-    offThread |= QThread::currentThread() != QCoreApplication::instance()->thread();
-  })) << device.lastError().toStdString();
-  for (int k = 0; k < 6; ++k) device.queue(std::vector<std::uint8_t>(400, std::uint8_t(k * 40)));
-  ASSERT_TRUE(waitUntil([&] { return notices >= 6; }));
-  device.close();
-  EXPECT_EQ(notices, 6);
-  EXPECT_FALSE(offThread);
-  // SDL may have pulled a little silence before the first block arrived.
-  const QByteArray out = written();
-  int lead = 0;
-  while (lead < out.size() && std::uint8_t(out[lead]) == 128) ++lead;
-  ASSERT_GE(out.size(), lead + 2400);
-  for (int i = 0; i < 2400; ++i) ASSERT_EQ(std::uint8_t(out[lead + i]), (i / 400) * 40) << i;
-  for (int i = lead + 2400; i < out.size(); ++i) ASSERT_EQ(std::uint8_t(out[i]), 128) << i;  // ran dry: silence
+// Never halves to 128, so the sound's first sample is the first that is not silence.
+Bytes ramp(std::size_t size) {
+  Bytes b(size);
+  for (std::size_t i = 0; i < size; ++i) b[i] = std::uint8_t(i % 120);
+  return b;
 }
 
-TEST_F(SdlWaveDeviceTest, EngineOutputHoldsTheHalvedSoundAfterLeadingSilence) {
-  auto owned = std::make_unique<SdlWaveDevice>();
-  SdlWaveDevice* device = owned.get();
-  WaveEngine engine(std::move(owned));
-  engine.openWave();
-  ASSERT_EQ(engine.soundState(), SoundState::Enabled) << device->lastError().toStdString();
-  SoundBuffer sound;
-  for (int i = 0; i < 600; ++i) sound.data.push_back(std::uint8_t(i % 120));  // never halves to 128
-  ASSERT_TRUE(waitUntil([&] { return device->framesOut() >= 800; }));
-  engine.playWave(sound, WaveChannel::Main);
-  ASSERT_TRUE(waitUntil([&] { return device->framesOut() >= 2400 * 2 + 1600; }));
-  engine.closeWave();
-
-  const QByteArray out = written();
-  const int start = out.indexOf(char(64));
-  ASSERT_GT(start, 0);
-  ASSERT_GE(out.size(), start + 1000);
-  for (int i = 0; i < start; ++i) ASSERT_EQ(std::uint8_t(out[i]), 128) << i;
-  for (int i = 0; i < 600; ++i) ASSERT_EQ(std::uint8_t(out[start + i]), sound.data[i] / 2 + 64) << i;
-  for (int i = start + 600; i < start + 1000; ++i) ASSERT_EQ(std::uint8_t(out[i]), 128) << i;
+// The whole sound, once, with silence before and after; its offset in the output.
+qsizetype soundOffset(const QByteArray& out, const Bytes& sound) {
+  qsizetype start = 0;
+  while (start < out.size() && std::uint8_t(out[start]) == 128) ++start;
+  EXPECT_GE(out.size(), start + qsizetype(sound.size()) + 200);
+  for (std::size_t i = 0; i < sound.size() && start + qsizetype(i) < out.size(); ++i)
+    if (std::uint8_t(out[start + i]) != sound[i] / 2 + 64) {
+      ADD_FAILURE() << "sample " << i << " of the sound";
+      break;
+    }
+  for (qsizetype i = start + qsizetype(sound.size()); i < out.size(); ++i)
+    if (std::uint8_t(out[i]) != 128) {
+      ADD_FAILURE() << "sound after the end, at " << i - start;
+      break;
+    }
+  return start;
 }
 
-TEST_F(SdlWaveDeviceTest, NoticesPostedBeforeCloseAreDropped) {
-  int notices = 0;
-  {
-    SdlWaveDevice device;
-    ASSERT_TRUE(device.open([&] { ++notices; }));
-    for (int k = 0; k < 3; ++k) device.queue(std::vector<std::uint8_t>(400, 128));
-    // Blocks finish while the GUI thread is deaf, so their notices stay posted.
-    for (int i = 0; i < 300 && device.framesOut() < 1200; ++i) SDL_Delay(10);
-    device.close();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(notices, 0);
-    ASSERT_TRUE(device.open([&] { ++notices; }));
-    device.queue(std::vector<std::uint8_t>(400, 128));
-    for (int i = 0; i < 300 && device.framesOut() < 400; ++i) SDL_Delay(10);
-  }
-  QCoreApplication::processEvents();  // the device is gone with a notice posted to it
-  EXPECT_EQ(notices, 0);
+TEST_F(SdlWaveDeviceTest, ASoundIsHeardWholeWithinAPeriodOrTwo) {
+  const Bytes sound = ramp(600);
+  const std::uint64_t at = play(sound, [] {});
+  const qsizetype start = soundOffset(fromFirstRequest(written()), sound);
+  // At the first sample asked for after playWave, or one period later when a
+  // request was being served at that moment.
+  EXPECT_GE(start, qsizetype(at));
+  EXPECT_LE(start, qsizetype(at) + 256);
+}
+
+TEST_F(SdlWaveDeviceTest, AGuiThreadBlockedForTwoSecondsLosesNothing) {
+  const Bytes sound = ramp(11025 * 3);
+  const std::uint64_t at = play(sound, [] { std::this_thread::sleep_for(std::chrono::seconds(2)); });
+  const qsizetype start = soundOffset(fromFirstRequest(written()), sound);
+  EXPECT_LE(start, qsizetype(at) + 256);
 }
 
 TEST_F(SdlWaveDeviceTest, BothOpenFailuresMakeSoundUnavailableWithoutAMessage) {
@@ -101,13 +103,10 @@ TEST_F(SdlWaveDeviceTest, BothOpenFailuresMakeSoundUnavailableWithoutAMessage) {
     setenv("SDL_AUDIODRIVER", driver, 1);
     setenv("SDL_DISKAUDIOFILE", missingFile, 1);
     {
-      auto owned = std::make_unique<SdlWaveDevice>();
-      SdlWaveDevice* device = owned.get();
-      WaveEngine engine(std::move(owned));
+      WaveEngine engine(sdlWaveDevice());
       engine.openWave();
       EXPECT_EQ(engine.soundState(), SoundState::Unavailable) << driver;
       EXPECT_FALSE(engine.deviceOpen());
-      EXPECT_FALSE(device->lastError().isEmpty());
     }
     // A failed open leaves SDL's audio up (taking it down can stall); the device takes it down at the end.
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << driver;
@@ -116,36 +115,34 @@ TEST_F(SdlWaveDeviceTest, BothOpenFailuresMakeSoundUnavailableWithoutAMessage) {
 }
 
 TEST_F(SdlWaveDeviceTest, OpensAgainAfterAFailedOpen) {
-  SdlWaveDevice device;
-  setenv("SDL_AUDIODRIVER", "disk", 1);
+  auto device = sdlWaveDevice();
   setenv("SDL_DISKAUDIOFILE", "/nonexistent-folder/out.raw", 1);
-  EXPECT_FALSE(device.open([] {}));
+  struct Silence : SampleSource {
+    void render(std::span<std::uint8_t> out) noexcept override { std::fill(out.begin(), out.end(), 128); }
+  } silence;
+  EXPECT_FALSE(device->open(silence));
   EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
   setenv("SDL_DISKAUDIOFILE", QFile::encodeName(output).constData(), 1);
-  EXPECT_TRUE(device.open([] {})) << device.lastError().toStdString();
-  device.close();
+  EXPECT_TRUE(device->open(silence));
+  device->close();
   EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
 }
 
-// A machine without the library, or with one that lacks a function, gets a
-// reason and null pointers rather than a crash.
-TEST(RuntimeLibrary, SaysWhyALibraryOrOneOfItsFunctionsIsMissing) {
-  RuntimeLibrary absent("libpvq-no-such-library.so.9", "Absent");
-  void (*anything)() = reinterpret_cast<void (*)()>(1);
-  absent.resolve(anything, "anything");
-  EXPECT_EQ(anything, nullptr);
-  EXPECT_TRUE(absent.error().contains(QStringLiteral("libpvq-no-such-library.so.9"))) << absent.error().toStdString();
-
-  RuntimeLibrary sdl("libSDL2-2.0.so.0", "SDL");
-  decltype(&SDL_WasInit) wasInit = nullptr;
-  sdl.resolve(wasInit, "SDL_WasInit");
-  ASSERT_NE(wasInit, nullptr);
-  EXPECT_EQ(wasInit(0), SDL_WasInit(0));
-  EXPECT_TRUE(sdl.error().isEmpty());
-  void (*missing)() = nullptr;
-  sdl.resolve(missing, "SDL_NoSuchFunction");
-  EXPECT_EQ(missing, nullptr);
-  EXPECT_EQ(sdl.error(), QStringLiteral("SDL has no SDL_NoSuchFunction"));
+TEST(SoundModule, AMissingModuleIsReportedNotFollowed) {
+  const SoundModule missing = loadSoundModule(QStringLiteral("/nonexistent-folder/libpvqsound.so"));
+  EXPECT_EQ(missing.backend, nullptr);
+  EXPECT_TRUE(missing.why.contains(QStringLiteral("nonexistent-folder"))) << missing.why.toStdString();
+  auto dir = makeScratchDir();
+  const QString broken = dir->filePath(QStringLiteral("libpvqsound.so"));
+  QFile file(broken);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not a library");
+  file.close();
+  const SoundModule unloadable = loadSoundModule(broken);
+  EXPECT_EQ(unloadable.backend, nullptr);
+  EXPECT_FALSE(unloadable.why.isEmpty());
+  const SoundModule built = loadSoundModule(qEnvironmentVariable("PVQ_SOUND_MODULE"));
+  EXPECT_NE(built.backend, nullptr) << built.why.toStdString();
 }
 
 }  // namespace

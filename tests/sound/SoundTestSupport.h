@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the sound tests: a scratch folder, an event-loop wait, a recording
-// wave device and a byte-by-byte MIDI file builder.
+// Shared by the sound tests: a scratch folder, an event-loop wait, a wave device
+// the test pulls samples from, and a byte-by-byte MIDI file builder.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -26,23 +26,36 @@ inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
   return done();
 }
 
-// Plays nothing: a test "finishes" a block and reads what the engine queued.
+// Plays nothing: a test pulls the samples the engine mixes, as the device's
+// thread would.
 class FakeWaveDevice : public WaveDevice {
  public:
   bool openSucceeds = true;
-  int opens = 0, resets = 0, closes = 0;
-  std::vector<std::vector<std::uint8_t>> queued;  // every block ever queued, in order
-  std::function<void()> finishOne;                // delivers one buffer-done notice
+  int opens = 0, closes = 0;
+  SampleSource* source = nullptr;  // while open
 
-  bool open(std::function<void()> bufferDone) override {
+  bool open(SampleSource& s) override {
     ++opens;
-    if (openSucceeds) finishOne = std::move(bufferDone);
+    if (openSucceeds) source = &s;
     return openSucceeds;
   }
-  void queue(std::span<const std::uint8_t> block) override { queued.emplace_back(block.begin(), block.end()); }
-  void reset() override { ++resets; }
-  void close() override { ++closes; }
+  void close() override {
+    ++closes;
+    source = nullptr;
+  }
+  // The next `count` samples, rendered in one call; empty while closed.
+  std::vector<std::uint8_t> pull(std::size_t count) {
+    if (!source) return {};
+    std::vector<std::uint8_t> out(count, 0);
+    source->render(out);
+    return out;
+  }
 };
+
+// Every device the sound tests open through the module is the one just built.
+#ifdef PVQ_SOUND_MODULE_PATH
+inline const bool kUseBuiltSoundModule = qputenv("PVQ_SOUND_MODULE", PVQ_SOUND_MODULE_PATH);
+#endif
 
 namespace midi {
 inline QByteArray bytes(std::initializer_list<int> list) {

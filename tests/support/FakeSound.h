@@ -13,7 +13,7 @@ class RecordingSound : public WavePlayer, public MusicPort {
   const SoundBuffer* splat = nullptr;
   const SoundBuffer* gameOver = nullptr;
 
-  void playWave(SoundBuffer& sound, WaveChannel channel) override {
+  void playWave(const SoundBuffer& sound, WaveChannel channel) override {
     calls << QStringLiteral("Play %1 %2").arg(name(&sound)).arg(indexOf(channel));
   }
   void stopWave(WaveChannel channel) override { calls << QStringLiteral("Stop %1").arg(indexOf(channel)); }

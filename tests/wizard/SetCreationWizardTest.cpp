@@ -111,7 +111,8 @@ TEST_F(WizardTest, OpensOnStepOneWithTheBuiltInTexts) {
     EXPECT_FALSE(tile->picture.isNull()) << tile->slot;
     EXPECT_EQ(tile->cursor().shape(), Qt::BitmapCursor) << tile->slot;
   }
-  EXPECT_EQ(wizard.cursorTiles[7]->cursor().bitmap().toImage(), game.cursors.get(9)->bitmap().toImage());
+  EXPECT_EQ(wizard.cursorTiles[7]->cursor().pixmap().toImage(), game.cursors.get(9)->pixmap().toImage());
+  EXPECT_FALSE(wizard.cursorTiles[7]->cursor().pixmap().isNull());
   EXPECT_EQ(swatchColour(wizard.titleColourSwatch), 0x000000FFu);
   EXPECT_EQ(swatchColour(wizard.pageColourSwatch), 0x00FFFFFFu);
 

@@ -1,48 +1,14 @@
-#include "sound/FluidMidiPlayer.h"
+#include "soundmodule/FluidMidiPlayer.h"
 
 #include <QFile>
 
 #include "sound/MidiCheck.h"
-#include "sound/RuntimeLibrary.h"
 #include <algorithm>
 #include <array>
 #include <fluidsynth.h>
 #include <mutex>
 
 namespace {
-
-// FluidSynth is loaded when the first tune is opened, not at program start: most
-// runs never play one.
-#define PVQ_FLUID_FUNCTIONS(X)                                                                             \
-  X(new_fluid_settings) X(delete_fluid_settings) X(fluid_settings_setnum) X(fluid_settings_setstr)        \
-  X(new_fluid_synth) X(delete_fluid_synth) X(fluid_synth_sfload) X(fluid_synth_handle_midi_event)         \
-  X(fluid_synth_all_sounds_off) X(fluid_synth_system_reset) X(new_fluid_player) X(delete_fluid_player)    \
-  X(fluid_player_set_playback_callback) X(fluid_player_add_mem) X(fluid_player_play) X(fluid_player_stop) \
-  X(fluid_player_get_status) X(fluid_is_midifile) X(new_fluid_audio_driver) X(delete_fluid_audio_driver)  \
-  X(fluid_set_log_function)
-
-struct FluidApi {
-  PVQ_FLUID_FUNCTIONS(PVQ_RUNTIME_POINTER)
-  QString error;  // why the library could not be loaded; empty when it was
-};
-
-void routeLog(int level, const char* message, void*);
-
-// Loaded once and kept for the rest of the run.
-const FluidApi& fluid() {
-  static const FluidApi api = [] {
-    FluidApi a = loadRuntimeApi<FluidApi>("libfluidsynth.so.3", "FluidSynth",
-                                          [](RuntimeLibrary& library, FluidApi& api) {
-                                            PVQ_FLUID_FUNCTIONS(PVQ_RUNTIME_RESOLVE)
-                                          });
-    // FluidSynth has one log function per level for the whole process; from
-    // here on every message goes through the router.
-    if (a.error.isEmpty())
-      for (int level = 0; level < LAST_LOG_LEVEL; ++level) a.fluid_set_log_function(level, routeLog, nullptr);
-    return a;
-  }();
-  return api;
-}
 
 // Errors go to the newest player (it is the one loading or playing) and
 // everything else is dropped, so normal play prints nothing.
@@ -64,6 +30,13 @@ void routeLog(int level, const char* message, void*) {
 }
 
 void attach(FluidMidiPlayer* player) {
+  // FluidSynth has one log function per level for the whole process; from the
+  // first player on every message goes through the router.
+  static const bool routed = [] {
+    for (int level = 0; level < LAST_LOG_LEVEL; ++level) fluid_set_log_function(level, routeLog, nullptr);
+    return true;
+  }();
+  (void)routed;
   LogRouter& r = router();
   std::lock_guard lock(r.mutex);
   r.sinks.push_back(player);
@@ -81,15 +54,6 @@ QString withDetail(const QString& text, const QString& detail) {
 
 }  // namespace
 
-FluidConfig FluidConfig::fromEnvironment() {
-  FluidConfig config;
-  const QByteArray font = qgetenv("PVQ_SOUNDFONT");
-  if (!font.isEmpty()) config.soundFont = QString::fromLocal8Bit(font);
-  const QByteArray driver = qgetenv("PVQ_MIDI_DRIVER");
-  if (!driver.isEmpty()) config.settings.emplace_back("audio.driver", driver);
-  return config;
-}
-
 FluidMidiPlayer::FluidMidiPlayer(FluidConfig config) : config_(std::move(config)) {
   attach(this);
   watch_.setInterval(50);
@@ -98,8 +62,8 @@ FluidMidiPlayer::FluidMidiPlayer(FluidConfig config) : config_(std::move(config)
 
 FluidMidiPlayer::~FluidMidiPlayer() {
   close();
-  if (synth_) fluid().delete_fluid_synth(synth_);
-  if (settings_) fluid().delete_fluid_settings(settings_);
+  if (synth_) delete_fluid_synth(synth_);
+  if (settings_) delete_fluid_settings(settings_);
   detach(this);
 }
 
@@ -119,26 +83,26 @@ QString FluidMidiPlayer::takeLog() {
 bool FluidMidiPlayer::ensureSynth(QString& error) {
   if (synth_) return true;
   takeLog();
-  settings_ = fluid().new_fluid_settings();
+  settings_ = new_fluid_settings();
   if (!settings_) {
     error = withDetail(QStringLiteral("The MIDI synthesizer cannot be set up."), takeLog());
     return false;
   }
-  fluid().fluid_settings_setnum(settings_, "synth.gain", config_.gain);
+  fluid_settings_setnum(settings_, "synth.gain", config_.gain);
   for (const auto& [name, value] : config_.settings)
-    fluid().fluid_settings_setstr(settings_, name.constData(), value.constData());
-  synth_ = fluid().new_fluid_synth(settings_);
+    fluid_settings_setstr(settings_, name.constData(), value.constData());
+  synth_ = new_fluid_synth(settings_);
   if (!synth_) {
     error = withDetail(QStringLiteral("The MIDI synthesizer cannot be set up."), takeLog());
-    fluid().delete_fluid_settings(settings_);
+    delete_fluid_settings(settings_);
     settings_ = nullptr;
     return false;
   }
-  if (fluid().fluid_synth_sfload(synth_, QFile::encodeName(config_.soundFont).constData(), 1) == FLUID_FAILED) {
+  if (fluid_synth_sfload(synth_, QFile::encodeName(config_.soundFont).constData(), 1) == FLUID_FAILED) {
     error = withDetail(QStringLiteral("The soundfont %1 cannot be loaded.").arg(config_.soundFont), takeLog());
-    fluid().delete_fluid_synth(synth_);
+    delete_fluid_synth(synth_);
     synth_ = nullptr;
-    fluid().delete_fluid_settings(settings_);
+    delete_fluid_settings(settings_);
     settings_ = nullptr;
     return false;
   }
@@ -155,11 +119,7 @@ bool FluidMidiPlayer::open(const QString& path, QString& error) {
   const QByteArray data = file.readAll();
   file.close();
   QString problem = checkMidiData(data);
-  if (problem.isEmpty() && !fluid().error.isEmpty()) {
-    error = withDetail(QStringLiteral("The MIDI synthesizer cannot be set up."), fluid().error);
-    return false;
-  }
-  if (problem.isEmpty() && !fluid().fluid_is_midifile(QFile::encodeName(path).constData()))
+  if (problem.isEmpty() && !fluid_is_midifile(QFile::encodeName(path).constData()))
     problem = QStringLiteral("The file is not a MIDI file.");
   if (!problem.isEmpty()) {
     error = problem;
@@ -168,18 +128,18 @@ bool FluidMidiPlayer::open(const QString& path, QString& error) {
   if (!ensureSynth(error)) return false;
 
   takeLog();
-  player_ = fluid().new_fluid_player(synth_);
+  player_ = new_fluid_player(synth_);
   if (!player_) {
     error = withDetail(QStringLiteral("The MIDI player cannot be set up."), takeLog());
     return false;
   }
-  fluid().fluid_player_set_playback_callback(player_, &FluidMidiPlayer::playbackEvent, this);
-  if (fluid().fluid_player_add_mem(player_, data.constData(), std::size_t(data.size())) != FLUID_OK) {
+  fluid_player_set_playback_callback(player_, &FluidMidiPlayer::playbackEvent, this);
+  if (fluid_player_add_mem(player_, data.constData(), std::size_t(data.size())) != FLUID_OK) {
     error = withDetail(QStringLiteral("The MIDI data cannot be read."), takeLog());
     close();
     return false;
   }
-  driver_ = fluid().new_fluid_audio_driver(settings_, synth_);
+  driver_ = new_fluid_audio_driver(settings_, synth_);
   // FluidSynth's default output is ALSA's default device, which a desktop that
   // runs only a sound server may not offer; try the server, then SDL (which
   // already found an output for the effects), unless a driver was asked for.
@@ -187,8 +147,8 @@ bool FluidMidiPlayer::open(const QString& path, QString& error) {
                                         [](const auto& s) { return s.first == "audio.driver"; });
   for (const char* fallback : {"pulseaudio", "sdl2"}) {
     if (driver_ || driverChosen) break;
-    fluid().fluid_settings_setstr(settings_, "audio.driver", fallback);
-    driver_ = fluid().new_fluid_audio_driver(settings_, synth_);
+    fluid_settings_setstr(settings_, "audio.driver", fallback);
+    driver_ = new_fluid_audio_driver(settings_, synth_);
   }
   if (!driver_) {
     error = withDetail(QStringLiteral("No audio output is available for the music."), takeLog());
@@ -201,14 +161,14 @@ bool FluidMidiPlayer::open(const QString& path, QString& error) {
 int FluidMidiPlayer::playbackEvent(void* data, fluid_midi_event_t* event) {
   auto* self = static_cast<FluidMidiPlayer*>(data);
   self->events_.fetch_add(1, std::memory_order_relaxed);
-  return fluid().fluid_synth_handle_midi_event(self->synth_, event);
+  return fluid_synth_handle_midi_event(self->synth_, event);
 }
 
 void FluidMidiPlayer::play() {
   if (!player_) return;
   takeLog();
   events_.store(0);
-  fluid().fluid_player_play(player_);
+  fluid_player_play(player_);
   playing_ = true;
   watch_.start();
 }
@@ -217,24 +177,24 @@ void FluidMidiPlayer::stop() {
   watch_.stop();
   playing_ = false;
   if (!player_) return;
-  fluid().fluid_player_stop(player_);
+  fluid_player_stop(player_);
   // The player leaves held notes ringing; the music must end when the game does.
-  fluid().fluid_synth_all_sounds_off(synth_, -1);
+  fluid_synth_all_sounds_off(synth_, -1);
 }
 
 void FluidMidiPlayer::close() {
   stop();
   // The driver's thread runs the player, so it goes first.
-  if (driver_) fluid().delete_fluid_audio_driver(driver_);
+  if (driver_) delete_fluid_audio_driver(driver_);
   driver_ = nullptr;
-  if (player_) fluid().delete_fluid_player(player_);
+  if (player_) delete_fluid_player(player_);
   player_ = nullptr;
-  if (synth_) fluid().fluid_synth_system_reset(synth_);
+  if (synth_) fluid_synth_system_reset(synth_);
 }
 
 void FluidMidiPlayer::watch() {
   if (!player_ || !playing_) return;
-  if (fluid().fluid_player_get_status(player_) != FLUID_PLAYER_DONE) return;
+  if (fluid_player_get_status(player_) != FLUID_PLAYER_DONE) return;
   watch_.stop();
   playing_ = false;
   if (eventsPlayed() > 0) return;  // a tune shorter than the game: it simply ended

@@ -12,33 +12,15 @@
 #include <utility>
 #include <vector>
 
-#include "sound/MidiPlayer.h"
+#include "sound/SoundBackend.h"
 #include <fluidsynth/types.h>
 
-
-struct FluidConfig {
-  static constexpr const char* kDefaultSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
-  // One effect channel peaks 6 dB below full scale. At 0.2 a dense bar (three
-  // five-note chords at velocity 120 plus drums) peaks at -1.7 dBFS with an RMS
-  // of -14 dBFS, so ordinary tunes stay under the effects and even busy ones do
-  // not clip; 0.25 already reaches full scale on that bar.
-  static constexpr double kDefaultGain = 0.2;
-
-  QString soundFont = QString::fromLatin1(kDefaultSoundFont);
-  double gain = kDefaultGain;
-  // Extra FluidSynth string settings, e.g. {"audio.driver", "file"}.
-  std::vector<std::pair<QByteArray, QByteArray>> settings;
-
-  // The defaults, with PVQ_SOUNDFONT naming another soundfont and PVQ_MIDI_DRIVER
-  // another FluidSynth audio driver when set.
-  static FluidConfig fromEnvironment();
-};
 
 class FluidMidiPlayer : public QObject, public MidiPlayer {
   Q_OBJECT
  public:
   // Create on the GUI thread: failures found while playing are reported there.
-  explicit FluidMidiPlayer(FluidConfig config = FluidConfig::fromEnvironment());
+  explicit FluidMidiPlayer(FluidConfig config);
   ~FluidMidiPlayer() override;
 
   bool open(const QString& path, QString& error) override;
@@ -46,9 +28,6 @@ class FluidMidiPlayer : public QObject, public MidiPlayer {
   void stop() override;
   void close() override;
 
-  // Loads the soundfont now rather than at the first tune (it takes a moment).
-  // False with the reason when the synthesizer cannot be made.
-  bool prepare(QString& error) { return ensureSynth(error); }
   bool isOpen() const { return player_ != nullptr; }
   // Channel events the tune has sent to the synthesizer since play().
   long eventsPlayed() const { return events_.load(std::memory_order_relaxed); }
