@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "imageset/ActiveSet.h"
-#include "game/SetInstaller.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/FrameCopy.h"
 
@@ -55,8 +54,8 @@ void AnsweringPrompts::message(QWidget*, const QString& text, const QString& cap
 int AnsweringPrompts::runModal(QDialog&) { return QDialog::Rejected; }
 
 QuietGame::QuietGame(const QString& tuneName) {
-  game.set.musicFile = scratchPath(tuneName);
-  restoreDefaultSet(game);
+  game.setMusicFile(scratchPath(tuneName));
+  game.install(builtinSet());
 }
 
 void checkGamePicture(const QImage& picture, const char* role, PictureBounds bounds) {

@@ -42,6 +42,7 @@ class AnsweringPrompts : public Prompts {
   void message(QWidget*, const QString& text, const QString& caption, BoxIcon icon) override;
   bool confirm(QWidget*, const QString&, const QString&) override { return true; }
   QString chooseFile(QWidget*, const FileDialogRequest&) override { return {}; }
+  QColor chooseColour(QWidget*, const QColor&) override { return {}; }
   int runModal(QDialog&) override;
   void popupMenu(QMenu&, const QPoint&) override {}
   void openUrl(const QString&) override {}

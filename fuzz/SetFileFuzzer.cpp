@@ -13,9 +13,9 @@
 
 #include "FuzzSupport.h"
 #include "imageset/ActiveSet.h"
+#include "imageset/DefaultSet.h"
 #include "imageset/SetReaders.h"
 #include "game/SetCommands.h"
-#include "game/SetInstaller.h"
 
 #ifndef PVQ_FUZZ_MAGIC
 #error "PVQ_FUZZ_MAGIC names the set kind"
@@ -60,12 +60,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   writeScratch(path, file);
 
   Game& game = subject.game;
-  restoreDefaultSet(game);
+  game.install(builtinSet());
   AnsweringPrompts prompts;
   loadImageSet(game, path, false);
 
-  const ActiveSet& s = game.set;
-  const ActiveSet& b = builtin.game.set;
+  const ActiveSet& s = game.set();
+  const ActiveSet& b = builtin.game.set();
   fuzzCheck(prompts.messages.size() <= 1, "a load tells at most one thing");
   checkPictures(s);
   const std::size_t fileSize = std::size_t(file.size());
@@ -78,12 +78,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const AnsweringPrompts::Shown& shown = prompts.messages.front();
   fuzzCheck(shown.icon == BoxIcon::Error, "a refusal shows the error icon");
   fuzzCheck(s.setTitle == b.setTitle, "a refused set leaves the built-in title");
-  fuzzCheck(game.caption == builtin.game.caption, "a refused set leaves the built-in caption");
+  fuzzCheck(game.caption() == builtin.game.caption(), "a refused set leaves the built-in caption");
   fuzzCheck(!s.musicPresent && !QFile::exists(s.musicFile), "a refused set leaves no tune behind");
   fuzzCheck(samePictures(s, b), "a refused set leaves the built-in pictures");
   for (const SoundBuffer& sound : s.sounds) fuzzCheck(sound.empty(), "a refused set leaves no sounds");
-  fuzzCheck(game.playfieldCursorSlot == builtin.game.playfieldCursorSlot, "a refused set leaves the built-in cursor");
-  fuzzCheck(game.playfieldColour == builtin.game.playfieldColour && game.titleColour == builtin.game.titleColour,
+  fuzzCheck(game.playfieldCursorSlot() == builtin.game.playfieldCursorSlot(), "a refused set leaves the built-in cursor");
+  fuzzCheck(game.board().pageColour == builtin.game.board().pageColour && game.board().titleColour == builtin.game.board().titleColour,
             "a refused set leaves the built-in colours");
   fuzzCheck(s.ratingMessages == b.ratingMessages && s.congratulationPrefix == b.congratulationPrefix &&
                 s.congratulationSuffix == b.congratulationSuffix,

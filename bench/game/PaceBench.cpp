@@ -28,6 +28,7 @@ class NoPlayer : public Prompts {
   void message(QWidget*, const QString&, const QString&, BoxIcon) override {}
   bool confirm(QWidget*, const QString&, const QString&) override { return false; }
   QString chooseFile(QWidget*, const FileDialogRequest&) override { return {}; }
+  QColor chooseColour(QWidget*, const QColor&) override { return {}; }
   int runModal(QDialog&) override { return QDialog::Accepted; }
   void popupMenu(QMenu&, const QPoint&) override {}
   void openUrl(const QString&) override {}
@@ -67,17 +68,17 @@ int main(int argc, char** argv) {
   watch.setTimerType(Qt::PreciseTimer);
   // Polled faster than the game steps, so the edges are found within a millisecond.
   watch.setInterval(1);
-  std::uint8_t lastSecond = 255;
+  // A step sets the next one a whole interval away.
+  std::int64_t lastDue = 0;
   QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (game.state == Playing && playStartWall == 0) {
+    if (game.state() == GameState::Playing && playStartWall == 0) {
       playStartWall = wall.nsecsElapsed() / 1e9;
       playStartCpu = cpuSeconds();
     }
-    if (game.state == Playing && game.secondCounter != lastSecond) {
-      lastSecond = static_cast<std::uint8_t>(game.secondCounter);
-      ++steps;
-    }
-    if (game.state == Idle && playStartWall > 0) {
+    const std::int64_t due = game.microsToNextStep();
+    if (game.state() == GameState::Playing && due > lastDue) ++steps;
+    lastDue = due;
+    if (game.state() == GameState::Idle && playStartWall > 0) {
       playEndWall = wall.nsecsElapsed() / 1e9;
       playEndCpu = cpuSeconds();
       loop.quit();

@@ -68,7 +68,7 @@ bool loadSet(const QString& path) {
   static NoMusic music;
   static Game game(wave, music);
   loadExtendedSet(game, path, false);
-  return game.set.header.pict1Size > 0 && !game.set.targetStrip.isNull();
+  return game.set().header.pict1Size > 0 && !game.set().targetStrip.isNull();
 }
 
 std::vector<std::pair<qint64, qint64>> pictureSpans(const Inputs& in) {

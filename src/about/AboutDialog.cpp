@@ -1,91 +1,113 @@
 #include "about/AboutDialog.h"
 
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <algorithm>
 #include <QPixmap>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "ui/AppInfo.h"
 #include "ui/AppStyle.h"
 #include "ui/DialogLook.h"
 #include "ui/LinkLabel.h"
+#include "ui/PaletteColour.h"
 
 namespace {
-QLabel* label(QWidget* parent, const QString& text, int left, int top) {
-  auto* l = new QLabel(text, parent);
-  l->setTextFormat(Qt::PlainText);
-  l->move(left, top);
-  l->adjustSize();
-  return l;
+
+QLabel* plainLabel(const QString& text, const char* name = nullptr) {
+  auto* label = new QLabel(text);
+  label->setTextFormat(Qt::PlainText);
+  if (name) label->setObjectName(QLatin1String(name));
+  return label;
 }
 
-void setTextColor(QLabel* l, const QColor& color) {
-  QPalette pal = l->palette();
-  pal.setColor(QPalette::WindowText, color);
-  l->setPalette(pal);
+LinkLabel* authorsPage(const QString& caption, const char* name) {
+  auto* link = new LinkLabel;
+  link->setObjectName(QLatin1String(name));
+  link->setCaption(caption);
+  link->setUrl(QLatin1String(kAuthorWebPage));
+  return link;
 }
+
+// A caption and what follows it on one line, the rest of the line empty.
+QHBoxLayout* line(QWidget* first, QWidget* second, int gap) {
+  auto* row = new QHBoxLayout;
+  row->setSpacing(gap);
+  row->addWidget(first);
+  row->addWidget(second);
+  row->addStretch();
+  return row;
+}
+
 }  // namespace
 
 AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : GameDialog(true, parent), audioOpened_(audioOpened) {
   setWindowTitle(QStringLiteral("About ") + QLatin1String(kAppName));
 
-  emblem = new QLabel(this);
-  emblem->setGeometry(8, 8, 32, 32);
+  auto* blurb = plainLabel(QStringLiteral("Ever wished you could be the one pushing the pie into that face? "
+                                          "With this game, now you can!"));
+  blurb->setWordWrap(true);
+  webSiteLink_ = authorsPage(QStringLiteral("Web Site:"), "webSiteLink");
+
+  auto* buttons = new QDialogButtonBox;
+  QPushButton* ok = addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {157, 25});
+  ok->setDefault(true);
+  buttons->setCenterButtons(true);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(8, 8, 9, 16);
+  column->setSpacing(3);
+  column->addLayout(makeHeading());
+  column->addWidget(blurb);
+  column->addLayout(line(plainLabel(QStringLiteral("Visit my")), webSiteLink_, 5));
+  column->addStretch();
+  column->addWidget(buttons);
+  setDesignSize({345, 161});
+}
+
+// The emblem beside the name, version and audio line, and the author under them.
+QLayout* AboutDialog::makeHeading() {
+  auto* emblem = new QLabel;
+  emblem->setObjectName(QStringLiteral("emblem"));
+  emblem->setFixedSize(32, 32);
   // The emblem may not be built into this copy; the box works without it.
   const QImage picture(QStringLiteral(":/Emblem.bmp"));
   if (!picture.isNull()) emblem->setPixmap(sharpPixmap(picture, emblem->devicePixelRatioF()));
 
-  nameLabel = label(this, QLatin1String(kAppName), 48, 8);
-  versionLabel = label(this, QLatin1String(kAppVersion), 113, 8);
-  // Never over the name, whatever face the dialog font finds.
-  versionLabel->move(qMax(113, nameLabel->geometry().right() + 3), 8);
+  auto* failed = plainLabel(QStringLiteral("Pie Vorb Quarn Audio System Failed..."), "audioFailed");
+  setPaletteColour(*failed, QPalette::WindowText, Qt::blue);
+  failed->setToolTip(QStringLiteral("This was probably because WAVE device in use on startup"));
+  failed->setContentsMargins(3, 0, 0, 0);
+  audioEnabled_ = plainLabel(QStringLiteral("Pie Vorb Quarn Audio System Enabled!"), "audioEnabled");
+  audioEnabled_->setAutoFillBackground(true);
+  setPaletteColour(*audioEnabled_, QPalette::WindowText, appstyle::kAlertRed);
+  // Both lines in one place; the enabled one, opaque, hides the other when shown.
+  auto* audio = new QGridLayout;
+  audio->addWidget(failed, 0, 0);
+  audio->addWidget(audioEnabled_, 0, 0);
 
-  const int audioLeft = std::max(171, versionLabel->geometry().right() + 12);
-  audioFailedLabel = label(this, QStringLiteral("Pie Vorb Quarn Audio System Failed..."), audioLeft, 8);
-  setTextColor(audioFailedLabel, Qt::blue);
-  audioFailedLabel->setToolTip(QStringLiteral("This was probably because WAVE device in use on startup"));
+  auto* nameLine = new QHBoxLayout;
+  nameLine->setSpacing(3);
+  nameLine->addWidget(plainLabel(QLatin1String(kAppName)));
+  nameLine->addWidget(plainLabel(QLatin1String(kAppVersion), "version"));
+  nameLine->addSpacing(3);
+  nameLine->addLayout(audio);
+  nameLine->addStretch();
 
-  // Opaque, so when shown it covers the failed line beneath it.
-  audioEnabledLabel = label(this, QStringLiteral("Pie Vorb Quarn Audio System Enabled!"), audioLeft - 3, 8);
-  audioEnabledLabel->resize(qMax(audioEnabledLabel->width(), audioFailedLabel->geometry().right() + 1 - audioEnabledLabel->x()), audioEnabledLabel->height());
-  audioEnabledLabel->setAutoFillBackground(true);
-  setTextColor(audioEnabledLabel, appstyle::kAlertRed);
-  // As wide as the audio line needs.
-  const int width = std::max(345, audioEnabledLabel->geometry().right() + 9);
-  setFixedSize(width, 161);
-
-  buildLinks();
-
-  okButton = new QPushButton(QStringLiteral("&Ok"), this);
-  okButton->setGeometry((width - 157) / 2, 120, 157, 25);
-  okButton->setDefault(true);
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  auto* lines = new QVBoxLayout;
+  lines->setSpacing(3);
+  lines->addLayout(nameLine);
+  lines->addLayout(line(plainLabel(QStringLiteral("Created by")), authorsPage(QLatin1String(kAuthorName), "authorLink"), 5));
+  auto* heading = new QHBoxLayout;
+  heading->setSpacing(8);
+  heading->addWidget(emblem, 0, Qt::AlignTop);
+  heading->addLayout(lines);
+  return heading;
 }
 
-// The author's name, the blurb and the web page.
-void AboutDialog::buildLinks() {
-  createdByLabel = label(this, QStringLiteral("Created by"), 48, 28);
-  authorLink = new LinkLabel(this);
-  authorLink->move(std::max(104, createdByLabel->geometry().right() + 5), 28);
-  authorLink->setCaption(QLatin1String(kAuthorName));
-  authorLink->adjustSize();
-  authorLink->setUrl(QLatin1String(kAuthorWebPage));
+void AboutDialog::openWebSite() { webSiteLink_->click(); }
 
-  blurbLabel = new QLabel(
-      QStringLiteral("Ever wished you could be the one pushing the pie into that face? "
-                     "With this game, now you can!"),
-      this);
-  blurbLabel->setGeometry(8, 48, width() - 16, 26);
-  blurbLabel->setWordWrap(true);
-  blurbLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  fitHeight(blurbLabel);
-
-  visitLabel = label(this, QStringLiteral("Visit my"), 8, 84);
-  webSiteLink = new LinkLabel(this);
-  webSiteLink->move(std::max(48, visitLabel->geometry().right() + 5), 84);
-  webSiteLink->setCaption(QStringLiteral("Web Site:"));
-  webSiteLink->adjustSize();
-  webSiteLink->setUrl(QLatin1String(kAuthorWebPage));
-}
-
-void AboutDialog::aboutToShow() { audioEnabledLabel->setVisible(audioOpened_); }
+void AboutDialog::aboutToShow() { audioEnabled_->setVisible(audioOpened_); }

@@ -3,7 +3,6 @@
 #include "ui/GameDialog.h"
 
 class QLabel;
-class QPushButton;
 class LinkLabel;
 
 class AboutDialog : public GameDialog {
@@ -12,25 +11,19 @@ class AboutDialog : public GameDialog {
   // audioOpened: whether the wave device opened at start-up (muting later changes nothing here).
   explicit AboutDialog(bool audioOpened = false, QWidget* parent = nullptr);
   void setAudioOpened(bool opened) { audioOpened_ = opened; }
+  // Opens the web site as a click on its link does.
+  void openWebSite();
 
-  QLabel* emblem;
-  QLabel* nameLabel;
-  QLabel* versionLabel;
-  QLabel* audioFailedLabel;
-  QLabel* audioEnabledLabel;
-  QLabel* createdByLabel;
-  LinkLabel* authorLink;
-  QLabel* blurbLabel;
-  QLabel* visitLabel;
-  // Also clicked by the main window's command that opens the web site.
-  LinkLabel* webSiteLink;
-  QPushButton* okButton;
+  // Opens the author's web page, as a click on the box's web site link does.
+  void openWebSite();
 
  protected:
   void aboutToShow() override;
 
  private:
-  void buildLinks();
+  QLayout* makeHeading();
 
   bool audioOpened_;
+  QLabel* audioEnabled_ = nullptr;  // covers the failed line beneath it when shown
+  LinkLabel* webSiteLink_ = nullptr;
 };

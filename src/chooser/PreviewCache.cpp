@@ -7,7 +7,7 @@
 #include <QSaveFile>
 #include <QSet>
 
-#include "imageset/SetPreview.h"
+#include "board/SetPreview.h"
 
 namespace {
 // Bumped when what a cached preview holds changes, so old ones miss; so does a

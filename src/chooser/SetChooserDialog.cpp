@@ -11,7 +11,7 @@
 
 #include "chooser/PreviewLoader.h"
 #include "chooser/SetListModel.h"
-#include "imageset/SetPreview.h"
+#include "board/SetPreview.h"
 #include "ui/Prompts.h"
 
 namespace {

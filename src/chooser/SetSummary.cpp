@@ -3,7 +3,7 @@
 #include <QFile>
 
 #include "common/Files.h"
-#include "imageset/SetPreview.h"
+#include "board/SetPreview.h"
 
 SetReadResult readSetAt(const QString& path) {
   QFile file(path);

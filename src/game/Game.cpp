@@ -1,10 +1,13 @@
 #include "game/Game.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <algorithm>
 #include <chrono>
 
+#include "board/HolePhases.h"
 #include "imageset/FrameCopy.h"
+#include "imageset/TickModes.h"
 #include "ui/AppInfo.h"
 
 double localNowDays() {
@@ -21,6 +24,14 @@ std::int64_t monotonicMicros() {
   return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+namespace {
+constexpr int kCountFrames = 4;          // 3, 2, 1, GO
+constexpr int kStepsPerCountFrame = 10;  // and per game second
+constexpr int kPopChance = 90;           // a draw in 0..99 above this pops a target
+constexpr int kMostBusyHoles = 10;
+constexpr int kPointsPerHit = 2;
+}  // namespace
+
 Game::Game(WavePlayer& wave, MusicPort& music, Clock clock, RandomSource* random, StepClock stepClock)
     : wave_(wave),
       music_(music),
@@ -29,208 +40,245 @@ Game::Game(WavePlayer& wave, MusicPort& music, Clock clock, RandomSource* random
       random_(random ? random : &ownRandom_) {
   // The holes share one blank until a frame is drawn into one of them.
   const QImage blank = blankPicture(kHoleWidth, kHoleHeight);
-  for (int n = 1; n <= kHoles; ++n) holes[n] = blank;
-  scorePicture = blankPicture(126, 49, 0xFF000000);
-  timePicture = blankPicture(60, 49, 0xFF000000);
+  board_.holes.fill(blank);
+  board_.scoreDigits = blankScorePicture();
+  board_.timeDigits = blankTimePicture();
 }
 
-void Game::setPlayfieldColour(std::uint32_t colour) {
-  playfieldColour = colour;
-  view_->playfieldColourChanged();
+// --- putting a set in force ---
+
+void Game::install(LoadedSet&& loaded) {
+  // A set replaced during a round ends the round, as its end would.
+  setRoundRunning(false);
+  state_ = GameState::Idle;
+  setAnimate(false);
+  replaceTune(loaded.tune);
+  replaceCursor(loaded.cursor);
+  setPlayfieldCursor(loaded.cursorSlot);
+  board_.pageColour = loaded.playfieldColour;
+  board_.titleColour = loaded.titleColour;
+  static_cast<SetContent&>(set_) = std::move(loaded);
+  // The title is painted as it is: kept in the drawing format, it is not converted
+  // at every paint, and a palette index past a short palette shows black, as in
+  // the pictures the game copies.
+  set_.title = set_.title.convertToFormat(QImage::Format_RGB32);
+  showFreshBoard();
+  updateMainCaption();
+  view_->setBusyCursor(false);
+}
+
+void Game::installCustomCursor(const std::uint8_t* planes, std::uint8_t hotX, std::uint8_t hotY) {
+  cursors_.setSetCursor(cursorFromPlanes(planes, hotX, hotY));
+}
+
+// A set dropped during a game replaces the tune under the player: the music stops
+// first, or it would play on from a deleted file until the round ends. The old
+// tune goes even when the new set has none.
+void Game::replaceTune(const QByteArray& tune) {
+  if (set_.musicPresent && music_.musicPlaying()) music_.stopMusic();
+  set_.musicPresent = false;
+  if (set_.musicFile.isEmpty()) return;
+  QFile::remove(set_.musicFile);  // may fail; the flag tells what is there
+  if (!tune.isEmpty()) {
+    QFile file(set_.musicFile);
+    // Not being able to write the tune is no reason to refuse the set.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+      const bool written = file.write(tune) == tune.size();
+      file.close();
+      if (!written) file.remove();
+    }
+  }
+  set_.musicPresent = QFile::exists(set_.musicFile);
+}
+
+// The slot is emptied only while it holds the set's own cursor: the wizard's
+// trial cursor there is not the set's to destroy.
+void Game::replaceCursor(const std::optional<CustomCursor>& cursor) {
+  if (cursors_.holdsSetCursor()) cursors_.clear(kCustomCursorSlot);
+  if (cursor) installCustomCursor(cursor->planes.data(), cursor->hotX, cursor->hotY);
+}
+
+// A fresh score and time, drawn with the new set's digits, and the idle board.
+void Game::showFreshBoard() {
+  score_ = 0;
+  timeLeft_ = kRoundSeconds;
+  board_.scoreDigits = blankScorePicture();
+  board_.timeDigits = blankTimePicture();
+  view_->boardChanged();
+  drawScore();
+  drawTime();
+  showIdleBoard();
 }
 
 void Game::setPlayfieldCursor(int slot) {
-  playfieldCursorSlot = slot;
+  playfieldCursorSlot_ = slot;
   view_->playfieldCursorChanged();
 }
 
-void Game::setTitleColour(std::uint32_t colour) {
-  titleColour = colour;
-  view_->titleColourChanged();
-}
-
 void Game::setAnimate(bool enabled) {
-  if (animateEnabled == enabled) return;
-  animateEnabled = enabled;
+  if (stepping_ == enabled) return;
+  stepping_ = enabled;
   view_->animateChanged(enabled);
 }
 
-void Game::setAbortButtonLit(bool lit) {
-  abortButtonTop = lit ? 1 : -49;
-  view_->abortButtonMoved();
+void Game::setRoundRunning(bool running) {
+  board_.roundRunning = running;
+  view_->boardChanged();
 }
 
 void Game::updateMainCaption() {
   const QString about = QStringLiteral("%1, %2, Created by %3")
                             .arg(QLatin1String(kAppName), QLatin1String(kAppVersion), QLatin1String(kAuthorHandle));
-  caption = set.setTitle.isEmpty() ? about : set.setTitle + QStringLiteral("  (") + about + QLatin1Char(')');
+  caption_ = set_.setTitle.isEmpty() ? about : set_.setTitle + QStringLiteral("  (") + about + QLatin1Char(')');
   view_->captionChanged();
 }
 
-namespace {
-// Digits of value left-padded with "0" to at least width characters.
-QString padded(std::int32_t value, int width) {
-  QString text = QString::number(value);
-  while (text.size() < width) text.prepend(QLatin1Char('0'));
-  return text;
-}
-
-void drawDigits(QImage& target, const QImage& digits, const QString& text, int cells) {
-  for (int i = 0; i < cells && i < text.size(); ++i) {
-    const int d = text.at(i).unicode() - '0';
-    copyRect(target, {30 * i, 0, 30 * i + 30, 51}, digits, {30 * d, 0, 30 * d + 30, 51});
-  }
-}
-}  // namespace
+// --- score, time and the idle board ---
 
 void Game::drawScore() {
-  drawDigits(scorePicture, set.digitStrip, padded(score, 4), 4);
+  drawScoreDigits(board_.scoreDigits, set_, score_);
   view_->scoreChanged();
 }
 
 void Game::drawTime() {
-  drawDigits(timePicture, set.digitStrip, padded(timeLeft, 2), 2);
+  drawTimeDigits(board_.timeDigits, set_, timeLeft_);
   view_->timeChanged();
 }
 
 void Game::showIdleBoard() {
-  if (set.musicPresent && music_.musicPlaying()) music_.stopMusic();
-  const int countHeight = set.countStrip.height();
-  // The idle frames are taken 110 columns wide and at the strip's full height. The
-  // twelve holes around the start hole share one picture until a game draws in them.
-  const QImage startHole = idleHolePicture({448, 0, 558, countHeight});
-  const QImage otherHole = idleHolePicture({560, 0, 670, countHeight});
+  if (set_.musicPresent && music_.musicPlaying()) music_.stopMusic();
+  // The twelve holes around the start hole share one picture until a game draws in them.
+  const QImage startHole = idleStartHole(set_);
+  const QImage otherHole = idleOtherHole(set_);
   for (int n = 1; n <= kHoles; ++n) {
-    holes[n] = n == kStartHole ? startHole : otherHole;
+    board_.hole(n) = n == kStartHole ? startHole : otherHole;
     view_->holeChanged(n);
   }
 }
 
-QImage Game::idleHolePicture(const Rect& countFrame) const {
-  QImage hole = blankPicture(kHoleWidth, kHoleHeight);
-  copyRect(hole, {0, 107, kHoleWidth, kHoleHeight}, set.holeBase, {0, 0, set.holeBase.width(), set.holeBase.height()});
-  copyRect(hole, {0, 0, kHoleWidth, 107}, set.countStrip, countFrame);
-  return hole;
-}
-
-void Game::copyIntoHole(int hole, const QImage& strip, const Rect& source, int destWidth) {
-  copyRect(holes[hole], {0, 0, destWidth, kFrameHeight}, strip, source);
+void Game::copyIntoHole(int hole, const QImage& strip, const Rect& source) {
+  copyRect(board_.hole(hole), {0, 0, kHoleWidth, kFrameHeight}, strip, source);
   view_->holeChanged(hole);
 }
 
 void Game::resetBoard() {
-  busyHoles = 0;
-  phase.fill(0);
-  score = 0;
-  timeLeft = 30;
+  busyHoles_ = 0;
+  phase_.fill(holephase::kFree);
+  score_ = 0;
+  timeLeft_ = kRoundSeconds;
   drawScore();
   drawTime();
-  countdownStepCounter = 0;
-  countdownStep = 0;
-  for (int n = 1; n <= kHoles; ++n) copyIntoHole(n, set.targetStrip, {0, 0, kHoleWidth, kFrameHeight}, kHoleWidth);
-  secondCounter = 0;
-  copyIntoHole(kStartHole, set.countStrip, {0, 0, kFrameWidth, kFrameHeight}, kHoleWidth);
+  countdownStepCounter_ = 0;
+  countdownStep_ = 0;
+  for (int n = 1; n <= kHoles; ++n) copyIntoHole(n, set_.targetStrip, {0, 0, kHoleWidth, kFrameHeight});
+  secondCounter_ = 0;
+  copyIntoHole(kStartHole, set_.countStrip, {0, 0, kFrameWidth, kFrameHeight});
 }
+
+// --- the play loop ---
+
+void Game::playTick() { playSound(SoundEffect::Tick, WaveChannel::Main); }
 
 void Game::holePressed(int hole) {
   if (hole < 1 || hole > kHoles) return;
-  if (state == Idle) {
+  if (state_ == GameState::Idle) {
     if (hole != kStartHole) return;
     resetBoard();
     setAnimate(true);
-    state = CountingDown;
-    setAbortButtonLit(true);
+    state_ = GameState::CountingDown;
+    setRoundRunning(true);
     random_->seed(static_cast<std::uint64_t>(clock_() * 86400000.0));
-    const int mode = set.header.tickSoundMode;
-    if (mode == 0 || mode == 1 || mode == 3 || mode == 4) wave_.playWave(set.sound(SoundEffect::Tick), WaveChannel::Main);
+    if (tickMode(set_.header.tickSoundMode).atStartClick) playTick();
     return;
   }
-  if (state == Playing && phase[hole] >= 1 && phase[hole] <= 9) {
-    phase[hole] = 20;
-    score += 2;
-    wave_.playWave(set.sound(SoundEffect::Splat), WaveChannel::Splat);
+  std::uint8_t& phase = phase_[static_cast<std::size_t>(hole - 1)];
+  if (state_ == GameState::Playing && isHittable(phase)) {
+    phase = holephase::kHit;
+    score_ += kPointsPerHit;
+    playSound(SoundEffect::Splat, WaveChannel::Splat);
     drawScore();
   }
 }
 
 void Game::stepTimerFired() {
-  if (!animateEnabled) return;
+  if (!stepping_) return;
   const std::int64_t now = stepClock_();
-  if (now - lastStepTime < kStepMicros) return;
-  lastStepTime = now;
-  if (state == CountingDown)
+  if (now - lastStepTime_ < kStepMicros) return;
+  lastStepTime_ = now;
+  if (state_ == GameState::CountingDown)
     countdownTick();
   else
     playingTick();
 }
 
 std::int64_t Game::microsToNextStep() const {
-  return std::max<std::int64_t>(0, lastStepTime + kStepMicros - stepClock_());
+  return std::max<std::int64_t>(0, lastStepTime_ + kStepMicros - stepClock_());
 }
 
 void Game::countdownTick() {
-  if (++countdownStepCounter != 10) return;
-  const int s = countdownStep;
-  const int m = set.header.tickSoundMode;
-  if ((m < 2 && s < 3) || (m == 0 && s == 3) || ((m == 2 || m == 5) && s == 3))
-    wave_.playWave(set.sound(SoundEffect::Tick), WaveChannel::Main);
-  else if (m == 4 && s == 3)
+  if (++countdownStepCounter_ != kStepsPerCountFrame) return;
+  const int s = countdownStep_;
+  const bool go = s == kCountFrames - 1;
+  const TickMode mode = tickMode(set_.header.tickSoundMode);
+  if (go ? mode.intoPlay : mode.atCountdown)
+    playTick();
+  else if (go && mode.stopsIntoPlay)
     wave_.stopWave(WaveChannel::Main);
-  if (s == 3) {
-    state = Playing;
+  if (go) {
+    state_ = GameState::Playing;
     music_.startMusic();
-    copyIntoHole(kStartHole, set.targetStrip, {0, 0, kFrameWidth, kFrameHeight}, kHoleWidth);
+    copyIntoHole(kStartHole, set_.targetStrip, {0, 0, kFrameWidth, kFrameHeight});
   } else {
-    countdownStep = static_cast<std::uint8_t>(s + 1);
+    countdownStep_ = static_cast<std::uint8_t>(s + 1);
     const int x = kFramePitchX * (s + 1);
-    copyIntoHole(kStartHole, set.countStrip, {x, 0, x + kFrameWidth, kFrameHeight}, kHoleWidth);
+    copyIntoHole(kStartHole, set_.countStrip, {x, 0, x + kFrameWidth, kFrameHeight});
   }
-  countdownStepCounter = 0;
+  countdownStepCounter_ = 0;
 }
 
 void Game::playingTick() {
-  if (++secondCounter == 10) {
-    secondCounter = 0;
-    --timeLeft;
+  if (++secondCounter_ == kStepsPerCountFrame) {
+    secondCounter_ = 0;
+    --timeLeft_;
     drawTime();
-    if (timeLeft == 0) {
+    if (timeLeft_ == 0) {
       endGame();
       return;
     }
-    const int m = set.header.tickSoundMode;
-    if (m == 0 || m == 2) wave_.playWave(set.sound(SoundEffect::Tick), WaveChannel::Main);
+    if (tickMode(set_.header.tickSoundMode).eachGameSecond) playTick();
   }
-  const int groups = set.groupCount();
+  const int groups = set_.groupCount();
   for (int h = 1; h <= kHoles; ++h) {
-    if (phase[h] == 0) {
+    std::uint8_t& phase = phase_[static_cast<std::size_t>(h - 1)];
+    if (phase == holephase::kFree) {
+      // A number is drawn for every free hole, even when no more may pop.
       const int r = random_->below(100);
-      if (r > 90 && busyHoles < 10) {
-        targetRow[h] = static_cast<std::uint8_t>(groups > 0 ? random_->below(groups) : 0);
-        phase[h] = 1;
-        ++busyHoles;
+      if (r > kPopChance && busyHoles_ < kMostBusyHoles) {
+        targetRow_[static_cast<std::size_t>(h - 1)] = static_cast<std::uint8_t>(groups > 0 ? random_->below(groups) : 0);
+        phase = holephase::kPopped;
+        ++busyHoles_;
       }
     }
-    const int p = phase[h];
-    if (p != 0) {
-      const int top = kFramePitchY * targetRow[h];
-      if (p >= 1 && p <= 4) {
-        const int x = kFramePitchX * p;
-        copyIntoHole(h, set.targetStrip, {x, top, x + 110, top + kFrameHeight}, kHoleWidth);
-      } else if (p >= 7 && p <= 11) {
-        const int x = kFramePitchX * (11 - p);
-        copyIntoHole(h, set.targetStrip, {x, top, x + 110, top + kFrameHeight}, kHoleWidth);
-      } else if (p >= 20 && p <= 29) {
-        const int x = kFramePitchX * (p - 20);
-        copyIntoHole(h, set.splatStrip, {x, top, x + kHoleWidth, top + kFrameHeight}, kHoleWidth);
-      } else if (p == 30) {
-        copyIntoHole(h, set.targetStrip, {0, 0, 110, kFrameHeight}, kHoleWidth);
-      }
+    if (phase != holephase::kFree) drawPhase(h, phase);
+    if (endsLife(phase)) {
+      phase = holephase::kFree;
+      --busyHoles_;
     }
-    if (phase[h] == 13 || phase[h] > 30) {
-      phase[h] = 0;
-      --busyHoles;
-    }
-    if (phase[h] != 0) ++phase[h];
+    if (phase != holephase::kFree) ++phase;
+  }
+}
+
+// Rising and sinking frames take 110 of a frame's 111 columns; splat frames all
+// 111; the empty hole is the target strip's first frame.
+void Game::drawPhase(int hole, int phase) {
+  const HolePhase what = kHolePhases[static_cast<std::size_t>(phase)];
+  const int top = kFramePitchY * targetRow_[static_cast<std::size_t>(hole - 1)];
+  const int x = kFramePitchX * what.frame;
+  switch (what.draw) {
+    case HoleDraw::Nothing: break;
+    case HoleDraw::TargetFrame: copyIntoHole(hole, set_.targetStrip, {x, top, x + 110, top + kFrameHeight}); break;
+    case HoleDraw::SplatFrame: copyIntoHole(hole, set_.splatStrip, {x, top, x + kHoleWidth, top + kFrameHeight}); break;
+    case HoleDraw::EmptyHole: copyIntoHole(hole, set_.targetStrip, {0, 0, 110, kFrameHeight}); break;
   }
 }
 
@@ -246,25 +294,25 @@ int Game::scoreBand(int s) {
 }
 
 QString Game::gameOverSentence(int finalScore) const {
-  return set.congratulationPrefix + QLatin1Char(' ') + QString::number(finalScore / 2) + QLatin1Char(' ') +
-         set.congratulationSuffix + QString::number(finalScore);
+  return set_.congratulationPrefix + QLatin1Char(' ') + QString::number(finalScore / kPointsPerHit) + QLatin1Char(' ') +
+         set_.congratulationSuffix + QString::number(finalScore);
 }
 
 void Game::endGame() {
   wave_.stopWave(WaveChannel::Splat);
-  wave_.playWave(set.sound(SoundEffect::GameOver), WaveChannel::Main);
-  setAbortButtonLit(false);
+  playSound(SoundEffect::GameOver, WaveChannel::Main);
+  setRoundRunning(false);
   setAnimate(false);
-  state = Idle;
+  state_ = GameState::Idle;
   showIdleBoard();
-  view_->showGameOver({score, gameOverSentence(score), set.ratingMessages[scoreBand(score) - 1]});
+  view_->showGameOver({score_, gameOverSentence(score_), set_.ratingMessages[scoreBand(score_) - 1]});
 }
 
 void Game::abortGame() {
-  if (abortButtonTop == -49) return;
-  setAbortButtonLit(false);
+  if (!board_.roundRunning) return;
+  setRoundRunning(false);
   setAnimate(false);
   resetBoard();
-  state = Idle;
+  state_ = GameState::Idle;
   showIdleBoard();
 }

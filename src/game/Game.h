@@ -1,27 +1,24 @@
 #pragma once
-// The main window's state and rules without the window: the shared game state,
-// the active set, the pictures the window shows, and the play loop. The window
-// (MainWindow) only shows these pictures and forwards clicks and timer events, so
-// tests can play whole games without a display.
-#include <QImage>
+// The main window's state and rules without the window: the set in force, the
+// board it shows and the play loop. The window only paints the board and
+// forwards presses and timer events, so tests can play whole games without a
+// display.
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <random>
 
+#include "board/BoardState.h"
 #include "imageset/ActiveSet.h"
 #include "imageset/CursorTable.h"
 #include "imageset/FrameCopy.h"
+#include "imageset/LoadedSet.h"
 #include "scores/GameResult.h"
 #include "sound/SoundPorts.h"
 
-enum GameState : std::uint8_t { Idle = 0, Playing = 1, CountingDown = 2 };
+enum class GameState : std::uint8_t { Idle, Playing, CountingDown };
 
-constexpr int kHoles = 13;
-constexpr int kStartHole = 7;
-constexpr int kHoleWidth = 111;
-constexpr int kHoleHeight = 130;
 // One game step at most every 1/846720 of a day (about 102 ms): ten make a game second.
 constexpr double kStepDays = 1.0 / 846720.0;
 // The same interval in whole microseconds, rounded up so that a step never
@@ -37,12 +34,9 @@ class GameView {
   virtual void holeChanged(int /*hole 1..13*/) {}
   virtual void scoreChanged() {}
   virtual void timeChanged() {}
-  virtual void setPicturesChanged() {}  // title, word pictures
-  virtual void playfieldColourChanged() {}
-  virtual void titleColourChanged() {}
+  virtual void boardChanged() {}  // anything else: colours, set pictures, the abort button
   virtual void playfieldCursorChanged() {}
   virtual void captionChanged() {}
-  virtual void abortButtonMoved() {}
   virtual void animateChanged(bool /*enabled*/) {}
   // The game-over dialog, shown modally; returns when the player closed it.
   virtual void showGameOver(const GameResult& /*result*/) {}
@@ -84,47 +78,36 @@ class Game {
 
   void setView(GameView* view) { view_ = view ? view : &nullView_; }
   GameView& view() { return *view_; }
+  WavePlayer& wave() { return wave_; }
+  MusicPort& music() { return music_; }
+  // Plays one of the set's sounds on a channel.
+  void playSound(SoundEffect effect, WaveChannel channel) { wave_.playWave(set_.sound(effect), channel); }
+  // Where a set's tune is written while the set is in force; none when empty.
+  void setMusicFile(const QString& path) { set_.musicFile = path; }
 
-  // --- shared game state ---
-  std::uint8_t state = Idle;
-  std::int32_t score = 0;
-  std::int32_t timeLeft = 30;
-  std::int32_t secondCounter = 0;
-  std::array<std::uint8_t, kHoles + 1> phase{};      // 1-based
-  std::array<std::uint8_t, kHoles + 1> targetRow{};  // 1-based
-  std::uint8_t busyHoles = 0;
-  std::uint8_t countdownStepCounter = 0;
-  std::uint8_t countdownStep = 0;
-  std::int64_t lastStepTime = 0;  // on the step clock; steps come no sooner than kStepMicros apart
-
-  // --- the set in force and the cursors ---
-  ActiveSet set;
-  CursorTable cursors;
+  // --- putting a set in force ---
+  // Ends any round (its abort button goes out) and its tune, replaces the set in
+  // force by `set` whole (pictures, sounds, texts, colours, cursor), writes the
+  // set's tune to the music file (or leaves none) and shows a fresh idle board.
+  void install(LoadedSet&& set);
+  // Makes the set's own cursor from its planes (AND then XOR, 256 bytes) and hot
+  // spot, and puts it in its slot.
+  void installCustomCursor(const std::uint8_t* planes256, std::uint8_t hotX, std::uint8_t hotY);
 
   // --- what the window shows ---
-  std::array<QImage, kHoles + 1> holes;  // 1-based, 111 x 130 each
-  QImage scorePicture;                   // `Score`, 126 x 49
-  QImage timePicture;                    // `Time`, 60 x 49
-  std::uint32_t playfieldColour = 0x00FFFFFF;
-  std::uint32_t titleColour = 0x000000FF;
-  int playfieldCursorSlot = 1;
-  QString caption;
-  int abortButtonTop = -45;  // the abort button: 1 lit (a game runs), -49 dark
-  bool animateEnabled = false;
-
-  // --- window operations the set code uses ---
-  void setPlayfieldColour(std::uint32_t colour);
-  void setPlayfieldCursor(int slot);
-  void setTitleColour(std::uint32_t colour);
-  void setAnimate(bool enabled);
-  // The abort button lit while a round runs, dark otherwise.
-  void setAbortButtonLit(bool lit);
-  void updateMainCaption();
-
-  // --- score, time and message graphics ---
-  void drawScore();
-  void drawTime();
-  void showIdleBoard();
+  const BoardState& board() const { return board_; }
+  const ActiveSet& set() const { return set_; }
+  CursorTable& cursors() { return cursors_; }
+  const CursorTable& cursors() const { return cursors_; }
+  int playfieldCursorSlot() const { return playfieldCursorSlot_; }
+  const QString& caption() const { return caption_; }
+  GameState state() const { return state_; }
+  std::int32_t score() const { return score_; }
+  std::int32_t timeLeft() const { return timeLeft_; }
+  // A round is counting down or playing: the abort button is lit and ends it.
+  bool roundRunning() const { return board_.roundRunning; }
+  // The step timer is wanted.
+  bool stepping() const { return stepping_; }
 
   // --- the play loop ---
   void holePressed(int hole);  // any button
@@ -132,24 +115,30 @@ class Game {
   // Microseconds until the next step is due (0 when it is due now), so the
   // window can sleep until then instead of polling.
   std::int64_t microsToNextStep() const;
-  void resetBoard();
   void abortGame();
-  void countdownTick();
-  void playingTick();
-
-  WavePlayer& wave() { return wave_; }
-  MusicPort& music() { return music_; }
-  RandomSource& random() { return *random_; }
 
   // The game-over texts, built the way the end of a game builds them.
   QString gameOverSentence(int finalScore) const;
   static int scoreBand(int finalScore);  // 1..8
 
  private:
-  void copyIntoHole(int hole, const QImage& strip, const Rect& source, int destWidth);
-  // A hole at rest: the set's hole base under the given frame of the count strip.
-  QImage idleHolePicture(const Rect& countFrame) const;
+  void setPlayfieldCursor(int slot);
+  void setAnimate(bool enabled);
+  void setRoundRunning(bool running);
+  void updateMainCaption();
+  void drawScore();
+  void drawTime();
+  void showIdleBoard();
+  void resetBoard();
+  void countdownTick();
+  void playingTick();
+  void drawPhase(int hole, int phase);
   void endGame();
+  void playTick();
+  void copyIntoHole(int hole, const QImage& strip, const Rect& source);
+  void replaceTune(const QByteArray& tune);
+  void replaceCursor(const std::optional<CustomCursor>& cursor);
+  void showFreshBoard();
 
   WavePlayer& wave_;
   MusicPort& music_;
@@ -159,4 +148,22 @@ class Game {
   RandomSource* random_;
   GameView nullView_;
   GameView* view_ = &nullView_;
+
+  ActiveSet set_;
+  CursorTable cursors_;
+  BoardState board_;
+  int playfieldCursorSlot_ = kPieCursorSlot;
+  QString caption_;
+  bool stepping_ = false;
+
+  GameState state_ = GameState::Idle;
+  std::int32_t score_ = 0;
+  std::int32_t timeLeft_ = kRoundSeconds;
+  std::int32_t secondCounter_ = 0;
+  std::array<std::uint8_t, kHoles> phase_{};      // hole n at [n - 1]
+  std::array<std::uint8_t, kHoles> targetRow_{};  // likewise
+  std::uint8_t busyHoles_ = 0;
+  std::uint8_t countdownStepCounter_ = 0;
+  std::uint8_t countdownStep_ = 0;
+  std::int64_t lastStepTime_ = 0;  // on the step clock; steps come no sooner than kStepMicros apart
 };

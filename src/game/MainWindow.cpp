@@ -2,64 +2,45 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFont>
 #include <QMenu>
 #include <QMimeData>
-#include <QResizeEvent>
-#include <QScreen>
-#include <QSpinBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 #include <chrono>
 #include <thread>
 #include <utility>
 
 #include "about/AboutDialog.h"
-#include "ui/AppInfo.h"
-#include "ui/AppStyle.h"
-#include "ui/DialogLook.h"
-#include "ui/LinkLabel.h"
-#include "ui/Prompts.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/SetInfoDialog.h"
 #include "scores/GameOverDialog.h"
 #include "scores/PlayerNameDialog.h"
-#include "scores/ScoreTableWindow.h"
 #include "scores/ScoreFile.h"
+#include "scores/ScoreTableWindow.h"
 #include "sound/BackgroundMusic.h"
 #include "sound/MusicFile.h"
 #include "sound/SoundBackend.h"
 #include "sound/SoundSwitch.h"
 #include "sound/WaveEngine.h"
+#include "ui/AppInfo.h"
+#include "ui/AppStyle.h"
+#include "ui/DialogLook.h"
+#include "ui/Prompts.h"
 #include "wizard/CursorSetupDialog.h"
 #include "wizard/ImageGroupDialog.h"
 #include "wizard/SetCreationWizard.h"
-#include "game/SetInstaller.h"
 
 namespace {
-struct HolePlace {
-  int left, top;
-};
-// Hole n (its tag) and where it stands inside the playfield.
-constexpr std::array<HolePlace, kHoles + 1> kHolePlaces = {{{0, 0},
-                                                             {56, 0},
-                                                             {168, 0},
-                                                             {280, 0},
-                                                             {392, 0},
-                                                             {0, 130},
-                                                             {112, 130},
-                                                             {224, 130},
-                                                             {336, 130},
-                                                             {448, 130},
-                                                             {48, 260},
-                                                             {160, 260},
-                                                             {272, 260},
-                                                             {384, 260}}};
+const char* const kMenuButtonHint = "Click for a menu of commands/controls for this game";
+// Where the command menu's top-left corner opens, from the menu panel's.
+constexpr QPoint kMenuOpensAt{29, 36};
 }  // namespace
-
-QColor colourFromValue(std::uint32_t v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
 
 MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(parent), startup_(deps.startup) {
   initGameResources();
@@ -71,27 +52,27 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
   QFont f = font();
   f.setPixelSize(13);
   setFont(f);
-  setAutoFillBackground(true);
-  buildComponents();
+  // The board paints every pixel itself.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
   buildMenu();
-  resize(kClientWidth, kClientHeight);
-  setMinimumSize(kClientWidth, kClientHeight);
+  resize(kBoardWidth, kBoardHeight);
+  setMinimumSize(kBoardWidth, kBoardHeight);
   makeTimers();
 
   setAcceptDrops(true);
-  // Until the wave device is open the icon has nothing true to say.
-  soundIcon->hide();
   fixScoreBoard(deps);
 }
 
 // The device opens once the window is on the screen, so neither its start nor a
-// missing sound card's failure holds up the first picture.
+// missing sound card's failure holds up the first picture. Until then the icon
+// has nothing true to say, and stays hidden.
 void MainWindow::openSound() {
   if (soundOpened_) return;
   soundOpened_ = true;
   engine_->openWave();
-  setSoundIconOffset(soundIconOffset(engine_->soundState()), engine_->soundIconHint());
-  soundIcon->show();
+  soundIcon_ = engine_->soundState();
+  update(boardLayout().soundIconWindow());
 }
 
 void MainWindow::makeSound(const MainWindowDeps& deps) {
@@ -101,7 +82,7 @@ void MainWindow::makeSound(const MainWindowDeps& deps) {
   auto midi = deps.makeMidiPlayer ? deps.makeMidiPlayer() : makeLateMidiPlayer();
   // The music asks the game for the set's tune; the game is made next.
   music_ = std::make_unique<BackgroundMusic>(
-      std::move(midi), musicFile_, [this] { return game_ && game_->set.musicPresent; },
+      std::move(midi), musicFile_, [this] { return game_ && game_->set().musicPresent; },
       [this] { return engine_->soundState(); });
   music_->setMessageParent(this);
 }
@@ -110,21 +91,23 @@ void MainWindow::makeGame(const MainWindowDeps& deps) {
   game_ = std::make_unique<Game>(deps.wave ? *deps.wave : static_cast<WavePlayer&>(*engine_),
                                  deps.music ? *deps.music : static_cast<MusicPort&>(*music_), deps.clock,
                                  deps.random, deps.stepClock);
-  game_->set.musicFile = musicFile_;
+  game_->setMusicFile(musicFile_);
   game_->setView(this);
   commands_ = std::make_unique<ImageSetCommands>(*game_);
 }
 
 void MainWindow::makeTimers() {
   // One wake per step, set for the moment the step is due.
-  stepTimer = new QTimer(this);
-  stepTimer->setSingleShot(true);
-  stepTimer->setTimerType(Qt::PreciseTimer);
-  connect(stepTimer, &QTimer::timeout, this, &MainWindow::stepTimerFired);
-  setInfoTimer = new QTimer(this);
-  setInfoTimer->setInterval(50);
-  setInfoTimer->setSingleShot(true);
-  connect(setInfoTimer, &QTimer::timeout, this, &MainWindow::setInfoTimerFired);
+  stepTimer_ = new QTimer(this);
+  stepTimer_->setObjectName(QStringLiteral("stepTimer"));
+  stepTimer_->setSingleShot(true);
+  stepTimer_->setTimerType(Qt::PreciseTimer);
+  connect(stepTimer_, &QTimer::timeout, this, &MainWindow::stepTimerFired);
+  setInfoTimer_ = new QTimer(this);
+  setInfoTimer_->setObjectName(QStringLiteral("setInfoTimer"));
+  setInfoTimer_->setInterval(50);
+  setInfoTimer_->setSingleShot(true);
+  connect(setInfoTimer_, &QTimer::timeout, this, &MainWindow::setInfoTimerFired);
 }
 
 void MainWindow::fixScoreBoard(const MainWindowDeps& deps) {
@@ -156,7 +139,7 @@ GameOverDialog* MainWindow::gameOverDialog() {
 }
 
 SetInfoDialog* MainWindow::setInfoDialog() {
-  if (!setInfoDialog_) setInfoDialog_ = new SetInfoDialog(&game_->set.header, this);
+  if (!setInfoDialog_) setInfoDialog_ = new SetInfoDialog(&game_->set().header, this);
   return setInfoDialog_;
 }
 
@@ -172,7 +155,7 @@ ImageGroupDialog* MainWindow::imageGroupDialog() {
 
 CursorSetupDialog* MainWindow::cursorSetupDialog() {
   if (!cursorSetupDialog_) {
-    cursorSetupDialog_ = new CursorSetupDialog(game_->cursors, game_->set, this);
+    cursorSetupDialog_ = new CursorSetupDialog(game_->cursors(), this);
     cursorSetupDialog_->setWindowFlag(Qt::WindowStaysOnTopHint);
   }
   return cursorSetupDialog_;
@@ -180,91 +163,9 @@ CursorSetupDialog* MainWindow::cursorSetupDialog() {
 
 MainWindow::~MainWindow() { shutDown(); }
 
-void MainWindow::buildComponents() {
-  buildBanner();
-  buildPlayfield();
-  showPictures();
-  connectButtons();
-}
-
-void MainWindow::buildBanner() {
-  banner = new Panel(this, Qt::black);
-  titlePanel = new Panel(banner, Qt::red);
-  titleImage = new PictureBox(titlePanel);
-  titleImage->setGeometry(0, 0, 594, 31);
-  menuPanel = new Panel(banner, Qt::black);
-  menuButton = new PictureBox(menuPanel);
-  menuButton->setGeometry(1, 1, 50, 100);
-  menuButton->setToolTip(QStringLiteral("Click for a menu of commands/controls for this game"));
-  soundIconPanel = new Panel(menuPanel, Qt::black);
-  soundIconPanel->setGeometry(55, 16, 15, 20);
-  soundIcon = new PictureBox(soundIconPanel);
-  soundIcon->setGeometry(0, 0, 15, 60);
-  soundIcon->setToolTip(QStringLiteral("Sound Status (On, Off or not available)"));
-  // Tooltips wear the dialogs' style sheet, which the first one brings.
-  menuButton->installEventFilter(this);
-  soundIcon->installEventFilter(this);
-  abortPanel = new Panel(banner, Qt::black);
-  abortButton = new PictureBox(abortPanel);
-  abortButton->setGeometry(3, -49, 105, 105);
-  scorePanel = new Panel(banner, Qt::black);
-  scorePanel->setGeometry(96, 32, 441, 49);
-  scoreWords = new PictureBox(scorePanel);
-  scoreWords->setGeometry(8, 0, 111, 49);
-  scoreDigits = new PictureBox(scorePanel);
-  scoreDigits->setGeometry(119, 0, 126, 49);
-  timeWords = new PictureBox(scorePanel);
-  timeWords->setGeometry(267, 0, 111, 49);
-  timeDigits = new PictureBox(scorePanel);
-  timeDigits->setGeometry(381, 0, 60, 49);
-  // The banner shows the no-drop pointer; its buttons the finger.
-  for (QWidget* w : {static_cast<QWidget*>(banner), static_cast<QWidget*>(titlePanel), static_cast<QWidget*>(titleImage),
-                     static_cast<QWidget*>(scorePanel), static_cast<QWidget*>(scoreWords), static_cast<QWidget*>(scoreDigits),
-                     static_cast<QWidget*>(timeWords), static_cast<QWidget*>(timeDigits)})
-    w->setCursor(Qt::ForbiddenCursor);
-}
-
-void MainWindow::buildPlayfield() {
-  playfield = new Panel(this, Qt::white);
-  playfield->setGeometry(12, 83, 561, 392);
-  for (int n = 1; n <= kHoles; ++n) {
-    auto* hole = new PictureBox(playfield, n);
-    hole->setGeometry(kHolePlaces[n].left, kHolePlaces[n].top, kHoleWidth, kHoleHeight);
-    // The game keeps each hole's picture at the hole's size, so the playfield
-    // under it need not be painted first at every step.
-    hole->setAttribute(Qt::WA_OpaquePaintEvent);
-    hole->setPicture(&game_->holes[n]);
-    hole->onMouseDown = [this, n](Qt::MouseButton) { game_->holePressed(n); };
-    holes_[n] = hole;
-  }
-}
-
-// The widgets show the game's own pictures, which it keeps drawing into.
-void MainWindow::showPictures() {
-  menuButtonPicture_ = gamePicture(QImage(QStringLiteral(":/MenuButton.bmp")));
-  abortButtonPicture_ = gamePicture(QImage(QStringLiteral(":/AbortButton.bmp")));
-  soundIconPicture_ = gamePicture(QImage(QStringLiteral(":/SoundIcon.bmp")));
-  menuButton->setPicture(&menuButtonPicture_);
-  abortButton->setPicture(&abortButtonPicture_);
-  soundIcon->setPicture(&soundIconPicture_);
-  titleImage->setPicture(&game_->set.title);
-  scoreWords->setPicture(&game_->set.scoreWords);
-  timeWords->setPicture(&game_->set.timeWords);
-  scoreDigits->setPicture(&game_->scorePicture);
-  timeDigits->setPicture(&game_->timePicture);
-}
-
-void MainWindow::connectButtons() {
-  menuButton->onMouseDown = [this](Qt::MouseButton) { setMenuButtonTop(-49); };
-  menuButton->onMouseUp = [this] { setMenuButtonTop(1); };
-  menuButton->onClick = [this] { openCommandMenu(); };
-  abortButton->onClick = [this] { game_->abortGame(); };
-  soundIcon->onClick = [this] { toggleSound(); };
-}
-
 void MainWindow::buildMenu() {
-  commandMenu = new QMenu(this);
-  commandMenu->setObjectName(QStringLiteral("commandMenu"));
+  commandMenu_ = new QMenu(this);
+  commandMenu_->setObjectName(QStringLiteral("commandMenu"));
   auto item = [this](QMenu* menu, const char* name, const char* caption, std::function<void()> command) {
     QAction* a = menu->addAction(QString::fromLatin1(caption));
     a->setObjectName(QString::fromLatin1(name));
@@ -272,10 +173,9 @@ void MainWindow::buildMenu() {
     return a;
   };
   auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
-  imageSetsMenu = commandMenu->addMenu(QStringLiteral("Custom &Image Sets"));
-  imageSetsMenu->menuAction()->setObjectName(QStringLiteral("imageSetsMenu"));
-  imageSetsMenu->setObjectName(QStringLiteral("imageSetsSubmenu"));
-  QMenu* sets = imageSetsMenu;
+  QMenu* sets = commandMenu_->addMenu(QStringLiteral("Custom &Image Sets"));
+  sets->menuAction()->setObjectName(QStringLiteral("imageSetsMenu"));
+  sets->setObjectName(QStringLiteral("imageSetsSubmenu"));
   item(sets, "chooseSet", "Choose Image &Set...", [this] { commands_->chooseSet(); });
   separator(sets, "afterChooseSeparator");
   item(sets, "resetToDefaults", "Reset Pie Vorb Quarn to Defaults", [this] { commands_->resetToDefaults(); });
@@ -283,32 +183,32 @@ void MainWindow::buildMenu() {
   item(sets, "loadBitmapPair", "Load &BMP images for game...", [this] { commands_->loadBitmapPair(); });
   item(sets, "loadSetFile", "&Load Custom Image Set...", [this] { commands_->loadSetFile(); });
   separator(sets, "beforeSetInfoSeparator");
-  item(sets, "aboutCurrentSet", "&About Current Image Set...", [this] { showSetInfo(); });
+  item(sets, "aboutCurrentSet", "&About Current Image Set...", [this] { showCurrentSetAbout(); });
   separator(sets, "beforeWizardSeparator");
   item(sets, "runWizard", "Use eXtended Image Set Creation &Wizard...", [this] { runSetCreationWizard(); });
-  item(commandMenu, "viewScoreTable", "&View Local Highscore Table...", [this] { viewScoreTable(); });
-  separator(commandMenu, "beforeLinksSeparator");
-  item(commandMenu, "openWebSite", "&Goto Pie Vorb Quarn Website...", [this] { openWebSite(); });
-  item(commandMenu, "aboutGame", "&About Pie Vorb Quarn...", [this] { showAboutBox(); });
-  separator(commandMenu, "beforeQuitSeparator");
-  item(commandMenu, "quit", "&Quit...", [this] { quit(); });
+  item(commandMenu_, "viewScoreTable", "&View Local Highscore Table...", [this] { prompts().runModal(*scoreTable()); });
+  separator(commandMenu_, "beforeLinksSeparator");
+  item(commandMenu_, "openWebSite", "&Goto Pie Vorb Quarn Website...", [this] { aboutDialog()->openWebSite(); });
+  item(commandMenu_, "aboutGame", "&About Pie Vorb Quarn...", [this] { showAboutBox(); });
+  separator(commandMenu_, "beforeQuitSeparator");
+  item(commandMenu_, "quit", "&Quit...", [this] { quit(); });
 }
 
 QAction* MainWindow::menuItem(const QString& componentName) const {
-  return commandMenu->findChild<QAction*>(componentName);
+  return commandMenu_->findChild<QAction*>(componentName);
 }
 
 void MainWindow::openCommandMenu() {
   // Opening the menu always ends a running game.
   game_->abortGame();
-  const QPoint at = menuPanel->mapToGlobal(QPoint(29, 36));
-  setMenuButtonTop(-49);
+  const QPoint at = mapToGlobal(boardLayout().menuPanel().topLeft() + kMenuOpensAt);
+  setMenuPressed(true);
   // A menu triggers its item before its own loop ends; the command waits until the
   // menu has gone and the button is up again, and runs outside the menu.
   menuOpen_ = true;
-  prompts().popupMenu(*commandMenu, at);
+  prompts().popupMenu(*commandMenu_, at);
   menuOpen_ = false;
-  setMenuButtonTop(1);
+  setMenuPressed(false);
   if (const std::function<void()> chosen = std::exchange(chosenCommand_, {})) chosen();
 }
 
@@ -320,37 +220,31 @@ void MainWindow::runCommand(const std::function<void()>& command) {
 }
 
 void MainWindow::toggleSound() {
-  const SoundIconView view = ::toggleSound(*engine_);
-  setSoundIconOffset(view.offset, view.hint);
+  ::toggleSound(*engine_);
+  soundIcon_ = engine_->soundState();
+  update(boardLayout().soundIconWindow());
 }
 
 void MainWindow::quit() {
   if (prompts().confirm(this, QStringLiteral("Quit Pie Vorb Quarn? Really?"), QStringLiteral("Quit?"))) close();
 }
 
-void MainWindow::viewScoreTable() { prompts().runModal(*scoreTable()); }
-
 void MainWindow::showAboutBox() { prompts().runModal(*aboutDialog()); }
-
-void MainWindow::showSetInfo() { showCurrentSetAbout(); }
-
-void MainWindow::openWebSite() { aboutDialog()->webSiteLink->click(); }
 
 void MainWindow::runSetCreationWizard() {
   // A new wizard for every use, so each opening starts from the defaults; the
   // two dialogs it borrows live on.
-  cursorSetupDialog()->hotSpotX->setValue(0);
-  cursorSetupDialog()->hotSpotY->setValue(0);
-  SetCreationWizard wizard(game_->cursors, builtinPictures(), *imageGroupDialog(), *cursorSetupDialog(), this);
+  cursorSetupDialog()->resetHotSpot();
+  SetCreationWizard wizard(game_->cursors(), builtinPictures(), *imageGroupDialog(), *cursorSetupDialog(), this);
   prompts().runModal(wizard);
 }
 
 void MainWindow::setInfoTimerFired() {
-  setInfoTimer->stop();
+  setInfoTimer_->stop();
   showCurrentSetAbout();
 }
 
-void MainWindow::showCurrentSetAbout() { runSetInfoDialog(*setInfoDialog(), game_->set.header); }
+void MainWindow::showCurrentSetAbout() { runSetInfoDialog(*setInfoDialog(), game_->set().header); }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
   if (e->mimeData()->hasUrls()) e->acceptProposedAction();
@@ -364,43 +258,106 @@ void MainWindow::dropEvent(QDropEvent* e) {
   if (!paths.isEmpty()) commands_->dropFiles(paths);
 }
 
-void MainWindow::setMenuButtonTop(int top) { menuButton->move(1, top); }
+// --- the board ---
 
-// Before the first game the game keeps the button at -45 (so the first abort runs once);
-// the panel shows the dark half there as at -49, never the lit half's last rows.
-void MainWindow::placeAbortButton() { abortButton->move(3, game_->abortButtonTop == 1 ? 1 : -49); }
-
-void MainWindow::setSoundIconOffset(int offset, const QString& hint) {
-  soundIcon->move(0, offset);
-  soundIcon->setToolTip(hint);
+BoardState MainWindow::boardState() const {
+  BoardState board = game_->board();
+  board.menuPressed = menuPressed_;
+  board.soundIcon = soundIcon_;
+  return board;
 }
 
-void MainWindow::layOut() {
-  const int w = width(), h = height();
-  // The aligned panels follow the edges.
-  banner->setGeometry(0, 0, w, 82);
-  titlePanel->setGeometry(0, 0, w, 31);
-  menuPanel->setGeometry(0, 31, 73, 51);
-  abortPanel->setGeometry(w - 52, 31, 52, 51);
-  titleImage->move(w / 2 - titleImage->width() / 2, titleImage->y());
-  scorePanel->move(w / 2 - scorePanel->width() / 2, scorePanel->y());
-  int t = (h - banner->height()) / 2 + banner->height() - playfield->height() / 2;
-  if (t < banner->y() + banner->height()) t = banner->y() + banner->height();
-  playfield->move(w / 2 - playfield->width() / 2, t);
+void MainWindow::paintEvent(QPaintEvent* e) {
+  QPainter painter(this);
+  painter_.paint(painter, size(), boardState(), game_->set(), e->rect());
 }
 
-void MainWindow::resizeEvent(QResizeEvent* e) {
-  QWidget::resizeEvent(e);
-  layOut();
+QString MainWindow::hintAt(QPoint at) const {
+  switch (boardLayout().hitAt(at, boardState()).area) {
+    case BoardArea::MenuButton: return QString::fromLatin1(kMenuButtonHint);
+    case BoardArea::SoundIcon: return engine_->soundIconHint();
+    default: return {};
+  }
 }
+
+bool MainWindow::event(QEvent* e) {
+  if (e->type() == QEvent::ToolTip) {
+    auto* help = static_cast<QHelpEvent*>(e);
+    const QString hint = hintAt(help->pos());
+    if (hint.isEmpty()) {
+      QToolTip::hideText();
+      e->ignore();
+      return true;
+    }
+    // Tooltips wear the dialogs' style sheet, which the first one brings.
+    appstyle::useStyleSheet();
+    QToolTip::showText(help->globalPos(), hint, this);
+    return true;
+  }
+  return QWidget::event(e);
+}
+
+// Holes take a press of any button at once; the buttons act when the left button
+// comes up over them again. The menu button shows its pressed half while any
+// button is held on it.
+void MainWindow::mousePressEvent(QMouseEvent* e) {
+  const BoardHit hit = boardLayout().hitAt(e->position().toPoint(), boardState());
+  pressed_ = hit.area;
+  leftPressed_ = e->button() == Qt::LeftButton;
+  if (hit.area == BoardArea::Hole) game_->holePressed(hit.hole);
+  if (hit.area == BoardArea::MenuButton) setMenuPressed(true);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* e) {
+  const BoardArea pressed = std::exchange(pressed_, BoardArea::Page);
+  const bool click = std::exchange(leftPressed_, false) && e->button() == Qt::LeftButton &&
+                     boardLayout().hitAt(e->position().toPoint(), boardState()).area == pressed;
+  if (pressed == BoardArea::MenuButton) setMenuPressed(false);
+  if (click) pressButton(pressed);
+}
+
+void MainWindow::pressButton(BoardArea button) {
+  switch (button) {
+    case BoardArea::MenuButton: openCommandMenu(); break;
+    case BoardArea::AbortButton: game_->abortGame(); break;
+    case BoardArea::SoundIcon: toggleSound(); break;
+    default: break;
+  }
+}
+
+void MainWindow::setMenuPressed(bool pressed) {
+  if (menuPressed_ == pressed) return;
+  menuPressed_ = pressed;
+  update(boardLayout().menuPanel());
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* e) {
+  // A held button keeps the cursor of the part it went down on.
+  if (e->buttons() == Qt::NoButton) showCursorFor(e->position().toPoint());
+}
+
+void MainWindow::enterEvent(QEnterEvent* e) { showCursorFor(e->position().toPoint()); }
+
+// The banner shows the no-drop pointer, its buttons the finger, and the rest the
+// set's playfield cursor.
+void MainWindow::showCursorFor(QPoint at) {
+  switch (boardLayout().hitAt(at, boardState()).area) {
+    case BoardArea::Banner: setCursor(Qt::ForbiddenCursor); break;
+    case BoardArea::MenuButton:
+    case BoardArea::SoundIcon:
+    case BoardArea::AbortButton: setCursor(buttonCursor_); break;
+    default: setCursor(playfieldCursor_); break;
+  }
+}
+
+void MainWindow::refreshCursor() { showCursorFor(mapFromGlobal(QCursor::pos())); }
+
+// --- start-up and shut-down ---
 
 void MainWindow::startUp() {
-  loadBuiltinCursors(game_->cursors);
-  for (QWidget* w : {static_cast<QWidget*>(menuButton), static_cast<QWidget*>(soundIcon), static_cast<QWidget*>(abortButton)})
-    w->setCursor(game_->cursors.cursor(2));
-  restoreDefaultSet(*game_);
-  layOut();
-  placeAbortButton();
+  loadBuiltinCursors(game_->cursors());
+  buttonCursor_ = game_->cursors().cursor(kFingerCursorSlot);
+  game_->install(builtinSet());
 }
 
 void MainWindow::loadStartupSet() {
@@ -409,9 +366,7 @@ void MainWindow::loadStartupSet() {
   if (windowHandle()) windowHandle()->removeEventFilter(this);
   openSound();
   const bool aboutFollows = commands_->loadStartupSet(startup_ ? *startup_ : StartupPlace::ofApplication());
-  layOut();
-  placeAbortButton();
-  if (aboutFollows) setInfoTimer->start();
+  if (aboutFollows) setInfoTimer_->start();
 }
 
 void MainWindow::showEvent(QShowEvent* e) {
@@ -439,7 +394,6 @@ void MainWindow::loadStartupSetSoon() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
-  if (e->type() == QEvent::ToolTip) appstyle::useStyleSheet();
   if (watched == windowHandle() && e->type() == QEvent::Expose && !startedUp_) loadStartupSetSoon();
   return QWidget::eventFilter(watched, e);
 }
@@ -447,47 +401,32 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
 void MainWindow::shutDown() {
   if (destroyed_) return;
   destroyed_ = true;
-  stepTimer->stop();
-  setInfoTimer->stop();
-  restoreDefaultSet(*game_);
+  stepTimer_->stop();
+  setInfoTimer_->stop();
+  game_->install(builtinSet());
   engine_->closeWave();
   game_->setView(nullptr);
 }
 
-void MainWindow::holeChanged(int hole) { holes_[hole]->update(); }
-void MainWindow::scoreChanged() { scoreDigits->update(); }
-void MainWindow::timeChanged() { timeDigits->update(); }
+// --- what the game tells the window ---
 
-void MainWindow::setPicturesChanged() {
-  for (QWidget* w : {titleImage, scoreWords, timeWords, scoreDigits, timeDigits}) w->update();
-}
-
-void MainWindow::playfieldColourChanged() {
-  const QColor c = colourFromValue(game_->playfieldColour);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, c);
-  setPalette(p);
-  playfield->setColour(c);
-}
-
-void MainWindow::titleColourChanged() { titlePanel->setColour(colourFromValue(game_->titleColour)); }
+void MainWindow::holeChanged(int hole) { update(boardLayout().hole(hole)); }
+void MainWindow::scoreChanged() { update(boardLayout().scoreDigits()); }
+void MainWindow::timeChanged() { update(boardLayout().timeDigits()); }
+void MainWindow::boardChanged() { update(); }
 
 void MainWindow::playfieldCursorChanged() {
-  const QCursor c = game_->cursors.cursor(game_->playfieldCursorSlot);
-  for (int n = 1; n <= kHoles; ++n) holes_[n]->setCursor(c);
-  playfield->setCursor(c);
-  setCursor(c);
+  playfieldCursor_ = game_->cursors().cursor(game_->playfieldCursorSlot());
+  refreshCursor();
 }
 
-void MainWindow::captionChanged() { setWindowTitle(game_->caption); }
-
-void MainWindow::abortButtonMoved() { placeAbortButton(); }
+void MainWindow::captionChanged() { setWindowTitle(game_->caption()); }
 
 void MainWindow::animateChanged(bool enabled) {
   if (enabled)
     armStepTimer();
   else
-    stepTimer->stop();
+    stepTimer_->stop();
 }
 
 void MainWindow::stepTimerFired() {
@@ -498,10 +437,10 @@ void MainWindow::stepTimerFired() {
   if (due > 0 && due < 1000) std::this_thread::sleep_for(std::chrono::microseconds(due));
   game_->stepTimerFired();
   // The step may have ended the game (and run the game-over dialog).
-  if (game_->animateEnabled) armStepTimer();
+  if (game_->stepping()) armStepTimer();
 }
 
-void MainWindow::armStepTimer() { stepTimer->start(static_cast<int>(game_->microsToNextStep() / 1000)); }
+void MainWindow::armStepTimer() { stepTimer_->start(static_cast<int>(game_->microsToNextStep() / 1000)); }
 
 void MainWindow::showGameOver(const GameResult& result) {
   gameOverDialog()->setResult(result);

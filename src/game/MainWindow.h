@@ -1,21 +1,21 @@
 #pragma once
-// The main window: the black banner with the title, menu button, sound icon,
-// score and time, the abort button, and the playfield with the thirteen holes.
-// It shows the pictures the Game draws and forwards clicks and timer ticks.
-#include <QMainWindow>
-#include <QTimer>
-#include <array>
+// The main window: one widget that paints the game's board through the board
+// painter and maps presses to holes and buttons by the board's geometry. It
+// forwards clicks and timer ticks to the Game and runs the command menu.
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <optional>
 
+#include "board/BoardLayout.h"
+#include "board/BoardPainter.h"
 #include "game/Game.h"
-#include "game/Widgets.h"
 #include "game/SetCommands.h"
 #include "scores/ScoreFile.h"
 
 class QMenu;
 class QAction;
+class QTimer;
 class WaveDevice;
 class WaveEngine;
 class MidiPlayer;
@@ -29,9 +29,6 @@ class PlayerNameDialog;
 class ImageGroupDialog;
 class CursorSetupDialog;
 
-// Client size that shows the whole playfield under the banner; also the minimum.
-constexpr int kClientWidth = 580;
-constexpr int kClientHeight = 474;
 // From the window's first picture to the wave device and the start-up set.
 constexpr int kStartupSetDelayMs = 40;
 
@@ -60,28 +57,12 @@ class MainWindow : public QWidget, public GameView {
   Game& game() { return *game_; }
   WaveEngine& engine() { return *engine_; }
   ImageSetCommands& commands() { return *commands_; }
-  PictureBox* hole(int n) const { return holes_[n]; }
 
-  // The parts other code and the tests look at.
-  Panel* banner;
-  Panel* scorePanel;
-  Panel* playfield;
-  Panel* titlePanel;
-  Panel* menuPanel;
-  Panel* abortPanel;
-  Panel* soundIconPanel;
-  PictureBox* titleImage;
-  PictureBox* menuButton;
-  PictureBox* abortButton;
-  PictureBox* soundIcon;
-  PictureBox* scoreWords;
-  PictureBox* scoreDigits;
-  PictureBox* timeWords;
-  PictureBox* timeDigits;
-  QTimer* stepTimer;
-  QTimer* setInfoTimer;
-  QMenu* commandMenu;
-  QMenu* imageSetsMenu;
+  // What the board shows now, the banner's controls included, and where it shows it.
+  BoardState boardState() const;
+  BoardLayout boardLayout() const { return BoardLayout(size()); }
+  // The hint the player gets over a point of the window; empty where there is none.
+  QString hintAt(QPoint at) const;
 
   // The dialogs made once and reused. Each is made at its first use, so the
   // window paints without building them, and lives as long as the window.
@@ -93,45 +74,23 @@ class MainWindow : public QWidget, public GameView {
   ImageGroupDialog* imageGroupDialog();
   CursorSetupDialog* cursorSetupDialog();
 
-  // Menu button and commands.
+  // The menu button's commands.
   void openCommandMenu();
-  void toggleSound();
-  void quit();
-  void viewScoreTable();
-  void showAboutBox();
-  void showSetInfo();
-  void openWebSite();
-  void runSetCreationWizard();
-  void setInfoTimerFired();
-  void stepTimerFired();
   QAction* menuItem(const QString& componentName) const;
 
-  void layOut();
-  // The first showing: cursors and the built-in set at once, then the wave device
-  // and the start-up set once the window is on the screen.
-  void startUp();
-  void loadStartupSet();
-  void loadStartupSetSoon();
   // Opens the wave device the first time it is called and shows the sound icon.
   void openSound();
   bool startedUp() const { return startedUp_; }
-  void shutDown();
-
-  // Moves the abort button / menu button / sound icon inside their small panels.
-  void placeAbortButton();
-  void setMenuButtonTop(int top);
-  void setSoundIconOffset(int offset, const QString& hint);
+  // The step timer's wake: takes the step that is due and sets the next wake.
+  void stepTimerFired();
 
   // GameView
   void holeChanged(int hole) override;
   void scoreChanged() override;
   void timeChanged() override;
-  void setPicturesChanged() override;
-  void playfieldColourChanged() override;
-  void titleColourChanged() override;
+  void boardChanged() override;
   void playfieldCursorChanged() override;
   void captionChanged() override;
-  void abortButtonMoved() override;
   void animateChanged(bool enabled) override;
   void showGameOver(const GameResult& result) override;
   void showCurrentSetAbout() override;
@@ -140,26 +99,42 @@ class MainWindow : public QWidget, public GameView {
   QWidget* dialogParent() override { return this; }
 
  protected:
-  void resizeEvent(QResizeEvent* e) override;
+  bool event(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void enterEvent(QEnterEvent* e) override;
   void showEvent(QShowEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
   void dragEnterEvent(QDragEnterEvent* e) override;
   void dropEvent(QDropEvent* e) override;
 
  private:
-  void armStepTimer();
   void makeSound(const MainWindowDeps& deps);
   void makeGame(const MainWindowDeps& deps);
   void makeTimers();
   void fixScoreBoard(const MainWindowDeps& deps);
-  void buildComponents();
-  void buildBanner();
-  void buildPlayfield();
-  void showPictures();
-  void connectButtons();
   void buildMenu();
+  // The first showing: cursors and the built-in set at once, then the wave device
+  // and the start-up set once the window is on the screen.
+  void startUp();
+  void loadStartupSet();
+  void loadStartupSetSoon();
+  void shutDown();
   // Runs a menu item's command now, or once the menu has closed when it is open.
   void runCommand(const std::function<void()>& command);
+  void pressButton(BoardArea button);
+  void toggleSound();
+  void quit();
+  void showAboutBox();
+  void runSetCreationWizard();
+  void setInfoTimerFired();
+  void armStepTimer();
+  void setMenuPressed(bool pressed);
+  // The cursor of the part of the board under the pointer.
+  void showCursorFor(QPoint at);
+  void refreshCursor();
 
   // Declared before the game so they outlive it.
   std::unique_ptr<WaveEngine> engine_;
@@ -168,8 +143,17 @@ class MainWindow : public QWidget, public GameView {
   std::unique_ptr<ImageSetCommands> commands_;
   std::optional<StartupPlace> startup_;
   QString musicFile_;
-  std::array<PictureBox*, kHoles + 1> holes_{};
-  QImage menuButtonPicture_, abortButtonPicture_, soundIconPicture_;
+  BoardPainter painter_;
+  QTimer* stepTimer_ = nullptr;
+  QTimer* setInfoTimer_ = nullptr;
+  QMenu* commandMenu_ = nullptr;
+
+  bool menuPressed_ = false;
+  std::optional<SoundState> soundIcon_;  // hidden until the device has been tried
+  BoardArea pressed_ = BoardArea::Page;  // where the left button went down
+  bool leftPressed_ = false;
+  QCursor playfieldCursor_;
+  QCursor buttonCursor_;
   bool menuOpen_ = false;
   std::function<void()> chosenCommand_;
   bool shown_ = false;
@@ -186,5 +170,3 @@ class MainWindow : public QWidget, public GameView {
   ImageGroupDialog* imageGroupDialog_ = nullptr;
   CursorSetupDialog* cursorSetupDialog_ = nullptr;
 };
-
-QColor colourFromValue(std::uint32_t bgr);

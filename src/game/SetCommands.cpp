@@ -9,7 +9,6 @@
 #include "chooser/SetChooserDialog.h"
 #include "common/Files.h"
 #include "game/Game.h"
-#include "game/SetInstaller.h"
 #include "imageset/BmpDecode.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/SetPlaces.h"
@@ -43,14 +42,14 @@ bool openSetFile(Game& game, QFile& file, const QString& text) {
 // True when a set was put in force.
 bool installReadSet(Game& game, SetReadResult&& result, const QString& path, bool showAboutDialog) {
   if (!result.set) {
-    if (!result.setKept) restoreDefaultSet(game);
+    if (!result.setKept) game.install(builtinSet());
     showMessage(game, aboutFile(result.error, path), result.caption);
     return false;
   }
-  installSet(game, std::move(*result.set));
+  game.install(std::move(*result.set));
   if (result.kind != SetKind::Extended) return true;
   game.wave().stopWave(WaveChannel::Splat);
-  game.wave().playWave(game.set.sound(SoundEffect::Startup), WaveChannel::Main);
+  game.playSound(SoundEffect::Startup, WaveChannel::Main);
   if (showAboutDialog) game.view().showCurrentSetAbout();
   return true;
 }
@@ -127,7 +126,7 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
   if (isRegularFile(candidate)) {
     loadImageSet(game_, candidate, false);
     // Only the program's own default set is worth reloading on reset.
-    if (candidate == defaultPath_ && game_.set.header.title.text() != QLatin1String("Pie Vorb Quarn"))
+    if (candidate == defaultPath_ && game_.set().header.title.text() != QLatin1String("Pie Vorb Quarn"))
       defaultPath_.clear();
   }
   return showAbout;
@@ -139,7 +138,7 @@ void ImageSetCommands::resetToDefaults() {
   if (!defaultPath_.isEmpty() && isRegularFile(defaultPath_))
     loadImageSet(game_, defaultPath_, false);
   else
-    restoreDefaultSet(game_);
+    game_.install(builtinSet());
 }
 
 void ImageSetCommands::loadSetFile() { loadImageSet(game_, QString(), true, &setterFileName_); }
@@ -180,17 +179,17 @@ void ImageSetCommands::loadBitmapPair() {
     QString why;
     strip = loadBmpFile(path, &why, kStripBounds);
     if (strip.isNull()) {
-      restoreDefaultSet(game_);
+      game_.install(builtinSet());
       showMessage(game_, aboutFile(why, path), QStringLiteral("Error"));
     }
     return !strip.isNull();
   };
-  if (loaded(set.targetStrip, first) && loaded(set.splatStrip, second)) installSet(game_, std::move(set));
+  if (loaded(set.targetStrip, first) && loaded(set.splatStrip, second)) game_.install(std::move(set));
 }
 
 void ImageSetCommands::dropFiles(const QStringList& paths) {
   game_.view().setBusyCursor(true);
-  restoreDefaultSet(game_);
+  game_.install(builtinSet());
   if (!paths.isEmpty()) loadImageSet(game_, paths.first().left(kDroppedPathLimit), true);
   game_.view().setBusyCursor(false);
 }

@@ -34,7 +34,7 @@ class ImageSetCommands {
  public:
   explicit ImageSetCommands(Game& game) : game_(game) {}
 
-  // Called once while the main window is first shown, after `restoreDefaultSet`.
+  // Called once while the main window is first shown, after the built-in set is installed.
   // True when the about-current-set dialog should follow: the window then starts
   // its one-shot 50 ms `setInfoTimer` timer, whose `setInfoTimerFired` shows it.
   bool loadStartupSet(const StartupPlace& place = StartupPlace::ofApplication());

@@ -1,6 +1,5 @@
 #pragma once
 // The set in force: everything a game draws, plays and says comes from here.
-#include <QCursor>
 #include <QImage>
 #include <QString>
 #include <array>
@@ -46,8 +45,4 @@ struct SetContent {
 struct ActiveSet : SetContent {
   QString musicFile;          // where the set's tune is written while the set is active
   bool musicPresent = false;  // the tune file exists for this set
-
-  // The set's own cursor while slot 8 holds it; the wizard's trial cursor may
-  // take the slot over, and must not be destroyed by a reset.
-  const QCursor* customCursor = nullptr;
 };

@@ -10,6 +10,12 @@
 void CursorTable::set(int slot, std::unique_ptr<QCursor> cursor) {
   if (slot < 1 || slot >= kCursorSlots) return;
   slots_[slot] = std::move(cursor);
+  if (slot == kCustomCursorSlot) holdsSetCursor_ = false;
+}
+
+void CursorTable::setSetCursor(std::unique_ptr<QCursor> cursor) {
+  set(kCustomCursorSlot, std::move(cursor));
+  holdsSetCursor_ = has(kCustomCursorSlot);
 }
 
 bool CursorTable::has(int slot) const { return get(slot) != nullptr; }

@@ -1,14 +1,18 @@
 #pragma once
-// Numbered cursors shared by the whole program: 1-7 built in, 8 the set's own
-// (or the wizard's trial cursor), 9 the custom-cursor sign. The table owns each
-// slot's cursor; emptying or refilling a slot destroys what it held, once.
+// Numbered cursors shared by the whole program. The table owns each slot's
+// cursor; emptying or refilling a slot destroys what it held, once.
 #include <QCursor>
 #include <array>
 #include <cstdint>
 #include <memory>
 
-constexpr int kCursorSlots = 10;  // slots 1..9 are used
-constexpr int kCustomCursorSlot = 8;
+// The slots and what each holds; a set names its playfield cursor by slot.
+constexpr int kPieCursorSlot = 1;       // the built-in playfield cursor
+constexpr int kFingerCursorSlot = 2;    // the main window's buttons
+constexpr int kLastBuiltinCursorSlot = 7;  // 3 to 7: more built-in playfield cursors
+constexpr int kCustomCursorSlot = 8;    // the set's own, or the wizard's trial cursor
+constexpr int kCustomSignCursorSlot = 9;  // the sign the wizard shows for "the set's own"
+constexpr int kCursorSlots = 10;        // slots 1..9 are used
 
 class CursorTable {
  public:
@@ -18,9 +22,14 @@ class CursorTable {
   // The slot's cursor, or the arrow for an empty or unknown slot.
   QCursor cursor(int slot) const;
   const QCursor* get(int slot) const;
+  // Puts the set's own cursor in its slot. Whatever else later fills or empties
+  // the slot (the wizard's trial cursor) ends its hold.
+  void setSetCursor(std::unique_ptr<QCursor> cursor);
+  bool holdsSetCursor() const { return holdsSetCursor_; }
 
  private:
   std::array<std::unique_ptr<QCursor>, kCursorSlots> slots_;
+  bool holdsSetCursor_ = false;
 };
 
 // A 32 x 32 cursor from an AND plane and an XOR plane (128 bytes each, rows top

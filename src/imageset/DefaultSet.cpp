@@ -1,5 +1,6 @@
 #include "imageset/DefaultSet.h"
 
+#include "imageset/CursorTable.h"
 #include "imageset/FrameCopy.h"
 #include "ui/AppInfo.h"
 
@@ -65,9 +66,9 @@ LoadedSet builtinSet() {
   set.congratulationSuffix = QString::fromLatin1(kDefaultCongratulationSuffix);
   for (int i = 0; i < 8; ++i) set.ratingMessages[i] = QString::fromLatin1(kDefaultRatingMessages[i]);
 
-  set.playfieldColour = colourValue(255, 255, 255);
-  set.titleColour = colourValue(255, 0, 0);
-  set.cursorSlot = 1;
+  set.playfieldColour = Qt::white;
+  set.titleColour = QColor(255, 0, 0);
+  set.cursorSlot = kPieCursorSlot;
   return set;
 }
 

@@ -2,6 +2,7 @@
 // A set read from a file (or the built-in one) as a value: nothing of it is in
 // force until the game installs it whole.
 #include <QByteArray>
+#include <QColor>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -17,8 +18,8 @@ struct CustomCursor {
 
 struct LoadedSet : SetContent {
   QByteArray tune;  // the background MIDI file; empty when the set has none
-  std::uint32_t playfieldColour = 0;
-  std::uint32_t titleColour = 0;
+  QColor playfieldColour = Qt::black;
+  QColor titleColour = Qt::black;
   int cursorSlot = 1;                   // the playfield cursor
   std::optional<CustomCursor> cursor;  // present when cursorSlot names the set's own
 };

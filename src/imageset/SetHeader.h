@@ -2,6 +2,7 @@
 // The record that describes a set: sizes of its stored pieces, colours, texts,
 // cursor choice and tick sound mode. The same 3391 bytes open every extended set
 // file, so the layout is packed and little-endian and must never drift.
+#include <QColor>
 #include <QString>
 #include <bit>
 #include <cstddef>
@@ -72,7 +73,11 @@ static_assert(offsetof(SetHeader, ratingMessages) == 1459);
 static_assert(offsetof(SetHeader, cursorIndex) == 3387);
 static_assert(offsetof(SetHeader, tickSoundMode) == 3390);
 
-// Colours are stored red in the lowest byte.
-inline std::uint32_t colourValue(int r, int g, int b) {
-  return static_cast<std::uint32_t>(r) | (static_cast<std::uint32_t>(g) << 8) | (static_cast<std::uint32_t>(b) << 16);
+// A set file stores a colour in 32 bits, red in the lowest byte (0x00BBGGRR).
+inline std::uint32_t colourValue(const QColor& colour) {
+  return static_cast<std::uint32_t>(colour.red()) | (static_cast<std::uint32_t>(colour.green()) << 8) |
+         (static_cast<std::uint32_t>(colour.blue()) << 16);
+}
+inline QColor colourFromValue(std::uint32_t value) {
+  return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF), static_cast<int>((value >> 16) & 0xFF));
 }

@@ -1,31 +1,39 @@
 #include "imageset/SetInfoDialog.h"
 
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QLabel>
-#include <algorithm>
 #include <QPushButton>
+#include <QVBoxLayout>
 
+#include "imageset/SetHeader.h"
 #include "ui/DialogLook.h"
 #include "ui/LinkLabel.h"
 #include "ui/Prompts.h"
-#include "imageset/SetHeader.h"
 
 namespace {
 
 constexpr int kValueWidth = 330;
 constexpr int kMailtoLimit = 207;
 
-QLabel* caption(QWidget* parent, const char* text, int top) {
-  auto* label = new QLabel(QString::fromLatin1(text), parent);
-  label->move(8, top);
-  label->adjustSize();
+// A value the set's author wrote: shown as written, wrapped in the value column.
+QLabel* valueText(const char* name) {
+  auto* label = new QLabel;
+  label->setObjectName(QLatin1String(name));
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setMinimumWidth(1);  // a word longer than the column is cut, not the dialog widened
   return label;
 }
 
 // Links are as wide as their text, so only the text is clickable, but never
 // wider than the column they stand in.
-void fitLink(LinkLabel* link) {
-  link->adjustSize();
-  link->resize(std::min(link->width(), kValueWidth), link->height());
+LinkLabel* valueLink(const char* name) {
+  auto* link = new LinkLabel;
+  link->setObjectName(QLatin1String(name));
+  link->setMinimumWidth(1);
+  return link;
 }
 
 }  // namespace
@@ -33,58 +41,63 @@ void fitLink(LinkLabel* link) {
 SetInfoDialog::SetInfoDialog(const SetHeader* source, QWidget* parent)
     : GameDialog(true, parent), source_(source) {
   setWindowTitle(QStringLiteral("About Current Image Set..."));
-
-  titleCaption = caption(this, "Image Set Title:", 10);
-  authorCaption = caption(this, "Image Set Author:", 42);
-  emailCaption = caption(this, "Author's E-mail Address:", 62);
-  webCaption = caption(this, "Author's Web Site:", 82);
-  commentCaption = caption(this, "Image Set Comment:", 108);
-  // The values stand in one column right of the widest caption.
-  int valueLeft = 136;
-  for (QLabel* c : {titleCaption, authorCaption, emailCaption, webCaption, commentCaption})
-    valueLeft = std::max(valueLeft, c->geometry().right() + 10);
-  const int width = valueLeft + kValueWidth + 9;
-  setFixedSize(width, 226);
-
-  titleText = new QLabel(this);
-  titleText->setGeometry(valueLeft, 10, kValueWidth, 25);
-  titleText->setWordWrap(true);
-  titleText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  titleText->setTextFormat(Qt::PlainText);
+  title_ = valueText("title");
+  title_->setMinimumHeight(25);
   QFont bold = font();
   bold.setBold(true);
-  titleText->setFont(bold);
+  title_->setFont(bold);
+  author_ = valueLink("author");
+  email_ = valueLink("email");
+  webPage_ = valueLink("webPage");
+  comment_ = valueText("comment");
+  comment_->setMinimumHeight(85);
 
-  authorLink = new LinkLabel(this);
-  authorLink->move(valueLeft, 42);
-  emailLink = new LinkLabel(this);
-  emailLink->move(valueLeft, 62);
-  webLink = new LinkLabel(this);
-  webLink->move(valueLeft, 82);
+  // Captions in one column, values in the next; the rows keep their places apart.
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(10);
+  grid->setVerticalSpacing(4);
+  grid->setColumnMinimumWidth(0, 118);
+  grid->setColumnMinimumWidth(1, kValueWidth);
+  grid->setColumnStretch(1, 1);
+  const std::pair<const char*, QWidget*> rows[] = {{"Image Set Title:", title_},
+                                                   {"Image Set Author:", author_},
+                                                   {"Author's E-mail Address:", email_},
+                                                   {"Author's Web Site:", webPage_},
+                                                   {"Image Set Comment:", comment_}};
+  for (int row = 0; row < 5; ++row) {
+    grid->addWidget(new QLabel(QLatin1String(rows[row].first)), row, 0, Qt::AlignTop);
+    // Links only as wide as their text; the wrapped texts fill the column.
+    const bool link = qobject_cast<LinkLabel*>(rows[row].second);
+    grid->addWidget(rows[row].second, row, 1, link ? Qt::AlignTop | Qt::AlignLeft : Qt::Alignment());
+  }
+  grid->setRowMinimumHeight(0, 28);  // the title stands a little apart, as does the comment
+  grid->setRowMinimumHeight(3, 22);
 
-  commentText = new QLabel(this);
-  commentText->setGeometry(valueLeft, 108, kValueWidth, 85);
-  commentText->setWordWrap(true);
-  commentText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  commentText->setTextFormat(Qt::PlainText);
+  auto* buttons = new QDialogButtonBox;
+  QPushButton* ok = addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {75, 25});
+  ok->setDefault(true);
+  buttons->setCenterButtons(true);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
-  okButton = new QPushButton(QStringLiteral("&Ok"), this);
-  okButton->setGeometry((width - 75) / 2, 196, 75, 25);
-  okButton->setDefault(true);
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(8, 10, 9, 5);
+  column->setSpacing(3);
+  column->addLayout(grid);
+  column->addStretch();
+  column->addWidget(buttons);
+  setDesignSize({0, 226});
 }
 
 void SetInfoDialog::fillFrom(const SetHeader& header) {
-  titleText->setText(header.title.text());
-  authorLink->setCaption(header.author.text());
-  authorLink->setUrl(QString());
+  title_->setText(header.title.text());
+  author_->setCaption(header.author.text());
+  author_->setUrl(QString());
   const QString email = header.email.text();
-  emailLink->setCaption(email);
-  emailLink->setUrl((QStringLiteral("mailto:") + email).left(kMailtoLimit));
-  webLink->setCaption(header.webPage.text());
-  webLink->setUrl(QString());
-  commentText->setText(header.comment.text());
-  for (LinkLabel* link : {authorLink, emailLink, webLink}) fitLink(link);
+  email_->setCaption(email);
+  email_->setUrl((QStringLiteral("mailto:") + email).left(kMailtoLimit));
+  webPage_->setCaption(header.webPage.text());
+  webPage_->setUrl(QString());
+  comment_->setText(header.comment.text());
 }
 
 void SetInfoDialog::aboutToShow() {

@@ -3,7 +3,6 @@
 #include "ui/GameDialog.h"
 
 class QLabel;
-class QPushButton;
 class LinkLabel;
 struct SetHeader;
 
@@ -16,23 +15,16 @@ class SetInfoDialog : public GameDialog {
   // Fills the labels and links from header.
   void fillFrom(const SetHeader& header);
 
-  QLabel* titleCaption;
-  QLabel* titleText;
-  QLabel* authorCaption;
-  LinkLabel* authorLink;
-  QLabel* emailCaption;
-  LinkLabel* emailLink;
-  QLabel* webCaption;
-  LinkLabel* webLink;
-  QLabel* commentCaption;
-  QLabel* commentText;
-  QPushButton* okButton;
-
  protected:
   void aboutToShow() override;
 
  private:
   const SetHeader* source_;
+  QLabel* title_;
+  LinkLabel* author_;
+  LinkLabel* email_;
+  LinkLabel* webPage_;
+  QLabel* comment_;
 };
 
 // Fills the dialog from header and shows it modally (through prompts(), so tests

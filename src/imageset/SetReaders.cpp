@@ -95,8 +95,8 @@ void takeHeader(LoadedSet& set, const SetHeader& header) {
   for (int i = 0; i < 8; ++i) set.ratingMessages[i] = header.ratingMessages[i].text();
   set.congratulationPrefix = header.congratulationPrefix.text();
   set.congratulationSuffix = header.congratulationSuffix.text();
-  set.playfieldColour = header.pageColour;
-  set.titleColour = header.titleColour;
+  set.playfieldColour = colourFromValue(header.pageColour);
+  set.titleColour = colourFromValue(header.titleColour);
   set.cursorSlot = header.cursorIndex;
 }
 

@@ -1,186 +1,222 @@
 #include "scores/GameOverDialog.h"
 
+#include <QDialogButtonBox>
 #include <QFrame>
-#include <algorithm>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
 
+#include "scores/PlayerNameDialog.h"
+#include "scores/ScoreTableWindow.h"
 #include "ui/AppInfo.h"
 #include "ui/DialogLook.h"
 #include "ui/LinkLabel.h"
+#include "ui/PaletteColour.h"
 #include "ui/Prompts.h"
-#include "scores/PlayerNameDialog.h"
-#include "scores/ScoreTableWindow.h"
+
+// "Game Over" in large bold letters over a white shadow one pixel down and right.
+class GameOverTitle final : public QWidget {
+ public:
+  GameOverTitle() {
+    QFont face = font();
+    face.setPixelSize(32);
+    face.setBold(true);
+    setFont(face);
+  }
+  QColor colour{Qt::red};
+  QSize sizeHint() const override {
+    const QFontMetrics metrics(font());
+    return {metrics.horizontalAdvance(text()) + 1, metrics.height() + 1};
+  }
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QRect place = rect().adjusted(0, 0, -1, -1);
+    painter.setPen(Qt::white);
+    painter.drawText(place.translated(1, 1), Qt::AlignCenter, text());
+    painter.setPen(colour);
+    painter.drawText(place, Qt::AlignCenter, text());
+  }
+
+ private:
+  static QString text() { return QStringLiteral("Game Over"); }
+};
 
 namespace {
 
-QFrame* bevel(QWidget* parent, const QRect& place, QFrame::Shadow shadow) {
-  auto* frame = new QFrame(parent);
-  frame->setFrameStyle(QFrame::Panel | shadow);
-  frame->setLineWidth(1);
-  frame->setGeometry(place);
-  frame->setAttribute(Qt::WA_TransparentForMouseEvents);
-  return frame;
-}
+const QColor kTitleColours[4] = {Qt::red, Qt::green, Qt::yellow, Qt::blue};
 
-QLabel* makeTitle(QWidget* parent, int left, int top, const QColor& color) {
-  auto* label = new QLabel(QStringLiteral("Game Over"), parent);
-  QFont font = parent->font();
-  font.setPixelSize(32);
-  font.setBold(true);
-  label->setFont(font);
-  QPalette pal = label->palette();
-  pal.setColor(QPalette::WindowText, color);
-  label->setPalette(pal);
-  label->adjustSize();
-  // Centred on the dialog, the shadow one pixel right and down of the title.
-  label->move((parent->width() - label->width()) / 2 + left, top);
-  return label;
-}
-
-QLabel* textLabel(QWidget* parent, const QString& text = {}) {
-  auto* label = new QLabel(text, parent);
-  // The game-over texts come from set files: no markup, shown as written.
+QLabel* textLabel(const char* name, const QString& text = {}) {
+  auto* label = new QLabel(text);
+  label->setObjectName(QLatin1String(name));
+  // The game-over texts come from set files: no markup, shown as written, and a word
+  // longer than the dialog is cut rather than widening it.
   label->setTextFormat(Qt::PlainText);
+  label->setMinimumWidth(1);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   return label;
 }
 
-const QColor kTitleColours[4] = {Qt::red, Qt::green, Qt::yellow, Qt::blue};
-
-// The texts' frame: its inner margin, the gap between texts and their width.
-constexpr int kMargin = 8;
-constexpr int kGap = 6;
-constexpr int kTextWidth = 401;
-constexpr int kScoreHeight = 54;
-// The web link and the buttons under the texts.
-constexpr int kPanelHeight = 65;
+QFrame* bevel(QFrame::Shadow shadow) {
+  auto* frame = new QFrame;
+  frame->setFrameStyle(QFrame::Panel | shadow);
+  frame->setLineWidth(1);
+  return frame;
+}
 
 }  // namespace
 
 GameOverDialog::GameOverDialog(PlayerNameDialog& leader, ScoreTableWindow& scores, QWidget* parent)
-    : GameDialog(false, parent), leader_(leader), scores_(scores) {
+    : GameDialog(false, parent), leader_(leader), scores_(scores), colourTimer_(new QTimer(this)) {
   setWindowTitle(QStringLiteral("Game Over"));
-  resize(432, 280);
+  QFrame* outer = bevel(QFrame::Raised);
+  auto* column = new QVBoxLayout(outer);
+  column->setContentsMargins(7, 7, 6, 3);
+  column->setSpacing(0);
+  column->addWidget(makeTitle());
+  column->addSpacing(6);
+  column->addWidget(makeTexts());
+  column->addSpacing(2);
+  column->addWidget(makeButtons());
+  auto* whole = new QVBoxLayout(this);
+  whole->setContentsMargins(0, 0, 0, 0);
+  whole->addWidget(outer);
+  setDesignSize({432, 0});
 
-  outerBevel = bevel(this, rect(), QFrame::Raised);
-  // The title flashes on the banner's black.
-  titleBevel = bevel(this, QRect(8, 8, 417, 40), QFrame::Sunken);
-  titleBevel->setAutoFillBackground(true);
-  titleBevel->setStyleSheet(QStringLiteral("background: black;"));
-  titleShadow = makeTitle(this, 1, 10, Qt::white);
-  titleLabel = makeTitle(this, 0, 9, Qt::red);
-  textBevel = bevel(this, QRect(8, 54, 417, 161), QFrame::Sunken);
-  sentenceLabel = textLabel(this);
-  scoreLabel = new QLabel(this);
-  scoreLabel->setAlignment(Qt::AlignCenter);
-  // The score in the banner's colours, at the size of its digits.
+  colourTimer_->setObjectName(QStringLiteral("colourTimer"));
+  colourTimer_->setInterval(200);
+  connect(colourTimer_, &QTimer::timeout, this, &GameOverDialog::colourTimerFired);
+}
+
+// The title flashes on the banner's black.
+QWidget* GameOverDialog::makeTitle() {
+  QFrame* frame = bevel(QFrame::Sunken);
+  frame->setAutoFillBackground(true);
+  frame->setStyleSheet(QStringLiteral("background: black;"));
+  frame->setFixedHeight(40);
+  title_ = new GameOverTitle;
+  auto* centre = new QHBoxLayout(frame);
+  centre->setContentsMargins(0, 0, 0, 0);
+  centre->addWidget(title_, 0, Qt::AlignCenter);
+  return frame;
+}
+
+// The sentence, the score in the banner's colours at the size of its digits, the
+// rating and the notice, one under the other as tall as their lines need.
+QWidget* GameOverDialog::makeTexts() {
+  QFrame* frame = bevel(QFrame::Sunken);
+  sentence_ = textLabel("sentence");
+  score_ = new QLabel;
+  score_->setObjectName(QStringLiteral("score"));
+  score_->setAlignment(Qt::AlignCenter);
   QFont digits = font();
   digits.setPixelSize(40);
   digits.setBold(true);
-  scoreLabel->setFont(digits);
-  scoreLabel->setStyleSheet(QStringLiteral("background: black; color: #ff9315; border: 2px solid #8a2c00;"
-                                           " border-radius: 10px;"));
-  ratingLabel = textLabel(this);
+  score_->setFont(digits);
+  score_->setFixedHeight(54);
+  score_->setStyleSheet(QStringLiteral("background: black; color: #ff9315; border: 2px solid #8a2c00;"
+                                       " border-radius: 10px;"));
+  rating_ = textLabel("rating");
   QFont comment = font();
   comment.setPixelSize(font().pixelSize() + 3);
   comment.setItalic(true);
-  ratingLabel->setFont(comment);
-  noticeLabel = textLabel(this, QStringLiteral("The Highscore table on the internet has now been removed because I no "
-                                               "longer have time to update it..."));
-  QPalette grey = noticeLabel->palette();
-  grey.setColor(QPalette::WindowText, QColor(85, 85, 85));
-  noticeLabel->setPalette(grey);
-  buildButtonPanel();
-  layOutTexts();
+  rating_->setFont(comment);
+  auto* notice = textLabel("notice", QStringLiteral("The Highscore table on the internet has now been removed because I "
+                                                    "no longer have time to update it..."));
+  setPaletteColour(*notice, QPalette::WindowText, QColor(85, 85, 85));
 
-  colourTimer = new QTimer(this);
-  colourTimer->setInterval(200);
-  connect(colourTimer, &QTimer::timeout, this, &GameOverDialog::colourTimerFired);
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(addToBoardButton, &QPushButton::clicked, this, &GameOverDialog::addToBoard);
+  auto* texts = new QVBoxLayout(frame);
+  texts->setContentsMargins(7, 7, 7, 7);
+  texts->setSpacing(6);
+  texts->addWidget(sentence_);
+  texts->addWidget(score_, 0, Qt::AlignHCenter);
+  texts->addWidget(rating_);
+  texts->addWidget(notice);
+  return frame;
 }
 
-// The web page link and the two buttons, hidden until the title has flashed a while.
-void GameOverDialog::buildButtonPanel() {
-  buttonPanel = new QWidget(this);
-  buttonPanel->resize(421, kPanelHeight);
-  visitLabel = new QLabel(QStringLiteral("Visit my Web Site at:"), buttonPanel);
-  visitLabel->move(4, 12);
-  visitLabel->adjustSize();
-  webSiteLink = new LinkLabel(buttonPanel);
-  webSiteLink->move(visitLabel->geometry().right() + 6, 12);
-  webSiteLink->setCaption(QLatin1String(kAuthorWebPage));
-  webSiteLink->adjustSize();
-  webSiteLink->setUrl(QLatin1String(kAuthorWebPage));
-  okButton = new QPushButton(QStringLiteral("&Ok"), buttonPanel);
-  okButton->setGeometry(316, 34, 101, 27);
-  okButton->setDefault(true);
-  addToBoardButton = new QPushButton(QStringLiteral("&Add to Local HighScore Board..."), buttonPanel);
-  addToBoardButton->setGeometry(0, 34, 221, 27);
-  buttonPanel->hide();
+// The web page link and the two buttons, hidden until the title has flashed a while;
+// their place is kept meanwhile, so the dialog does not change size when they show.
+QWidget* GameOverDialog::makeButtons() {
+  buttons_ = new QWidget;
+  buttons_->setObjectName(QStringLiteral("buttons"));
+  QSizePolicy keepPlace = buttons_->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  buttons_->setSizePolicy(keepPlace);
+  auto* link = new LinkLabel;
+  link->setCaption(QLatin1String(kAuthorWebPage));
+  link->setUrl(QLatin1String(kAuthorWebPage));
+  auto* visit = new QHBoxLayout;
+  visit->setContentsMargins(4, 0, 0, 0);
+  visit->setSpacing(6);
+  visit->addWidget(new QLabel(QStringLiteral("Visit my Web Site at:")));
+  visit->addWidget(link);
+  visit->addStretch();
+
+  addToBoard_ = new SizedButton(QStringLiteral("&Add to Local HighScore Board..."), {221, 27});
+  auto* box = new QDialogButtonBox;
+  addButton(*box, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {101, 27})->setDefault(true);
+  auto* row = new QHBoxLayout;
+  row->setContentsMargins(0, 0, 4, 0);
+  row->addWidget(addToBoard_);
+  row->addStretch();
+  row->addWidget(box);
+
+  auto* panel = new QVBoxLayout(buttons_);
+  panel->setContentsMargins(0, 12, 0, 4);
+  panel->setSpacing(6);
+  panel->addLayout(visit);
+  panel->addLayout(row);
+  buttons_->hide();
+  connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(addToBoard_, &QPushButton::clicked, this, &GameOverDialog::addToBoard);
+  return buttons_;
 }
 
 void GameOverDialog::setResult(const GameResult& result) {
   result_ = result;
-  sentenceLabel->setText(result.sentence);
-  scoreLabel->setText(QString::number(result.score));
-  ratingLabel->setText(result.rating);
-  layOutTexts();
+  sentence_->setText(result.sentence);
+  score_->setText(QString::number(result.score));
+  score_->setFixedWidth(std::max(140, score_->sizeHint().width() + 40));
+  rating_->setText(result.rating);
+  rating_->setVisible(!result.rating.isEmpty());
 }
 
-// The texts stand one under the other as tall as their lines need, the frame and the
-// dialog grow or shrink to them, and the panel follows; nothing is left empty.
-void GameOverDialog::layOutTexts() {
-  const int left = textBevel->x() + kMargin;
-  int y = textBevel->y() + kMargin;
-  auto place = [&](QLabel* label, int height) {
-    label->setGeometry(left, y, kTextWidth, height);
-    y += height + kGap;
-  };
-  place(sentenceLabel, sentenceLabel->heightForWidth(kTextWidth));
-  const int scoreWidth = std::max(140, scoreLabel->sizeHint().width() + 40);
-  scoreLabel->setGeometry((width() - scoreWidth) / 2, y, scoreWidth, kScoreHeight);
-  y += kScoreHeight + kGap;
-  if (!ratingLabel->text().isEmpty()) place(ratingLabel, ratingLabel->heightForWidth(kTextWidth));
-  place(noticeLabel, noticeLabel->heightForWidth(kTextWidth));
-  const int bottom = y - kGap + kMargin;
-  textBevel->resize(textBevel->width(), bottom - textBevel->y());
-  buttonPanel->move(8, bottom + 2);
-  setFixedSize(432, buttonPanel->geometry().bottom() + 4);
-  outerBevel->setGeometry(rect());
-}
+QColor GameOverDialog::titleColour() const { return title_->colour; }
 
 void GameOverDialog::aboutToShow() {
   revealCount_ = 0;
-  buttonPanel->hide();
-  colourTimer->start();
-  addToBoardButton->setEnabled(true);
+  buttons_->hide();
+  colourTimer_->start();
+  addToBoard_->setEnabled(true);
 }
 
 void GameOverDialog::done(int result) {
-  colourTimer->stop();
+  colourTimer_->stop();
   QDialog::done(result);
 }
 
 void GameOverDialog::keyPressEvent(QKeyEvent* event) {
-  // Only "&Ok" ends the dialog; Escape would otherwise close it before the panel shows.
+  // Only "&Ok" ends the dialog; Escape would otherwise close it before the buttons show.
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) return;
   QDialog::keyPressEvent(event);
 }
 
 void GameOverDialog::colourTimerFired() {
   colourStep_ = (colourStep_ + 1) % 4;
-  QPalette pal = titleLabel->palette();
-  pal.setColor(QPalette::WindowText, kTitleColours[colourStep_]);
-  titleLabel->setPalette(pal);
+  title_->colour = kTitleColours[colourStep_];
+  title_->update();
   if (revealCount_ < 6) {
     ++revealCount_;
-    if (revealCount_ == 5) buttonPanel->show();
+    if (revealCount_ == 5) buttons_->show();
   }
 }
 
@@ -188,7 +224,7 @@ void GameOverDialog::addToBoard() {
   if (prompts().runModal(leader_) != QDialog::Accepted) return;
   // A game's score goes on the board once only; one that could not be saved stays
   // here for another try.
-  if (!scores_.addScore(leader_.nameEdit->text(), result_.score)) return;
-  addToBoardButton->setEnabled(false);
+  if (!scores_.addScore(leader_.playerName(), result_.score)) return;
+  addToBoard_->setEnabled(false);
   prompts().runModal(scores_);
 }

@@ -1,16 +1,16 @@
 #pragma once
 // `GameOverDialog`: shown when a game ends, with the game's result; from here the
 // score goes on the local board.
+#include <QColor>
+
 #include "scores/GameResult.h"
 #include "ui/GameDialog.h"
 
-class QFrame;
+class GameOverTitle;
 class QLabel;
 class QPushButton;
 class QTimer;
-class QWidget;
 class PlayerNameDialog;
-class LinkLabel;
 class ScoreTableWindow;
 
 class GameOverDialog : public GameDialog {
@@ -23,25 +23,10 @@ class GameOverDialog : public GameDialog {
   void setResult(const GameResult& result);
   const GameResult& gameResult() const { return result_; }
 
-  // One beat of `colourTimer`: the next title colour, and the panel shows from the fifth beat.
+  // One beat of the colour timer: the next title colour, and the buttons show from the fifth beat.
   void colourTimerFired();
   int colourStep() const { return colourStep_; }
-
-  QFrame* outerBevel;
-  QFrame* titleBevel;
-  QLabel* titleShadow;
-  QLabel* titleLabel;
-  QFrame* textBevel;
-  QLabel* sentenceLabel;
-  QLabel* scoreLabel;  // the score again, large
-  QLabel* ratingLabel;
-  QLabel* noticeLabel;
-  QWidget* buttonPanel;
-  QLabel* visitLabel;
-  LinkLabel* webSiteLink;
-  QPushButton* okButton;
-  QPushButton* addToBoardButton;
-  QTimer* colourTimer;
+  QColor titleColour() const;
 
   void done(int result) override;
 
@@ -50,8 +35,9 @@ class GameOverDialog : public GameDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void buildButtonPanel();
-  void layOutTexts();
+  QWidget* makeTitle();
+  QWidget* makeTexts();
+  QWidget* makeButtons();
   void addToBoard();
 
   PlayerNameDialog& leader_;
@@ -59,4 +45,11 @@ class GameOverDialog : public GameDialog {
   GameResult result_;
   int colourStep_ = 0;   // carries on from one game to the next
   int revealCount_ = 0;  // starts again at every showing
+  GameOverTitle* title_;
+  QLabel* sentence_;
+  QLabel* score_;
+  QLabel* rating_;
+  QWidget* buttons_;  // the web link and the two buttons, hidden for the first second
+  QPushButton* addToBoard_;
+  QTimer* colourTimer_;
 };

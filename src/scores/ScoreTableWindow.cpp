@@ -1,67 +1,78 @@
 #include "scores/ScoreTableWindow.h"
 
-#include <QFrame>
+#include <QDialogButtonBox>
 #include <QHeaderView>
-#include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QTableView>
 #include <QVBoxLayout>
 
-#include "ui/Prompts.h"
-#include "ui/Codepage.h"
 #include "scores/BoardText.h"
+#include "scores/ScoreBoardModel.h"
+#include "ui/DialogLook.h"
+#include "ui/Prompts.h"
 
 namespace {
+
 constexpr int kRowHeight = 18;
-}
 
-class BoardDelegate final : public QStyledItemDelegate {
+// A text too long for its column ends in "...", cut where the game cuts it.
+class FittingDelegate final : public QStyledItemDelegate {
  public:
-  explicit BoardDelegate(const ScoreTableWindow* owner) : QStyledItemDelegate(const_cast<ScoreTableWindow*>(owner)), owner_(owner) {}
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    owner_->drawRow(*painter, index.row(), option.rect, option.state & QStyle::State_Selected);
-  }
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
-    return {qMax(1, option.rect.width()), kRowHeight};
+  using QStyledItemDelegate::QStyledItemDelegate;
+  static QString fitted(const QString& text, int columnWidth, const QFontMetrics& metrics) {
+    return fitText(text, columnWidth - 4, metrics);
   }
 
- private:
-  const ScoreTableWindow* owner_;
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->text = fitted(option->text, option->rect.width(), option->fontMetrics);
+    option->textElideMode = Qt::ElideNone;
+  }
 };
 
+}  // namespace
+
 ScoreTableWindow::ScoreTableWindow(ScoreBoard board, QWidget* parent)
-    : GameDialog(true, parent), board_(std::move(board)), headModel_(0, 3) {
+    : GameDialog(true, parent), board_(std::move(board)), model_(new ScoreBoardModel(board_, this)) {
   setWindowTitle(QStringLiteral("Local Highscore Table..."));
-  setFixedSize(535, 373);
-  buildTable();
 
-  okButton = new QPushButton(QStringLiteral("&Ok"), this);
-  okButton->setGeometry(404, 344, 129, 25);
-  okButton->setDefault(true);
-  resetButton = new QPushButton(QStringLiteral("&Reset Score-board"), this);
-  resetButton->setGeometry(6, 344, 129, 25);
+  auto* buttons = new QDialogButtonBox;
+  addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {129, 25})->setDefault(true);
+  QPushButton* reset = addButton(*buttons, QStringLiteral("&Reset Score-board"), QDialogButtonBox::ResetRole, {129, 25});
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(reset, &QPushButton::clicked, this, &ScoreTableWindow::resetBoard);
 
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(resetButton, &QPushButton::clicked, this, &ScoreTableWindow::resetBoard);
-  // Both while a border is dragged and when it is dropped.
-  connect(header, &QHeaderView::sectionResized, this, &ScoreTableWindow::headerResized);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(4, 4, 2, 4);
+  column->setSpacing(3);
+  column->addWidget(makeTable(), 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->setContentsMargins(2, 0, 0, 0);
+  bottom->addWidget(buttons);
+  column->addLayout(bottom);
+  setDesignSize({535, 373});
 }
 
-// A header the player can drag over a list that draws each row in the header's columns.
-void ScoreTableWindow::buildTable() {
-
-  tablePanel = new QFrame(this);
-  tablePanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  tablePanel->setLineWidth(1);
-  tablePanel->setGeometry(4, 4, 529, 337);
-  auto* column = new QVBoxLayout(tablePanel);
-  column->setContentsMargins(1, 1, 1, 1);
-  column->setSpacing(0);
-
-  headModel_.setHorizontalHeaderLabels({QStringLiteral("Rank"), QStringLiteral("Name"), QStringLiteral("Score")});
-  header = new QHeaderView(Qt::Horizontal, tablePanel);
-  header->setModel(&headModel_);
+// Rows of equal height under a header whose column borders the player can drag.
+QTableView* ScoreTableWindow::makeTable() {
+  table_ = new QTableView;
+  table_->setObjectName(QStringLiteral("table"));
+  table_->setModel(model_);
+  table_->setItemDelegate(new FittingDelegate(table_));
+  table_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  table_->setLineWidth(1);
+  table_->setShowGrid(false);
+  table_->setWordWrap(false);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setMinimumSectionSize(0);
+  table_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  QHeaderView* header = table_->horizontalHeader();
   header->setFixedHeight(20);
   header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   header->setSectionResizeMode(QHeaderView::Interactive);
@@ -72,21 +83,13 @@ void ScoreTableWindow::buildTable() {
   header->setMinimumSectionSize(0);
   header->resizeSection(0, 65);
   header->resizeSection(1, 339);
-  header->resizeSection(2, 36);
-  column->addWidget(header);
-
-  rows = new QListWidget(tablePanel);
-  rows->setFrameShape(QFrame::NoFrame);
-  rows->setUniformItemSizes(true);
-  rows->setItemDelegate(new BoardDelegate(this));
-  rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  column->addWidget(rows);
+  return table_;
 }
 
 void ScoreTableWindow::loadBoard() {
   if (!board_.load())
     prompts().message(this, board_.lastError(), QStringLiteral("Error"), BoxIcon::Error);
-  refreshBoard();
+  model_->boardChanged();
 }
 
 void ScoreTableWindow::saveBoard() {
@@ -101,17 +104,19 @@ void ScoreTableWindow::saveBoard() {
 
 bool ScoreTableWindow::addScore(const QString& name, qint32 score) {
   const bool saved = board_.add(name, score);
-  refreshBoard();
+  model_->boardChanged();
   if (!saved)
     prompts().message(this, QStringLiteral("Your score could not be saved:\n%1").arg(board_.lastError()),
                       QStringLiteral("Error"), BoxIcon::Error);
   return saved;
 }
 
-void ScoreTableWindow::refreshBoard() {
-  // The rows draw themselves from the board; the list needs only as many as it has.
-  rows->clear();
-  rows->model()->insertRows(0, int(board_.entries().size()));
+QStringList ScoreTableWindow::rowCells(int row) const {
+  QStringList cells;
+  for (int c = 0; c < model_->columnCount(); ++c)
+    cells << FittingDelegate::fitted(model_->index(row, c).data().toString(), table_->columnWidth(c),
+                                     table_->fontMetrics());
+  return cells;
 }
 
 void ScoreTableWindow::aboutToShow() { loadBoard(); }
@@ -127,45 +132,5 @@ void ScoreTableWindow::resetBoard() {
     return;
   board_.clear();
   emptied_ = true;
-  refreshBoard();
-}
-
-void ScoreTableWindow::headerResized() { rows->viewport()->update(); }
-
-QList<std::pair<int, int>> ScoreTableWindow::cellSpans(int rowWidth) const {
-  const int w0 = header->sectionSize(0);
-  const int w1 = header->sectionSize(1);
-  return {{0, w0}, {w0, w1}, {w0 + w1, rowWidth - (w0 + w1)}};
-}
-
-QStringList ScoreTableWindow::rowCells(int row) const {
-  const QByteArray& e = board_.entries().at(row);
-  const QStringList texts{rankText(row), entryName(e), entryScore(e)};
-  const auto spans = cellSpans(rows->viewport()->width());
-  const QFontMetrics metrics(rows->font());
-  QStringList cells;
-  for (int c = 0; c < 3; ++c) cells << fitText(texts[c], spans[c].second - 4, metrics);
-  return cells;
-}
-
-void ScoreTableWindow::drawRow(QPainter& painter, int row, const QRect& rect, bool selected) const {
-  if (row < 0 || row >= board_.entries().size()) return;
-  const QPalette& pal = rows->palette();
-  const QBrush brush = selected ? pal.highlight() : pal.base();
-  painter.save();
-  painter.setFont(rows->font());
-  painter.setPen(selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text));
-  // The row spans the list's visible width whatever width the view gave the item.
-  const QRect rowRect(rect.left(), rect.top(), rows->viewport()->width() - rect.left(), rect.height());
-  painter.setClipRect(rowRect);
-  const QStringList cells = rowCells(row);
-  const auto spans = cellSpans(rowRect.width());
-  for (int c = 0; c < 3; ++c) {
-    const int x = rect.left() + spans[c].first;
-    const int width = spans[c].second;
-    painter.fillRect(QRect(x, rect.top(), width, rect.height()), brush);
-    painter.drawText(QRect(x + 2, rect.top(), qMax(0, width - 2), rect.height()),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, cells[c]);
-  }
-  painter.restore();
+  model_->boardChanged();
 }

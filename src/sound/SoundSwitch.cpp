@@ -1,17 +1,6 @@
 #include "sound/SoundSwitch.h"
 
-int soundIconOffset(SoundState state) {
-  switch (state) {
-    case SoundState::Enabled: return 0;
-    case SoundState::Muted: return -20;
-    case SoundState::Unavailable: return -40;
-  }
-  return 0;
-}
-
-SoundIconView currentSoundIcon(const WaveEngine& engine) { return {soundIconOffset(engine.soundState()), engine.soundIconHint()}; }
-
-SoundIconView toggleSound(WaveEngine& engine) {
+void toggleSound(WaveEngine& engine) {
   switch (engine.soundState()) {
     case SoundState::Unavailable:
       break;
@@ -26,5 +15,4 @@ SoundIconView toggleSound(WaveEngine& engine) {
       engine.stopWave(WaveChannel::Splat);
       break;
   }
-  return currentSoundIcon(engine);
 }

@@ -1,6 +1,7 @@
 #include "ui/AppStyle.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QPalette>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -10,13 +11,15 @@ namespace appstyle {
 
 namespace {
 
-// Message-box and button-box buttons carry words only.
+// Message-box and button-box buttons carry words only, and stand in one order on
+// every desktop: a reset at the left, then the accepting button before the others.
 class GameStyle final : public QProxyStyle {
  public:
   GameStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
   int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                 QStyleHintReturn* returnData) const override {
     if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
+    if (hint == SH_DialogButtonLayout) return QDialogButtonBox::WinLayout;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
   }
 };

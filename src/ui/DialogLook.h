@@ -6,21 +6,20 @@
 #include <QPixmap>
 #include <algorithm>
 #include <cmath>
-#include <QLabel>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
 #include "ui/AppStyle.h"
 
-// Set on each dialog too, so a dialog looks the same where the program's look is not in force.
-inline QFont dialogFont() { return appstyle::appFont(); }
-
-// A word-wrapped label of fixed place, made taller when the face found needs more
-// lines or taller lines than the place allows.
-inline void fitHeight(QLabel* label) {
-  const int needed = label->heightForWidth(label->width());
-  if (needed > label->height()) label->resize(label->width(), needed);
+// The program's face, at the application's size when that is larger. Set on each
+// dialog too, so a dialog looks the same where the program's look is not in force.
+inline QFont dialogFont() {
+  QFont font = appstyle::appFont();
+  font.setPixelSize(std::max(font.pixelSize(), QGuiApplication::font().pixelSize()));
+  return font;
 }
 
 // A picture for a label on a screen of any scale: each picture pixel becomes a whole
@@ -32,6 +31,30 @@ inline QPixmap sharpPixmap(const QImage& picture, qreal devicePixelRatio) {
       factor == 1 ? picture : picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
   pixmap.setDevicePixelRatio(factor);
   return pixmap;
+}
+
+// A push button at least the size its dialog names for it: the style sheet's own
+// least height, put in force at every polish, would otherwise win.
+class SizedButton final : public QPushButton {
+ public:
+  SizedButton(const QString& text, const QSize& least) : QPushButton(text), least_(least) {}
+  QSize sizeHint() const override { return QPushButton::sizeHint().expandedTo(least_); }
+  QSize minimumSizeHint() const override { return QPushButton::minimumSizeHint().expandedTo(least_); }
+
+ private:
+  QSize least_;
+};
+
+// A part at least least in size, more when its contents need more in the face in use.
+// Call once its contents are in place.
+inline void setLeastSize(QWidget* part, const QSize& least) { part->setMinimumSize(part->minimumSizeHint().expandedTo(least)); }
+
+// A sized button added to a button box in the given role.
+inline QPushButton* addButton(QDialogButtonBox& box, const QString& text, QDialogButtonBox::ButtonRole role,
+                              const QSize& least) {
+  auto* button = new SizedButton(text, least);
+  box.addButton(button, role);
+  return button;
 }
 
 inline void centreOnScreen(QWidget* window) {

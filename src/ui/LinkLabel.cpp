@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include "ui/PaletteColour.h"
 #include "ui/Prompts.h"
 
 namespace {
@@ -46,11 +47,7 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
   setTextColor(Qt::blue);
 }
 
-void LinkLabel::setTextColor(const QColor& color) {
-  QPalette pal = palette();
-  pal.setColor(QPalette::WindowText, color);
-  setPalette(pal);
-}
+void LinkLabel::setTextColor(const QColor& color) { setPaletteColour(*this, QPalette::WindowText, color); }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
   QLabel::mousePressEvent(event);

@@ -1,10 +1,8 @@
 #include "ui/Prompts.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QDesktopServices>
-#include <QKeyEvent>
-#include <QTimer>
-#include <QWindow>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMenu>
@@ -20,13 +18,11 @@ class DesktopPrompts final : public Prompts {
   void message(QWidget* parent, const QString& text, const QString& caption, BoxIcon icon) override {
     appstyle::useStyleSheet();
     QMessageBox box(iconFor(icon), caption, text, QMessageBox::Ok, parent);
-    const KeysActOnRelease keys(box);
     box.exec();
   }
   bool confirm(QWidget* parent, const QString& text, const QString& caption) override {
     appstyle::useStyleSheet();
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
-    const KeysActOnRelease keys(box);
     return box.exec() == QMessageBox::Ok;
   }
   QString chooseFile(QWidget* parent, const FileDialogRequest& r) override {
@@ -52,10 +48,11 @@ class DesktopPrompts final : public Prompts {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
   }
-  int runModal(QDialog& dialog) override {
-    const KeysActOnRelease keys(dialog);
-    return dialog.exec();
+  QColor chooseColour(QWidget* parent, const QColor& initial) override {
+    appstyle::useStyleSheet();
+    return QColorDialog::getColor(initial, parent);
   }
+  int runModal(QDialog& dialog) override { return dialog.exec(); }
   void popupMenu(QMenu& menu, const QPoint& at) override {
     appstyle::useStyleSheet();
     menu.exec(at);
@@ -78,42 +75,6 @@ DesktopPrompts desktopPrompts;
 Prompts* currentPrompts = &desktopPrompts;
 
 }  // namespace
-
-KeysActOnRelease::KeysActOnRelease(QWidget& dialog) : dialog_(dialog), timeout_(new QTimer(this)) {
-  timeout_->setSingleShot(true);
-  timeout_->setInterval(500);
-  connect(timeout_, &QTimer::timeout, this, &KeysActOnRelease::deliverHeldPress);
-  // The dialog's window sees a key before any of its widgets; the window may not
-  // exist yet, so the watch is on everything and picks out that window.
-  qApp->installEventFilter(this);
-}
-
-KeysActOnRelease::~KeysActOnRelease() { qApp->removeEventFilter(this); }
-
-bool KeysActOnRelease::eventFilter(QObject* watched, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || watched != dialog_.windowHandle() || delivering_)
-    return false;
-  const auto* key = static_cast<QKeyEvent*>(event);
-  const bool closing = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape;
-  if (type == QEvent::KeyPress) {
-    if (!closing || held_) return held_ && closing;
-    held_.reset(static_cast<QKeyEvent*>(key->clone()));
-    timeout_->start();
-    return true;
-  }
-  if (held_ && key->key() == held_->key()) deliverHeldPress();
-  return false;
-}
-
-void KeysActOnRelease::deliverHeldPress() {
-  timeout_->stop();
-  const std::unique_ptr<QKeyEvent> press = std::move(held_);
-  if (!press || !dialog_.windowHandle()) return;
-  delivering_ = true;
-  QCoreApplication::sendEvent(dialog_.windowHandle(), press.get());
-  delivering_ = false;
-}
 
 Prompts& prompts() { return *currentPrompts; }
 void setPrompts(Prompts* p) { currentPrompts = p ? p : &desktopPrompts; }

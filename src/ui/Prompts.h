@@ -1,14 +1,11 @@
 #pragma once
 // Every modal question, message box, file dialog and shell hand-off goes through
 // here, so tests can answer them without a modal loop and without a desktop.
-#include <QObject>
+#include <QColor>
 #include <QString>
 #include <QStringList>
-#include <memory>
 
 class QWidget;
-class QKeyEvent;
-class QTimer;
 class QDialog;
 class QMenu;
 class QPoint;
@@ -34,33 +31,14 @@ class Prompts {
   virtual bool confirm(QWidget* parent, const QString& text, const QString& caption) = 0;
   // The chosen path, or an empty string when the player cancelled.
   virtual QString chooseFile(QWidget* parent, const FileDialogRequest& request) = 0;
+  // The colour dialog, fully expanded, opened on initial; an invalid colour when cancelled.
+  virtual QColor chooseColour(QWidget* parent, const QColor& initial) = 0;
   // Shows a dialog modally and returns its result code.
   virtual int runModal(QDialog& dialog) = 0;
   // Pops a menu up with its top-left corner at a screen point; returns when it closed.
   virtual void popupMenu(QMenu& menu, const QPoint& at) = 0;
   // Hands an address to the desktop (browser or mail program).
   virtual void openUrl(const QString& address) = 0;
-};
-
-// While it lives, the Return, Enter and Escape keys act in `dialog` when they come up
-// rather than when they go down, so the window that took a key's press is still there,
-// focused, for its release: a tool that presses a key in the window that has the focus
-// and releases it in whichever window has it then would otherwise leave the key held
-// down, and its repeats would close every dialog as soon as it opened. A press whose
-// release never comes acts after a short while.
-class KeysActOnRelease : public QObject {
- public:
-  explicit KeysActOnRelease(QWidget& dialog);
-  ~KeysActOnRelease() override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  void deliverHeldPress();
-
-  QWidget& dialog_;
-  std::unique_ptr<QKeyEvent> held_;
-  QTimer* timeout_;
-  bool delivering_ = false;
 };
 
 // The prompts in force; the desktop implementation unless a test installed its own.

@@ -16,16 +16,12 @@ class QLabel;
 class CreationProgressDialog : public GameDialog {
   Q_OBJECT
  public:
-  explicit CreationProgressDialog(QWidget* parent = nullptr);
+  // Milliseconds on a steady clock; tests drive it by hand.
+  using Clock = std::function<qint64()>;
+  explicit CreationProgressDialog(Clock clock = [] { return QDeadlineTimer::current().deadline(); },
+                                  QWidget* parent = nullptr);
 
-  // Whether closing is allowed; showing the window forbids it again.
-  bool finished = false;
-
-  QLabel* waitLabel;  // "Attempting to create image set file, please wait..."
-  QLabel* statusLabel;
-  QLabel* trough;  // the sunken trough with its caption
-  QLabel* bar;     // the bar inside it, with the percentage
-
+  void drawStatus(const QString& text);
   // Redraws only when the count changed, in steps of 256 bytes, then lets pending
   // input through (see pumpEvents).
   void drawProgress(qint64 written, qint64 total);
@@ -34,15 +30,8 @@ class CreationProgressDialog : public GameDialog {
   // for each would cost more than the writing.
   void pumpEvents();
   static constexpr qint64 kPumpInterval = 15;  // milliseconds
-  // Milliseconds on a steady clock; tests drive it by hand.
-  std::function<qint64()> clock = [] { return QDeadlineTimer::current().deadline(); };
-  void drawStatus(const QString& text);
   // Allows closing and closes; the window deletes itself.
   void finish();
-
-  // Both start at -1 so the first call draws.
-  qint64 lastWritten = -1;
-  int lastWidth = -1;
 
  protected:
   void aboutToShow() override;
@@ -50,6 +39,14 @@ class CreationProgressDialog : public GameDialog {
   void reject() override;
 
  private:
+  Clock clock_;
+  QLabel* status_;
+  QLabel* trough_;  // the sunken trough with its caption
+  QLabel* bar_;     // the bar inside it, with the percentage
+  bool finished_ = false;  // whether closing is allowed; showing the window forbids it again
+  // Both start at -1 so the first call draws.
+  qint64 lastWritten_ = -1;
+  int lastWidth_ = -1;
   std::optional<qint64> lastPump_;
 };
 

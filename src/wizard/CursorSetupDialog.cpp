@@ -1,7 +1,10 @@
 #include "wizard/CursorSetupDialog.h"
 
 #include <QFileInfo>
+#include <QDialogButtonBox>
 #include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QHideEvent>
 #include <QImageReader>
@@ -11,9 +14,11 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
-#include "ui/DialogLook.h"
 #include "imageset/ActiveSet.h"
+#include "ui/DialogLook.h"
+#include "wizard/WizardParts.h"
 #include "imageset/BmpDecode.h"
 #include "imageset/CursorTable.h"
 
@@ -83,7 +88,7 @@ namespace {
 // focus: out of range goes to the nearest bound, anything not a number to 0.
 class HotSpotEdit : public QSpinBox {
  public:
-  explicit HotSpotEdit(QWidget* parent) : QSpinBox(parent) { setRange(0, 31); }
+  HotSpotEdit() { setRange(0, 31); }
 
  protected:
   QValidator::State validate(QString& text, int&) const override {
@@ -100,115 +105,150 @@ class HotSpotEdit : public QSpinBox {
   }
 };
 
-QFrame* square(QWidget* parent, int left, int top, const char* fill, const char* outline) {
-  auto* shape = new QFrame(parent);
-  shape->setGeometry(left, top, 25, 25);
+QFrame* square(const char* fill, const char* outline) {
+  auto* shape = new QFrame;
+  shape->setFixedSize(25, 25);
   shape->setStyleSheet(QStringLiteral("QFrame { background-color: %1; border: 1px solid %2; }")
                            .arg(QLatin1String(fill), QLatin1String(outline)));
   return shape;
 }
 
+HotSpotEdit* hotSpotEdit(const char* name) {
+  auto* edit = new HotSpotEdit;
+  edit->setObjectName(QLatin1String(name));
+  edit->setMinimumWidth(62);
+  return edit;
+}
+
 }  // namespace
 
-CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidget* parent)
-    : GameDialog(true, parent), cursors_(cursors), set_(set) {
+CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, QWidget* parent)
+    : GameDialog(true, parent), cursors_(cursors) {
   setWindowTitle(QStringLiteral("Custom Cursor Setup"));
-  setFixedSize(420, 167);
-  buildTestArea();
-  buildHotSpotBox();
-  buildPreviewAndOk();
-  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(hotSpotX, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
-  connect(hotSpotY, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
+  auto* bevel = new QFrame;
+  bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  bevel->setLineWidth(1);
+  bevel->setFixedSize(34, 34);
+  preview_ = new CursorPreview(bevel);
+  preview_->setObjectName(QStringLiteral("preview"));
+  preview_->move(1, 1);
+
+  auto* buttons = new QDialogButtonBox;
+  QPushButton* ok = addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {121, 29});
+  ok->setDefault(true);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  auto* bottom = new QHBoxLayout;
+  bottom->setSpacing(15);
+  bottom->addWidget(makeHotSpotBox());
+  bottom->addWidget(bevel, 0, Qt::AlignVCenter);
+  bottom->addWidget(buttons, 1, Qt::AlignBottom);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(3, 3, 4, 4);
+  column->setSpacing(4);
+  column->addWidget(makeTestArea());
+  column->addLayout(bottom);
+  setDesignSize({420, 167});
+  connect(hotSpotX_, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
+  connect(hotSpotY_, &QSpinBox::valueChanged, this, &CursorSetupDialog::hotSpotChanged);
 }
 
 // Squares of many colours, a button and a panel with the ordinary pointer.
-void CursorSetupDialog::buildTestArea() {
-  testArea = new QFrame(this);
-  testArea->setGeometry(3, 3, 413, 101);
-  testArea->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  testArea->setLineWidth(1);
+QWidget* CursorSetupDialog::makeTestArea() {
+  testArea_ = new QFrame;
+  testArea_->setObjectName(QStringLiteral("testArea"));
+  testArea_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  testArea_->setLineWidth(1);
 
   // Rows of colours a cursor is likely to meet; black outlines around the light
   // ones, white around the dark ones, so each edge is visible.
   static const char* const fills[12] = {"#ff0000", "#ffff00", "#00ff00", "#0000ff", "#ffffff", "#000000",
                                         "#808080", "#ff00ff", "#008000", "#800000", "#800080", "#808000"};
-  for (int i = 0; i < 12; ++i) {
-    const int row = i / 4, col = i % 4;
-    const char* outline = (i < 5) ? "#000000" : "#ffffff";
-    shapes[i] = square(testArea, 8 + 28 * col, 8 + 28 * row, fills[i], outline);
-  }
+  auto* squares = new QGridLayout;
+  squares->setSpacing(3);
+  for (int i = 0; i < 12; ++i) squares->addWidget(square(fills[i], i < 5 ? "#000000" : "#ffffff"), i / 4, i % 4);
 
-  testAreaCaption = new QLabel(QStringLiteral("Cursor Test Area"), testArea);
+  auto* caption = new QLabel(QStringLiteral("Cursor Test Area"));
   QFont bold = font();
   bold.setBold(true);
-  testAreaCaption->setFont(bold);
-  testAreaCaption->setAlignment(Qt::AlignCenter);
-  testAreaCaption->setGeometry(117, 39, 115, 18);
+  caption->setFont(bold);
+  caption->setAlignment(Qt::AlignCenter);
 
-  testButton = new QPushButton(QStringLiteral("Test Button (does nothing)"), testArea);
-  testButton->setGeometry(232, 12, 173, 33);
+  auto* testButton = new SizedButton(QStringLiteral("Test Button (does nothing)"), {173, 33});
   testButton->setAutoDefault(false);
-
-  normalCursorPanel = new QLabel(QStringLiteral("Normal Cursor"), testArea);
+  auto* normal = new QLabel(QStringLiteral("Normal Cursor"));
+  normal->setObjectName(QStringLiteral("normalCursor"));
   QFont boldItalic = bold;
   boldItalic.setItalic(true);
-  normalCursorPanel->setFont(boldItalic);
-  normalCursorPanel->setAlignment(Qt::AlignCenter);
-  normalCursorPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  normalCursorPanel->setGeometry(232, 60, 173, 29);
+  normal->setFont(boldItalic);
+  normal->setAlignment(Qt::AlignCenter);
+  normal->setFrameStyle(QFrame::Panel | QFrame::Raised);
   // The one place in the test area that keeps the ordinary pointer, to compare.
-  normalCursorPanel->setCursor(Qt::ArrowCursor);
+  normal->setCursor(Qt::ArrowCursor);
+  auto* right = new QVBoxLayout;
+  right->setContentsMargins(0, 4, 0, 4);
+  right->setSpacing(15);
+  right->addWidget(testButton);
+  right->addWidget(normal);
+  right->addStretch();
+
+  auto* row = new QHBoxLayout(testArea_);
+  row->setContentsMargins(7, 7, 7, 7);
+  row->setSpacing(0);
+  row->addLayout(squares);
+  row->addWidget(caption, 1);
+  row->addLayout(right);
+  setLeastSize(normal, {173, 29});
+  setLeastSize(testArea_, {413, 101});
+  return testArea_;
 }
 
-void CursorSetupDialog::buildHotSpotBox() {
-  hotSpotBox = new QGroupBox(QStringLiteral(" &Hot Spot (where click point is) "), this);
-  hotSpotBox->setGeometry(3, 108, 215, 55);
-  xLabel = new QLabel(QStringLiteral("X:"), hotSpotBox);
-  xLabel->setGeometry(12, 25, 14, 16);
-  hotSpotX = new HotSpotEdit(hotSpotBox);
-  hotSpotX->setGeometry(28, 22, 62, 22);
-  yLabel = new QLabel(QStringLiteral("Y:"), hotSpotBox);
-  yLabel->setGeometry(110, 25, 14, 16);
-  hotSpotY = new HotSpotEdit(hotSpotBox);
-  hotSpotY->setGeometry(126, 22, 62, 22);
-  xLabel->setBuddy(hotSpotX);
-  yLabel->setBuddy(hotSpotY);
-  hotSpotBox->setFocusProxy(hotSpotX);
+QWidget* CursorSetupDialog::makeHotSpotBox() {
+  auto* box = new QGroupBox(QStringLiteral(" &Hot Spot (where click point is) "));
+  hotSpotX_ = hotSpotEdit("hotSpotX");
+  hotSpotY_ = hotSpotEdit("hotSpotY");
+  auto* x = new QLabel(QStringLiteral("X:"));
+  auto* y = new QLabel(QStringLiteral("Y:"));
+  x->setBuddy(hotSpotX_);
+  y->setBuddy(hotSpotY_);
+  auto* row = new QHBoxLayout(box);
+  row->setContentsMargins(12, wizardparts::groupTopMargin(box, 4), 12, 4);
+  row->setSpacing(2);
+  row->addWidget(x);
+  row->addWidget(hotSpotX_);
+  row->addSpacing(20);
+  row->addWidget(y);
+  row->addWidget(hotSpotY_);
+  row->addStretch();
+  box->setFocusProxy(hotSpotX_);
+  setLeastSize(box, {215, 55});
+  return box;
 }
 
-void CursorSetupDialog::buildPreviewAndOk() {
-  previewBevel = new QFrame(this);
-  previewBevel->setGeometry(233, 118, 34, 34);
-  previewBevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  previewBevel->setLineWidth(1);
-  preview = new CursorPreview(this);
-  preview->setGeometry(234, 119, 32, 32);
+QPoint CursorSetupDialog::hotSpot() const { return {hotSpotX_->value(), hotSpotY_->value()}; }
 
-  okButton = new QPushButton(QStringLiteral("&Ok"), this);
-  okButton->setGeometry(295, 127, 121, 29);
-  okButton->setDefault(true);
+void CursorSetupDialog::resetHotSpot() {
+  hotSpotX_->setValue(0);
+  hotSpotY_->setValue(0);
 }
 
 void CursorSetupDialog::installTrialCursor() {
   CursorTable& table = cursors_;
-  // The set's own cursor dies with the slot; nothing may point at it afterwards.
-  if (set_.customCursor && table.get(kCustomCursorSlot) == set_.customCursor)
-    set_.customCursor = nullptr;
+  // The set's own cursor dies with the slot.
   table.clear(kCustomCursorSlot);
   trialCursor_ = nullptr;
 
   const CursorPlanes planes = cursorPlanes();
-  table.set(kCustomCursorSlot, cursorFromPlanes(planes.data(), hotSpotX->value(), hotSpotY->value()));
+  table.set(kCustomCursorSlot, cursorFromPlanes(planes.data(), hotSpotX_->value(), hotSpotY_->value()));
   trialCursor_ = table.get(kCustomCursorSlot);
   if (trialCursor_)
-    testArea->setCursor(*trialCursor_);
+    testArea_->setCursor(*trialCursor_);
   else
-    testArea->unsetCursor();
+    testArea_->unsetCursor();
 }
 
 void CursorSetupDialog::removeTrialCursor() {
-  testArea->unsetCursor();
+  testArea_->unsetCursor();
   CursorTable& table = cursors_;
   if (trialCursor_ && table.get(kCustomCursorSlot) == trialCursor_) table.clear(kCustomCursorSlot);
   trialCursor_ = nullptr;
@@ -222,11 +262,16 @@ void CursorSetupDialog::hotSpotChanged() {
 
 void CursorSetupDialog::aboutToShow() {
   // The hot spot is what there is to do here; the test button is only a target.
-  hotSpotX->setFocus();
+  hotSpotX_->setFocus();
   installTrialCursor();
 }
 
 void CursorSetupDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   if (!event->spontaneous()) removeTrialCursor();
+}
+
+void CursorSetupDialog::resetHotSpot() {
+  hotSpotX->setValue(0);
+  hotSpotY->setValue(0);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // `CursorSetupDialog`: lets the set's author place the hot spot of a custom cursor and
 // try the cursor over shapes of many colours before the set is written. One
-// instance lives for the whole run; `hotSpotX`/`hotSpotY` are the hot spot the writer stores.
+// instance lives for the whole run; its hot spot is the one the writer stores.
 //
 // While the dialog is shown its trial cursor sits in cursor slot 8, which the
 // current set's own cursor is using: showing the dialog destroys that cursor and
@@ -15,13 +15,9 @@
 #include "ui/GameDialog.h"
 #include "wizard/SetWriter.h"
 
-struct ActiveSet;
 class CursorTable;
 class QCursor;
 class QFrame;
-class QGroupBox;
-class QLabel;
-class QPushButton;
 class QSpinBox;
 
 // The planes of a 32 x 32 monochrome cursor from a picture's top-left 32 x 32
@@ -30,7 +26,7 @@ class QSpinBox;
 // match exactly. A null image gives a wholly transparent cursor.
 CursorPlanes makeCursorPlanes(const QImage& bitmap);
 
-// `preview`: shows the cursor picture's top-left 32 x 32 pixels. Only a bitmap
+// Shows the cursor picture's top-left 32 x 32 pixels. Only a bitmap
 // counts for the cursor; another kind of picture is shown but its planes come
 // out transparent.
 class CursorPreview : public QWidget {
@@ -56,45 +52,38 @@ class CursorPreview : public QWidget {
 class CursorSetupDialog : public GameDialog {
   Q_OBJECT
  public:
-  // cursors holds the custom slot the trial cursor borrows; set is the loaded set,
-  // whose own cursor lives in that slot.
-  CursorSetupDialog(CursorTable& cursors, ActiveSet& set, QWidget* parent = nullptr);
+  // cursors holds the custom slot the trial cursor borrows from the set's own cursor.
+  explicit CursorSetupDialog(CursorTable& cursors, QWidget* parent = nullptr);
 
-  // Loads the wizard's cursor file into `preview`; false when it is not a picture.
-  bool loadCursorPicture(const QString& path) { return preview->loadFromFile(path); }
-  // The planes the writer stores: those of `preview`'s bitmap.
-  CursorPlanes cursorPlanes() const { return makeCursorPlanes(preview->bitmap()); }
+  // Puts the hot spot back at the top-left corner, as a new wizard expects it.
+  void resetHotSpot();
+
+  // Loads the wizard's cursor file into the preview; false when it is not a picture.
+  bool loadCursorPicture(const QString& path) { return preview_->loadFromFile(path); }
+  // The planes the writer stores: those of the preview's bitmap.
+  CursorPlanes cursorPlanes() const { return makeCursorPlanes(preview_->bitmap()); }
   // The trial cursor while the dialog is shown, else nullptr (owned by slot 8).
   const QCursor* trialCursor() const { return trialCursor_; }
-
-  QFrame* testArea;       // "Cursor Test Area"
-  QLabel* testAreaCaption;       // its caption
-  QFrame* shapes[12];   // the coloured squares, row by row
-  QPushButton* testButton; // "Test Button (does nothing)"
-  QLabel* normalCursorPanel;       // "Normal Cursor"
-  QGroupBox* hotSpotBox; // " &Hot Spot (where click point is) "
-  QLabel* xLabel;       // "X:"
-  QLabel* yLabel;       // "Y:"
-  QSpinBox* hotSpotX;
-  QSpinBox* hotSpotY;
-  QFrame* previewBevel;
-  CursorPreview* preview;
-  QPushButton* okButton;  // "&Ok"
-
-  void installTrialCursor();   // also on every change of hotSpotX or hotSpotY while shown
-  void removeTrialCursor();
+  // The hot spot the writer stores: column and row, 0 to 31.
+  QPoint hotSpot() const;
+  // Each wizard starts from the top-left corner.
+  void resetHotSpot();
 
  protected:
   void aboutToShow() override;
   void hideEvent(QHideEvent* event) override;
 
  private:
-  void buildTestArea();
-  void buildHotSpotBox();
-  void buildPreviewAndOk();
+  QWidget* makeTestArea();
+  QWidget* makeHotSpotBox();
+  void installTrialCursor();
+  void removeTrialCursor();
   void hotSpotChanged();
 
   CursorTable& cursors_;
-  ActiveSet& set_;
   const QCursor* trialCursor_ = nullptr;
+  QFrame* testArea_;  // shows the trial cursor, except over its "Normal Cursor" panel
+  QSpinBox* hotSpotX_;
+  QSpinBox* hotSpotY_;
+  CursorPreview* preview_;
 };

@@ -11,10 +11,13 @@ class QPaintEvent;
 class CursorTile : public QFrame {
   Q_OBJECT
  public:
+  // tag: the cursor choice the tile stands for (1-8).
   CursorTile(int tag, QWidget* parent);
-  int slot;        // the cursor choice the tile stands for (1-8)
-  QImage picture;  // the cursor drawn in the tile
 
+  int tag() const { return tag_; }
+  // The cursor drawn in the tile.
+  const QImage& picture() const { return picture_; }
+  void setPicture(const QImage& picture);
   void setSelected(bool selected);
   bool selected() const { return selected_; }
 
@@ -26,6 +29,8 @@ class CursorTile : public QFrame {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  int tag_;
+  QImage picture_;
   bool selected_ = false;
 };
 

@@ -1,86 +1,82 @@
 #include "wizard/ImageGroupDialog.h"
 
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
-#include <algorithm>
+#include <QVBoxLayout>
 #include <utility>
 
+#include "common/Files.h"
 #include "ui/DialogLook.h"
 #include "ui/Prompts.h"
-#include "wizard/SetWriter.h"
-
-namespace {
-
-struct FileRow {
-  QLabel* caption;
-  QLineEdit* field;
-  QPushButton* browse;
-};
-
-// A caption, its file name and its Browse button, with the field's top edge at top.
-FileRow addFileRow(QWidget* parent, const QString& caption, int top) {
-  FileRow row{new QLabel(caption, parent), new QLineEdit(parent), new QPushButton(QStringLiteral("Browse..."), parent)};
-  row.caption->move(8, top + 3);
-  row.caption->adjustSize();
-  const int fieldLeft = std::max(64, row.caption->geometry().right() + 6);
-  row.field->setGeometry(fieldLeft, top, 361 - fieldLeft, 22);
-  row.field->setMaxLength(255);
-  row.browse->setGeometry(367, top - 1, 75, 23);
-  row.browse->setAutoDefault(false);
-  row.caption->setBuddy(row.field);
-  return row;
-}
-
-}  // namespace
 
 ImageGroupDialog::ImageGroupDialog(QWidget* parent) : GameDialog(true, parent) {
   setWindowTitle(QStringLiteral("Add/Edit Image Group"));
-  resize(450, 163);
 
-  explanationLabel = new QLabel(
+  auto* explanation = new QLabel(
       QStringLiteral("Each group of images is made up of two BMP files.  The first (pict1.bmp) contains the "
                      "picture appearing, the second (pict2.bmp) contains the animation of what happens when the "
-                     "player clicks on the image (for example a pie dripping down a face)."),
-      this);
-  explanationLabel->setWordWrap(true);
-  explanationLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  explanationLabel->setGeometry(8, 6, 434, 42);
-  fitHeight(explanationLabel);
+                     "player clicks on the image (for example a pie dripping down a face)."));
+  explanation->setWordWrap(true);
+  explanation->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  explanation->setMinimumHeight(42);
 
-  instructionLabel = new QLabel(QStringLiteral("Please select/edit/type the filenames for the two files as follows:"), this);
-  // Everything below the explanation moves down with it.
-  const int shift = explanationLabel->geometry().bottom() + 1 - 48;
-  instructionLabel->move(8, 56 + shift);
-  instructionLabel->adjustSize();
+  auto* rows = new QGridLayout;
+  rows->setHorizontalSpacing(6);
+  rows->setVerticalSpacing(6);
+  rows->setColumnMinimumWidth(0, 50);
+  rows->setColumnStretch(1, 1);
+  figureFile_ = addFileRow(rows, "pict1.bmp", QStringLiteral("Please select popping up image (pict1.bmp)"));
+  splatFile_ = addFileRow(rows, "pict2.bmp", QStringLiteral("Please select splating image (pict2.bmp)"));
 
-  const FileRow figure = addFileRow(this, QStringLiteral("pict1.bmp:"), 76 + shift);
-  figureCaption = figure.caption, figureFile = figure.field, browseFigureButton = figure.browse;
-  const FileRow splat = addFileRow(this, QStringLiteral("pict2.bmp:"), 104 + shift);
-  splatCaption = splat.caption, splatFile = splat.field, browseSplatButton = splat.browse;
+  auto* buttons = new QDialogButtonBox;
+  addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {75, 25})->setDefault(true);
+  addButton(*buttons, QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole, {75, 25});
+  buttons->layout()->setSpacing(6);
+  connect(buttons, &QDialogButtonBox::accepted, this, &ImageGroupDialog::acceptEdits);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-  okButton = new QPushButton(QStringLiteral("&Ok"), this);
-  setFixedSize(450, 163 + shift);
-  okButton->setGeometry(286, 133 + shift, 75, 25);
-  okButton->setDefault(true);
-  cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-  cancelButton->setGeometry(367, 133 + shift, 75, 25);
-  cancelButton->setAutoDefault(false);
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(8, 6, 8, 5);
+  column->setSpacing(0);
+  column->addWidget(explanation);
+  column->addSpacing(8);
+  column->addWidget(new QLabel(QStringLiteral("Please select/edit/type the filenames for the two files as follows:")));
+  column->addSpacing(4);
+  column->addLayout(rows);
+  column->addSpacing(7);
+  column->addStretch();
+  column->addWidget(buttons);
+  setDesignSize({450, 163});
+}
 
-  connect(browseFigureButton, &QPushButton::clicked, this, &ImageGroupDialog::browseFigure);
-  connect(browseSplatButton, &QPushButton::clicked, this, &ImageGroupDialog::browseSplat);
-  connect(okButton, &QPushButton::clicked, this, &ImageGroupDialog::acceptEdits);
-  connect(cancelButton, &QPushButton::clicked, this, &ImageGroupDialog::cancelEdits);
+// A caption, its file name and its Browse button.
+QLineEdit* ImageGroupDialog::addFileRow(QGridLayout* rows, const char* file, const QString& browseTitle) {
+  const int row = rows->rowCount();
+  auto* caption = new QLabel(QLatin1String(file) + QLatin1Char(':'));
+  auto* field = new QLineEdit;
+  field->setObjectName(QLatin1String(file));
+  field->setMaxLength(255);
+  caption->setBuddy(field);
+  auto* browseButton = new SizedButton(QStringLiteral("Browse..."), {75, 23});
+  browseButton->setObjectName(QStringLiteral("browse:") + QLatin1String(file));
+  browseButton->setAutoDefault(false);
+  rows->addWidget(caption, row, 0);
+  rows->addWidget(field, row, 1);
+  rows->addWidget(browseButton, row, 2);
+  connect(browseButton, &QPushButton::clicked, this, [this, field, browseTitle] { browse(field, browseTitle); });
+  return field;
 }
 
 bool ImageGroupDialog::edit(QString& pict1, QString& pict2) {
-  figureFile->setText(pict1);
-  splatFile->setText(pict2);
+  figureFile_->setText(pict1);
+  splatFile_->setText(pict2);
   if (prompts().runModal(*this) != QDialog::Accepted) return false;
-  pict1 = figureFile->text();
-  pict2 = splatFile->text();
+  pict1 = figureFile_->text();
+  pict2 = splatFile_->text();
   return true;
 }
 
@@ -99,13 +95,9 @@ void ImageGroupDialog::browse(QLineEdit* edit, const QString& title) {
   edit->setText(openerFileName_);
 }
 
-void ImageGroupDialog::browseFigure() { browse(figureFile, QStringLiteral("Please select popping up image (pict1.bmp)")); }
-
-void ImageGroupDialog::browseSplat() { browse(splatFile, QStringLiteral("Please select splating image (pict2.bmp)")); }
-
 void ImageGroupDialog::acceptEdits() {
   // One complaint per press: pict2 is not looked at while pict1 is missing.
-  for (const auto& [field, name] : {std::pair{figureFile, "pict1.bmp"}, std::pair{splatFile, "pict2.bmp"}}) {
+  for (const auto& [field, name] : {std::pair{figureFile_, "pict1.bmp"}, std::pair{splatFile_, "pict2.bmp"}}) {
     if (!isRegularFile(field->text())) {
       prompts().message(this, QStringLiteral("Error, file for %1 cannot be found...").arg(QLatin1String(name)),
                         QStringLiteral("Error"), BoxIcon::Exclamation);
@@ -114,5 +106,3 @@ void ImageGroupDialog::acceptEdits() {
   }
   accept();
 }
-
-void ImageGroupDialog::cancelEdits() { reject(); }

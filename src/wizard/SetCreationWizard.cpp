@@ -1,8 +1,9 @@
 #include "wizard/SetCreationWizard.h"
+#include "wizard/WizardPreview.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
@@ -13,14 +14,18 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QStackedWidget>
 #include <QStorageInfo>
+#include <QVBoxLayout>
 
+#include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
+#include "ui/DialogLook.h"
+#include "ui/PaletteColour.h"
 #include "ui/Prompts.h"
 #include "wizard/CreationProgressDialog.h"
 #include "wizard/CursorSetupDialog.h"
+#include "wizard/CursorTile.h"
 #include "wizard/ImageGroupDialog.h"
 #include "wizard/WizardParts.h"
 
@@ -29,7 +34,6 @@ namespace {
 // The steps in the order the wizard shows them.
 enum Page { kStripsPage, kPicturesPage, kSoundsPage, kTextsPage, kCursorPage, kOutputPage, kPages };
 constexpr int kLastPage = kOutputPage;
-constexpr int kCustomTile = 8;
 
 // On top like the wizard, or it could open behind it; the wait cursor lasts until
 // the writer ends.
@@ -54,18 +58,18 @@ bool isSetFileName(const QString& path) {
   return !name.isEmpty() && dot >= 0 && name.mid(dot).toUpper() == QStringLiteral(".XET");
 }
 
-}  // namespace
-
+// The colour of a swatch as the set stores it (0x00BBGGRR).
 std::uint32_t swatchColour(const QFrame* swatch) {
-  const QColor c = swatch->palette().color(QPalette::Window);
-  return colourValue(c.red(), c.green(), c.blue());
+  return colourValue(swatch->palette().color(QPalette::Window));
 }
 
-void setSwatchColour(QFrame* swatch, const QColor& colour) {
-  QPalette p = swatch->palette();
-  p.setColor(QPalette::Window, colour);
-  swatch->setPalette(p);
+QPushButton* stepButton(const QString& text, const char* name) {
+  auto* button = new SizedButton(text, {77, 25});
+  button->setObjectName(QLatin1String(name));
+  return button;
 }
+
+}  // namespace
 
 // ---------------------------------------------------------------- window
 
@@ -73,94 +77,89 @@ SetCreationWizard::SetCreationWizard(const CursorTable& cursors, const BuiltinPi
                                      ImageGroupDialog& editGroup, CursorSetupDialog& customSetup, QWidget* parent)
     : GameDialog(true, parent), editGroup_(editGroup), customSetup_(customSetup) {
   setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowStaysOnTopHint);
-  chooseColour = [](const QColor& initial, QWidget* parent) { return QColorDialog::getColor(initial, parent); };
   setWindowTitle(QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
   setModal(true);
-
-  addHeading();
   addPages(cursors, pictures);
-  addStepButtons();
   layOutFrame();
   resetFields();
 }
 
-void SetCreationWizard::addHeading() {
-  introLabel = wizardparts::wrapped(QStringLiteral("This wizard creates an eXtended Image Set, which lets you change the "
-                                                   "graphics and sound of Pie Vorb Quarn.  Please follow the prompts on "
-                                                   "each step."),
-                                    this);
-  pageTitle = new QLabel(this);
-  pageTitle->setObjectName(QStringLiteral("pageTitle"));
-  pageTitle->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  pageTitle->setAlignment(Qt::AlignCenter);
-}
-
 void SetCreationWizard::addPages(const CursorTable& cursors, const BuiltinPictures& pictures) {
-  pages = new QStackedWidget(this);
-  pages->addWidget(makeAnimationPage());
-  pages->addWidget(makeBitmapsPage(pictures));
-  pages->addWidget(makeSoundsPage());
-  pages->addWidget(makeTextsPage());
-  pages->addWidget(makeCursorPage(cursors));
-  pages->addWidget(makeOutputPage());
+  pages_ = new QStackedWidget;
+  pages_->addWidget(makeAnimationPage());
+  pages_->addWidget(makeBitmapsPage(pictures));
+  pages_->addWidget(makeSoundsPage());
+  pages_->addWidget(makeTextsPage());
+  pages_->addWidget(makeCursorPage(cursors));
+  pages_->addWidget(makeOutputPage());
   // What resetFields leaves alone starts out once per wizard.
-  setSwatchColour(titleColourSwatch, QColor(255, 0, 0));
-  setSwatchColour(pageColourSwatch, QColor(255, 255, 255));
-  urlEdit->setText(QStringLiteral("http://"));
-  connect(pages, &QStackedWidget::currentChanged, this, [this] { pageChanged(); });
+  setPaletteColour(*titleColour_, QPalette::Window, QColor(255, 0, 0));
+  setPaletteColour(*pageColour_, QPalette::Window, QColor(255, 255, 255));
+  url_->setText(QStringLiteral("http://"));
+  connect(pages_, &QStackedWidget::currentChanged, this, [this] { pageChanged(); });
 }
 
-void SetCreationWizard::addStepButtons() {
-  bottomRule = new QFrame(this);
-  bottomRule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-
-  backButton = new QPushButton(QStringLiteral("<< &Back"), this);
-  nextButton = new QPushButton(QStringLiteral("&Next >>"), this);
-  cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
-  nextButton->setDefault(true);
-  connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
-  connect(nextButton, &QPushButton::clicked, this, [this] { next(); });
-  connect(backButton, &QPushButton::clicked, this, [this] { back(); });
-}
-
-// The heading strip, the page area, the rule and the bottom bar, top to bottom. The
-// window is 592 x 413 unless a page needs more room for its texts in the face in use.
+// The heading strip with the step number, the page area, a rule and the step buttons,
+// top to bottom. The window is 592 x 413 unless a page needs more room.
 void SetCreationWizard::layOutFrame() {
-  constexpr int kHeading = 37, kBottomBar = 31, kButtonWidth = 77, kButtonGap = 4;
-  int width = 592;
-  for (int i = 0; i < pages->count(); ++i) width = std::max(width, pages->widget(i)->minimumSizeHint().width());
-  int pageHeight = 345;
-  for (int i = 0; i < pages->count(); ++i) {
-    const QLayout* layout = pages->widget(i)->layout();
-    pageHeight = std::max(pageHeight, layout->hasHeightForWidth() ? layout->totalHeightForWidth(width)
-                                                                  : layout->totalMinimumSize().height());
-  }
-  const int height = kHeading + pageHeight + kBottomBar;
-  setFixedSize(width, height);
-  pageTitle->setGeometry(width - 96, 7, 88, 23);
-  introLabel->setGeometry(8, 2, width - 112, kHeading - 4);
-  pages->setGeometry(0, kHeading, width, pageHeight);
-  bottomRule->setGeometry(0, kHeading + pageHeight, width, 2);
-  int left = width - 5;
-  for (QPushButton* button : {cancelButton, nextButton, backButton}) {
-    const int buttonWidth = std::max(kButtonWidth, button->sizeHint().width());
-    left -= buttonWidth;
-    button->setGeometry(left, height - 27, buttonWidth, 25);
-    left -= kButtonGap;
-  }
+  intro_ = wizardparts::wrapped(QStringLiteral("This wizard creates an eXtended Image Set, which lets you change the "
+                                               "graphics and sound of Pie Vorb Quarn.  Please follow the prompts on "
+                                               "each step."),
+                                this);
+  intro_->setMinimumHeight(33);
+  pageTitle_ = new QLabel;
+  pageTitle_->setObjectName(QStringLiteral("pageTitle"));
+  pageTitle_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  pageTitle_->setAlignment(Qt::AlignCenter);
+  pageTitle_->setText(QStringLiteral("Step 1 of 6"));
+  setLeastSize(pageTitle_, {88, 23});
+  auto* heading = new QHBoxLayout;
+  heading->setContentsMargins(8, 2, 8, 2);
+  heading->setSpacing(8);
+  heading->addWidget(intro_, 1);
+  heading->addWidget(pageTitle_, 0, Qt::AlignVCenter);
+
+  auto* rule = new QFrame;
+  rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  rule->setFixedHeight(2);
+
+  back_ = stepButton(QStringLiteral("<< &Back"), "back");
+  next_ = stepButton(QStringLiteral("&Next >>"), "next");
+  cancel_ = stepButton(QStringLiteral("&Cancel"), "cancel");
+  next_->setDefault(true);
+  auto* buttons = new QDialogButtonBox;
+  buttons->addButton(back_, QDialogButtonBox::ActionRole);
+  buttons->addButton(next_, QDialogButtonBox::ActionRole);
+  buttons->addButton(cancel_, QDialogButtonBox::RejectRole);
+  buttons->layout()->setSpacing(4);
+  connect(cancel_, &QPushButton::clicked, this, &SetCreationWizard::reject);
+  connect(next_, &QPushButton::clicked, this, [this] { next(); });
+  connect(back_, &QPushButton::clicked, this, [this] { back(); });
+  auto* bottom = new QHBoxLayout;
+  bottom->setContentsMargins(0, 2, 5, 2);
+  bottom->addWidget(buttons);
+
+  auto* column = new QVBoxLayout(this);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  column->addLayout(heading);
+  column->addWidget(pages_, 1);
+  column->addWidget(rule);
+  column->addLayout(bottom);
+  setDesignSize({592, 413});
 }
 
 // ---------------------------------------------------------------- navigation
 
 void SetCreationWizard::resetFields() {
-  prefixEdit->setText(QString::fromLatin1(kDefaultCongratulationPrefix));
-  suffixEdit->setText(QString::fromLatin1(kDefaultCongratulationSuffix));
-  tickModeBox->setCurrentIndex(0);
-  for (std::size_t i = 0; i < ratingEdits.size(); ++i)
-    ratingEdits[i]->setText(QString::fromLatin1(kDefaultRatingMessages[i]));
+  prefix_->setText(QString::fromLatin1(kDefaultCongratulationPrefix));
+  suffix_->setText(QString::fromLatin1(kDefaultCongratulationSuffix));
+  tickMode_->setCurrentIndex(0);
+  for (std::size_t i = 0; i < ratings_.size(); ++i)
+    ratings_[i]->setText(QString::fromLatin1(kDefaultRatingMessages[i]));
   // Long texts show their beginning, not where typing would go on.
   for (QLineEdit* field : findChildren<QLineEdit*>()) field->setCursorPosition(0);
-  pages->setCurrentIndex(0);
+  pages_->setCurrentIndex(0);
   chooseCursor(1);
   pageChanged();
 }
@@ -168,18 +167,23 @@ void SetCreationWizard::resetFields() {
 void SetCreationWizard::aboutToShow() { resetFields(); }
 
 void SetCreationWizard::pageChanged() {
-  const int page = pages->currentIndex();
-  pageTitle->setText(QStringLiteral("Step %1 of %2").arg(page + 1).arg(kPages));
-  backButton->setEnabled(page > 0);
-  nextButton->setEnabled(page < kLastPage);
-  cancelButton->setEnabled(true);
-  cancelButton->setText(page == kLastPage ? QStringLiteral("&Quit") : QStringLiteral("&Cancel"));
+  const int page = pages_->currentIndex();
+  pageTitle_->setText(QStringLiteral("Step %1 of %2").arg(page + 1).arg(kPages));
+  back_->setEnabled(page > 0);
+  next_->setEnabled(page < kLastPage);
+  cancel_->setEnabled(true);
+  cancel_->setText(page == kLastPage ? QStringLiteral("&Quit") : QStringLiteral("&Cancel"));
+  refreshPreview();
 }
 
-void SetCreationWizard::cancel() { reject(); }
+void SetCreationWizard::refreshPreview() {
+  const int page = pages_->currentIndex();
+  WizardPreview* shown = page == 0 ? animationPreview_ : page == 1 ? picturesPreview_ : nullptr;
+  if (shown) shown->showInputs(inputs());
+}
 
 void SetCreationWizard::back() {
-  if (pages->currentIndex() > 0) pages->setCurrentIndex(pages->currentIndex() - 1);
+  if (pages_->currentIndex() > 0) pages_->setCurrentIndex(pages_->currentIndex() - 1);
 }
 
 bool SetCreationWizard::checkPage(int page) {
@@ -190,26 +194,26 @@ bool SetCreationWizard::checkPage(int page) {
   auto blankOrExists = [](const QLineEdit* field) { return field->text().isEmpty() || isRegularFile(field->text()); };
   switch (page) {
     case kStripsPage:
-      if (!isRegularFile(figureFileLabel->text()) || !isRegularFile(splatFileLabel->text()))
+      if (!isRegularFile(pict1_->text()) || !isRegularFile(pict2_->text()))
         return fail(QStringLiteral("Cannot find the specified images..."));
       return true;
     case kPicturesPage:
-      if (!blankOrExists(titleFile) || !blankOrExists(digitsFile) || !blankOrExists(countFile) || !blankOrExists(miscFile))
+      if (!blankOrExists(titleFile_) || !blankOrExists(numbersFile_) || !blankOrExists(countFile_) || !blankOrExists(miscFile_))
         return fail(QStringLiteral("One of the above specified files cound not be found..."));
       return true;
     case kSoundsPage: {
-      const QString message = soundStepMessage(inputs().waves, musicFile->text());
+      const QString message = soundStepMessage(inputs().waves, musicFile_->text());
       return message.isEmpty() || fail(message);
     }
     case kTextsPage:
-      if (setNameEdit->text().isEmpty()) return fail(QStringLiteral("This image set has no name..."));
+      if (setName_->text().isEmpty()) return fail(QStringLiteral("This image set has no name..."));
       return true;
     case kCursorPage:
-      if (cursorChoice != kCustomTile) return true;
-      if (!isRegularFile(cursorFile->text())) return fail(QStringLiteral("Cursor BMP file was not found..."));
+      if (cursorChoice_ != kCustomCursorSlot) return true;
+      if (!isRegularFile(cursorFile_->text())) return fail(QStringLiteral("Cursor BMP file was not found..."));
       // The writer takes the planes from the picture loaded here; one that does not
       // load would leave it with whatever was shown before, or nothing.
-      if (!customSetup_.loadCursorPicture(cursorFile->text()))
+      if (!customSetup_.loadCursorPicture(cursorFile_->text()))
         return fail(QStringLiteral("Cursor BMP file could not be loaded..."));
       return true;
     default: return false;
@@ -217,15 +221,15 @@ bool SetCreationWizard::checkPage(int page) {
 }
 
 void SetCreationWizard::next() {
-  const int page = pages->currentIndex();
+  const int page = pages_->currentIndex();
   if (page >= kLastPage || !checkPage(page)) return;
-  pages->setCurrentIndex(page + 1);
+  pages_->setCurrentIndex(page + 1);
   if (page + 1 == kLastPage) showEstimatedSize(estimateSetSize(inputs(), writerHeader_));
 }
 
 void SetCreationWizard::showEstimatedSize(qint64 bytes) {
   estimatedSize_ = bytes;
-  estimateLabel->setText(QStringLiteral("%1 bytes   (%2k)").arg(bytes).arg(bytes / 1024));
+  estimate_->setText(QStringLiteral("%1 bytes   (%2k)").arg(bytes).arg(bytes / 1024));
 }
 
 void SetCreationWizard::showError(const QString& text) {
@@ -235,37 +239,36 @@ void SetCreationWizard::showError(const QString& text) {
 // ---------------------------------------------------------------- inputs
 
 void SetCreationWizard::editImageGroup() {
-  QString pict1 = figureFileLabel->text(), pict2 = splatFileLabel->text();
+  QString pict1 = pict1_->text(), pict2 = pict2_->text();
   if (editGroup_.edit(pict1, pict2)) {
-    figureFileLabel->setText(pict1);
-    splatFileLabel->setText(pict2);
+    pict1_->setText(pict1);
+    pict2_->setText(pict2);
+    refreshPreview();
   }
 }
 
 void SetCreationWizard::chooseCursor(int tag) {
   if (tag < 1 || tag > 8) return;
-  cursorTiles[static_cast<std::size_t>(cursorChoice - 1)]->setSelected(false);
-  cursorChoice = static_cast<std::uint8_t>(tag);
-  customCursorBox->setVisible(cursorChoice == kCustomTile);
-  cursorTiles[static_cast<std::size_t>(cursorChoice - 1)]->setSelected(true);
+  cursorTiles_[static_cast<std::size_t>(cursorChoice_ - 1)]->setSelected(false);
+  cursorChoice_ = tag;
+  customCursorBox_->setVisible(cursorChoice_ == kCustomCursorSlot);
+  cursorTiles_[static_cast<std::size_t>(cursorChoice_ - 1)]->setSelected(true);
 }
 
 void SetCreationWizard::setUpCursor() {
-  if (!isRegularFile(cursorFile->text())) {
+  if (!isRegularFile(cursorFile_->text())) {
     showError(QStringLiteral("Error, bitmap file not found..."));
     return;
   }
-  if (!customSetup_.loadCursorPicture(cursorFile->text())) return;
+  if (!customSetup_.loadCursorPicture(cursorFile_->text())) return;
   prompts().runModal(customSetup_);
 }
 
 void SetCreationWizard::pickColour(QFrame* swatch) {
-  const QColor chosen = chooseColour(swatch->palette().color(QPalette::Window), this);
-  if (chosen.isValid()) setSwatchColour(swatch, chosen);
+  const QColor chosen = prompts().chooseColour(this, swatch->palette().color(QPalette::Window));
+  if (chosen.isValid()) setPaletteColour(*swatch, QPalette::Window, chosen);
+  refreshPreview();
 }
-
-void SetCreationWizard::chooseTitleColour() { pickColour(titleColourSwatch); }
-void SetCreationWizard::choosePageColour() { pickColour(pageColourSwatch); }
 
 void SetCreationWizard::browse(QLineEdit* field, Dialog kind, const QString& title) {
   struct Kind {
@@ -298,30 +301,31 @@ void SetCreationWizard::browse(QLineEdit* field, Dialog kind, const QString& tit
 
 SetInputs SetCreationWizard::inputs() const {
   SetInputs in;
-  in.outFile = outFile->text();
-  in.pict1 = figureFileLabel->text();
-  in.pict2 = splatFileLabel->text();
-  in.titleBmp = titleFile->text();
-  in.numbersBmp = digitsFile->text();
-  in.countBmp = countFile->text();
-  in.miscBmp = miscFile->text();
-  for (std::size_t i = 0; i < waveFiles.size(); ++i) in.waves[i] = waveFiles[i]->text();
-  in.music = musicFile->text();
-  in.cursorFile = cursorFile->text();
-  in.name = setNameEdit->text();
-  in.author = authorEdit->text();
-  in.email = emailEdit->text();
-  in.url = urlEdit->text();
-  in.comment = commentEdit->text();
-  in.prefix = prefixEdit->text();
-  in.suffix = suffixEdit->text();
-  for (std::size_t i = 0; i < 8; ++i) in.ratings[i] = ratingEdits[i]->text();
-  in.titleColour = swatchColour(titleColourSwatch);
-  in.pageColour = swatchColour(pageColourSwatch);
-  in.cursorChoice = cursorChoice;
-  in.hotSpotX = static_cast<std::uint8_t>(std::clamp(customSetup_.hotSpotX->value(), 0, 31));
-  in.hotSpotY = static_cast<std::uint8_t>(std::clamp(customSetup_.hotSpotY->value(), 0, 31));
-  in.tickMode = static_cast<std::uint8_t>(std::max(tickModeBox->currentIndex(), 0));
+  in.outFile = outFile_->text();
+  in.pict1 = pict1_->text();
+  in.pict2 = pict2_->text();
+  in.titleBmp = titleFile_->text();
+  in.numbersBmp = numbersFile_->text();
+  in.countBmp = countFile_->text();
+  in.miscBmp = miscFile_->text();
+  for (std::size_t i = 0; i < waveFiles_.size(); ++i) in.waves[i] = waveFiles_[i]->text();
+  in.music = musicFile_->text();
+  in.cursorFile = cursorFile_->text();
+  in.name = setName_->text();
+  in.author = author_->text();
+  in.email = email_->text();
+  in.url = url_->text();
+  in.comment = comment_->text();
+  in.prefix = prefix_->text();
+  in.suffix = suffix_->text();
+  for (std::size_t i = 0; i < 8; ++i) in.ratings[i] = ratings_[i]->text();
+  in.titleColour = swatchColour(titleColour_);
+  in.pageColour = swatchColour(pageColour_);
+  in.cursorChoice = static_cast<std::uint8_t>(cursorChoice_);
+  const QPoint hotSpot = customSetup_.hotSpot();
+  in.hotSpotX = static_cast<std::uint8_t>(std::clamp(hotSpot.x(), 0, 31));
+  in.hotSpotY = static_cast<std::uint8_t>(std::clamp(hotSpot.y(), 0, 31));
+  in.tickMode = static_cast<std::uint8_t>(std::max(tickMode_->currentIndex(), 0));
   return in;
 }
 
@@ -339,13 +343,13 @@ qint64 SetCreationWizard::freeSpaceFor(const QString& path) {
 }
 
 void SetCreationWizard::outFileChanged() {
-  const QString out = outFile->text();
-  sizePanel->setVisible(isSetFileName(out));
+  const QString out = outFile_->text();
+  sizePanel_->setVisible(isSetFileName(out));
   if (out.isEmpty()) return;
 
   const qint64 free = freeSpaceFor(out);
-  freeSpaceLabel->setText(QStringLiteral("%1 bytes  (%2k)").arg(free).arg(free / 1024));
-  warningLabel->setVisible(free < estimatedSize_);
+  freeSpace_->setText(QStringLiteral("%1 bytes  (%2k)").arg(free).arg(free / 1024));
+  warning_->setVisible(free < estimatedSize_);
 }
 
 void SetCreationWizard::createSet() {

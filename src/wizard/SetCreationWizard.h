@@ -5,22 +5,22 @@
 //
 // The pages are built in WizardPages.cpp; this class's own file holds the flow:
 // moving between steps, the check of each step, the file dialogs and the creation.
-#include <QColor>
+// Every control carries an object name (the fields that name a file are called after
+// the file they stand for: "title.bmp", "tick.wav", ...).
 #include <QDialog>
 #include <QPointer>
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <functional>
 
 #include "imageset/SoundEffects.h"
 #include "ui/GameDialog.h"
-#include "wizard/CursorTile.h"
 #include "wizard/SetWriter.h"
 
 class CreationProgressDialog;
 class CursorSetupDialog;
 class CursorTable;
+class CursorTile;
 class ImageGroupDialog;
 class QComboBox;
 class QFrame;
@@ -29,6 +29,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
+class WizardPreview;
 struct BuiltinPictures;
 
 class SetCreationWizard : public GameDialog {
@@ -40,70 +41,15 @@ class SetCreationWizard : public GameDialog {
   SetCreationWizard(const CursorTable& cursors, const BuiltinPictures& pictures, ImageGroupDialog& editGroup,
                     CursorSetupDialog& customSetup, QWidget* parent = nullptr);
 
-  // The colour dialog, replaceable in tests; an invalid colour means cancelled.
-  std::function<QColor(const QColor& initial, QWidget* parent)> chooseColour;
-
-  std::uint8_t cursorChoice = 1;
-
-  QLabel* introLabel;
-  QLabel* pageTitle;
-  QStackedWidget* pages;
-  QFrame* bottomRule;
-  QPushButton* cancelButton;  // "&Cancel" / "&Quit"
-  QPushButton* nextButton;    // "&Next >>"
-  QPushButton* backButton;    // "<< &Back"
-
-  // Step 1: the two picture strips
-  QLabel* figureFileLabel;
-  QLabel* splatFileLabel;
-  QPushButton* changeGroupFilesButton;
-  // Step 2: the game's other pictures and the two colours
-  QLineEdit *titleFile, *digitsFile, *countFile, *miscFile;
-  QFrame *titleColourSwatch, *pageColourSwatch;
-  QPushButton *browseTitleButton, *browseDigitsButton, *browseCountButton, *browseMiscButton, *titleColourButton,
-      *pageColourButton;
-  // Step 3: the sounds, indexed by indexOf(SoundEffect), and the tune
-  std::array<QLineEdit*, kSoundEffectCount> waveFiles;
-  std::array<QPushButton*, kSoundEffectCount> browseWaveButtons;
-  QLineEdit* musicFile;
-  QComboBox* tickModeBox;
-  QPushButton* browseMusicButton;
-  // Step 4: the texts
-  QLineEdit *setNameEdit, *authorEdit, *emailEdit, *urlEdit, *commentEdit, *prefixEdit, *suffixEdit;
-  std::array<QLineEdit*, 8> ratingEdits;
-  // Step 5: the cursor
-  std::array<CursorTile*, 8> cursorTiles;
-  QGroupBox* customCursorBox;
-  QLineEdit* cursorFile;
-  QPushButton *browseCursorButton, *setUpCursorButton;
-  // Step 6: the output file and its size
-  QLineEdit* outFile;
-  QPushButton* browseOutFileButton;
-  QFrame* sizePanel;
-  QLabel *estimateLabel, *freeSpaceLabel, *warningLabel;
-  QPushButton *refreshSizesButton, *createButton;
-
-  void resetFields();
-  void pageChanged();
-  void cancel();
-  void next();
-  void back();
-  void editImageGroup();
-  void chooseCursor(int tag);
-  void setUpCursor();
-  void chooseTitleColour();
-  void choosePageColour();
-  void outFileChanged();
-  void createSet();
-
   // What the controls hold, as the estimate and the writer take it.
   SetInputs inputs() const;
-  // The check of the page shown; false (after its message) when it fails.
-  bool checkPage(int page);
+  // The cursor tile chosen, 1 to 8 (8: the custom cursor).
+  int cursorChoice() const { return cursorChoice_; }
+  void chooseCursor(int tag);
   bool creating() const { return creating_; }
 
   // The length the set file will have, as last estimated on reaching the last step;
-  // showing it also puts it in estimateLabel.
+  // showing one puts it in the size panel and is what the free space is measured against.
   qint64 estimatedSize() const { return estimatedSize_; }
   void showEstimatedSize(qint64 bytes);
 
@@ -117,15 +63,25 @@ class SetCreationWizard : public GameDialog {
 
  private:
   enum class Dialog { Bitmap, Wave, Midi, Save };
-  void browse(QLineEdit* field, Dialog kind, const QString& title);
+  void resetFields();
+  void pageChanged();
+  // The board preview, target counts and warnings of the step shown, when it has them.
+  void refreshPreview();
+  void next();
+  void back();
+  // The check of the page shown; false (after its message) when it fails.
+  bool checkPage(int page);
+  void editImageGroup();
+  void setUpCursor();
   void pickColour(QFrame* swatch);
+  void outFileChanged();
+  void createSet();
+  void browse(QLineEdit* field, Dialog kind, const QString& title);
   void showError(const QString& text);
   // Writes the set; progress is the window shown once the output file is open.
   WriteOutcome writeSet(const SetInputs& in, QPointer<CreationProgressDialog>& progress);
 
-  void addHeading();
   void addPages(const CursorTable& cursors, const BuiltinPictures& pictures);
-  void addStepButtons();
   void layOutFrame();
   // One builder per step, in WizardPages.cpp.
   QWidget* makeAnimationPage();
@@ -138,8 +94,6 @@ class SetCreationWizard : public GameDialog {
   QWidget* makeCursorStrip(QWidget* page, const CursorTable& cursors);
   QGroupBox* makeCustomCursorBox(QWidget* page);
   QFrame* makeSizePanel(QWidget* page);
-  void connectPictureButtons();
-  void connectSoundButtons();
 
   ImageGroupDialog& editGroup_;
   CursorSetupDialog& customSetup_;
@@ -147,10 +101,37 @@ class SetCreationWizard : public GameDialog {
   qint64 estimatedSize_ = 0;
   bool creating_ = false;
   bool closeWhenDone_ = false;
+  int cursorChoice_ = 1;
   // The file each dialog last held, where it starts when its field names no file.
   std::array<QString, 4> lastDialogFile_;
-};
 
-// The colour of a swatch as the set stores it (0x00BBGGRR) and back.
-std::uint32_t swatchColour(const QFrame* swatch);
-void setSwatchColour(QFrame* swatch, const QColor& colour);
+  QLabel* intro_;
+  QLabel* pageTitle_;
+  QStackedWidget* pages_;
+  QPushButton* back_;
+  QPushButton* next_;
+  QPushButton* cancel_;  // "&Cancel" / "&Quit"
+  // Step 1: the two picture strips, changed only through the group editor
+  QLabel* pict1_;
+  QLabel* pict2_;
+  WizardPreview* animationPreview_;
+  // Step 2: the game's other pictures and the two colours
+  QLineEdit *titleFile_, *numbersFile_, *countFile_, *miscFile_;
+  QFrame *titleColour_, *pageColour_;
+  WizardPreview* picturesPreview_;
+  // Step 3: the sounds, indexed by indexOf(SoundEffect), and the tune
+  std::array<QLineEdit*, kSoundEffectCount> waveFiles_;
+  QLineEdit* musicFile_;
+  QComboBox* tickMode_;
+  // Step 4: the texts
+  QLineEdit *setName_, *author_, *email_, *url_, *comment_, *prefix_, *suffix_;
+  std::array<QLineEdit*, 8> ratings_;
+  // Step 5: the cursor
+  std::array<CursorTile*, 8> cursorTiles_;
+  QGroupBox* customCursorBox_;
+  QLineEdit* cursorFile_;
+  // Step 6: the output file and its size
+  QLineEdit* outFile_;
+  QFrame* sizePanel_;
+  QLabel *estimate_, *freeSpace_, *warning_;
+};

@@ -12,22 +12,9 @@
 #include "imageset/SetHeader.h"
 #include "imageset/SoundEffects.h"
 
-class QIODevice;
-
 // Size of the file in bytes, or -1 for a blank or unreadable name, or a file
 // larger than a size field can hold. A size at or above 0 is added to *total.
 std::int32_t wholeFileSize(const QString& name, qint64* total = nullptr);
-
-// 1: missing or unopenable; 2: not a wave file; 3: not PCM mono 8-bit 11025 Hz;
-// 0 or below: accepted, minus the number of sample bytes the set will hold.
-// With output, those samples are copied there in pieces of at most 1024 bytes
-// (pump runs before each piece); *copied receives the bytes actually written.
-std::int32_t checkWaveFile(const QString& name, QIODevice* output = nullptr, qint64* copied = nullptr,
-                           const std::function<void()>& pump = {});
-// The sample length for the size table (or -1, -2, -3); added to *total when above 0.
-std::int32_t waveDataLength(const QString& name, qint64* total = nullptr);
-bool checkMidiFile(const QString& name);
-QString soundErrorLine(std::int32_t code, const QString& name);
 
 // The four wave names, indexed by indexOf(SoundEffect); an empty name is no sound.
 using WaveNames = std::array<QString, kSoundEffectCount>;

@@ -8,27 +8,33 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <string>
 
 #include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
+#include "wizard/CursorTile.h"
+#include "imageset/TickModes.h"
 #include "wizard/SetCreationWizard.h"
 #include "wizard/WizardParts.h"
+#include "wizard/WizardPreview.h"
 
 using namespace wizardparts;
 
 namespace {
 
-constexpr int kCustomTile = 8;
-
-const char* const kPlayModes[] = {"Play Each Second (CountDown and In-Game)", "Play Each Second (CountDown)",
-                                  "Play Each Second (In-Game)", "Play Once (CountDown and In-Game)",
-                                  "Play Once (CountDown)", "Play Once (In-Game)"};
 const char* const kTileNames[] = {"Normal Pie Image",     "Finger Cursor",       "Cross Hair Target",
                                   "Double Barreled Shotgun", "Dart Board Target 1", "Dart Board Target 2",
                                   "Weird Triangle",      "Custom Cursor..."};
 // The title of each sound's file dialog, indexed by indexOf(SoundEffect).
 const std::array<const char*, kSoundEffectCount> kWaveDialogTitles = {
     "Select startup sound", "Select ticking sound", "Select splat sound", "Select end of game sound"};
+
+// Tests and tools find the controls by these names.
+template <class Widget>
+Widget* named(Widget* widget, const char* name) {
+  widget->setObjectName(QLatin1String(name));
+  return widget;
+}
 
 QVBoxLayout* pageLayout(QWidget* page, int side, int top, int spacing = -1) {
   auto* v = new QVBoxLayout(page);
@@ -105,7 +111,7 @@ PictureGroup addPictureGroup(QVBoxLayout* v, const QString& title, QLabel* pictu
   PictureGroup group;
   auto* box = new QGroupBox(title, page);
   auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(6, 2, 6, 4);
+  grid->setContentsMargins(6, groupTopMargin(box, 2), 6, 4);
   grid->setVerticalSpacing(2);
   group.field = edit(255, box);
   group.browse = new QPushButton(QStringLiteral("Browse..."), box);
@@ -131,6 +137,15 @@ PictureGroup addPictureGroup(QVBoxLayout* v, const QString& title, QLabel* pictu
   return group;
 }
 
+void nameGroup(const PictureGroup& group, const char* file, const char* colour = nullptr) {
+  named(group.field, file);
+  named(group.browse, (std::string("browse:") + file).c_str());
+  if (colour) {
+    named(group.swatch, colour);
+    named(group.colourButton, (std::string(colour) + "Button").c_str());
+  }
+}
+
 // ---------------------------------------------------------------- step 3
 
 void addSoundsNote(QVBoxLayout* v, QWidget* page) {
@@ -148,7 +163,7 @@ QHBoxLayout* addSoundGroup(QVBoxLayout* v, const QString& title, const QString& 
                            QPushButton*& browse, QWidget* page) {
   auto* box = new QGroupBox(title, page);
   auto* row = new QHBoxLayout(box);
-  row->setContentsMargins(6, 2, 6, 4);
+  row->setContentsMargins(6, groupTopMargin(box, 2), 6, 4);
   field = edit(255, box);
   // Room for a file name, even beside the tick sound's play modes.
   field->setMinimumWidth(200);
@@ -160,7 +175,7 @@ QHBoxLayout* addSoundGroup(QVBoxLayout* v, const QString& title, const QString& 
 
 QComboBox* playModeBox(QWidget* parent) {
   auto* box = new QComboBox(parent);
-  for (const char* item : kPlayModes) box->addItem(QString::fromLatin1(item));
+  for (const TickMode& mode : kTickModes) box->addItem(QString::fromLatin1(mode.caption));
   return box;
 }
 
@@ -246,17 +261,20 @@ QWidget* SetCreationWizard::makeAnimationPage() {
   QVBoxLayout* v = pageLayout(page, 10, 8);
   v->addWidget(wrapped(QStringLiteral(
       "An image set may show more than one target picture.  It needs two pictures: one holding the images of the "
-      "target appearing, and one holding the pie (splat) images.  Every 107 lines of picture start a new set of "
-      "faces, so taller pictures give the game more targets to throw at."), page));
-  figureFileLabel = addStripGroup(v, QStringLiteral(" Pict1.bmp "), page);
-  splatFileLabel = addStripGroup(v, QStringLiteral(" Pict2.bmp "), page);
-  changeGroupFilesButton = new QPushButton(QStringLiteral("Change Image &Files..."), page);
+      "target appearing, and one holding the pie (splat) images.  Every 108 rows of picture hold one target: 107 "
+      "rows of frames and one divider row, so taller pictures give the game more targets to throw at."), page));
+  pict1_ = addStripGroup(v, QStringLiteral(" Pict1.bmp "), page);
+  pict1_->setObjectName(QStringLiteral("pict1.bmp"));
+  pict2_ = addStripGroup(v, QStringLiteral(" Pict2.bmp "), page);
+  pict2_->setObjectName(QStringLiteral("pict2.bmp"));
+  auto* change = named<QPushButton>(new QPushButton(QStringLiteral("Change Image &Files..."), page), "changeImageFiles");
   auto* row = new QHBoxLayout;
   row->addStretch();
-  row->addWidget(changeGroupFilesButton);
+  row->addWidget(change);
   v->addLayout(row);
+  v->addWidget(animationPreview_ = named(new WizardPreview(page), "animationPreview"));
   v->addStretch();
-  connect(changeGroupFilesButton, &QPushButton::clicked, this, [this] { editImageGroup(); });
+  connect(change, &QPushButton::clicked, this, [this] { editImageGroup(); });
   return page;
 }
 
@@ -277,27 +295,26 @@ QWidget* SetCreationWizard::makeBitmapsPage(const BuiltinPictures& pictures) {
       addPictureGroup(v, QStringLiteral(" Misc Extras  (Words \"Time,\" \"Score,\" and the base to the pop up boxes): "
                                         "(111x124 Pixels  - miscpics.bmp) "),
                       examplePicture(pictures.misc, 36, 40, page), {}, page);
-  titleFile = title.field, browseTitleButton = title.browse;
-  titleColourButton = title.colourButton, titleColourSwatch = title.swatch;
-  digitsFile = digits.field, browseDigitsButton = digits.browse;
-  countFile = count.field, browseCountButton = count.browse;
-  pageColourButton = count.colourButton, pageColourSwatch = count.swatch;
-  miscFile = misc.field, browseMiscButton = misc.browse;
-  connectPictureButtons();
+  nameGroup(title, "title.bmp", "titleColour");
+  nameGroup(digits, "numbers.bmp");
+  nameGroup(count, "count.bmp", "pageColour");
+  nameGroup(misc, "miscpics.bmp");
+  titleFile_ = title.field, numbersFile_ = digits.field, countFile_ = count.field, miscFile_ = misc.field;
+  titleColour_ = title.swatch, pageColour_ = count.swatch;
+  const std::pair<const PictureGroup*, const char*> browsing[] = {
+      {&title, "Select Title File"}, {&digits, "Select Numbers File"},
+      {&count, "Select Countdown and Messages File"}, {&misc, "Select Extra Graphics File"}};
+  for (const auto& [group, dialogTitle] : browsing) {
+    QLineEdit* field = group->field;
+    const QString text = QString::fromLatin1(dialogTitle);
+    connect(group->browse, &QPushButton::clicked, this, [this, field, text] { browse(field, Dialog::Bitmap, text); });
+  }
+  connect(title.colourButton, &QPushButton::clicked, this, [this] { pickColour(titleColour_); });
+  connect(count.colourButton, &QPushButton::clicked, this, [this] { pickColour(pageColour_); });
+  v->addWidget(picturesPreview_ = named(new WizardPreview(page), "picturesPreview"));
+  for (QLineEdit* field : {titleFile_, numbersFile_, countFile_, miscFile_})
+    connect(field, &QLineEdit::editingFinished, this, [this] { refreshPreview(); });
   return page;
-}
-
-void SetCreationWizard::connectPictureButtons() {
-  connect(browseTitleButton, &QPushButton::clicked, this,
-          [this] { browse(titleFile, Dialog::Bitmap, QStringLiteral("Select Title File")); });
-  connect(browseDigitsButton, &QPushButton::clicked, this,
-          [this] { browse(digitsFile, Dialog::Bitmap, QStringLiteral("Select Numbers File")); });
-  connect(browseCountButton, &QPushButton::clicked, this,
-          [this] { browse(countFile, Dialog::Bitmap, QStringLiteral("Select Countdown and Messages File")); });
-  connect(browseMiscButton, &QPushButton::clicked, this,
-          [this] { browse(miscFile, Dialog::Bitmap, QStringLiteral("Select Extra Graphics File")); });
-  connect(titleColourButton, &QPushButton::clicked, this, [this] { chooseTitleColour(); });
-  connect(pageColourButton, &QPushButton::clicked, this, [this] { choosePageColour(); });
 }
 
 QWidget* SetCreationWizard::makeSoundsPage() {
@@ -307,26 +324,27 @@ QWidget* SetCreationWizard::makeSoundsPage() {
   const QString wave = QStringLiteral("Custom Wave &Filename:");
   for (const SoundEffectInfo& sound : kSoundEffects) {
     const auto i = static_cast<std::size_t>(indexOf(sound.effect));
-    QHBoxLayout* row = addSoundGroup(v, QString::fromLatin1(sound.wizardCaption), wave, waveFiles[i],
-                                     browseWaveButtons[i], page);
-    if (sound.effect == SoundEffect::Tick) row->addWidget(tickModeBox = playModeBox(row->parentWidget()));
+    QPushButton* browseWave = nullptr;
+    QHBoxLayout* row = addSoundGroup(v, QString::fromLatin1(sound.wizardCaption), wave, waveFiles_[i], browseWave, page);
+    named(waveFiles_[i], sound.fileName);
+    named(browseWave, (std::string("browse:") + sound.fileName).c_str());
+    QLineEdit* field = waveFiles_[i];
+    const QString title = QString::fromLatin1(kWaveDialogTitles[i]);
+    connect(browseWave, &QPushButton::clicked, this, [this, field, title] { browse(field, Dialog::Wave, title); });
+    if (sound.effect == SoundEffect::Tick) row->addWidget(tickMode_ = named(playModeBox(row->parentWidget()), "tickMode"));
   }
   auto* rule = new QFrame(page);
   rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   v->addWidget(rule);
+  QPushButton* browseMusic = nullptr;
   addSoundGroup(v, QStringLiteral(" Background MIDI File (midi file played during game) "),
-                QStringLiteral("Custom MIDI &Filename:"), musicFile, browseMusicButton, page);
+                QStringLiteral("Custom MIDI &Filename:"), musicFile_, browseMusic, page);
+  named(musicFile_, "music");
+  named(browseMusic, "browse:music");
   v->addStretch();
-  connectSoundButtons();
+  connect(browseMusic, &QPushButton::clicked, this,
+          [this] { browse(musicFile_, Dialog::Midi, QStringLiteral("Select MIDI sequence for in-game music")); });
   return page;
-}
-
-void SetCreationWizard::connectSoundButtons() {
-  for (std::size_t i = 0; i < waveFiles.size(); ++i)
-    connect(browseWaveButtons[i], &QPushButton::clicked, this,
-            [this, i] { browse(waveFiles[i], Dialog::Wave, QString::fromLatin1(kWaveDialogTitles[i])); });
-  connect(browseMusicButton, &QPushButton::clicked, this,
-          [this] { browse(musicFile, Dialog::Midi, QStringLiteral("Select MIDI sequence for in-game music")); });
 }
 
 QWidget* SetCreationWizard::makeTextsPage() {
@@ -336,10 +354,12 @@ QWidget* SetCreationWizard::makeTextsPage() {
                                       "players about this set and its author."), page));
   AboutFields about{};
   v->addWidget(makeAboutPanel(page, about));
-  setNameEdit = about.name, authorEdit = about.author, emailEdit = about.email;
-  urlEdit = about.url, commentEdit = about.comment;
-  v->addWidget(makeEndMessagePanel(page, prefixEdit, suffixEdit));
-  v->addWidget(makeRatingsPanel(page, ratingEdits));
+  setName_ = named(about.name, "name"), author_ = named(about.author, "author"), email_ = named(about.email, "email");
+  url_ = named(about.url, "url"), comment_ = named(about.comment, "comment");
+  v->addWidget(makeEndMessagePanel(page, prefix_, suffix_));
+  named(prefix_, "prefix"), named(suffix_, "suffix");
+  v->addWidget(makeRatingsPanel(page, ratings_));
+  for (std::size_t i = 0; i < ratings_.size(); ++i) ratings_[i]->setObjectName(QStringLiteral("rating%1").arg(i + 1));
   v->addStretch();
   return page;
 }
@@ -359,44 +379,53 @@ QWidget* SetCreationWizard::makeCursorPage(const CursorTable& cursors) {
 // The eight tiles; the custom tile shows the cursor of the empty custom slot.
 QWidget* SetCreationWizard::makeCursorStrip(QWidget* page, const CursorTable& cursors) {
   QFrame* strip = sunken(page);
-  auto* tiles = new QGridLayout(strip);
+  auto* tiles = new QHBoxLayout(strip);
   tiles->setContentsMargins(4, 4, 4, 2);
-  tiles->setVerticalSpacing(1);
+  tiles->setSpacing(0);
+  // Each tile over its caption in a column of its own, the columns spread evenly.
+  tiles->addStretch(1);
   for (int i = 0; i < 8; ++i) {
     auto* tile = new CursorTile(i + 1, strip);
-    const int slot = i + 1 == kCustomTile ? 9 : i + 1;
+    const int slot = i + 1 == kCustomCursorSlot ? kCustomSignCursorSlot : i + 1;
     tile->setCursor(cursors.cursor(slot));
-    tile->picture = cursorPicture(cursors.get(slot));
-    cursorTiles[static_cast<std::size_t>(i)] = tile;
+    tile->setPicture(cursorPicture(cursors.get(slot)));
+    cursorTiles_[static_cast<std::size_t>(i)] = tile;
     QLabel* caption = wrapped(QString::fromLatin1(kTileNames[i]), strip);
     caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    caption->setFixedWidth(68);
-    tiles->addWidget(tile, 0, i, Qt::AlignHCenter);
-    tiles->addWidget(caption, 1, i, Qt::AlignHCenter | Qt::AlignTop);
+    auto* column = new QWidget(strip);
+    column->setFixedWidth(68);
+    auto* cell = new QVBoxLayout(column);
+    cell->setContentsMargins(0, 0, 0, 0);
+    cell->setSpacing(1);
+    cell->addWidget(tile, 0, Qt::AlignHCenter);
+    cell->addWidget(caption);
+    cell->addStretch();
+    tiles->addWidget(column);
+    tiles->addStretch(i < 7 ? 2 : 1);
     connect(tile, &CursorTile::clicked, this, [this](int tag) { chooseCursor(tag); });
   }
   return strip;
 }
 
 QGroupBox* SetCreationWizard::makeCustomCursorBox(QWidget* page) {
-  customCursorBox = new QGroupBox(QStringLiteral(" Custom Cursor Setup - cursor.bmp "), page);
-  auto* g = new QHBoxLayout(customCursorBox);
-  g->setContentsMargins(6, 2, 6, 4);
+  customCursorBox_ = named(new QGroupBox(QStringLiteral(" Custom Cursor Setup - cursor.bmp "), page), "customCursor");
+  auto* g = new QHBoxLayout(customCursorBox_);
+  g->setContentsMargins(6, groupTopMargin(customCursorBox_, 2), 6, 4);
   auto* left = new QVBoxLayout;
-  cursorFile = edit(255, customCursorBox);
-  cursorFile->setMinimumWidth(220);
-  browseCursorButton = new QPushButton(QStringLiteral("&Browse..."), customCursorBox);
-  left->addWidget(labelFor(QStringLiteral("Cursor BMP &Filename:"), cursorFile));
-  left->addLayout(fileRow({}, cursorFile, browseCursorButton));
-  setUpCursorButton = new QPushButton(QStringLiteral("Setup Custom Cursor..."), customCursorBox);
-  left->addWidget(setUpCursorButton, 0, Qt::AlignLeft);
+  cursorFile_ = named(edit(255, customCursorBox_), "cursor.bmp");
+  cursorFile_->setMinimumWidth(220);
+  auto* browseCursor = named(new QPushButton(QStringLiteral("&Browse..."), customCursorBox_), "browse:cursor.bmp");
+  left->addWidget(labelFor(QStringLiteral("Cursor BMP &Filename:"), cursorFile_));
+  left->addLayout(fileRow({}, cursorFile_, browseCursor));
+  auto* setUp = named(new QPushButton(QStringLiteral("Setup Custom Cursor..."), customCursorBox_), "setUpCursor");
+  left->addWidget(setUp, 0, Qt::AlignLeft);
   left->addStretch();
   g->addLayout(left, 1);
-  g->addWidget(makeCursorLegend(customCursorBox));
-  connect(browseCursorButton, &QPushButton::clicked, this,
-          [this] { browse(cursorFile, Dialog::Bitmap, QStringLiteral("Select cursor picture...")); });
-  connect(setUpCursorButton, &QPushButton::clicked, this, [this] { setUpCursor(); });
-  return customCursorBox;
+  g->addWidget(makeCursorLegend(customCursorBox_));
+  connect(browseCursor, &QPushButton::clicked, this,
+          [this] { browse(cursorFile_, Dialog::Bitmap, QStringLiteral("Select cursor picture...")); });
+  connect(setUp, &QPushButton::clicked, this, [this] { setUpCursor(); });
+  return customCursorBox_;
 }
 
 QWidget* SetCreationWizard::makeOutputPage() {
@@ -405,44 +434,44 @@ QWidget* SetCreationWizard::makeOutputPage() {
   v->addWidget(wrapped(
       QStringLiteral("The last step in this creation process is to specify the output filename:  (ending in .XET)"),
       page));
-  outFile = edit(255, page);
-  browseOutFileButton = new QPushButton(QStringLiteral("&Browse..."), page);
-  v->addLayout(fileRow(QStringLiteral("Output Filename:"), outFile, browseOutFileButton));
+  outFile_ = named(edit(255, page), "outFile");
+  auto* browseOut = named(new QPushButton(QStringLiteral("&Browse..."), page), "browse:outFile");
+  v->addLayout(fileRow(QStringLiteral("Output Filename:"), outFile_, browseOut));
   v->addWidget(makeSizePanel(page));
   v->addStretch();
-  connect(browseOutFileButton, &QPushButton::clicked, this,
-          [this] { browse(outFile, Dialog::Save, QStringLiteral("Enter new .XET filename:")); });
-  connect(outFile, &QLineEdit::textChanged, this, [this] { outFileChanged(); });
+  connect(browseOut, &QPushButton::clicked, this,
+          [this] { browse(outFile_, Dialog::Save, QStringLiteral("Enter new .XET filename:")); });
+  connect(outFile_, &QLineEdit::textChanged, this, [this] { outFileChanged(); });
   return page;
 }
 
 // The estimate, the free space and the Create button; hidden until the name ends in .XET.
 QFrame* SetCreationWizard::makeSizePanel(QWidget* page) {
-  sizePanel = sunken(page);
-  auto* p = new QGridLayout(sizePanel);
+  sizePanel_ = named(sunken(page), "sizes");
+  auto* p = new QGridLayout(sizePanel_);
   p->setContentsMargins(8, 6, 8, 6);
-  estimateLabel = new QLabel(sizePanel);
-  freeSpaceLabel = new QLabel(sizePanel);
-  warningLabel = wrapped(
-      QStringLiteral("WARNING: There might not be enough available free space on this disk to continue..."), sizePanel);
-  warningLabel->setStyleSheet(QStringLiteral("color: #c80000; font-weight: bold;"));
-  warningLabel->hide();
-  refreshSizesButton = new QPushButton(QStringLiteral("&Refresh Sizes"), sizePanel);
-  createButton = new QPushButton(QStringLiteral("&Create eXtended Image Set File!"), sizePanel);
-  p->addWidget(new QLabel(QStringLiteral("Estimated Image Set filesize:"), sizePanel), 0, 0);
-  p->addWidget(estimateLabel, 0, 1);
-  p->addWidget(new QLabel(QStringLiteral("Space available on chosen drive:"), sizePanel), 1, 0);
-  p->addWidget(freeSpaceLabel, 1, 1);
+  estimate_ = named(new QLabel(sizePanel_), "estimate");
+  freeSpace_ = named(new QLabel(sizePanel_), "freeSpace");
+  warning_ = named(wrapped(QStringLiteral("WARNING: There might not be enough available free space on this disk to continue..."),
+                           sizePanel_), "warning");
+  warning_->setStyleSheet(QStringLiteral("color: #c80000; font-weight: bold;"));
+  warning_->hide();
+  auto* refresh = named(new QPushButton(QStringLiteral("&Refresh Sizes"), sizePanel_), "refreshSizes");
+  auto* create = named(new QPushButton(QStringLiteral("&Create eXtended Image Set File!"), sizePanel_), "create");
+  p->addWidget(new QLabel(QStringLiteral("Estimated Image Set filesize:"), sizePanel_), 0, 0);
+  p->addWidget(estimate_, 0, 1);
+  p->addWidget(new QLabel(QStringLiteral("Space available on chosen drive:"), sizePanel_), 1, 0);
+  p->addWidget(freeSpace_, 1, 1);
   p->setColumnStretch(1, 1);
-  p->addWidget(warningLabel, 2, 0, 1, 2);
+  p->addWidget(warning_, 2, 0, 1, 2);
   p->setRowMinimumHeight(2, 34);
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(refreshSizesButton);
+  buttons->addWidget(refresh);
   buttons->addStretch();
-  buttons->addWidget(createButton);
+  buttons->addWidget(create);
   p->addLayout(buttons, 3, 0, 1, 2);
-  sizePanel->hide();
-  connect(refreshSizesButton, &QPushButton::clicked, this, [this] { outFileChanged(); });
-  connect(createButton, &QPushButton::clicked, this, [this] { createSet(); });
-  return sizePanel;
+  sizePanel_->hide();
+  connect(refresh, &QPushButton::clicked, this, [this] { outFileChanged(); });
+  connect(create, &QPushButton::clicked, this, [this] { createSet(); });
+  return sizePanel_;
 }

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/AppStyle.h"
+
 namespace wizardparts {
 
 QLabel* wrapped(const QString& text, QWidget* parent) {
@@ -41,6 +43,10 @@ QHBoxLayout* fileRow(const QString& caption, QLineEdit* field, QPushButton* butt
   row->addWidget(field, 1);
   row->addWidget(button);
   return row;
+}
+
+int groupTopMargin(const QWidget* box, int least) {
+  return least + std::max(0, box->fontMetrics().height() - QFontMetrics(appstyle::appFont()).height());
 }
 
 namespace {

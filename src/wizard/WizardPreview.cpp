@@ -7,7 +7,7 @@
 
 #include "imageset/BmpDecode.h"
 #include "imageset/DefaultSet.h"
-#include "imageset/SetPreview.h"
+#include "board/SetPreview.h"
 #include "imageset/SetReaders.h"
 #include "wizard/CursorSetupDialog.h"
 #include "wizard/StripChecks.h"
@@ -83,7 +83,7 @@ WizardLook wizardLook(const SetInputs& in) {
       {named(in.pict2, "the built-in splat"), pictureBackground(set.splatStrip)},
       {named(in.countBmp, "the built-in count-down"), pictureBackground(set.countStrip)},
   };
-  warnings << pageColourWarning(headerColour(in.pageColour).rgb(), onPage);
+  warnings << pageColourWarning(colourFromValue(in.pageColour).rgb(), onPage);
   warnings.removeAll(QString());
   return look;
 }

@@ -14,7 +14,7 @@
 #include "chooser/SetListModel.h"
 #include "game/SetCommands.h"
 #include "imageset/SetPlaces.h"
-#include "imageset/SetPreview.h"
+#include "board/SetPreview.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <csignal>
 #include <ostream>
 
-#include "game/SetInstaller.h"
+#include "imageset/DefaultSet.h"
 #include "imageset/SetReaders.h"
 #include "imageset/SoundEffects.h"
 #include "support/WindowFixture.h"
@@ -130,11 +130,8 @@ TEST_P(ShippedSetFile, CarriesTheBuildsSoundsAndTune) {
 // every hole, and a title colour other than the banner's leaves a seam.
 TEST_P(ShippedSetFile, PicturesStandOnTheSetsColours) {
   const LoadedSet set = readSet(setPath(GetParam()));
-  const auto colourOf = [](std::uint32_t value) {
-    return qRgb(int(value & 0xff), int((value >> 8) & 0xff), int((value >> 16) & 0xff));
-  };
-  const QRgb page = colourOf(set.playfieldColour);
-  const QRgb title = colourOf(set.titleColour);
+  const QRgb page = set.playfieldColour.rgb();
+  const QRgb title = set.titleColour.rgb();
   // The empty hole's top corners, the divider after it, the count-down's corner.
   EXPECT_EQ(set.targetStrip.pixel(0, 0), page);
   EXPECT_EQ(set.targetStrip.pixel(110, 0), page);
@@ -183,20 +180,20 @@ TEST(DefaultSet, StartsAndResetsWithoutTheAboutDialog) {
   ASSERT_TRUE(QFile::copy(setPath(kShippedSets[0]), f.dir.filePath(QStringLiteral("default.xet"))));
   f.window->show();
   QTest::qWait(300);  // well past the 50 ms the about dialog would wait
-  EXPECT_EQ(f.game().set.setTitle, QStringLiteral("Pie Vorb Quarn"));
-  EXPECT_TRUE(f.game().set.musicPresent);
+  EXPECT_EQ(f.game().set().setTitle, QStringLiteral("Pie Vorb Quarn"));
+  EXPECT_TRUE(f.game().set().musicPresent);
   EXPECT_TRUE(f.prompts.messages.isEmpty());
   EXPECT_TRUE(f.prompts.modalTitles.isEmpty());
   EXPECT_EQ(f.sound.calls.count(QStringLiteral("Play startup 0")), 1);
 
-  restoreDefaultSet(f.game());
-  ASSERT_TRUE(f.game().set.sound(SoundEffect::Startup).empty());
+  f.game().install(builtinSet());
+  ASSERT_TRUE(f.game().set().sound(SoundEffect::Startup).empty());
   auto* reset = f.window->findChild<QAction*>(QStringLiteral("resetToDefaults"));
   ASSERT_NE(reset, nullptr);
   reset->trigger();
   QTest::qWait(300);
-  EXPECT_EQ(f.game().set.setTitle, QStringLiteral("Pie Vorb Quarn"));
-  EXPECT_FALSE(f.game().set.sound(SoundEffect::Startup).empty());
+  EXPECT_EQ(f.game().set().setTitle, QStringLiteral("Pie Vorb Quarn"));
+  EXPECT_FALSE(f.game().set().sound(SoundEffect::Startup).empty());
   EXPECT_TRUE(f.prompts.messages.isEmpty());
   EXPECT_TRUE(f.prompts.modalTitles.isEmpty());
   EXPECT_EQ(f.sound.calls.count(QStringLiteral("Play startup 0")), 2);

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "about/AboutDialog.h"
+#include "support/DialogChecks.h"
 #include "imageset/SetFileBuilder.h"
 #include "scores/GameOverDialog.h"
 #include "scores/ScoreTableWindow.h"
@@ -33,7 +34,7 @@ QStringList describe(const QMenu* menu) {
 
 TEST(Commands, MenuItemsStandInOrder) {
   WindowFixture f;
-  EXPECT_EQ(describe(f.window->commandMenu),
+  EXPECT_EQ(describe(f.window->findChild<QMenu*>(QStringLiteral("commandMenu"))),
             (QStringList{
                 "imageSetsMenu=Custom &Image Sets {chooseSet=Choose Image &Set...; afterChooseSeparator=-; resetToDefaults=Reset Pie Vorb Quarn to Defaults; "
                 "afterResetSeparator=-; loadBitmapPair=Load &BMP images for game...; "
@@ -48,36 +49,37 @@ TEST(Commands, MenuItemsStandInOrder) {
 TEST(Commands, OpeningTheMenuEndsAGameAndPressesTheButton) {
   WindowFixture f;
   f.game().holePressed(kStartHole);
-  ASSERT_EQ(f.game().state, CountingDown);
-  int buttonTopWhileOpen = 0;
-  f.prompts.onMenu = [&](QMenu&) { buttonTopWhileOpen = f.window->menuButton->y(); };
-  QTest::mouseClick(f.window->menuButton, Qt::LeftButton, {}, QPoint(20, 20));
-  EXPECT_EQ(f.game().state, Idle);
-  EXPECT_FALSE(f.window->stepTimer->isActive());
-  EXPECT_EQ(f.window->abortButton->y(), -49);
-  EXPECT_EQ(buttonTopWhileOpen, -49);
-  EXPECT_EQ(f.window->menuButton->y(), 1);
+  ASSERT_EQ(f.game().state(), GameState::CountingDown);
+  bool pressedWhileOpen = false;
+  f.prompts.onMenu = [&](QMenu&) { pressedWhileOpen = f.window->boardState().menuPressed; };
+  QTest::mouseClick(f.window.get(), Qt::LeftButton, {}, QPoint(20, 51));
+  EXPECT_EQ(f.game().state(), GameState::Idle);
+  EXPECT_FALSE(f.timer("stepTimer")->isActive());
+  EXPECT_FALSE(f.window->boardState().roundRunning);
+  EXPECT_TRUE(pressedWhileOpen);
+  EXPECT_FALSE(f.window->boardState().menuPressed);
   ASSERT_EQ(f.prompts.menuPoints.size(), 1);
-  EXPECT_EQ(f.prompts.menuPoints[0], f.window->menuPanel->mapToGlobal(QPoint(29, 36)));
+  // Under the menu button's middle, from the top of the banner's menu part.
+  EXPECT_EQ(f.prompts.menuPoints[0], f.window->mapToGlobal(QPoint(29, 31 + 36)));
   EXPECT_TRUE(f.prompts.messages.isEmpty());
 }
 
 TEST(Commands, TheChosenCommandRunsOnceTheMenuHasClosed) {
   WindowFixture f;
-  int buttonTopWhileOpen = 0, buttonTopWhileRunning = 0;
+  bool pressedWhileOpen = false, pressedWhileRunning = true;
   f.prompts.onMenu = [&](QMenu& menu) {
-    buttonTopWhileOpen = f.window->menuButton->y();
+    pressedWhileOpen = f.window->boardState().menuPressed;
     menu.findChild<QAction*>(QStringLiteral("viewScoreTable"))->trigger();
     EXPECT_TRUE(f.prompts.modalTitles.isEmpty()) << "nothing runs inside the menu";
   };
   f.prompts.onModal = [&](QDialog&) {
-    buttonTopWhileRunning = f.window->menuButton->y();
+    pressedWhileRunning = f.window->boardState().menuPressed;
     return int(QDialog::Accepted);
   };
   f.window->openCommandMenu();
-  EXPECT_EQ(buttonTopWhileOpen, -49);
+  EXPECT_TRUE(pressedWhileOpen);
   EXPECT_EQ(f.prompts.modalTitles, QStringList{QStringLiteral("Local Highscore Table...")});
-  EXPECT_EQ(buttonTopWhileRunning, 1);
+  EXPECT_FALSE(pressedWhileRunning);
 
   // Chosen once, run once: the next opening without a choice runs nothing.
   f.prompts.onMenu = nullptr;
@@ -113,19 +115,17 @@ TEST(Commands, DialogsOpenModallyFromTheMenu) {
 
 TEST(Commands, TheWizardOpensFreshWithTheHotSpotAtZero) {
   WindowFixture f;
-  f.window->cursorSetupDialog()->hotSpotX->setValue(7);
-  f.window->cursorSetupDialog()->hotSpotY->setValue(9);
-  int hotX = -1, hotY = -1;
+  child<QSpinBox>(*f.window->cursorSetupDialog(), "hotSpotX").setValue(7);
+  child<QSpinBox>(*f.window->cursorSetupDialog(), "hotSpotY").setValue(9);
+  QPoint hotSpot(-1, -1);
   f.prompts.onModal = [&](QDialog&) {
-    hotX = f.window->cursorSetupDialog()->hotSpotX->value();
-    hotY = f.window->cursorSetupDialog()->hotSpotY->value();
+    hotSpot = f.window->cursorSetupDialog()->hotSpot();
     return int(QDialog::Rejected);
   };
   f.window->menuItem("runWizard")->trigger();
   ASSERT_EQ(f.prompts.modalTitles.size(), 1);
   EXPECT_EQ(f.prompts.modalTitles[0], QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
-  EXPECT_EQ(hotX, 0);
-  EXPECT_EQ(hotY, 0);
+  EXPECT_EQ(hotSpot, QPoint(0, 0));
   // The wizard is gone once closed: nothing of it stays among the window's children.
   EXPECT_TRUE(f.window->findChildren<SetCreationWizard*>().isEmpty());
 }
@@ -134,30 +134,31 @@ TEST(Commands, SoundIconFollowsTheEngine) {
   WindowFixture::Options o;
   o.recordSound = false;
   WindowFixture f(o);
-  EXPECT_EQ(f.window->soundIcon->y(), 0);
-  EXPECT_EQ(f.window->soundIcon->toolTip(), QStringLiteral("Sound Enabled!"));
-  EXPECT_TRUE(f.window->aboutDialog()->audioEnabledLabel->isVisibleTo(f.window->aboutDialog()));
-  QTest::mouseClick(f.window->soundIcon, Qt::LeftButton, {}, QPoint(5, 25));
+  const QPoint icon(62, 57);
+  EXPECT_EQ(f.window->boardState().soundIcon, SoundState::Enabled);
+  EXPECT_EQ(f.window->hintAt(icon), QStringLiteral("Sound Enabled!"));
+  EXPECT_TRUE(child<QLabel>(*f.window->aboutDialog(), "audioEnabled").isVisibleTo(f.window->aboutDialog()));
+  QTest::mouseClick(f.window.get(), Qt::LeftButton, {}, icon);
   EXPECT_EQ(f.window->engine().soundState(), SoundState::Muted);
-  EXPECT_EQ(f.window->soundIcon->y(), -20);
-  EXPECT_EQ(f.window->soundIcon->toolTip(), QStringLiteral("Sound Muted"));
-  QTest::mouseClick(f.window->soundIcon, Qt::LeftButton, {}, QPoint(5, 45));
-  EXPECT_EQ(f.window->soundIcon->y(), 0);
-  EXPECT_EQ(f.window->soundIcon->toolTip(), QStringLiteral("Sound Enabled!"));
+  EXPECT_EQ(f.window->boardState().soundIcon, SoundState::Muted);
+  EXPECT_EQ(f.window->hintAt(icon), QStringLiteral("Sound Muted"));
+  QTest::mouseClick(f.window.get(), Qt::LeftButton, {}, icon);
+  EXPECT_EQ(f.window->boardState().soundIcon, SoundState::Enabled);
+  EXPECT_EQ(f.window->hintAt(icon), QStringLiteral("Sound Enabled!"));
 
   WindowFixture::Options none;
   none.recordSound = false;
   none.deviceOpens = false;
   WindowFixture g(none);
-  EXPECT_EQ(g.window->soundIcon->y(), -40);
-  EXPECT_EQ(g.window->soundIcon->toolTip(), QStringLiteral("Disabled (sound card in use, invalid or not found...)"));
-  QTest::mouseClick(g.window->soundIcon, Qt::LeftButton, {}, QPoint(5, 45));
+  EXPECT_EQ(g.window->boardState().soundIcon, SoundState::Unavailable);
+  EXPECT_EQ(g.window->hintAt(icon), QStringLiteral("Disabled (sound card in use, invalid or not found...)"));
+  QTest::mouseClick(g.window.get(), Qt::LeftButton, {}, icon);
   EXPECT_EQ(g.window->engine().soundState(), SoundState::Unavailable);
-  EXPECT_EQ(g.window->soundIcon->y(), -40);
+  EXPECT_EQ(g.window->boardState().soundIcon, SoundState::Unavailable);
   g.window->show();
   g.window->aboutDialog()->show();
-  EXPECT_FALSE(g.window->aboutDialog()->audioEnabledLabel->isVisible());
-  EXPECT_TRUE(g.window->aboutDialog()->audioFailedLabel->isVisible());
+  EXPECT_FALSE(child<QLabel>(*g.window->aboutDialog(), "audioEnabled").isVisible());
+  EXPECT_TRUE(child<QLabel>(*g.window->aboutDialog(), "audioFailed").isVisible());
   g.window->aboutDialog()->hide();
 }
 
@@ -169,20 +170,17 @@ TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
   int score = -1;
   f.prompts.onModal = [&](QDialog& d) {
     if (auto* gameOver = qobject_cast<GameOverDialog*>(&d)) {
-      sentence = gameOver->sentenceLabel->text();
-      rating = gameOver->ratingLabel->text();
+      sentence = child<QLabel>(*gameOver, "sentence").text();
+      rating = child<QLabel>(*gameOver, "rating").text();
       score = gameOver->gameResult().score;
     }
     return int(QDialog::Accepted);
   };
   f.game().holePressed(kStartHole);
-  for (int i = 0; i < 340; ++i) {
-    f.micros += kStepMicros;
-    f.game().stepTimerFired();
-  }
-  EXPECT_EQ(f.game().state, Idle);
-  EXPECT_EQ(sentence, f.game().gameOverSentence(f.game().score));
-  EXPECT_EQ(score, f.game().score);
+  f.steps(340);
+  EXPECT_EQ(f.game().state(), GameState::Idle);
+  EXPECT_EQ(sentence, f.game().gameOverSentence(f.game().score()));
+  EXPECT_EQ(score, f.game().score());
   EXPECT_TRUE(sentence.startsWith(QStringLiteral("Congratulations, in 30 seconds you managed to throw 0 pies")));
   EXPECT_EQ(rating, QStringLiteral("Hey, you're not very good at this are you..."));
   EXPECT_EQ(f.prompts.modalTitles.size(), 1);
@@ -196,15 +194,14 @@ TEST(Commands, ASetNamedOnTheCommandLineLoadsAndTheAboutDialogFollows) {
   o.arguments = {path};
   WindowFixture f(o);
   EXPECT_TRUE(f.prompts.messages.isEmpty());
-  EXPECT_EQ(f.game().set.groupCount(), 2);
-  EXPECT_TRUE(f.game().set.musicPresent);
-  EXPECT_EQ(f.window->cursor().shape(), Qt::BitmapCursor);
-  EXPECT_NE(f.window->playfield->palette().color(QPalette::Window), QColor(Qt::white));
+  EXPECT_EQ(f.game().set().groupCount(), 2);
+  EXPECT_TRUE(f.game().set().musicPresent);
+  EXPECT_EQ(f.window->grab().toImage().pixel(5, 300), QColor(0x20, 0x40, 0x70).rgb()) << "the set's page colour";
   EXPECT_TRUE(f.window->windowTitle().contains(QStringLiteral("  (Pie Vorb Quarn, 3.40")));
-  EXPECT_TRUE(f.window->setInfoTimer->isActive());
+  EXPECT_TRUE(f.timer("setInfoTimer")->isActive());
   EXPECT_TRUE(QTest::qWaitFor([&] { return !f.prompts.modalTitles.isEmpty(); }, 2000));
   EXPECT_EQ(f.prompts.modalTitles.value(0), QStringLiteral("About Current Image Set..."));
-  EXPECT_FALSE(f.window->setInfoTimer->isActive());
+  EXPECT_FALSE(f.timer("setInfoTimer")->isActive());
 }
 
 TEST(Commands, AStartUpSetErrorComesUpOverTheShownWindow) {
@@ -225,7 +222,7 @@ TEST(Commands, AStartUpSetErrorComesUpOverTheShownWindow) {
     EXPECT_EQ(f.prompts.messages[0].text, c.text + QStringLiteral("\n\n") + c.path);
     EXPECT_EQ(f.prompts.messages[0].parent, f.window.get());
     EXPECT_TRUE(f.prompts.messages[0].parentOnScreen);
-    EXPECT_EQ(f.game().set.groupCount(), 1);
+    EXPECT_EQ(f.game().set().groupCount(), 1);
   }
 }
 
@@ -249,13 +246,13 @@ TEST(Commands, ADroppedFileThatIsNoSetLeavesTheBuiltInSet) {
     QCoreApplication::sendEvent(f.window.get(), &event);
   };
   drop({good, text});  // only the first counts
-  EXPECT_EQ(f.game().set.groupCount(), 2);
+  EXPECT_EQ(f.game().set().groupCount(), 2);
   EXPECT_TRUE(f.prompts.messages.isEmpty());
   drop({text, good});
   ASSERT_EQ(f.prompts.messages.size(), 1);
   EXPECT_EQ(f.prompts.messages[0].text,
             QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file...\n\n") + text);
-  EXPECT_EQ(f.game().set.groupCount(), 1);
+  EXPECT_EQ(f.game().set().groupCount(), 1);
   EXPECT_EQ(f.window->windowTitle(), QStringLiteral("Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\""));
 }
 

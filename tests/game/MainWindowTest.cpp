@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <QTimer>
 
 #include "game/MainWindow.h"
 #include "imageset/DefaultSet.h"
@@ -9,108 +10,14 @@
 
 namespace {
 
+QImage shot(MainWindow& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage resource(const char* name) { return QImage(QStringLiteral(":/") + QLatin1String(name)).convertToFormat(QImage::Format_RGB32); }
+
 QImage expectedHole(const QImage& countStrip, int frameLeft, const QImage& base) {
   QImage hole = blankPicture(111, 130);
   copyRect(hole, {0, 107, 111, 130}, base, {0, 0, base.width(), base.height()});
   copyRect(hole, {0, 0, 111, 107}, countStrip, {frameLeft, 0, frameLeft + 110, countStrip.height()});
   return hole;
-}
-
-TEST(MainWindow, ComponentsStandWhereTheLayoutSays) {
-  WindowFixture f;
-  MainWindow& w = *f.window;
-  // The whole 392-row playfield under the 82-row banner, 580 wide as the title expects.
-  EXPECT_EQ(w.size(), QSize(580, 474));
-  EXPECT_EQ(w.minimumSize(), QSize(580, 474));
-  EXPECT_EQ(w.titleImage->size(), QSize(594, 31));
-  EXPECT_EQ(w.titlePanel->palette().color(QPalette::Window), QColor(255, 0, 0));
-  EXPECT_EQ(w.menuButton->cursor().shape(), Qt::BitmapCursor);
-  EXPECT_EQ(w.hole(5)->cursor().shape(), Qt::BitmapCursor);
-  EXPECT_EQ(w.banner->geometry(), QRect(0, 0, kClientWidth, 82));
-  EXPECT_EQ(w.titlePanel->geometry(), QRect(0, 0, kClientWidth, 31));
-  EXPECT_EQ(w.menuPanel->geometry(), QRect(0, 31, 73, 51));
-  EXPECT_EQ(w.abortPanel->geometry(), QRect(kClientWidth - 52, 31, 52, 51));
-  EXPECT_EQ(w.soundIconPanel->geometry(), QRect(55, 16, 15, 20));
-  EXPECT_EQ(w.menuButton->geometry(), QRect(1, 1, 50, 100));
-  EXPECT_EQ(w.soundIcon->geometry(), QRect(0, 0, 15, 60));
-  // Only the dark half shows before the first game; -45 would show the lit half's last rows.
-  EXPECT_EQ(w.abortButton->geometry(), QRect(3, -49, 105, 105));
-  EXPECT_EQ(w.scorePanel->size(), QSize(441, 49));
-  EXPECT_EQ(w.scorePanel->y(), 32);
-  EXPECT_EQ(w.scoreWords->geometry(), QRect(8, 0, 111, 49));
-  EXPECT_EQ(w.scoreDigits->geometry(), QRect(119, 0, 126, 49));
-  EXPECT_EQ(w.timeWords->geometry(), QRect(267, 0, 111, 49));
-  EXPECT_EQ(w.timeDigits->geometry(), QRect(381, 0, 60, 49));
-  EXPECT_EQ(w.playfield->size(), QSize(561, 392));
-  const QList<QPoint> places = {{56, 0},    {168, 0},   {280, 0},   {392, 0},   {0, 130},
-                                {112, 130}, {224, 130}, {336, 130}, {448, 130}, {48, 260},
-                                {160, 260}, {272, 260}, {384, 260}};
-  for (int n = 1; n <= kHoles; ++n) {
-    EXPECT_EQ(w.hole(n)->geometry(), QRect(places[n - 1], QSize(111, 130))) << n;
-    EXPECT_EQ(w.hole(n)->tag(), n);
-  }
-  EXPECT_TRUE(w.stepTimer->isSingleShot());
-  EXPECT_EQ(w.stepTimer->timerType(), Qt::PreciseTimer);
-  EXPECT_FALSE(w.stepTimer->isActive());
-  EXPECT_EQ(w.setInfoTimer->interval(), 50);
-  EXPECT_EQ(w.windowTitle(), QStringLiteral("Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\""));
-  EXPECT_EQ(w.menuButton->toolTip(), QStringLiteral("Click for a menu of commands/controls for this game"));
-  EXPECT_EQ(w.titleImage->cursor().shape(), Qt::ForbiddenCursor);
-  EXPECT_EQ(w.scoreDigits->cursor().shape(), Qt::ForbiddenCursor);
-}
-
-TEST(MainWindow, ResizeCentresButNeverPushesThePlayfieldUnderTheBanner) {
-  WindowFixture f;
-  MainWindow& w = *f.window;
-  // At the minimum the playfield sits directly under the banner, the title overhangs.
-  EXPECT_EQ(w.playfield->y(), 82);
-  EXPECT_EQ(w.playfield->x(), kClientWidth / 2 - 561 / 2);
-  EXPECT_EQ(w.titleImage->x(), kClientWidth / 2 - 594 / 2);
-  EXPECT_LT(w.titleImage->x(), 0);
-
-  w.resize(900, 700);
-  EXPECT_EQ(w.playfield->x(), 450 - 280);
-  EXPECT_EQ(w.scorePanel->x(), 450 - 220);
-  EXPECT_EQ(w.titleImage->x(), 450 - 297);
-  const int above = w.playfield->y() - 82;
-  const int below = 700 - (w.playfield->y() + 392);
-  EXPECT_LE(std::abs(above - below), 1);
-  // Menu button on the left edge, abort button on the right edge.
-  EXPECT_EQ(w.menuPanel->x(), 0);
-  EXPECT_EQ(w.abortPanel->x() + w.abortPanel->width(), 900);
-
-  // A client just a little taller than the minimum keeps the playfield at 82.
-  w.setMinimumSize(0, 0);
-  w.resize(580, 300);
-  EXPECT_EQ(w.playfield->y(), 82);
-}
-
-TEST(MainWindow, IdleBoardShowsTheInvitationAndGameOverAboveTheRim) {
-  WindowFixture f;
-  Game& g = f.game();
-  const BuiltinPictures& def = builtinPictures();
-  const QImage base = g.set.holeBase;
-  EXPECT_EQ(g.holes[7], expectedHole(def.countdown, 448, base));
-  for (int n = 1; n <= kHoles; ++n)
-    if (n != 7) { EXPECT_EQ(g.holes[n], expectedHole(def.countdown, 560, base)) << n; }
-  // The rim rows: 24 base rows squeezed into 23.
-  EXPECT_EQ(g.holes[3].pixel(20, 107), base.pixel(20, 0));
-  EXPECT_EQ(g.holes[3].pixel(20, 129), base.pixel(20, 22));
-  // The 110 idle columns of frame 4 are stretched to 111 and never reach column 558.
-  QImage marked = def.countdown.copy();
-  for (int y = 0; y < marked.height(); ++y) marked.setPixel(558, y, qRgb(1, 2, 3));
-  g.set.countStrip = marked;
-  g.showIdleBoard();
-  for (int x = 0; x < 111; ++x) ASSERT_NE(g.holes[7].pixel(x, 50), qRgb(1, 2, 3)) << x;
-  // A count strip taller than 107 rows is squeezed into the idle holes.
-  QImage tall(671, 214, QImage::Format_RGB32);
-  tall.fill(qRgb(0, 0, 200));
-  for (int y = 107; y < 214; ++y)
-    for (int x = 0; x < 671; ++x) tall.setPixel(x, y, qRgb(200, 0, 0));
-  g.set.countStrip = tall;
-  g.showIdleBoard();
-  EXPECT_EQ(g.holes[7].pixel(50, 10), qRgb(0, 0, 200));
-  EXPECT_EQ(g.holes[7].pixel(50, 100), qRgb(200, 0, 0));
 }
 
 QImage digitCell(const QImage& digits, int d) {
@@ -119,66 +26,167 @@ QImage digitCell(const QImage& digits, int d) {
   return cell;
 }
 
+// Whether the picture shows these digits, one 30-column cell each from its left.
+bool showsDigits(const QImage& picture, const QImage& digits, const QString& text) {
+  for (int i = 0; i < text.size(); ++i)
+    if (picture.copy(30 * i, 0, 30, 49) != digitCell(digits, text[i].unicode() - '0')) return false;
+  return true;
+}
+
+// The idle board at the smallest size: the banner's pictures, the score 0000 and
+// time 30, the start hole's invitation and Game Over in the others, above the rim.
+TEST(MainWindow, TheIdleBoardShowsTheSetWhereTheLayoutPutsIt) {
+  WindowFixture f;
+  MainWindow& w = *f.window;
+  const ActiveSet& set = f.game().set();
+  ASSERT_EQ(w.size(), QSize(580, 474));
+  EXPECT_EQ(w.minimumSize(), QSize(580, 474));
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\""));
+  const QImage board = shot(w);
+  // The 594-column title overhangs both edges by 7 columns.
+  EXPECT_EQ(board.copy(0, 0, 580, 31), set.title.copy(7, 0, 580, 31));
+  // The score panel, 441 wide, centred at 70.
+  EXPECT_EQ(board.copy(78, 32, 111, 49), set.scoreWords);
+  EXPECT_TRUE(showsDigits(board.copy(189, 32, 126, 49), set.digitStrip, QStringLiteral("0000")));
+  EXPECT_EQ(board.copy(337, 32, 111, 49), set.timeWords);
+  EXPECT_TRUE(showsDigits(board.copy(451, 32, 60, 49), set.digitStrip, QStringLiteral("30")));
+  EXPECT_EQ(board.pixel(325, 60), qRgb(0, 0, 0));  // between the score and the word Time
+  // Menu button up, sound on, abort button dark.
+  EXPECT_EQ(board.copy(1, 32, 50, 50), resource("MenuButton.bmp").copy(0, 0, 50, 50));
+  EXPECT_EQ(board.copy(55, 47, 15, 20), resource("SoundIcon.bmp").copy(0, 0, 15, 20));
+  EXPECT_EQ(board.copy(531, 31, 49, 51), resource("AbortButton.bmp").copy(0, 49, 49, 51));
+  // The playfield directly under the banner, 561 wide and centred.
+  const BuiltinPictures& def = builtinPictures();
+  EXPECT_EQ(board.copy(10 + 224, 82 + 130, 111, 130), expectedHole(def.countdown, 448, set.holeBase));
+  EXPECT_EQ(board.copy(10 + 56, 82, 111, 130), expectedHole(def.countdown, 560, set.holeBase));
+  // White page between the holes.
+  EXPECT_EQ(board.pixel(10 + 56 + 111, 150), qRgb(255, 255, 255));
+  EXPECT_EQ(board.pixel(5, 300), qRgb(255, 255, 255));
+}
+
+TEST(MainWindow, ResizingCentresTitleScoreAndPlayfieldButNeverUnderTheBanner) {
+  WindowFixture f;
+  MainWindow& w = *f.window;
+  const ActiveSet& set = f.game().set();
+  w.resize(900, 700);
+  QImage board = shot(w);
+  // Title at 450 - 297, score panel at 450 - 220, playfield at 450 - 280 and
+  // halfway down the space under the banner.
+  EXPECT_EQ(board.copy(153, 0, 594, 31), set.title);
+  EXPECT_EQ(board.pixel(152, 10), qRgb(255, 0, 0));
+  EXPECT_EQ(board.copy(230 + 8, 32, 111, 49), set.scoreWords);
+  EXPECT_EQ(board.copy(170 + 224, 195 + 130, 111, 130), f.game().board().hole(kStartHole));
+  // Menu button on the left edge, abort button on the right edge.
+  EXPECT_EQ(board.copy(1, 32, 50, 50), resource("MenuButton.bmp").copy(0, 0, 50, 50));
+  EXPECT_EQ(board.copy(851, 31, 49, 51), resource("AbortButton.bmp").copy(0, 49, 49, 51));
+
+  // Not much taller than the banner and the playfield: the playfield stays at 82.
+  w.setMinimumSize(0, 0);
+  w.resize(580, 300);
+  board = shot(w);
+  EXPECT_EQ(board.copy(10 + 56, 82, 111, 130), f.game().board().hole(1));
+}
+
 TEST(MainWindow, ScoreAndTimeShowPaddedDigits) {
   WindowFixture f;
-  Game& g = f.game();
-  const QImage& digits = g.set.digitStrip;
-  auto shows = [&](const QImage& pic, const QString& text) {
-    for (int i = 0; i < text.size(); ++i)
-      if (pic.copy(30 * i, 0, 30, 49) != digitCell(digits, text[i].unicode() - '0')) return false;
-    return true;
-  };
+  const QImage& digits = f.game().set().digitStrip;
   const QList<std::pair<int, QString>> scores = {{0, "0000"}, {24, "0024"}, {240, "0240"}, {10000, "1000"},
                                                  {98765, "9876"}};
   for (const auto& [value, text] : scores) {
-    g.score = value;
-    g.drawScore();
-    EXPECT_TRUE(shows(g.scorePicture, text)) << value;
-    EXPECT_EQ(g.scorePicture.size(), QSize(126, 49));
+    QImage picture = blankScorePicture();
+    drawScoreDigits(picture, f.game().set(), value);
+    EXPECT_TRUE(showsDigits(picture, digits, text)) << value;
+    // The six columns right of the fourth cell stay black.
     for (int y = 0; y < 49; ++y)
-      for (int x = 120; x < 126; ++x) ASSERT_EQ(g.scorePicture.pixel(x, y), qRgb(0, 0, 0));
+      for (int x = 120; x < 126; ++x) ASSERT_EQ(picture.pixel(x, y), qRgb(0, 0, 0));
   }
-  const QList<std::pair<int, QString>> times = {{30, "30"}, {9, "09"}, {0, "00"}};
-  for (const auto& [value, text] : times) {
-    g.timeLeft = value;
-    g.drawTime();
-    EXPECT_TRUE(shows(g.timePicture, text)) << value;
+  for (const auto& [value, text] : QList<std::pair<int, QString>>{{30, "30"}, {9, "09"}, {0, "00"}}) {
+    QImage picture = blankTimePicture();
+    drawTimeDigits(picture, f.game().set(), value);
+    EXPECT_TRUE(showsDigits(picture, digits, text)) << value;
   }
-  // The cells take the digit strip's rows 0-48; rows 49 and 50 fall outside the picture.
-  EXPECT_EQ(g.timePicture.height(), 49);
 }
 
-TEST(MainWindow, AnyMouseButtonOnAStandingTargetScores) {
-  WindowFixture f;
-  Game& g = f.game();
-  QTest::mouseClick(f.window->hole(3), Qt::LeftButton);
-  EXPECT_EQ(g.state, Idle);
-  QTest::mousePress(f.window->hole(7), Qt::LeftButton);
-  QTest::mouseRelease(f.window->hole(7), Qt::LeftButton);
-  EXPECT_EQ(g.state, CountingDown);
-  EXPECT_TRUE(f.window->stepTimer->isActive());
-  EXPECT_EQ(f.window->abortButton->y(), 1);
-  g.state = Playing;
-  g.phase[4] = 5;
-  g.busyHoles = 1;
-  QTest::mousePress(f.window->hole(4), Qt::RightButton);
-  EXPECT_EQ(g.score, 2);
-  QTest::mousePress(f.window->hole(4), Qt::MiddleButton);
-  EXPECT_EQ(g.score, 2);  // now splatting
+TEST(MainWindow, TheIdleHolesTake110ColumnsAndTheStripsWholeHeight) {
+  SetContent set = builtinSet();
+  QImage marked = set.countStrip.convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < marked.height(); ++y) marked.setPixel(558, y, qRgb(1, 2, 3));
+  set.countStrip = marked;
+  for (int x = 0; x < 111; ++x) ASSERT_NE(idleStartHole(set).pixel(x, 50), qRgb(1, 2, 3)) << x;
+  // A count strip taller than 107 rows is squeezed into the idle holes.
+  QImage tall(671, 214, QImage::Format_RGB32);
+  tall.fill(qRgb(0, 0, 200));
+  for (int y = 107; y < 214; ++y)
+    for (int x = 0; x < 671; ++x) tall.setPixel(x, y, qRgb(200, 0, 0));
+  set.countStrip = tall;
+  EXPECT_EQ(idleStartHole(set).pixel(50, 10), qRgb(0, 0, 200));
+  EXPECT_EQ(idleStartHole(set).pixel(50, 100), qRgb(200, 0, 0));
+  // The rim: 24 base rows squeezed into 23.
+  const QImage hole = idleOtherHole(set);
+  EXPECT_EQ(hole.pixel(20, 107), set.holeBase.pixel(20, 0));
+  EXPECT_EQ(hole.pixel(20, 129), set.holeBase.pixel(20, 22));
 }
 
-TEST(MainWindow, ButtonsMoveInsideTheirPanels) {
+TEST(MainWindow, APressOfAnyButtonOnAStandingTargetScores) {
   WindowFixture f;
-  QTest::mousePress(f.window->menuButton, Qt::LeftButton);
-  EXPECT_EQ(f.window->menuButton->y(), -49);
-  QTest::mouseRelease(f.window->menuButton, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_EQ(f.window->menuButton->y(), 1);
-  f.window->game().holePressed(7);
-  EXPECT_EQ(f.window->abortButton->y(), 1);
-  QTest::mouseClick(f.window->abortButton, Qt::LeftButton, {}, QPoint(10, 10));
-  EXPECT_EQ(f.window->abortButton->y(), -49);
-  EXPECT_EQ(f.window->game().state, Idle);
-  EXPECT_FALSE(f.window->stepTimer->isActive());
+  MainWindow& w = *f.window;
+  const QPoint hole3(10 + 280 + 55, 82 + 65), hole7(10 + 224 + 55, 82 + 130 + 65), hole1(10 + 56 + 55, 82 + 65);
+  QTest::mouseClick(&w, Qt::LeftButton, {}, hole3);
+  EXPECT_EQ(f.game().state(), GameState::Idle);
+  QTest::mousePress(&w, Qt::LeftButton, {}, hole7);
+  QTest::mouseRelease(&w, Qt::LeftButton, {}, hole7);
+  EXPECT_EQ(f.game().state(), GameState::CountingDown);
+  EXPECT_TRUE(f.timer("stepTimer")->isActive());
+  f.steps(40);
+  f.random.queue = {99};  // hole 1 pops
+  f.steps(3);
+  QTest::mousePress(&w, Qt::RightButton, {}, hole1);
+  QTest::mouseRelease(&w, Qt::RightButton, {}, hole1);
+  EXPECT_EQ(f.game().score(), 2);
+  EXPECT_TRUE(showsDigits(shot(w).copy(189, 32, 126, 49), f.game().set().digitStrip, QStringLiteral("0002")));
+  QTest::mousePress(&w, Qt::MiddleButton, {}, hole1);
+  EXPECT_EQ(f.game().score(), 2);  // now splatting
+}
+
+TEST(MainWindow, TheButtonsShowTheirStates) {
+  WindowFixture f;
+  MainWindow& w = *f.window;
+  const QImage menu = resource("MenuButton.bmp"), abort = resource("AbortButton.bmp");
+  // Held down, the menu button shows its pressed half; let go off it, it opens nothing.
+  QTest::mousePress(&w, Qt::LeftButton, {}, QPoint(25, 55));
+  EXPECT_EQ(shot(w).copy(1, 31, 50, 51), menu.copy(0, 49, 50, 51));
+  QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(300, 300));
+  EXPECT_EQ(shot(w).copy(1, 32, 50, 50), menu.copy(0, 0, 50, 50));
+  EXPECT_TRUE(f.prompts.menuPoints.isEmpty());
+  // A round lights the abort button; a click on it puts the round and the button out.
+  QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(10 + 224 + 55, 82 + 130 + 65));
+  EXPECT_EQ(shot(w).copy(531, 32, 49, 50), abort.copy(0, 0, 49, 50));
+  EXPECT_EQ(shot(w).pixel(540, 31), qRgb(0, 0, 0));
+  QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(555, 57));
+  EXPECT_EQ(shot(w).copy(531, 31, 49, 51), abort.copy(0, 49, 49, 51));
+  EXPECT_EQ(f.game().state(), GameState::Idle);
+  EXPECT_FALSE(f.timer("stepTimer")->isActive());
+}
+
+TEST(MainWindow, EachPartOfTheBoardHasItsCursorAndHint) {
+  WindowFixture f;
+  MainWindow& w = *f.window;
+  const QCursor pie = f.game().cursors().cursor(kPieCursorSlot);
+  const QCursor finger = f.game().cursors().cursor(kFingerCursorSlot);
+  ASSERT_EQ(pie.shape(), Qt::BitmapCursor);
+  ASSERT_FALSE(pie == finger);
+  const QList<std::pair<QPoint, QCursor>> places = {
+      {{289, 277}, pie},    {{5, 300}, pie},     {{12, 90}, pie},      {{300, 10}, Qt::ForbiddenCursor},
+      {{200, 50}, Qt::ForbiddenCursor}, {{60, 75}, Qt::ForbiddenCursor}, {{25, 55}, finger},
+      {{62, 57}, finger},   {{555, 57}, finger}, {{529, 57}, Qt::ForbiddenCursor}};
+  for (const auto& [at, cursor] : places) {
+    QMouseEvent move(QEvent::MouseMove, at, w.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &move);
+    EXPECT_TRUE(w.cursor() == cursor) << at.x() << "," << at.y();
+  }
+  EXPECT_EQ(w.hintAt({25, 55}), QStringLiteral("Click for a menu of commands/controls for this game"));
+  EXPECT_EQ(w.hintAt({62, 57}), QStringLiteral("Sound Enabled!"));
+  EXPECT_TRUE(w.hintAt({289, 277}).isEmpty());
 }
 
 // Opening the device (or failing to) never holds up the first picture; the sound
@@ -190,11 +198,10 @@ TEST(MainWindow, TheWaveDeviceOpensOnceTheWindowIsUp) {
   WindowFixture f(o);
   EXPECT_EQ(f.device->opens, 0);
   f.window->show();
-  EXPECT_FALSE(f.window->soundIcon->isVisible());
+  EXPECT_EQ(shot(*f.window).copy(55, 47, 15, 20), blankPicture(15, 20, 0xFF000000));
   ASSERT_TRUE(QTest::qWaitFor([&f] { return f.window->startedUp(); }, 5000));
   EXPECT_EQ(f.device->opens, 1);
-  EXPECT_TRUE(f.window->soundIcon->isVisible());
-  EXPECT_EQ(f.window->soundIcon->y(), -40);
+  EXPECT_EQ(shot(*f.window).copy(55, 47, 15, 20), resource("SoundIcon.bmp").copy(0, 40, 15, 20));
   f.window->aboutDialog();
   EXPECT_EQ(f.device->opens, 1);
 }

@@ -6,7 +6,6 @@
 
 #include "imageset/DefaultSet.h"
 #include "imageset/FrameCopy.h"
-#include "game/SetInstaller.h"
 #include "support/GameFixture.h"
 
 namespace {
@@ -25,48 +24,45 @@ TEST(DefaultSet, BuiltinPicturesHaveTheirSizes) {
 
 TEST(DefaultSet, RestoreStopsTheGameAndResetsEverything) {
   GameFixture f;
-  QTemporaryDir dir;
-  f.game.set.musicFile = dir.filePath(QStringLiteral("~piequa7.mid"));
-  QFile tune(f.game.set.musicFile);
-  ASSERT_TRUE(tune.open(QIODevice::WriteOnly));
-  tune.write("MThd");
-  tune.close();
-  f.game.set.musicPresent = true;
-  f.game.set.sound(SoundEffect::Tick).data.assign(50, 200);
-  f.game.set.setTitle = QStringLiteral("Loaded");
-  f.game.set.header.tickSoundMode = 4;
-  f.game.set.header.cursorIndex = 8;
-  f.game.set.ratingMessages[3] = QStringLiteral("changed");
-  std::uint8_t planes[256] = {};
-  installCustomCursor(f.game, planes, 3, 4);
-  ASSERT_TRUE(f.game.cursors.has(kCustomCursorSlot));
-  f.game.setPlayfieldCursor(8);
-  f.game.setPlayfieldColour(0x123456);
-  f.game.setTitleColour(0x00FF00);
+  LoadedSet loaded = builtinSet();
+  loaded.tune = QByteArray("MThd");
+  loaded.sound(SoundEffect::Tick).data.assign(50, 200);
+  loaded.setTitle = QStringLiteral("Loaded");
+  loaded.header.tickSoundMode = 4;
+  loaded.header.cursorIndex = kCustomCursorSlot;
+  loaded.ratingMessages[3] = QStringLiteral("changed");
+  loaded.cursor = CustomCursor{{}, 3, 4};
+  loaded.cursorSlot = kCustomCursorSlot;
+  loaded.playfieldColour = colourFromValue(0x123456);
+  loaded.titleColour = colourFromValue(0x00FF00);
+  f.game.install(std::move(loaded));
+  ASSERT_TRUE(f.game.set().musicPresent);
+  ASSERT_TRUE(f.game.cursors().has(kCustomCursorSlot));
   f.startAndCountDown();
   f.steps(15);
   f.game.holePressed(1);
-  ASSERT_EQ(f.game.state, Playing);
-  ASSERT_TRUE(f.game.animateEnabled);
+  ASSERT_EQ(f.game.state(), GameState::Playing);
+  ASSERT_TRUE(f.game.stepping());
 
   f.sound.playing = true;  // the set's tune is playing
-  restoreDefaultSet(f.game);
+  f.game.install(builtinSet());
 
   EXPECT_FALSE(f.sound.playing);
-  EXPECT_EQ(f.game.state, Idle);
-  EXPECT_FALSE(f.game.animateEnabled);
-  EXPECT_EQ(f.game.score, 0);
-  EXPECT_EQ(f.game.timeLeft, 30);
-  EXPECT_TRUE(f.game.set.sound(SoundEffect::Tick).empty());
-  EXPECT_FALSE(f.game.set.musicPresent);
-  EXPECT_FALSE(QFile::exists(f.game.set.musicFile));
-  EXPECT_FALSE(f.game.cursors.has(kCustomCursorSlot));
-  EXPECT_EQ(f.game.playfieldCursorSlot, 1);
-  EXPECT_EQ(f.game.playfieldColour, 0x00FFFFFFu);
-  EXPECT_EQ(f.game.titleColour, 0x000000FFu);
-  EXPECT_TRUE(f.game.set.setTitle.isEmpty());
+  EXPECT_EQ(f.game.state(), GameState::Idle);
+  EXPECT_FALSE(f.game.stepping());
+  EXPECT_FALSE(f.game.roundRunning());
+  EXPECT_EQ(f.game.score(), 0);
+  EXPECT_EQ(f.game.timeLeft(), 30);
+  EXPECT_TRUE(f.game.set().sound(SoundEffect::Tick).empty());
+  EXPECT_FALSE(f.game.set().musicPresent);
+  EXPECT_FALSE(QFile::exists(f.game.set().musicFile));
+  EXPECT_FALSE(f.game.cursors().has(kCustomCursorSlot));
+  EXPECT_EQ(f.game.playfieldCursorSlot(), 1);
+  EXPECT_EQ(colourValue(f.game.board().pageColour), 0x00FFFFFFu);
+  EXPECT_EQ(colourValue(f.game.board().titleColour), 0x000000FFu);
+  EXPECT_TRUE(f.game.set().setTitle.isEmpty());
   // The header is zero but for the five descriptive texts.
-  const SetHeader& h = f.game.set.header;
+  const SetHeader& h = f.game.set().header;
   EXPECT_EQ(h.cursorIndex, 0);
   EXPECT_EQ(h.tickSoundMode, 0);
   EXPECT_EQ(h.miscPicsSize, 0);
@@ -78,48 +74,50 @@ TEST(DefaultSet, RestoreStopsTheGameAndResetsEverything) {
   EXPECT_FALSE(h.webPage.text().isEmpty());
   EXPECT_EQ(h.congratulationPrefix.length, 0);
   EXPECT_EQ(h.ratingMessages[0].length, 0);
-  EXPECT_EQ(f.game.set.congratulationPrefix,
+  EXPECT_EQ(f.game.set().congratulationPrefix,
             QStringLiteral("Congratulations, in 30 seconds you managed to throw"));
-  EXPECT_EQ(f.game.set.congratulationSuffix,
+  EXPECT_EQ(f.game.set().congratulationSuffix,
             QStringLiteral("pies at Vorb Quarn.  Did you enjoy it?  Your Score Is:"));
-  EXPECT_EQ(f.game.set.ratingMessages[0], QStringLiteral("Hey, you're not very good at this are you..."));
-  EXPECT_EQ(f.game.set.ratingMessages[3], QStringLiteral("I bet you're having fun!"));
-  EXPECT_EQ(f.game.set.ratingMessages[7], QStringLiteral("A VERY good score, keep going!"));
-  EXPECT_EQ(f.game.set.holeBase.size(), QSize(111, 24));
-  EXPECT_EQ(f.game.set.scoreWords.size(), QSize(111, 49));
-  EXPECT_EQ(f.game.set.title.size(), QSize(594, 31));
-  EXPECT_EQ(f.game.set.groupCount(), 1);
+  EXPECT_EQ(f.game.set().ratingMessages[0], QStringLiteral("Hey, you're not very good at this are you..."));
+  EXPECT_EQ(f.game.set().ratingMessages[3], QStringLiteral("I bet you're having fun!"));
+  EXPECT_EQ(f.game.set().ratingMessages[7], QStringLiteral("A VERY good score, keep going!"));
+  EXPECT_EQ(f.game.set().holeBase.size(), QSize(111, 24));
+  EXPECT_EQ(f.game.set().scoreWords.size(), QSize(111, 49));
+  EXPECT_EQ(f.game.set().title.size(), QSize(594, 31));
+  EXPECT_EQ(f.game.set().groupCount(), 1);
 }
 
 TEST(DefaultSet, CaptionNamesTheSetTitle) {
   GameFixture f;
-  EXPECT_EQ(f.game.caption, QStringLiteral("Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\""));
-  f.game.set.setTitle = QStringLiteral("Test");
-  f.game.updateMainCaption();
-  EXPECT_EQ(f.game.caption, QStringLiteral("Test  (Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\")"));
+  EXPECT_EQ(f.game.caption(), QStringLiteral("Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\""));
+  LoadedSet titled = builtinSet();
+  titled.setTitle = QStringLiteral("Test");
+  f.game.install(std::move(titled));
+  EXPECT_EQ(f.game.caption(), QStringLiteral("Test  (Pie Vorb Quarn, 3.40, Created by \"The Zanthorp!\")"));
 }
 
 TEST(DefaultSet, HoleBaseIsTheRimStretchedAndCutMiscKeepsRowsUnchanged) {
   GameFixture f;
   const QImage& xtras = builtinPictures().misc;
   // The built-in rim: rows 100-122 stretched to 24 rows.
-  EXPECT_EQ(f.game.set.holeBase.pixel(10, 0), xtras.pixel(10, 100));
-  EXPECT_EQ(f.game.set.holeBase.pixel(10, 23), xtras.pixel(10, 122));
+  EXPECT_EQ(f.game.set().holeBase.pixel(10, 0), xtras.pixel(10, 100));
+  EXPECT_EQ(f.game.set().holeBase.pixel(10, 23), xtras.pixel(10, 122));
 
   // A set's misc picture of the default size gives rows 100-123 unchanged, and
   // a wider one keeps its width while the words take the leftmost 111 columns.
   QImage misc(150, 124, QImage::Format_RGB32);
   for (int y = 0; y < 124; ++y)
     for (int x = 0; x < 150; ++x) misc.setPixel(x, y, qRgb(x, y, 7));
-  f.game.set.holeBase = misc;
-  cutMiscPictures(f.game.set);
-  const QImage& base = f.game.set.holeBase;
+  SetContent set = builtinSet();
+  set.holeBase = misc;
+  cutMiscPictures(set);
+  const QImage& base = set.holeBase;
   ASSERT_EQ(base.size(), QSize(150, 24));
   for (int y = 0; y < 24; ++y) EXPECT_EQ(base.pixel(149, y), qRgb(149, 100 + y, 7));
-  EXPECT_EQ(f.game.set.timeWords.pixel(110, 48), qRgb(110, 48, 7));
+  EXPECT_EQ(set.timeWords.pixel(110, 48), qRgb(110, 48, 7));
   // Score words: 48 rows stretched to 49.
-  EXPECT_EQ(f.game.set.scoreWords.pixel(0, 0), qRgb(0, 50, 7));
-  EXPECT_EQ(f.game.set.scoreWords.pixel(110, 48), qRgb(110, 97, 7));
+  EXPECT_EQ(set.scoreWords.pixel(0, 0), qRgb(0, 50, 7));
+  EXPECT_EQ(set.scoreWords.pixel(110, 48), qRgb(110, 97, 7));
 }
 
 TEST(CursorPlanes, AndXorPairsBecomeBlackWhiteClearAndVisibleInvert) {
@@ -142,16 +140,16 @@ TEST(CursorPlanes, AndXorPairsBecomeBlackWhiteClearAndVisibleInvert) {
 TEST(CursorPlanes, ResetFreesTheSetsCursorButNotATrialCursorThatReplacedIt) {
   GameFixture f;
   std::uint8_t planes[256] = {};
-  installCustomCursor(f.game, planes, 1, 2);
-  restoreDefaultSet(f.game);
-  EXPECT_FALSE(f.game.cursors.has(kCustomCursorSlot));
+  f.game.installCustomCursor(planes, 1, 2);
+  f.game.install(builtinSet());
+  EXPECT_FALSE(f.game.cursors().has(kCustomCursorSlot));
 
-  installCustomCursor(f.game, planes, 1, 2);
+  f.game.installCustomCursor(planes, 1, 2);
   // Another owner takes the slot over (the set's cursor is destroyed by that).
-  f.game.cursors.set(kCustomCursorSlot, cursorFromPlanes(planes, 9, 9));
-  restoreDefaultSet(f.game);
-  ASSERT_TRUE(f.game.cursors.has(kCustomCursorSlot));
-  EXPECT_EQ(f.game.cursors.cursor(kCustomCursorSlot).hotSpot(), QPoint(9, 9));
+  f.game.cursors().set(kCustomCursorSlot, cursorFromPlanes(planes, 9, 9));
+  f.game.install(builtinSet());
+  ASSERT_TRUE(f.game.cursors().has(kCustomCursorSlot));
+  EXPECT_EQ(f.game.cursors().cursor(kCustomCursorSlot).hotSpot(), QPoint(9, 9));
 }
 
 TEST(CursorPlanes, TableOwnsOneCursorPerSlotAndEmptySlotsShowTheArrow) {

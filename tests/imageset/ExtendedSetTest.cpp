@@ -38,12 +38,12 @@ TEST_F(SetTest, SmallestAcceptedFileIs3441BytesAnd3423IsRefused) {
   p.tail = QByteArray(18, 'x');
   loadExtendedSet(game, write("tiny.xet", buildExtendedSet(p)), false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Tiny"));
-  EXPECT_TRUE(game.caption.startsWith(QStringLiteral("Tiny  (Pie Vorb Quarn, 3.40")));
-  EXPECT_EQ(game.playfieldCursorSlot, 3);
-  EXPECT_EQ(game.set.targetStrip, reference.set.targetStrip);
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Tiny"));
+  EXPECT_TRUE(game.caption().startsWith(QStringLiteral("Tiny  (Pie Vorb Quarn, 3.40")));
+  EXPECT_EQ(game.playfieldCursorSlot(), 3);
+  EXPECT_EQ(game.set().targetStrip, reference.set().targetStrip);
   EXPECT_EQ(wave.log, (QStringList{"stop 1", "play 0"}));
-  EXPECT_EQ(wave.played, &game.set.sound(SoundEffect::Startup));
+  EXPECT_EQ(wave.played, &game.set().sound(SoundEffect::Startup));
   EXPECT_EQ(view.aboutShown, 0);
   EXPECT_GE(view.busyShown, 1);
   EXPECT_GE(view.eventRounds, 1);
@@ -55,8 +55,8 @@ TEST_F(SetTest, EverySizeFieldMinusOneKeepsDefaultsButOwnTextsColoursAndChoices)
   loadExtendedSet(game, write("texts.xet", file + QByteArray(18, '\0')), true);
 
   EXPECT_TRUE(prompts.messages.isEmpty());
-  const ActiveSet& s = game.set;
-  const ActiveSet& r = reference.set;
+  const ActiveSet& s = game.set();
+  const ActiveSet& r = reference.set();
   EXPECT_EQ(s.targetStrip, r.targetStrip);
   EXPECT_EQ(s.splatStrip, r.splatStrip);
   EXPECT_EQ(s.countStrip, r.countStrip);
@@ -68,9 +68,9 @@ TEST_F(SetTest, EverySizeFieldMinusOneKeepsDefaultsButOwnTextsColoursAndChoices)
   EXPECT_TRUE(s.sound(SoundEffect::Startup).empty() && s.sound(SoundEffect::Tick).empty() && s.sound(SoundEffect::Splat).empty() && s.sound(SoundEffect::GameOver).empty());
   EXPECT_FALSE(s.musicPresent);
 
-  EXPECT_EQ(game.playfieldColour, 0x00302010u);
-  EXPECT_EQ(game.titleColour, 0x00605040u);
-  EXPECT_EQ(game.playfieldCursorSlot, 5);
+  EXPECT_EQ(colourValue(game.board().pageColour), 0x00302010u);
+  EXPECT_EQ(colourValue(game.board().titleColour), 0x00605040u);
+  EXPECT_EQ(game.playfieldCursorSlot(), 5);
   EXPECT_EQ(s.header.tickSoundMode, 4);
   EXPECT_EQ(s.header.author.text(), QStringLiteral("Own Author"));
   EXPECT_EQ(s.header.email.text(), QStringLiteral("own@example.org"));
@@ -96,13 +96,13 @@ TEST_F(SetTest, CursorPlanesComeOnlyWithCursorIndex8) {
   p.pict1Bmp = bmpBytes(indexedPicture(559, 108, qRgb(0, 200, 0)));  // lands right only after 256 plane bytes
   loadExtendedSet(game, write("cursor.xet", buildExtendedSet(p)), false);
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
-  ASSERT_TRUE(game.cursors.has(kCustomCursorSlot));
-  EXPECT_EQ(game.cursors.get(kCustomCursorSlot)->hotSpot(), QPoint(5, 7));
-  const QImage picture = game.cursors.get(kCustomCursorSlot)->pixmap().toImage();
+  ASSERT_TRUE(game.cursors().has(kCustomCursorSlot));
+  EXPECT_EQ(game.cursors().get(kCustomCursorSlot)->hotSpot(), QPoint(5, 7));
+  const QImage picture = game.cursors().get(kCustomCursorSlot)->pixmap().toImage();
   EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0);  // outside clear, the square shown
   EXPECT_EQ(qAlpha(picture.pixel(16, 16)), 255);
-  EXPECT_EQ(game.playfieldCursorSlot, 8);
-  EXPECT_EQ(game.set.targetStrip.pixel(50, 50), qRgb(0, 200, 0));
+  EXPECT_EQ(game.playfieldCursorSlot(), 8);
+  EXPECT_EQ(game.set().targetStrip.pixel(50, 50), qRgb(0, 200, 0));
 
   // Hot-spot bytes with another cursor carry no planes.
   p.cursorIndex = 4;
@@ -112,9 +112,9 @@ TEST_F(SetTest, CursorPlanesComeOnlyWithCursorIndex8) {
   p.pict1Bmp = bmpBytes(indexedPicture(559, 108, qRgb(0, 0, 200)));
   loadExtendedSet(game, write("noplanes.xet", buildExtendedSet(p)), false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_FALSE(game.cursors.has(kCustomCursorSlot));
-  EXPECT_EQ(game.playfieldCursorSlot, 4);
-  EXPECT_EQ(game.set.targetStrip.pixel(50, 50), qRgb(0, 0, 200));
+  EXPECT_FALSE(game.cursors().has(kCustomCursorSlot));
+  EXPECT_EQ(game.playfieldCursorSlot(), 4);
+  EXPECT_EQ(game.set().targetStrip.pixel(50, 50), qRgb(0, 0, 200));
 }
 
 TEST_F(SetTest, SixPicturesGoToTheirPlacesAndTwoGroupsAreKept) {
@@ -140,7 +140,7 @@ TEST_F(SetTest, SixPicturesGoToTheirPlacesAndTwoGroupsAreKept) {
   loadExtendedSet(game, write("pictures.xet", buildExtendedSet(p)), false);
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
 
-  const ActiveSet& s = game.set;
+  const ActiveSet& s = game.set();
   EXPECT_EQ(s.digitStrip, gamePicture(numbers));
   EXPECT_EQ(s.countStrip, gamePicture(count));
   EXPECT_EQ(s.title, gamePicture(title));
@@ -166,14 +166,14 @@ TEST_F(SetTest, SoundsAndTuneAreInstalledAndTheTuneGoesWithTheNextSet) {
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
 
   auto bytes = [](const SoundBuffer& b) { return QByteArray(reinterpret_cast<const char*>(b.data.data()), b.data.size()); };
-  EXPECT_EQ(bytes(game.set.sound(SoundEffect::Startup)), p.startup);
-  EXPECT_EQ(bytes(game.set.sound(SoundEffect::Tick)), p.tick);
-  EXPECT_EQ(bytes(game.set.sound(SoundEffect::Splat)), p.splat);
-  EXPECT_EQ(bytes(game.set.sound(SoundEffect::GameOver)), p.gameOver);
-  EXPECT_EQ(wave.played, &game.set.sound(SoundEffect::Startup));
+  EXPECT_EQ(bytes(game.set().sound(SoundEffect::Startup)), p.startup);
+  EXPECT_EQ(bytes(game.set().sound(SoundEffect::Tick)), p.tick);
+  EXPECT_EQ(bytes(game.set().sound(SoundEffect::Splat)), p.splat);
+  EXPECT_EQ(bytes(game.set().sound(SoundEffect::GameOver)), p.gameOver);
+  EXPECT_EQ(wave.played, &game.set().sound(SoundEffect::Startup));
   EXPECT_EQ(wave.playedSamples, 5000u);
-  ASSERT_TRUE(game.set.musicPresent);
-  QFile tune(game.set.musicFile);
+  ASSERT_TRUE(game.set().musicPresent);
+  QFile tune(game.set().musicFile);
   ASSERT_TRUE(tune.open(QIODevice::ReadOnly));
   EXPECT_EQ(tune.readAll(), p.music);
   tune.close();
@@ -181,8 +181,8 @@ TEST_F(SetTest, SoundsAndTuneAreInstalledAndTheTuneGoesWithTheNextSet) {
   // A set without a tune removes the old one.
   loadExtendedSet(game, write("quiet.xet", buildExtendedSet(textsOnlyParts()) + QByteArray(18, '\0')), false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_FALSE(game.set.musicPresent);
-  EXPECT_FALSE(QFile::exists(game.set.musicFile));
+  EXPECT_FALSE(game.set().musicPresent);
+  EXPECT_FALSE(QFile::exists(game.set().musicFile));
 }
 
 TEST_F(SetTest, FileCutShortAnywhereLeavesTheBuiltinSet) {
@@ -234,7 +234,7 @@ TEST_F(SetTest, SoundsTuneAndPicturesBeyondTheirBoundsAreRefusedBeforeTheyAreRea
   p.tick = QByteArray(kLongestSound, '\x80');
   loadExtendedSet(game, write("minute.xet", buildExtendedSet(p) + QByteArray(18, '\0')), false);
   EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
-  EXPECT_EQ(game.set.sound(SoundEffect::Tick).data.size(), size_t(kLongestSound));
+  EXPECT_EQ(game.set().sound(SoundEffect::Tick).data.size(), size_t(kLongestSound));
 
   const struct {
     int field;
@@ -330,9 +330,9 @@ TEST_F(SetTest, UndecodablePictureRefusesTheWholeSetWithTheDecodersMessage) {
     // Neither the file's texts, colours and pictures nor the previous set stay:
     // the built-in set is in force whole, board included.
     expectBuiltinSet();
-    EXPECT_EQ(game.holes, reference.holes);
-    EXPECT_EQ(game.scorePicture, reference.scorePicture);
-    EXPECT_EQ(game.timePicture, reference.timePicture);
+    EXPECT_EQ(game.board().holes, reference.board().holes);
+    EXPECT_EQ(game.board().scoreDigits, reference.board().scoreDigits);
+    EXPECT_EQ(game.board().timeDigits, reference.board().timeDigits);
     EXPECT_TRUE(wave.log.isEmpty());
     EXPECT_EQ(view.aboutShown, 0);
   }

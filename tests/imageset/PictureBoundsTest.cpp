@@ -88,7 +88,7 @@ TEST_F(SetTest, SixtyFourImageGroupsLoadAndSixtyFiveAreRefused) {
   p.pict1Bmp = bmpBytes(indexedPicture(559, 64 * 108, qRgb(200, 10, 10)));
   loadImageSet(game, write(QStringLiteral("64.xet"), buildExtendedSet(p)), false);
   EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
-  EXPECT_EQ(game.set.groupCount(), 64);
+  EXPECT_EQ(game.set().groupCount(), 64);
 
   p.pict1Bmp = bmpBytes(indexedPicture(559, 65 * 108, qRgb(200, 10, 10)));
   const QString path = write(QStringLiteral("65.xet"), buildExtendedSet(p));
@@ -139,10 +139,10 @@ TEST_F(SetTest, ASetOfTwentyImageGroupsLoadsWhole) {
   p.pict2Bmp = bmpBytes(splat);
   loadImageSet(game, write(QStringLiteral("crowd.xet"), buildExtendedSet(p)), false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Crowd"));
-  EXPECT_EQ(game.set.groupCount(), 20);
-  EXPECT_EQ(game.set.targetStrip, gamePicture(target));
-  EXPECT_EQ(game.set.splatStrip, gamePicture(splat));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Crowd"));
+  EXPECT_EQ(game.set().groupCount(), 20);
+  EXPECT_EQ(game.set().targetStrip, gamePicture(target));
+  EXPECT_EQ(game.set().splatStrip, gamePicture(splat));
 
   PlainSetParts plain;
   plain.title = "Plain crowd";
@@ -150,12 +150,12 @@ TEST_F(SetTest, ASetOfTwentyImageGroupsLoadsWhole) {
   plain.pict2 = p.pict2Bmp;
   loadImageSet(game, write(QStringLiteral("crowd.set"), buildPlainSet(plain)), false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Plain crowd"));
-  EXPECT_EQ(game.set.groupCount(), 20);
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Plain crowd"));
+  EXPECT_EQ(game.set().groupCount(), 20);
 
-  restoreDefaultSet(game);
+  game.install(builtinSet());
   prompts.fileAnswers = {write(QStringLiteral("one.bmp"), p.pict1Bmp), write(QStringLiteral("two.bmp"), p.pict2Bmp)};
   ImageSetCommands(game).loadBitmapPair();
-  EXPECT_EQ(game.set.groupCount(), 20);
-  EXPECT_EQ(game.set.splatStrip, gamePicture(splat));
+  EXPECT_EQ(game.set().groupCount(), 20);
+  EXPECT_EQ(game.set().splatStrip, gamePicture(splat));
 }

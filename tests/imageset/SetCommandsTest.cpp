@@ -33,7 +33,7 @@ class SetCommandsTest : public SetTest {
 TEST_F(SetCommandsTest, FirstEighteenBytesChooseTheReader) {
   loadImageSet(game, write("a.bin", namedSet("Extended")), true);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Extended"));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Extended"));
   EXPECT_EQ(view.aboutShown, 1);
 
   const struct {
@@ -69,12 +69,12 @@ TEST_F(SetCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
   loadImageSet(game, path, true);
   ASSERT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
 
-  const ActiveSet& s = game.set;
+  const ActiveSet& s = game.set();
   EXPECT_EQ(s.targetStrip, gamePicture(indexedPicture(559, 216, qRgb(200, 10, 10))));
   EXPECT_EQ(s.splatStrip, gamePicture(truePicture(1119, 216, qRgb(10, 200, 10))));
   EXPECT_EQ(s.groupCount(), 2);
   EXPECT_EQ(s.setTitle, QStringLiteral("Plain"));
-  EXPECT_TRUE(game.caption.startsWith(QStringLiteral("Plain  (")));
+  EXPECT_TRUE(game.caption().startsWith(QStringLiteral("Plain  (")));
   EXPECT_EQ(s.header.title.text(), QStringLiteral("Plain"));
   EXPECT_EQ(s.header.comment.text(), QStringLiteral("Loaded from ") + path);
   EXPECT_EQ(s.header.author.text(), QStringLiteral("Unknown"));
@@ -84,15 +84,15 @@ TEST_F(SetCommandsTest, PlainSetBringsStripsTitleTextsAndCursorOnly) {
   EXPECT_EQ(s.header.pageColour, 0u);
   EXPECT_EQ(s.congratulationPrefix, QStringLiteral("Plain prefix"));
   EXPECT_EQ(s.ratingMessages[5], QStringLiteral("Plain 5"));
-  EXPECT_EQ(game.playfieldCursorSlot, 6);
+  EXPECT_EQ(game.playfieldCursorSlot(), 6);
 
   // Nothing else changes.
-  EXPECT_EQ(game.playfieldColour, reference.playfieldColour);
-  EXPECT_EQ(game.titleColour, reference.titleColour);
-  EXPECT_EQ(s.countStrip, reference.set.countStrip);
-  EXPECT_EQ(s.digitStrip, reference.set.digitStrip);
-  EXPECT_EQ(s.title, reference.set.title);
-  EXPECT_EQ(s.holeBase, reference.set.holeBase);
+  EXPECT_EQ(colourValue(game.board().pageColour), colourValue(reference.board().pageColour));
+  EXPECT_EQ(colourValue(game.board().titleColour), colourValue(reference.board().titleColour));
+  EXPECT_EQ(s.countStrip, reference.set().countStrip);
+  EXPECT_EQ(s.digitStrip, reference.set().digitStrip);
+  EXPECT_EQ(s.title, reference.set().title);
+  EXPECT_EQ(s.holeBase, reference.set().holeBase);
   EXPECT_TRUE(s.sound(SoundEffect::Startup).empty());
   EXPECT_TRUE(wave.log.isEmpty());
   EXPECT_EQ(view.aboutShown, 0);
@@ -128,7 +128,7 @@ TEST_F(SetCommandsTest, LoadCommandAsksWithTheSetterDialog) {
   EXPECT_EQ(r.defaultExt, QStringLiteral("SET"));
   EXPECT_TRUE(r.mustExist);
   EXPECT_FALSE(r.save);
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Chosen"));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Chosen"));
   EXPECT_EQ(view.aboutShown, 1);
 
   // Cancelled: nothing changes, and the dialog opens on the last choice.
@@ -165,13 +165,13 @@ TEST_F(SetCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
   EXPECT_FALSE(commands.loadStartupSet(place({dir.filePath(QStringLiteral("no-such-file.xet"))})));
   expectOneRefusal(kUnableToOpen, QStringLiteral("Error"), dir.filePath(QStringLiteral("no-such-file.xet")));
   prompts.messages.clear();
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Pie Vorb Quarn"));
   EXPECT_EQ(view.aboutShown, 0);
   EXPECT_EQ(commands.rememberedDefaultPath(), dir.filePath(QStringLiteral("default.xet")));
   installPreviousSet();
   commands.resetToDefaults();
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
-  EXPECT_EQ(game.playfieldColour, 0x00ABCDEFu);
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Pie Vorb Quarn"));
+  EXPECT_EQ(colourValue(game.board().pageColour), 0x00ABCDEFu);
   EXPECT_EQ(view.aboutShown, 0);
 
   // Deleted while the game runs: the reset still ends in the built-in set.
@@ -184,7 +184,7 @@ TEST_F(SetCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
   write("default.xet", namedSet("Somebody Else's"));
   ImageSetCommands other(game);
   EXPECT_FALSE(other.loadStartupSet(place()));
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Somebody Else's"));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Somebody Else's"));
   EXPECT_TRUE(other.rememberedDefaultPath().isEmpty());
   other.resetToDefaults();
   expectBuiltinSet();
@@ -200,19 +200,19 @@ TEST_F(SetCommandsTest, TheDefaultSetBesideTheProgramWinsOverTheInstalledOne) {
   const QString beside = write("bin/default.xet", namedSet("Beside"));
   ImageSetCommands first(game);
   first.loadStartupSet(inBin);
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Beside"));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Beside"));
 
   ASSERT_TRUE(QFile::remove(beside));
   ImageSetCommands second(game);
   second.loadStartupSet(inBin);
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Installed"));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Installed"));
   EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
 }
 
 TEST_F(SetCommandsTest, SetNamedOnTheCommandLineAsksForTheDialogEvenWhenItFails) {
   write("default.xet", namedSet("Pie Vorb Quarn"));
   EXPECT_TRUE(commands.loadStartupSet(place({write("mine.xet", namedSet("Mine"))})));
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Mine"));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Mine"));
   EXPECT_EQ(view.aboutShown, 0);  // the window's 50 ms timer shows it
   EXPECT_TRUE(commands.rememberedDefaultPath().isEmpty());
 
@@ -239,17 +239,17 @@ TEST_F(SetCommandsTest, BitmapPairBecomesTheStripsOfAnUnnamedSet) {
     EXPECT_TRUE(r.mustExist);
   }
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.targetStrip, gamePicture(target));
-  EXPECT_EQ(game.set.splatStrip, gamePicture(splat));
-  const SetHeader& h = game.set.header;
+  EXPECT_EQ(game.set().targetStrip, gamePicture(target));
+  EXPECT_EQ(game.set().splatStrip, gamePicture(splat));
+  const SetHeader& h = game.set().header;
   EXPECT_EQ(h.title.text(), QStringLiteral("Unknwon"));
   EXPECT_EQ(h.author.text(), QStringLiteral("Unknown"));
   EXPECT_EQ(h.email.text(), QStringLiteral("Unknown"));
   EXPECT_EQ(h.webPage.text(), QStringLiteral("Unknown"));
   EXPECT_EQ(h.comment.text(), (QStringLiteral("Images from ") + first + QStringLiteral(" and ") + second).left(200));
-  EXPECT_TRUE(game.set.setTitle.isEmpty());
-  EXPECT_EQ(game.caption, reference.caption);
-  EXPECT_EQ(game.playfieldColour, reference.playfieldColour);
+  EXPECT_TRUE(game.set().setTitle.isEmpty());
+  EXPECT_EQ(game.caption(), reference.caption());
+  EXPECT_EQ(colourValue(game.board().pageColour), colourValue(reference.board().pageColour));
 }
 
 TEST_F(SetCommandsTest, BitmapPairCancelledOrBrokenLeavesNoTrace) {
@@ -278,7 +278,7 @@ TEST_F(SetCommandsTest, DroppedFilesLoadOnlyTheFirstAfterTheBuiltinSet) {
   const QString first = write("first.xet", namedSet("First"));
   const QString second = write("second.xet", namedSet("Second"));
   commands.dropFiles({first, second});
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("First"));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("First"));
   EXPECT_EQ(view.aboutShown, 1);
   EXPECT_FALSE(view.busy);
   EXPECT_GE(view.busyShown, 1);
@@ -307,14 +307,13 @@ TEST_F(SetCommandsTest, DroppedPathsAreCutTo1023Characters) {
   ASSERT_TRUE(writeFile(path, namedSet("Deep")));
   commands.dropFiles({path + QStringLiteral("-and-then-some")});
   EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Deep"));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Deep"));
 }
 
 TEST_F(SetCommandsTest, ASetReplacedDuringARoundPutsTheAbortButtonOut) {
-  // Before the first round the button keeps its starting place through the start-up set.
   write("default.xet", namedSet("Pie Vorb Quarn"));
   commands.loadStartupSet(place());
-  EXPECT_EQ(game.abortButtonTop, -45);
+  EXPECT_FALSE(game.roundRunning());
 
   const QString set = write("set.xet", namedSet("Other"));
   const QString bmp = write("strip.bmp", bmpBytes(truePicture(559, 108, qRgb(9, 9, 9))));
@@ -326,19 +325,20 @@ TEST_F(SetCommandsTest, ASetReplacedDuringARoundPutsTheAbortButtonOut) {
         prompts.fileAnswers = {bmp, bmp};
         commands.loadBitmapPair();
       },
-      [&] { restoreDefaultSet(game); },
+      [&] { game.install(builtinSet()); },
   };
   for (const auto& replace : replacements) {
-    for (const GameState running : {CountingDown, Playing}) {
+    for (const int steps : {0, 40}) {  // counting down, then playing
       game.holePressed(kStartHole);
-      game.state = running;
-      ASSERT_EQ(game.abortButtonTop, 1);
-      view.abortButtonMoves = 0;
+      for (int i = 0; i < steps; ++i) {
+        micros += kStepMicros;
+        game.stepTimerFired();
+      }
+      ASSERT_TRUE(game.roundRunning());
       replace();
-      EXPECT_EQ(game.state, Idle);
-      EXPECT_FALSE(game.animateEnabled);
-      EXPECT_EQ(game.abortButtonTop, -49) << running;
-      EXPECT_EQ(view.abortButtonMoves, 1) << running;
+      EXPECT_EQ(game.state(), GameState::Idle);
+      EXPECT_FALSE(game.stepping());
+      EXPECT_FALSE(game.roundRunning()) << steps;
     }
   }
   EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join('|').toStdString();
@@ -386,7 +386,7 @@ TEST_F(SetCommandsTest, ASetOnTheCommandLineThatCannotBeReadSaysSoAndTheDefaultF
     ImageSetCommands startup(game);
     EXPECT_FALSE(startup.loadStartupSet(place({named})));
     expectOneRefusal(kUnableToOpen, QStringLiteral("Error"), named);
-    EXPECT_EQ(game.set.setTitle, QStringLiteral("Pie Vorb Quarn"));
+    EXPECT_EQ(game.set().setTitle, QStringLiteral("Pie Vorb Quarn"));
   }
 
   // A damaged default set names itself too.

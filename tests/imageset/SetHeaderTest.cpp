@@ -13,7 +13,7 @@ TEST(SetHeader, FieldsLandAtTheirFileOffsets) {
   h.clear();
   h.miscPicsSize = 0x01020304;
   h.pict2Size = -1;
-  h.pageColour = colourValue(0x11, 0x22, 0x33);
+  h.pageColour = colourValue(QColor(0x11, 0x22, 0x33));
   h.titleColour = 0x00ABCDEF;
   h.gameOverSoundSize = 1000;
   h.startupSoundSize = 7;

@@ -14,7 +14,6 @@
 #include "SetFileBuilder.h"
 #include "game/Game.h"
 #include "imageset/DefaultSet.h"
-#include "game/SetInstaller.h"
 #include "support/FakePrompts.h"
 
 struct RecordingWave : WavePlayer {
@@ -43,9 +42,7 @@ struct RecordingView : GameView {
     if (busy) ++busyShown;
   }
   void processPendingEvents() override { ++eventRounds; }
-  void abortButtonMoved() override { ++abortButtonMoves; }
   int aboutShown = 0;
-  int abortButtonMoves = 0;
   bool busy = false;
   int busyShown = 0;
   int eventRounds = 0;
@@ -56,10 +53,10 @@ class SetTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     game.setView(&view);
-    game.set.musicFile = dir.filePath(QStringLiteral("~piequa7.mid"));
-    restoreDefaultSet(game);
-    reference.set.musicFile = game.set.musicFile;
-    restoreDefaultSet(reference);
+    game.setMusicFile(dir.filePath(QStringLiteral("~piequa7.mid")));
+    game.install(builtinSet());
+    reference.setMusicFile(game.set().musicFile);
+    reference.install(builtinSet());
   }
 
   QString write(const QString& name, const QByteArray& bytes) {
@@ -70,8 +67,8 @@ class SetTest : public ::testing::Test {
 
   // Everything a game takes from the set is what a fresh built-in set gives.
   void expectBuiltinSet() {
-    const ActiveSet& s = game.set;
-    const ActiveSet& r = reference.set;
+    const ActiveSet& s = game.set();
+    const ActiveSet& r = reference.set();
     EXPECT_EQ(s.targetStrip, r.targetStrip);
     EXPECT_EQ(s.splatStrip, r.splatStrip);
     EXPECT_EQ(s.countStrip, r.countStrip);
@@ -87,27 +84,29 @@ class SetTest : public ::testing::Test {
     EXPECT_EQ(s.congratulationPrefix, r.congratulationPrefix);
     EXPECT_EQ(s.ratingMessages, r.ratingMessages);
     EXPECT_EQ(std::memcmp(&s.header, &r.header, sizeof(SetHeader)), 0);
-    EXPECT_EQ(game.playfieldColour, reference.playfieldColour);
-    EXPECT_EQ(game.titleColour, reference.titleColour);
-    EXPECT_EQ(game.playfieldCursorSlot, 1);
-    EXPECT_FALSE(game.cursors.has(kCustomCursorSlot));
-    EXPECT_EQ(game.caption, reference.caption);
+    EXPECT_EQ(game.board().pageColour, reference.board().pageColour);
+    EXPECT_EQ(game.board().titleColour, reference.board().titleColour);
+    EXPECT_EQ(game.playfieldCursorSlot(), 1);
+    EXPECT_FALSE(game.cursors().has(kCustomCursorSlot));
+    EXPECT_EQ(game.caption(), reference.caption());
   }
 
   // A set in force that is not the built-in one, to see that a refusal keeps it.
   void installPreviousSet() {
-    game.set.setTitle = QStringLiteral("Previous");
-    game.set.header.title.set(QStringLiteral("Previous"));
-    game.setPlayfieldColour(0x00123456);
-    game.set.targetStrip = truePicture(7, 7, qRgb(1, 2, 3));
-    game.set.sound(SoundEffect::Startup).data = {1, 2, 3};
+    LoadedSet set = builtinSet();
+    set.setTitle = QStringLiteral("Previous");
+    set.header.title.set(QStringLiteral("Previous"));
+    set.playfieldColour = colourFromValue(0x00123456);
+    set.targetStrip = truePicture(7, 7, qRgb(1, 2, 3));
+    set.sound(SoundEffect::Startup).data = {1, 2, 3};
+    game.install(std::move(set));
   }
   void expectPreviousSet() {
-    EXPECT_EQ(game.set.setTitle, QStringLiteral("Previous"));
-    EXPECT_EQ(game.set.header.title.text(), QStringLiteral("Previous"));
-    EXPECT_EQ(game.playfieldColour, 0x00123456u);
-    EXPECT_EQ(game.set.targetStrip, truePicture(7, 7, qRgb(1, 2, 3)));
-    EXPECT_EQ(game.set.sound(SoundEffect::Startup).data.size(), 3u);
+    EXPECT_EQ(game.set().setTitle, QStringLiteral("Previous"));
+    EXPECT_EQ(game.set().header.title.text(), QStringLiteral("Previous"));
+    EXPECT_EQ(colourValue(game.board().pageColour), 0x00123456u);
+    EXPECT_EQ(game.set().targetStrip, truePicture(7, 7, qRgb(1, 2, 3)));
+    EXPECT_EQ(game.set().sound(SoundEffect::Startup).data.size(), 3u);
   }
 
   QStringList messageTexts() const {
@@ -138,7 +137,8 @@ class SetTest : public ::testing::Test {
   FakePrompts prompts;
   RecordingWave wave;
   QuietMusic music;
-  Game game{wave, music};
+  std::int64_t micros = 0;  // the step clock
+  Game game{wave, music, localNowDays, nullptr, [this] { return micros; }};
   RecordingView view;
   RecordingWave referenceWave;
   Game reference{referenceWave, music};

@@ -7,7 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QTableView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,7 +18,7 @@
 #include "ui/LinkLabel.h"
 #include "scores/GameOverDialog.h"
 #include "scores/PlayerNameDialog.h"
-#include "support/LayoutChecks.h"
+#include "support/DialogChecks.h"
 #include "scores/ScoreTableWindow.h"
 #include "support/FakePrompts.h"
 
@@ -33,6 +33,8 @@ QByteArray fileLine(qint32 score, const QByteArray& name) {
   const QByteArray e = scoreEntry(score, name);
   return e + lineCheck(e) + "\r\n";
 }
+
+int rows(const ScoreTableWindow& table) { return child<QTableView>(table, "table").model()->rowCount(); }
 
 class PaintCounter : public QObject {
  public:
@@ -66,7 +68,9 @@ TEST_F(ScoreWindows, TableShowsTheBoardRanked) {
   seed(fileLine(0, "Zero") + fileLine(50, "Bob") + fileLine(2, "Two") + fileLine(24, longName));
   ScoreTableWindow table(board());
   table.show();
-  ASSERT_EQ(table.rows->count(), 4);
+  QCoreApplication::processEvents();
+  const QTableView& view = child<QTableView>(table, "table");
+  ASSERT_EQ(view.model()->rowCount(), 4);
   EXPECT_EQ(table.rowCells(0), (QStringList{"1st", "Bob", "50"}));
   EXPECT_EQ(table.rowCells(2), (QStringList{"3rd", "Two", "2"}));
   EXPECT_EQ(table.rowCells(3), (QStringList{"4th", "Zero", ""}));
@@ -74,9 +78,9 @@ TEST_F(ScoreWindows, TableShowsTheBoardRanked) {
   const QString cut = table.rowCells(1)[1];
   EXPECT_TRUE(cut.endsWith("...")) << cut.toStdString();
   EXPECT_TRUE(QString(longName).startsWith(cut.chopped(3)));
-  EXPECT_LE(QFontMetrics(table.rows->font()).horizontalAdvance(cut), table.header->sectionSize(1) - 4);
-  // The header spans the table: its columns end at the list's right edge.
-  EXPECT_EQ(table.header->length(), table.rows->viewport()->width());
+  EXPECT_LE(view.fontMetrics().horizontalAdvance(cut), view.columnWidth(1) - 4);
+  // The header spans the table: its columns end at the table's right edge.
+  EXPECT_EQ(view.horizontalHeader()->length(), view.viewport()->width());
 }
 
 TEST_F(ScoreWindows, NarrowingTheNameSectionRefitsAtOnce) {
@@ -86,14 +90,14 @@ TEST_F(ScoreWindows, NarrowingTheNameSectionRefitsAtOnce) {
   QCoreApplication::processEvents();
   ASSERT_EQ(table.rowCells(0)[1], "Bartholomew Featherstonehaugh");
 
+  QTableView& view = child<QTableView>(table, "table");
   PaintCounter counter;
-  table.rows->viewport()->installEventFilter(&counter);
-  table.header->resizeSection(1, 60);
-  QCoreApplication::processEvents();
-  EXPECT_GT(counter.paints, 0) << "the list repaints while the border moves";
+  view.viewport()->installEventFilter(&counter);
+  view.horizontalHeader()->resizeSection(1, 60);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > 0; }, 1000)) << "the table repaints while the border moves";
   const QString cut = table.rowCells(0)[1];
   EXPECT_TRUE(cut.endsWith("...")) << cut.toStdString();
-  EXPECT_LE(QFontMetrics(table.rows->font()).horizontalAdvance(cut), 56);
+  EXPECT_LE(view.fontMetrics().horizontalAdvance(cut), 56);
   // The score column starts where the name column now ends, and still shows the score.
   EXPECT_EQ(table.rowCells(0)[2], "8");
 }
@@ -103,17 +107,17 @@ TEST_F(ScoreWindows, ResetAsksAndTheCloseWritesAnEmptyFile) {
   ScoreTableWindow table(board());
   table.show();
   fake.confirmAnswers = {false};
-  table.resetButton->click();
+  button(table, "&Reset Score-board").click();
   ASSERT_EQ(fake.questions.size(), 1);
   EXPECT_EQ(fake.questions[0].text, "Remove all entires from score board? really?");
   EXPECT_EQ(fake.questions[0].caption, "Really delete score board?");
-  EXPECT_EQ(table.rows->count(), 1);
+  EXPECT_EQ(rows(table), 1);
 
   fake.confirmAnswers = {true};
-  table.resetButton->click();
-  EXPECT_EQ(table.rows->count(), 0);
+  button(table, "&Reset Score-board").click();
+  EXPECT_EQ(rows(table), 0);
   EXPECT_EQ(readAll(file), fileLine(50, "Bob")) << "nothing is written before the window closes";
-  table.okButton->click();
+  button(table, "&Ok").click();
   EXPECT_EQ(table.result(), QDialog::Accepted);
   EXPECT_EQ(readAll(file), QByteArray());
   EXPECT_TRUE(fake.messages.isEmpty());
@@ -125,8 +129,8 @@ TEST_F(ScoreWindows, ViewingTheTableNeverWritesTheBoard) {
   seed(text);
   ScoreTableWindow table(board());
   table.show();
-  EXPECT_EQ(table.rows->count(), 2);
-  table.okButton->click();
+  EXPECT_EQ(rows(table), 2);
+  button(table, "&Ok").click();
   table.show();
   table.close();
   EXPECT_EQ(readAll(file), text);
@@ -135,7 +139,7 @@ TEST_F(ScoreWindows, ViewingTheTableNeverWritesTheBoard) {
   // Without a file: an empty list, and no file afterwards.
   ASSERT_TRUE(QFile::remove(file));
   table.show();
-  EXPECT_EQ(table.rows->count(), 0);
+  EXPECT_EQ(rows(table), 0);
   table.close();
   EXPECT_FALSE(QFile::exists(file));
 }
@@ -145,7 +149,7 @@ TEST_F(ScoreWindows, ClosingAfterAResetWritesAnEmptyBoard) {
   ScoreTableWindow table(board());
   table.show();
   fake.confirmAnswers = {true};
-  table.resetButton->click();
+  button(table, "&Reset Score-board").click();
   table.close();
   EXPECT_EQ(readAll(file), QByteArray());
 }
@@ -168,7 +172,7 @@ TEST_F(ScoreWindows, ScoresThatCannotBeKeptAreReported) {
   EXPECT_EQ(fake.messages.size(), 1);
   table.show();
   fake.confirmAnswers = {true};
-  table.resetButton->click();
+  button(table, "&Reset Score-board").click();
   table.close();
   EXPECT_EQ(fake.messages.size(), 2);
 }
@@ -177,28 +181,27 @@ TEST(PlayerNameDialog, RefusesAnEmptyNameAndKeepsTheLastOne) {
   FakePrompts fake;
   PlayerNameDialog leader;
   leader.show();
-  leader.okButton->click();
+  button(leader, "&Ok").click();
   ASSERT_EQ(fake.messages.size(), 1);
   EXPECT_EQ(fake.messages[0].text, "You must enter a name to be added to the high score table...");
   EXPECT_EQ(fake.messages[0].caption, "Error");
   EXPECT_EQ(fake.messages[0].icon, BoxIcon::Exclamation);
   EXPECT_TRUE(leader.isVisible());
 
-  leader.nameEdit->setText("   ");
-  leader.okButton->click();
+  child<QLineEdit>(leader, "name").setText("   ");
+  button(leader, "&Ok").click();
   EXPECT_EQ(leader.result(), QDialog::Accepted);
   EXPECT_FALSE(leader.isVisible());
 
-  leader.nameEdit->setText("Ann");
+  child<QLineEdit>(leader, "name").setText("Ann");
   leader.show();
-  EXPECT_EQ(leader.nameEdit->selectedText(), "Ann") << "offered again, ready to be typed over";
-  QTest::keyClicks(leader.nameEdit, "Bo");
-  EXPECT_EQ(leader.nameEdit->text(), "Bo");
-  leader.cancelButton->click();
+  EXPECT_EQ(child<QLineEdit>(leader, "name").selectedText(), "Ann") << "offered again, ready to be typed over";
+  QTest::keyClicks(&child<QLineEdit>(leader, "name"), "Bo");
+  EXPECT_EQ(child<QLineEdit>(leader, "name").text(), "Bo");
+  button(leader, "&Cancel").click();
   EXPECT_EQ(leader.result(), QDialog::Rejected);
-  EXPECT_EQ(leader.nameEdit->text(), "Bo");
-  EXPECT_EQ(leader.nameEdit->maxLength(), 200);
-  layoutchecks::expectTextsFitAndNothingOverlaps(leader);
+  EXPECT_EQ(child<QLineEdit>(leader, "name").text(), "Bo");
+  EXPECT_EQ(child<QLineEdit>(leader, "name").maxLength(), 200);
 }
 
 // With the desktop's own modal loop: the key that closes the name entry acts when it
@@ -206,7 +209,7 @@ TEST(PlayerNameDialog, RefusesAnEmptyNameAndKeepsTheLastOne) {
 // the name entry still there and the key does not stay held down.
 TEST(PlayerNameDialog, ReturnActsWhenItComesUp) {
   PlayerNameDialog leader;
-  leader.nameEdit->setText("Ann");
+  child<QLineEdit>(leader, "name").setText("Ann");
   bool openWhileDown = false;
   QTimer::singleShot(0, &leader, [&] {
     QTest::keyPress(leader.windowHandle(), Qt::Key_Return);
@@ -231,33 +234,37 @@ class GameOver : public ScoreWindows {
   GameOverDialog dialog{leader, table};
   void SetUp() override { dialog.setResult({24, QStringLiteral("You threw pies."), QStringLiteral("Not bad.")}); }
 
-  QColor titleColour() const { return dialog.titleLabel->palette().color(QPalette::WindowText); }
+  QColor titleColour() const { return dialog.titleColour(); }
   void pressEnter() { QTest::keyClick(&dialog, Qt::Key_Return); }
+  QTimer& colourTimer = child<QTimer>(dialog, "colourTimer");
+  QWidget& buttons = child<QWidget>(dialog, "buttons");
+  QAbstractButton& addToBoard = button(dialog, "&Add to Local HighScore Board...");
+  QAbstractButton& ok = button(dialog, "&Ok");
 };
 
 TEST_F(GameOver, PanelAppearsOnTheFifthTickAndNotBefore) {
   dialog.show();
-  ASSERT_TRUE(dialog.colourTimer->isActive());
-  EXPECT_EQ(dialog.colourTimer->interval(), 200);
+  ASSERT_TRUE(colourTimer.isActive());
+  EXPECT_EQ(colourTimer.interval(), 200);
   for (int tick = 1; tick <= 4; ++tick) {
     dialog.colourTimerFired();
-    EXPECT_FALSE(dialog.buttonPanel->isVisible()) << tick;
+    EXPECT_FALSE(buttons.isVisible()) << tick;
     pressEnter();
     // A click where the buttons will be reaches nothing yet.
     QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
-                      dialog.addToBoardButton->mapTo(&dialog, dialog.addToBoardButton->rect().center()));
+                      addToBoard.mapTo(&dialog, addToBoard.rect().center()));
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_TRUE(dialog.isVisible()) << tick;
   }
   EXPECT_TRUE(fake.modalTitles.isEmpty());
   dialog.colourTimerFired();
-  EXPECT_TRUE(dialog.buttonPanel->isVisible());
+  EXPECT_TRUE(buttons.isVisible());
   for (int tick = 6; tick <= 9; ++tick) dialog.colourTimerFired();
-  EXPECT_TRUE(dialog.buttonPanel->isVisible());
+  EXPECT_TRUE(buttons.isVisible());
   pressEnter();
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_FALSE(dialog.colourTimer->isActive());
+  EXPECT_FALSE(colourTimer.isActive());
 }
 
 TEST_F(GameOver, TitleColourCyclesOnAcrossShowings) {
@@ -269,47 +276,55 @@ TEST_F(GameOver, TitleColourCyclesOnAcrossShowings) {
     EXPECT_EQ(titleColour(), cycle[tick % 4]) << tick;
   }
   dialog.colourTimerFired();
-  dialog.okButton->click();
+  ok.click();
   // Seven ticks so far: the next showing goes on from blue to red, with the panel hidden again.
   dialog.show();
-  EXPECT_FALSE(dialog.buttonPanel->isVisible());
+  EXPECT_FALSE(buttons.isVisible());
   dialog.colourTimerFired();
   EXPECT_EQ(titleColour(), QColor(Qt::red));
   dialog.colourTimerFired();
   EXPECT_EQ(titleColour(), QColor(Qt::green));
 }
 
-// The texts stand one under another with no empty band, the score among them in large
-// digits, and the frame and the dialog end where the texts and the panel do.
-TEST_F(GameOver, TextsScoreAndPanelStackWithoutGaps) {
+// Every text shows whole, the score among them in large digits; a longer rating makes
+// the dialog taller rather than cutting it, and showing the buttons changes nothing.
+TEST_F(GameOver, TextsShowWholeAndTheDialogFitsThem) {
   const QString longRating(240, QLatin1Char('x'));
+  int height = 0;
   for (const QString& rating : {QStringLiteral("Not bad."), longRating.left(60) + QLatin1Char(' ') + longRating.mid(60)}) {
     dialog.setResult({138, QStringLiteral("Congratulations, in 30 seconds you managed to throw 69 pies at Vorb Quarn.  "
                                           "Did you enjoy it?  Your Score Is:138"), rating});
     dialog.show();
-    dialog.buttonPanel->show();
-    EXPECT_EQ(dialog.scoreLabel->text(), "138");
-    EXPECT_GE(dialog.scoreLabel->font().pixelSize(), 2 * dialog.sentenceLabel->font().pixelSize());
-    const QList<QWidget*> column{dialog.sentenceLabel, dialog.scoreLabel, dialog.ratingLabel, dialog.noticeLabel};
-    for (int i = 1; i < column.size(); ++i) {
-      const int gap = column[i]->y() - (column[i - 1]->geometry().bottom() + 1);
-      EXPECT_GE(gap, 0) << i;
-      EXPECT_LE(gap, 8) << i;
-    }
-    EXPECT_LE(dialog.textBevel->geometry().bottom() - dialog.noticeLabel->geometry().bottom(), 10);
-    EXPECT_LE(dialog.height() - dialog.buttonPanel->geometry().bottom(), 8);
+    QCoreApplication::processEvents();
+    const QSize hidden = dialog.size();
+    buttons.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog.size(), hidden);
+    EXPECT_GT(dialog.height(), height);
+    height = dialog.height();
+    const QLabel& score = child<QLabel>(dialog, "score");
+    EXPECT_EQ(score.text(), "138");
+    EXPECT_GE(score.font().pixelSize(), 2 * child<QLabel>(dialog, "sentence").font().pixelSize());
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-    layoutchecks::expectTextsFitAndNothingOverlaps(dialog, {{dialog.titleLabel, dialog.titleShadow}});
-    dialog.okButton->click();
+    expectNothingClipped(dialog);
+    ok.click();
   }
+  LargerFace face(20);
+  PlayerNameDialog largerLeader;
+  ScoreTableWindow largerTable{board()};
+  GameOverDialog larger{largerLeader, largerTable};
+  larger.setResult(dialog.gameResult());
+  expectGrownAndWhole(larger, dialog.size());
+  expectGrownAndWhole(largerTable, table.size());
+  expectGrownAndWhole(largerLeader, leader.size());
 }
 
 TEST_F(GameOver, TheRealTimerRevealsThePanelAfterASecond) {
   dialog.show();
   QTest::qWait(700);
-  EXPECT_FALSE(dialog.buttonPanel->isVisible());
-  for (int i = 0; i < 30 && !dialog.buttonPanel->isVisible(); ++i) QTest::qWait(50);
-  EXPECT_TRUE(dialog.buttonPanel->isVisible());
+  EXPECT_FALSE(buttons.isVisible());
+  for (int i = 0; i < 30 && !buttons.isVisible(); ++i) QTest::qWait(50);
+  EXPECT_TRUE(buttons.isVisible());
 }
 
 TEST_F(GameOver, AddingGoesThroughNameEntryToTheTable) {
@@ -318,49 +333,49 @@ TEST_F(GameOver, AddingGoesThroughNameEntryToTheTable) {
   int stepsWhileTableOpen = 0;
   fake.onModal = [&](QDialog& d) {
     if (&d == &leader) {
-      leader.nameEdit->setText(QString::fromUtf8("Zoë"));
+      child<QLineEdit>(leader, "name").setText(QString::fromUtf8("Zoë"));
       return int(QDialog::Accepted);
     }
     EXPECT_EQ(&d, &table);
     table.show();
-    for (int row = 0; row < table.rows->count(); ++row) shownRows << table.rowCells(row).join('|');
+    for (int row = 0; row < rows(table); ++row) shownRows << table.rowCells(row).join('|');
     const int before = dialog.colourStep();
     QTest::qWait(450);
     stepsWhileTableOpen = (dialog.colourStep() - before + 4) % 4;
-    table.okButton->click();
+    button(table, "&Ok").click();
     return table.result();
   };
   dialog.show();
   for (int tick = 0; tick < 5; ++tick) dialog.colourTimerFired();
-  QTest::mouseClick(dialog.addToBoardButton, Qt::LeftButton);
+  QTest::mouseClick(&addToBoard, Qt::LeftButton);
 
   EXPECT_EQ(fake.modalTitles, (QStringList{"Local HighScore Board", "Local Highscore Table..."}));
   EXPECT_EQ(shownRows, (QStringList{"1st|Bob|50", QString::fromUtf8("2nd|Zoë|24"), "3rd|Cy|10"}));
   EXPECT_NE(stepsWhileTableOpen, 0) << "the title keeps cycling behind the table";
-  EXPECT_FALSE(dialog.addToBoardButton->isEnabled());
+  EXPECT_FALSE(addToBoard.isEnabled());
   EXPECT_TRUE(dialog.isVisible());
   // The add wrote the board (the new entry last); showing the table wrote nothing.
   EXPECT_EQ(readAll(file), fileLine(50, "Bob") + fileLine(10, "Cy") + fileLine(24, "Zo\xEB"));
 
   // The next game's showing offers the button again.
-  dialog.okButton->click();
+  ok.click();
   dialog.show();
-  EXPECT_TRUE(dialog.addToBoardButton->isEnabled());
+  EXPECT_TRUE(addToBoard.isEnabled());
 }
 
 TEST_F(GameOver, CancelledNameEntryLeavesTheButtonEnabled) {
   dialog.show();
   for (int tick = 0; tick < 5; ++tick) dialog.colourTimerFired();
-  dialog.addToBoardButton->click();
+  addToBoard.click();
   EXPECT_EQ(fake.modalTitles, QStringList{"Local HighScore Board"});
-  EXPECT_TRUE(dialog.addToBoardButton->isEnabled());
+  EXPECT_TRUE(addToBoard.isEnabled());
   EXPECT_FALSE(QFile::exists(file));
 
   fake.onModal = [&](QDialog& d) { return int(&d == &leader ? QDialog::Accepted : QDialog::Rejected); };
-  leader.nameEdit->setText("Ann");
+  child<QLineEdit>(leader, "name").setText("Ann");
   dialog.setResult({0, QString(), QString()});
-  dialog.addToBoardButton->click();
-  EXPECT_FALSE(dialog.addToBoardButton->isEnabled());
+  addToBoard.click();
+  EXPECT_FALSE(addToBoard.isEnabled());
   EXPECT_EQ(readAll(file), fileLine(0, "Ann"));
 }
 
@@ -369,22 +384,22 @@ TEST_F(GameOver, AScoreThatCannotBeSavedStaysForAnotherTry) {
   const QString lock = file + ".lock";
   ASSERT_EQ(mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
   fake.onModal = [&](QDialog& d) { return int(&d == &leader ? QDialog::Accepted : QDialog::Rejected); };
-  leader.nameEdit->setText("Ann");
+  child<QLineEdit>(leader, "name").setText("Ann");
   dialog.setResult({24, QString(), QString()});
   dialog.show();
   for (int tick = 0; tick < 5; ++tick) dialog.colourTimerFired();
   QElapsedTimer clock;
   clock.start();
-  dialog.addToBoardButton->click();
+  addToBoard.click();
   EXPECT_LT(clock.elapsed(), 2000);
   ASSERT_EQ(fake.messages.size(), 1);
   EXPECT_TRUE(fake.messages[0].text.contains(lock + ": it is not a regular file")) << fake.messages[0].text.toStdString();
   EXPECT_EQ(fake.modalTitles, QStringList{"Local HighScore Board"}) << "no table after a failure";
-  EXPECT_TRUE(dialog.addToBoardButton->isEnabled());
+  EXPECT_TRUE(addToBoard.isEnabled());
   EXPECT_FALSE(QFile::exists(file));
 
   ASSERT_TRUE(QFile::remove(lock));
-  dialog.addToBoardButton->click();
-  EXPECT_FALSE(dialog.addToBoardButton->isEnabled());
+  addToBoard.click();
+  EXPECT_FALSE(addToBoard.isEnabled());
   EXPECT_EQ(readAll(file), fileLine(24, "Ann"));
 }

@@ -43,6 +43,13 @@ class FakePrompts : public Prompts {
     fileAnswers.pop_front();
     return a;
   }
+  QColor chooseColour(QWidget*, const QColor& initial) override {
+    offeredColours.push_back(initial);
+    if (colourAnswers.empty()) return {};
+    const QColor a = colourAnswers.front();
+    colourAnswers.pop_front();
+    return a;
+  }
   // By default a dialog is "shown" without a modal loop and closes with Rejected;
   // a test sets onModal to inspect or drive it.
   int runModal(QDialog& dialog) override {
@@ -62,6 +69,8 @@ class FakePrompts : public Prompts {
   std::deque<bool> confirmAnswers;
   QList<FileDialogRequest> fileRequests;
   std::deque<QString> fileAnswers;
+  QList<QColor> offeredColours;
+  std::deque<QColor> colourAnswers;  // none left: cancelled
   QStringList modalTitles;
   std::function<int(QDialog&)> onModal;
   QStringList openedUrls;

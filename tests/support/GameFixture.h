@@ -1,12 +1,12 @@
 #pragma once
 // A Game on a hand-driven clock and a scripted random source, with the set's
 // sounds named in the call log.
+#include <QTemporaryDir>
 #include <deque>
 #include <functional>
 
 #include "game/Game.h"
 #include "imageset/DefaultSet.h"
-#include "game/SetInstaller.h"
 #include "support/FakeSound.h"
 
 class ScriptedRandom : public RandomSource {
@@ -32,6 +32,7 @@ class ScriptedRandom : public RandomSource {
 };
 
 struct GameFixture {
+  QTemporaryDir folder;  // for the set's tune
   RecordingSound sound;
   ScriptedRandom random;
   double now = 45000.0;  // the wall clock, in days
@@ -39,15 +40,16 @@ struct GameFixture {
   Game game{sound, sound, [this] { return now; }, &random, [this] { return micros; }};
 
   GameFixture() {
-    restoreDefaultSet(game);
+    game.setMusicFile(folder.filePath(QStringLiteral("tune.mid")));
+    game.install(builtinSet());
     nameSounds();
     sound.calls.clear();
   }
   void nameSounds() {
-    sound.startup = &game.set.sound(SoundEffect::Startup);
-    sound.tick = &game.set.sound(SoundEffect::Tick);
-    sound.splat = &game.set.sound(SoundEffect::Splat);
-    sound.gameOver = &game.set.sound(SoundEffect::GameOver);
+    sound.startup = &game.set().sound(SoundEffect::Startup);
+    sound.tick = &game.set().sound(SoundEffect::Tick);
+    sound.splat = &game.set().sound(SoundEffect::Splat);
+    sound.gameOver = &game.set().sound(SoundEffect::GameOver);
   }
   // Lets exactly one step's interval pass and fires the timer once.
   void step() {

@@ -4,6 +4,7 @@
 // scripted prompts. Optionally the game plays through a RecordingSound instead.
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "game/MainWindow.h"
@@ -12,6 +13,7 @@
 #include "sound/WaveEngine.h"
 #include "support/FakePrompts.h"
 #include "support/FakeSound.h"
+#include "support/GameFixture.h"
 
 class SilentMidi : public MidiPlayer {
  public:
@@ -29,6 +31,7 @@ class SilentMidi : public MidiPlayer {
 struct WindowFixture {
   FakePrompts prompts;
   RecordingSound sound;
+  ScriptedRandom random;  // by default no target pops
   QTemporaryDir dir;
   double now = 45000.0;
   std::int64_t micros = 0;
@@ -63,6 +66,7 @@ struct WindowFixture {
     }
     deps.clock = [this] { return now; };
     deps.stepClock = [this] { return micros; };
+    deps.random = &random;
     StartupPlace place;
     place.arguments = o.arguments;
     place.programFile = dir.filePath(QStringLiteral("pievorbquarn"));
@@ -77,10 +81,18 @@ struct WindowFixture {
       // The start-up set loads once the window is on the screen.
       EXPECT_TRUE(QTest::qWaitFor([this] { return window->startedUp(); }, 5000));
     }
-    sound.startup = &game().set.sound(SoundEffect::Startup);
-    sound.tick = &game().set.sound(SoundEffect::Tick);
-    sound.splat = &game().set.sound(SoundEffect::Splat);
-    sound.gameOver = &game().set.sound(SoundEffect::GameOver);
+    sound.startup = &game().set().sound(SoundEffect::Startup);
+    sound.tick = &game().set().sound(SoundEffect::Tick);
+    sound.splat = &game().set().sound(SoundEffect::Splat);
+    sound.gameOver = &game().set().sound(SoundEffect::GameOver);
   }
   Game& game() { return window->game(); }
+  QTimer* timer(const char* name) { return window->findChild<QTimer*>(QLatin1String(name)); }
+  // n step intervals pass, each with its timer event.
+  void steps(int n) {
+    for (int i = 0; i < n; ++i) {
+      micros += kStepMicros;
+      game().stepTimerFired();
+    }
+  }
 };

@@ -1,4 +1,3 @@
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -11,7 +10,9 @@
 #include "game/SetCommands.h"
 #include "imageset/SetReaders.h"
 #include "imageset/SetTestSupport.h"
+#include "wizard/MidiFormat.h"
 #include "wizard/SetWriter.h"
+#include "wizard/WaveFormat.h"
 
 namespace {
 
@@ -198,8 +199,8 @@ TEST_F(SetWriterTest, EveryBlockAndHeaderFieldRoundTripsThroughTheReader) {
   EXPECT_EQ(s.congratulationPrefix, in.prefix);
   EXPECT_EQ(s.congratulationSuffix, in.suffix);
   EXPECT_EQ(s.ratingMessages, in.ratings);
-  EXPECT_EQ(s.playfieldColour, in.pageColour);
-  EXPECT_EQ(s.titleColour, in.titleColour);
+  EXPECT_EQ(colourValue(s.playfieldColour), in.pageColour);
+  EXPECT_EQ(colourValue(s.titleColour), in.titleColour);
   EXPECT_EQ(h.cursorIndex, 8);
   EXPECT_EQ(h.hotSpotX, in.hotSpotX);
   EXPECT_EQ(h.hotSpotY, in.hotSpotY);
@@ -257,22 +258,18 @@ TEST_F(SetWriterTest, StripsOnlyGiveMinusOneFieldsAndTheSmallestLayout) {
 
   loadExtendedSet(game, in.outFile, false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Strips"));
-  EXPECT_EQ(game.set.countStrip, reference.set.countStrip);
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Strips"));
+  EXPECT_EQ(game.set().countStrip, reference.set().countStrip);
 }
 
-TEST_F(SetWriterTest, WaveCheckWalksTheChunksAndCopiesTheSamplesItFound) {
+TEST_F(SetWriterTest, WaveCheckWalksTheChunksToTheSamples) {
   const QByteArray samples = distinctSamples(500, 3);
-  // Accepted layouts: the check's result and exactly the samples copied out.
+  // Accepted layouts: exactly the samples are found.
   auto expectAccepted = [&](const WaveShape& shape, const char* layout) {
-    const QString path = write("w.wav", waveFile(samples, shape));
-    EXPECT_EQ(checkWaveFile(path), -500) << layout;
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    qint64 copied = 0;
-    EXPECT_EQ(checkWaveFile(path, &out, &copied), -500) << layout;
-    EXPECT_EQ(out.data(), samples) << layout;
-    EXPECT_EQ(copied, 500) << layout;
+    const QByteArray bytes = waveFile(samples, shape);
+    const WaveCheck check = checkWaveFile(write("w.wav", bytes));
+    EXPECT_TRUE(check.ok()) << layout;
+    EXPECT_EQ(bytes.mid(check.samples.at, check.samples.length), samples) << layout;
   };
   WaveShape s;
   expectAccepted(s, "44-byte header");
@@ -292,42 +289,40 @@ TEST_F(SetWriterTest, WaveCheckWalksTheChunksAndCopiesTheSamplesItFound) {
   s.fmtLengthField = 40;  // wrong, but the samples follow the 16 bytes it always read
   expectAccepted(s, "format chunk with a wrong length");
 
-  auto check = [&](const QByteArray& bytes) { return checkWaveFile(write("w.wav", bytes)); };
+  auto check = [&](const QByteArray& bytes) { return checkWaveFile(write("w.wav", bytes)).problem; };
   // A format chunk too short to be one (two channels, 22050 Hz, cut at 14 bytes) comes
   // before the proper one: it is stepped over, not read 2 bytes into the next chunk.
   QByteArray shortFirst = waveFile(samples);
   shortFirst.insert(12, chunk("fmt ", QByteArray::fromHex("0100020022560000ac440000" "0200")));
   put32Into(shortFirst, 4, shortFirst.size() - 8);
-  EXPECT_EQ(check(shortFirst), -500);
-  EXPECT_EQ(checkWaveFile(dir.filePath("none.wav")), 1);
-  EXPECT_EQ(checkWaveFile(dir.path()), 1);
-  EXPECT_EQ(check(waveFile({})), 2);  // 44 bytes, no samples
-  EXPECT_EQ(check(waveFile(samples).replace(0, 4, "RIFX")), 2);
-  EXPECT_EQ(check(waveFile(samples).replace(8, 4, "WAVf")), 2);
+  const WaveCheck stepped = checkWaveFile(write("w.wav", shortFirst));
+  EXPECT_EQ(stepped.problem, WaveProblem::None);
+  EXPECT_EQ(stepped.samples.length, 500);
+  EXPECT_EQ(checkWaveFile(dir.filePath("none.wav")).problem, WaveProblem::Missing);
+  EXPECT_EQ(checkWaveFile(dir.path()).problem, WaveProblem::Missing);
+  EXPECT_EQ(check(waveFile({})), WaveProblem::NotWave);  // 44 bytes, no samples
+  EXPECT_EQ(check(waveFile(samples).replace(0, 4, "RIFX")), WaveProblem::NotWave);
+  EXPECT_EQ(check(waveFile(samples).replace(8, 4, "WAVf")), WaveProblem::NotWave);
   s = {};
   s.between = QByteArray("JUNK") + QByteArray::fromHex("00000100") + "abcdefgh";  // runs past the end of the file
-  EXPECT_EQ(check(waveFile(samples, s)), 2);
+  EXPECT_EQ(check(waveFile(samples, s)), WaveProblem::NotWave);
   s = {};
   s.dataFirst = true;
-  EXPECT_EQ(check(waveFile(samples, s)), 3);
+  EXPECT_EQ(check(waveFile(samples, s)), WaveProblem::WrongFormat);
   for (auto other : {&WaveShape::bits, &WaveShape::channels, &WaveShape::rate, &WaveShape::align}) {
     s = {};
     s.*other *= 2;
-    EXPECT_EQ(check(waveFile(samples, s)), 3);
+    EXPECT_EQ(check(waveFile(samples, s)), WaveProblem::WrongFormat);
     s.between = ffmpegInfoChunk();
-    EXPECT_EQ(check(waveFile(samples, s)), 3);
+    EXPECT_EQ(check(waveFile(samples, s)), WaveProblem::WrongFormat);
   }
 
   // Lengths the file cannot back: negative is no wave, too long counts what is there.
   s = {};
   s.statedLength = 0xFFFFFFFE;
-  EXPECT_EQ(check(waveFile(samples, s)), 2);
+  EXPECT_EQ(check(waveFile(samples, s)), WaveProblem::NotWave);
   s.statedLength = 0x7FFFFFFF;
-  EXPECT_EQ(check(waveFile(samples, s)), -500);
-  qint64 total = 0;
-  EXPECT_EQ(waveDataLength(dir.filePath("w.wav"), &total), 500);
-  EXPECT_EQ(waveDataLength(dir.filePath("none.wav"), &total), -1);
-  EXPECT_EQ(total, 500);
+  EXPECT_EQ(checkWaveFile(write("w.wav", waveFile(samples, s))).samples.length, 500);
 }
 
 TEST_F(SetWriterTest, WaveWithOverstatedLengthStillMakesAValidSet) {
@@ -340,18 +335,34 @@ TEST_F(SetWriterTest, WaveWithOverstatedLengthStillMakesAValidSet) {
   EXPECT_EQ(field(output(in), xet::splatSoundSize), 3000);
   loadExtendedSet(game, in.outFile, false);
   EXPECT_TRUE(prompts.messages.isEmpty());
-  EXPECT_EQ(game.set.sound(SoundEffect::Splat).data.size(), 3000u);
+  EXPECT_EQ(game.set().sound(SoundEffect::Splat).data.size(), 3000u);
 }
 
-TEST_F(SetWriterTest, MidiCheckAcceptsPlainAndRiffWrappedFiles) {
-  EXPECT_TRUE(checkMidiFile(write("a.mid", smallTune())));
-  EXPECT_FALSE(checkMidiFile(write("b.mid", smallTune().left(29))));
-  EXPECT_TRUE(checkMidiFile(write("c.mid", smallTune().left(30))));
-  const QByteArray rmi = QByteArray("RIFF") + "1234" + "XXXX" + "data" + "5678" + smallTune();
-  EXPECT_TRUE(checkMidiFile(write("d.rmi", rmi)));
-  EXPECT_FALSE(checkMidiFile(write("e.rmi", QByteArray(rmi).replace(12, 4, "date"))));
-  EXPECT_FALSE(checkMidiFile(write("f.mid", QByteArray(40, 'M'))));
-  EXPECT_FALSE(checkMidiFile(dir.filePath("none.mid")));
+// A tune the game's player would refuse (cut short, not MIDI) is no tune; a RIFF-wrapped
+// one goes into the set as the MIDI data it holds, which is what the player reads.
+TEST_F(SetWriterTest, TuneCheckFindsTheMidiDataPlainOrWrapped) {
+  const QByteArray tune = smallTune();
+  const TuneCheck plain = checkTuneFile(write("a.mid", tune));
+  EXPECT_TRUE(plain.ok());
+  EXPECT_EQ(plain.midi.at, 0);
+  EXPECT_EQ(plain.midi.length, tune.size());
+  EXPECT_EQ(checkTuneFile(write("b.mid", tune.left(tune.size() - 3))).problem, TuneProblem::NotMidi);
+  EXPECT_EQ(checkTuneFile(write("f.mid", QByteArray(40, 'M'))).problem, TuneProblem::NotMidi);
+  EXPECT_EQ(checkTuneFile(dir.filePath("none.mid")).problem, TuneProblem::Missing);
+
+  QByteArray rmi = QByteArray("RIFF") + "1234" + "RMID" + "data";
+  put32(rmi, tune.size());
+  rmi += tune;
+  const TuneCheck wrapped = checkTuneFile(write("d.rmi", rmi));
+  EXPECT_TRUE(wrapped.ok());
+  EXPECT_EQ(wrapped.midi.at, 20);
+  EXPECT_EQ(checkTuneFile(write("e.rmi", QByteArray(rmi).replace(12, 4, "date"))).problem, TuneProblem::NotMidi);
+
+  SetInputs in = strips();
+  in.music = dir.filePath("d.rmi");
+  ASSERT_TRUE(run(in).valid());
+  EXPECT_EQ(field(output(in), xet::musicSize), tune.size());
+  EXPECT_TRUE(output(in).endsWith(tune + QByteArray(kSetTrailer)));
 }
 
 TEST_F(SetWriterTest, SoundStepMessageKeepsOneLinePerSound) {
@@ -365,8 +376,9 @@ TEST_F(SetWriterTest, SoundStepMessageKeepsOneLinePerSound) {
   EXPECT_EQ(soundStepMessage({dir.filePath("x.wav"), {}, {}, {}}, good),
             QStringLiteral("File x.wav could not be opened or was not found...\n\r\n\r\n\r\n\r"
                            "File good.wav is not a recognised MIDI file..."));
-  EXPECT_EQ(soundErrorLine(0, good), QString());
-  EXPECT_EQ(soundErrorLine(3, good), QStringLiteral("File good.wav is an invalid wave file (eg: not 8-bit Mono 11025Hz)"));
+  EXPECT_EQ(waveProblemLine(WaveProblem::None, good), QString());
+  EXPECT_EQ(waveProblemLine(WaveProblem::WrongFormat, good),
+            QStringLiteral("File good.wav is an invalid wave file (eg: not 8-bit Mono 11025Hz)"));
 }
 
 TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccessAndKeepTheEarlierSet) {
@@ -421,9 +433,9 @@ TEST_F(SetWriterTest, FailuresAreNeverReportedAsSuccessAndKeepTheEarlierSet) {
   // Named pipes are neither read nor written, nor replaced, so nothing waits for a peer.
   const QString pipe = dir.filePath("pipe");
   ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-  EXPECT_EQ(checkWaveFile(pipe), 1);
+  EXPECT_EQ(checkWaveFile(pipe).problem, WaveProblem::Missing);
   EXPECT_EQ(wholeFileSize(pipe), -1);
-  EXPECT_FALSE(checkMidiFile(pipe));
+  EXPECT_EQ(checkTuneFile(pipe).problem, TuneProblem::Missing);
   in = strips();
   in.music = pipe;
   EXPECT_EQ(estimateSetSize(in, header), QFile(in.pict1).size() + QFile(in.pict2).size() + 3423);

@@ -56,8 +56,8 @@ void describeDefaultSet(SetInputs& in) {
   in.comment = QStringLiteral("The game's own set: Vorb Quarn, his cream pies, a jingle, a ticking clock, "
                               "a wet splat and a little tune for every round.");
   addTexts(in, kDefaultCongratulationPrefix, kDefaultCongratulationSuffix, kDefaultRatingMessages);
-  in.titleColour = colourValue(255, 0, 0);
-  in.pageColour = colourValue(255, 255, 255);
+  in.titleColour = colourValue(QColor(255, 0, 0));
+  in.pageColour = colourValue(QColor(255, 255, 255));
   in.cursorChoice = 1;
   in.tickMode = kTickEverySecond;
 }
@@ -74,8 +74,8 @@ void describeMoonlightSet(SetInputs& in) {
             "Zib Quarn yawns. Throw a little faster!", "Now the stars are watching you!",
             "Blueberries everywhere, what a night!", "A score to howl at the moon about!",
             "Out of this world! But is it high score table material?", "A night to remember, keep going!"});
-  in.titleColour = colourValue(0x4b, 0x2a, 0x78);
-  in.pageColour = colourValue(0x1e, 0x24, 0x46);
+  in.titleColour = colourValue(QColor(0x4b, 0x2a, 0x78));
+  in.pageColour = colourValue(QColor(0x1e, 0x24, 0x46));
   in.cursorChoice = kCrossHairCursor;
   in.tickMode = kTickEachGameSecond;
 }
@@ -90,8 +90,8 @@ void describeSeasideSet(SetInputs& in) {
             "Warming up nicely, keep the pies coming!", "Now you're making waves!",
             "Lemon meringue from here to the pier!", "Surf's up! What a score!",
             "A splash of a score, but will it beat the high score table?", "King of the beach! Keep going!"});
-  in.titleColour = colourValue(0x15, 0x77, 0xa8);
-  in.pageColour = colourValue(0xcd, 0xee, 0xfa);
+  in.titleColour = colourValue(QColor(0x15, 0x77, 0xa8));
+  in.pageColour = colourValue(QColor(0xcd, 0xee, 0xfa));
   in.cursorChoice = kDartBoardCursor;
   in.tickMode = kTickEverySecond;
 }

@@ -51,6 +51,10 @@ TEST(AppStyle, OneFaceAndWordsOnlyOnMessageBoxButtons) {
   ASSERT_EQ(buttons.size(), 2);
   for (const QAbstractButton* button : buttons) EXPECT_TRUE(button->icon().isNull()) << button->text().toStdString();
   EXPECT_EQ(box.font().family(), appFont().family());
+  // The accepting button first, whatever the desktop's habit.
+  box.show();
+  EXPECT_LT(box.button(QMessageBox::Ok)->x(), box.button(QMessageBox::Cancel)->x());
+  box.hide();
 
   qApp->setStyleSheet(QString());
   QApplication::setStyle(oldStyle);

@@ -1,17 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QScreen>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
-#include "about/AboutDialog.h"
-#include "ui/AppInfo.h"
 #include "ui/GameDialog.h"
 #include "ui/LinkLabel.h"
 #include "support/FakePrompts.h"
-#include "support/LayoutChecks.h"
 #include "ui/AppStyle.h"
 
 namespace {
@@ -111,39 +106,6 @@ TEST(LinkLabel, ClickOpensTheTargetElseTheCaption) {
   link.setUrl("http://example.com/");
   QTest::mouseClick(&link, Qt::RightButton);
   EXPECT_EQ(fake.openedUrls.size(), 2);
-}
-
-TEST(AboutDialog, AudioLineVersionAndLinks) {
-  FakePrompts fake;
-  AboutDialog about(false);
-  about.show();
-  EXPECT_EQ(about.windowTitle(), "About Pie Vorb Quarn");
-  EXPECT_EQ(about.versionLabel->text(), "3.40");
-  EXPECT_FALSE(about.audioEnabledLabel->isVisible());
-  EXPECT_TRUE(about.audioFailedLabel->isVisible());
-  EXPECT_EQ(about.audioFailedLabel->text(), "Pie Vorb Quarn Audio System Failed...");
-  EXPECT_EQ(about.audioFailedLabel->toolTip(), "This was probably because WAVE device in use on startup");
-  about.okButton->click();
-  EXPECT_EQ(about.result(), QDialog::Accepted);
-
-  about.setAudioOpened(true);
-  about.show();
-  EXPECT_TRUE(about.audioEnabledLabel->isVisible());
-  EXPECT_EQ(about.audioEnabledLabel->text(), "Pie Vorb Quarn Audio System Enabled!");
-  // The enabled line covers the failed one beneath it.
-  EXPECT_TRUE(about.audioEnabledLabel->geometry().contains(about.audioFailedLabel->geometry()));
-  EXPECT_TRUE(about.audioEnabledLabel->autoFillBackground());
-  layoutchecks::expectTextsFitAndNothingOverlaps(about, {{about.audioEnabledLabel, about.audioFailedLabel}});
-
-  // The main window's "Goto website" command clicks this link.
-  about.webSiteLink->click();
-  about.authorLink->click();
-  EXPECT_EQ(fake.openedUrls, (QStringList{kAuthorWebPage, kAuthorWebPage}));
-  EXPECT_EQ(about.authorLink->text(), "The Zanthorp");
-  EXPECT_EQ(about.webSiteLink->text(), "Web Site:");
-
-  // The emblem shows when it is built in, and its absence is no failure.
-  EXPECT_EQ(about.emblem->pixmap().isNull(), !QFile::exists(":/Emblem.bmp"));
 }
 
 namespace {

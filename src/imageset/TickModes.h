@@ -1,0 +1,29 @@
+#pragma once
+// When a set's tick sound plays, by its tick mode (a header byte): the wizard
+// offers the modes by these captions, in this order, and the play loop follows
+// the same table. Any other value never ticks.
+#include <array>
+
+struct TickMode {
+  const char* caption;
+  bool atStartClick;     // the start click
+  bool atCountdown;      // the count-down steps to the pictures 2, 1 and GO
+  bool intoPlay;         // the step from GO into play
+  bool stopsIntoPlay;    // the step into play silences the tick instead
+  bool eachGameSecond;   // each game second, 29 down to 1
+};
+
+constexpr std::array<TickMode, 6> kTickModes = {{
+    {"Play Each Second (CountDown and In-Game)", true, true, true, false, true},
+    {"Play Each Second (CountDown)", true, true, false, false, false},
+    {"Play Each Second (In-Game)", false, false, true, false, true},
+    {"Play Once (CountDown and In-Game)", true, false, false, false, false},
+    {"Play Once (CountDown)", true, false, false, true, false},
+    {"Play Once (In-Game)", false, false, true, false, false},
+}};
+
+// The mode's rules; a mode past the table never ticks.
+constexpr TickMode tickMode(int mode) {
+  return mode >= 0 && mode < static_cast<int>(kTickModes.size()) ? kTickModes[static_cast<std::size_t>(mode)]
+                                                                  : TickMode{"", false, false, false, false, false};
+}

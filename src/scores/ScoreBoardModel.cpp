@@ -1,0 +1,38 @@
+#include "scores/ScoreBoardModel.h"
+
+#include "scores/BoardText.h"
+#include "scores/ScoreFile.h"
+
+namespace {
+enum Column { kRank, kName, kScore, kColumns };
+}  // namespace
+
+ScoreBoardModel::ScoreBoardModel(const ScoreBoard& board, QObject* parent) : QAbstractTableModel(parent), board_(board) {}
+
+int ScoreBoardModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : int(board_.entries().size());
+}
+
+int ScoreBoardModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+
+QVariant ScoreBoardModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+  const QByteArray& entry = board_.entries().at(index.row());
+  switch (index.column()) {
+    case kRank: return rankText(index.row());
+    case kName: return entryName(entry);
+    case kScore: return entryScore(entry);
+    default: return {};
+  }
+}
+
+QVariant ScoreBoardModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+  static const char* const kTitles[kColumns] = {"Rank", "Name", "Score"};
+  return section >= 0 && section < kColumns ? QString::fromLatin1(kTitles[section]) : QVariant();
+}
+
+void ScoreBoardModel::boardChanged() {
+  beginResetModel();
+  endResetModel();
+}

@@ -1,0 +1,48 @@
+#include "wizard/MidiFormat.h"
+
+#include <QFile>
+#include <algorithm>
+
+#include "common/Bytes.h"
+#include "common/Files.h"
+#include "sound/MidiCheck.h"
+
+namespace {
+
+// The game reads a tune whole to play it; no tune comes near this.
+constexpr qint64 kLargestTune = 16 * 1024 * 1024;
+constexpr qint64 kRiffHead = 20;
+
+// Where the MIDI data would be: the whole file, or the RIFF data chunk.
+FilePart midiPart(const QByteArray& head, qint64 fileSize) {
+  if (!head.startsWith("RIFF")) return {0, static_cast<std::int32_t>(fileSize)};
+  if (head.size() < kRiffHead || head.mid(12, 4) != "data") return {};
+  const qint64 stated = readLe32(head.constData() + 16);
+  return {kRiffHead, static_cast<std::int32_t>(std::min(stated, fileSize - kRiffHead))};
+}
+
+}  // namespace
+
+TuneCheck checkTuneFile(const QString& name) {
+  TuneCheck check;
+  QFile file(name);
+  if (!isRegularFile(name) || !file.open(QIODevice::ReadOnly)) return check;
+  check.problem = TuneProblem::NotMidi;
+  if (file.size() > kLargestTune) return check;
+  const FilePart part = midiPart(file.read(kRiffHead), file.size());
+  if (part.length <= 0 || !file.seek(part.at)) return check;
+  if (!checkMidiData(file.read(part.length)).isEmpty()) return check;
+  check.problem = TuneProblem::None;
+  check.midi = part;
+  return check;
+}
+
+QString tuneProblemLine(TuneProblem problem, const QString& name) {
+  switch (problem) {
+    case TuneProblem::None: return {};
+    case TuneProblem::Missing: return QStringLiteral("File ") + fileNamePart(name) + QStringLiteral(" cannot be found...");
+    case TuneProblem::NotMidi:
+      return QStringLiteral("File ") + fileNamePart(name) + QStringLiteral(" is not a recognised MIDI file...");
+  }
+  return {};
+}
