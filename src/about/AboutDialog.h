@@ -14,9 +14,6 @@ class AboutDialog : public GameDialog {
   // Opens the web site as a click on its link does.
   void openWebSite();
 
-  // Opens the author's web page, as a click on the box's web site link does.
-  void openWebSite();
-
  protected:
   void aboutToShow() override;
 

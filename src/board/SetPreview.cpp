@@ -39,7 +39,7 @@ QImage cursorOf(const LoadedSet& set, QPoint* hotSpot) {
 
 // A round under way: empty holes but for the two at work, a score and time part gone.
 BoardState boardAtWork(const LoadedSet& set) {
-  BoardState board = idleBoard(set, colourFromValue(set.playfieldColour), colourFromValue(set.titleColour));
+  BoardState board = idleBoard(set, set.playfieldColour, set.titleColour);
   const QImage empty = holeWith(set, set.targetStrip, 0);
   for (int n = 1; n <= kHoles; ++n) board.hole(n) = empty;
   board.hole(kFigureHole) = holeWith(set, set.targetStrip, kFigureFrame);

@@ -270,8 +270,3 @@ void CursorSetupDialog::hideEvent(QHideEvent* event) {
   QDialog::hideEvent(event);
   if (!event->spontaneous()) removeTrialCursor();
 }
-
-void CursorSetupDialog::resetHotSpot() {
-  hotSpotX->setValue(0);
-  hotSpotY->setValue(0);
-}

@@ -65,8 +65,8 @@ WizardLook wizardLook(const SetInputs& in) {
     set.holeBase = misc;
     cutMiscPictures(set);
   }
-  set.playfieldColour = in.pageColour;
-  set.titleColour = in.titleColour;
+  set.playfieldColour = colourFromValue(in.pageColour);
+  set.titleColour = colourFromValue(in.titleColour);
   takeCursor(in, set);
 
   if (figureChosen) look.figureTargets = targetsInStrip(set.targetStrip.height());

@@ -244,7 +244,7 @@ TEST_F(ChooseCommandTest, UseLoadsThroughTheLoadPathWithTheAboutDialogAndRemembe
   };
   commands.chooseSet();
   EXPECT_FALSE(useOnBroken);
-  EXPECT_EQ(game.set.setTitle, QStringLiteral("Sample Set"));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Sample Set"));
   EXPECT_EQ(view.aboutShown, 1);
   EXPECT_EQ(wave.log, (QStringList{"stop 1", "play 0"}));
   EXPECT_EQ(recentSetFiles().value(0), QFileInfo(path).absoluteFilePath());

@@ -74,12 +74,12 @@ TEST(StripChecks, WizardLookReadsTheStripsAndGathersEveryWarning) {
   // A green page with the built-in count-down, which stands on white.
   in.pict1 = write("pict1b.bmp", truePicture(559, 216, qRgb(0, 128, 0)));
   in.pict2 = write("pict2b.bmp", truePicture(1119, 216, qRgb(0, 128, 0)));
-  in.pageColour = colourValue(0, 128, 0);
+  in.pageColour = colourValue(QColor(0, 128, 0));
   look = wizardLook(in);
   ASSERT_EQ(look.warnings.size(), 1);
   EXPECT_EQ(look.warnings[0], QStringLiteral("The page colour #008000 differs from the background of the built-in "
                                              "count-down (#FFFFFF): boxes will show around them"));
-  EXPECT_EQ(look.set.playfieldColour, colourValue(0, 128, 0));
+  EXPECT_EQ(look.set.playfieldColour, QColor(0, 128, 0));
 
   in.pict2 = dir.filePath(QStringLiteral("missing.bmp"));
   look = wizardLook(in);
