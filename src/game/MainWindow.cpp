@@ -176,6 +176,8 @@ void MainWindow::buildMenu() {
   QMenu* sets = commandMenu_->addMenu(QStringLiteral("Custom &Image Sets"));
   sets->menuAction()->setObjectName(QStringLiteral("imageSetsMenu"));
   sets->setObjectName(QStringLiteral("imageSetsSubmenu"));
+  item(sets, "chooseSet", "Choose Image &Set...", [this] { commands_->chooseSet(); });
+  separator(sets, "afterChooseSeparator");
   item(sets, "resetToDefaults", "Reset Pie Vorb Quarn to Defaults", [this] { commands_->resetToDefaults(); });
   separator(sets, "afterResetSeparator");
   item(sets, "loadBitmapPair", "Load &BMP images for game...", [this] { commands_->loadBitmapPair(); });

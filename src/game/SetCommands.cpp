@@ -5,10 +5,13 @@
 #include <QFile>
 #include <functional>
 
+#include "chooser/RecentSets.h"
+#include "chooser/SetChooserDialog.h"
 #include "common/Files.h"
 #include "game/Game.h"
 #include "imageset/BmpDecode.h"
 #include "imageset/DefaultSet.h"
+#include "imageset/SetPlaces.h"
 #include "imageset/SetReaders.h"
 #include "ui/Prompts.h"
 
@@ -36,17 +39,19 @@ bool openSetFile(Game& game, QFile& file, const QString& text) {
 // Puts a read set in force, or tells the player why there is none: a refusal
 // before the set in force had to go keeps it, any later one leaves the built-in set.
 // A good extended set plays its start-up sound and may bring the about dialog.
-void installReadSet(Game& game, SetReadResult&& result, const QString& path, bool showAboutDialog) {
+// True when a set was put in force.
+bool installReadSet(Game& game, SetReadResult&& result, const QString& path, bool showAboutDialog) {
   if (!result.set) {
     if (!result.setKept) game.install(builtinSet());
     showMessage(game, aboutFile(result.error, path), result.caption);
-    return;
+    return false;
   }
   game.install(std::move(*result.set));
-  if (result.kind != SetKind::Extended) return;
+  if (result.kind != SetKind::Extended) return true;
   game.wave().stopWave(WaveChannel::Splat);
   game.playSound(SoundEffect::Startup, WaveChannel::Main);
   if (showAboutDialog) game.view().showCurrentSetAbout();
+  return true;
 }
 
 // The player sees the busy cursor from the end of an extended set's header on.
@@ -55,15 +60,6 @@ std::function<void()> busyFromHere(Game& game) {
     game.view().setBusyCursor(true);
     game.view().processPendingEvents();
   };
-}
-
-// Beside the program in a build tree; in share/pievorbquarn when installed, under
-// whatever prefix. Without either, the place beside the program is remembered.
-QString defaultSetPath(const QString& programFolder) {
-  const QString beside = programFolder + QStringLiteral("default.xet");
-  if (isRegularFile(beside)) return beside;
-  const QString installed = QDir::cleanPath(programFolder + QStringLiteral("../share/pievorbquarn/default.xet"));
-  return isRegularFile(installed) ? installed : beside;
 }
 
 }  // namespace
@@ -99,7 +95,7 @@ void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
   SetReadResult result = readSetFile(file, path, busyFromHere(game));
   file.close();
   game.view().setBusyCursor(false);
-  installReadSet(game, std::move(result), path, showAboutDialog);
+  if (installReadSet(game, std::move(result), path, showAboutDialog)) rememberLoadedSet(path);
 }
 
 StartupPlace StartupPlace::ofApplication() {
@@ -146,6 +142,11 @@ void ImageSetCommands::resetToDefaults() {
 }
 
 void ImageSetCommands::loadSetFile() { loadImageSet(game_, QString(), true, &setterFileName_); }
+
+void ImageSetCommands::chooseSet() {
+  SetChooserDialog chooser(SetSources::ofApplication(), previewCacheFolder(), game_.view().dialogParent());
+  if (prompts().runModal(chooser) == QDialog::Accepted) loadImageSet(game_, chooser.chosenPath(), true);
+}
 
 void ImageSetCommands::loadBitmapPair() {
   FileDialogRequest fs;

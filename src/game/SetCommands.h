@@ -44,6 +44,9 @@ class ImageSetCommands {
   void resetToDefaults();
   // "Load &BMP images for game..."
   void loadBitmapPair();
+  // "Choose Image &Set...": the chooser's window, then the chosen set loaded as
+  // "&Load Custom Image Set..." loads it.
+  void chooseSet();
   // "&Load Custom Image Set..."
   void loadSetFile();
   // Files dropped on the main window, in the order the drop lists them.

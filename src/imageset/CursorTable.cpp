@@ -70,21 +70,39 @@ bool planesFromIndexedPicture(const QImage& picture, std::uint8_t* planes) {
   return true;
 }
 
-void loadBuiltinCursors(CursorTable& table) {
+QImage cursorPicture(const std::uint8_t* planes) {
+  QImage picture(32, 32, QImage::Format_ARGB32);
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      const bool a = bitAt(planes, x, y), xr = bitAt(planes + 128, x, y);
+      // Inverting pixels show black, as they do on the screen.
+      picture.setPixel(x, y, a && !xr ? qRgba(0, 0, 0, 0) : !a && xr ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    }
+  }
+  return picture;
+}
+
+bool builtinCursorPlanes(int slot, std::uint8_t* planes, int* hotX, int* hotY) {
   initGameResources();
   QFile list(QStringLiteral(":/cursors.txt"));
-  if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+  if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
   QTextStream in(&list);
+  const QString wanted = QStringLiteral("Cur%1.bmp").arg(slot);
   while (!in.atEnd()) {
+    // "Cur3.bmp 15 15": the slot is the digit in the name, then the hot spot.
     const QStringList f = in.readLine().simplified().split(QLatin1Char(' '));
-    if (f.size() < 3) continue;
-    // "Cur3.bmp 15 15": the slot is the digit in the name.
-    const QString& name = f[0];
-    bool ok = false;
-    const int slot = name.mid(3, name.indexOf(QLatin1Char('.')) - 3).toInt(&ok);
-    if (!ok) continue;
+    if (f.size() < 3 || f[0] != wanted) continue;
+    *hotX = f[1].toInt();
+    *hotY = f[2].toInt();
+    return planesFromIndexedPicture(QImage(QStringLiteral(":/") + f[0]), planes);
+  }
+  return false;
+}
+
+void loadBuiltinCursors(CursorTable& table) {
+  for (int slot = 1; slot < kCursorSlots; ++slot) {
     std::uint8_t planes[256];
-    if (!planesFromIndexedPicture(QImage(QStringLiteral(":/") + name), planes)) continue;
-    table.set(slot, cursorFromPlanes(planes, f[1].toInt(), f[2].toInt()));
+    int hotX = 0, hotY = 0;
+    if (builtinCursorPlanes(slot, planes, &hotX, &hotY)) table.set(slot, cursorFromPlanes(planes, hotX, hotY));
   }
 }

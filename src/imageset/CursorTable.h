@@ -43,5 +43,11 @@ std::unique_ptr<QCursor> cursorFromPlanes(const std::uint8_t* planes256, int hot
 // 2 transparent, 3 invert (the built-in cursor pictures are stored that way).
 bool planesFromIndexedPicture(const QImage& picture, std::uint8_t* planes256);
 
+// The cursor as a picture: black, white and clear pixels, inverting ones black.
+QImage cursorPicture(const std::uint8_t* planes256);
+
+// The planes and hot spot of a built-in cursor (slots 1-7 and 9); false for any other slot.
+bool builtinCursorPlanes(int slot, std::uint8_t* planes256, int* hotX, int* hotY);
+
 // Loads the built-in cursors into slots 1-7 and 9.
 void loadBuiltinCursors(CursorTable& table);

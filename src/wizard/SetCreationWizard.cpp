@@ -1,4 +1,5 @@
 #include "wizard/SetCreationWizard.h"
+#include "wizard/WizardPreview.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -172,6 +173,13 @@ void SetCreationWizard::pageChanged() {
   next_->setEnabled(page < kLastPage);
   cancel_->setEnabled(true);
   cancel_->setText(page == kLastPage ? QStringLiteral("&Quit") : QStringLiteral("&Cancel"));
+  refreshPreview();
+}
+
+void SetCreationWizard::refreshPreview() {
+  const int page = pages_->currentIndex();
+  WizardPreview* shown = page == 0 ? animationPreview_ : page == 1 ? picturesPreview_ : nullptr;
+  if (shown) shown->showInputs(inputs());
 }
 
 void SetCreationWizard::back() {
@@ -235,6 +243,7 @@ void SetCreationWizard::editImageGroup() {
   if (editGroup_.edit(pict1, pict2)) {
     pict1_->setText(pict1);
     pict2_->setText(pict2);
+    refreshPreview();
   }
 }
 
@@ -258,6 +267,7 @@ void SetCreationWizard::setUpCursor() {
 void SetCreationWizard::pickColour(QFrame* swatch) {
   const QColor chosen = prompts().chooseColour(this, swatch->palette().color(QPalette::Window));
   if (chosen.isValid()) setPaletteColour(*swatch, QPalette::Window, chosen);
+  refreshPreview();
 }
 
 void SetCreationWizard::browse(QLineEdit* field, Dialog kind, const QString& title) {

@@ -29,6 +29,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
+class WizardPreview;
 struct BuiltinPictures;
 
 class SetCreationWizard : public GameDialog {
@@ -64,6 +65,8 @@ class SetCreationWizard : public GameDialog {
   enum class Dialog { Bitmap, Wave, Midi, Save };
   void resetFields();
   void pageChanged();
+  // The board preview, target counts and warnings of the step shown, when it has them.
+  void refreshPreview();
   void next();
   void back();
   // The check of the page shown; false (after its message) when it fails.
@@ -111,9 +114,11 @@ class SetCreationWizard : public GameDialog {
   // Step 1: the two picture strips, changed only through the group editor
   QLabel* pict1_;
   QLabel* pict2_;
+  WizardPreview* animationPreview_;
   // Step 2: the game's other pictures and the two colours
   QLineEdit *titleFile_, *numbersFile_, *countFile_, *miscFile_;
   QFrame *titleColour_, *pageColour_;
+  WizardPreview* picturesPreview_;
   // Step 3: the sounds, indexed by indexOf(SoundEffect), and the tune
   std::array<QLineEdit*, kSoundEffectCount> waveFiles_;
   QLineEdit* musicFile_;

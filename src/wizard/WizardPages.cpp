@@ -16,6 +16,7 @@
 #include "imageset/TickModes.h"
 #include "wizard/SetCreationWizard.h"
 #include "wizard/WizardParts.h"
+#include "wizard/WizardPreview.h"
 
 using namespace wizardparts;
 
@@ -260,8 +261,8 @@ QWidget* SetCreationWizard::makeAnimationPage() {
   QVBoxLayout* v = pageLayout(page, 10, 8);
   v->addWidget(wrapped(QStringLiteral(
       "An image set may show more than one target picture.  It needs two pictures: one holding the images of the "
-      "target appearing, and one holding the pie (splat) images.  Every 107 lines of picture start a new set of "
-      "faces, so taller pictures give the game more targets to throw at."), page));
+      "target appearing, and one holding the pie (splat) images.  Every 108 rows of picture hold one target: 107 "
+      "rows of frames and one divider row, so taller pictures give the game more targets to throw at."), page));
   pict1_ = addStripGroup(v, QStringLiteral(" Pict1.bmp "), page);
   pict1_->setObjectName(QStringLiteral("pict1.bmp"));
   pict2_ = addStripGroup(v, QStringLiteral(" Pict2.bmp "), page);
@@ -271,6 +272,7 @@ QWidget* SetCreationWizard::makeAnimationPage() {
   row->addStretch();
   row->addWidget(change);
   v->addLayout(row);
+  v->addWidget(animationPreview_ = named(new WizardPreview(page), "animationPreview"));
   v->addStretch();
   connect(change, &QPushButton::clicked, this, [this] { editImageGroup(); });
   return page;
@@ -309,6 +311,9 @@ QWidget* SetCreationWizard::makeBitmapsPage(const BuiltinPictures& pictures) {
   }
   connect(title.colourButton, &QPushButton::clicked, this, [this] { pickColour(titleColour_); });
   connect(count.colourButton, &QPushButton::clicked, this, [this] { pickColour(pageColour_); });
+  v->addWidget(picturesPreview_ = named(new WizardPreview(page), "picturesPreview"));
+  for (QLineEdit* field : {titleFile_, numbersFile_, countFile_, miscFile_})
+    connect(field, &QLineEdit::editingFinished, this, [this] { refreshPreview(); });
   return page;
 }
 

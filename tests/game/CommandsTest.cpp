@@ -36,7 +36,7 @@ TEST(Commands, MenuItemsStandInOrder) {
   WindowFixture f;
   EXPECT_EQ(describe(f.window->findChild<QMenu*>(QStringLiteral("commandMenu"))),
             (QStringList{
-                "imageSetsMenu=Custom &Image Sets {resetToDefaults=Reset Pie Vorb Quarn to Defaults; "
+                "imageSetsMenu=Custom &Image Sets {chooseSet=Choose Image &Set...; afterChooseSeparator=-; resetToDefaults=Reset Pie Vorb Quarn to Defaults; "
                 "afterResetSeparator=-; loadBitmapPair=Load &BMP images for game...; "
                 "loadSetFile=&Load Custom Image Set...; beforeSetInfoSeparator=-; "
                 "aboutCurrentSet=&About Current Image Set...; beforeWizardSeparator=-; "

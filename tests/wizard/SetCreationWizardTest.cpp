@@ -439,3 +439,26 @@ TEST_F(WizardTest, WindowsGrowWithALargerFace) {
   }
   larger.hide();
 }
+
+TEST_F(WizardTest, FirstTwoStepsShowTheBoardTargetsAndWarnings) {
+  const QString tall = write("tall.bmp", bmpBytes(indexedPicture(224, 214, qRgb(200, 0, 0))));
+  prompts.onModal = [&](QDialog& dialog) {
+    child<QLineEdit>(dialog, "pict1.bmp").setText(tall);
+    child<QLineEdit>(dialog, "pict2.bmp").setText(pict2);
+    return int(QDialog::Accepted);
+  };
+  press("changeImageFiles").click();
+  QWidget& stepOne = child<QWidget>(wizard, "animationPreview");
+  EXPECT_EQ(child<QLabel>(stepOne, "previewTargets").text(), QStringLiteral("Pict1.bmp: 1 target    Pict2.bmp: 1 target"));
+  EXPECT_TRUE(child<QLabel>(stepOne, "previewWarnings")
+                  .text()
+                  .startsWith(QStringLiteral("Pict1.bmp: 214 rows hold 1 target; 2 targets need 216 rows")));
+  EXPECT_FALSE(child<QLabel>(stepOne, "previewPicture").pixmap().isNull());
+
+  field("name").setText(QStringLiteral("Wizard Set"));
+  goTo(1);
+  QWidget& stepTwo = child<QWidget>(wizard, "picturesPreview");
+  prompts.colourAnswers = {QColor(0, 128, 0)};
+  press("pageColourButton").click();
+  EXPECT_TRUE(child<QLabel>(stepTwo, "previewWarnings").text().contains(QStringLiteral("The page colour #008000")));
+}

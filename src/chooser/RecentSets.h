@@ -1,0 +1,10 @@
+#pragma once
+// The last ten set files any command loaded, newest first, kept in the game's
+// settings file ($XDG_CONFIG_HOME/pievorbquarn/pievorbquarn.conf).
+#include <QStringList>
+
+constexpr int kRecentSetCount = 10;
+
+QStringList recentSetFiles();
+// Puts path first; an older mention of the same file goes, and the eleventh.
+void rememberLoadedSet(const QString& path);

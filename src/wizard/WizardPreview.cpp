@@ -1,0 +1,119 @@
+#include "wizard/WizardPreview.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "imageset/BmpDecode.h"
+#include "imageset/DefaultSet.h"
+#include "board/SetPreview.h"
+#include "imageset/SetReaders.h"
+#include "wizard/CursorSetupDialog.h"
+#include "wizard/StripChecks.h"
+
+namespace {
+
+constexpr QSize kWizardPreviewSize{232, 190};
+
+// Puts the picture a name holds in place; a blank name keeps what is there.
+void takePicture(const QString& name, const QString& path, QImage& into, PictureBounds bounds,
+                 QStringList& warnings) {
+  if (path.trimmed().isEmpty()) return;
+  QString why;
+  QImage picture = loadBmpFile(path, &why, bounds);
+  if (picture.isNull()) {
+    warnings << QStringLiteral("%1 cannot be read: %2").arg(name, why.isEmpty() ? QStringLiteral("not found") : why);
+    return;
+  }
+  into = std::move(picture);
+}
+
+void takeCursor(const SetInputs& in, LoadedSet& set) {
+  set.cursorSlot = in.cursorChoice;
+  if (in.cursorChoice != 8) return;
+  const QImage bitmap = loadBmpFile(in.cursorFile, nullptr, kAnyPictureBounds);
+  if (bitmap.isNull()) return;
+  const CursorPlanes planes = makeCursorPlanes(bitmap);
+  CustomCursor cursor;
+  std::copy(planes.begin(), planes.end(), cursor.planes.begin());
+  cursor.hotX = in.hotSpotX;
+  cursor.hotY = in.hotSpotY;
+  set.cursor = cursor;
+}
+
+QString targetCount(const char* strip, int targets) {
+  if (targets < 0) return QStringLiteral("%1: not chosen").arg(QLatin1String(strip));
+  return QStringLiteral("%1: %2 %3").arg(QLatin1String(strip)).arg(targets).arg(targets == 1 ? "target" : "targets");
+}
+
+}  // namespace
+
+WizardLook wizardLook(const SetInputs& in) {
+  WizardLook look{builtinSet(), -1, -1, {}};
+  LoadedSet& set = look.set;
+  QStringList& warnings = look.warnings;
+  const bool figureChosen = !in.pict1.trimmed().isEmpty(), splatChosen = !in.pict2.trimmed().isEmpty();
+  takePicture(QStringLiteral("Pict1.bmp"), in.pict1, set.targetStrip, kStripBounds, warnings);
+  takePicture(QStringLiteral("Pict2.bmp"), in.pict2, set.splatStrip, kStripBounds, warnings);
+  takePicture(QStringLiteral("title.bmp"), in.titleBmp, set.title, kTitleBounds, warnings);
+  takePicture(QStringLiteral("numbers.bmp"), in.numbersBmp, set.digitStrip, kDigitStripBounds, warnings);
+  takePicture(QStringLiteral("count.bmp"), in.countBmp, set.countStrip, kCountStripBounds, warnings);
+  QImage misc;
+  takePicture(QStringLiteral("miscpics.bmp"), in.miscBmp, misc, kMiscPicturesBounds, warnings);
+  if (!misc.isNull()) {
+    set.holeBase = misc;
+    cutMiscPictures(set);
+  }
+  set.playfieldColour = colourFromValue(in.pageColour);
+  set.titleColour = colourFromValue(in.titleColour);
+  takeCursor(in, set);
+
+  if (figureChosen) look.figureTargets = targetsInStrip(set.targetStrip.height());
+  if (splatChosen) look.splatTargets = targetsInStrip(set.splatStrip.height());
+  if (figureChosen) warnings << stripHeightWarning(QStringLiteral("Pict1.bmp"), set.targetStrip.height());
+  if (splatChosen) warnings << stripHeightWarning(QStringLiteral("Pict2.bmp"), set.splatStrip.height());
+  if (figureChosen && splatChosen) warnings << stripCountWarning(look.figureTargets, look.splatTargets);
+
+  auto named = [](const QString& path, const char* builtin) {
+    return path.trimmed().isEmpty() ? QString::fromLatin1(builtin) : QStringLiteral("the picture of ") + path;
+  };
+  const QList<PictureOnPage> onPage = {
+      {named(in.pict1, "the built-in figure"), pictureBackground(set.targetStrip)},
+      {named(in.pict2, "the built-in splat"), pictureBackground(set.splatStrip)},
+      {named(in.countBmp, "the built-in count-down"), pictureBackground(set.countStrip)},
+  };
+  warnings << pageColourWarning(colourFromValue(in.pageColour).rgb(), onPage);
+  warnings.removeAll(QString());
+  return look;
+}
+
+WizardPreview::WizardPreview(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("wizardPreview"));
+  picture = new QLabel(this);
+  picture->setObjectName(QStringLiteral("previewPicture"));
+  picture->setFixedSize(kWizardPreviewSize);
+  picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+  targets = new QLabel(this);
+  targets->setObjectName(QStringLiteral("previewTargets"));
+  warnings = new QLabel(this);
+  warnings->setObjectName(QStringLiteral("previewWarnings"));
+  warnings->setWordWrap(true);
+  warnings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  warnings->setStyleSheet(QStringLiteral("color: #c80000;"));
+  auto* column = new QVBoxLayout;
+  column->addWidget(targets);
+  column->addWidget(warnings, 1);
+  auto* row = new QHBoxLayout(this);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(picture, 0, Qt::AlignTop);
+  row->addLayout(column, 1);
+}
+
+void WizardPreview::showInputs(const SetInputs& in) {
+  const WizardLook look = wizardLook(in);
+  picture->setPixmap(QPixmap::fromImage(drawSetPreview(look.set, kWizardPreviewSize - QSize(2, 2))));
+  targets->setText(targetCount("Pict1.bmp", look.figureTargets) + QStringLiteral("    ") +
+                   targetCount("Pict2.bmp", look.splatTargets));
+  warnings->setText(look.warnings.join(QLatin1Char('\n')));
+}
