@@ -63,6 +63,8 @@ class CursorSetupDialog : public GameDialog {
   const QCursor* trialCursor() const { return trialCursor_; }
   // The hot spot the writer stores: column and row, 0 to 31.
   QPoint hotSpot() const;
+  // Each wizard starts from the top-left corner.
+  void resetHotSpot();
 
  protected:
   void aboutToShow() override;
