@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the game on a virtual X server and photographs its windows for docs/:
 # the idle board, the count-down, a splat, the game-over dialog, the score table,
-# the about box, the command menu, a question box and three wizard steps.
+# the about box, the command menu, a question box, the set chooser and the
+# wizard's steps with its preview and warnings.
 # Needs xvfb, xdotool and imagemagick (scripts/setup.sh --bench installs them).
 #   tools/gallery.sh [game binary] [output folder] [scale]
 # A scale of 2 runs the game with QT_SCALE_FACTOR=2 (on a screen twice as large).
@@ -22,8 +23,15 @@ for _ in $(seq 50); do [[ -s "$work/display" ]] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 
 # The score file lives beside the program; a copy keeps the real one untouched.
+# The shipped sets sit beside it too, and an empty home keeps the player's own
+# sets, recent files and cached previews out of the pictures.
 cp "$game" "$work/pievorbquarn"
-QT_SCALE_FACTOR=$scale SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 "$work/pievorbquarn" >/dev/null 2>&1 &
+cp "$(dirname "$game")"/*.xet "$(dirname "$game")"/libpvqsound.so "$work/" 2>/dev/null || true
+mkdir -p "$work/home"
+# The tune plays into a file there, as no sound server is at hand.
+(cd "$work" && exec env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME HOME="$work/home" \
+  QT_SCALE_FACTOR=$scale SDL_AUDIODRIVER=dummy PVQ_MIDI_DRIVER=file ASAN_OPTIONS=detect_leaks=0 \
+  "$work/pievorbquarn" >/dev/null 2>&1) &
 pid=$!
 
 windowNamed() {  # waits for a window whose title matches $1 and prints its id
@@ -71,9 +79,11 @@ sleep 1.2
 shoot "$main" countdown.png
 sleep 3.5
 
-# Click every hole over and over; the shot with the most cream pie in it is the splat.
+# Click every hole over and over until the round ends; the shot with the most
+# cream pie in it is the splat.
 best=0
-for round in $(seq 24); do
+for round in $(seq 400); do
+  xdotool search --onlyvisible --name "^Game Over$" >/dev/null 2>&1 && break
   for h in "${holes[@]}"; do clickAt $h; done
   import -window "$main" "$work/play$round.png"
   pie=$(convert "$work/play$round.png" -fill black +opaque "#FFF8E6" -fill white -opaque "#FFF8E6" -format "%[fx:int(mean*w*h)]" info:)
@@ -133,25 +143,60 @@ shoot "$question" question.png
 focusOn "$question"; xdotool key Escape
 sleep 0.5
 
-# The wizard: step 1, then the built-in strips as the new set's, on to steps 3, 4 and 5.
+# The set chooser, once every preview is drawn.
+clickAt 25 55
+sleep 0.5
+xdotool key i s
+chooser=$(windowNamed "^Choose Image Set$")
+sleep 2
+shoot "$chooser" chooser.png
+focusOn "$chooser"; xdotool key Escape
+gone "$chooser"
+
+# Picks the wizard's two strips in the image group window.
+chooseStrips() {  # figure strip, splat strip, [picture of the window]
+  focusOn "$wizard"; xdotool key alt+f
+  group=$(windowNamed "Add/Edit Image Group")
+  sleep 0.3
+  focusOn "$group"; xdotool key ctrl+a; xdotool type "$1"
+  focusOn "$group"; xdotool key Tab Tab ctrl+a
+  focusOn "$group"; xdotool type "$2"
+  [[ -z "${3:-}" ]] || shoot "$group" "$3"
+  focusOn "$group"; xdotool key Return
+  gone "$group"
+  sleep 0.5
+}
+
+# The wizard: step 1 with the example strips and its preview; step 2 with a navy
+# page, which the preview and a warning show; back to step 1 with a figure strip
+# a row short of three targets for the other two warnings; on to steps 3, 4 and 5.
 clickAt 25 55
 sleep 0.5
 xdotool key i w
 wizard=$(windowNamed "Create New eXtended Image Set Wizard")
 sleep 0.8
+chooseStrips "$PWD/examples/pictures/figure.bmp" "$PWD/examples/pictures/splat.bmp" imagegroup.png
 shoot "$wizard" wizard-step1.png
-focusOn "$wizard"; xdotool key alt+f
-group=$(windowNamed "Add/Edit Image Group")
-sleep 0.3
-focusOn "$group"; xdotool type "resources/DefVorb.bmp"
-focusOn "$group"; xdotool key Tab Tab
-focusOn "$group"; xdotool type "resources/DefPie.bmp"
-shoot "$group" imagegroup.png
-focusOn "$group"; xdotool key Return
-gone "$group"
 focusOn "$wizard"; xdotool key alt+n
 sleep 0.3
+# Both colour buttons answer to alt+s: the second press reaches the page's.
+focusOn "$wizard"; xdotool key alt+s alt+s space
+colours=$(windowNamed "^Select Colou?r$")
+sleep 0.3
+focusOn "$colours"; xdotool key alt+h ctrl+a
+focusOn "$colours"; xdotool type "#1c2a5a"
+focusOn "$colours"; xdotool key Return
+gone "$colours"
+sleep 0.5
 shoot "$wizard" wizard-step2.png
+focusOn "$wizard"; xdotool key alt+b
+sleep 0.3
+convert "$PWD/examples/pictures/figure.bmp" "$PWD/examples/pictures/figure.bmp" "$PWD/examples/pictures/figure.bmp" \
+  -append -crop x323+0+0 +repage BMP3:"$work/tall-figure.bmp"
+chooseStrips "$work/tall-figure.bmp" "$PWD/examples/pictures/splat.bmp"
+shoot "$wizard" wizard-warnings.png
+focusOn "$wizard"; xdotool key alt+n
+sleep 0.3
 focusOn "$wizard"; xdotool key alt+n
 sleep 0.3
 shoot "$wizard" wizard-step3.png
@@ -168,7 +213,7 @@ xdotool mousemove --window "$wizard" $((681 * scale)) $((101 * scale)) click 1
 sleep 0.3
 shoot "$wizard" wizard-step5.png
 focusOn "$wizard"; xdotool key alt+f
-xdotool type "resources/Cur1.bmp"
+xdotool type "$PWD/resources/Cur1.bmp"
 xdotool key Tab Tab space
 setup=$(windowNamed "Custom Cursor Setup")
 sleep 0.5

@@ -64,8 +64,9 @@ QImage drawSetPreview(const LoadedSet& set, QSize size) {
   if (cursor.isNull()) return preview;
   const double boardScale = double(size.width()) / boardSize.width();
   const double cursorScale = std::min(1.0, 2 * boardScale);
-  const QRect figure = BoardLayout(boardSize).hole(kFigureHole);
-  const QPointF over = QPointF(figure.center().x(), figure.top() + 50) * boardScale;
+  // It hovers over the empty hole between the two at work, so it hides neither.
+  const QRect between = BoardLayout(boardSize).hole((kFigureHole + kSplatHole) / 2);
+  const QPointF over = QPointF(between.center().x(), between.top() + 45) * boardScale;
   QPainter painter(&preview);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(QRectF(over - QPointF(hotSpot) * cursorScale, QSizeF(32, 32) * cursorScale), cursor);

@@ -3,7 +3,7 @@
 // board painter from the set value alone (the set need not be in force): the
 // title banner on the set's title colour, the score and time in its digits and
 // words, a hole with the figure standing and a hole with a splat on its page
-// colour, and its cursor over the figure. Only QImage work, so it may run off
+// colour, and its cursor between them. Only QImage work, so it may run off
 // the GUI thread.
 #include <QImage>
 #include <QSize>
@@ -16,4 +16,4 @@ constexpr QSize kSetPreviewSize{196, 160};
 QImage drawSetPreview(const LoadedSet& set, QSize size = kSetPreviewSize);
 
 // Changes whenever drawSetPreview draws differently, so stored previews are redrawn.
-constexpr int kSetPreviewVersion = 3;
+constexpr int kSetPreviewVersion = 4;

@@ -74,6 +74,8 @@ QLineEdit* ImageGroupDialog::addFileRow(QGridLayout* rows, const char* file, con
 bool ImageGroupDialog::edit(QString& pict1, QString& pict2) {
   figureFile_->setText(pict1);
   splatFile_->setText(pict2);
+  // The window is kept between edits; each one starts at the first picture.
+  figureFile_->setFocus();
   if (prompts().runModal(*this) != QDialog::Accepted) return false;
   pict1 = figureFile_->text();
   pict2 = splatFile_->text();

@@ -5,12 +5,11 @@
 
 #include "common/Bytes.h"
 #include "common/Files.h"
+#include "imageset/SetReaders.h"
 #include "sound/MidiCheck.h"
 
 namespace {
 
-// The game reads a tune whole to play it; no tune comes near this.
-constexpr qint64 kLargestTune = 16 * 1024 * 1024;
 constexpr qint64 kRiffHead = 20;
 
 // Where the MIDI data would be: the whole file, or the RIFF data chunk.
@@ -28,8 +27,12 @@ TuneCheck checkTuneFile(const QString& name) {
   QFile file(name);
   if (!isRegularFile(name) || !file.open(QIODevice::ReadOnly)) return check;
   check.problem = TuneProblem::NotMidi;
-  if (file.size() > kLargestTune) return check;
   const FilePart part = midiPart(file.read(kRiffHead), file.size());
+  // The game refuses a set holding a larger tune, so the wizard must not write one.
+  if (part.length > kLargestTune) {
+    check.problem = TuneProblem::TooLarge;
+    return check;
+  }
   if (part.length <= 0 || !file.seek(part.at)) return check;
   if (!checkMidiData(file.read(part.length)).isEmpty()) return check;
   check.problem = TuneProblem::None;
@@ -43,6 +46,8 @@ QString tuneProblemLine(TuneProblem problem, const QString& name) {
     case TuneProblem::Missing: return QStringLiteral("File ") + fileNamePart(name) + QStringLiteral(" cannot be found...");
     case TuneProblem::NotMidi:
       return QStringLiteral("File ") + fileNamePart(name) + QStringLiteral(" is not a recognised MIDI file...");
+    case TuneProblem::TooLarge:
+      return QStringLiteral("File ") + fileNamePart(name) + QStringLiteral(" is larger than 4 MB, the most a tune may take...");
   }
   return {};
 }

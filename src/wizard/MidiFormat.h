@@ -7,7 +7,7 @@
 
 #include "wizard/FilePart.h"
 
-enum class TuneProblem { None, Missing, NotMidi };
+enum class TuneProblem { None, Missing, NotMidi, TooLarge };
 
 struct TuneCheck {
   TuneProblem problem = TuneProblem::Missing;

@@ -6,6 +6,7 @@
 
 #include "common/Bytes.h"
 #include "common/Files.h"
+#include "imageset/SetReaders.h"
 
 namespace {
 
@@ -118,6 +119,8 @@ WaveCheck checkWaveFile(const QString& name) {
   // bytes that never come.
   const qint64 there = std::max<qint64>(file.size() - layout.samplesAt, 0);
   check.samples = {layout.samplesAt, static_cast<std::int32_t>(std::min<qint64>(layout.statedLength, there))};
+  // The game refuses a set holding a longer sound, so the wizard must not write one.
+  if (check.samples.length > kLongestSound) check.problem = WaveProblem::TooLong;
   return check;
 }
 
@@ -128,6 +131,7 @@ QString waveProblemLine(WaveProblem problem, const QString& name) {
     case WaveProblem::Missing: line = " could not be opened or was not found..."; break;
     case WaveProblem::NotWave: line = " is NOT wave file..."; break;
     case WaveProblem::WrongFormat: line = " is an invalid wave file (eg: not 8-bit Mono 11025Hz)"; break;
+    case WaveProblem::TooLong: line = " is longer than a minute, the most a sound may last..."; break;
   }
   return QStringLiteral("File ") + fileNamePart(name) + QLatin1String(line);
 }

@@ -5,7 +5,7 @@
 
 #include "wizard/FilePart.h"
 
-enum class WaveProblem { None, Missing, NotWave, WrongFormat };
+enum class WaveProblem { None, Missing, NotWave, WrongFormat, TooLong };
 
 struct WaveCheck {
   WaveProblem problem = WaveProblem::Missing;

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "imageset/BmpDecode.h"
+#include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
 #include "board/SetPreview.h"
 #include "imageset/SetReaders.h"
@@ -31,7 +32,7 @@ void takePicture(const QString& name, const QString& path, QImage& into, Picture
 
 void takeCursor(const SetInputs& in, LoadedSet& set) {
   set.cursorSlot = in.cursorChoice;
-  if (in.cursorChoice != 8) return;
+  if (in.cursorChoice != kCustomCursorSlot) return;
   const QImage bitmap = loadBmpFile(in.cursorFile, nullptr, kAnyPictureBounds);
   if (bitmap.isNull()) return;
   const CursorPlanes planes = makeCursorPlanes(bitmap);
@@ -75,13 +76,14 @@ WizardLook wizardLook(const SetInputs& in) {
   if (splatChosen) warnings << stripHeightWarning(QStringLiteral("Pict2.bmp"), set.splatStrip.height());
   if (figureChosen && splatChosen) warnings << stripCountWarning(look.figureTargets, look.splatTargets);
 
-  auto named = [](const QString& path, const char* builtin) {
-    return path.trimmed().isEmpty() ? QString::fromLatin1(builtin) : QStringLiteral("the picture of ") + path;
+  // Named as the wizard names them, so the warning stays short whatever the paths.
+  auto named = [](const QString& path, const char* name, const char* builtin) {
+    return QString::fromLatin1(path.trimmed().isEmpty() ? builtin : name);
   };
   const QList<PictureOnPage> onPage = {
-      {named(in.pict1, "the built-in figure"), pictureBackground(set.targetStrip)},
-      {named(in.pict2, "the built-in splat"), pictureBackground(set.splatStrip)},
-      {named(in.countBmp, "the built-in count-down"), pictureBackground(set.countStrip)},
+      {named(in.pict1, "Pict1.bmp", "the built-in figure"), pictureBackground(set.targetStrip)},
+      {named(in.pict2, "Pict2.bmp", "the built-in splat"), pictureBackground(set.splatStrip)},
+      {named(in.countBmp, "count.bmp", "the built-in count-down"), pictureBackground(set.countStrip)},
   };
   warnings << pageColourWarning(colourFromValue(in.pageColour).rgb(), onPage);
   warnings.removeAll(QString());
@@ -90,30 +92,30 @@ WizardLook wizardLook(const SetInputs& in) {
 
 WizardPreview::WizardPreview(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("wizardPreview"));
-  picture = new QLabel(this);
-  picture->setObjectName(QStringLiteral("previewPicture"));
-  picture->setFixedSize(kWizardPreviewSize);
-  picture->setFrameStyle(QFrame::Box | QFrame::Plain);
-  targets = new QLabel(this);
-  targets->setObjectName(QStringLiteral("previewTargets"));
-  warnings = new QLabel(this);
-  warnings->setObjectName(QStringLiteral("previewWarnings"));
-  warnings->setWordWrap(true);
-  warnings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  warnings->setStyleSheet(QStringLiteral("color: #c80000;"));
+  picture_ = new QLabel(this);
+  picture_->setObjectName(QStringLiteral("previewPicture"));
+  picture_->setFixedSize(kWizardPreviewSize);
+  picture_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  targets_ = new QLabel(this);
+  targets_->setObjectName(QStringLiteral("previewTargets"));
+  warnings_ = new QLabel(this);
+  warnings_->setObjectName(QStringLiteral("previewWarnings"));
+  warnings_->setWordWrap(true);
+  warnings_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  warnings_->setStyleSheet(QStringLiteral("color: #c80000;"));
   auto* column = new QVBoxLayout;
-  column->addWidget(targets);
-  column->addWidget(warnings, 1);
+  column->addWidget(targets_);
+  column->addWidget(warnings_, 1);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(picture, 0, Qt::AlignTop);
+  row->addWidget(picture_, 0, Qt::AlignTop);
   row->addLayout(column, 1);
 }
 
 void WizardPreview::showInputs(const SetInputs& in) {
   const WizardLook look = wizardLook(in);
-  picture->setPixmap(QPixmap::fromImage(drawSetPreview(look.set, kWizardPreviewSize - QSize(2, 2))));
-  targets->setText(targetCount("Pict1.bmp", look.figureTargets) + QStringLiteral("    ") +
+  picture_->setPixmap(QPixmap::fromImage(drawSetPreview(look.set, kWizardPreviewSize - QSize(2, 2))));
+  targets_->setText(targetCount("Pict1.bmp", look.figureTargets) + QStringLiteral("    ") +
                    targetCount("Pict2.bmp", look.splatTargets));
-  warnings->setText(look.warnings.join(QLatin1Char('\n')));
+  warnings_->setText(look.warnings.join(QLatin1Char('\n')));
 }

@@ -28,7 +28,8 @@ class WizardPreview : public QWidget {
 
   void showInputs(const SetInputs& in);
 
-  QLabel* picture;
-  QLabel* targets;
-  QLabel* warnings;
+ private:
+  QLabel* picture_;
+  QLabel* targets_;
+  QLabel* warnings_;
 };

@@ -93,8 +93,8 @@ TEST_F(ChooserTest, SummaryCarriesTextsMarksAndAPreviewDrawnFromTheSet) {
   EXPECT_EQ(QColor(s.preview.pixel(2, 2)), QColor(0, 90, 0));
   EXPECT_EQ(QColor(s.preview.pixel(kSetPreviewSize.width() - 2, kSetPreviewSize.height() - 2)),
             QColor(0x20, 0x40, 0x70));
-  // Its black square cursor stands over the figure.
-  EXPECT_EQ(QColor(s.preview.pixel(60, 88)), QColor(0, 0, 0));
+  // Its black square cursor hovers over the start hole, between the figure and the splat.
+  EXPECT_EQ(QColor(s.preview.pixel(98, 87)), QColor(0, 0, 0));
 
   const SetSummary plain = summarizeSet(put(player(), QStringLiteral("plain.set"), buildPlainSet(plainSetParts())));
   EXPECT_EQ(plain.title, QStringLiteral("Plain"));

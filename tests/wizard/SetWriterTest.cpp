@@ -323,6 +323,10 @@ TEST_F(SetWriterTest, WaveCheckWalksTheChunksToTheSamples) {
   EXPECT_EQ(check(waveFile(samples, s)), WaveProblem::NotWave);
   s.statedLength = 0x7FFFFFFF;
   EXPECT_EQ(checkWaveFile(write("w.wav", waveFile(samples, s))).samples.length, 500);
+
+  // The game loads a sound of a minute and refuses a longer one; so does the wizard.
+  EXPECT_EQ(check(waveFile(QByteArray(661500, char(0x80)))), WaveProblem::None);
+  EXPECT_EQ(check(waveFile(QByteArray(661501, char(0x80)))), WaveProblem::TooLong);
 }
 
 TEST_F(SetWriterTest, WaveWithOverstatedLengthStillMakesAValidSet) {
@@ -349,6 +353,8 @@ TEST_F(SetWriterTest, TuneCheckFindsTheMidiDataPlainOrWrapped) {
   EXPECT_EQ(checkTuneFile(write("b.mid", tune.left(tune.size() - 3))).problem, TuneProblem::NotMidi);
   EXPECT_EQ(checkTuneFile(write("f.mid", QByteArray(40, 'M'))).problem, TuneProblem::NotMidi);
   EXPECT_EQ(checkTuneFile(dir.filePath("none.mid")).problem, TuneProblem::Missing);
+  EXPECT_EQ(checkTuneFile(write("g.mid", tune + QByteArray((4 << 20) - tune.size() + 1, '\0'))).problem,
+            TuneProblem::TooLarge);
 
   QByteArray rmi = QByteArray("RIFF") + "1234" + "RMID" + "data";
   put32(rmi, tune.size());
