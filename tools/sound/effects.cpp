@@ -46,22 +46,13 @@ Wave splat() {
   Wave w = sweptNoise(noise, 0.22, 4200.0, 500.0, 0.05);
   mixInto(w, sweptNoise(noise, 0.12, 2500.0, 400.0, 0.03), 0.035, 0.6);
   // The squelch: a wobbling tone that sinks as the pie gives way.
-  Wave squelch(samplesFor(0.3));
-  double phase = 0.0;
-  for (std::size_t i = 0; i < squelch.size(); ++i) {
-    const double t = static_cast<double>(i) / kRate;
-    const double hz = 320.0 * std::exp(-t / 0.11) + 100.0;
-    const double wobble = 1.0 + 0.18 * std::sin(kTwoPi * 23.0 * t);
-    squelch[i] = strike(t, 0.006, 0.09) * std::sin(phase + 0.9 * std::sin(2.0 * phase));
-    phase += kTwoPi * hz * wobble / kRate;
-  }
+  const Wave squelch = tone(
+      0.3, [](double t) { return 320.0 * std::exp(-t / 0.11) + 100.0; }, 23.0, 0.18,
+      [](double t, double phase) { return strike(t, 0.006, 0.09) * std::sin(phase + 0.9 * std::sin(2.0 * phase)); });
   mixInto(w, squelch, 0.01, 1.1);
   // Bubbles bursting in the cream.
-  for (int i = 0; i < 7; ++i) {
-    const double at = 0.06 + 0.2 * (0.5 + 0.5 * noise.next());
-    const double hz = 450.0 + 350.0 * noise.next();
-    mixInto(w, glide(0.03, hz, 1.8 * hz, 0.012, 0.001, 0.006), at, 0.4);
-  }
+  scatter(w, noise, {.count = 7, .from = 0.06, .spread = 0.2, .hz = 450.0, .hzSpread = 350.0, .gain = 0.4},
+          [](double hz) { return glide(0.03, hz, 1.8 * hz, 0.012, 0.001, 0.006); });
   // Cream dripping off: three rising plips, each quieter.
   const double drips[][2] = {{0.31, 0.45}, {0.42, 0.3}, {0.5, 0.2}};
   for (const auto& [at, gain] : drips)

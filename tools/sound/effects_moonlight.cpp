@@ -13,14 +13,8 @@ namespace {
 // sound of an old science-fiction film.
 template <typename Pitch>
 Wave wobblySine(double seconds, Pitch hz, double vibratoHz, double depth) {
-  Wave w(samplesFor(seconds));
-  double phase = 0.0;
-  for (std::size_t i = 0; i < w.size(); ++i) {
-    const double t = static_cast<double>(i) / kRate;
-    w[i] = std::sin(phase) + 0.25 * std::sin(2.0 * phase);
-    phase += kTwoPi * hz(t) * (1.0 + depth * std::sin(kTwoPi * vibratoHz * t)) / kRate;
-  }
-  return w;
+  return tone(seconds, hz, vibratoHz, depth,
+              [](double, double phase) { return std::sin(phase) + 0.25 * std::sin(2.0 * phase); });
 }
 
 void envelope(Wave& w, double attack, double release) {
@@ -59,22 +53,13 @@ Wave blueberrySplat() {
   // A heavier, darker smack than a cream pie: the filling is thick.
   Wave w = sweptNoise(noise, 0.2, 2600.0, 300.0, 0.045);
   // The gloop: a low tone that wobbles slowly as it sinks.
-  Wave gloop(samplesFor(0.36));
-  double phase = 0.0;
-  for (std::size_t i = 0; i < gloop.size(); ++i) {
-    const double t = static_cast<double>(i) / kRate;
-    const double hz = 210.0 * std::exp(-t / 0.18) + 70.0;
-    const double wobble = 1.0 + 0.25 * std::sin(kTwoPi * 13.0 * t);
-    gloop[i] = strike(t, 0.01, 0.12) * std::sin(phase + 1.4 * std::sin(phase));
-    phase += kTwoPi * hz * wobble / kRate;
-  }
+  const Wave gloop = tone(
+      0.36, [](double t) { return 210.0 * std::exp(-t / 0.18) + 70.0; }, 13.0, 0.25,
+      [](double t, double phase) { return strike(t, 0.01, 0.12) * std::sin(phase + 1.4 * std::sin(phase)); });
   mixInto(w, gloop, 0.005, 1.2);
   // Big slow bubbles, lower than cream's.
-  for (int i = 0; i < 5; ++i) {
-    const double at = 0.08 + 0.25 * (0.5 + 0.5 * noise.next());
-    const double hz = 260.0 + 120.0 * noise.next();
-    mixInto(w, glide(0.05, hz, 2.2 * hz, 0.03, 0.002, 0.012), at, 0.45);
-  }
+  scatter(w, noise, {.count = 5, .from = 0.08, .spread = 0.25, .hz = 260.0, .hzSpread = 120.0, .gain = 0.45},
+          [](double hz) { return glide(0.05, hz, 2.2 * hz, 0.03, 0.002, 0.012); });
   return w;
 }
 

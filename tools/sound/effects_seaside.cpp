@@ -40,36 +40,26 @@ Wave meringueSplat() {
   // A light, fluffy "poof": the meringue is mostly air.
   Wave w = sweptNoise(noise, 0.16, 7000.0, 1400.0, 0.035);
   mixInto(w, sweptNoise(noise, 0.1, 4000.0, 900.0, 0.025), 0.03, 0.5);
-  // The pie bounces off with a springy boing.
-  Wave boing(samplesFor(0.32));
-  double phase = 0.0;
-  for (std::size_t i = 0; i < boing.size(); ++i) {
-    const double t = static_cast<double>(i) / kRate;
-    const double hz = 180.0 + 140.0 * std::exp(-t / 0.08) * (1.0 + 0.4 * std::sin(kTwoPi * 17.0 * t));
-    boing[i] = strike(t, 0.004, 0.1) * std::sin(phase);
-    phase += kTwoPi * hz / kRate;
-  }
+  // The pie bounces off with a springy boing, the spring shaking its pitch as
+  // it settles.
+  const Wave boing = tone(
+      0.32, [](double t) { return 180.0 + 140.0 * std::exp(-t / 0.08) * (1.0 + 0.4 * std::sin(kTwoPi * 17.0 * t)); },
+      [](double t, double phase) { return strike(t, 0.004, 0.1) * std::sin(phase); });
   mixInto(w, boing, 0.02, 0.9);
   // Lemon drops pattering down.
-  for (int i = 0; i < 5; ++i) {
-    const double at = 0.12 + 0.3 * (0.5 + 0.5 * noise.next());
-    const double hz = 1300.0 + 400.0 * noise.next();
-    mixInto(w, glide(0.025, hz, 1.4 * hz, 0.01, 0.001, 0.005), at, 0.3);
-  }
+  scatter(w, noise, {.count = 5, .from = 0.12, .spread = 0.3, .hz = 1300.0, .hzSpread = 400.0, .gain = 0.3},
+          [](double hz) { return glide(0.025, hz, 1.4 * hz, 0.01, 0.001, 0.005); });
   return w;
 }
 
 Wave slideWhistleDown() {
   // A slide whistle sinks from high to low, then two low pans shrug.
-  Wave whistle(samplesFor(1.3));
-  double phase = 0.0;
-  for (std::size_t i = 0; i < whistle.size(); ++i) {
-    const double t = static_cast<double>(i) / kRate;
-    const double hz = 1500.0 * std::pow(320.0 / 1500.0, std::min(t / 1.15, 1.0));
-    const double fade = std::min({t / 0.03, 1.0, (1.3 - t) / 0.25});
-    whistle[i] = fade * (std::sin(phase) + 0.08 * std::sin(3.0 * phase));
-    phase += kTwoPi * hz * (1.0 + 0.01 * std::sin(kTwoPi * 7.0 * t)) / kRate;
-  }
+  const Wave whistle = tone(
+      1.3, [](double t) { return 1500.0 * std::pow(320.0 / 1500.0, std::min(t / 1.15, 1.0)); }, 7.0, 0.01,
+      [](double t, double phase) {
+        const double fade = std::min({t / 0.03, 1.0, (1.3 - t) / 0.25});
+        return fade * (std::sin(phase) + 0.08 * std::sin(3.0 * phase));
+      });
   Wave w;
   mixInto(w, whistle, 0.0, 0.8);
   mixInto(w, pan(50, 0.6, 0.14), 1.35, 0.7);

@@ -54,8 +54,8 @@ void setUpChannel(smf_track_t* track, const ChannelSetUp& c) {
 bool saveTracks(smf_t* smf, const Song& song, const char* path) {
   if (smf_set_ppqn(smf, kPpqn) != 0) return false;
   smf_track_t* conductor = newTrack(smf, song.title.c_str());
-  addMeta(conductor, 0, {0xFF, 0x58, 0x04, static_cast<unsigned char>(song.beatsPerBar), 2, 24, 8});
-  const int tempo = song.microsecondsPerBeat;
+  addMeta(conductor, 0, {0xFF, 0x58, 0x04, static_cast<unsigned char>(song.metre.beatsPerBar), 2, 24, 8});
+  const int tempo = song.metre.microsecondsPerBeat;
   addMeta(conductor, 0, {0xFF, 0x51, 0x03, static_cast<unsigned char>((tempo >> 16) & 0xFF),
                          static_cast<unsigned char>((tempo >> 8) & 0xFF), static_cast<unsigned char>(tempo & 0xFF)});
   std::vector<smf_track_t*> all = {conductor};
@@ -68,7 +68,7 @@ bool saveTracks(smf_t* smf, const Song& song, const char* path) {
   }
   // Every track ends together.
   for (smf_track_t* track : all)
-    if (smf_track_add_eot_pulses(track, song.endTick) != 0) return false;
+    if (smf_track_add_eot_pulses(track, song.metre.end()) != 0) return false;
   return smf_save(smf, path) == 0;
 }
 

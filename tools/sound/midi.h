@@ -35,12 +35,19 @@ struct Track {
   std::vector<Note> notes;
 };
 
+// A tune's shape in time: whole bars of `beatsPerBar` beats at a tempo.
+struct Metre {
+  int beatsPerBar, bars, microsecondsPerBeat;
+  constexpr int bar() const { return beatsPerBar * kBeat; }
+  // Where the last bar starts: every tune ends on a chord held there.
+  constexpr int lastBar() const { return (bars - 1) * bar(); }
+  constexpr int end() const { return bars * bar(); }
+};
+
 struct Song {
   std::string title;
-  int beatsPerBar = 4;
-  int microsecondsPerBeat = 500000;
-  int endTick = 0;  // where every track ends
-  std::vector<Track> tracks;
+  Metre metre;
+  std::vector<Track> tracks;  // every track ends with the last bar
 };
 
 // One step of a melody: a key (0 for a rest) held for some eighths.

@@ -57,15 +57,9 @@ Wave sweptNoise(Noise& noise, double seconds, double fromHz, double toHz, double
 // A sine whose pitch glides exponentially between two frequencies.
 Wave glide(double seconds, double fromHz, double toHz, double glideSeconds, double attack,
            double tau) {
-  Wave w(samplesFor(seconds));
-  double phase = 0.0;
-  for (std::size_t i = 0; i < w.size(); ++i) {
-    const double t = static_cast<double>(i) / kRate;
-    const double hz = fromHz * std::pow(toHz / fromHz, std::min(t / glideSeconds, 1.0));
-    w[i] = strike(t, attack, tau) * std::sin(phase);
-    phase += kTwoPi * hz / kRate;
-  }
-  return w;
+  return tone(
+      seconds, [=](double t) { return fromHz * std::pow(toHz / fromHz, std::min(t / glideSeconds, 1.0)); },
+      [=](double t, double phase) { return strike(t, attack, tau) * std::sin(phase); });
 }
 
 namespace {

@@ -64,10 +64,49 @@ Wave wahVoice(double seconds, Pitch pitchHz, Cutoff cutoffHz) {
   }
   return w;
 }
+// A voice driven by a running phase: its pitch follows `hz(t)` under a
+// vibrato of relative `depth` at `vibratoHz`, and `shape(t, phase)` makes
+// each sample from the phase (a sine, a sine with overtones, either under an
+// envelope).
+template <typename Pitch, typename Shape>
+Wave tone(double seconds, Pitch hz, double vibratoHz, double depth, Shape shape) {
+  Wave w(samplesFor(seconds));
+  double phase = 0.0;
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    const double t = static_cast<double>(i) / kRate;
+    w[i] = shape(t, phase);
+    phase += kTwoPi * hz(t) * (1.0 + depth * std::sin(kTwoPi * vibratoHz * t)) / kRate;
+  }
+  return w;
+}
+// The same without a vibrato: a depth of 0 scales the pitch by exactly 1.
+template <typename Pitch, typename Shape>
+Wave tone(double seconds, Pitch hz, Shape shape) {
+  return tone(seconds, hz, 0.0, 0.0, shape);
+}
 // Noise through a one-pole low-pass whose cutoff glides from `fromHz` to `toHz`.
 Wave sweptNoise(Noise& noise, double seconds, double fromHz, double toHz, double tau);
 // A sine whose pitch glides exponentially between two frequencies.
 Wave glide(double seconds, double fromHz, double toHz, double glideSeconds, double attack, double tau);
+
+// Where and how high `scatter` puts its voices: `count` of them, each at a
+// random moment from `from` to `from + spread` seconds, at a random pitch
+// within `hzSpread` of `hz`, mixed in at `gain`.
+struct Scatter {
+  int count;
+  double from, spread, hz, hzSpread, gain;
+};
+// Short voices made by `voice(hz)` and strewn at random, like bubbles
+// bursting or drops landing. The noise decides each one's moment, then its
+// pitch.
+template <typename Voice>
+void scatter(Wave& out, Noise& noise, const Scatter& s, Voice voice) {
+  for (int i = 0; i < s.count; ++i) {
+    const double at = s.from + s.spread * (0.5 + 0.5 * noise.next());
+    const double hz = s.hz + s.hzSpread * noise.next();
+    mixInto(out, voice(hz), at, s.gain);
+  }
+}
 
 // Masters a finished effect into the game's unsigned 8-bit samples: freed of
 // DC, faded at both ends so it starts and stops on silence, scaled to a

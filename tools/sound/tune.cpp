@@ -17,20 +17,15 @@
 #include "midi.h"
 #include "tunes.h"
 
-using midi::add;
-using midi::kBeat;
-using midi::kEighth;
-using midi::Note;
-using midi::Step;
+using namespace midi;
 
 namespace {
 
-constexpr int kBar = 4 * kBeat;
-constexpr int kBars = 15;
-constexpr int kMicrosecondsPerBeat = 510204;  // 117.6 beats a minute
+constexpr Metre kMetre{.beatsPerBar = 4, .bars = 15, .microsecondsPerBeat = 510204};  // 117.6 beats a minute
+constexpr int kBar = kMetre.bar();
 
 // Channels and General MIDI programs.
-constexpr int kLead = 0, kComp = 1, kBass = 2, kDrums = midi::kDrumChannel;
+constexpr int kLead = 0, kComp = 1, kBass = 2, kDrums = kDrumChannel;
 constexpr int kSquareLead = 80, kVibraphone = 11, kPizzicato = 45, kFingerBass = 33;
 
 // Drum keys of the General MIDI percussion map.
@@ -84,7 +79,7 @@ bool inSectionB(int tick) { return tick >= 8 * kBar && tick < 12 * kBar; }
 
 std::vector<Note> melody() {
   // A detached touch keeps repeated keys apart.
-  return midi::playSteps(kMelody, kLead, 30, [](int tick) { return inSectionB(tick) ? 100 : 90; });
+  return playSteps(kMelody, kLead, 30, [](int tick) { return inSectionB(tick) ? 100 : 90; });
 }
 
 std::vector<Note> accompaniment() {
@@ -106,7 +101,8 @@ std::vector<Note> accompaniment() {
       add(notes, start + kBeat, kBeat - 60, kBass, chord.root + 7, 76);
     }
   }
-  const int last = (kBars - 1) * kBar;
+  // The final chord rings three beats; the bar's last beat is silence.
+  const int last = kMetre.lastBar();
   for (int key : {60, 64, 67}) add(notes, last, 3 * kBeat, kComp, key, 60);
   add(notes, last, 3 * kBeat, kBass, kC.root, 90);
   return notes;
@@ -122,7 +118,7 @@ void fill(std::vector<Note>& notes, int bar, const std::vector<int>& keys) {
 
 std::vector<Note> drums() {
   std::vector<Note> notes;
-  for (int bar = 0; bar < kBars - 1; ++bar) {
+  for (int bar = 0; bar < kMetre.bars - 1; ++bar) {
     const int start = bar * kBar;
     const bool inB = inSectionB(start);
     const bool fillBar = bar == 7 || bar == 11 || bar == 13;
@@ -140,7 +136,7 @@ std::vector<Note> drums() {
   fill(notes, 7, {kSnare, kSnare, kSnare, kSnare});
   fill(notes, 11, {kHighTom, kHighTom, kMidTom, kLowTom});
   fill(notes, 13, {kSnare, kSnare, kHighTom, kLowTom});
-  const int last = (kBars - 1) * kBar;
+  const int last = kMetre.lastBar();
   add(notes, last, kBar, kDrums, kCrash, 76);
   add(notes, last, kBeat, kDrums, kKick, 86);
   return notes;
@@ -148,22 +144,15 @@ std::vector<Note> drums() {
 
 }  // namespace
 
-midi::Song defaultTune() {
-  midi::Song song;
-  song.title = "Pie Vorb Quarn";
-  song.beatsPerBar = 4;
-  song.microsecondsPerBeat = kMicrosecondsPerBeat;
-  // Every track ends a beat after the final chord is released.
-  song.endTick = kBars * kBar;
-  song.tracks = {
+Song defaultTune() {
+  return {"Pie Vorb Quarn", kMetre, {
       {"Lead",
        {{kLead, kSquareLead, 100, 64}},
        {{8 * kBar, kLead, kVibraphone}, {12 * kBar, kLead, kSquareLead}},
        melody()},
       {"Off-beats and bass", {{kComp, kPizzicato, 100, 48}, {kBass, kFingerBass, 100, 64}}, {}, accompaniment()},
       {"Drums", {{kDrums, -1, 100, 64}}, {}, drums()},
-  };
-  return song;
+  }};
 }
 
 int main(int argc, char** argv) {
@@ -172,6 +161,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTPUT.mid [moonlight | seaside]\n", argv[0]);
     return 2;
   }
-  const midi::Song song = set == "moonlight" ? moonlightTune() : set == "seaside" ? seasideTune() : defaultTune();
-  return midi::writeSong(song, argv[1]) ? 0 : 1;
+  const Song song = set == "moonlight" ? moonlightTune() : set == "seaside" ? seasideTune() : defaultTune();
+  return writeSong(song, argv[1]) ? 0 : 1;
 }

@@ -8,19 +8,14 @@
 #include "midi.h"
 #include "tunes.h"
 
-using midi::add;
-using midi::kBeat;
-using midi::kEighth;
-using midi::Note;
-using midi::Step;
+using namespace midi;
 
 namespace {
 
-constexpr int kBar = 3 * kBeat;
-constexpr int kBars = 18;
-constexpr int kMicrosecondsPerBeat = 566667;  // 105.9 beats a minute
+constexpr Metre kMetre{.beatsPerBar = 3, .bars = 18, .microsecondsPerBeat = 566667};  // 105.9 beats a minute
+constexpr int kBar = kMetre.bar();
 
-constexpr int kLead = 0, kHarp = 1, kPad = 2, kBass = 3, kDrums = midi::kDrumChannel;
+constexpr int kLead = 0, kHarp = 1, kPad = 2, kBass = 3, kDrums = kDrumChannel;
 constexpr int kCelesta = 8, kFlute = 73, kOrchestralHarp = 46, kWarmPad = 89, kFretlessBass = 35;
 constexpr int kRide = 51, kTriangle = 81;
 
@@ -58,7 +53,7 @@ bool inMiddle(int tick) { return tick >= 8 * kBar && tick < 16 * kBar; }
 
 std::vector<Note> melody() {
   // Legato: each note runs almost into the next.
-  return midi::playSteps(kMelody, kLead, 10, [](int tick) { return inMiddle(tick) ? 88 : 96; });
+  return playSteps(kMelody, kLead, 10, [](int tick) { return inMiddle(tick) ? 88 : 96; });
 }
 
 std::vector<Note> accompaniment() {
@@ -79,7 +74,7 @@ std::vector<Note> accompaniment() {
         for (int key : chord.tones) add(notes, start + beat * kBeat, kBeat - 60, kHarp, key + 12, 54);
     }
   }
-  const int last = (kBars - 1) * kBar;
+  const int last = kMetre.lastBar();
   for (int key : kAm.tones) {
     add(notes, last, kBar, kHarp, key + 12, 60);
     add(notes, last, kBar, kPad, key, 56);
@@ -90,28 +85,22 @@ std::vector<Note> accompaniment() {
 
 std::vector<Note> percussion() {
   std::vector<Note> notes;
-  for (int bar = 0; bar < kBars - 1; ++bar)
+  for (int bar = 0; bar < kMetre.bars - 1; ++bar)
     for (int beat = 0; beat < 3; ++beat) add(notes, bar * kBar + beat * kBeat, kBeat, kDrums, kRide, beat == 0 ? 46 : 32);
   for (int bar : {0, 8, 16}) add(notes, bar * kBar, kBar, kDrums, kTriangle, 60);
-  add(notes, (kBars - 1) * kBar, kBar, kDrums, kTriangle, 70);
+  add(notes, kMetre.lastBar(), kBar, kDrums, kTriangle, 70);
   return notes;
 }
 
 }  // namespace
 
-midi::Song moonlightTune() {
-  midi::Song song;
-  song.title = "Pies by Moonlight";
-  song.beatsPerBar = 3;
-  song.microsecondsPerBeat = kMicrosecondsPerBeat;
-  song.endTick = kBars * kBar;
-  song.tracks = {
+Song moonlightTune() {
+  return {"Pies by Moonlight", kMetre, {
       {"Lead", {{kLead, kCelesta, 122, 64}}, {{8 * kBar, kLead, kFlute}, {16 * kBar, kLead, kCelesta}}, melody()},
       {"Harp, pad and bass",
        {{kHarp, kOrchestralHarp, 112, 44}, {kPad, kWarmPad, 84, 84}, {kBass, kFretlessBass, 120, 64}},
        {},
        accompaniment()},
       {"Cymbals", {{kDrums, -1, 96, 72}}, {}, percussion()},
-  };
-  return song;
+  }};
 }

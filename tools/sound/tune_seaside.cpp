@@ -8,19 +8,14 @@
 #include "midi.h"
 #include "tunes.h"
 
-using midi::add;
-using midi::kBeat;
-using midi::kEighth;
-using midi::Note;
-using midi::Step;
+using namespace midi;
 
 namespace {
 
-constexpr int kBar = 4 * kBeat;
-constexpr int kBars = 18;
-constexpr int kMicrosecondsPerBeat = 425000;  // 141.2 beats a minute
+constexpr Metre kMetre{.beatsPerBar = 4, .bars = 18, .microsecondsPerBeat = 425000};  // 141.2 beats a minute
+constexpr int kBar = kMetre.bar();
 
-constexpr int kLead = 0, kGuitar = 1, kBass = 2, kDrums = midi::kDrumChannel;
+constexpr int kLead = 0, kGuitar = 1, kBass = 2, kDrums = kDrumChannel;
 constexpr int kSteelDrums = 114, kMarimba = 12, kNylonGuitar = 24, kAcousticBass = 32;
 constexpr int kKick = 36, kCrash = 49, kMuteConga = 62, kOpenConga = 63, kLowConga = 64, kMaracas = 70,
               kClaves = 75;
@@ -66,8 +61,8 @@ bool inMiddle(int tick) { return tick >= 8 * kBar && tick < 12 * kBar; }
 
 std::vector<Note> melody() {
   // The marimba speaks more softly than the pans; it needs a firmer touch.
-  return midi::playSteps(kMelody, kLead, 40,
-                         [](int tick) { return inMiddle(tick) ? 110 : tick >= 12 * kBar ? 104 : 96; });
+  return playSteps(kMelody, kLead, 40,
+                   [](int tick) { return inMiddle(tick) ? 110 : tick >= 12 * kBar ? 104 : 96; });
 }
 
 std::vector<Note> accompaniment() {
@@ -86,7 +81,7 @@ std::vector<Note> accompaniment() {
     add(notes, start + 4 * kEighth, 2 * kEighth - 30, kBass, chord.fifth, 86);
     add(notes, start + 6 * kEighth, 2 * kEighth - 30, kBass, chord.root + 12, 80);
   }
-  const int last = (kBars - 1) * kBar;
+  const int last = kMetre.lastBar();
   for (int key : kF.tones) add(notes, last, 3 * kBeat, kGuitar, key, 76);
   add(notes, last, 3 * kBeat, kBass, kF.root, 92);
   return notes;
@@ -96,7 +91,7 @@ std::vector<Note> percussion() {
   std::vector<Note> notes;
   // A three-two clave over every two bars, in eighths.
   const int clave[] = {0, 3, 6, 10, 12};
-  for (int bar = 0; bar < kBars - 1; ++bar) {
+  for (int bar = 0; bar < kMetre.bars - 1; ++bar) {
     const int start = bar * kBar;
     for (int e = 0; e < 8; ++e) add(notes, start + e * kEighth, kEighth, kDrums, kMaracas, e % 2 ? 50 : 36);
     for (int at : clave)
@@ -109,7 +104,7 @@ std::vector<Note> percussion() {
     add(notes, start + 7 * kEighth, kEighth, kDrums, kOpenConga, 58);
   }
   for (int bar : {0, 8}) add(notes, bar * kBar, kBar, kDrums, kCrash, 64);
-  const int last = (kBars - 1) * kBar;
+  const int last = kMetre.lastBar();
   add(notes, last, kBar, kDrums, kCrash, 72);
   add(notes, last, kBeat, kDrums, kKick, 80);
   return notes;
@@ -117,16 +112,10 @@ std::vector<Note> percussion() {
 
 }  // namespace
 
-midi::Song seasideTune() {
-  midi::Song song;
-  song.title = "Pies by the Seaside";
-  song.beatsPerBar = 4;
-  song.microsecondsPerBeat = kMicrosecondsPerBeat;
-  song.endTick = kBars * kBar;
-  song.tracks = {
+Song seasideTune() {
+  return {"Pies by the Seaside", kMetre, {
       {"Lead", {{kLead, kSteelDrums, 124, 64}}, {{8 * kBar, kLead, kMarimba}, {12 * kBar, kLead, kSteelDrums}}, melody()},
       {"Guitar and bass", {{kGuitar, kNylonGuitar, 106, 40}, {kBass, kAcousticBass, 120, 64}}, {}, accompaniment()},
       {"Percussion", {{kDrums, -1, 108, 64}}, {}, percussion()},
-  };
-  return song;
+  }};
 }
