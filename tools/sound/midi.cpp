@@ -78,6 +78,12 @@ void add(std::vector<Note>& notes, int tick, int length, int channel, int key, i
   notes.push_back({tick, length, channel, key, velocity});
 }
 
+void addClosingHit(std::vector<Note>& notes, const Metre& metre, int crashVelocity, int kickVelocity) {
+  const int last = metre.lastBar();
+  add(notes, last, metre.bar(), kDrumChannel, kCrash, crashVelocity);
+  add(notes, last, kBeat, kDrumChannel, kKick, kickVelocity);
+}
+
 std::vector<Note> playSteps(const std::vector<Step>& steps, int channel, int gap,
                             const std::function<int(int)>& velocity) {
   std::vector<Note> notes;

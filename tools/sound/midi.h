@@ -13,6 +13,10 @@ constexpr int kPpqn = 480;
 constexpr int kBeat = kPpqn;
 constexpr int kEighth = kPpqn / 2;
 constexpr int kDrumChannel = 9;
+// Keys of the General MIDI percussion map that the tunes play.
+constexpr int kKick = 36, kSnare = 38, kClosedHat = 42, kLowTom = 45, kOpenHat = 46, kMidTom = 47, kCrash = 49,
+              kHighTom = 50, kRide = 51, kMuteConga = 62, kOpenConga = 63, kLowConga = 64, kMaracas = 70,
+              kClaves = 75, kTriangle = 81;
 
 struct Note {
   int tick, length, channel, key, velocity;
@@ -56,6 +60,9 @@ struct Step {
 };
 
 void add(std::vector<Note>& notes, int tick, int length, int channel, int key, int velocity);
+// The closing hit on the drums: a crash that rings through the last bar over
+// a kick on its first beat.
+void addClosingHit(std::vector<Note>& notes, const Metre& metre, int crashVelocity, int kickVelocity);
 // Plays the steps one after another on a channel from the start, each note
 // `gap` ticks short of its step so repeated keys stay apart; `velocity` gives
 // each note's strength from the tick it starts on.

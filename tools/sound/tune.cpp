@@ -28,10 +28,6 @@ constexpr int kBar = kMetre.bar();
 constexpr int kLead = 0, kComp = 1, kBass = 2, kDrums = kDrumChannel;
 constexpr int kSquareLead = 80, kVibraphone = 11, kPizzicato = 45, kFingerBass = 33;
 
-// Drum keys of the General MIDI percussion map.
-constexpr int kKick = 36, kSnare = 38, kClosedHat = 42, kOpenHat = 46, kCrash = 49;
-constexpr int kLowTom = 45, kMidTom = 47, kHighTom = 50;
-
 // Melody keys.
 constexpr int R = 0;  // rest
 constexpr int G4 = 67, A4 = 69, B4 = 71, C5 = 72, D5 = 74, E5 = 76, F5 = 77, Fs5 = 78, G5 = 79,
@@ -136,9 +132,7 @@ std::vector<Note> drums() {
   fill(notes, 7, {kSnare, kSnare, kSnare, kSnare});
   fill(notes, 11, {kHighTom, kHighTom, kMidTom, kLowTom});
   fill(notes, 13, {kSnare, kSnare, kHighTom, kLowTom});
-  const int last = kMetre.lastBar();
-  add(notes, last, kBar, kDrums, kCrash, 76);
-  add(notes, last, kBeat, kDrums, kKick, 86);
+  addClosingHit(notes, kMetre, 76, 86);
   return notes;
 }
 

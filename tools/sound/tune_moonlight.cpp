@@ -17,7 +17,6 @@ constexpr int kBar = kMetre.bar();
 
 constexpr int kLead = 0, kHarp = 1, kPad = 2, kBass = 3, kDrums = kDrumChannel;
 constexpr int kCelesta = 8, kFlute = 73, kOrchestralHarp = 46, kWarmPad = 89, kFretlessBass = 35;
-constexpr int kRide = 51, kTriangle = 81;
 
 constexpr int R = 0;  // rest
 constexpr int D5 = 74, E5 = 76, F5 = 77, G5 = 79, Gs5 = 80, A5 = 81, B5 = 83, C6 = 84, D6 = 86;

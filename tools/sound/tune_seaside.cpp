@@ -17,8 +17,6 @@ constexpr int kBar = kMetre.bar();
 
 constexpr int kLead = 0, kGuitar = 1, kBass = 2, kDrums = kDrumChannel;
 constexpr int kSteelDrums = 114, kMarimba = 12, kNylonGuitar = 24, kAcousticBass = 32;
-constexpr int kKick = 36, kCrash = 49, kMuteConga = 62, kOpenConga = 63, kLowConga = 64, kMaracas = 70,
-              kClaves = 75;
 
 constexpr int R = 0;  // rest
 constexpr int C5 = 72, D5 = 74, E5 = 76, F5 = 77, G5 = 79, A5 = 81, Bb5 = 82, C6 = 84, D6 = 86;
@@ -104,9 +102,7 @@ std::vector<Note> percussion() {
     add(notes, start + 7 * kEighth, kEighth, kDrums, kOpenConga, 58);
   }
   for (int bar : {0, 8}) add(notes, bar * kBar, kBar, kDrums, kCrash, 64);
-  const int last = kMetre.lastBar();
-  add(notes, last, kBar, kDrums, kCrash, 72);
-  add(notes, last, kBeat, kDrums, kKick, 80);
+  addClosingHit(notes, kMetre, 72, 80);
   return notes;
 }
 
