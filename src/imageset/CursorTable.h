@@ -9,7 +9,9 @@
 // The slots and what each holds; a set names its playfield cursor by slot.
 constexpr int kPieCursorSlot = 1;       // the built-in playfield cursor
 constexpr int kFingerCursorSlot = 2;    // the main window's buttons
-constexpr int kLastBuiltinCursorSlot = 7;  // 3 to 7: more built-in playfield cursors
+constexpr int kCrossHairCursorSlot = 3;  // 3 to 7: more built-in playfield cursors,
+constexpr int kDartBoardCursorSlot = 5;  // among them a cross hair and a dart board
+constexpr int kLastBuiltinCursorSlot = 7;
 constexpr int kCustomCursorSlot = 8;    // the set's own, or the wizard's trial cursor
 constexpr int kCustomSignCursorSlot = 9;  // the sign the wizard shows for "the set's own"
 constexpr int kCursorSlots = 10;        // slots 1..9 are used

@@ -22,6 +22,12 @@ constexpr std::array<TickMode, 6> kTickModes = {{
     {"Play Once (In-Game)", false, false, true, false, false},
 }};
 
+// Modes by their place in the table, for code that picks one.
+constexpr int kTickEachSecondMode = 0;      // the count-down ticks, then each game second
+constexpr int kTickEachGameSecondMode = 2;  // only the game seconds tick
+static_assert(kTickModes[kTickEachSecondMode].atCountdown && kTickModes[kTickEachSecondMode].eachGameSecond);
+static_assert(!kTickModes[kTickEachGameSecondMode].atCountdown && kTickModes[kTickEachGameSecondMode].eachGameSecond);
+
 // The mode's rules; a mode past the table never ticks.
 constexpr TickMode tickMode(int mode) {
   return mode >= 0 && mode < static_cast<int>(kTickModes.size()) ? kTickModes[static_cast<std::size_t>(mode)]

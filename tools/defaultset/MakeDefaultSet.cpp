@@ -8,26 +8,83 @@
 #include <array>
 #include <cstdio>
 
+#include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/SoundEffects.h"
+#include "imageset/TickModes.h"
 #include "ui/AppInfo.h"
 #include "wizard/SetWriter.h"
 
 namespace {
-
-// Tick sound modes: the count-down ticks, then one tick a game second; or
-// only the game seconds tick.
-constexpr std::uint8_t kTickEverySecond = 0;
-constexpr std::uint8_t kTickEachGameSecond = 2;
-// Built-in cursor slots.
-constexpr std::uint8_t kCrossHairCursor = 3;
-constexpr std::uint8_t kDartBoardCursor = 5;
 
 class SilentProgress : public WriterProgress {
  public:
   void setStatus(const QString&) override {}
   void showProgress(qint64, qint64) override {}
 };
+
+// What sets a shipped set apart from the others: its texts, colours, cursor
+// and tick. `set` is the name pvq_makeset knows it by.
+struct SetDescription {
+  const char* set;
+  const char* name;
+  const char* comment;
+  const char* prefix;
+  const char* suffix;
+  std::array<const char*, 8> ratings;
+  QColor title, page;
+  int cursorSlot, tickMode;
+};
+
+// The game's own set first, under no name. The other sets' colours match the
+// pictures' page and title panel (tools/art/Themes.cpp), so no box shows
+// round a hole or the banner.
+const SetDescription* findSet(const QString& set) {
+  static const SetDescription kSets[] = {
+      {.set = "",
+       .name = kAppName,
+       .comment = "The game's own set: Vorb Quarn, his cream pies, a jingle, a ticking clock, "
+                  "a wet splat and a little tune for every round.",
+       .prefix = kDefaultCongratulationPrefix,
+       .suffix = kDefaultCongratulationSuffix,
+       .ratings = kDefaultRatingMessages,
+       .title = QColor(255, 0, 0),
+       .page = QColor(255, 255, 255),
+       .cursorSlot = kPieCursorSlot,
+       .tickMode = kTickEachSecondMode},
+      {.set = "moonlight",
+       .name = "Pies by Moonlight",
+       .comment = "Vorb's lilac cousin Zib Quarn pops up on the moon at midnight: blueberry pies, "
+                  "a sonar ping for every second and a slow waltz under the stars.",
+       .prefix = "Under the moon, in 30 seconds you launched",
+       .suffix = "blueberry pies at Zib Quarn.  Sweet dreams!  Your Score Is:",
+       .ratings = {"Were you asleep? The moon saw everything...", "A few pies drifted off into space...",
+                   "Zib Quarn yawns. Throw a little faster!", "Now the stars are watching you!",
+                   "Blueberries everywhere, what a night!", "A score to howl at the moon about!",
+                   "Out of this world! But is it high score table material?", "A night to remember, keep going!"},
+       .title = QColor(0x4b, 0x2a, 0x78),
+       .page = QColor(0x1e, 0x24, 0x46),
+       .cursorSlot = kCrossHairCursorSlot,
+       .tickMode = kTickEachGameSecondMode},
+      {.set = "seaside",
+       .name = "Pies by the Seaside",
+       .comment = "Vorb's coral cousin Zoop Quarn pops up on the beach: lemon meringue pies, "
+                  "a shaker for every second and a calypso on steel drums.",
+       .prefix = "Sun, sand and in 30 seconds you splatted",
+       .suffix = "lemon pies on Zoop Quarn.  Fancy a swim?  Your Score Is:",
+       .ratings = {"Did the seagulls eat all your pies?", "More paddling than throwing, that...",
+                   "Warming up nicely, keep the pies coming!", "Now you're making waves!",
+                   "Lemon meringue from here to the pier!", "Surf's up! What a score!",
+                   "A splash of a score, but will it beat the high score table?", "King of the beach! Keep going!"},
+       .title = QColor(0x15, 0x77, 0xa8),
+       .page = QColor(0xcd, 0xee, 0xfa),
+       .cursorSlot = kDartBoardCursorSlot,
+       .tickMode = kTickEachSecondMode},
+  };
+  for (const SetDescription& d : kSets)
+    if (set == QLatin1String(d.set)) return &d;
+  return nullptr;
+}
 
 // The pictures and sounds every shipped set takes from its folders.
 void addFiles(SetInputs& in, const QDir& pictures, const QDir& sounds) {
@@ -45,55 +102,16 @@ void addFiles(SetInputs& in, const QDir& pictures, const QDir& sounds) {
   in.url = QString::fromLatin1(kAuthorWebPage);
 }
 
-void addTexts(SetInputs& in, const char* prefix, const char* suffix, const std::array<const char*, 8>& ratings) {
-  in.prefix = QString::fromLatin1(prefix);
-  in.suffix = QString::fromLatin1(suffix);
-  for (std::size_t i = 0; i < in.ratings.size(); ++i) in.ratings[i] = QString::fromLatin1(ratings[i]);
-}
-
-void describeDefaultSet(SetInputs& in) {
-  in.name = QString::fromLatin1(kAppName);
-  in.comment = QStringLiteral("The game's own set: Vorb Quarn, his cream pies, a jingle, a ticking clock, "
-                              "a wet splat and a little tune for every round.");
-  addTexts(in, kDefaultCongratulationPrefix, kDefaultCongratulationSuffix, kDefaultRatingMessages);
-  in.titleColour = colourValue(QColor(255, 0, 0));
-  in.pageColour = colourValue(QColor(255, 255, 255));
-  in.cursorChoice = 1;
-  in.tickMode = kTickEverySecond;
-}
-
-// The colours match the pictures' page and title panel (tools/art/Themes.cpp),
-// so no box shows round a hole or the banner.
-void describeMoonlightSet(SetInputs& in) {
-  in.name = QStringLiteral("Pies by Moonlight");
-  in.comment = QStringLiteral("Vorb's lilac cousin Zib Quarn pops up on the moon at midnight: blueberry pies, "
-                              "a sonar ping for every second and a slow waltz under the stars.");
-  addTexts(in, "Under the moon, in 30 seconds you launched",
-           "blueberry pies at Zib Quarn.  Sweet dreams!  Your Score Is:",
-           {"Were you asleep? The moon saw everything...", "A few pies drifted off into space...",
-            "Zib Quarn yawns. Throw a little faster!", "Now the stars are watching you!",
-            "Blueberries everywhere, what a night!", "A score to howl at the moon about!",
-            "Out of this world! But is it high score table material?", "A night to remember, keep going!"});
-  in.titleColour = colourValue(QColor(0x4b, 0x2a, 0x78));
-  in.pageColour = colourValue(QColor(0x1e, 0x24, 0x46));
-  in.cursorChoice = kCrossHairCursor;
-  in.tickMode = kTickEachGameSecond;
-}
-
-void describeSeasideSet(SetInputs& in) {
-  in.name = QStringLiteral("Pies by the Seaside");
-  in.comment = QStringLiteral("Vorb's coral cousin Zoop Quarn pops up on the beach: lemon meringue pies, "
-                              "a shaker for every second and a calypso on steel drums.");
-  addTexts(in, "Sun, sand and in 30 seconds you splatted",
-           "lemon pies on Zoop Quarn.  Fancy a swim?  Your Score Is:",
-           {"Did the seagulls eat all your pies?", "More paddling than throwing, that...",
-            "Warming up nicely, keep the pies coming!", "Now you're making waves!",
-            "Lemon meringue from here to the pier!", "Surf's up! What a score!",
-            "A splash of a score, but will it beat the high score table?", "King of the beach! Keep going!"});
-  in.titleColour = colourValue(QColor(0x15, 0x77, 0xa8));
-  in.pageColour = colourValue(QColor(0xcd, 0xee, 0xfa));
-  in.cursorChoice = kDartBoardCursor;
-  in.tickMode = kTickEverySecond;
+void describe(SetInputs& in, const SetDescription& d) {
+  in.name = QString::fromLatin1(d.name);
+  in.comment = QString::fromLatin1(d.comment);
+  in.prefix = QString::fromLatin1(d.prefix);
+  in.suffix = QString::fromLatin1(d.suffix);
+  for (std::size_t i = 0; i < in.ratings.size(); ++i) in.ratings[i] = QString::fromLatin1(d.ratings[i]);
+  in.titleColour = colourValue(d.title);
+  in.pageColour = colourValue(d.page);
+  in.cursorChoice = static_cast<std::uint8_t>(d.cursorSlot);
+  in.tickMode = static_cast<std::uint8_t>(d.tickMode);
 }
 
 }  // namespace
@@ -106,20 +124,15 @@ int main(int argc, char** argv) {
     set = args[2];
     args.remove(1, 2);
   }
-  const bool known = set.isEmpty() || set == QStringLiteral("moonlight") || set == QStringLiteral("seaside");
-  if (args.size() != 4 || !known) {
+  const SetDescription* description = findSet(set);
+  if (args.size() != 4 || !description) {
     std::fprintf(stderr, "usage: pvq_makeset [--set moonlight | --set seaside] OUTPUT PICTURE-FOLDER SOUND-FOLDER\n");
     return 2;
   }
   SetInputs in;
   in.outFile = args[1];
   addFiles(in, QDir(args[2]), QDir(args[3]));
-  if (set == QStringLiteral("moonlight"))
-    describeMoonlightSet(in);
-  else if (set == QStringLiteral("seaside"))
-    describeSeasideSet(in);
-  else
-    describeDefaultSet(in);
+  describe(in, *description);
   const QString soundProblem = soundStepMessage(in.waves, in.music);
   if (!soundProblem.isEmpty()) {
     std::fprintf(stderr, "pvq_makeset: %s\n", qPrintable(soundProblem));
