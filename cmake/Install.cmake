@@ -18,17 +18,17 @@ install(CODE [[
 ]])
 install(TARGETS pievorbquarn RUNTIME DESTINATION "\${PVQ_PROGRAM_DIR}")
 
-# --- Sound module ---------------------------------------------------------------
-# SDL and FluidSynth are linked by the sound module, which the game loads from its
-# own library folder (src/sound/SoundBackend.cpp looks there, relative to the
+# --- Sound modules --------------------------------------------------------------
+# SDL and FluidSynth are linked by the two sound modules, which the game loads from
+# its own library folder (src/sound/SoundBackend.cpp looks there, relative to the
 # program). The package's library scan (CPACK_DEBIAN_PACKAGE_SHLIBDEPS below)
-# reads the module's links and puts SDL's and FluidSynth's packages, with their
+# reads the modules' links and puts SDL's and FluidSynth's packages, with their
 # versions, in Depends.
 # A folder below lib/pievorbquarn: CPack writes ldconfig calls into the package's
 # scripts for any library directly in a lib/<name> folder, which a private module
 # does not need and lintian warns of.
-install(TARGETS pvqsound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/pievorbquarn/modules)
-# --- end of the sound module ----------------------------------------------------
+install(TARGETS pvqsound pvqmidi LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/pievorbquarn/modules)
+# --- end of the sound modules ---------------------------------------------------
 
 # The set loaded at start-up and the other shipped sets are made at build time
 # beside the program; the game finds them in share/pievorbquarn once installed.

@@ -26,7 +26,7 @@ export DISPLAY=:$(cat "$work/display")
 # The shipped sets sit beside it too, and an empty home keeps the player's own
 # sets, recent files and cached previews out of the pictures.
 cp "$game" "$work/pievorbquarn"
-cp "$(dirname "$game")"/*.xet "$(dirname "$game")"/libpvqsound.so "$work/" 2>/dev/null || true
+cp "$(dirname "$game")"/*.xet "$(dirname "$game")"/libpvq*.so "$work/" 2>/dev/null || true
 mkdir -p "$work/home"
 # The tune plays into a file there, as no sound server is at hand.
 (cd "$work" && exec env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME HOME="$work/home" \

@@ -56,17 +56,23 @@ long residentKb() {
   return 0;
 }
 
-// What the late load costs once the window is up: SDL, FluidSynth and the
-// libraries they bring.
-void moduleLoad() {
+// What each late load costs: SDL once the window is up, FluidSynth at the first
+// tune, each with the libraries it brings.
+template <class Load>
+void timeModuleLoad(const char* name, Load load) {
   const long before = residentKb();
   QElapsedTimer t;
   t.start();
   QString why;
-  SoundBackend* backend = soundBackend(&why);
+  const bool loaded = load(&why) != nullptr;
   const double ms = t.nsecsElapsed() / 1e6;
-  std::printf("loading the sound module: %.1f ms, resident memory +%.1f MiB%s\n", ms, (residentKb() - before) / 1024.0,
-              backend ? "" : qPrintable(QStringLiteral(" (failed: %1)").arg(why)));
+  std::printf("loading the %s module: %.1f ms, resident memory +%.1f MiB%s\n", name, ms,
+              (residentKb() - before) / 1024.0, loaded ? "" : qPrintable(QStringLiteral(" (failed: %1)").arg(why)));
+}
+
+void moduleLoad() {
+  timeModuleLoad("sound", [](QString* why) { return soundBackend(why); });
+  timeModuleLoad("MIDI", [](QString* why) { return midiBackend(why); });
 }
 
 struct Stats {

@@ -51,11 +51,7 @@ AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : GameDialog(true, p
   blurb->setWordWrap(true);
   webSiteLink_ = authorsPage(QStringLiteral("Web Site:"), "webSiteLink");
 
-  auto* buttons = new QDialogButtonBox;
-  QPushButton* ok = addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {157, 25});
-  ok->setDefault(true);
-  buttons->setCenterButtons(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  QDialogButtonBox* buttons = centredOkButtons(this, {157, 25});
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(8, 8, 9, 16);

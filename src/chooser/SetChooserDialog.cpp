@@ -77,7 +77,8 @@ class SetEntryDelegate : public QStyledItemDelegate {
     QRect foot = rect;
     foot.setTop(rect.bottom() - 2 * painter->fontMetrics().lineSpacing());
     line(painter, foot, marks(index));
-    line(painter, foot, originText(SetOrigin(index.data(SetListModel::OriginRole).toInt())));
+    const QString origin = originText(SetOrigin(index.data(SetListModel::OriginRole).toInt()));
+    line(painter, foot, index.data(SetListModel::InUseRole).toBool() ? origin + QStringLiteral("  \u00b7  in use") : origin);
   }
 
   // Draws one line at the top of rect and moves rect's top below it.
@@ -161,6 +162,12 @@ QList<SetEntry> SetChooserDialog::rescan(const QString& select) {
   if (model_->rowCount() > 0) list_->setCurrentIndex(model_->index(wanted));
   updateButtons();
   return entries;
+}
+
+void SetChooserDialog::showInUse(const QString& path) {
+  model_->setInUse(path);
+  for (int row = 0; row < model_->rowCount(); ++row)
+    if (model_->index(row).data(SetListModel::InUseRole).toBool()) list_->setCurrentIndex(model_->index(row));
 }
 
 int SetChooserDialog::currentRow() const {

@@ -22,6 +22,8 @@ class SetChooserDialog : public QDialog {
 
   // The set the player chose to use; empty unless the dialog was accepted.
   const QString& chosenPath() const { return chosenPath_; }
+  // Marks the file the set in force came from and makes it the current row.
+  void showInUse(const QString& path);
 
   SetListModel& model() { return *model_; }
   PreviewLoader& loader() { return *loader_; }

@@ -29,6 +29,11 @@ void SetListModel::setSummary(const QString& path, const SetSummary& summary) {
   Q_EMIT dataChanged(index(row), index(row));
 }
 
+void SetListModel::setInUse(const QString& path) {
+  inUse_ = path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
+  if (!rows_.isEmpty()) Q_EMIT dataChanged(index(0), index(int(rows_.size()) - 1), {InUseRole});
+}
+
 bool SetListModel::allSummarized() const {
   return std::all_of(rows_.begin(), rows_.end(), [](const Row& row) { return row.summary.has_value(); });
 }
@@ -54,6 +59,8 @@ QVariant SetListModel::data(const QModelIndex& index, int role) const {
     case ErrorRole: return s ? s->error : QString();
     case OriginRole: return int(row.entry.origin);
     case PathRole: return row.entry.path;
+    // The same file may be named by another path (a link, "..").
+    case InUseRole: return !inUse_.isEmpty() && QFileInfo(row.entry.path).canonicalFilePath() == inUse_;
     default: return {};
   }
 }

@@ -20,6 +20,7 @@ class SetListModel : public QAbstractListModel {
     ErrorRole,       // "cannot be read: ..." or empty
     OriginRole,      // int, SetOrigin
     PathRole,
+    InUseRole,       // bool: the set in force was read from this file
   };
 
   using QAbstractListModel::QAbstractListModel;
@@ -27,6 +28,8 @@ class SetListModel : public QAbstractListModel {
   void setEntries(const QList<SetEntry>& entries);
   // The summary of the file at path; rows of other files are untouched.
   void setSummary(const QString& path, const SetSummary& summary);
+  // The file the set in force was read from; empty for none.
+  void setInUse(const QString& path);
 
   const SetEntry& entry(int row) const { return rows_[row].entry; }
   int rowOf(const QString& path) const;
@@ -41,6 +44,7 @@ class SetListModel : public QAbstractListModel {
     std::optional<SetSummary> summary;
   };
   QList<Row> rows_;
+  QString inUse_;  // canonical path
 };
 
 // "Shipped with the game", "In your sets folder", "Loaded lately".

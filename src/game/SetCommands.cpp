@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <functional>
 
 #include "chooser/RecentSets.h"
@@ -46,6 +47,7 @@ bool installReadSet(Game& game, SetReadResult&& result, const QString& path, boo
     showMessage(game, aboutFile(result.error, path), result.caption);
     return false;
   }
+  result.set->sourceFile = QFileInfo(path).absoluteFilePath();
   game.install(std::move(*result.set));
   if (result.kind != SetKind::Extended) return true;
   game.wave().stopWave(WaveChannel::Splat);
@@ -145,6 +147,7 @@ void ImageSetCommands::loadSetFile() { loadImageSet(game_, QString(), true, &set
 
 void ImageSetCommands::chooseSet() {
   SetChooserDialog chooser(SetSources::ofApplication(), previewCacheFolder(), game_.view().dialogParent());
+  chooser.showInUse(game_.set().sourceFile);
   if (prompts().runModal(chooser) == QDialog::Accepted) loadImageSet(game_, chooser.chosenPath(), true);
 }
 

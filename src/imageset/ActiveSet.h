@@ -34,6 +34,7 @@ struct SetContent {
   std::array<QString, 8> ratingMessages;
 
   SetHeader header{};
+  QString sourceFile;  // the set file it was read from, absolute; empty when made in the game
 
   SoundBuffer& sound(SoundEffect effect) { return sounds[indexOf(effect)]; }
   const SoundBuffer& sound(SoundEffect effect) const { return sounds[indexOf(effect)]; }

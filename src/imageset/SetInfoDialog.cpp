@@ -73,11 +73,7 @@ SetInfoDialog::SetInfoDialog(const SetHeader* source, QWidget* parent)
   grid->setRowMinimumHeight(0, 28);  // the title stands a little apart, as does the comment
   grid->setRowMinimumHeight(3, 22);
 
-  auto* buttons = new QDialogButtonBox;
-  QPushButton* ok = addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {75, 25});
-  ok->setDefault(true);
-  buttons->setCenterButtons(true);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  QDialogButtonBox* buttons = centredOkButtons(this, {75, 25});
 
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(8, 10, 9, 5);

@@ -1,6 +1,7 @@
 #include "sound/SoundBackend.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 #include <cerrno>  // program_invocation_short_name
@@ -8,15 +9,26 @@
 
 namespace {
 
-// Where the module is: named by PVQ_SOUND_MODULE (tests and benchmarks), in the
-// package's own library folder, or beside the program (a build tree).
-QString modulePath() {
+// Where a module is: beside the one PVQ_SOUND_MODULE names (tests and benchmarks),
+// in the package's own library folder, or beside the program (a build tree).
+QString modulePath(const QString& file) {
   const QString named = qEnvironmentVariable("PVQ_SOUND_MODULE");
-  if (!named.isEmpty()) return named;
+  if (!named.isEmpty()) return QFileInfo(named).absoluteDir().filePath(file);
   const QString program = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-  const QString installed = program + QStringLiteral(PVQ_SOUND_MODULE_DIR "/" PVQ_SOUND_MODULE_FILE);
-  const QString beside = program + QStringLiteral(PVQ_SOUND_MODULE_FILE);
+  const QString installed = program + QStringLiteral(PVQ_SOUND_MODULE_DIR "/") + file;
+  const QString beside = program + file;
   return QFileInfo::exists(installed) || !QFileInfo::exists(beside) ? installed : beside;
+}
+
+template <class Backend>
+LoadedModule<Backend> loadModule(const QString& path, const char* entryName) {
+  // QLibrary's own text for a missing file names variants it tried instead.
+  if (!QFileInfo::exists(path)) return {nullptr, path + QStringLiteral(" is missing")};
+  QLibrary library(path);
+  if (!library.load()) return {nullptr, library.errorString()};
+  auto entry = reinterpret_cast<Backend* (*)()>(library.resolve(entryName));
+  if (!entry) return {nullptr, library.errorString()};
+  return {entry(), {}};  // the module stays loaded for the rest of the run
 }
 
 class LateWaveDevice : public WaveDevice {
@@ -49,7 +61,7 @@ class LateMidiPlayer : public MidiPlayer {
   bool open(const QString& path, QString& error) override {
     if (!player_) {
       QString why;
-      SoundBackend* backend = soundBackend(&why);
+      MidiBackend* backend = midiBackend(&why);
       if (!backend) {
         error = QStringLiteral("The MIDI synthesizer cannot be set up.\n") + why;
         return false;
@@ -85,18 +97,17 @@ FluidConfig FluidConfig::fromEnvironment() {
   return config;
 }
 
-SoundModule loadSoundModule(const QString& path) {
-  // QLibrary's own text for a missing file names variants it tried instead.
-  if (!QFileInfo::exists(path)) return {nullptr, path + QStringLiteral(" is missing")};
-  QLibrary library(path);
-  if (!library.load()) return {nullptr, library.errorString()};
-  auto entry = reinterpret_cast<SoundBackendEntry>(library.resolve(kSoundBackendEntry));
-  if (!entry) return {nullptr, library.errorString()};
-  return {entry(), {}};  // the module stays loaded for the rest of the run
-}
+SoundModule loadSoundModule(const QString& path) { return loadModule<SoundBackend>(path, kSoundBackendEntry); }
+MidiModule loadMidiModule(const QString& path) { return loadModule<MidiBackend>(path, kMidiBackendEntry); }
 
 SoundBackend* soundBackend(QString* why) {
-  static const SoundModule loaded = loadSoundModule(modulePath());
+  static const SoundModule loaded = loadSoundModule(modulePath(QStringLiteral(PVQ_SOUND_MODULE_FILE)));
+  if (why) *why = loaded.why;
+  return loaded.backend;
+}
+
+MidiBackend* midiBackend(QString* why) {
+  static const MidiModule loaded = loadMidiModule(modulePath(QStringLiteral(PVQ_MIDI_MODULE_FILE)));
   if (why) *why = loaded.why;
   return loaded.backend;
 }

@@ -1,10 +1,12 @@
 #pragma once
-// The SDL wave device and the FluidSynth player live in a module of their own
-// (src/soundmodule), loaded when the wave device first opens: SDL and FluidSynth
-// bring some forty libraries with them (sound servers, codecs, display back
-// ends), and loading them at program start would come before the first picture.
-// The devices made here load the module at their first open; without it, or
-// without a library it needs, the game says so in one line and plays silently.
+// The SDL wave device and the FluidSynth player live in two modules of their own
+// (src/soundmodule): SDL brings some fifty libraries with it (sound servers,
+// display back ends) and FluidSynth a dozen more (its synthesis, JACK, OpenMP,
+// instrument files); linking them into the program would load all of them before
+// the first picture. The sound module is loaded when the wave device first opens,
+// once the window is up; the MIDI module when the first tune is opened, so a game
+// that plays no tune never loads it. Without a module, or a library it needs, the
+// game says so and carries on without that sound.
 #include <QByteArray>
 #include <QString>
 #include <memory>
@@ -32,33 +34,47 @@ struct FluidConfig {
   static FluidConfig fromEnvironment();
 };
 
-// What the module offers: the real devices.
+// What the sound module offers: SDL's wave device.
 class SoundBackend {
  public:
   virtual std::unique_ptr<WaveDevice> makeWaveDevice() = 0;
-  virtual std::unique_ptr<MidiPlayer> makeMidiPlayer(const FluidConfig& config) = 0;
 
  protected:
   ~SoundBackend() = default;
 };
 
-// The module's one exported function, named by kSoundBackendEntry, returns its
-// backend, which lives as long as the process.
-inline constexpr const char* kSoundBackendEntry = "pvqSoundBackend";
-using SoundBackendEntry = SoundBackend* (*)();
+// What the MIDI module offers: FluidSynth's player.
+class MidiBackend {
+ public:
+  virtual std::unique_ptr<MidiPlayer> makeMidiPlayer(const FluidConfig& config) = 0;
 
-struct SoundModule {
-  SoundBackend* backend = nullptr;  // null when the module could not be had
-  QString why;                      // and why
+ protected:
+  ~MidiBackend() = default;
 };
-// Loads the module at `path`; it stays loaded for the rest of the run.
+
+// Each module's one exported function, named here, returns its backend, which
+// lives as long as the process.
+inline constexpr const char* kSoundBackendEntry = "pvqSoundBackend";
+inline constexpr const char* kMidiBackendEntry = "pvqMidiBackend";
+
+template <class Backend>
+struct LoadedModule {
+  Backend* backend = nullptr;  // null when the module could not be had
+  QString why;                 // and why
+};
+using SoundModule = LoadedModule<SoundBackend>;
+using MidiModule = LoadedModule<MidiBackend>;
+// Load the module at `path`; it stays loaded for the rest of the run.
 SoundModule loadSoundModule(const QString& path);
+MidiModule loadMidiModule(const QString& path);
 
-// The game's backend, loading its module on the first call; null with the reason in
-// `why` when the module or a library it needs cannot be loaded. GUI thread.
+// The game's backends, each loading its module on the first call; null with the
+// reason in `why` when the module or a library it needs cannot be loaded. The MIDI
+// module is looked for beside the sound module. GUI thread.
 SoundBackend* soundBackend(QString* why = nullptr);
+MidiBackend* midiBackend(QString* why = nullptr);
 
-// Devices that load the module at their first open and hand everything to the
+// Devices that load their module at their first open and hand everything to the
 // real ones. The MIDI player's open fails with the reason when it cannot.
 std::unique_ptr<WaveDevice> makeLateWaveDevice();
 std::unique_ptr<MidiPlayer> makeLateMidiPlayer(FluidConfig config = FluidConfig::fromEnvironment());

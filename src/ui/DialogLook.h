@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <algorithm>
 #include <cmath>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -55,6 +56,15 @@ inline QPushButton* addButton(QDialogButtonBox& box, const QString& text, QDialo
   auto* button = new SizedButton(text, least);
   box.addButton(button, role);
   return button;
+}
+
+// One centred default "&Ok" button that closes its dialog as accepted.
+inline QDialogButtonBox* centredOkButtons(QDialog* dialog, const QSize& least) {
+  auto* buttons = new QDialogButtonBox;
+  addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, least)->setDefault(true);
+  buttons->setCenterButtons(true);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  return buttons;
 }
 
 inline void centreOnScreen(QWidget* window) {

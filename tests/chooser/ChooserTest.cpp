@@ -249,6 +249,17 @@ TEST_F(ChooseCommandTest, UseLoadsThroughTheLoadPathWithTheAboutDialogAndRemembe
   EXPECT_EQ(wave.log, (QStringList{"stop 1", "play 0"}));
   EXPECT_EQ(recentSetFiles().value(0), QFileInfo(path).absoluteFilePath());
 
+  // Opened again, it starts at the set in force and says so.
+  bool inUseCurrent = false;
+  prompts.onModal = [&](QDialog& dialog) {
+    const QModelIndex current = dialog.findChild<QListView*>(QStringLiteral("setList"))->currentIndex();
+    inUseCurrent = current.data(SetListModel::PathRole).toString() == QFileInfo(path).absoluteFilePath() &&
+                   current.data(SetListModel::InUseRole).toBool();
+    return int(QDialog::Rejected);
+  };
+  commands.chooseSet();
+  EXPECT_TRUE(inUseCurrent);
+
   // A load that fails is not remembered.
   loadImageSet(game, broken, false);
   EXPECT_EQ(recentSetFiles().value(0), QFileInfo(path).absoluteFilePath());

@@ -206,7 +206,9 @@ if [[ -f $deb ]]; then
   for dep in 'libsdl2-2.0-0' 'libfluidsynth3'; do
     check "Depends on $dep with a version from the library scan" versioned "$depends" "$dep"
   done
-  check "package holds the sound module" bash -c 'dpkg-deb --contents "$1" | grep "/usr/lib/pievorbquarn/modules/libpvqsound.so" >/dev/null' _ "$deb"
+  for module in libpvqsound.so libpvqmidi.so; do
+    check "package holds the sound module $module" bash -c 'dpkg-deb --contents "$1" | grep "/usr/lib/pievorbquarn/modules/$2" >/dev/null' _ "$deb" "$module"
+  done
   for dep in 'fonts-lato' 'fonts-dejavu-core' 'qt6-wayland'; do
     check "Recommends $dep" listed "$recommends" "$dep"
   done

@@ -3,7 +3,9 @@
 // on time, after the leading silence.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <SDL.h>
 #include <atomic>
 #include <chrono>
@@ -141,8 +143,26 @@ TEST(SoundModule, AMissingModuleIsReportedNotFollowed) {
   const SoundModule unloadable = loadSoundModule(broken);
   EXPECT_EQ(unloadable.backend, nullptr);
   EXPECT_FALSE(unloadable.why.isEmpty());
-  const SoundModule built = loadSoundModule(qEnvironmentVariable("PVQ_SOUND_MODULE"));
+  const QString soundPath = qEnvironmentVariable("PVQ_SOUND_MODULE");
+  const SoundModule built = loadSoundModule(soundPath);
   EXPECT_NE(built.backend, nullptr) << built.why.toStdString();
+  // The MIDI module sits beside it and answers only to its own entry.
+  const QString midiPath = QFileInfo(soundPath).dir().filePath(QStringLiteral("libpvqmidi.so"));
+  const MidiModule midi = loadMidiModule(midiPath);
+  EXPECT_NE(midi.backend, nullptr) << midi.why.toStdString();
+  EXPECT_EQ(loadMidiModule(soundPath).backend, nullptr);
+}
+
+// The effects need SDL alone: a game that plays no tune never maps the synthesizer
+// and the dozen libraries it brings.
+TEST(SoundModule, TheWaveDeviceLoadsNoSynthesizer) {
+  QString why;
+  ASSERT_NE(soundBackend(&why), nullptr) << why.toStdString();
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+  const QByteArray mapped = maps.readAll();
+  EXPECT_TRUE(mapped.contains("libpvqsound.so"));
+  EXPECT_FALSE(mapped.contains("libfluidsynth"));
 }
 
 }  // namespace
