@@ -1,6 +1,7 @@
 #include "board/BoardPainter.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "imageset/DefaultSet.h"
 #include "imageset/FrameCopy.h"
@@ -13,9 +14,18 @@ QImage builtinPicture(const char* name) {
 
 // A picture with its top-left corner at `at`, of which only the part inside
 // `visible` shows; never stretched.
+// Qt's raster engine hands any blit of more than 96 rows to its thread pool in
+// bands of 64; for pictures the size of a hole, waking the pool costs more than
+// the copy, and a round repaints a hole 25 times a second. Bands of 64 rows stay
+// on this thread.
+constexpr int kRowsPerBlit = 64;
+
 void drawPart(QPainter& painter, QPoint at, const QImage& picture, const QRect& visible) {
   const QRect source = visible.translated(-at) & picture.rect();
-  if (!source.isEmpty()) painter.drawImage(source.topLeft() + at, picture, source);
+  for (int top = source.top(); top <= source.bottom(); top += kRowsPerBlit) {
+    const QRect band(source.left(), top, source.width(), std::min(kRowsPerBlit, source.bottom() + 1 - top));
+    painter.drawImage(band.topLeft() + at, picture, band);
+  }
 }
 }  // namespace
 

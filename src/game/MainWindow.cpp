@@ -269,7 +269,10 @@ BoardState MainWindow::boardState() const {
 
 void MainWindow::paintEvent(QPaintEvent* e) {
   QPainter painter(this);
-  painter_.paint(painter, size(), boardState(), game_->set(), e->rect());
+  const BoardState board = boardState();
+  // Each changed part alone: two holes far apart in one frame would otherwise
+  // repaint the whole playfield between them.
+  for (const QRect& part : e->region()) painter_.paint(painter, size(), board, game_->set(), part);
 }
 
 QString MainWindow::hintAt(QPoint at) const {
