@@ -12,14 +12,14 @@ QImage builtinPicture(const char* name) {
   return gamePicture(QImage(QStringLiteral(":/") + QLatin1String(name)));
 }
 
-// A picture with its top-left corner at `at`, of which only the part inside
-// `visible` shows; never stretched.
 // Qt's raster engine hands any blit of more than 96 rows to its thread pool in
 // bands of 64; for pictures the size of a hole, waking the pool costs more than
 // the copy, and a round repaints a hole 25 times a second. Bands of 64 rows stay
 // on this thread.
 constexpr int kRowsPerBlit = 64;
 
+// A picture with its top-left corner at `at`, of which only the part inside
+// `visible` shows; never stretched.
 void drawPart(QPainter& painter, QPoint at, const QImage& picture, const QRect& visible) {
   const QRect source = visible.translated(-at) & picture.rect();
   for (int top = source.top(); top <= source.bottom(); top += kRowsPerBlit) {
