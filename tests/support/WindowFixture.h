@@ -14,6 +14,7 @@
 #include "support/FakePrompts.h"
 #include "support/FakeSound.h"
 #include "support/GameFixture.h"
+#include "support/ScratchPlaces.h"
 
 class SilentMidi : public MidiPlayer {
  public:
@@ -67,14 +68,7 @@ struct WindowFixture {
     deps.clock = [this] { return now; };
     deps.stepClock = [this] { return micros; };
     deps.random = &random;
-    StartupPlace place;
-    place.arguments = o.arguments;
-    place.programFile = dir.filePath(QStringLiteral("pievorbquarn"));
-    place.currentFolder = dir.path();
-    deps.startup = place;
-    deps.musicFile = dir.filePath(QStringLiteral("~piequa7.mid"));
-    deps.scoreProgramFolder = dir.path();
-    deps.scoreUserFolder = dir.filePath(QStringLiteral("user"));
+    keepFilesIn(deps, QDir(dir.path()), o.arguments, QStringLiteral("~piequa7.mid"));
     window = std::make_unique<MainWindow>(deps);
     if (o.show) {
       window->show();

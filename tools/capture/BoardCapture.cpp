@@ -23,6 +23,7 @@
 #include "sound/MidiPlayer.h"
 #include "sound/WaveDevice.h"
 #include "support/FakePrompts.h"
+#include "support/ScratchPlaces.h"
 
 namespace {
 
@@ -77,14 +78,7 @@ class Capture {
     deps.clock = [] { return 45000.0; };
     deps.stepClock = [this] { return micros_; };
     deps.random = &random_;
-    StartupPlace place;
-    place.arguments = arguments;
-    place.programFile = dir_.filePath(QStringLiteral("pievorbquarn"));
-    place.currentFolder = dir_.path();
-    deps.startup = place;
-    deps.musicFile = dir_.filePath(QStringLiteral("tune.mid"));
-    deps.scoreProgramFolder = dir_.path();
-    deps.scoreUserFolder = dir_.filePath(QStringLiteral("user"));
+    keepFilesIn(deps, QDir(dir_.path()), arguments, QStringLiteral("tune.mid"));
     window_ = std::make_unique<MainWindow>(deps);
     window_->show();
     while (!window_->startedUp()) QApplication::processEvents(QEventLoop::AllEvents, 10);
