@@ -5,7 +5,8 @@ set -euo pipefail
 
 PACKAGES=(cmake g++ make pkg-config qt6-base-dev libsdl2-dev libfluidsynth-dev
           timgm6mb-soundfont libgtest-dev fonts-dejavu-core fonts-lato
-          libsndfile1-dev libsmf-dev)
+          libsndfile1-dev libsmf-dev libsoxr-dev qt6-image-formats-plugins
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 if [[ "${1:-}" == "--test" ]]; then
   PACKAGES+=(xvfb xauth)
   # The install test: launcher, metainfo and file-type checks, the manual page,
@@ -14,6 +15,8 @@ if [[ "${1:-}" == "--test" ]]; then
   PACKAGES+=(desktop-file-utils appstream shared-mime-info dpkg-dev file strace man-db x11-utils lintian)
   # The game on Wayland: a headless compositor and Qt's Wayland platform.
   PACKAGES+=(weston qt6-wayland)
+  # The board read through the desktop's accessibility bus in a private session.
+  PACKAGES+=(at-spi2-core python3-pyatspi dbus)
 fi
 # The fuzzing harnesses (test.sh, bench/fuzz.sh): clang and its libFuzzer runtime.
 if [[ "${1:-}" == "--test" || "${1:-}" == "--fuzz" ]]; then
