@@ -34,6 +34,13 @@ QByteArray bombSet() {
   return buildExtendedSet(p);
 }
 
+QModelIndex rowNamed(const QListView& list, const QString& path) {
+  const QAbstractItemModel& model = *list.model();
+  for (int row = 0; row < model.rowCount(); ++row)
+    if (model.index(row, 0).data(SetListModel::PathRole).toString() == path) return model.index(row, 0);
+  return {};
+}
+
 class ChooserTest : public ::testing::Test {
  protected:
   QString put(const QString& folder, const QString& name, const QByteArray& bytes) {
@@ -166,25 +173,27 @@ TEST_F(ChooserTest, AddCopiesOnlyCleanSetsAndRemoveAsksFirstAndSparesShippedOnes
   const QString bad = put(dir.filePath(QStringLiteral("downloads")), QStringLiteral("cut.xet"), cut);
 
   SetChooserDialog chooser(sources(), cache());
+  ASSERT_TRUE(chooser.waitUntilSettled());
   auto* remove = chooser.findChild<QPushButton*>(QStringLiteral("removeButton"));
   auto* add = chooser.findChild<QPushButton*>(QStringLiteral("addButton"));
-  ASSERT_TRUE(remove && add);
+  auto* list = chooser.findChild<QListView*>(QStringLiteral("setList"));
+  ASSERT_TRUE(remove && add && list);
   EXPECT_FALSE(remove->isEnabled());  // the shipped set is current
 
   prompts.fileAnswers = {bad, good};
   add->click();
+  ASSERT_TRUE(chooser.waitUntilSettled());
   ASSERT_EQ(prompts.messages.size(), 1);
   EXPECT_EQ(prompts.messages[0].text,
             QStringLiteral("cut.xet cannot be added:\nError loading file, either it is incomplete or corrupted..."));
   EXPECT_FALSE(QDir(player()).exists(QStringLiteral("cut.xet")));
   add->click();
+  ASSERT_TRUE(chooser.waitUntilSettled());
   EXPECT_EQ(prompts.fileRequests[1].filterIndex, 3);
   // The name is taken by no file of the player's yet; the copy keeps it.
   const QString copy = QDir(player()).filePath(QStringLiteral("own.xet"));
   EXPECT_TRUE(QFileInfo(copy).isFile());
-  chooser.loader().waitForDone();
-  auto* list = chooser.findChild<QListView*>(QStringLiteral("setList"));
-  ASSERT_EQ(chooser.model().rowCount(), 2);
+  ASSERT_EQ(list->model()->rowCount(), 2);
   EXPECT_EQ(list->currentIndex().data(Qt::DisplayRole).toString(), QStringLiteral("Good"));
   EXPECT_TRUE(remove->isEnabled());
 
@@ -192,11 +201,12 @@ TEST_F(ChooserTest, AddCopiesOnlyCleanSetsAndRemoveAsksFirstAndSparesShippedOnes
   remove->click();
   EXPECT_TRUE(QFileInfo(copy).isFile());
   remove->click();
+  ASSERT_TRUE(chooser.waitUntilSettled());
   ASSERT_EQ(prompts.questions.size(), 2);
   EXPECT_EQ(prompts.questions[1].text,
             QStringLiteral("Remove \"Good\" from your sets folder?  Its file own.xet is deleted."));
   EXPECT_FALSE(QFileInfo(copy).exists());
-  EXPECT_EQ(chooser.model().rowCount(), 1);
+  EXPECT_EQ(list->model()->rowCount(), 1);
   EXPECT_TRUE(QFileInfo(shipped() + QStringLiteral("/own.xet")).isFile());
 }
 
@@ -229,12 +239,12 @@ TEST_F(ChooseCommandTest, UseLoadsThroughTheLoadPathWithTheAboutDialogAndRemembe
     auto& chooser = static_cast<SetChooserDialog&>(dialog);
     chooser.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&chooser));
-    chooser.loader().waitForDone();
+    EXPECT_TRUE(chooser.waitUntilSettled());
     auto* list = chooser.findChild<QListView*>(QStringLiteral("setList"));
     auto* use = chooser.findChild<QPushButton*>(QStringLiteral("useButton"));
-    list->setCurrentIndex(chooser.model().index(chooser.model().rowOf(QFileInfo(broken).absoluteFilePath())));
+    list->setCurrentIndex(rowNamed(*list, QFileInfo(broken).absoluteFilePath()));
     useOnBroken = use->isEnabled();
-    const QModelIndex chosen = chooser.model().index(chooser.model().rowOf(QFileInfo(path).absoluteFilePath()));
+    const QModelIndex chosen = rowNamed(*list, QFileInfo(path).absoluteFilePath());
     list->setCurrentIndex(chosen);
     // A double-click on the row uses it, as the button does.
     const QPoint at = list->visualRect(chosen).center();
@@ -252,6 +262,7 @@ TEST_F(ChooseCommandTest, UseLoadsThroughTheLoadPathWithTheAboutDialogAndRemembe
   // Opened again, it starts at the set in force and says so.
   bool inUseCurrent = false;
   prompts.onModal = [&](QDialog& dialog) {
+    EXPECT_TRUE(static_cast<SetChooserDialog&>(dialog).waitUntilSettled());
     const QModelIndex current = dialog.findChild<QListView*>(QStringLiteral("setList"))->currentIndex();
     inUseCurrent = current.data(SetListModel::PathRole).toString() == QFileInfo(path).absoluteFilePath() &&
                    current.data(SetListModel::InUseRole).toBool();
