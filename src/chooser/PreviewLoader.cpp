@@ -12,6 +12,10 @@
 
 #include "imageset/DefaultSet.h"
 
+namespace {
+constexpr int kMostPosted = 8;
+}  // namespace
+
 struct PreviewLoader::Shared {
   std::mutex mutex;
   std::condition_variable wake;
@@ -19,6 +23,8 @@ struct PreviewLoader::Shared {
   // Jobs under way: a number of each to the tag and when it started.
   std::map<quint64, std::pair<QString, qint64>> running;
   quint64 nextId = 0;
+  int unanswered = 0;
+  int posted = 0;  // answers waiting for the GUI thread; each may hold a preview  // jobs given whose answer has not yet run on the GUI thread
   int workers = 0;
   int idle = 0;
   bool closed = false;
@@ -41,6 +47,7 @@ PreviewLoader::~PreviewLoader() {
   // Nothing here waits: queued jobs go, running ones find no one to answer.
   std::lock_guard lock(shared_->mutex);
   shared_->closed = true;
+  shared_->unanswered -= int(shared_->queue.size());
   shared_->queue.clear();
   shared_->owner = nullptr;
   shared_->wake.notify_all();
@@ -67,10 +74,26 @@ void PreviewLoader::addWorker() {
           std::function<void()> answer = job();
           lock.lock();
           shared->running.erase(id);
+          // A GUI thread that falls behind holds the workers back, not a pile of previews.
+          shared->wake.wait(lock, [&] { return shared->closed || shared->posted < kMostPosted; });
           // Posted under the mutex, so the loader cannot go between the test and the post;
           // an answer still queued when it goes is dropped with its events.
-          if (shared->owner && answer)
-            QMetaObject::invokeMethod(shared->owner.data(), std::move(answer), Qt::QueuedConnection);
+          if (shared->owner && answer) {
+            ++shared->posted;
+            QMetaObject::invokeMethod(
+                shared->owner.data(),
+                [shared, answer = std::move(answer)] {
+                  answer();
+                  {
+                    std::lock_guard done(shared->mutex);
+                    --shared->unanswered;
+                    --shared->posted;
+                  }
+                  shared->wake.notify_all();
+                },
+                Qt::QueuedConnection);
+          } else
+            --shared->unanswered;
         }
         --shared->workers;
       },
@@ -82,8 +105,9 @@ void PreviewLoader::run(const QString& tag, Job job) {
   {
     std::lock_guard lock(shared_->mutex);
     shared_->queue.emplace_back(tag, std::move(job));
+    ++shared_->unanswered;
   }
-  shared_->wake.notify_one();
+  shared_->wake.notify_all();
   if (!watch_->isActive()) watch_->start();
 }
 
@@ -128,7 +152,7 @@ bool PreviewLoader::waitForDone(int ms) {
     QCoreApplication::sendPostedEvents(this);
     {
       std::lock_guard lock(shared_->mutex);
-      if (shared_->queue.empty() && shared_->running.empty()) break;
+      if (shared_->unanswered == 0) break;
     }
     if (deadline.hasExpired()) return false;
     checkDeadlines();

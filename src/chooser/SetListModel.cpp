@@ -23,6 +23,8 @@ void SetListModel::setEntries(const QList<SetEntry>& entries) {
   }
   beginResetModel();
   rows_ = std::move(rows);
+  rowByPath_.clear();
+  for (int row = 0; row < rows_.size(); ++row) rowByPath_.insert(rows_[row].entry.path, row);
   previewBytes_ = 0;
   QList<QString> order;
   for (const QString& path : previewOrder_) {
@@ -36,11 +38,7 @@ void SetListModel::setEntries(const QList<SetEntry>& entries) {
   endResetModel();
 }
 
-int SetListModel::rowOf(const QString& path) const {
-  for (int row = 0; row < rows_.size(); ++row)
-    if (rows_[row].entry.path == path) return row;
-  return -1;
-}
+int SetListModel::rowOf(const QString& path) const { return rowByPath_.value(path, -1); }
 
 void SetListModel::setSummary(const QString& path, const SetSummary& summary) {
   const int row = rowOf(path);

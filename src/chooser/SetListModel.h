@@ -3,7 +3,9 @@
 // Its previews are held within a fixed budget: the rows used least lately lose
 // theirs and ask for them again (previewWanted) when they are shown.
 #include <QAbstractListModel>
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <optional>
 
 #include "chooser/SetCatalog.h"
@@ -61,6 +63,7 @@ class SetListModel : public QAbstractListModel {
   };
   void keepWithinBudget(int keep);
   QList<Row> rows_;
+  QHash<QString, int> rowByPath_;
   QList<QString> previewOrder_;  // paths of the rows holding a preview, used least lately first
   qint64 previewBytes_ = 0;
   mutable QSet<QString> wanted_;
