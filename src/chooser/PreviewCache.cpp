@@ -114,7 +114,7 @@ void PreviewCache::store(const SetEntry& entry, const SetSummary& summary) const
   if (picture.isNull()) return;
   if (!textFits(summary.title) || !textFits(summary.author) || !textFits(summary.comment) || !textFits(summary.error))
     return;  // it would be refused on reading
-  if (!QDir().mkpath(folder_)) return;
+  if (folder_.isEmpty() || !QDir().mkpath(folder_)) return;  // without a home nothing is kept
   const Fd folder{openFolder(folder_)};
   if (folder.fd < 0) return;
   // PNG texts turn line ends into spaces: the key is stored as Base64.

@@ -154,7 +154,10 @@ SetChooserDialog::SetChooserDialog(SetSources sources, const QString& cacheFolde
                               this);
   connect(loader_, &PreviewLoader::stalled, this, [this](const QString& tag) {
     model_->setStalled(tag);
-    if (tag == QLatin1String("\n folders")) status_->setText(tr("A sets folder is not answering."));
+    if (tag == QLatin1String("\n folders"))
+      status_->setText(tr("A sets folder is not answering."));
+    else if (sources_.recent.contains(tag) && !recentFound_.contains(tag))
+      status_->setText(tr("A file loaded lately is not answering."));
   });
   connect(model_, &SetListModel::previewWanted, this, [this](const SetEntry& entry) { loader_->request(entry); },
           Qt::QueuedConnection);
