@@ -524,3 +524,30 @@ TEST(Places, WithoutAHomeNoPlaceOfThePlayersIsTheRoot) {
                               "/home/ann/.local/share/pievorbquarn/wizard-draft.pvqdraft"}));
   EXPECT_EQ(cache, QStringLiteral("/var/cache/ann/pievorbquarn/previews"));
 }
+
+TEST_F(ChooserTest, ReaderBoundsTakeTheLargestTuneAndRefuseAHugePlainPictureAtOnce) {
+  // A tune of exactly the largest size a set may carry is a tune; one byte more is refused.
+  ExtendedSetParts p = textsOnlyParts();
+  p.title = "Long tune";
+  p.tail = QByteArray(18, '\0');
+  p.music = smallTune();
+  p.music.append(QByteArray(kLargestTune - p.music.size(), '\0'));
+  ASSERT_EQ(p.music.size(), 4 * 1024 * 1024);
+  const SetSummary largest = summarizeSet(put(player(), QStringLiteral("largest.xet"), buildExtendedSet(p)));
+  EXPECT_TRUE(largest.readable()) << largest.error.toStdString();
+  EXPECT_TRUE(largest.hasTune);
+  p.music.append('\0');
+  EXPECT_TRUE(summarizeSet(put(player(), QStringLiteral("over.xet"), buildExtendedSet(p)))
+                  .error.contains(QStringLiteral("a tune may take 4194304 bytes at most")));
+
+  // A sparse plain set whose first picture claims a gigabyte: refused without reading it.
+  QByteArray plain = buildPlainSet(plainSetParts());
+  putInt32(plain, kMagicSize, 1 << 30);
+  const QString sparse = put(player(), QStringLiteral("sparse.set"), plain);
+  ASSERT_TRUE(QFile::resize(sparse, (qint64(1) << 30) + 4096));
+  QElapsedTimer took;
+  took.start();
+  const SetSummary huge = summarizeSet(sparse);
+  EXPECT_LT(took.elapsed(), 1000);
+  EXPECT_EQ(huge.error, QStringLiteral("cannot be read: Error loading images..."));
+}
