@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <cerrno>
+#include <filesystem>
 #include <cstring>
 
 #include "chooser/RecentSets.h"
@@ -122,7 +123,9 @@ QString addSetToFolder(const QString& path, const QString& folder, QString* adde
   const auto copyFailed = [&](int error) {
     return tr("The set could not be copied into %1: %2").arg(QDir::toNativeSeparators(folder), systemReason(error));
   };
-  if (!QDir().mkpath(folder)) return copyFailed(errno ? errno : EACCES);
+  std::error_code made;
+  std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), made);
+  if (made) return copyFailed(made.value());
   // A hidden name the chooser never lists, made afresh (never through a link).
   QByteArray temporary = QFile::encodeName(folder + QStringLiteral("/.adding-XXXXXX"));
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
