@@ -324,8 +324,8 @@ TEST_F(ChooserTest, CacheNeverWritesThroughLinksNorTrustsWhatItFinds) {
   EXPECT_EQ(contentsOf(precious), QByteArray("Dear diary"));
   EXPECT_FALSE(QFileInfo(store.fileOf(ea)).isSymLink());
   store.store(eb, summarizeSet(b));
-  EXPECT_EQ(store.find(ea)->title, QStringLiteral("Alpha"));
-  EXPECT_EQ(store.find(eb)->title, QStringLiteral("Bravo"));
+  EXPECT_EQ(store.find(ea).value_or(SetSummary{}).title, QStringLiteral("Alpha"));
+  EXPECT_EQ(store.find(eb).value_or(SetSummary{}).title, QStringLiteral("Bravo"));
 
   // Another set's preview copied to this one's name, an earlier release's, one too long
   // in a text or of another size: each is passed over.
@@ -341,7 +341,7 @@ TEST_F(ChooserTest, CacheNeverWritesThroughLinksNorTrustsWhatItFinds) {
   plantPreview(store.fileOf(ea), store.keyOf(ea), QStringLiteral("Huge"), QSize(3000, 3000));
   EXPECT_FALSE(store.find(ea).has_value());
   plantPreview(store.fileOf(ea), store.keyOf(ea), QStringLiteral("Right"));
-  EXPECT_EQ(store.find(ea)->title, QStringLiteral("Right"));
+  EXPECT_EQ(store.find(ea).value_or(SetSummary{}).title, QStringLiteral("Right"));
   // The loader draws such a set anew and shows its own title.
   QFile::remove(store.fileOf(ea));
   plantPreview(store.fileOf(ea), store.keyOf(eb), QStringLiteral("Bravo"));
