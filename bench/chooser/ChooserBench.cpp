@@ -52,7 +52,7 @@ double chooser(const SetSources& sources, const QString& cache) {
   t.start();
   SetChooserDialog window(sources, cache);
   window.show();
-  while (!window.model().allSummarized()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+  window.waitUntilSettled();
   settle(window);
   return t.nsecsElapsed() / 1e6;
 }

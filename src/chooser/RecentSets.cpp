@@ -3,17 +3,25 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "common/Places.h"
+
 namespace {
-const QString kName = QStringLiteral("pievorbquarn");
 const QString kKey = QStringLiteral("recentSets");
 }  // namespace
 
-QStringList recentSetFiles() { return QSettings(kName, kName).value(kKey).toStringList(); }
+QStringList recentSetFiles() {
+  const QString file = places::settingsFile();
+  if (file.isEmpty()) return {};
+  // However many another program wrote there, the chooser lists ten.
+  return QSettings(file, QSettings::IniFormat).value(kKey).toStringList().mid(0, kRecentSetCount);
+}
 
 void rememberLoadedSet(const QString& path) {
+  const QString file = places::settingsFile();
+  if (file.isEmpty()) return;  // without a home the list is not kept
   const QString absolute = QFileInfo(path).absoluteFilePath();
-  QSettings store(kName, kName);
-  QStringList files = store.value(kKey).toStringList();
+  QSettings store(file, QSettings::IniFormat);
+  QStringList files = store.value(kKey).toStringList().mid(0, kRecentSetCount);
   files.removeAll(absolute);
   files.prepend(absolute);
   store.setValue(kKey, files.mid(0, kRecentSetCount));

@@ -1,6 +1,6 @@
 #pragma once
 // The last ten set files any command loaded, newest first, kept in the game's
-// settings file ($XDG_CONFIG_HOME/pievorbquarn/pievorbquarn.conf).
+// settings file (places::settingsFile()).
 #include <QStringList>
 
 constexpr int kRecentSetCount = 10;

@@ -1,76 +1,179 @@
 #include "chooser/SetCatalog.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <cerrno>
+#include <filesystem>
+#include <cstring>
 
 #include "chooser/RecentSets.h"
 #include "chooser/SetSummary.h"
-#include "common/Files.h"
-#include "imageset/SetPlaces.h"
+#include "common/Places.h"
 
 namespace {
 
+QString tr(const char* text) { return QCoreApplication::translate("SetCatalog", text); }
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
 SetEntry entryOf(const QFileInfo& info, SetOrigin origin) {
-  return {info.absoluteFilePath(), origin, info.size(), info.lastModified().toMSecsSinceEpoch()};
+  return {info.absoluteFilePath(), origin, info.size(), info.lastModified().toMSecsSinceEpoch(),
+          info.canonicalFilePath()};
 }
 
-void addFolder(QList<SetEntry>& entries, QSet<QString>& seen, const QString& folder, SetOrigin origin) {
-  if (folder.isEmpty()) return;
-  const QFileInfoList files =
-      QDir(folder).entryInfoList({QStringLiteral("*.xet"), QStringLiteral("*.set")}, QDir::Files | QDir::Readable,
-                                 QDir::Name | QDir::IgnoreCase);
-  for (const QFileInfo& info : files) {
-    if (!info.isFile()) continue;
-    const QString key = info.canonicalFilePath();
-    if (seen.contains(key)) continue;
-    seen.insert(key);
-    entries.append(entryOf(info, origin));
+bool writeAll(int fd, const QByteArray& bytes) {
+  qsizetype put = 0;
+  while (put < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.constData() + put, size_t(bytes.size() - put));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    put += n;
   }
+  return true;
 }
 
-QString freeName(const QDir& folder, const QFileInfo& source) {
-  QString name = source.fileName();
-  for (int n = 2; folder.exists(name); ++n)
-    name = source.completeBaseName() + QStringLiteral("-%1.").arg(n) + source.suffix();
-  return folder.filePath(name);
+// The whole of a regular file, opened without waiting on a pipe; *error says why not.
+std::optional<QByteArray> readRegularFile(const QString& path, QString* error) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  struct stat st {};
+  if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    *error = fd < 0 ? systemReason(errno) : tr("It is not a regular file.");
+    if (fd >= 0) ::close(fd);
+    return std::nullopt;
+  }
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    *error = file.errorString();
+    ::close(fd);
+    return std::nullopt;
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    *error = file.errorString();
+    return std::nullopt;
+  }
+  return bytes;
 }
 
 }  // namespace
 
 SetSources SetSources::ofApplication() {
-  return {shippedSetFolder(programFolder()), playerSetFolder(), recentSetFiles()};
+  return {places::shippedSetFolder(), places::playerSetFolder(), recentSetFiles()};
 }
 
-QList<SetEntry> scanSets(const SetSources& sources) {
+QList<SetEntry> listFolder(const QString& folder, SetOrigin origin) {
   QList<SetEntry> entries;
-  QSet<QString> seen;
-  addFolder(entries, seen, sources.shippedFolder, SetOrigin::Shipped);
-  addFolder(entries, seen, sources.playerFolder, SetOrigin::Player);
-  for (const QString& path : sources.recent) {
-    const QFileInfo info(path);
-    if (!isRegularFile(path) || seen.contains(info.canonicalFilePath())) continue;
-    seen.insert(info.canonicalFilePath());
-    entries.append(entryOf(info, SetOrigin::Recent));
-  }
+  if (folder.isEmpty()) return entries;
+  const QFileInfoList files =
+      QDir(folder).entryInfoList({QStringLiteral("*.xet"), QStringLiteral("*.set")}, QDir::Files | QDir::Readable,
+                                 QDir::Name | QDir::IgnoreCase);
+  for (const QFileInfo& info : files)
+    if (info.isFile()) entries.append(entryOf(info, origin));
   return entries;
 }
 
+std::optional<SetEntry> lookAtFile(const QString& path, SetOrigin origin) {
+  const QFileInfo info(path);
+  if (path.isEmpty() || !info.isFile()) return std::nullopt;
+  return entryOf(info, origin);
+}
+
+QList<SetEntry> joinSets(const QList<SetEntry>& folders, const QList<SetEntry>& recent) {
+  QList<SetEntry> entries;
+  QSet<QString> seen;
+  for (const QList<SetEntry>* part : {&folders, &recent})
+    for (const SetEntry& entry : *part) {
+      const QString key = entry.canonical.isEmpty() ? entry.path : entry.canonical;
+      if (seen.contains(key)) continue;
+      seen.insert(key);
+      entries.append(entry);
+    }
+  return entries;
+}
+
+QList<SetEntry> scanSets(const SetSources& sources) {
+  QList<SetEntry> folders = listFolder(sources.shippedFolder, SetOrigin::Shipped);
+  folders += listFolder(sources.playerFolder, SetOrigin::Player);
+  QList<SetEntry> recent;
+  for (const QString& path : sources.recent)
+    if (std::optional<SetEntry> entry = lookAtFile(path)) recent.append(*entry);
+  return joinSets(folders, recent);
+}
+
 QString addSetToFolder(const QString& path, const QString& folder, QString* added) {
-  const SetReadResult read = readSetAt(path);
-  if (!read.set) return read.error;
+  if (folder.isEmpty()) return tr("Your sets folder has no place: %1").arg(places::noHomeReason());
   const QFileInfo source(path);
-  const QDir target(folder);
-  if (source.absolutePath() == target.absolutePath()) {
+  if (source.absolutePath() == QDir(folder).absolutePath()) {
+    const SetReadResult read = readSetAt(path);
+    if (!read.set) return read.error;
     *added = source.absoluteFilePath();
     return QString();
   }
-  const QString copy = freeName(target, source);
-  if (!QDir().mkpath(folder) || !QFile::copy(path, copy))
-    return QStringLiteral("The set could not be copied into ") + QDir::toNativeSeparators(folder);
-  *added = copy;
-  return QString();
+  // The bytes are read once; what is checked is what gets the name.
+  QString why;
+  const std::optional<QByteArray> bytes = readRegularFile(path, &why);
+  if (!bytes) return tr("The set could not be read: %1").arg(why);
+  const auto copyFailed = [&](int error) {
+    return tr("The set could not be copied into %1: %2").arg(QDir::toNativeSeparators(folder), systemReason(error));
+  };
+  std::error_code made;
+  std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), made);
+  if (made) return copyFailed(made.value());
+  // A hidden name the chooser never lists, made afresh (never through a link).
+  QByteArray temporary = QFile::encodeName(folder + QStringLiteral("/.adding-XXXXXX"));
+  const int fd = mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return copyFailed(errno);
+  const bool written = fchmod(fd, 0644) == 0 && writeAll(fd, *bytes) && fsync(fd) == 0;
+  const int writeError = errno;
+  if (::close(fd) != 0 || !written) {
+    const int error = written ? errno : writeError;
+    ::unlink(temporary.constData());
+    return copyFailed(error);
+  }
+  const QString copy = QFile::decodeName(temporary);
+  const SetReadResult read = readSetAt(copy);
+  if (!read.set) {
+    ::unlink(temporary.constData());
+    return read.error;
+  }
+  // link() never replaces a file: a name taken meanwhile by another copy of the game gets the next number.
+  QString name = source.fileName();
+  for (int n = 2;; ++n) {
+    const QString target = QDir(folder).filePath(name);
+    if (::link(temporary.constData(), QFile::encodeName(target).constData()) == 0) {
+      ::unlink(temporary.constData());
+      *added = target;
+      return QString();
+    }
+    if (errno != EEXIST || n > 999) {
+      const int error = errno;
+      ::unlink(temporary.constData());
+      return copyFailed(error);
+    }
+    name = source.completeBaseName() + QStringLiteral("-%1.").arg(n) + source.suffix();
+  }
 }
 
-bool removePlayerSet(const SetEntry& entry) { return entry.origin == SetOrigin::Player && QFile::remove(entry.path); }
+RemoveOutcome removePlayerSet(const SetEntry& entry, const QString& title, QString* error) {
+  if (entry.origin != SetOrigin::Player) return RemoveOutcome::Failed;
+  const QByteArray name = QFile::encodeName(entry.path);
+  struct stat st {};
+  if (lstat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode)) return RemoveOutcome::Changed;
+  const std::optional<SetEntry> now = lookAtFile(entry.path, entry.origin);
+  if (!now || now->size != entry.size || now->modifiedMs != entry.modifiedMs) return RemoveOutcome::Changed;
+  const SetSummary summary = summarizeSet(entry.path);
+  const QString shown = summary.readable() && !summary.title.isEmpty() ? summary.title : QFileInfo(entry.path).fileName();
+  if (shown != title) return RemoveOutcome::Changed;
+  if (::unlink(name.constData()) != 0) {
+    *error = systemReason(errno);
+    return RemoveOutcome::Failed;
+  }
+  return RemoveOutcome::Removed;
+}

@@ -3,45 +3,63 @@
 // from the set itself, its texts, size and marks for sounds and tune. "&Use"
 // (or a double-click) closes the window with the set to load; "&Add Set..."
 // copies a set that reads cleanly into the player's folder, "&Remove" deletes
-// one from there after a question.
-#include <QDialog>
+// one from there after a question. All file work runs on the loader's workers:
+// the window opens, answers and closes whatever a disk does.
+#include <QHash>
+#include <QSet>
 
 #include "chooser/SetCatalog.h"
+#include "ui/GameDialog.h"
 
+class QLabel;
 class QListView;
 class QPushButton;
 class QDialogButtonBox;
 class SetListModel;
 class PreviewLoader;
 
-class SetChooserDialog : public QDialog {
+class SetChooserDialog : public GameDialog {
   Q_OBJECT
  public:
-  SetChooserDialog(SetSources sources, const QString& cacheFolder, QWidget* parent = nullptr);
+  // dpr: the pixel ratio the previews are drawn at.
+  SetChooserDialog(SetSources sources, const QString& cacheFolder, QWidget* parent = nullptr, qreal dpr = 1);
   ~SetChooserDialog() override;
 
   // The set the player chose to use; empty unless the dialog was accepted.
   const QString& chosenPath() const { return chosenPath_; }
   // Marks the file the set in force came from and makes it the current row.
   void showInUse(const QString& path);
-
-  SetListModel& model() { return *model_; }
-  PreviewLoader& loader() { return *loader_; }
+  // Lets events through until the list is made and every row is read or has not
+  // answered, or ms have passed (tests and the benchmark); false when work is left.
+  bool waitUntilSettled(int ms = 30000);
 
  private:
-  // Lists the sets anew, asks for the summaries not known yet and makes select current.
-  QList<SetEntry> rescan(const QString& select = {});
+  // Lists the sets anew and makes select current once it is listed.
+  void rescan(const QString& select = {});
+  // Puts what the workers found so far into the list and asks for missing summaries.
+  void rebuild();
   void updateButtons();
   void useCurrent();
   void addSet();
   void removeCurrent();
   int currentRow() const;
+  QString currentPath() const;
 
   SetSources sources_;
+  QString cacheFolder_;
   QString chosenPath_;
+  QString select_;     // the path to make current when it is listed
+  QString inUse_;      // the set in force's file as given
+  int generation_ = 0; // answers of an older scan are dropped
+  bool folderScanned_ = false;
+  bool cleaned_ = false;
+  QList<SetEntry> folderEntries_;
+  QHash<QString, std::optional<SetEntry>> recentFound_;  // by path; nullopt: gone
+  QSet<QString> requested_;  // path and stamp of the summaries asked for
   SetListModel* model_;
   PreviewLoader* loader_;
   QListView* list_;
+  QLabel* status_;
   QDialogButtonBox* buttons_;
   QPushButton* useButton_;
   QPushButton* addButton_;

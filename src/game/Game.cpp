@@ -83,7 +83,8 @@ void Game::replaceTune(const QByteArray& tune) {
     QFile file(set_.musicFile);
     // Not being able to write the tune is no reason to refuse the set.
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-      const bool written = file.write(tune) == tune.size();
+      // The bytes reach the disk at flush: a full disk shows there, not at write.
+      const bool written = file.write(tune) == tune.size() && file.flush();
       file.close();
       if (!written) file.remove();
     }

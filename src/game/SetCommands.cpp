@@ -81,9 +81,8 @@ void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
   if (path.isEmpty()) {
     FileDialogRequest setter;
     setter.title = QStringLiteral("Please select a PieVorbQuarn image set to use:");
-    setter.filter = QStringLiteral(
-        "Image Set (*.SET)|*.set|eXtended Set (*.XET)|*.xet|Any Set (*.SET,*.XET)|*.xet;*.set|All Files (*.*)|*.*");
-    setter.filterIndex = 3;
+    setter.filter = setFileFilter();
+    setter.filterIndex = kSetFileFilterAnySet;
     setter.defaultExt = QStringLiteral("SET");
     setter.initialPath = setterFileName ? *setterFileName : QString();
     setter.mustExist = true;

@@ -1,21 +1,21 @@
 #pragma once
-// Where set files live: the game's own sets beside `default.xet`, the player's
-// sets folder, and the cache of the chooser's previews.
-#include <QString>
+// Where set files live, by the names the set code has always used; each is the
+// places module's one rule (common/Places.h).
+#include "common/Places.h"
 
-// The program's folder, ending in a slash.
-QString programFolder();
+using places::defaultSetPath;
+using places::playerSetFolder;
+using places::previewCacheFolder;
+using places::programFolder;
+using places::shippedSetFolder;
 
-// Beside the program in a build tree; in share/pievorbquarn when installed, under
-// whatever prefix. Without either, the place beside the program.
-QString defaultSetPath(const QString& programFolder);
+#include <QCoreApplication>
 
-// The folder that holds `default.xet` and the other sets shipped with the game;
-// empty when there is none.
-QString shippedSetFolder(const QString& programFolder);
-
-// The player's own sets: $XDG_DATA_HOME/pievorbquarn/sets.
-QString playerSetFolder();
-
-// The chooser's previews: $XDG_CACHE_HOME/pievorbquarn/previews.
-QString previewCacheFolder();
+// The file dialog's filter for set files, shared by the Load command and the
+// chooser's Add, with the index of "Any Set" in it.
+inline QString setFileFilter() {
+  return QCoreApplication::translate(
+      "SetFiles",
+      "Image Set (*.SET)|*.set|eXtended Set (*.XET)|*.xet|Any Set (*.SET,*.XET)|*.xet;*.set|All Files (*.*)|*.*");
+}
+constexpr int kSetFileFilterAnySet = 3;

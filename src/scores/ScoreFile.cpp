@@ -14,6 +14,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "common/Places.h"
 #include "scores/BoardFile.h"
 #include "ui/Codepage.h"
 
@@ -203,17 +204,7 @@ void sortBestFirst(QList<QByteArray>& entries) {
   entries = std::move(sorted);
 }
 
-QString userScoreFolder() {
-  QString base = qEnvironmentVariable("XDG_DATA_HOME");
-  // The XDG rules say a relative value is to be ignored.
-  if (base.isEmpty() || QDir::isRelativePath(base)) {
-    const QString home = qEnvironmentVariable("HOME");
-    // Without a home the scores have no place of the player's: never the filesystem's root.
-    if (home.isEmpty() || QDir::isRelativePath(home) || QDir(home).isRoot()) return {};
-    base = home + QStringLiteral("/.local/share");
-  }
-  return QDir(base).filePath(QStringLiteral("pievorbquarn"));
-}
+QString userScoreFolder() { return places::playerScoreFolder(); }
 
 namespace {
 
@@ -232,7 +223,7 @@ QString scoreFilePath(const QString& programFolder, const QString& userFolder) {
   const QString folder = programFolder.isEmpty() ? QDir::currentPath() : programFolder;
   // An installed game's program folder is the system's bin folder, shared by every
   // user; even when it happens to be writable (root), scores belong to the player.
-  const bool installed = QFileInfo(QDir(folder).filePath(QStringLiteral("../share/pievorbquarn"))).isDir();
+  const bool installed = !places::installedDataFolder(folder).isEmpty();
   const QString besideProgram = QDir(folder).filePath(kFileName);
   if (!installed && writableFolder(folder) && !boardRefusesWrites(besideProgram)) return besideProgram;
   if (userFolder.isEmpty()) return {};
@@ -240,10 +231,12 @@ QString scoreFilePath(const QString& programFolder, const QString& userFolder) {
 }
 
 ScoreBoard::ScoreBoard(const QString& programFolder, const QString& userFolder)
-    : path_(scoreFilePath(programFolder, userFolder)), userFolder_(userFolder) {}
+    : path_(scoreFilePath(programFolder, userFolder)),
+      userFolder_(userFolder),
+      installed_(!places::installedDataFolder(programFolder.isEmpty() ? QDir::currentPath() : programFolder).isEmpty()) {}
 
 ScoreBoard ScoreBoard::forThisProgram() {
-  return ScoreBoard(QCoreApplication::applicationDirPath(), userScoreFolder());
+  return ScoreBoard(places::programFolder(), userScoreFolder());
 }
 
 namespace {
@@ -275,9 +268,15 @@ QList<QByteArray> merged(QList<QByteArray> current, const QList<QByteArray>& see
   return result;
 }
 
-const QString kNoPlace = QStringLiteral(
-    "The scores have no place to be kept: the program's folder cannot be written, and there is no home folder "
-    "(HOME is not set).");
+// An installed game never keeps the board beside the program, writable or not.
+QString noPlace(bool installed) {
+  return installed ? QCoreApplication::translate("ScoreBoard",
+                                                 "The scores have no place to be kept: there is no home folder "
+                                                 "(HOME is not set).")
+                   : QCoreApplication::translate("ScoreBoard",
+                                                 "The scores have no place to be kept: the program's folder cannot "
+                                                 "be written, and there is no home folder (HOME is not set).");
+}
 
 }  // namespace
 
@@ -292,7 +291,7 @@ bool ScoreBoard::load() {
 bool ScoreBoard::readFile(QList<QByteArray>& out, bool* missing) {
   out.clear();
   if (path_.isEmpty()) {
-    lastError_ = kNoPlace;
+    lastError_ = noPlace(installed_);
     return false;
   }
   bool absent = false;
@@ -326,7 +325,7 @@ bool ScoreBoard::writeBoard() {
 
 bool ScoreBoard::readyToWrite() {
   if (path_.isEmpty()) {
-    lastError_ = kNoPlace;
+    lastError_ = noPlace(installed_);
     return false;
   }
   // The per-user folder may not exist yet; the program's folder is never made here.

@@ -85,6 +85,7 @@ class ScoreBoard {
 
   QString path_;
   QString userFolder_;
+  bool installed_ = false;  // the program is installed: its folder is never the board's
   QList<QByteArray> entries_;
   QList<QByteArray> seen_;  // the file's entries as this board last read or wrote them
   QString lastError_;

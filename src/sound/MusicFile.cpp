@@ -13,6 +13,8 @@
 #include <unistd.h>
 #include <utility>
 
+#include "common/Places.h"
+
 namespace {
 
 bool isOwnPrivateDir(const QByteArray& path) {
@@ -70,11 +72,7 @@ PrivateMusicFolder::PrivateMusicFolder(QString base) : base_(std::move(base)) {}
 
 PrivateMusicFolder::~PrivateMusicFolder() { remove(); }
 
-QString PrivateMusicFolder::defaultBase() {
-  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-  if (isOwnPrivateDir(runtime)) return QFile::decodeName(runtime);
-  return QDir::tempPath();
-}
+QString PrivateMusicFolder::defaultBase() { return places::tuneFolderBase(); }
 
 QString PrivateMusicFolder::musicFile() {
   if (!tried_) {

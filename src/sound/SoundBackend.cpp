@@ -7,18 +7,11 @@
 #include <cerrno>  // program_invocation_short_name
 #include <cstdio>
 
+#include "common/Places.h"
+
 namespace {
 
-// Where a module is: beside the one PVQ_SOUND_MODULE names (tests and benchmarks),
-// in the package's own library folder, or beside the program (a build tree).
-QString modulePath(const QString& file) {
-  const QString named = qEnvironmentVariable("PVQ_SOUND_MODULE");
-  if (!named.isEmpty()) return QFileInfo(named).absoluteDir().filePath(file);
-  const QString program = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-  const QString installed = program + QStringLiteral(PVQ_SOUND_MODULE_DIR "/") + file;
-  const QString beside = program + file;
-  return QFileInfo::exists(installed) || !QFileInfo::exists(beside) ? installed : beside;
-}
+QString modulePath(const QString& file) { return places::soundModulePath(QStringLiteral(PVQ_SOUND_MODULE_DIR), file); }
 
 template <class Backend>
 LoadedModule<Backend> loadModule(const QString& path, const char* entryName) {

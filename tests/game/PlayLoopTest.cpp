@@ -535,3 +535,28 @@ TEST(StepTiming, TheWindowWakesOncePerStepAtTheDueMillisecond) {
 }
 
 }  // namespace
+
+// Rounds started a second apart on the same day pop their holes in another order.
+TEST(RoundSeed, RoundsASecondApartPopDifferentHoles) {
+  struct Logged : RandomSource {
+    StdRandom real;
+    std::vector<int> drawn;
+    void seed(std::uint64_t value) override { real.seed(value); }
+    int below(int n) override { return drawn.emplace_back(real.below(n)); }
+  };
+  const auto firstDraws = [](double day) {
+    GameFixture f;
+    Logged random;
+    Game game{f.sound, f.sound, [day] { return day; }, &random, [&f] { return f.micros; }};
+    game.install(builtinSet());
+    game.holePressed(kStartHole);
+    for (int i = 0; i < 400 && random.drawn.size() < 30; ++i) {
+      f.micros += kStepMicros;
+      game.stepTimerFired();
+    }
+    return random.drawn;
+  };
+  const std::vector<int> one = firstDraws(45000.25);
+  EXPECT_GE(one.size(), 30u);
+  EXPECT_NE(one, firstDraws(45000.25 + 1.0 / 86400));
+}

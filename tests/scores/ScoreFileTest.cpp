@@ -9,6 +9,8 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <csignal>
+#include <dlfcn.h>
+#include <map>
 #include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -159,6 +161,30 @@ TEST(scoreFilePath, UserFolderFollowsXdgDataHome) {
   if (!saved.isEmpty()) qputenv("XDG_DATA_HOME", saved);
 }
 
+// What a power cut would leave: a file's bytes as they were at its last fsync, by inode.
+// Bytes never synced are lost; a rename is kept (the folder's journal).
+std::map<ino_t, QByteArray>& durable() {
+  static std::map<ino_t, QByteArray> bytes;
+  return bytes;
+}
+
+extern "C" int fsync(int fd) {
+  static auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+  struct stat st {};
+  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+    QByteArray bytes(st.st_size, '\0');
+    if (pread(fd, bytes.data(), size_t(bytes.size()), 0) == bytes.size()) durable()[st.st_ino] = bytes;
+  }
+  return real(fd);
+}
+
+QByteArray afterPowerCut(const QString& path) {
+  struct stat st {};
+  if (stat(QFile::encodeName(path).constData(), &st) != 0) return "no file";
+  const auto kept = durable().find(st.st_ino);
+  return kept == durable().end() ? QByteArray("nothing") : kept->second;
+}
+
 class ScoreBoardTest : public ::testing::Test {
  protected:
   QTemporaryDir tmp;
@@ -257,6 +283,15 @@ TEST_F(ScoreBoardTest, UnwritableProgramFolderUsesUserFolder) {
   EXPECT_EQ(board.filePath(), user + "/piescore.sdf");
   ASSERT_TRUE(board.add("Ann", 24));
   EXPECT_EQ(readAll(user + "/piescore.sdf"), line(Ann24) + "\r\n");
+}
+
+TEST_F(ScoreBoardTest, APowerCutAfterASaveLeavesTheNewBoard) {
+  ScoreBoard board(program, user);
+  ASSERT_TRUE(board.add("Ann", 24));
+  ASSERT_TRUE(board.add("Bob", 12));
+  // The board the next start reads is what was on the disk: the new scores, never an empty file.
+  EXPECT_EQ(afterPowerCut(file), readAll(file));
+  EXPECT_EQ(afterPowerCut(file), line(Ann24) + "\r\n" + line(scoreEntry(12, "Bob")) + "\r\n");
 }
 
 TEST_F(ScoreBoardTest, SaveNeverMovesTheBoardElsewhere) {
@@ -407,6 +442,25 @@ TEST_F(ScoreBoardTest, CopiesAddingAtOnceKeepEveryEntry) {
   EXPECT_EQ(board.entries().count(scoreEntry(24, "First")), 1);
   EXPECT_EQ(board.entries().count(scoreEntry(24, "Second")), 1);
   EXPECT_FALSE(QFile::exists(file + ".lock"));
+}
+
+TEST_F(ScoreBoardTest, APlayerWhoMayNotWriteBesideTheProgramKeepsScoresInTheirFolder) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to play an ordinary player";
+  // The program's folder and its board belong to root; the player is someone else.
+  writeAll(file, line(scoreEntry(40, "Root")) + "\r\n");
+  ASSERT_EQ(chmod(QFile::encodeName(program).constData(), 0755), 0);
+  ASSERT_EQ(chmod(QFile::encodeName(file).constData(), 0644), 0);
+  ASSERT_TRUE(QDir().mkpath(user));
+  ASSERT_EQ(chmod(QFile::encodeName(user).constData(), 0777), 0);
+  ASSERT_EQ(chmod(QFile::encodeName(tmp.path()).constData(), 0755), 0);
+  const int status = inChild([&] {
+    if (setgid(65534) != 0 || setuid(65534) != 0) return 2;
+    ScoreBoard board(program, user);
+    return board.add("Ann", 24) ? 0 : 1;
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(readAll(user + "/piescore.sdf"), line(Ann24) + "\r\n");
+  EXPECT_EQ(readAll(file), line(scoreEntry(40, "Root")) + "\r\n");
 }
 
 // Forks a copy of the game that takes the board's lock, keeps it holdMs, then runs

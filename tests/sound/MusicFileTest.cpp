@@ -4,12 +4,16 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "sound/MusicFile.h"
 #include "SoundTestSupport.h"
+#include "imageset/DefaultSet.h"
+#include "support/GameFixture.h"
 
 namespace {
 
@@ -105,3 +109,26 @@ TEST(MusicFile, RuntimeFolderOnlyWhenItIsOurs) {
 }
 
 }  // namespace
+
+// A disk that fills up (here a file-size limit) part way through the tune leaves no
+// partial tune behind, so no music starts from half a file.
+TEST(MusicFile, APartlyWrittenTuneIsRemoved) {
+  GameFixture f;
+  LoadedSet set = builtinSet();
+  set.tune = QByteArray(8 * 1024, 'x');  // within what a file keeps in its buffer until it closes
+  struct rlimit old {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  struct rlimit small = old;
+  small.rlim_cur = 4096;
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the process
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  f.game.install(LoadedSet(set));
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_FALSE(QFileInfo::exists(f.game.set().musicFile));
+  EXPECT_FALSE(f.game.set().musicPresent);
+  // With room again the whole tune is written.
+  f.game.install(LoadedSet(set));
+  EXPECT_EQ(QFileInfo(f.game.set().musicFile).size(), set.tune.size());
+  EXPECT_TRUE(f.game.set().musicPresent);
+}
