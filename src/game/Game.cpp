@@ -30,6 +30,7 @@ constexpr int kStepsPerCountFrame = 10;  // and per game second
 constexpr int kPopChance = 90;           // a draw in 0..99 above this pops a target
 constexpr int kMostBusyHoles = 10;
 constexpr int kPointsPerHit = 2;
+constexpr std::int64_t kLateWakeMicros = 2000;  // two of the step timer's milliseconds
 }  // namespace
 
 Game::Game(WavePlayer& wave, MusicPort& music, Clock clock, RandomSource* random, StepClock stepClock)
@@ -64,7 +65,11 @@ void Game::install(LoadedSet&& loaded) {
   set_.title = set_.title.convertToFormat(QImage::Format_RGB32);
   showFreshBoard();
   updateMainCaption();
-  view_->setBusyCursor(false);
+}
+
+void Game::playStartupSound() {
+  wave_.stopWave(WaveChannel::Splat);
+  playSound(SoundEffect::Startup, WaveChannel::Main);
 }
 
 void Game::installCustomCursor(const std::uint8_t* planes, std::uint8_t hotX, std::uint8_t hotY) {
@@ -204,7 +209,11 @@ void Game::stepTimerFired() {
   if (!stepping_) return;
   const std::int64_t now = stepClock_();
   if (now - lastStepTime_ < kStepMicros) return;
-  lastStepTime_ = now;
+  // A wake a little late (the window's timer counts whole milliseconds) counts
+  // from when the step was due, so the rounding does not stretch the round; a
+  // later one counts from now, so late steps are never caught up in a burst.
+  const std::int64_t due = lastStepTime_ + kStepMicros;
+  lastStepTime_ = now - due < kLateWakeMicros ? due : now;
   if (state_ == GameState::CountingDown)
     countdownTick();
   else

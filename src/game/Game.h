@@ -19,8 +19,9 @@
 
 enum class GameState : std::uint8_t { Idle, Playing, CountingDown };
 
-// What the game tells the window; every hook has a do-nothing default so tests
-// implement only what they look at.
+// What the game tells the program around it: which parts of the board changed,
+// the cursor and caption, whether steps are wanted, and the end of a round. Every
+// hook has a do-nothing default so tests implement only what they look at.
 class GameView {
  public:
   virtual ~GameView() = default;
@@ -33,10 +34,6 @@ class GameView {
   virtual void animateChanged(bool /*enabled*/) {}
   // The game-over dialog, shown modally; returns when the player closed it.
   virtual void showGameOver(const GameResult& /*result*/) {}
-  virtual void showCurrentSetAbout() {}
-  virtual void setBusyCursor(bool /*busy*/) {}
-  virtual void processPendingEvents() {}
-  virtual QWidget* dialogParent() { return nullptr; }
 };
 
 // The local wall clock in days; it seeds the random source.
@@ -70,11 +67,9 @@ class Game {
        StepClock stepClock = monotonicMicros);
 
   void setView(GameView* view) { view_ = view ? view : &nullView_; }
-  GameView& view() { return *view_; }
-  WavePlayer& wave() { return wave_; }
-  MusicPort& music() { return music_; }
-  // Plays one of the set's sounds on a channel.
-  void playSound(SoundEffect effect, WaveChannel channel) { wave_.playWave(set_.sound(effect), channel); }
+  // A set just loaded greets the player: the splat channel goes quiet and the
+  // set's start-up sound plays.
+  void playStartupSound();
   // Where a set's tune is written while the set is in force; none when empty.
   void setMusicFile(const QString& path) { set_.musicFile = path; }
 
@@ -128,6 +123,7 @@ class Game {
   void endGame();
   void playTick();
   void copyIntoHole(int hole, const QImage& strip, const Rect& source);
+  void playSound(SoundEffect effect, WaveChannel channel) { wave_.playWave(set_.sound(effect), channel); }
   void replaceTune(const QByteArray& tune);
   void replaceCursor(const std::optional<CustomCursor>& cursor);
   void showFreshBoard();
@@ -157,5 +153,5 @@ class Game {
   std::uint8_t busyHoles_ = 0;
   std::uint8_t countdownStepCounter_ = 0;
   std::uint8_t countdownStep_ = 0;
-  std::int64_t lastStepTime_ = 0;  // on the step clock; steps come no sooner than kStepMicros apart
+  std::int64_t lastStepTime_ = 0;  // when the last step was due, on the step clock; steps are due kStepMicros apart
 };
