@@ -82,7 +82,7 @@ void loadExtendedSet(Game& game, SetCommandsPort& port, const QString& path, boo
   installReadSet(game, port, std::move(result), path, showAboutDialog);
 }
 
-void loadImageSet(Game& game, SetCommandsPort& port, const QString& givenPath, bool showAboutDialog,
+bool loadImageSet(Game& game, SetCommandsPort& port, const QString& givenPath, bool showAboutDialog,
                   QString* setterFileName) {
   QString path = givenPath;
   if (path.isEmpty()) {
@@ -95,16 +95,18 @@ void loadImageSet(Game& game, SetCommandsPort& port, const QString& givenPath, b
     setter.initialPath = setterFileName ? *setterFileName : QString();
     setter.mustExist = true;
     path = prompts().chooseFile(port.dialogParent(), setter);
-    if (path.isEmpty()) return;
+    if (path.isEmpty()) return false;
     if (setterFileName) *setterFileName = path;
   }
 
   QFile file(path);
-  if (!openSetFile(port, file, QStringLiteral("Error, unable to open file..."))) return;
+  if (!openSetFile(port, file, QStringLiteral("Error, unable to open file..."))) return false;
   SetReadResult result = readSetFile(file, path, busyFromHere(port));
   file.close();
   port.setBusyCursor(false);
-  if (installReadSet(game, port, std::move(result), path, showAboutDialog)) rememberLoadedSet(path);
+  if (!installReadSet(game, port, std::move(result), path, showAboutDialog)) return false;
+  rememberLoadedSet(path);
+  return true;
 }
 
 StartupPlace StartupPlace::ofApplication() {
@@ -133,11 +135,9 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
   }
   port_.processPendingEvents();
   if (isRegularFile(candidate)) {
-    loadImageSet(game_, port_, candidate, false);
-    // The reset reloads the program's default set only when it is the set now in
-    // force, read from that place; one that failed to load leaves the built-in set.
-    if (candidate == defaultPath_ && game_.set().sourceFile != QFileInfo(candidate).absoluteFilePath())
-      defaultPath_.clear();
+    // The reset reloads the program's default set when it came from that place
+    // whatever its title; one that failed to load leaves the built-in set.
+    if (!loadImageSet(game_, port_, candidate, false)) defaultPath_.clear();
   }
   return showAbout;
 }

@@ -30,7 +30,8 @@ void loadExtendedSet(Game& game, SetCommandsPort& port, const QString& path, boo
 // refusal names the file. An empty
 // path asks for the file with the `Setter` dialog first; setterFileName, when
 // given, is the file that dialog opens on and receives the player's choice.
-void loadImageSet(Game& game, SetCommandsPort& port, const QString& path, bool showAboutDialog,
+// True when the file's set was put in force.
+bool loadImageSet(Game& game, SetCommandsPort& port, const QString& path, bool showAboutDialog,
                   QString* setterFileName = nullptr);
 
 // Where the program was started from, as `loadStartupSet` needs it.

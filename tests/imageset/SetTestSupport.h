@@ -56,8 +56,8 @@ class SetTest : public ::testing::Test {
   SetTest() { commandsPort() = &view; }
 
   // The loads and the set commands talk to the test's view.
-  void loadImageSet(Game& g, const QString& path, bool showAbout, QString* setter = nullptr) {
-    ::loadImageSet(g, view, path, showAbout, setter);
+  bool loadImageSet(Game& g, const QString& path, bool showAbout, QString* setter = nullptr) {
+    return ::loadImageSet(g, view, path, showAbout, setter);
   }
   void loadExtendedSet(Game& g, const QString& path, bool showAbout) { ::loadExtendedSet(g, view, path, showAbout); }
   class ImageSetCommands : public ::ImageSetCommands {
