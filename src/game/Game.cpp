@@ -285,7 +285,9 @@ void Game::drawPhase(int hole, int phase) {
   const int x = kFramePitchX * what.frame;
   switch (what.draw) {
     case HoleDraw::Nothing: break;
-    case HoleDraw::TargetFrame: copyIntoHole(hole, set_.targetStrip, {x, top, x + kRisingFrameWidth, top + kFrameHeight}); break;
+    case HoleDraw::TargetFrame:
+      copyIntoHole(hole, set_.targetStrip, {x, top, x + kRisingFrameWidth, top + kFrameHeight});
+      break;
     case HoleDraw::SplatFrame: copyIntoHole(hole, set_.splatStrip, {x, top, x + kHoleWidth, top + kFrameHeight}); break;
     case HoleDraw::EmptyHole: copyIntoHole(hole, set_.targetStrip, {0, 0, kRisingFrameWidth, kFrameHeight}); break;
   }
