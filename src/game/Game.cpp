@@ -30,7 +30,9 @@ constexpr int kStepsPerCountFrame = 10;  // and per game second
 constexpr int kPopChance = 90;           // a draw in 0..99 above this pops a target
 constexpr int kMostBusyHoles = 10;
 constexpr int kPointsPerHit = 2;
-constexpr std::int64_t kLateWakeMicros = 2000;  // two of the step timer's milliseconds
+// A wake this late still counts from when the step was due: a tenth of a step,
+// past the timer's whole milliseconds and a busy desktop's delays.
+constexpr std::int64_t kLateWakeMicros = kStepMicros / 10;
 }  // namespace
 
 Game::Game(WavePlayer& wave, MusicPort& music, Clock clock, RandomSource* random, StepClock stepClock)
@@ -209,9 +211,10 @@ void Game::stepTimerFired() {
   if (!stepping_) return;
   const std::int64_t now = stepClock_();
   if (now - lastStepTime_ < kStepMicros) return;
-  // A wake a little late (the window's timer counts whole milliseconds) counts
-  // from when the step was due, so the rounding does not stretch the round; a
-  // later one counts from now, so late steps are never caught up in a burst.
+  // A wake a little late (the timer counts whole milliseconds, and a busy
+  // desktop delays it) counts from when the step was due, so the lateness does
+  // not stretch the round; a later one counts from now, so late steps are never
+  // caught up in a burst.
   const std::int64_t due = lastStepTime_ + kStepMicros;
   lastStepTime_ = now - due < kLateWakeMicros ? due : now;
   if (state_ == GameState::CountingDown)
