@@ -1,8 +1,7 @@
 #pragma once
-// The main window's state and rules without the window: the set in force, the
-// board it shows and the play loop. The window only paints the board and
-// forwards presses and timer events, so tests can play whole games without a
-// display.
+// The game's state and rules without a window: the set in force, the board it
+// shows and the play loop. The controller forwards presses and timer events and
+// the board widget only paints, so tests can play whole games without a display.
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -101,7 +100,7 @@ class Game {
   void holePressed(int hole);  // any button
   void stepTimerFired();
   // Microseconds until the next step is due (0 when it is due now), so the
-  // window can sleep until then instead of polling.
+  // step timer can wake then instead of polling.
   std::int64_t microsToNextStep() const;
   void abortGame();
 
