@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 
 #include "CommandLine.h"
+#include "game/GameController.h"
 #include "game/MainWindow.h"
 #include "sound/MusicFile.h"
 #include "ui/AppInfo.h"
@@ -63,12 +64,12 @@ int main(int argc, char** argv) {
   PrivateMusicFolder::removeLeftovers();
   int result = 0;
   {
-    MainWindowDeps deps;
+    GameDeps deps;
     deps.startup = StartupPlace::ofApplication();
     // Qt's own options are not set files.
     deps.startup->arguments = commandLine.setFile.isEmpty() ? QStringList() : QStringList{commandLine.setFile};
-    MainWindow window{deps};
-    window.show();
+    GameController game{deps};
+    game.window().show();
     if (!quitRequested) result = app.exec();
   }
   removeBackgroundMusicFolder();

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "game/GameController.h"
 #include "game/MainWindow.h"
 #include "ui/Prompts.h"
 
@@ -46,7 +47,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   NoPlayer noPlayer;
   setPrompts(&noPlayer);
-  MainWindow form{MainWindowDeps{}};
+  GameController controller{GameDeps{}};
+  MainWindow& form = controller.window();
   form.show();
   runFor(500);
 
@@ -57,8 +59,8 @@ int main(int argc, char** argv) {
   runFor(10000);
   const double idleCpu = (cpuSeconds() - idleCpu0) / (idleWall.nsecsElapsed() / 1e9);
 
-  Game& game = form.game();
-  game.holePressed(kStartHole);
+  const Game& game = controller.game();
+  controller.holePressed(kStartHole);
   QElapsedTimer wall;
   double playStartWall = 0, playStartCpu = 0, playEndWall = 0, playEndCpu = 0;
   int steps = 0;

@@ -25,7 +25,8 @@ QImage idleHole(const SetContent& set, int countFrame) {
   copyRect(hole, {0, kFrameHeight, kHoleWidth, kHoleHeight}, set.holeBase,
            {0, 0, set.holeBase.width(), set.holeBase.height()});
   const int x = kFramePitchX * countFrame;
-  copyRect(hole, {0, 0, kHoleWidth, kFrameHeight}, set.countStrip, {x, 0, x + kRisingFrameWidth, set.countStrip.height()});
+  copyRect(hole, {0, 0, kHoleWidth, kFrameHeight}, set.countStrip,
+           {x, 0, x + kRisingFrameWidth, set.countStrip.height()});
   return hole;
 }
 }  // namespace

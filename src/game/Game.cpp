@@ -30,6 +30,9 @@ constexpr int kStepsPerCountFrame = 10;  // and per game second
 constexpr int kPopChance = 90;           // a draw in 0..99 above this pops a target
 constexpr int kMostBusyHoles = 10;
 constexpr int kPointsPerHit = 2;
+// A wake this late still counts from when the step was due: a tenth of a step,
+// past the timer's whole milliseconds and a busy desktop's delays.
+constexpr std::int64_t kLateWakeMicros = kStepMicros / 10;
 }  // namespace
 
 Game::Game(WavePlayer& wave, MusicPort& music, Clock clock, RandomSource* random, StepClock stepClock)
@@ -64,7 +67,11 @@ void Game::install(LoadedSet&& loaded) {
   set_.title = set_.title.convertToFormat(QImage::Format_RGB32);
   showFreshBoard();
   updateMainCaption();
-  view_->setBusyCursor(false);
+}
+
+void Game::playStartupSound() {
+  wave_.stopWave(WaveChannel::Splat);
+  playSound(SoundEffect::Startup, WaveChannel::Main);
 }
 
 void Game::installCustomCursor(const std::uint8_t* planes, std::uint8_t hotX, std::uint8_t hotY) {
@@ -205,7 +212,12 @@ void Game::stepTimerFired() {
   if (!stepping_) return;
   const std::int64_t now = stepClock_();
   if (now - lastStepTime_ < kStepMicros) return;
-  lastStepTime_ = now;
+  // A wake a little late (the timer counts whole milliseconds, and a busy
+  // desktop delays it) counts from when the step was due, so the lateness does
+  // not stretch the round; a later one counts from now, so late steps are never
+  // caught up in a burst.
+  const std::int64_t due = lastStepTime_ + kStepMicros;
+  lastStepTime_ = now - due < kLateWakeMicros ? due : now;
   if (state_ == GameState::CountingDown)
     countdownTick();
   else
@@ -277,7 +289,9 @@ void Game::drawPhase(int hole, int phase) {
   const int x = kFramePitchX * what.frame;
   switch (what.draw) {
     case HoleDraw::Nothing: break;
-    case HoleDraw::TargetFrame: copyIntoHole(hole, set_.targetStrip, {x, top, x + kRisingFrameWidth, top + kFrameHeight}); break;
+    case HoleDraw::TargetFrame:
+      copyIntoHole(hole, set_.targetStrip, {x, top, x + kRisingFrameWidth, top + kFrameHeight});
+      break;
     case HoleDraw::SplatFrame: copyIntoHole(hole, set_.splatStrip, {x, top, x + kHoleWidth, top + kFrameHeight}); break;
     case HoleDraw::EmptyHole: copyIntoHole(hole, set_.targetStrip, {0, 0, kRisingFrameWidth, kFrameHeight}); break;
   }

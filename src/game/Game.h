@@ -1,8 +1,7 @@
 #pragma once
-// The main window's state and rules without the window: the set in force, the
-// board it shows and the play loop. The window only paints the board and
-// forwards presses and timer events, so tests can play whole games without a
-// display.
+// The game's state and rules without a window: the set in force, the board it
+// shows and the play loop. The controller forwards presses and timer events and
+// the board widget only paints, so tests can play whole games without a display.
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -19,8 +18,9 @@
 
 enum class GameState : std::uint8_t { Idle, Playing, CountingDown };
 
-// What the game tells the window; every hook has a do-nothing default so tests
-// implement only what they look at.
+// What the game tells the program around it: which parts of the board changed,
+// the cursor and caption, whether steps are wanted, and the end of a round. Every
+// hook has a do-nothing default so tests implement only what they look at.
 class GameView {
  public:
   virtual ~GameView() = default;
@@ -33,10 +33,6 @@ class GameView {
   virtual void animateChanged(bool /*enabled*/) {}
   // The game-over dialog, shown modally; returns when the player closed it.
   virtual void showGameOver(const GameResult& /*result*/) {}
-  virtual void showCurrentSetAbout() {}
-  virtual void setBusyCursor(bool /*busy*/) {}
-  virtual void processPendingEvents() {}
-  virtual QWidget* dialogParent() { return nullptr; }
 };
 
 // The local wall clock in days; it seeds the random source.
@@ -70,11 +66,9 @@ class Game {
        StepClock stepClock = monotonicMicros);
 
   void setView(GameView* view) { view_ = view ? view : &nullView_; }
-  GameView& view() { return *view_; }
-  WavePlayer& wave() { return wave_; }
-  MusicPort& music() { return music_; }
-  // Plays one of the set's sounds on a channel.
-  void playSound(SoundEffect effect, WaveChannel channel) { wave_.playWave(set_.sound(effect), channel); }
+  // A set just loaded greets the player: the splat channel goes quiet and the
+  // set's start-up sound plays.
+  void playStartupSound();
   // Where a set's tune is written while the set is in force; none when empty.
   void setMusicFile(const QString& path) { set_.musicFile = path; }
 
@@ -106,7 +100,7 @@ class Game {
   void holePressed(int hole);  // any button
   void stepTimerFired();
   // Microseconds until the next step is due (0 when it is due now), so the
-  // window can sleep until then instead of polling.
+  // step timer can wake then instead of polling.
   std::int64_t microsToNextStep() const;
   void abortGame();
 
@@ -128,6 +122,7 @@ class Game {
   void endGame();
   void playTick();
   void copyIntoHole(int hole, const QImage& strip, const Rect& source);
+  void playSound(SoundEffect effect, WaveChannel channel) { wave_.playWave(set_.sound(effect), channel); }
   void replaceTune(const QByteArray& tune);
   void replaceCursor(const std::optional<CustomCursor>& cursor);
   void showFreshBoard();
@@ -157,5 +152,5 @@ class Game {
   std::uint8_t busyHoles_ = 0;
   std::uint8_t countdownStepCounter_ = 0;
   std::uint8_t countdownStep_ = 0;
-  std::int64_t lastStepTime_ = 0;  // on the step clock; steps come no sooner than kStepMicros apart
+  std::int64_t lastStepTime_ = 0;  // when the last step was due, on the step clock; steps are due kStepMicros apart
 };

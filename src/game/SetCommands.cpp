@@ -21,8 +21,14 @@ namespace {
 // A dropped path is taken up to this many characters.
 constexpr int kDroppedPathLimit = 1023;
 
-void showMessage(Game& game, const QString& text, const QString& caption) {
-  prompts().message(game.view().dialogParent(), text, caption, BoxIcon::Error);
+void showMessage(SetCommandsPort& port, const QString& text, const QString& caption) {
+  prompts().message(port.dialogParent(), text, caption, BoxIcon::Error);
+}
+
+// Puts a set in force; the busy cursor, shown while it was read, ends with it.
+void installSet(Game& game, SetCommandsPort& port, LoadedSet&& set) {
+  game.install(std::move(set));
+  port.setBusyCursor(false);
 }
 
 // Every refusal names the file it is about.
@@ -31,9 +37,9 @@ QString aboutFile(const QString& text, const QString& path) {
 }
 
 // Opens a set file to read, never a pipe or device; tells the player when it cannot.
-bool openSetFile(Game& game, QFile& file, const QString& text) {
+bool openSetFile(SetCommandsPort& port, QFile& file, const QString& text) {
   if (isRegularFile(file.fileName()) && file.open(QIODevice::ReadOnly)) return true;
-  showMessage(game, aboutFile(text, file.fileName()), QStringLiteral("Error"));
+  showMessage(port, aboutFile(text, file.fileName()), QStringLiteral("Error"));
   return false;
 }
 
@@ -41,42 +47,43 @@ bool openSetFile(Game& game, QFile& file, const QString& text) {
 // before the set in force had to go keeps it, any later one leaves the built-in set.
 // A good extended set plays its start-up sound and may bring the about dialog.
 // True when a set was put in force.
-bool installReadSet(Game& game, SetReadResult&& result, const QString& path, bool showAboutDialog) {
+bool installReadSet(Game& game, SetCommandsPort& port, SetReadResult&& result, const QString& path,
+                    bool showAboutDialog) {
   if (!result.set) {
-    if (!result.setKept) game.install(builtinSet());
-    showMessage(game, aboutFile(result.error, path), result.caption);
+    if (!result.setKept) installSet(game, port, builtinSet());
+    showMessage(port, aboutFile(result.error, path), result.caption);
     return false;
   }
   result.set->sourceFile = QFileInfo(path).absoluteFilePath();
-  game.install(std::move(*result.set));
+  installSet(game, port, std::move(*result.set));
   if (result.kind != SetKind::Extended) return true;
-  game.wave().stopWave(WaveChannel::Splat);
-  game.playSound(SoundEffect::Startup, WaveChannel::Main);
-  if (showAboutDialog) game.view().showCurrentSetAbout();
+  game.playStartupSound();
+  if (showAboutDialog) port.showCurrentSetAbout();
   return true;
 }
 
 // The player sees the busy cursor from the end of an extended set's header on.
-std::function<void()> busyFromHere(Game& game) {
-  return [&game] {
-    game.view().setBusyCursor(true);
-    game.view().processPendingEvents();
+std::function<void()> busyFromHere(SetCommandsPort& port) {
+  return [&port] {
+    port.setBusyCursor(true);
+    port.processPendingEvents();
   };
 }
 
 }  // namespace
 
-void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog) {
+void loadExtendedSet(Game& game, SetCommandsPort& port, const QString& path, bool showAboutDialog) {
   QFile file(path);
   // A file that cannot be opened counts as too small.
-  if (!openSetFile(game, file, QString::fromLatin1(kNotExtendedSetMessage))) return;
-  SetReadResult result = readExtendedSet(file, busyFromHere(game));
+  if (!openSetFile(port, file, QString::fromLatin1(kNotExtendedSetMessage))) return;
+  SetReadResult result = readExtendedSet(file, busyFromHere(port));
   file.close();
-  game.view().setBusyCursor(false);
-  installReadSet(game, std::move(result), path, showAboutDialog);
+  port.setBusyCursor(false);
+  installReadSet(game, port, std::move(result), path, showAboutDialog);
 }
 
-void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QString* setterFileName) {
+bool loadImageSet(Game& game, SetCommandsPort& port, const QString& givenPath, bool showAboutDialog,
+                  QString* setterFileName) {
   QString path = givenPath;
   if (path.isEmpty()) {
     FileDialogRequest setter;
@@ -86,17 +93,19 @@ void loadImageSet(Game& game, const QString& givenPath, bool showAboutDialog, QS
     setter.defaultExt = QStringLiteral("SET");
     setter.initialPath = setterFileName ? *setterFileName : QString();
     setter.mustExist = true;
-    path = prompts().chooseFile(game.view().dialogParent(), setter);
-    if (path.isEmpty()) return;
+    path = prompts().chooseFile(port.dialogParent(), setter);
+    if (path.isEmpty()) return false;
     if (setterFileName) *setterFileName = path;
   }
 
   QFile file(path);
-  if (!openSetFile(game, file, QStringLiteral("Error, unable to open file..."))) return;
-  SetReadResult result = readSetFile(file, path, busyFromHere(game));
+  if (!openSetFile(port, file, QStringLiteral("Error, unable to open file..."))) return false;
+  SetReadResult result = readSetFile(file, path, busyFromHere(port));
   file.close();
-  game.view().setBusyCursor(false);
-  if (installReadSet(game, std::move(result), path, showAboutDialog)) rememberLoadedSet(path);
+  port.setBusyCursor(false);
+  if (!installReadSet(game, port, std::move(result), path, showAboutDialog)) return false;
+  rememberLoadedSet(path);
+  return true;
 }
 
 StartupPlace StartupPlace::ofApplication() {
@@ -116,20 +125,18 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
   bool showAbout = true;
   if (!candidate.isEmpty() && !isRegularFile(candidate)) {
     // A set asked for by name that is not there, or no file, is worth a word.
-    showMessage(game_, aboutFile(QStringLiteral("Error, unable to open file..."), candidate), QStringLiteral("Error"));
+    showMessage(port_, aboutFile(QStringLiteral("Error, unable to open file..."), candidate), QStringLiteral("Error"));
   }
   if (!isRegularFile(candidate)) {
     candidate = defaultSetPath(folder);
     defaultPath_ = candidate;
     showAbout = false;
   }
-  game_.view().processPendingEvents();
+  port_.processPendingEvents();
   if (isRegularFile(candidate)) {
-    loadImageSet(game_, candidate, false);
-    // The reset reloads the program's default set only when it is the set now in
-    // force, read from that place; one that failed to load leaves the built-in set.
-    if (candidate == defaultPath_ && game_.set().sourceFile != QFileInfo(candidate).absoluteFilePath())
-      defaultPath_.clear();
+    // The reset reloads the program's default set when it came from that place
+    // whatever its title; one that failed to load leaves the built-in set.
+    if (!loadImageSet(game_, port_, candidate, false)) defaultPath_.clear();
   }
   return showAbout;
 }
@@ -138,17 +145,17 @@ void ImageSetCommands::resetToDefaults() {
   // A default set that is missing (never installed, or deleted since) leaves the
   // built-in set to reset to, which is no error.
   if (!defaultPath_.isEmpty() && isRegularFile(defaultPath_))
-    loadImageSet(game_, defaultPath_, false);
+    loadImageSet(game_, port_, defaultPath_, false);
   else
-    game_.install(builtinSet());
+    install(builtinSet());
 }
 
-void ImageSetCommands::loadSetFile() { loadImageSet(game_, QString(), true, &setterFileName_); }
+void ImageSetCommands::loadSetFile() { loadImageSet(game_, port_, QString(), true, &setterFileName_); }
 
 void ImageSetCommands::chooseSet() {
-  SetChooserDialog chooser(SetSources::ofApplication(), previewCacheFolder(), game_.view().dialogParent());
+  SetChooserDialog chooser(SetSources::ofApplication(), previewCacheFolder(), port_.dialogParent());
   chooser.showInUse(game_.set().sourceFile);
-  if (prompts().runModal(chooser) == QDialog::Accepted) loadImageSet(game_, chooser.chosenPath(), true);
+  if (prompts().runModal(chooser) == QDialog::Accepted) loadImageSet(game_, port_, chooser.chosenPath(), true);
 }
 
 void ImageSetCommands::loadBitmapPair() {
@@ -159,13 +166,13 @@ void ImageSetCommands::loadBitmapPair() {
 
   fs.title = QStringLiteral("Please select Bitmap file 1 (PICT1.BMP)");
   fs.initialPath = fsFileName_;
-  const QString first = prompts().chooseFile(game_.view().dialogParent(), fs);
+  const QString first = prompts().chooseFile(port_.dialogParent(), fs);
   if (first.isEmpty()) return;
   fsFileName_ = first;
 
   fs.title = QStringLiteral("Please select Bitmap file 2 (PICT2.BMP)");
   fs.initialPath = fsFileName_;
-  const QString second = prompts().chooseFile(game_.view().dialogParent(), fs);
+  const QString second = prompts().chooseFile(port_.dialogParent(), fs);
   if (second.isEmpty()) return;
   fsFileName_ = second;
 
@@ -182,17 +189,19 @@ void ImageSetCommands::loadBitmapPair() {
     QString why;
     strip = loadBmpFile(path, &why, kStripBounds);
     if (strip.isNull()) {
-      game_.install(builtinSet());
-      showMessage(game_, aboutFile(why, path), QStringLiteral("Error"));
+      install(builtinSet());
+      showMessage(port_, aboutFile(why, path), QStringLiteral("Error"));
     }
     return !strip.isNull();
   };
-  if (loaded(set.targetStrip, first) && loaded(set.splatStrip, second)) game_.install(std::move(set));
+  if (loaded(set.targetStrip, first) && loaded(set.splatStrip, second)) install(std::move(set));
 }
 
 void ImageSetCommands::dropFiles(const QStringList& paths) {
-  game_.view().setBusyCursor(true);
-  game_.install(builtinSet());
-  if (!paths.isEmpty()) loadImageSet(game_, paths.first().left(kDroppedPathLimit), true);
-  game_.view().setBusyCursor(false);
+  port_.setBusyCursor(true);
+  install(builtinSet());
+  if (!paths.isEmpty()) loadImageSet(game_, port_, paths.first().left(kDroppedPathLimit), true);
+  port_.setBusyCursor(false);
 }
+
+void ImageSetCommands::install(LoadedSet&& set) { installSet(game_, port_, std::move(set)); }

@@ -6,17 +6,33 @@
 #include <QStringList>
 
 class Game;
+class QWidget;
+struct LoadedSet;
+
+// What the set commands need of the program around them: where their boxes and
+// file dialogs belong, the busy cursor while a set is read, a round of pending
+// events, and the about-current-set dialog.
+class SetCommandsPort {
+ public:
+  virtual ~SetCommandsPort() = default;
+  virtual QWidget* dialogParent() = 0;
+  virtual void setBusyCursor(bool busy) = 0;
+  virtual void processPendingEvents() = 0;
+  virtual void showCurrentSetAbout() = 0;
+};
 
 // Reads an extended set file (.XET) and installs it; a good load plays the set's
 // start-up sound and, when showAboutDialog is true, ends with the
 // about-current-set dialog.
-void loadExtendedSet(Game& game, const QString& path, bool showAboutDialog);
+void loadExtendedSet(Game& game, SetCommandsPort& port, const QString& path, bool showAboutDialog);
 
 // Opens a set file and hands it to the reader its first 18 bytes name; every
 // refusal names the file. An empty
 // path asks for the file with the `Setter` dialog first; setterFileName, when
 // given, is the file that dialog opens on and receives the player's choice.
-void loadImageSet(Game& game, const QString& path, bool showAboutDialog, QString* setterFileName = nullptr);
+// True when the file's set was put in force.
+bool loadImageSet(Game& game, SetCommandsPort& port, const QString& path, bool showAboutDialog,
+                  QString* setterFileName = nullptr);
 
 // Where the program was started from, as `loadStartupSet` needs it.
 struct StartupPlace {
@@ -32,11 +48,11 @@ struct StartupPlace {
 // files the two file dialogs last opened on.
 class ImageSetCommands {
  public:
-  explicit ImageSetCommands(Game& game) : game_(game) {}
+  ImageSetCommands(Game& game, SetCommandsPort& port) : game_(game), port_(port) {}
 
   // Called once while the main window is first shown, after the built-in set is installed.
-  // True when the about-current-set dialog should follow: the window then starts
-  // its one-shot 50 ms `setInfoTimer` timer, whose `setInfoTimerFired` shows it.
+  // True when the about-current-set dialog should follow: the controller then
+  // starts its one-shot 50 ms `setInfoTimer` timer, which shows it.
   bool loadStartupSet(const StartupPlace& place = StartupPlace::ofApplication());
 
   // The reset command: reloads the remembered default set, or
@@ -56,7 +72,11 @@ class ImageSetCommands {
   const QString& rememberedDefaultPath() const { return defaultPath_; }
 
  private:
+  // Puts a set in force; the busy cursor ends with it.
+  void install(LoadedSet&& set);
+
   Game& game_;
+  SetCommandsPort& port_;
   QString defaultPath_;
   QString setterFileName_;
   QString fsFileName_;

@@ -207,7 +207,8 @@ class ExtendedBody {
   bool cutShort_ = false;
 };
 
-const QString kNotASetMessage = QStringLiteral("This file is NOT a %1 Image Set or eXtended Set file...").arg(QLatin1String(kAppName));
+const QString kNotASetMessage =
+    QStringLiteral("This file is NOT a %1 Image Set or eXtended Set file...").arg(QLatin1String(kAppName));
 
 // An extended set from just past its magic.
 SetReadResult readExtendedBody(QIODevice& file, const std::function<void()>& headerRead) {
@@ -293,7 +294,8 @@ SetReadResult readSetFile(QIODevice& file, const QString& path, const std::funct
     result = guarded([&] { return readPlainBody(file, path); });
     result.kind = SetKind::Plain;
   } else if (magic == QByteArrayView(kFirstGenerationMagic, kMagicSize)) {
-    result = failure(QStringLiteral("This old image set format is no longer supported by %1...").arg(QLatin1String(kAppName)), true);
+    result = failure(
+        QStringLiteral("This old image set format is no longer supported by %1...").arg(QLatin1String(kAppName)), true);
     result.caption = QStringLiteral("Version Control");
     result.kind = SetKind::FirstGeneration;
   } else {

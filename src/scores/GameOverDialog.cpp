@@ -11,13 +11,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "scores/PlayerNameDialog.h"
-#include "scores/ScoreTableWindow.h"
 #include "ui/AppInfo.h"
 #include "ui/DialogLook.h"
 #include "ui/LinkLabel.h"
 #include "ui/PaletteColour.h"
-#include "ui/Prompts.h"
 
 // "Game Over" in large bold letters over a white shadow one pixel down and right.
 class GameOverTitle final : public QWidget {
@@ -74,8 +71,7 @@ QFrame* bevel(QFrame::Shadow shadow) {
 
 }  // namespace
 
-GameOverDialog::GameOverDialog(PlayerNameDialog& leader, ScoreTableWindow& scores, QWidget* parent)
-    : GameDialog(false, parent), leader_(leader), scores_(scores), colourTimer_(new QTimer(this)) {
+GameOverDialog::GameOverDialog(QWidget* parent) : GameDialog(false, parent), colourTimer_(new QTimer(this)) {
   setWindowTitle(QStringLiteral("Game Over"));
   QFrame* outer = bevel(QFrame::Raised);
   auto* column = new QVBoxLayout(outer);
@@ -177,7 +173,7 @@ QWidget* GameOverDialog::makeButtons() {
   panel->addLayout(row);
   buttons_->hide();
   connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(addToBoard_, &QPushButton::clicked, this, &GameOverDialog::addToBoard);
+  connect(addToBoard_, &QPushButton::clicked, this, &GameOverDialog::addToBoardChosen);
   return buttons_;
 }
 
@@ -220,11 +216,4 @@ void GameOverDialog::colourTimerFired() {
   }
 }
 
-void GameOverDialog::addToBoard() {
-  if (prompts().runModal(leader_) != QDialog::Accepted) return;
-  // A game's score goes on the board once only; one that could not be saved stays
-  // here for another try.
-  if (!scores_.addScore(leader_.playerName(), result_.score)) return;
-  addToBoard_->setEnabled(false);
-  prompts().runModal(scores_);
-}
+void GameOverDialog::scoreAdded() { addToBoard_->setEnabled(false); }

@@ -1,6 +1,7 @@
 #pragma once
-// `GameOverDialog`: shown when a game ends, with the game's result; from here the
-// score goes on the local board.
+// `GameOverDialog`: shown when a game ends, with the game's result. It says when
+// the player asks to put the score on the local board; the name entry, the board
+// and the table are the business of whoever shows it.
 #include <QColor>
 
 #include "scores/GameResult.h"
@@ -10,18 +11,17 @@ class GameOverTitle;
 class QLabel;
 class QPushButton;
 class QTimer;
-class PlayerNameDialog;
-class ScoreTableWindow;
 
 class GameOverDialog : public GameDialog {
   Q_OBJECT
  public:
-  // leader and scores are the dialogs created once at start-up.
-  GameOverDialog(PlayerNameDialog& leader, ScoreTableWindow& scores, QWidget* parent = nullptr);
+  explicit GameOverDialog(QWidget* parent = nullptr);
 
   // The game just ended: its texts fill the labels and its score is the one offered to the board.
   void setResult(const GameResult& result);
   const GameResult& gameResult() const { return result_; }
+  // The score went on the board: a game's score goes there once only.
+  void scoreAdded();
 
   // One beat of the colour timer: the next title colour, and the buttons show from the fifth beat.
   void colourTimerFired();
@@ -29,6 +29,10 @@ class GameOverDialog : public GameDialog {
   QColor titleColour() const;
 
   void done(int result) override;
+
+ Q_SIGNALS:
+  // "&Add to Local HighScore Board..." was pressed; the dialog stays open.
+  void addToBoardChosen();
 
  protected:
   void aboutToShow() override;
@@ -38,10 +42,6 @@ class GameOverDialog : public GameDialog {
   QWidget* makeTitle();
   QWidget* makeTexts();
   QWidget* makeButtons();
-  void addToBoard();
-
-  PlayerNameDialog& leader_;
-  ScoreTableWindow& scores_;
   GameResult result_;
   int colourStep_ = 0;   // carries on from one game to the next
   int revealCount_ = 0;  // starts again at every showing

@@ -1,23 +1,22 @@
 #include "scores/ScoreBoardModel.h"
 
 #include "scores/BoardText.h"
-#include "scores/ScoreFile.h"
 
 namespace {
 enum Column { kRank, kName, kScore, kColumns };
 }  // namespace
 
-ScoreBoardModel::ScoreBoardModel(const ScoreBoard& board, QObject* parent) : QAbstractTableModel(parent), board_(board) {}
+ScoreBoardModel::ScoreBoardModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int ScoreBoardModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : int(board_.entries().size());
+  return parent.isValid() ? 0 : int(entries_.size());
 }
 
 int ScoreBoardModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
 QVariant ScoreBoardModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-  const QByteArray& entry = board_.entries().at(index.row());
+  const QByteArray& entry = entries_.at(index.row());
   switch (index.column()) {
     case kRank: return rankText(index.row());
     case kName: return entryName(entry);
@@ -32,7 +31,8 @@ QVariant ScoreBoardModel::headerData(int section, Qt::Orientation orientation, i
   return section >= 0 && section < kColumns ? QString::fromLatin1(kTitles[section]) : QVariant();
 }
 
-void ScoreBoardModel::boardChanged() {
+void ScoreBoardModel::setEntries(const QByteArrayList& entries) {
   beginResetModel();
+  entries_ = entries;
   endResetModel();
 }

@@ -34,8 +34,7 @@ class FittingDelegate final : public QStyledItemDelegate {
 
 }  // namespace
 
-ScoreTableWindow::ScoreTableWindow(ScoreBoard board, QWidget* parent)
-    : GameDialog(true, parent), board_(std::move(board)), model_(new ScoreBoardModel(board_, this)) {
+ScoreTableWindow::ScoreTableWindow(QWidget* parent) : GameDialog(true, parent), model_(new ScoreBoardModel(this)) {
   setWindowTitle(QStringLiteral("Local Highscore Table..."));
 
   auto* buttons = new QDialogButtonBox;
@@ -86,29 +85,9 @@ QTableView* ScoreTableWindow::makeTable() {
   return table_;
 }
 
-void ScoreTableWindow::loadBoard() {
-  if (!board_.load())
-    prompts().message(this, board_.lastError(), QStringLiteral("Error"), BoxIcon::Error);
-  model_->boardChanged();
-}
-
-void ScoreTableWindow::saveBoard() {
-  // Only a reset changes the board here; viewing it leaves the file alone.
-  if (!emptied_) return;
-  if (!board_.save())
-    prompts().message(this,
-                      QStringLiteral("The score board could not be emptied:\n%1").arg(board_.lastError()),
-                      QStringLiteral("Error"), BoxIcon::Error);
-  emptied_ = false;
-}
-
-bool ScoreTableWindow::addScore(const QString& name, qint32 score) {
-  const bool saved = board_.add(name, score);
-  model_->boardChanged();
-  if (!saved)
-    prompts().message(this, QStringLiteral("Your score could not be saved:\n%1").arg(board_.lastError()),
-                      QStringLiteral("Error"), BoxIcon::Error);
-  return saved;
+void ScoreTableWindow::showEntries(const QByteArrayList& entries) {
+  resetChosen_ = false;
+  model_->setEntries(entries);
 }
 
 QStringList ScoreTableWindow::rowCells(int row) const {
@@ -119,18 +98,10 @@ QStringList ScoreTableWindow::rowCells(int row) const {
   return cells;
 }
 
-void ScoreTableWindow::aboutToShow() { loadBoard(); }
-
-void ScoreTableWindow::done(int result) {
-  saveBoard();
-  QDialog::done(result);
-}
-
 void ScoreTableWindow::resetBoard() {
   if (!prompts().confirm(this, QStringLiteral("Remove all entires from score board? really?"),
                          QStringLiteral("Really delete score board?")))
     return;
-  board_.clear();
-  emptied_ = true;
-  model_->boardChanged();
+  resetChosen_ = true;
+  model_->setEntries({});
 }

@@ -1,8 +1,10 @@
 #pragma once
 // `ScoreTableWindow`: the local high-score table, rank, name and score, best first.
+// It shows the entries it is given and says whether the player chose to empty
+// the board; the board and its file belong to whoever shows it.
+#include <QByteArrayList>
 #include <QStringList>
 
-#include "scores/ScoreFile.h"
 #include "ui/GameDialog.h"
 
 class QTableView;
@@ -11,30 +13,21 @@ class ScoreBoardModel;
 class ScoreTableWindow : public GameDialog {
   Q_OBJECT
  public:
-  explicit ScoreTableWindow(ScoreBoard board, QWidget* parent = nullptr);
+  explicit ScoreTableWindow(QWidget* parent = nullptr);
 
-  const ScoreBoard& scores() const { return board_; }
-
-  // The board file operations, keeping the table in step with the board.
-  void loadBoard();
-  void saveBoard();
-  // Tells the player when the score could not be saved anywhere; false then.
-  bool addScore(const QString& name, qint32 score);
+  // The entries to show at this showing, best first.
+  void showEntries(const QByteArrayList& entries);
+  // The player confirmed "&Reset Score-board" at this showing: the board is to be emptied.
+  bool resetChosen() const { return resetChosen_; }
 
   // The three texts row i shows in the present column widths, cut with "..." to fit.
   QStringList rowCells(int row) const;
-
-  void done(int result) override;
-
- protected:
-  void aboutToShow() override;
 
  private:
   QTableView* makeTable();
   void resetBoard();
 
-  ScoreBoard board_;
   ScoreBoardModel* model_;
   QTableView* table_;
-  bool emptied_ = false;
+  bool resetChosen_ = false;
 };

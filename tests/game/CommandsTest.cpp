@@ -48,11 +48,11 @@ TEST(Commands, MenuItemsStandInOrder) {
 
 TEST(Commands, OpeningTheMenuEndsAGameAndPressesTheButton) {
   WindowFixture f;
-  f.game().holePressed(kStartHole);
+  f.clickHole(kStartHole);
   ASSERT_EQ(f.game().state(), GameState::CountingDown);
   bool pressedWhileOpen = false;
   f.prompts.onMenu = [&](QMenu&) { pressedWhileOpen = f.window->boardState().menuPressed; };
-  QTest::mouseClick(f.window.get(), Qt::LeftButton, {}, QPoint(20, 51));
+  QTest::mouseClick(f.window, Qt::LeftButton, {}, QPoint(20, 51));
   EXPECT_EQ(f.game().state(), GameState::Idle);
   EXPECT_FALSE(f.timer("stepTimer")->isActive());
   EXPECT_FALSE(f.window->boardState().roundRunning);
@@ -76,55 +76,70 @@ TEST(Commands, TheChosenCommandRunsOnceTheMenuHasClosed) {
     pressedWhileRunning = f.window->boardState().menuPressed;
     return int(QDialog::Accepted);
   };
-  f.window->openCommandMenu();
+  f.controller->openCommandMenu();
   EXPECT_TRUE(pressedWhileOpen);
   EXPECT_EQ(f.prompts.modalTitles, QStringList{QStringLiteral("Local Highscore Table...")});
   EXPECT_FALSE(pressedWhileRunning);
 
   // Chosen once, run once: the next opening without a choice runs nothing.
   f.prompts.onMenu = nullptr;
-  f.window->openCommandMenu();
+  f.controller->openCommandMenu();
   EXPECT_EQ(f.prompts.modalTitles.size(), 1);
 }
 
-TEST(Commands, QuitAsksFirst) {
+// The keyboard reaches what the mouse does: F10 and the Menu key open the menu
+// where a click opens it, and Ctrl+Q asks as the quit item does.
+TEST(Commands, QuitAsksFirstAndTheKeysReachTheMenu) {
   WindowFixture f;
-  f.prompts.confirmAnswers = {false, true};
-  f.window->menuItem("quit")->trigger();
-  ASSERT_EQ(f.prompts.questions.size(), 1);
-  EXPECT_EQ(f.prompts.questions[0].text, QStringLiteral("Quit Pie Vorb Quarn? Really?"));
-  EXPECT_EQ(f.prompts.questions[0].caption, QStringLiteral("Quit?"));
+  for (Qt::Key key : {Qt::Key_F10, Qt::Key_Menu}) QTest::keyClick(f.window, key);
+  ASSERT_EQ(f.prompts.menuPoints.size(), 2);
+  for (const QPoint& at : f.prompts.menuPoints) EXPECT_EQ(at, f.window->mapToGlobal(QPoint(29, 31 + 36)));
+
+  f.prompts.confirmAnswers = {false, false, true};
+  f.controller->menuItem("quit")->trigger();
+  QTest::keyClick(f.window, Qt::Key_Q, Qt::ControlModifier);
+  ASSERT_EQ(f.prompts.questions.size(), 2);
+  for (const auto& question : f.prompts.questions) {
+    EXPECT_EQ(question.text, QStringLiteral("Quit Pie Vorb Quarn? Really?"));
+    EXPECT_EQ(question.caption, QStringLiteral("Quit?"));
+  }
   EXPECT_TRUE(f.window->isVisible());
-  f.window->menuItem("quit")->trigger();
+  f.controller->menuItem("quit")->trigger();
   EXPECT_FALSE(f.window->isVisible());
 }
 
 TEST(Commands, DialogsOpenModallyFromTheMenu) {
   WindowFixture f;
-  f.window->menuItem("viewScoreTable")->trigger();
-  f.window->menuItem("aboutGame")->trigger();
-  f.window->menuItem("aboutCurrentSet")->trigger();
+  f.controller->menuItem("viewScoreTable")->trigger();
+  f.controller->menuItem("aboutGame")->trigger();
+  f.controller->menuItem("aboutCurrentSet")->trigger();
   ASSERT_EQ(f.prompts.modalTitles.size(), 3);
-  EXPECT_EQ(f.prompts.modalTitles[0], f.window->scoreTable()->windowTitle());
+  EXPECT_EQ(f.prompts.modalTitles[0], QStringLiteral("Local Highscore Table..."));
   EXPECT_EQ(f.prompts.modalTitles[1], QStringLiteral("About Pie Vorb Quarn"));
   EXPECT_EQ(f.prompts.modalTitles[2], QStringLiteral("About Current Image Set..."));
-  f.window->menuItem("openWebSite")->trigger();
+  f.controller->menuItem("openWebSite")->trigger();
   ASSERT_EQ(f.prompts.openedUrls.size(), 1);
   EXPECT_TRUE(f.prompts.openedUrls[0].startsWith(QStringLiteral("http")));
 }
 
 TEST(Commands, TheWizardOpensFreshWithTheHotSpotAtZero) {
   WindowFixture f;
-  child<QSpinBox>(*f.window->cursorSetupDialog(), "hotSpotX").setValue(7);
-  child<QSpinBox>(*f.window->cursorSetupDialog(), "hotSpotY").setValue(9);
-  QPoint hotSpot(-1, -1);
+  // A first use leaves a hot spot set in the cursor set-up dialog; the next opens at zero.
   f.prompts.onModal = [&](QDialog&) {
-    hotSpot = f.window->cursorSetupDialog()->hotSpot();
+    auto* cursorSetup = f.dialog<CursorSetupDialog>();
+    child<QSpinBox>(*cursorSetup, "hotSpotX").setValue(7);
+    child<QSpinBox>(*cursorSetup, "hotSpotY").setValue(9);
     return int(QDialog::Rejected);
   };
-  f.window->menuItem("runWizard")->trigger();
-  ASSERT_EQ(f.prompts.modalTitles.size(), 1);
-  EXPECT_EQ(f.prompts.modalTitles[0], QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
+  f.controller->menuItem("runWizard")->trigger();
+  QPoint hotSpot(-1, -1);
+  f.prompts.onModal = [&](QDialog&) {
+    hotSpot = f.dialog<CursorSetupDialog>()->hotSpot();
+    return int(QDialog::Rejected);
+  };
+  f.controller->menuItem("runWizard")->trigger();
+  ASSERT_EQ(f.prompts.modalTitles.size(), 2);
+  EXPECT_EQ(f.prompts.modalTitles[1], QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
   EXPECT_EQ(hotSpot, QPoint(0, 0));
   // The wizard is gone once closed: nothing of it stays among the window's children.
   EXPECT_TRUE(f.window->findChildren<SetCreationWizard*>().isEmpty());
@@ -137,12 +152,14 @@ TEST(Commands, SoundIconFollowsTheEngine) {
   const QPoint icon(62, 57);
   EXPECT_EQ(f.window->boardState().soundIcon, SoundState::Enabled);
   EXPECT_EQ(f.window->hintAt(icon), QStringLiteral("Sound Enabled!"));
-  EXPECT_TRUE(child<QLabel>(*f.window->aboutDialog(), "audioEnabled").isVisibleTo(f.window->aboutDialog()));
-  QTest::mouseClick(f.window.get(), Qt::LeftButton, {}, icon);
-  EXPECT_EQ(f.window->engine().soundState(), SoundState::Muted);
+  f.controller->menuItem("aboutGame")->trigger();
+  AboutDialog* about = f.dialog<AboutDialog>();
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(child<QLabel>(*about, "audioEnabled").isVisibleTo(about));
+  QTest::mouseClick(f.window, Qt::LeftButton, {}, icon);
   EXPECT_EQ(f.window->boardState().soundIcon, SoundState::Muted);
   EXPECT_EQ(f.window->hintAt(icon), QStringLiteral("Sound Muted"));
-  QTest::mouseClick(f.window.get(), Qt::LeftButton, {}, icon);
+  QTest::mouseClick(f.window, Qt::LeftButton, {}, icon);
   EXPECT_EQ(f.window->boardState().soundIcon, SoundState::Enabled);
   EXPECT_EQ(f.window->hintAt(icon), QStringLiteral("Sound Enabled!"));
 
@@ -152,14 +169,16 @@ TEST(Commands, SoundIconFollowsTheEngine) {
   WindowFixture g(none);
   EXPECT_EQ(g.window->boardState().soundIcon, SoundState::Unavailable);
   EXPECT_EQ(g.window->hintAt(icon), QStringLiteral("Disabled (sound card in use, invalid or not found...)"));
-  QTest::mouseClick(g.window.get(), Qt::LeftButton, {}, icon);
-  EXPECT_EQ(g.window->engine().soundState(), SoundState::Unavailable);
+  QTest::mouseClick(g.window, Qt::LeftButton, {}, icon);
   EXPECT_EQ(g.window->boardState().soundIcon, SoundState::Unavailable);
   g.window->show();
-  g.window->aboutDialog()->show();
-  EXPECT_FALSE(child<QLabel>(*g.window->aboutDialog(), "audioEnabled").isVisible());
-  EXPECT_TRUE(child<QLabel>(*g.window->aboutDialog(), "audioFailed").isVisible());
-  g.window->aboutDialog()->hide();
+  g.controller->menuItem("aboutGame")->trigger();
+  AboutDialog* failed = g.dialog<AboutDialog>();
+  ASSERT_NE(failed, nullptr);
+  failed->show();
+  EXPECT_FALSE(child<QLabel>(*failed, "audioEnabled").isVisible());
+  EXPECT_TRUE(child<QLabel>(*failed, "audioFailed").isVisible());
+  failed->hide();
 }
 
 TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
@@ -176,7 +195,7 @@ TEST(Commands, AGameEndsInTheGameOverDialogWithItsTexts) {
     }
     return int(QDialog::Accepted);
   };
-  f.game().holePressed(kStartHole);
+  f.clickHole(kStartHole);
   f.steps(340);
   EXPECT_EQ(f.game().state(), GameState::Idle);
   EXPECT_EQ(sentence, f.game().gameOverSentence(f.game().score()));
@@ -220,7 +239,7 @@ TEST(Commands, AStartUpSetErrorComesUpOverTheShownWindow) {
     WindowFixture f(o);
     ASSERT_EQ(f.prompts.messages.size(), 1);
     EXPECT_EQ(f.prompts.messages[0].text, c.text + QStringLiteral("\n\n") + c.path);
-    EXPECT_EQ(f.prompts.messages[0].parent, f.window.get());
+    EXPECT_EQ(f.prompts.messages[0].parent, f.window);
     EXPECT_TRUE(f.prompts.messages[0].parentOnScreen);
     EXPECT_EQ(f.game().set().groupCount(), 1);
   }
@@ -240,10 +259,10 @@ TEST(Commands, ADroppedFileThatIsNoSetLeavesTheBuiltInSet) {
     data.setUrls(urls);
     // Qt hands a drop only to the widget that accepted the drag's entry.
     QDragEnterEvent enter(QPoint(100, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(f.window.get(), &enter);
+    QCoreApplication::sendEvent(f.window, &enter);
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent event(QPointF(100, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(f.window.get(), &event);
+    QCoreApplication::sendEvent(f.window, &event);
   };
   drop({good, text});  // only the first counts
   EXPECT_EQ(f.game().set().groupCount(), 2);

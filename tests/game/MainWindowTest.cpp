@@ -87,46 +87,6 @@ TEST(MainWindow, ResizingCentresTitleScoreAndPlayfieldButNeverUnderTheBanner) {
   EXPECT_EQ(board.copy(10 + 56, 82, 111, 130), f.game().board().hole(1));
 }
 
-TEST(MainWindow, ScoreAndTimeShowPaddedDigits) {
-  WindowFixture f;
-  const QImage& digits = f.game().set().digitStrip;
-  const QList<std::pair<int, QString>> scores = {{0, "0000"}, {24, "0024"}, {240, "0240"}, {10000, "1000"},
-                                                 {98765, "9876"}};
-  for (const auto& [value, text] : scores) {
-    QImage picture = blankScorePicture();
-    drawScoreDigits(picture, f.game().set(), value);
-    EXPECT_TRUE(showsDigits(picture, digits, text)) << value;
-    // The six columns right of the fourth cell stay black.
-    for (int y = 0; y < 49; ++y)
-      for (int x = 120; x < 126; ++x) ASSERT_EQ(picture.pixel(x, y), qRgb(0, 0, 0));
-  }
-  for (const auto& [value, text] : QList<std::pair<int, QString>>{{30, "30"}, {9, "09"}, {0, "00"}}) {
-    QImage picture = blankTimePicture();
-    drawTimeDigits(picture, f.game().set(), value);
-    EXPECT_TRUE(showsDigits(picture, digits, text)) << value;
-  }
-}
-
-TEST(MainWindow, TheIdleHolesTake110ColumnsAndTheStripsWholeHeight) {
-  SetContent set = builtinSet();
-  QImage marked = set.countStrip.convertToFormat(QImage::Format_RGB32);
-  for (int y = 0; y < marked.height(); ++y) marked.setPixel(558, y, qRgb(1, 2, 3));
-  set.countStrip = marked;
-  for (int x = 0; x < 111; ++x) ASSERT_NE(idleStartHole(set).pixel(x, 50), qRgb(1, 2, 3)) << x;
-  // A count strip taller than 107 rows is squeezed into the idle holes.
-  QImage tall(671, 214, QImage::Format_RGB32);
-  tall.fill(qRgb(0, 0, 200));
-  for (int y = 107; y < 214; ++y)
-    for (int x = 0; x < 671; ++x) tall.setPixel(x, y, qRgb(200, 0, 0));
-  set.countStrip = tall;
-  EXPECT_EQ(idleStartHole(set).pixel(50, 10), qRgb(0, 0, 200));
-  EXPECT_EQ(idleStartHole(set).pixel(50, 100), qRgb(200, 0, 0));
-  // The rim: 24 base rows squeezed into 23.
-  const QImage hole = idleOtherHole(set);
-  EXPECT_EQ(hole.pixel(20, 107), set.holeBase.pixel(20, 0));
-  EXPECT_EQ(hole.pixel(20, 129), set.holeBase.pixel(20, 22));
-}
-
 TEST(MainWindow, APressOfAnyButtonOnAStandingTargetScores) {
   WindowFixture f;
   MainWindow& w = *f.window;
@@ -199,10 +159,10 @@ TEST(MainWindow, TheWaveDeviceOpensOnceTheWindowIsUp) {
   EXPECT_EQ(f.device->opens, 0);
   f.window->show();
   EXPECT_EQ(shot(*f.window).copy(55, 47, 15, 20), blankPicture(15, 20, 0xFF000000));
-  ASSERT_TRUE(QTest::qWaitFor([&f] { return f.window->startedUp(); }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&f] { return f.controller->startedUp(); }, 5000));
   EXPECT_EQ(f.device->opens, 1);
   EXPECT_EQ(shot(*f.window).copy(55, 47, 15, 20), resource("SoundIcon.bmp").copy(0, 40, 15, 20));
-  f.window->aboutDialog();
+  f.controller->menuItem("aboutGame")->trigger();
   EXPECT_EQ(f.device->opens, 1);
 }
 

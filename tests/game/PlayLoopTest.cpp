@@ -508,29 +508,51 @@ TEST(StepTiming, TheIntervalRunsFromTheStepActuallyTakenAndTheWallClockDoesNotCo
 
 TEST(StepTiming, TheWindowWakesOncePerStepAtTheDueMillisecond) {
   WindowFixture f;
-  Game& g = f.game();
+  const Game& g = f.game();
   QTimer* timer = f.timer("stepTimer");
   EXPECT_TRUE(timer->isSingleShot());
   EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
   EXPECT_FALSE(timer->isActive());
   f.micros = 10'000'000;
-  g.holePressed(kStartHole);
+  f.clickHole(kStartHole);
   // Long after any step, the first is due at once.
   ASSERT_TRUE(timer->isActive());
   EXPECT_EQ(timer->remainingTime(), 0);
-  f.window->stepTimerFired();
+  f.controller->stepTimerFired();
   EXPECT_EQ(g.microsToNextStep(), kStepMicros);
-  // Set for the last whole millisecond before the next step, not every millisecond.
+  // Set for the first whole millisecond at which the next step is due, not every millisecond.
   EXPECT_TRUE(timer->isActive());
-  EXPECT_EQ(timer->interval(), 102);
+  EXPECT_EQ(timer->interval(), 103);
   // A wake before the step is due takes no step and waits for the rest.
   f.micros += 60'000;
-  f.window->stepTimerFired();
-  EXPECT_EQ(timer->interval(), 42);
+  f.controller->stepTimerFired();
+  EXPECT_EQ(timer->interval(), 43);
   f.micros += 42'041;
-  f.window->stepTimerFired();
+  f.controller->stepTimerFired();
   EXPECT_EQ(g.microsToNextStep(), kStepMicros);
-  g.abortGame();
+  QTest::mouseClick(f.window, Qt::LeftButton, {}, f.window->boardLayout().abortButton(true).center());
+  EXPECT_FALSE(timer->isActive());
+}
+
+// The timer wakes on whole milliseconds, a little late besides; a round's 340
+// steps (339 intervals) still keep the step interval's pace, and the timer stops
+// with the round.
+TEST(StepTiming, AWholeRoundKeepsThePaceOfTheStepInterval) {
+  WindowFixture f;
+  QTimer* timer = f.timer("stepTimer");
+  f.micros = 10'000'000;
+  f.clickHole(kStartHole);
+  const std::int64_t start = f.micros;
+  int wakes = 0;
+  while (f.game().state() != GameState::Idle && wakes < 1000) {
+    ASSERT_TRUE(timer->isActive());
+    f.micros += std::int64_t(timer->interval()) * 1000 + 37 * (wakes % 7);
+    f.controller->stepTimerFired();
+    ++wakes;
+  }
+  const double perStep = double(f.micros - start) / 339;
+  EXPECT_GE(perStep, double(kStepMicros));
+  EXPECT_LE(perStep, 1.002 * double(kStepMicros));
   EXPECT_FALSE(timer->isActive());
 }
 

@@ -13,6 +13,7 @@
 
 #include "SetFileBuilder.h"
 #include "game/Game.h"
+#include "game/SetCommands.h"
 #include "imageset/DefaultSet.h"
 #include "support/FakePrompts.h"
 
@@ -35,7 +36,9 @@ struct QuietMusic : MusicPort {
   bool musicPlaying() const override { return false; }
 };
 
-struct RecordingView : GameView {
+// The game's view and the set commands' port in one: what a load asked of the program.
+struct RecordingView : GameView, SetCommandsPort {
+  QWidget* dialogParent() override { return nullptr; }
   void showCurrentSetAbout() override { ++aboutShown; }
   void setBusyCursor(bool busy) override {
     this->busy = busy;
@@ -50,6 +53,22 @@ struct RecordingView : GameView {
 
 class SetTest : public ::testing::Test {
  protected:
+  SetTest() { commandsPort() = &view; }
+
+  // The loads and the set commands talk to the test's view.
+  bool loadImageSet(Game& g, const QString& path, bool showAbout, QString* setter = nullptr) {
+    return ::loadImageSet(g, view, path, showAbout, setter);
+  }
+  void loadExtendedSet(Game& g, const QString& path, bool showAbout) { ::loadExtendedSet(g, view, path, showAbout); }
+  class ImageSetCommands : public ::ImageSetCommands {
+   public:
+    explicit ImageSetCommands(Game& g) : ::ImageSetCommands(g, *commandsPort()) {}
+  };
+  static RecordingView*& commandsPort() {
+    static RecordingView* port = nullptr;
+    return port;
+  }
+
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     game.setView(&view);

@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QStringList>
 
-#include "game/MainWindow.h"
+#include "game/GameController.h"
 
-inline void keepFilesIn(MainWindowDeps& deps, const QDir& dir, const QStringList& arguments, const QString& tuneName) {
+inline void keepFilesIn(GameDeps& deps, const QDir& dir, const QStringList& arguments, const QString& tuneName) {
   StartupPlace place;
   place.arguments = arguments;
   place.programFile = dir.filePath(QStringLiteral("pievorbquarn"));

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "game/GameController.h"
 #include "game/MainWindow.h"
 #include "imageset/SetFileBuilder.h"
 #include "sound/MidiPlayer.h"
@@ -61,27 +62,26 @@ class FixedRandom : public RandomSource {
 // Where the holes' centres are in a window of the given size: the playfield is
 // centred under the banner.
 QPoint holeCentre(int hole, QSize window) {
-  static const int places[13][2] = {{56, 0},    {168, 0},   {280, 0},   {392, 0},   {0, 130},
-                                    {112, 130}, {224, 130}, {336, 130}, {448, 130}, {48, 260},
-                                    {160, 260}, {272, 260}, {384, 260}};
+  const HolePlace place = kHolePlaces[std::size_t(hole - 1)];
   const int left = window.width() / 2 - 280;
   const int top = std::max(82, (window.height() - 82) / 2 + 82 - 196);
-  return {left + places[hole - 1][0] + 55, top + places[hole - 1][1] + 65};
+  return {left + place.left + 55, top + place.top + 65};
 }
 
 class Capture {
  public:
   Capture(const QString& out, bool deviceOpens, const QStringList& arguments) : out_(out) {
-    MainWindowDeps deps;
+    GameDeps deps;
     deps.makeWaveDevice = [deviceOpens] { return std::make_unique<QuietDevice>(deviceOpens); };
     deps.makeMidiPlayer = [] { return std::make_unique<QuietMidi>(); };
     deps.clock = [] { return 45000.0; };
     deps.stepClock = [this] { return micros_; };
     deps.random = &random_;
     keepFilesIn(deps, QDir(dir_.path()), arguments, QStringLiteral("tune.mid"));
-    window_ = std::make_unique<MainWindow>(deps);
+    controller_ = std::make_unique<GameController>(deps);
+    window_ = &controller_->window();
     window_->show();
-    while (!window_->startedUp()) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (!controller_->startedUp()) QApplication::processEvents(QEventLoop::AllEvents, 10);
     QApplication::processEvents();
   }
   ~Capture() { window_->close(); }
@@ -104,7 +104,7 @@ class Capture {
   // One step's interval passes and the step runs.
   void step() {
     micros_ += kStepMicros;
-    window_->game().stepTimerFired();
+    controller_->stepTimerFired();
   }
 
   // The cursor the player sees at each point of a grid over the window.
@@ -115,7 +115,7 @@ class Capture {
     for (int y = 0; y < window_->height(); y += pitch) {
       for (int x = 0; x < window_->width(); x += pitch) {
         QWidget* target = targetAt({x, y});
-        const QPoint local = target->mapFrom(window_.get(), QPoint(x, y));
+        const QPoint local = target->mapFrom(window_, QPoint(x, y));
         QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(target, &move);
@@ -127,13 +127,13 @@ class Capture {
  private:
   QWidget* targetAt(QPoint at) {
     QWidget* child = window_->childAt(at);
-    return child ? child : window_.get();
+    return child ? child : window_;
   }
 
   void send(QEvent::Type type, QPoint at, Qt::MouseButton buttons) {
     if (type == QEvent::MouseButtonPress) grabbed_ = targetAt(at);
-    QWidget* target = grabbed_ ? grabbed_ : window_.get();
-    const QPoint local = target->mapFrom(window_.get(), at);
+    QWidget* target = grabbed_ ? grabbed_ : window_;
+    const QPoint local = target->mapFrom(window_, at);
     QMouseEvent e(type, local, target->mapToGlobal(local), Qt::LeftButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &e);
     if (type == QEvent::MouseButtonRelease) grabbed_ = nullptr;
@@ -157,7 +157,8 @@ class Capture {
   QTemporaryDir dir_;
   FixedRandom random_;
   std::int64_t micros_ = 1'000'000'000;
-  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<GameController> controller_;
+  MainWindow* window_ = nullptr;  // owned by the controller
   QWidget* grabbed_ = nullptr;
   QHash<QString, QString> bitmapNames_;
 };
