@@ -35,6 +35,7 @@
 #include "wizard/CursorSetupDialog.h"
 #include "wizard/ImageGroupDialog.h"
 #include "wizard/SetCreationWizard.h"
+#include "imageset/SetPlaces.h"
 
 namespace {
 const char* const kMenuButtonHint = "Click for a menu of commands/controls for this game";
@@ -155,7 +156,7 @@ ImageGroupDialog* MainWindow::imageGroupDialog() {
 
 CursorSetupDialog* MainWindow::cursorSetupDialog() {
   if (!cursorSetupDialog_) {
-    cursorSetupDialog_ = new CursorSetupDialog(game_->cursors(), this);
+    cursorSetupDialog_ = new CursorSetupDialog(this);
     cursorSetupDialog_->setWindowFlag(Qt::WindowStaysOnTopHint);
   }
   return cursorSetupDialog_;
@@ -235,7 +236,8 @@ void MainWindow::runSetCreationWizard() {
   // A new wizard for every use, so each opening starts from the defaults; the
   // two dialogs it borrows live on.
   cursorSetupDialog()->resetHotSpot();
-  SetCreationWizard wizard(game_->cursors(), builtinPictures(), *imageGroupDialog(), *cursorSetupDialog(), this);
+  const WizardPorts ports{engine_.get(), [this](const QString& set) { commands_->dropFiles({set}); }, draftFilePath(), playerSetFolder()};
+  SetCreationWizard wizard(game_->cursors(), builtinPictures(), *imageGroupDialog(), *cursorSetupDialog(), this, ports);
   prompts().runModal(wizard);
 }
 

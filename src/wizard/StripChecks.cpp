@@ -53,6 +53,18 @@ QRgb pictureBackground(const QImage& picture) {
   return std::max_element(seen.begin(), seen.end(), [](int a, int b) { return a < b; }).key();
 }
 
+QList<QRgb> targetBackgrounds(const QImage& strip) {
+  QList<QRgb> backgrounds;
+  const int targets = targetsInStrip(strip.height());
+  for (int t = 0; t < targets; ++t) backgrounds << pictureBackground(targetRows(strip, t));
+  return backgrounds;
+}
+
+QImage targetRows(const QImage& strip, int target) {
+  if (target <= 0 || target >= targetsInStrip(strip.height())) return strip;
+  return strip.copy(0, target * kRowsPerTarget, strip.width(), std::min(kRowsPerTarget, strip.height() - target * kRowsPerTarget));
+}
+
 QString colourName(QRgb colour) { return QColor(colour).name(QColor::HexRgb).toUpper(); }
 
 QString pageColourWarning(QRgb page, const QList<PictureOnPage>& pictures) {

@@ -26,6 +26,13 @@ QString stripCountWarning(int figureTargets, int splatTargets);
 // The colour a picture's first frame stands on: the most common one around its edge.
 QRgb pictureBackground(const QImage& picture);
 
+// The background of each target of a strip, top to bottom: each target's first
+// frame, looked at like pictureBackground.
+QList<QRgb> targetBackgrounds(const QImage& strip);
+
+// The rows of target `target` (from 0) alone, for a preview of that target.
+QImage targetRows(const QImage& strip, int target);
+
 struct PictureOnPage {
   QString name;  // as the warning names it
   QRgb background;

@@ -331,6 +331,14 @@ QWidget* SetCreationWizard::makeSoundsPage() {
     QLineEdit* field = waveFiles_[i];
     const QString title = QString::fromLatin1(kWaveDialogTitles[i]);
     connect(browseWave, &QPushButton::clicked, this, [this, field, title] { browse(field, Dialog::Wave, title); });
+    auto* play = named(new QPushButton(tr("&Play"), row->parentWidget()), (std::string("play:") + sound.fileName).c_str());
+    play->setAutoDefault(false);
+    play->setToolTip(tr("Plays the sound as the set will store it: mono, 11025 Hz, 8-bit"));
+    connect(play, &QPushButton::clicked, this, [this, i] { playSound(i); });
+    row->addWidget(play);
+    soundLengths_[i] = named(new QLabel(row->parentWidget()), (std::string("length:") + sound.fileName).c_str());
+    soundLengths_[i]->setMinimumWidth(soundLengths_[i]->fontMetrics().horizontalAdvance(QStringLiteral("00.00 s  ")));
+    row->addWidget(soundLengths_[i]);
     if (sound.effect == SoundEffect::Tick) row->addWidget(tickMode_ = named(playModeBox(row->parentWidget()), "tickMode"));
   }
   auto* rule = new QFrame(page);
