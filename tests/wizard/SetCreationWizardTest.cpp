@@ -9,6 +9,10 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTest>
+#include <cmath>
+#include <memory>
+#include "sound/SoundPorts.h"
 
 #include "imageset/BmpDecode.h"
 #include "game/SetCommands.h"
@@ -473,4 +477,98 @@ TEST_F(WizardTest, FirstTwoStepsShowTheBoardTargetsAndWarnings) {
   prompts.colourAnswers = {QColor(0, 128, 0)};
   press("pageColourButton").click();
   EXPECT_TRUE(child<QLabel>(stepTwo, "previewWarnings").text().contains(QStringLiteral("The page colour #008000")));
+}
+
+namespace {
+
+// The game's sound engine as the wizard reaches it: records what it is asked to play.
+struct HeardSound : WavePlayer {
+  QList<QByteArray> played;
+  void playWave(const SoundBuffer& sound, WaveChannel) override {
+    played << QByteArray(reinterpret_cast<const char*>(sound.data.data()), qsizetype(sound.data.size()));
+  }
+  void stopWave(WaveChannel) override {}
+  SoundState soundState() const override { return SoundState::Enabled; }
+};
+
+// Lets the wizard's short wait after typing run out.
+void settle() {
+  QTest::qWait(250);
+  QApplication::processEvents();
+}
+
+}  // namespace
+
+TEST_F(WizardTest, AsksBeforeDiscardingAndResumesTheDraftAfterAQuit) {
+  const QString draftPath = dir.filePath("data/set-draft.json");
+  WizardPorts ports;
+  ports.draftPath = draftPath;
+  ports.setsFolder = dir.filePath("sets");
+  auto made = std::make_unique<SetCreationWizard>(game.cursors(), builtinPictures(), editGroup, customSetup, nullptr, ports);
+  made->show();
+  EXPECT_EQ(made->draft().inputs.outFile, dir.filePath("sets/new-set.xet"));
+  // Nothing filled in yet: Cancel closes without a question.
+  child<QAbstractButton>(*made, "cancel").click();
+  EXPECT_FALSE(made->isVisible());
+  EXPECT_TRUE(prompts.questions.isEmpty());
+
+  made->show();
+  child<QLineEdit>(*made, "name").setText(QStringLiteral("Half made"));
+  settle();
+  EXPECT_TRUE(QFileInfo::exists(draftPath));
+  // Escape and the close box ask too; declining keeps the wizard and its work.
+  prompts.confirmAnswers = {false, false};
+  QTest::keyClick(made.get(), Qt::Key_Escape);
+  made->close();
+  EXPECT_TRUE(made->isVisible());
+  ASSERT_EQ(prompts.questions.size(), 2);
+  EXPECT_EQ(prompts.questions[0].caption, QStringLiteral("Discard the new set?"));
+
+  // The game ends with the wizard open (or crashes): the next wizard resumes.
+  made.reset();
+  SetCreationWizard resumed{game.cursors(), builtinPictures(), editGroup, customSetup, nullptr, ports};
+  resumed.show();
+  EXPECT_EQ(child<QLineEdit>(resumed, "name").text(), QStringLiteral("Half made"));
+
+  // Agreeing to discard forgets it for good.
+  prompts.confirmAnswers = {true};
+  child<QAbstractButton>(resumed, "cancel").click();
+  EXPECT_FALSE(resumed.isVisible());
+  EXPECT_FALSE(QFileInfo::exists(draftPath));
+
+  // A damaged draft is set aside with a word to the player, and the wizard starts afresh.
+  write("data/set-draft.json", "{ not a draft");
+  prompts.messages.clear();
+  resumed.show();
+  ASSERT_EQ(prompts.messages.size(), 1);
+  EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("set-draft.json.damaged")));
+  EXPECT_EQ(child<QLineEdit>(resumed, "name").text(), QString());
+}
+
+TEST_F(WizardTest, PlayButtonsPlayWhatTheSetWillStoreAndShowItsLength) {
+  HeardSound heard;
+  WizardPorts ports;
+  ports.sound = &heard;
+  SetCreationWizard withSound{game.cursors(), builtinPictures(), editGroup, customSetup, nullptr, ports};
+  withSound.show();
+  // Half a second of 8-bit samples at 22050 Hz: half as many samples at 11025 Hz, the same length.
+  QByteArray samples;
+  for (int i = 0; i < 11025; ++i) samples += char(128 + int(60 * std::sin(i * 0.2)));
+  QByteArray wav = QByteArray("RIFF") + QByteArray(4, '\0') + "WAVEfmt ";
+  const auto put = [&wav](quint32 v, int bytes) {
+    for (int i = 0; i < bytes; ++i) wav += char((v >> (8 * i)) & 0xFF);
+  };
+  put(16, 4), put(1, 2), put(1, 2), put(22050, 4), put(22050, 4), put(1, 2), put(8, 2);
+  wav += "data";
+  put(quint32(samples.size()), 4);
+  wav += samples;
+  child<QLineEdit>(withSound, "tick.wav").setText(write("tick22.wav", wav));
+  withSound.findChild<QStackedWidget*>()->setCurrentIndex(2);
+  settle();
+  EXPECT_EQ(child<QLabel>(withSound, "length:tick.wav").text(), QStringLiteral("0.50 s"));
+  EXPECT_EQ(child<QLabel>(withSound, "length:startup.wav").text(), QStringLiteral("built-in"));
+  child<QAbstractButton>(withSound, "play:tick.wav").click();
+  ASSERT_EQ(heard.played.size(), 1);
+  EXPECT_NEAR(heard.played[0].size(), 5512, 2);
+  EXPECT_EQ(heard.played[0], prepareSet(withSound.draft().inputs).set.waves[indexOf(SoundEffect::Tick)]);
 }
