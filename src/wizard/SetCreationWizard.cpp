@@ -13,7 +13,10 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QStackedWidget>
 #include <QStorageInfo>
 #include <QVBoxLayout>
@@ -160,10 +163,67 @@ void SetCreationWizard::layOutFrame() {
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
   column->addLayout(heading);
-  column->addWidget(pages_, 1);
+  // The step scrolls only on a screen too small for it; the buttons stay in view.
+  scroll_ = new QScrollArea;
+  scroll_->setObjectName(QStringLiteral("stepArea"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  scroll_->setWidget(pages_);
+  column->addWidget(scroll_, 1);
   column->addWidget(rule);
   column->addLayout(bottom);
-  setDesignSize({592, 413});
+  // The width the steps were drawn for; the height is each step's own.
+  setDesignSize({592, 1});
+}
+
+void SetCreationWizard::fitStep() {
+  // Only the step shown asks for room, so a short step makes a short window.
+  for (int i = 0; i < pages_->count(); ++i) {
+    const QSizePolicy::Policy policy = i == pages_->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+    pages_->widget(i)->setSizePolicy(policy, policy);
+  }
+  pages_->adjustSize();
+  QWidget* page = pages_->currentWidget();
+  // A step not shown before has not taken the dialog's font and style yet.
+  page->ensurePolished();
+  if (page->layout()) page->layout()->activate();
+  QSize wanted = page->sizeHint().expandedTo(page->minimumSizeHint());
+  // Wrapped texts need more height at the width they get than their hint says.
+  if (page->layout() && page->layout()->hasHeightForWidth())
+    wanted.setHeight(std::max(wanted.height(), page->layout()->totalHeightForWidth(wanted.width())));
+  // The stack would take the room of its largest step; it takes the shown step's.
+  pages_->setMinimumSize(wanted);
+  pages_->setMaximumHeight(wanted.height());
+  // What the rest of the window and its title bar take, and the screen's room.
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 720);
+  const int around = std::max(0, isVisible() ? height() - scroll_->height() : sizeHint().height() - scroll_->sizeHint().height());
+  const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+  const int highest = std::max(120, room.height() - around - titleBar);
+  const int widest = std::max(320, room.width() - 16);
+  const bool scrolls = wanted.height() > highest;
+  const int bar = scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) + 2 : 0;
+  scroll_->setMinimumSize(std::min(wanted.width() + bar, widest), std::min(wanted.height(), highest));
+  scroll_->setMaximumHeight(std::min(wanted.height(), highest));
+  // Once the step is shown it knows its size for sure; then the window is kept within the screen.
+  if (isVisible() && !refitting_) {
+    QTimer::singleShot(0, this, [this] {
+      refitting_ = true;
+      fitStep();
+      refitting_ = false;
+      QTimer::singleShot(0, this, [this] { keepOnScreen(); });
+    });
+  }
+}
+
+void SetCreationWizard::keepOnScreen() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  const QRect frame = frameGeometry();
+  const int x = std::clamp(frame.x(), room.left(), std::max(room.left(), room.right() + 1 - frame.width()));
+  const int y = std::clamp(frame.y(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height()));
+  if (x != frame.x() || y != frame.y()) move(pos() + QPoint(x - frame.x(), y - frame.y()));
 }
 
 // ---------------------------------------------------------------- navigation
@@ -275,6 +335,7 @@ void SetCreationWizard::aboutToShow() {
 
 void SetCreationWizard::pageChanged() {
   const int page = pages_->currentIndex();
+  fitStep();
   pageTitle_->setText(QStringLiteral("Step %1 of %2").arg(page + 1).arg(kPages));
   back_->setEnabled(page > 0);
   next_->setEnabled(page < kLastPage);

@@ -90,6 +90,9 @@ class SetCreationWizard : public GameDialog {
   // True when nothing would be lost, or the set maker agrees to lose it.
   bool mayDiscard();
   void pageChanged();
+  // Sizes the window for the step shown, scrolling it on a screen too small for it.
+  void fitStep();
+  void keepOnScreen();
   // The board preview, target counts and warnings of the step shown, when it has them.
   void refreshPreview();
   void next();
@@ -125,7 +128,7 @@ class SetCreationWizard : public GameDialog {
   SetDraft draft_;
   QTimer* settle_;
   std::array<QLabel*, kSoundEffectCount> soundLengths_{};
-  bool discardAsked_ = false;
+  bool refitting_ = false;
   CursorSetupDialog& customSetup_;
   SetHeader writerHeader_{};
   qint64 estimatedSize_ = 0;
@@ -138,6 +141,7 @@ class SetCreationWizard : public GameDialog {
   QLabel* intro_;
   QLabel* pageTitle_;
   QStackedWidget* pages_;
+  class QScrollArea* scroll_;
   QPushButton* back_;
   QPushButton* next_;
   QPushButton* cancel_;  // "&Cancel" / "&Quit"

@@ -1,5 +1,6 @@
 // The six steps of the set creation wizard, each built from a few named parts.
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -79,7 +80,12 @@ void addPicturesNote(QVBoxLayout* v, QWidget* page) {
   auto* row = new QHBoxLayout;
   row->addWidget(wrapped(QStringLiteral("The graphics of the game can be overridden here; example pictures came "
                                         "with the program.  Leave a file name blank to keep the built-in "
-                                        "graphic."), page), 1);
+                                        "graphic.") + QLatin1Char(' ') +
+                             QCoreApplication::translate("SetCreationWizard",
+                                                         "PNG, JPEG, GIF, BMP, WebP or TIFF: see-through parts are "
+                                                         "filled with the page colour."),
+                         page),
+                 1);
   auto* note = wrapped(QStringLiteral("<span style='color:#c80000'>NOTE:</span> NB: Sizes of example pictures differ "
                                       "from actual picture sizes..."), page);
   note->setFixedWidth(190);
@@ -153,8 +159,9 @@ void addSoundsNote(QVBoxLayout* v, QWidget* page) {
                                       "goes into the set file and makes it larger.  Leave a name blank for no sound."),
                        page));
   auto* format = new QLabel(
-      QStringLiteral("Sound files MUST be of the following format:  PCM .WAV file, MONO, 8-Bit, 11025 Hz"), page);
-  format->setStyleSheet(QStringLiteral("color: #c80000; font-weight: bold;"));
+      QCoreApplication::translate("SetCreationWizard", "WAV, FLAC, Ogg, Opus or MP3 of any rate: each is stored as mono, 8-bit, 11025 Hz (Play lets you hear it)."),
+      page);
+  format->setWordWrap(true);
   v->addWidget(format);
 }
 
