@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <fcntl.h>
 #include <memory>
@@ -48,6 +50,21 @@ int openRegular(const QString& path) {
     return -1;
   }
   return fd;
+}
+
+// A wave whose samples end before the length its data chunk declares was cut short
+// (a download or copy that stopped). A length near 2 GiB is what writers that
+// stream put before they know the length; such a file is read to its end.
+bool cutShort(SNDFILE* file) {
+  std::array<char, 8192> log{};
+  sf_command(file, SFC_GET_LOG_INFO, log.data(), int(log.size()) - 1);
+  static const QRegularExpression dataLine(QStringLiteral("^data : (\\d+) \\(should be (\\d+)\\)"),
+                                           QRegularExpression::MultilineOption);
+  const QRegularExpressionMatch match = dataLine.match(QString::fromLatin1(log.data()));
+  if (!match.hasMatch()) return false;
+  const qint64 declared = match.captured(1).toLongLong(), there = match.captured(2).toLongLong();
+  constexpr qint64 kStreamingLength = 0x7FFF0000;
+  return declared > there && declared < kStreamingLength;
 }
 
 bool isStoredFormat(const SF_INFO& info) {
@@ -132,6 +149,11 @@ SoundImport importSound(const QString& path, qint64 maxSamples, std::uint32_t se
     result.error = named(path, Texts::tr("has %1 channels at %2 Hz, which is no sound this program takes")
                                    .arg(info.channels)
                                    .arg(info.samplerate));
+    return result;
+  }
+
+  if (cutShort(file.get())) {
+    result.error = named(path, Texts::tr("is cut short: its samples end before the length it declares"));
     return result;
   }
 

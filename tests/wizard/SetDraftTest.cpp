@@ -24,6 +24,11 @@
 
 namespace {
 
+bool writeFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 // A sine of `hz` at `amplitude` (full scale 1) on every channel, written by libsndfile.
 QString writeTone(const QString& path, int format, int rate, int channels, double hz, double amplitude, double seconds) {
   SF_INFO info{};
@@ -163,6 +168,14 @@ TEST(SoundImportTest, KeepsTheStoredFormatByteForByteAndRefusesWhatCannotGoInASe
   EXPECT_FALSE(damaged.ok());
   EXPECT_TRUE(damaged.error.startsWith(QStringLiteral("truncated.flac: ")));
 
+  // A wave cut short (a copy that stopped) is refused, not stored half.
+  QFile wave(writeTone(s.path("whole.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 2, 440, 0.5, 1));
+  ASSERT_TRUE(wave.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(writeFile(s.path("cut.wav"), wave.read(3000)));
+  const SoundImport cutWave = importSound(s.path("cut.wav"), kLongestSound);
+  EXPECT_FALSE(cutWave.ok());
+  EXPECT_TRUE(cutWave.error.startsWith(QStringLiteral("cut.wav: "))) << cutWave.error.toStdString();
+
   ASSERT_TRUE(QFile::link(s.path("stored.wav"), s.path("link.wav")));
   EXPECT_FALSE(importSound(s.path("link.wav"), kLongestSound).ok());
 }
@@ -183,11 +196,6 @@ QByteArray png(const QImage& image) {
   buffer.open(QIODevice::WriteOnly);
   QImageWriter(&buffer, "png").write(image);
   return bytes;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 TEST(PictureImportTest, StoresAPngAsABmpTheGameReadsWithTheSamePixels) {
