@@ -6,7 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh --test
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DPVQ_SANITIZE=ON -DPVQ_TESTS=ON >/dev/null
+# ccache (installed for the fuzzing build) keeps a second run, or a run in
+# another clone on the same machine, from compiling unchanged files again.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DPVQ_SANITIZE=ON -DPVQ_TESTS=ON "${launcher[@]}" >/dev/null
 cmake --build build/test -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
@@ -16,7 +20,7 @@ ctest_status=0
 # The sound thread tests once more under ThreadSanitizer, in a small build of
 # their own: only the mixer, the sound module and their test.
 tsan_status=0
-cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=Debug -DPVQ_TSAN=ON -DPVQ_TESTS=ON -DPVQ_TOOLS=OFF >/dev/null
+cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=Debug -DPVQ_TSAN=ON -DPVQ_TESTS=ON -DPVQ_TOOLS=OFF "${launcher[@]}" >/dev/null
 cmake --build build/tsan -j"$(nproc)" --target tests_sound_threads
 TSAN_OPTIONS=halt_on_error=1 SDL_AUDIODRIVER=dummy build/tsan/tests/sound/tests_sound_threads 2>&1 |
   tee build/tsan/tsan.log || tsan_status=$?

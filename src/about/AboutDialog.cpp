@@ -73,11 +73,11 @@ QLayout* AboutDialog::makeHeading() {
   const QImage picture(QStringLiteral(":/Emblem.bmp"));
   if (!picture.isNull()) emblem->setPixmap(sharpPixmap(picture, emblem->devicePixelRatioF()));
 
-  auto* failed = plainLabel(QStringLiteral("Pie Vorb Quarn Audio System Failed..."), "audioFailed");
+  auto* failed = plainLabel(QStringLiteral("%1 Audio System Failed...").arg(QLatin1String(kAppName)), "audioFailed");
   setPaletteColour(*failed, QPalette::WindowText, Qt::blue);
   failed->setToolTip(QStringLiteral("This was probably because WAVE device in use on startup"));
   failed->setContentsMargins(3, 0, 0, 0);
-  audioEnabled_ = plainLabel(QStringLiteral("Pie Vorb Quarn Audio System Enabled!"), "audioEnabled");
+  audioEnabled_ = plainLabel(QStringLiteral("%1 Audio System Enabled!").arg(QLatin1String(kAppName)), "audioEnabled");
   audioEnabled_->setAutoFillBackground(true);
   setPaletteColour(*audioEnabled_, QPalette::WindowText, appstyle::kAlertRed);
   // Both lines in one place; the enabled one, opaque, hides the other when shown.

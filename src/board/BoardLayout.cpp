@@ -7,21 +7,6 @@ constexpr int kPlayfieldWidth = 561;
 constexpr int kPlayfieldHeight = 392;
 constexpr int kButtonWidth = 50, kButtonHeight = 100;
 constexpr int kAbortButtonSide = 105;  // the abort button's window reaches past its panel
-// Hole n's place inside the playfield: rows of 4, 5 and 4, the first starting
-// at 56 and the last at 48.
-constexpr std::array<QPoint, kHoles> kHolePlaces = {{{56, 0},
-                                                      {168, 0},
-                                                      {280, 0},
-                                                      {392, 0},
-                                                      {0, 130},
-                                                      {112, 130},
-                                                      {224, 130},
-                                                      {336, 130},
-                                                      {448, 130},
-                                                      {48, 260},
-                                                      {160, 260},
-                                                      {272, 260},
-                                                      {384, 260}}};
 }  // namespace
 
 BoardLayout::BoardLayout(QSize size) : size_(size) {}
@@ -45,7 +30,8 @@ QRect BoardLayout::playfield() const {
 }
 
 QRect BoardLayout::hole(int n) const {
-  return {playfield().topLeft() + kHolePlaces[static_cast<std::size_t>(n - 1)], QSize(kHoleWidth, kHoleHeight)};
+  const HolePlace place = kHolePlaces[static_cast<std::size_t>(n - 1)];
+  return {playfield().topLeft() + QPoint(place.left, place.top), QSize(kHoleWidth, kHoleHeight)};
 }
 
 QPoint BoardLayout::soundPictureAt(SoundState state) const {

@@ -18,14 +18,14 @@ void drawDigits(QImage& target, const QImage& digits, std::int32_t value, int ce
   }
 }
 
-// The idle frames are taken 110 columns wide and at the strip's full height,
+// The idle frames are taken as wide as a rising frame and at the strip's full height,
 // over the hole base squeezed into the last 23 rows.
 QImage idleHole(const SetContent& set, int countFrame) {
   QImage hole = blankPicture(kHoleWidth, kHoleHeight);
   copyRect(hole, {0, kFrameHeight, kHoleWidth, kHoleHeight}, set.holeBase,
            {0, 0, set.holeBase.width(), set.holeBase.height()});
   const int x = kFramePitchX * countFrame;
-  copyRect(hole, {0, 0, kHoleWidth, kFrameHeight}, set.countStrip, {x, 0, x + 110, set.countStrip.height()});
+  copyRect(hole, {0, 0, kHoleWidth, kFrameHeight}, set.countStrip, {x, 0, x + kRisingFrameWidth, set.countStrip.height()});
   return hole;
 }
 }  // namespace

@@ -13,15 +13,6 @@
 #include "imageset/ActiveSet.h"
 #include "sound/SoundPorts.h"
 
-constexpr int kHoles = 13;
-constexpr int kStartHole = 7;
-constexpr int kHoleWidth = 111;
-constexpr int kHoleHeight = 130;
-// The score shows four digit cells, the time two.
-constexpr int kScoreCells = 4;
-constexpr int kTimeCells = 2;
-constexpr int kRoundSeconds = 30;
-
 struct BoardState {
   std::array<QImage, kHoles> holes;  // hole n at [n - 1], each 111 x 130
   QImage scoreDigits;                // 126 x 49

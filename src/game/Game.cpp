@@ -247,7 +247,7 @@ void Game::playingTick() {
     }
     if (tickMode(set_.header.tickSoundMode).eachGameSecond) playTick();
   }
-  const int groups = set_.groupCount();
+  const int groups = set_.groupCount();  // none: always the first row
   for (int h = 1; h <= kHoles; ++h) {
     std::uint8_t& phase = phase_[static_cast<std::size_t>(h - 1)];
     if (phase == holephase::kFree) {
@@ -268,29 +268,18 @@ void Game::playingTick() {
   }
 }
 
-// Rising and sinking frames take 110 of a frame's 111 columns; splat frames all
-// 111; the empty hole is the target strip's first frame.
+// Rising and sinking frames take kRisingFrameWidth of a frame's columns; splat
+// frames all of them; the empty hole is the target strip's first frame.
 void Game::drawPhase(int hole, int phase) {
   const HolePhase what = kHolePhases[static_cast<std::size_t>(phase)];
   const int top = kFramePitchY * targetRow_[static_cast<std::size_t>(hole - 1)];
   const int x = kFramePitchX * what.frame;
   switch (what.draw) {
     case HoleDraw::Nothing: break;
-    case HoleDraw::TargetFrame: copyIntoHole(hole, set_.targetStrip, {x, top, x + 110, top + kFrameHeight}); break;
+    case HoleDraw::TargetFrame: copyIntoHole(hole, set_.targetStrip, {x, top, x + kRisingFrameWidth, top + kFrameHeight}); break;
     case HoleDraw::SplatFrame: copyIntoHole(hole, set_.splatStrip, {x, top, x + kHoleWidth, top + kFrameHeight}); break;
-    case HoleDraw::EmptyHole: copyIntoHole(hole, set_.targetStrip, {0, 0, 110, kFrameHeight}); break;
+    case HoleDraw::EmptyHole: copyIntoHole(hole, set_.targetStrip, {0, 0, kRisingFrameWidth, kFrameHeight}); break;
   }
-}
-
-int Game::scoreBand(int s) {
-  if (s <= 5) return 1;
-  if (s <= 20) return 2;
-  if (s <= 40) return 3;
-  if (s <= 80) return 4;
-  if (s <= 130) return 5;
-  if (s <= 190) return 6;
-  if (s <= 230) return 7;
-  return 8;
 }
 
 QString Game::gameOverSentence(int finalScore) const {

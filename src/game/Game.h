@@ -19,13 +19,6 @@
 
 enum class GameState : std::uint8_t { Idle, Playing, CountingDown };
 
-// One game step at most every 1/846720 of a day (about 102 ms): ten make a game second.
-constexpr double kStepDays = 1.0 / 846720.0;
-// The same interval in whole microseconds, rounded up so that a step never
-// comes sooner than the interval (86400e6 / 846720 = 102040.8).
-constexpr std::int64_t kStepMicros = 102041;
-static_assert(kStepMicros - 1 < kStepDays * 86400e6 && kStepMicros >= kStepDays * 86400e6);
-
 // What the game tells the window; every hook has a do-nothing default so tests
 // implement only what they look at.
 class GameView {
@@ -119,7 +112,6 @@ class Game {
 
   // The game-over texts, built the way the end of a game builds them.
   QString gameOverSentence(int finalScore) const;
-  static int scoreBand(int finalScore);  // 1..8
 
  private:
   void setPlayfieldCursor(int slot);

@@ -168,7 +168,8 @@ void MainWindow::buildMenu() {
   commandMenu_ = new QMenu(this);
   commandMenu_->setObjectName(QStringLiteral("commandMenu"));
   auto item = [this](QMenu* menu, const char* name, const char* caption, std::function<void()> command) {
-    QAction* a = menu->addAction(QString::fromLatin1(caption));
+    // A caption may name the game (%1).
+    QAction* a = menu->addAction(QString::fromLatin1(caption).replace(QLatin1String("%1"), QLatin1String(kAppName)));
     a->setObjectName(QString::fromLatin1(name));
     connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
     return a;
@@ -179,7 +180,7 @@ void MainWindow::buildMenu() {
   sets->setObjectName(QStringLiteral("imageSetsSubmenu"));
   item(sets, "chooseSet", "Choose Image &Set...", [this] { commands_->chooseSet(); });
   separator(sets, "afterChooseSeparator");
-  item(sets, "resetToDefaults", "Reset Pie Vorb Quarn to Defaults", [this] { commands_->resetToDefaults(); });
+  item(sets, "resetToDefaults", "Reset %1 to Defaults", [this] { commands_->resetToDefaults(); });
   separator(sets, "afterResetSeparator");
   item(sets, "loadBitmapPair", "Load &BMP images for game...", [this] { commands_->loadBitmapPair(); });
   item(sets, "loadSetFile", "&Load Custom Image Set...", [this] { commands_->loadSetFile(); });
@@ -189,8 +190,8 @@ void MainWindow::buildMenu() {
   item(sets, "runWizard", "Use eXtended Image Set Creation &Wizard...", [this] { runSetCreationWizard(); });
   item(commandMenu_, "viewScoreTable", "&View Local Highscore Table...", [this] { prompts().runModal(*scoreTable()); });
   separator(commandMenu_, "beforeLinksSeparator");
-  item(commandMenu_, "openWebSite", "&Goto Pie Vorb Quarn Website...", [this] { aboutDialog()->openWebSite(); });
-  item(commandMenu_, "aboutGame", "&About Pie Vorb Quarn...", [this] { showAboutBox(); });
+  item(commandMenu_, "openWebSite", "&Goto %1 Website...", [this] { aboutDialog()->openWebSite(); });
+  item(commandMenu_, "aboutGame", "&About %1...", [this] { showAboutBox(); });
   separator(commandMenu_, "beforeQuitSeparator");
   item(commandMenu_, "quit", "&Quit...", [this] { quit(); });
 }
@@ -227,7 +228,7 @@ void MainWindow::toggleSound() {
 }
 
 void MainWindow::quit() {
-  if (prompts().confirm(this, QStringLiteral("Quit Pie Vorb Quarn? Really?"), QStringLiteral("Quit?"))) close();
+  if (prompts().confirm(this, QStringLiteral("Quit %1? Really?").arg(QLatin1String(kAppName)), QStringLiteral("Quit?"))) close();
 }
 
 void MainWindow::showAboutBox() { prompts().runModal(*aboutDialog()); }

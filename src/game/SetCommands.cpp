@@ -127,8 +127,9 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
   game_.view().processPendingEvents();
   if (isRegularFile(candidate)) {
     loadImageSet(game_, candidate, false);
-    // Only the program's own default set is worth reloading on reset.
-    if (candidate == defaultPath_ && game_.set().header.title.text() != QLatin1String("Pie Vorb Quarn"))
+    // The reset reloads the program's default set only when it is the set now in
+    // force, read from that place; one that failed to load leaves the built-in set.
+    if (candidate == defaultPath_ && game_.set().sourceFile != QFileInfo(candidate).absoluteFilePath())
       defaultPath_.clear();
   }
   return showAbout;

@@ -39,7 +39,7 @@ class ImageSetCommands {
   // its one-shot 50 ms `setInfoTimer` timer, whose `setInfoTimerFired` shows it.
   bool loadStartupSet(const StartupPlace& place = StartupPlace::ofApplication());
 
-  // "Reset Pie Vorb Quarn to Defaults": reloads the remembered default set, or
+  // The reset command: reloads the remembered default set, or
   // restores the built-in set when there is none or its file is gone.
   void resetToDefaults();
   // "Load &BMP images for game..."

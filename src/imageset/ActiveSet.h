@@ -4,15 +4,10 @@
 #include <QString>
 #include <array>
 
+#include "imageset/GameNumbers.h"
 #include "imageset/SetHeader.h"
 #include "imageset/SoundEffects.h"
 #include "sound/SoundBuffer.h"
-
-// Frames are 111 x 107 at a pitch of 112 across and 108 down.
-constexpr int kFrameWidth = 111;
-constexpr int kFrameHeight = 107;
-constexpr int kFramePitchX = 112;
-constexpr int kFramePitchY = 108;
 
 // What a set brings and the game reads while the set is in force: pictures ready
 // to draw, the sound effects, the texts and the header.
@@ -31,7 +26,7 @@ struct SetContent {
   QString setTitle;  // shown in the main window caption; empty for the built-in set
   QString congratulationPrefix;
   QString congratulationSuffix;
-  std::array<QString, 8> ratingMessages;
+  std::array<QString, kRatingMessages> ratingMessages;  // one per score band
 
   SetHeader header{};
   QString sourceFile;  // the set file it was read from, absolute; empty when made in the game
@@ -39,8 +34,8 @@ struct SetContent {
   SoundBuffer& sound(SoundEffect effect) { return sounds[indexOf(effect)]; }
   const SoundBuffer& sound(SoundEffect effect) const { return sounds[indexOf(effect)]; }
 
-  // Image groups are complete 108-row bands of the target strip.
-  int groupCount() const { return targetStrip.height() / kFramePitchY; }
+  // The targets (image groups) of the target strip.
+  int groupCount() const { return stripTargets(targetStrip.height()); }
 };
 
 struct ActiveSet : SetContent {

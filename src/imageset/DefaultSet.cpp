@@ -6,7 +6,7 @@
 
 const char* const kDefaultCongratulationPrefix = "Congratulations, in 30 seconds you managed to throw";
 const char* const kDefaultCongratulationSuffix = "pies at Vorb Quarn.  Did you enjoy it?  Your Score Is:";
-const std::array<const char*, 8> kDefaultRatingMessages = {
+const std::array<const char*, kRatingMessages> kDefaultRatingMessages = {
     "Hey, you're not very good at this are you...",
     "Not very good, you could do much better...",
     "COOL! but a really bad score still!",
@@ -16,6 +16,18 @@ const std::array<const char*, 8> kDefaultRatingMessages = {
     "Cool Score, but good enough for the high score table? NO!",
     "A VERY good score, keep going!",
 };
+
+namespace {
+Rect rectOf(PictureCut cut) { return {cut.left, cut.top, cut.right, cut.bottom}; }
+constexpr Rect kWordsPicture{0, 0, kWordsWidth, kWordsHeight};
+
+// The two word pictures from the leftmost columns of a misc-pictures bitmap,
+// over the words in place (where a small bitmap feeds no pixel, they stay).
+void cutWords(SetContent& set, const QImage& misc) {
+  copyRect(set.scoreWords, kWordsPicture, misc, rectOf(kScoreWordsCut));
+  copyRect(set.timeWords, kWordsPicture, misc, rectOf(kTimeWordsCut));
+}
+}  // namespace
 
 static void initResourcesOnce() { Q_INIT_RESOURCE(resources); }
 
@@ -44,27 +56,27 @@ LoadedSet builtinSet() {
   const BuiltinPictures& def = builtinPictures();
   LoadedSet set;
   set.title = def.title;
-  set.scoreWords = blankPicture(111, 49);
-  copyRect(set.scoreWords, {0, 0, 111, 49}, def.misc, {0, 50, 111, 98});
-  set.timeWords = blankPicture(111, 49);
-  copyRect(set.timeWords, {0, 0, 111, 49}, def.misc, {0, 0, 111, 49});
+  set.scoreWords = blankPicture(kWordsWidth, kWordsHeight);
+  set.timeWords = blankPicture(kWordsWidth, kWordsHeight);
+  cutWords(set, def.misc);
   set.digitStrip = def.digits;
-  set.holeBase = blankPicture(111, 24);
-  copyRect(set.holeBase, {0, 0, 111, 24}, def.misc, {0, 100, 111, 123});
+  set.holeBase = blankPicture(kFrameWidth, kHoleBaseRows);
+  copyRect(set.holeBase, {0, 0, kFrameWidth, kHoleBaseRows}, def.misc,
+           {0, kHoleBaseTop, kFrameWidth, kBuiltinHoleBaseBottom});
   set.countStrip = def.countdown;
   set.targetStrip = def.figure;
   set.splatStrip = def.splat;
 
   set.header.clear();
-  set.header.title.set(QStringLiteral("Pie Vorb Quarn (Default)"));
+  set.header.title.set(QStringLiteral("%1 (Default)").arg(QLatin1String(kAppName)));
   set.header.author.set(QString::fromLatin1(kAuthorName));
   set.header.email.set(QString::fromLatin1(kAuthorEmail));
   set.header.webPage.set(QString::fromLatin1(kAuthorWebPage));
-  set.header.comment.set(QStringLiteral("Pie Vorb Quarn Default Settings..."));
+  set.header.comment.set(QStringLiteral("%1 Default Settings...").arg(QLatin1String(kAppName)));
 
   set.congratulationPrefix = QString::fromLatin1(kDefaultCongratulationPrefix);
   set.congratulationSuffix = QString::fromLatin1(kDefaultCongratulationSuffix);
-  for (int i = 0; i < 8; ++i) set.ratingMessages[i] = QString::fromLatin1(kDefaultRatingMessages[i]);
+  for (int i = 0; i < kRatingMessages; ++i) set.ratingMessages[i] = QString::fromLatin1(kDefaultRatingMessages[i]);
 
   set.playfieldColour = Qt::white;
   set.titleColour = QColor(255, 0, 0);
@@ -74,13 +86,12 @@ LoadedSet builtinSet() {
 
 void cutMiscPictures(SetContent& set) {
   QImage& misc = set.holeBase;
-  copyRect(set.scoreWords, {0, 0, set.scoreWords.width(), set.scoreWords.height()}, misc, {0, 50, 111, 98});
-  copyRect(set.timeWords, {0, 0, set.timeWords.width(), set.timeWords.height()}, misc, {0, 0, 111, 49});
+  cutWords(set, misc);
   const int w = misc.width(), h = misc.height();
-  QImage base = blankPicture(w, 24);
-  // Copy within the same picture first, then keep the top 24 rows.
+  QImage base = blankPicture(w, kHoleBaseRows);
+  // Copy within the same picture first, then keep the top rows.
   QImage moved = misc.convertToFormat(QImage::Format_RGB32);
-  copyRect(moved, {0, 0, w, 24}, misc, {0, 100, w, h});
-  copyRect(base, {0, 0, w, 24}, moved, {0, 0, w, 24});
+  copyRect(moved, {0, 0, w, kHoleBaseRows}, misc, {0, kHoleBaseTop, w, h});
+  copyRect(base, {0, 0, w, kHoleBaseRows}, moved, {0, 0, w, kHoleBaseRows});
   misc = base;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "imageset/GameNumbers.h"
 #include "imageset/LoadedSet.h"
 
 // Registers the compiled-in pictures and cursors; the library is static, so
@@ -22,7 +23,7 @@ struct BuiltinPictures {
 };
 const BuiltinPictures& builtinPictures();
 
-extern const std::array<const char*, 8> kDefaultRatingMessages;
+extern const std::array<const char*, kRatingMessages> kDefaultRatingMessages;
 extern const char* const kDefaultCongratulationPrefix;
 extern const char* const kDefaultCongratulationSuffix;
 

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "imageset/GameNumbers.h"
 #include "ui/Codepage.h"
 
 static_assert(std::endian::native == std::endian::little, "set files are read straight into memory");
@@ -52,7 +53,7 @@ struct SetHeader {
   ShortString<200> comment;
   ShortString<200> congratulationPrefix;
   ShortString<200> congratulationSuffix;
-  ShortString<240> ratingMessages[8];
+  ShortString<240> ratingMessages[kRatingMessages];
   std::uint8_t cursorIndex;
   std::uint8_t hotSpotX;
   std::uint8_t hotSpotY;

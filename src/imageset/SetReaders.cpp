@@ -10,6 +10,7 @@
 #include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/FrameCopy.h"
+#include "ui/AppInfo.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ struct PlainSetBody {
   ShortString<200> title;
   ShortString<200> congratulationPrefix;
   ShortString<200> congratulationSuffix;
-  ShortString<240> ratingMessages[8];
+  ShortString<240> ratingMessages[kRatingMessages];
   std::uint8_t cursorIndex;
 };
 #pragma pack(pop)
@@ -92,7 +93,7 @@ SetReadResult success(LoadedSet&& set) {
 void takeHeader(LoadedSet& set, const SetHeader& header) {
   set.header = header;
   set.setTitle = header.title.text();
-  for (int i = 0; i < 8; ++i) set.ratingMessages[i] = header.ratingMessages[i].text();
+  for (int i = 0; i < kRatingMessages; ++i) set.ratingMessages[i] = header.ratingMessages[i].text();
   set.congratulationPrefix = header.congratulationPrefix.text();
   set.congratulationSuffix = header.congratulationSuffix.text();
   set.playfieldColour = colourFromValue(header.pageColour);
@@ -206,7 +207,7 @@ class ExtendedBody {
   bool cutShort_ = false;
 };
 
-const QString kNotASetMessage = QStringLiteral("This file is NOT a Pie Vorb Quarn Image Set or eXtended Set file...");
+const QString kNotASetMessage = QStringLiteral("This file is NOT a %1 Image Set or eXtended Set file...").arg(QLatin1String(kAppName));
 
 // An extended set from just past its magic.
 SetReadResult readExtendedBody(QIODevice& file, const std::function<void()>& headerRead) {
@@ -247,7 +248,7 @@ SetReadResult readPlainBody(QIODevice& file, const QString& path) {
   set.header.author.set(QStringLiteral("Unknown"));
   set.header.email.set(QStringLiteral("Unknown"));
   set.header.webPage.set(QStringLiteral("Unknown"));
-  for (int i = 0; i < 8; ++i) set.ratingMessages[i] = body.ratingMessages[i].text();
+  for (int i = 0; i < kRatingMessages; ++i) set.ratingMessages[i] = body.ratingMessages[i].text();
   set.congratulationPrefix = body.congratulationPrefix.text();
   set.congratulationSuffix = body.congratulationSuffix.text();
   set.cursorSlot = body.cursorIndex;
@@ -292,7 +293,7 @@ SetReadResult readSetFile(QIODevice& file, const QString& path, const std::funct
     result = guarded([&] { return readPlainBody(file, path); });
     result.kind = SetKind::Plain;
   } else if (magic == QByteArrayView(kFirstGenerationMagic, kMagicSize)) {
-    result = failure(QStringLiteral("This old image set format is no longer supported by Pie Vorb Quarn..."), true);
+    result = failure(QStringLiteral("This old image set format is no longer supported by %1...").arg(QLatin1String(kAppName)), true);
     result.caption = QStringLiteral("Version Control");
     result.kind = SetKind::FirstGeneration;
   } else {

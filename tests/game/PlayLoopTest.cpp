@@ -319,7 +319,7 @@ TEST(PlayLoop, GameOverSentenceAndBands) {
   PlayFixture f;
   const std::pair<int, int> bands[] = {{0, 1},  {5, 1},   {6, 2},   {20, 2},  {21, 3}, {40, 3},
                                        {41, 4}, {130, 5}, {131, 6}, {230, 7}, {231, 8}};
-  for (const auto& [score, band] : bands) EXPECT_EQ(Game::scoreBand(score), band) << score;
+  for (const auto& [score, band] : bands) EXPECT_EQ(scoreBand(score), band) << score;
   EXPECT_EQ(f.game.gameOverSentence(24),
             QStringLiteral("Congratulations, in 30 seconds you managed to throw 12 pies at Vorb Quarn.  "
                            "Did you enjoy it?  Your Score Is:24"));

@@ -159,7 +159,7 @@ TEST_F(SetCommandsTest, StartupWithoutArgumentOrDefaultSet) {
   EXPECT_EQ(bare.rememberedDefaultPath(), dir.path() + QStringLiteral("/default.xet"));
 }
 
-TEST_F(SetCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
+TEST_F(SetCommandsTest, TheDefaultSetInForceIsKeptForResetWhateverItsTitle) {
   write("default.xet", namedSet("Pie Vorb Quarn"));
   // A set named on the command line that is not there says so, then the default set loads.
   EXPECT_FALSE(commands.loadStartupSet(place({dir.filePath(QStringLiteral("no-such-file.xet"))})));
@@ -181,14 +181,28 @@ TEST_F(SetCommandsTest, OwnDefaultSetIsKeptForResetAndAnyOtherIsForgotten) {
   EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join(QLatin1Char('|')).toStdString();
   expectBuiltinSet();
 
+  // What the reset reloads follows from where the set came from, not from its title.
   write("default.xet", namedSet("Somebody Else's"));
   ImageSetCommands other(game);
   EXPECT_FALSE(other.loadStartupSet(place()));
   EXPECT_EQ(game.set().setTitle, QStringLiteral("Somebody Else's"));
-  EXPECT_TRUE(other.rememberedDefaultPath().isEmpty());
+  installPreviousSet();
   other.resetToDefaults();
-  expectBuiltinSet();
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Somebody Else's"));
   EXPECT_TRUE(prompts.messages.isEmpty());
+
+  // A default set that did not load is not tried again by the reset.
+  QByteArray damaged = namedSet("Pie Vorb Quarn");
+  damaged.chop(30);
+  write("default.xet", damaged);
+  ImageSetCommands broken(game);
+  broken.loadStartupSet(place());
+  prompts.messages.clear();
+  EXPECT_TRUE(broken.rememberedDefaultPath().isEmpty());
+  installPreviousSet();
+  broken.resetToDefaults();
+  EXPECT_TRUE(prompts.messages.isEmpty()) << messageTexts().join(QLatin1Char('|')).toStdString();
+  expectBuiltinSet();
 }
 
 TEST_F(SetCommandsTest, TheDefaultSetBesideTheProgramWinsOverTheInstalledOne) {
