@@ -9,6 +9,7 @@
 
 #include "common/Files.h"
 #include "imageset/CursorTable.h"
+#include "imageset/GameNumbers.h"
 #include "imageset/SetReaders.h"
 #include "imageset/TickModes.h"
 #include "wizard/SetDraft.h"
@@ -27,10 +28,7 @@ const QSet<QString> kSetKeys = {
     QStringLiteral("title"),       QStringLiteral("author"),       QStringLiteral("email"),
     QStringLiteral("web"),         QStringLiteral("comment"),      QStringLiteral("congratulation-prefix"),
     QStringLiteral("congratulation-suffix"), QStringLiteral("page-colour"), QStringLiteral("title-colour"),
-    QStringLiteral("tick-mode"),   QStringLiteral("cursor"),       QStringLiteral("hot-spot"),
-    QStringLiteral("rating1"),     QStringLiteral("rating2"),      QStringLiteral("rating3"),
-    QStringLiteral("rating4"),     QStringLiteral("rating5"),      QStringLiteral("rating6"),
-    QStringLiteral("rating7"),     QStringLiteral("rating8")};
+    QStringLiteral("tick-mode"),   QStringLiteral("cursor"),       QStringLiteral("hot-spot")};
 
 struct PictureKey {
   const char* key;
@@ -80,6 +78,7 @@ MakeSetResult makeSetFromManifest(const QString& manifest, const QString& out) {
   // Every key must be one the manifest knows: a misspelt one would be silently ignored.
   QSet<QString> known;
   for (const QString& k : kSetKeys) known << QStringLiteral("set/") + k;
+  for (int band = 1; band <= kRatingMessages; ++band) known << QStringLiteral("set/rating%1").arg(band);
   for (const PictureKey& k : kPictureKeys) known << QStringLiteral("pictures/") + QLatin1String(k.key);
   for (const char* k : kSoundKeys) known << QStringLiteral("sounds/") + QLatin1String(k);
   known << QStringLiteral("sounds/tune");

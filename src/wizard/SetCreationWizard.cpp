@@ -26,6 +26,7 @@
 
 #include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
+#include "ui/AppInfo.h"
 #include "ui/DialogLook.h"
 #include "ui/PaletteColour.h"
 #include "ui/Prompts.h"
@@ -95,7 +96,7 @@ SetCreationWizard::SetCreationWizard(const CursorTable& cursors, const BuiltinPi
   settle_->setInterval(kSettleMs);
   connect(settle_, &QTimer::timeout, this, [this] { settle(); });
   setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowStaysOnTopHint);
-  setWindowTitle(QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
+  setWindowTitle(QLatin1String(kAppName) + QStringLiteral(" - Create New eXtended Image Set Wizard"));
   setModal(true);
   addPages(cursors, pictures);
   layOutFrame();
@@ -123,8 +124,8 @@ void SetCreationWizard::addPages(const CursorTable& cursors, const BuiltinPictur
 // top to bottom. The window is 592 x 413 unless a page needs more room.
 void SetCreationWizard::layOutFrame() {
   intro_ = wizardparts::wrapped(QStringLiteral("This wizard creates an eXtended Image Set, which lets you change the "
-                                               "graphics and sound of Pie Vorb Quarn.  Please follow the prompts on "
-                                               "each step."),
+                                               "graphics and sound of %1.  Please follow the prompts on each step.")
+                                    .arg(QLatin1String(kAppName)),
                                 this);
   intro_->setMinimumHeight(33);
   pageTitle_ = new QLabel;

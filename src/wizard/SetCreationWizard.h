@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 
+#include "imageset/GameNumbers.h"
 #include "imageset/SoundEffects.h"
 #include "ui/GameDialog.h"
 #include "wizard/SetDraft.h"
@@ -159,7 +160,7 @@ class SetCreationWizard : public GameDialog {
   QComboBox* tickMode_;
   // Step 4: the texts
   QLineEdit *setName_, *author_, *email_, *url_, *comment_, *prefix_, *suffix_;
-  std::array<QLineEdit*, 8> ratings_;
+  std::array<QLineEdit*, kRatingMessages> ratings_;
   // Step 5: the cursor
   std::array<CursorTile*, 8> cursorTiles_;
   QGroupBox* customCursorBox_;

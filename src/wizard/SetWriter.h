@@ -12,6 +12,7 @@
 
 #include "common/Files.h"
 #include "imageset/CursorPicture.h"
+#include "imageset/GameNumbers.h"
 #include "imageset/SetHeader.h"
 #include "imageset/SoundEffects.h"
 
@@ -26,7 +27,7 @@ struct SetInputs {
   QString music;
   QString cursorFile;                            // used only with cursor choice 8
   QString name, author, email, url, comment, prefix, suffix;
-  std::array<QString, 8> ratings;
+  std::array<QString, kRatingMessages> ratings;
   std::uint32_t titleColour = 0x000000FF;
   std::uint32_t pageColour = 0x00FFFFFF;
   std::uint8_t cursorChoice = 1;

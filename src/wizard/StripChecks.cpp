@@ -4,10 +4,9 @@
 #include <QHash>
 #include <algorithm>
 
-namespace {
+#include "imageset/GameNumbers.h"
 
-// Frames are 111 x 107; the background is looked for around the first one.
-constexpr int kFrameWidth = 111, kFrameHeight = 107;
+namespace {
 
 QString count(int n, const char* one, const char* many) {
   return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
@@ -17,7 +16,8 @@ QString count(int n, const char* one, const char* many) {
 
 int targetsInStrip(int rows) {
   if (rows < kFrameHeight) return 0;
-  return std::max(1, rows / kRowsPerTarget);
+  // The game plays row 0 of a strip with no complete band.
+  return std::max(1, stripTargets(rows));
 }
 
 QString stripHeightWarning(const QString& stripName, int rows) {

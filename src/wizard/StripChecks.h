@@ -9,8 +9,10 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "imageset/GameNumbers.h"
+
 // A target takes 108 rows: 107 rows of frames and one divider.
-constexpr int kRowsPerTarget = 108;
+constexpr int kRowsPerTarget = kFramePitchY;
 
 // The targets the game finds in a strip this many rows high: one per whole 108
 // rows. A strip of 107 rows still shows its one target, whose frames are complete.

@@ -13,6 +13,7 @@
 
 #include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
+#include "imageset/GameNumbers.h"
 #include "wizard/CursorTile.h"
 #include "imageset/TickModes.h"
 #include "wizard/SetCreationWizard.h"
@@ -223,18 +224,25 @@ QFrame* makeEndMessagePanel(QWidget* page, QLineEdit*& prefix, QLineEdit*& suffi
   return panel;
 }
 
-QFrame* makeRatingsPanel(QWidget* page, std::array<QLineEdit*, 8>& ratings) {
+// "0-5:", "6-20:", ..., "231+:": each band's scores, from the table of bands.
+QString bandCaption(int band) {
+  const int low = band == 0 ? 0 : kScoreBandTops[std::size_t(band - 1)] + 1;
+  if (band >= int(kScoreBandTops.size())) return QStringLiteral("%1+:").arg(low);
+  return QStringLiteral("%1-%2:").arg(low).arg(kScoreBandTops[std::size_t(band)]);
+}
+
+QFrame* makeRatingsPanel(QWidget* page, std::array<QLineEdit*, kRatingMessages>& ratings) {
   QFrame* panel = sunken(page);
   QGridLayout* c = panelGrid(panel);
   c->addWidget(new QLabel(QStringLiteral("End of Game Score Comments:"), panel), 0, 0, 1, 4);
   c->addWidget(new QLabel(QStringLiteral("Score:   Comment:"), panel), 1, 0, 1, 2);
   c->addWidget(new QLabel(QStringLiteral("Score:   Comment:"), panel), 1, 2, 1, 2);
-  const char* const bands[] = {"0-5:", "6-20:", "21-40:", "41-80:", "81-130:", "131-190:", "191-230:", "231+:"};
-  for (int i = 0; i < 8; ++i) {
+  const int perColumn = (kRatingMessages + 1) / 2;
+  for (int i = 0; i < kRatingMessages; ++i) {
     QLineEdit* field = ratings[static_cast<std::size_t>(i)] = edit(240, panel);
-    const int column = i < 4 ? 0 : 2;
-    c->addWidget(new QLabel(QString::fromLatin1(bands[i]), panel), 2 + i % 4, column);
-    c->addWidget(field, 2 + i % 4, column + 1);
+    const int column = i < perColumn ? 0 : 2;
+    c->addWidget(new QLabel(bandCaption(i), panel), 2 + i % perColumn, column);
+    c->addWidget(field, 2 + i % perColumn, column + 1);
   }
   return panel;
 }
