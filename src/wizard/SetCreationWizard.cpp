@@ -537,6 +537,9 @@ void SetCreationWizard::createSet() {
 
 WriteOutcome SetCreationWizard::writeSet(const SetInputs& in, QPointer<CreationProgressDialog>& progress) {
   CreationProgressRelay relay(progress);
+  // The player's sets folder is made at its first set; any other folder must be there already.
+  if (!ports_.setsFolder.isEmpty() && QFileInfo(in.outFile).absolutePath() == QDir(ports_.setsFolder).absolutePath())
+    QDir().mkpath(ports_.setsFolder);
   const Preparation prepared = prepareSet(in);
   if (!prepared.ok()) {
     showError(prepared.problems.join(QLatin1Char('\n')));

@@ -584,3 +584,24 @@ TEST_F(WizardTest, PlayButtonsPlayWhatTheSetWillStoreAndShowItsLength) {
   EXPECT_NEAR(heard.played[0].size(), 5512, 2);
   EXPECT_EQ(heard.played[0], prepareSet(withSound.draft().inputs).set.waves[indexOf(SoundEffect::Tick)]);
 }
+
+TEST_F(WizardTest, WritesToTheSetsFolderByDefaultAndOffersTheNewSet) {
+  QStringList used;
+  WizardPorts ports;
+  ports.setsFolder = dir.filePath("not-yet/sets");
+  ports.useSet = [&used](const QString& set) { used << set; };
+  SetCreationWizard wizard2{game.cursors(), builtinPictures(), editGroup, customSetup, nullptr, ports};
+  wizard2.show();
+  child<QLabel>(wizard2, "pict1.bmp").setText(pict1);
+  child<QLabel>(wizard2, "pict2.bmp").setText(pict2);
+  child<QLineEdit>(wizard2, "name").setText(QStringLiteral("Straight in"));
+  auto& steps = *wizard2.findChild<QStackedWidget*>();
+  while (steps.currentIndex() < 5) child<QAbstractButton>(wizard2, "next").click();
+  ASSERT_EQ(steps.currentIndex(), 5) << messageTexts().join('|').toStdString();
+  prompts.confirmAnswers = {true};
+  child<QAbstractButton>(wizard2, "create").click();
+  const QString written = dir.filePath("not-yet/sets/new-set.xet");
+  EXPECT_TRUE(QFileInfo(written).isFile()) << messageTexts().join('|').toStdString();
+  EXPECT_EQ(used, QStringList{written});
+  EXPECT_FALSE(wizard2.isVisible());
+}
