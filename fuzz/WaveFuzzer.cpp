@@ -1,8 +1,9 @@
-// A wave file as the wizard checks it before a new set takes its samples. What
-// must hold: the check answers the same every time, and the samples it finds lie
-// inside the file, after the header.
+// A sound file as the wizard reads and converts it before a new set takes its
+// samples. What must hold: the conversion answers the same every time, never
+// gives more than a minute of samples, and fails with a message naming the file.
 #include "FuzzSupport.h"
-#include "wizard/WaveFormat.h"
+#include "imageset/SetReaders.h"
+#include "wizard/SoundImport.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   startFuzzApplication();
@@ -13,14 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const QString path = scratchPath(QStringLiteral("fuzzed.wav"));
   writeScratch(path, fuzzBytes(data, size));
 
-  const WaveCheck check = checkWaveFile(path);
-  const WaveCheck again = checkWaveFile(path);
-  fuzzCheck(check.problem == again.problem && check.samples.at == again.samples.at &&
-                check.samples.length == again.samples.length,
-            "the check is repeatable");
-  if (!check.ok()) return 0;
-  fuzzCheck(check.samples.length >= 0, "a length is never negative");
-  fuzzCheck(check.samples.at >= 20 && check.samples.at + check.samples.length <= qint64(size),
-            "the samples lie inside the file, after the header");
+  const SoundImport sound = importSound(path, kLongestSound);
+  const SoundImport again = importSound(path, kLongestSound);
+  fuzzCheck(sound.samples == again.samples && sound.error == again.error, "the conversion is repeatable");
+  fuzzCheck(sound.samples.size() <= kLongestSound, "never more than a minute");
+  fuzzCheck(sound.ok() || sound.error.startsWith(QStringLiteral("fuzzed.wav: ")), "a refusal names the file");
   return 0;
 }

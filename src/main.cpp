@@ -51,6 +51,11 @@ int main(int argc, char** argv) {
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   const CommandLine commandLine = readCommandLine(arguments);
   if (commandLine.exitCode >= 0) return commandLine.exitCode;
+  if (commandLine.makesSet()) {
+    // Pictures and sounds only: no window system is needed.
+    QCoreApplication app(argc, argv);
+    return runMakeSet(commandLine);
+  }
 
   QApplication app(argc, argv);
   // The hourglass shows until the built-in set is in place.

@@ -21,6 +21,7 @@
 #include "sound/WaveEngine.h"
 #include "ui/AppInfo.h"
 #include "ui/Prompts.h"
+#include "common/Places.h"
 #include "wizard/CursorSetupDialog.h"
 #include "wizard/ImageGroupDialog.h"
 #include "wizard/SetCreationWizard.h"
@@ -127,8 +128,7 @@ ImageGroupDialog* GameController::imageGroupDialog() {
 
 CursorSetupDialog* GameController::cursorSetupDialog() {
   if (!cursorSetupDialog_) {
-    // Until the dialog hands back its cursor, its trial cursor goes into the game's slot 8.
-    cursorSetupDialog_ = new CursorSetupDialog(game_->cursors(), window_.get());
+    cursorSetupDialog_ = new CursorSetupDialog(window_.get());
     cursorSetupDialog_->setWindowFlag(Qt::WindowStaysOnTopHint);
   }
   return cursorSetupDialog_;
@@ -238,8 +238,10 @@ void GameController::runSetCreationWizard() {
   // A new wizard for every use, so each opening starts from the defaults; the
   // two dialogs it borrows live on.
   cursorSetupDialog()->resetHotSpot();
+  const WizardPorts ports{engine_.get(), [this](const QString& set) { commands_->dropFiles({set}); },
+                          places::wizardDraftFile(), places::playerSetFolder()};
   SetCreationWizard wizard(game_->cursors(), builtinPictures(), *imageGroupDialog(), *cursorSetupDialog(),
-                           window_.get());
+                           window_.get(), ports);
   prompts().runModal(wizard);
 }
 

@@ -1,6 +1,7 @@
 #include "wizard/CursorSetupDialog.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -21,35 +22,6 @@
 #include "wizard/WizardParts.h"
 #include "imageset/BmpDecode.h"
 #include "imageset/CursorTable.h"
-
-CursorPlanes makeCursorPlanes(const QImage& bitmap) {
-  CursorPlanes planes{};
-  std::uint8_t* andPlane = planes.data();
-  std::uint8_t* xorPlane = planes.data() + 128;
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) {
-      bool andBit = true;  // transparent unless the colour says otherwise
-      bool xorBit = false;
-      if (x < bitmap.width() && y < bitmap.height()) {
-        const QRgb c = bitmap.pixel(x, y);
-        const int r = qRed(c), g = qGreen(c), b = qBlue(c);
-        if (r == 0 && g == 0 && b == 0) {
-          andBit = false;
-        } else if (r == 255 && g == 255 && b == 255) {
-          andBit = false;
-          xorBit = true;
-        } else if (r == 255 && g == 0 && b == 0) {
-          xorBit = true;
-        }
-      }
-      const int byte = 4 * y + x / 8;
-      const std::uint8_t bit = std::uint8_t(0x80u >> (x % 8));
-      if (andBit) andPlane[byte] |= bit;
-      if (xorBit) xorPlane[byte] |= bit;
-    }
-  }
-  return planes;
-}
 
 // ---------------------------------------------------------------------------
 
@@ -122,8 +94,7 @@ HotSpotEdit* hotSpotEdit(const char* name) {
 
 }  // namespace
 
-CursorSetupDialog::CursorSetupDialog(CursorTable& cursors, QWidget* parent)
-    : GameDialog(true, parent), cursors_(cursors) {
+CursorSetupDialog::CursorSetupDialog(QWidget* parent) : GameDialog(true, parent) {
   setWindowTitle(QStringLiteral("Custom Cursor Setup"));
   auto* bevel = new QFrame;
   bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -232,15 +203,16 @@ void CursorSetupDialog::resetHotSpot() {
   hotSpotY_->setValue(0);
 }
 
-void CursorSetupDialog::installTrialCursor() {
-  CursorTable& table = cursors_;
-  // The set's own cursor dies with the slot.
-  table.clear(kCustomCursorSlot);
-  trialCursor_ = nullptr;
+void CursorSetupDialog::setHotSpot(QPoint at) {
+  hotSpotX_->setValue(std::clamp(at.x(), 0, 31));
+  hotSpotY_->setValue(std::clamp(at.y(), 0, 31));
+}
 
+SetCursor CursorSetupDialog::cursor() const { return {cursorPlanes(), hotSpot()}; }
+
+void CursorSetupDialog::installTrialCursor() {
   const CursorPlanes planes = cursorPlanes();
-  table.set(kCustomCursorSlot, cursorFromPlanes(planes.data(), hotSpotX_->value(), hotSpotY_->value()));
-  trialCursor_ = table.get(kCustomCursorSlot);
+  trialCursor_ = cursorFromPlanes(planes.data(), hotSpotX_->value(), hotSpotY_->value());
   if (trialCursor_)
     testArea_->setCursor(*trialCursor_);
   else
@@ -249,9 +221,7 @@ void CursorSetupDialog::installTrialCursor() {
 
 void CursorSetupDialog::removeTrialCursor() {
   testArea_->unsetCursor();
-  CursorTable& table = cursors_;
-  if (trialCursor_ && table.get(kCustomCursorSlot) == trialCursor_) table.clear(kCustomCursorSlot);
-  trialCursor_ = nullptr;
+  trialCursor_.reset();
 }
 
 void CursorSetupDialog::hotSpotChanged() {

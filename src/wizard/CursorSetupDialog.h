@@ -1,30 +1,31 @@
 #pragma once
 // `CursorSetupDialog`: lets the set's author place the hot spot of a custom cursor and
-// try the cursor over shapes of many colours before the set is written. One
-// instance lives for the whole run; its hot spot is the one the writer stores.
-//
-// While the dialog is shown its trial cursor sits in cursor slot 8, which the
-// current set's own cursor is using: showing the dialog destroys that cursor and
-// closing it leaves slot 8 empty. The dialog itself owns no cursor.
+// try the cursor over shapes of many colours before the set is written. It gives
+// back the cursor (planes and hot spot); whoever asked puts it where it belongs.
+// The trial cursor is the dialog's own while it is shown: the game's cursors are
+// never touched.
 #include <QDialog>
 #include <QImage>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <QCursor>
+#include <QPoint>
 
 #include "ui/GameDialog.h"
-#include "wizard/SetWriter.h"
+#include "imageset/CursorPicture.h"
 
-class CursorTable;
 class QCursor;
+
+// A custom cursor as the set stores it.
+struct SetCursor {
+  CursorPlanes planes{};
+  QPoint hotSpot;
+};
 class QFrame;
 class QSpinBox;
 
-// The planes of a 32 x 32 monochrome cursor from a picture's top-left 32 x 32
-// pixels: black stays black, white stays white, pure red inverts, every other
-// colour (and anything beyond a smaller picture) is transparent. Colours must
-// match exactly. A null image gives a wholly transparent cursor.
-CursorPlanes makeCursorPlanes(const QImage& bitmap);
 
 // Shows the cursor picture's top-left 32 x 32 pixels. Only a bitmap
 // counts for the cursor; another kind of picture is shown but its planes come
@@ -52,15 +53,17 @@ class CursorPreview : public QWidget {
 class CursorSetupDialog : public GameDialog {
   Q_OBJECT
  public:
-  // cursors holds the custom slot the trial cursor borrows from the set's own cursor.
-  explicit CursorSetupDialog(CursorTable& cursors, QWidget* parent = nullptr);
+  explicit CursorSetupDialog(QWidget* parent = nullptr);
 
   // Loads the wizard's cursor file into the preview; false when it is not a picture.
   bool loadCursorPicture(const QString& path) { return preview_->loadFromFile(path); }
   // The planes the writer stores: those of the preview's bitmap.
   CursorPlanes cursorPlanes() const { return makeCursorPlanes(preview_->bitmap()); }
-  // The trial cursor while the dialog is shown, else nullptr (owned by slot 8).
-  const QCursor* trialCursor() const { return trialCursor_; }
+  // The trial cursor while the dialog is shown, else nullptr.
+  const QCursor* trialCursor() const { return trialCursor_.get(); }
+  // The cursor as set up: the planes of the picture and the hot spot.
+  SetCursor cursor() const;
+  void setHotSpot(QPoint at);
   // The hot spot the writer stores: column and row, 0 to 31.
   QPoint hotSpot() const;
   // Each wizard starts from the top-left corner.
@@ -77,8 +80,7 @@ class CursorSetupDialog : public GameDialog {
   void removeTrialCursor();
   void hotSpotChanged();
 
-  CursorTable& cursors_;
-  const QCursor* trialCursor_ = nullptr;
+  std::unique_ptr<QCursor> trialCursor_;
   QFrame* testArea_;  // shows the trial cursor, except over its "Normal Cursor" panel
   QSpinBox* hotSpotX_;
   QSpinBox* hotSpotY_;

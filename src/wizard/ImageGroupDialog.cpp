@@ -1,4 +1,5 @@
 #include "wizard/ImageGroupDialog.h"
+#include "wizard/PictureImport.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -85,9 +86,9 @@ bool ImageGroupDialog::edit(QString& pict1, QString& pict2) {
 void ImageGroupDialog::browse(QLineEdit* edit, const QString& title) {
   FileDialogRequest request;
   request.title = title;
-  // The second entry's name is shown as the game spells it, stray underscore and all.
-  request.filter = QStringLiteral("Bitmap Files (*.BMP)|*.BMP|All Files (*.*_|*.*");
-  request.defaultExt = QStringLiteral("bmp");
+  // Any picture Qt's readers open becomes the BMP the set stores.
+  request.filter = pictureFileFilter();
+  request.defaultExt = QStringLiteral("png");
   request.mustExist = true;
   if (isRegularFile(edit->text())) openerFileName_ = edit->text();
   request.initialPath = openerFileName_;

@@ -13,13 +13,20 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QStackedWidget>
 #include <QStorageInfo>
 #include <QVBoxLayout>
+#include <QDir>
+#include <QSignalBlocker>
+#include <QTimer>
 
 #include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
+#include "ui/AppInfo.h"
 #include "ui/DialogLook.h"
 #include "ui/PaletteColour.h"
 #include "ui/Prompts.h"
@@ -28,12 +35,19 @@
 #include "wizard/CursorTile.h"
 #include "wizard/ImageGroupDialog.h"
 #include "wizard/WizardParts.h"
+#include "sound/SoundPorts.h"
+#include "wizard/PictureImport.h"
+#include "wizard/SoundImport.h"
+#include "imageset/SetReaders.h"
 
 namespace {
 
 // The steps in the order the wizard shows them.
 enum Page { kStripsPage, kPicturesPage, kSoundsPage, kTextsPage, kCursorPage, kOutputPage, kPages };
 constexpr int kLastPage = kOutputPage;
+static_assert(int(kPages) == int(kDraftSteps));
+// The preview and the saved draft follow typing this long after the last key.
+constexpr int kSettleMs = 150;
 
 // On top like the wizard, or it could open behind it; the wait cursor lasts until
 // the writer ends.
@@ -74,14 +88,21 @@ QPushButton* stepButton(const QString& text, const char* name) {
 // ---------------------------------------------------------------- window
 
 SetCreationWizard::SetCreationWizard(const CursorTable& cursors, const BuiltinPictures& pictures,
-                                     ImageGroupDialog& editGroup, CursorSetupDialog& customSetup, QWidget* parent)
-    : GameDialog(true, parent), editGroup_(editGroup), customSetup_(customSetup) {
+                                     ImageGroupDialog& editGroup, CursorSetupDialog& customSetup, QWidget* parent,
+                                     WizardPorts ports)
+    : GameDialog(true, parent), editGroup_(editGroup), customSetup_(customSetup), ports_(std::move(ports)) {
+  settle_ = new QTimer(this);
+  settle_->setSingleShot(true);
+  settle_->setInterval(kSettleMs);
+  connect(settle_, &QTimer::timeout, this, [this] { settle(); });
   setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowStaysOnTopHint);
-  setWindowTitle(QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
+  setWindowTitle(QLatin1String(kAppName) + QStringLiteral(" - Create New eXtended Image Set Wizard"));
   setModal(true);
   addPages(cursors, pictures);
   layOutFrame();
   resetFields();
+  for (QLineEdit* field : findChildren<QLineEdit*>()) connect(field, &QLineEdit::textChanged, this, [this] { edited(); });
+  connect(tickMode_, &QComboBox::currentIndexChanged, this, [this] { edited(); });
 }
 
 void SetCreationWizard::addPages(const CursorTable& cursors, const BuiltinPictures& pictures) {
@@ -103,8 +124,8 @@ void SetCreationWizard::addPages(const CursorTable& cursors, const BuiltinPictur
 // top to bottom. The window is 592 x 413 unless a page needs more room.
 void SetCreationWizard::layOutFrame() {
   intro_ = wizardparts::wrapped(QStringLiteral("This wizard creates an eXtended Image Set, which lets you change the "
-                                               "graphics and sound of Pie Vorb Quarn.  Please follow the prompts on "
-                                               "each step."),
+                                               "graphics and sound of %1.  Please follow the prompts on each step.")
+                                    .arg(QLatin1String(kAppName)),
                                 this);
   intro_->setMinimumHeight(33);
   pageTitle_ = new QLabel;
@@ -143,31 +164,179 @@ void SetCreationWizard::layOutFrame() {
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
   column->addLayout(heading);
-  column->addWidget(pages_, 1);
+  // The step scrolls only on a screen too small for it; the buttons stay in view.
+  scroll_ = new QScrollArea;
+  scroll_->setObjectName(QStringLiteral("stepArea"));
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidgetResizable(true);
+  scroll_->setWidget(pages_);
+  column->addWidget(scroll_, 1);
   column->addWidget(rule);
   column->addLayout(bottom);
-  setDesignSize({592, 413});
+  // The width the steps were drawn for; the height is each step's own.
+  setDesignSize({592, 1});
+}
+
+void SetCreationWizard::fitStep() {
+  // Only the step shown asks for room, so a short step makes a short window.
+  for (int i = 0; i < pages_->count(); ++i) {
+    const QSizePolicy::Policy policy = i == pages_->currentIndex() ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+    pages_->widget(i)->setSizePolicy(policy, policy);
+  }
+  pages_->adjustSize();
+  QWidget* page = pages_->currentWidget();
+  // A step not shown before has not taken the dialog's font and style yet.
+  page->ensurePolished();
+  if (page->layout()) page->layout()->activate();
+  QSize wanted = page->sizeHint().expandedTo(page->minimumSizeHint());
+  // Wrapped texts need more height at the width they get than their hint says.
+  if (page->layout() && page->layout()->hasHeightForWidth())
+    wanted.setHeight(std::max(wanted.height(), page->layout()->totalHeightForWidth(wanted.width())));
+  // The stack would take the room of its largest step; it takes the shown step's.
+  pages_->setMinimumSize(wanted);
+  pages_->setMaximumHeight(wanted.height());
+  // What the rest of the window and its title bar take, and the screen's room.
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 720);
+  const int around = std::max(0, isVisible() ? height() - scroll_->height() : sizeHint().height() - scroll_->sizeHint().height());
+  const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+  const int highest = std::max(120, room.height() - around - titleBar);
+  const int widest = std::max(320, room.width() - 16);
+  const bool scrolls = wanted.height() > highest;
+  const int bar = scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) + 2 : 0;
+  scroll_->setMinimumSize(std::min(wanted.width() + bar, widest), std::min(wanted.height(), highest));
+  scroll_->setMaximumHeight(std::min(wanted.height(), highest));
+  // Once the step is shown it knows its size for sure; then the window is kept within the screen.
+  if (isVisible() && !refitting_) {
+    QTimer::singleShot(0, this, [this] {
+      refitting_ = true;
+      fitStep();
+      refitting_ = false;
+      QTimer::singleShot(0, this, [this] { keepOnScreen(); });
+    });
+  }
+}
+
+void SetCreationWizard::keepOnScreen() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  const QRect frame = frameGeometry();
+  const int x = std::clamp(frame.x(), room.left(), std::max(room.left(), room.right() + 1 - frame.width()));
+  const int y = std::clamp(frame.y(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height()));
+  if (x != frame.x() || y != frame.y()) move(pos() + QPoint(x - frame.x(), y - frame.y()));
 }
 
 // ---------------------------------------------------------------- navigation
 
 void SetCreationWizard::resetFields() {
-  prefix_->setText(QString::fromLatin1(kDefaultCongratulationPrefix));
-  suffix_->setText(QString::fromLatin1(kDefaultCongratulationSuffix));
-  tickMode_->setCurrentIndex(0);
-  for (std::size_t i = 0; i < ratings_.size(); ++i)
-    ratings_[i]->setText(QString::fromLatin1(kDefaultRatingMessages[i]));
-  // Long texts show their beginning, not where typing would go on.
-  for (QLineEdit* field : findChildren<QLineEdit*>()) field->setCursorPosition(0);
-  pages_->setCurrentIndex(0);
-  chooseCursor(1);
-  pageChanged();
+  draft_ = SetDraft();
+  if (!ports_.setsFolder.isEmpty())
+    draft_.inputs.outFile = QDir(ports_.setsFolder).filePath(QStringLiteral("new-set.xet"));
+  showDraft();
 }
 
-void SetCreationWizard::aboutToShow() { resetFields(); }
+void SetCreationWizard::showDraft() {
+  const SetInputs& in = draft_.inputs;
+  const QSignalBlocker quiet(settle_);
+  pict1_->setText(in.pict1);
+  pict2_->setText(in.pict2);
+  titleFile_->setText(in.titleBmp);
+  numbersFile_->setText(in.numbersBmp);
+  countFile_->setText(in.countBmp);
+  miscFile_->setText(in.miscBmp);
+  for (std::size_t i = 0; i < waveFiles_.size(); ++i) waveFiles_[i]->setText(in.waves[i]);
+  musicFile_->setText(in.music);
+  cursorFile_->setText(in.cursorFile);
+  setName_->setText(in.name);
+  author_->setText(in.author);
+  email_->setText(in.email);
+  url_->setText(in.url);
+  comment_->setText(in.comment);
+  prefix_->setText(in.prefix);
+  suffix_->setText(in.suffix);
+  for (std::size_t i = 0; i < ratings_.size(); ++i) ratings_[i]->setText(in.ratings[i]);
+  outFile_->setText(in.outFile);
+  setPaletteColour(*titleColour_, QPalette::Window, colourFromValue(in.titleColour));
+  setPaletteColour(*pageColour_, QPalette::Window, colourFromValue(in.pageColour));
+  tickMode_->setCurrentIndex(in.tickMode);
+  // Long texts show their beginning, not where typing would go on.
+  for (QLineEdit* field : findChildren<QLineEdit*>()) field->setCursorPosition(0);
+  chooseCursor(in.cursorChoice);
+  pages_->setCurrentIndex(draft_.step);
+  settle_->stop();
+  pageChanged();
+  showSoundLengths();
+}
+
+void SetCreationWizard::takeControls() {
+  const SetInputs in = inputs();
+  draft_.inputs = in;
+  draft_.step = pages_->currentIndex();
+}
+
+void SetCreationWizard::edited() { settle_->start(); }
+
+void SetCreationWizard::settle() {
+  takeControls();
+  refreshPreview();
+  if (pages_->currentIndex() == kSoundsPage) showSoundLengths();
+  if (!ports_.draftPath.isEmpty() && draft_.anythingFilled()) saveDraftFile(draft_, ports_.draftPath);
+}
+
+void SetCreationWizard::showSoundLengths() {
+  for (std::size_t i = 0; i < soundLengths_.size(); ++i) {
+    if (!soundLengths_[i]) continue;
+    const QString& name = draft_.inputs.waves[i];
+    if (name.trimmed().isEmpty()) {
+      soundLengths_[i]->setText(tr("built-in"));
+      continue;
+    }
+    const SoundImport sound = importSound(name, kLongestSound);
+    soundLengths_[i]->setText(sound.ok() ? soundLengthText(sound) : tr("cannot be used"));
+    soundLengths_[i]->setToolTip(sound.error);
+  }
+}
+
+void SetCreationWizard::playSound(std::size_t index) {
+  takeControls();
+  if (!ports_.sound) return;
+  const QString& name = draft_.inputs.waves[index];
+  SoundBuffer buffer;
+  if (name.trimmed().isEmpty()) {
+    ports_.sound->stopWave(WaveChannel::Main);
+    return;
+  }
+  const SoundImport sound = importSound(name, kLongestSound);
+  if (!sound.ok()) {
+    showError(sound.error);
+    return;
+  }
+  buffer.data = SoundBytes::Block(sound.samples.begin(), sound.samples.end());
+  ports_.sound->playWave(buffer, WaveChannel::Main);
+}
+
+bool SetCreationWizard::mayDiscard() {
+  takeControls();
+  if (!draft_.anythingFilled()) return true;
+  return prompts().confirm(this, tr("Discard the set you are making? Everything filled in on these steps will be lost."),
+                           tr("Discard the new set?"));
+}
+
+void SetCreationWizard::aboutToShow() {
+  resetFields();
+  if (ports_.draftPath.isEmpty()) return;
+  const DraftLoad loaded = loadDraftFile(ports_.draftPath);
+  if (loaded.draft) {
+    draft_ = *loaded.draft;
+    showDraft();
+  }
+  if (!loaded.message.isEmpty()) prompts().message(this, loaded.message, tr("Set draft"), BoxIcon::Exclamation);
+}
 
 void SetCreationWizard::pageChanged() {
   const int page = pages_->currentIndex();
+  fitStep();
   pageTitle_->setText(QStringLiteral("Step %1 of %2").arg(page + 1).arg(kPages));
   back_->setEnabled(page > 0);
   next_->setEnabled(page < kLastPage);
@@ -183,48 +352,28 @@ void SetCreationWizard::refreshPreview() {
 }
 
 void SetCreationWizard::back() {
-  if (pages_->currentIndex() > 0) pages_->setCurrentIndex(pages_->currentIndex() - 1);
+  takeControls();
+  draft_.back();
+  pages_->setCurrentIndex(draft_.step);
 }
 
 bool SetCreationWizard::checkPage(int page) {
-  auto fail = [this](const QString& text) {
-    showError(text);
-    return false;
-  };
-  auto blankOrExists = [](const QLineEdit* field) { return field->text().isEmpty() || isRegularFile(field->text()); };
-  switch (page) {
-    case kStripsPage:
-      if (!isRegularFile(pict1_->text()) || !isRegularFile(pict2_->text()))
-        return fail(QStringLiteral("Cannot find the specified images..."));
-      return true;
-    case kPicturesPage:
-      if (!blankOrExists(titleFile_) || !blankOrExists(numbersFile_) || !blankOrExists(countFile_) || !blankOrExists(miscFile_))
-        return fail(QStringLiteral("One of the above specified files cound not be found..."));
-      return true;
-    case kSoundsPage: {
-      const QString message = soundStepMessage(inputs().waves, musicFile_->text());
-      return message.isEmpty() || fail(message);
-    }
-    case kTextsPage:
-      if (setName_->text().isEmpty()) return fail(QStringLiteral("This image set has no name..."));
-      return true;
-    case kCursorPage:
-      if (cursorChoice_ != kCustomCursorSlot) return true;
-      if (!isRegularFile(cursorFile_->text())) return fail(QStringLiteral("Cursor BMP file was not found..."));
-      // The writer takes the planes from the picture loaded here; one that does not
-      // load would leave it with whatever was shown before, or nothing.
-      if (!customSetup_.loadCursorPicture(cursorFile_->text()))
-        return fail(QStringLiteral("Cursor BMP file could not be loaded..."));
-      return true;
-    default: return false;
-  }
+  takeControls();
+  const QString problem = draft_.checkStep(page);
+  if (!problem.isEmpty()) showError(problem);
+  return problem.isEmpty();
 }
 
 void SetCreationWizard::next() {
-  const int page = pages_->currentIndex();
-  if (page >= kLastPage || !checkPage(page)) return;
-  pages_->setCurrentIndex(page + 1);
-  if (page + 1 == kLastPage) showEstimatedSize(estimateSetSize(inputs(), writerHeader_));
+  takeControls();
+  if (draft_.onLastStep()) return;
+  QString why;
+  if (!draft_.next(&why)) {
+    showError(why);
+    return;
+  }
+  pages_->setCurrentIndex(draft_.step);
+  if (draft_.onLastStep()) showEstimatedSize(estimateSetSize(draft_.prepare().set, writerHeader_));
 }
 
 void SetCreationWizard::showEstimatedSize(qint64 bytes) {
@@ -261,13 +410,19 @@ void SetCreationWizard::setUpCursor() {
     return;
   }
   if (!customSetup_.loadCursorPicture(cursorFile_->text())) return;
+  takeControls();
+  customSetup_.setHotSpot({draft_.inputs.hotSpotX, draft_.inputs.hotSpotY});
   prompts().runModal(customSetup_);
+  const SetCursor cursor = customSetup_.cursor();
+  draft_.inputs.hotSpotX = static_cast<std::uint8_t>(cursor.hotSpot.x());
+  draft_.inputs.hotSpotY = static_cast<std::uint8_t>(cursor.hotSpot.y());
+  edited();
 }
 
 void SetCreationWizard::pickColour(QFrame* swatch) {
   const QColor chosen = prompts().chooseColour(this, swatch->palette().color(QPalette::Window));
   if (chosen.isValid()) setPaletteColour(*swatch, QPalette::Window, chosen);
-  refreshPreview();
+  settle();
 }
 
 void SetCreationWizard::browse(QLineEdit* field, Dialog kind, const QString& title) {
@@ -277,15 +432,15 @@ void SetCreationWizard::browse(QLineEdit* field, Dialog kind, const QString& tit
   };
   // Indexed by Dialog.
   static constexpr Kind kKinds[] = {
-      {"Windows Bitmap (*.BMP)|*.bmp|All Files (*.*)|*.*", "BMP"},
-      {"Wave File (*.WAV)|*.wav|All Files (*.*)|*.*", "wav"},
+      {nullptr, "png"},
+      {"Sounds (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff)|*.wav;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.aif;*.aiff|All Files (*.*)|*.*", "wav"},
       {"MIDI Files (*.MID,*.RMI)|*.mid;*.rmi|All Files (*.*)|*.*", "mid"},
       {"eXtended Image Set (*.XET)|*.xet|All Files (*.*)|*.*", "xet"},
   };
   const auto index = static_cast<std::size_t>(kind);
   FileDialogRequest request;
   request.title = title;
-  request.filter = QString::fromLatin1(kKinds[index].filter);
+  request.filter = kind == Dialog::Bitmap ? pictureFileFilter() : QString::fromLatin1(kKinds[index].filter);
   request.defaultExt = QString::fromLatin1(kKinds[index].defaultExt);
   if (kind == Dialog::Save) {
     request.save = true;
@@ -322,9 +477,8 @@ SetInputs SetCreationWizard::inputs() const {
   in.titleColour = swatchColour(titleColour_);
   in.pageColour = swatchColour(pageColour_);
   in.cursorChoice = static_cast<std::uint8_t>(cursorChoice_);
-  const QPoint hotSpot = customSetup_.hotSpot();
-  in.hotSpotX = static_cast<std::uint8_t>(std::clamp(hotSpot.x(), 0, 31));
-  in.hotSpotY = static_cast<std::uint8_t>(std::clamp(hotSpot.y(), 0, 31));
+  in.hotSpotX = draft_.inputs.hotSpotX;
+  in.hotSpotY = draft_.inputs.hotSpotY;
   in.tickMode = static_cast<std::uint8_t>(std::max(tickMode_->currentIndex(), 0));
   return in;
 }
@@ -363,30 +517,43 @@ void SetCreationWizard::createSet() {
   // The progress window stays up, showing how the writer ended, until the message is read.
   if (outcome.valid())
     prompts().message(this, writeOutcomeText(outcome), QStringLiteral("Sucess!"), BoxIcon::Information);
-  else
+  else if (outcome.kind != WriteOutcome::NotConverted)
     showError(writeOutcomeText(outcome));
   if (progress) progress->finish();
   setEnabled(true);
   creating_ = false;
+  if (outcome.valid()) {
+    // The work is in the set now; nothing is left to resume.
+    if (!ports_.draftPath.isEmpty()) removeDraftFile(ports_.draftPath);
+    const QString written = draft_.inputs.outFile;
+    if (ports_.useSet && prompts().confirm(this, tr("The new set is written. Use it now?"), tr("Use the new set")))
+      ports_.useSet(written);
+    draft_ = SetDraft();
+    done(QDialog::Accepted);
+    return;
+  }
   if (closeWhenDone_) reject();
 }
 
 WriteOutcome SetCreationWizard::writeSet(const SetInputs& in, QPointer<CreationProgressDialog>& progress) {
   CreationProgressRelay relay(progress);
-  auto customCursorPlanes = [this, &in] {
-    customSetup_.loadCursorPicture(in.cursorFile);  // a picture that will not load keeps the one before
-    return customSetup_.cursorPlanes();
-  };
-  return writeExtendedSet(in, writerHeader_, relay, customCursorPlanes, [&progress] { progress = showProgressWindow(); });
+  // The player's sets folder is made at its first set; any other folder must be there already.
+  if (!ports_.setsFolder.isEmpty() && QFileInfo(in.outFile).absolutePath() == QDir(ports_.setsFolder).absolutePath())
+    QDir().mkpath(ports_.setsFolder);
+  const Preparation prepared = prepareSet(in);
+  if (!prepared.ok()) {
+    showError(prepared.problems.join(QLatin1Char('\n')));
+    WriteOutcome refused;
+    refused.kind = WriteOutcome::NotConverted;
+    return refused;
+  }
+  return writeExtendedSet(prepared.set, writerHeader_, relay, [&progress] { progress = showProgressWindow(); });
 }
 
 void SetCreationWizard::closeEvent(QCloseEvent* event) {
-  if (creating_) {
-    closeWhenDone_ = true;
-    event->ignore();
-    return;
-  }
-  QDialog::closeEvent(event);
+  // The title bar's close is a Cancel: it asks before anything filled in is lost.
+  event->ignore();
+  reject();
 }
 
 void SetCreationWizard::reject() {
@@ -394,5 +561,8 @@ void SetCreationWizard::reject() {
     closeWhenDone_ = true;
     return;
   }
+  if (!mayDiscard()) return;
+  if (!ports_.draftPath.isEmpty()) removeDraftFile(ports_.draftPath);
+  draft_ = SetDraft();
   QDialog::reject();
 }

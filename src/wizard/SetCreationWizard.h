@@ -13,9 +13,23 @@
 #include <array>
 #include <cstdint>
 
+#include "imageset/GameNumbers.h"
 #include "imageset/SoundEffects.h"
 #include "ui/GameDialog.h"
+#include "wizard/SetDraft.h"
 #include "wizard/SetWriter.h"
+#include <functional>
+
+class WavePlayer;
+class QTimer;
+
+// What the wizard reaches outside itself through; each may be left empty.
+struct WizardPorts {
+  WavePlayer* sound = nullptr;                  // the game's own sound engine, for the Play buttons
+  std::function<void(const QString&)> useSet;   // puts a newly written set in force
+  QString draftPath;                            // where the draft waits between runs; empty keeps none
+  QString setsFolder;                           // where a new set goes unless the set maker says otherwise
+};
 
 class CreationProgressDialog;
 class CursorSetupDialog;
@@ -39,10 +53,12 @@ class SetCreationWizard : public GameDialog {
   // both are read only while the wizard is built. The two dialogs are the
   // program's single instances, which outlive the wizard.
   SetCreationWizard(const CursorTable& cursors, const BuiltinPictures& pictures, ImageGroupDialog& editGroup,
-                    CursorSetupDialog& customSetup, QWidget* parent = nullptr);
+                    CursorSetupDialog& customSetup, QWidget* parent = nullptr, WizardPorts ports = {});
 
   // What the controls hold, as the estimate and the writer take it.
   SetInputs inputs() const;
+  // The draft the pages show; every edit lands in it.
+  const SetDraft& draft() const { return draft_; }
   // The cursor tile chosen, 1 to 8 (8: the custom cursor).
   int cursorChoice() const { return cursorChoice_; }
   void chooseCursor(int tag);
@@ -64,7 +80,20 @@ class SetCreationWizard : public GameDialog {
  private:
   enum class Dialog { Bitmap, Wave, Midi, Save };
   void resetFields();
+  // The controls into the draft, and the draft into the controls.
+  void takeControls();
+  void showDraft();
+  // Called on every edit: the preview, lengths and the saved draft follow shortly after.
+  void edited();
+  void settle();
+  void playSound(std::size_t index);
+  void showSoundLengths();
+  // True when nothing would be lost, or the set maker agrees to lose it.
+  bool mayDiscard();
   void pageChanged();
+  // Sizes the window for the step shown, scrolling it on a screen too small for it.
+  void fitStep();
+  void keepOnScreen();
   // The board preview, target counts and warnings of the step shown, when it has them.
   void refreshPreview();
   void next();
@@ -96,6 +125,11 @@ class SetCreationWizard : public GameDialog {
   QFrame* makeSizePanel(QWidget* page);
 
   ImageGroupDialog& editGroup_;
+  WizardPorts ports_;
+  SetDraft draft_;
+  QTimer* settle_;
+  std::array<QLabel*, kSoundEffectCount> soundLengths_{};
+  bool refitting_ = false;
   CursorSetupDialog& customSetup_;
   SetHeader writerHeader_{};
   qint64 estimatedSize_ = 0;
@@ -108,6 +142,7 @@ class SetCreationWizard : public GameDialog {
   QLabel* intro_;
   QLabel* pageTitle_;
   QStackedWidget* pages_;
+  class QScrollArea* scroll_;
   QPushButton* back_;
   QPushButton* next_;
   QPushButton* cancel_;  // "&Cancel" / "&Quit"
@@ -125,7 +160,7 @@ class SetCreationWizard : public GameDialog {
   QComboBox* tickMode_;
   // Step 4: the texts
   QLineEdit *setName_, *author_, *email_, *url_, *comment_, *prefix_, *suffix_;
-  std::array<QLineEdit*, 8> ratings_;
+  std::array<QLineEdit*, kRatingMessages> ratings_;
   // Step 5: the cursor
   std::array<CursorTile*, 8> cursorTiles_;
   QGroupBox* customCursorBox_;

@@ -1,5 +1,7 @@
 #include "wizard/SetWriter.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,7 +15,8 @@
 #include "imageset/CursorTable.h"
 #include "imageset/SetReaders.h"
 #include "wizard/MidiFormat.h"
-#include "wizard/WaveFormat.h"
+#include "wizard/PictureImport.h"
+#include "wizard/SoundImport.h"
 
 namespace {
 
@@ -21,80 +24,88 @@ constexpr qint64 kPiece = 1024;
 // What a header's size field says of an item left out of the set.
 constexpr std::int32_t kLeftOut = -1;
 
-bool openForReading(QFile& file) { return isRegularFile(file.fileName()) && file.open(QIODevice::ReadOnly); }
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(SetWriter)
+};
 
-const QString& waveOf(const SetInputs& in, const SoundEffectInfo& sound) {
-  return in.waves[static_cast<std::size_t>(indexOf(sound.effect))];
+// Each picture with the bounds the game reads it under.
+struct PictureInput {
+  QString SetInputs::*name;
+  QByteArray PreparedSet::*block;
+  PictureBounds bounds;
+};
+constexpr PictureInput kPictureInputs[] = {
+    {&SetInputs::pict1, &PreparedSet::pict1, kStripBounds},
+    {&SetInputs::pict2, &PreparedSet::pict2, kStripBounds},
+    {&SetInputs::titleBmp, &PreparedSet::title, kTitleBounds},
+    {&SetInputs::numbersBmp, &PreparedSet::numbers, kDigitStripBounds},
+    {&SetInputs::countBmp, &PreparedSet::count, kCountStripBounds},
+    {&SetInputs::miscBmp, &PreparedSet::misc, kMiscPicturesBounds},
+};
+
+std::int32_t blockSize(const QByteArray& block, qint64* total) {
+  if (block.isEmpty()) return kLeftOut;
+  *total += block.size();
+  return static_cast<std::int32_t>(block.size());
 }
 
 }  // namespace
 
-std::int32_t wholeFileSize(const QString& name, qint64* total) {
-  if (name.trimmed().isEmpty()) return -1;
-  QFile file(name);
-  if (!openForReading(file)) return -1;
-  const qint64 size = file.size();
-  // A size field cannot describe a larger file; leaving it out keeps the set readable.
-  if (size > std::numeric_limits<std::int32_t>::max()) return -1;
-  if (total) *total += size;
-  return static_cast<std::int32_t>(size);
-}
-
-QString soundStepMessage(const WaveNames& waves, const QString& music) {
-  const QString separator = QStringLiteral("\n\r");
-  bool failed = false;
-  QStringList lines;
-  for (const SoundEffectInfo& sound : kSoundEffects) {
-    const QString& name = waves[static_cast<std::size_t>(indexOf(sound.effect))];
-    const WaveProblem problem = name.isEmpty() ? WaveProblem::None : checkWaveFile(name).problem;
-    failed = failed || problem != WaveProblem::None;
-    lines << waveProblemLine(problem, name);
+Preparation prepareSet(const SetInputs& in) {
+  Preparation out;
+  out.set.inputs = in;
+  const QRgb page = colourFromValue(in.pageColour).rgb();
+  for (const PictureInput& picture : kPictureInputs) {
+    const QString& name = in.*picture.name;
+    if (name.trimmed().isEmpty()) continue;
+    PictureImport imported = importPicture(name, picture.bounds, page);
+    if (imported.ok())
+      out.set.*picture.block = std::move(imported.bmp);
+    else
+      out.problems << imported.error;
   }
-  if (!music.isEmpty()) {
-    const TuneProblem problem = checkTuneFile(music).problem;
-    if (problem != TuneProblem::None) {
-      lines << tuneProblemLine(problem, music);
-      failed = true;
+  for (const SoundEffectInfo& sound : kSoundEffects) {
+    const auto index = static_cast<std::size_t>(indexOf(sound.effect));
+    if (in.waves[index].trimmed().isEmpty()) continue;
+    SoundImport imported = importSound(in.waves[index], kLongestSound);
+    if (imported.ok())
+      out.set.waves[index] = std::move(imported.samples);
+    else
+      out.problems << imported.error;
+  }
+  if (!in.music.trimmed().isEmpty()) {
+    const TuneCheck check = checkTuneFile(in.music);
+    QFile file(in.music);
+    if (check.ok() && file.open(QIODevice::ReadOnly) && file.seek(check.midi.at))
+      out.set.tune = file.read(check.midi.length);
+    if (!check.ok() || out.set.tune.size() != check.midi.length) {
+      out.problems << tuneProblemLine(check.ok() ? TuneProblem::NotMidi : check.problem, in.music);
+      out.set.tune.clear();
     }
   }
-  return failed ? lines.join(separator) : QString();
+  if (in.cursorChoice == kCustomCursorSlot) {
+    const PictureImport cursor = importPicture(in.cursorFile, kAnyPictureBounds, page);
+    if (cursor.ok())
+      out.set.cursorPlanes = makeCursorPlanes(cursor.picture);
+    else
+      out.problems << (in.cursorFile.trimmed().isEmpty() ? Texts::tr("Cursor BMP file was not found...") : cursor.error);
+  }
+  return out;
 }
 
-namespace {
-
-// The part of a sound the set takes; nothing for a blank name or a file that fails.
-std::optional<FilePart> wavePart(const QString& name) {
-  const WaveCheck check = checkWaveFile(name);
-  if (!check.ok()) return std::nullopt;
-  return check.samples;
-}
-
-std::optional<FilePart> tunePart(const QString& name) {
-  const TuneCheck check = checkTuneFile(name);
-  if (!check.ok()) return std::nullopt;
-  return check.midi;
-}
-
-std::int32_t partSize(const std::optional<FilePart>& part, qint64* total) {
-  if (!part) return kLeftOut;
-  *total += part->length;
-  return part->length;
-}
-
-}  // namespace
-
-qint64 estimateSetSize(const SetInputs& in, SetHeader& header) {
+qint64 estimateSetSize(const PreparedSet& set, SetHeader& header) {
   qint64 total = 0;
   header.clear();
-  header.pict1Size = wholeFileSize(in.pict1, &total);
-  header.pict2Size = wholeFileSize(in.pict2, &total);
-  header.miscPicsSize = wholeFileSize(in.miscBmp, &total);
-  header.numbersSize = wholeFileSize(in.numbersBmp, &total);
-  header.countSize = wholeFileSize(in.countBmp, &total);
-  header.titleSize = wholeFileSize(in.titleBmp, &total);
-  for (const SoundEffectInfo& sound : kSoundEffects) header.*sound.sizeField = partSize(wavePart(waveOf(in, sound)), &total);
-  header.musicSize = partSize(tunePart(in.music), &total);
-  if (in.cursorChoice == kCustomCursorSlot) total += kCursorPlanesSize;
+  header.pict1Size = blockSize(set.pict1, &total);
+  header.pict2Size = blockSize(set.pict2, &total);
+  header.miscPicsSize = blockSize(set.misc, &total);
+  header.numbersSize = blockSize(set.numbers, &total);
+  header.countSize = blockSize(set.count, &total);
+  header.titleSize = blockSize(set.title, &total);
+  for (const SoundEffectInfo& sound : kSoundEffects)
+    header.*sound.sizeField = blockSize(set.waves[static_cast<std::size_t>(indexOf(sound.effect))], &total);
+  header.musicSize = blockSize(set.tune, &total);
+  if (set.inputs.cursorChoice == kCustomCursorSlot) total += kCursorPlanesSize;
   return total + kSetHeaderSize + kMagicSize + kTrailerSize;
 }
 
@@ -110,12 +121,13 @@ struct Run {
   void update() { progress.showProgress(written, expected); }
 
   // Pending input goes through before each piece of 1024 bytes and the progress
-  // moves after it. A short read or write ends the copy, and the count tells.
-  void copy(const QString& path, const std::optional<FilePart>& part) {
-    QFile in(path);
-    if (!part || part->length <= 0 || !openForReading(in) || !in.seek(part->at)) return;
+  // moves after it. A short write ends the copy, and the count tells.
+  void copy(const QByteArray& block) {
+    QBuffer in;
+    in.setData(block);
+    if (block.isEmpty() || !in.open(QIODevice::ReadOnly)) return;
     char buffer[kPiece];
-    qint64 remaining = part->length;
+    qint64 remaining = block.size();
     while (remaining > 0) {
       progress.pump();
       const qint64 want = std::min(remaining, kPiece);
@@ -126,10 +138,6 @@ struct Run {
       remaining -= got;
       if (got < want || put < got) break;
     }
-  }
-  // The stretch the estimate measured, as the header's size field gives it.
-  void copy(const QString& path, std::int32_t sizeField) {
-    copy(path, sizeField > 0 ? std::optional<FilePart>(FilePart{0, sizeField}) : std::nullopt);
   }
 };
 
@@ -182,35 +190,34 @@ void writeHeader(Run& run, const SetHeader& header) {
   run.update();
 }
 
-void writeCursor(Run& run, const SetInputs& in, const std::function<CursorPlanes()>& cursorPlanes) {
+void writeCursor(Run& run, const PreparedSet& set) {
   run.progress.setStatus(QStringLiteral("Processing Cursors..."));
-  if (in.cursorChoice != kCustomCursorSlot) return;
-  const CursorPlanes planes = cursorPlanes ? cursorPlanes() : CursorPlanes{};
-  run.put(reinterpret_cast<const char*>(planes.data()), kCursorPlanesSize);
+  if (set.inputs.cursorChoice != kCustomCursorSlot) return;
+  run.put(reinterpret_cast<const char*>(set.cursorPlanes.data()), kCursorPlanesSize);
 }
 
 // Each status names the picture just copied, not the next one.
-void writePictures(Run& run, const SetInputs& in, const SetHeader& header) {
-  run.copy(in.miscBmp, header.miscPicsSize);
+void writePictures(Run& run, const PreparedSet& set) {
+  run.copy(set.misc);
   run.progress.setStatus(QStringLiteral("Extra Graphics..."));
-  run.copy(in.numbersBmp, header.numbersSize);
+  run.copy(set.numbers);
   run.progress.setStatus(QStringLiteral("Numbers Graphics..."));
-  run.copy(in.countBmp, header.countSize);
+  run.copy(set.count);
   run.progress.setStatus(QStringLiteral("CountDown Graphics..."));
-  run.copy(in.titleBmp, header.titleSize);
+  run.copy(set.title);
   run.progress.setStatus(QStringLiteral("Title Graphics..."));
   run.progress.setStatus(QStringLiteral("Saving PICT1.BMP data "));
-  run.copy(in.pict1, header.pict1Size);
-  run.copy(in.pict2, header.pict2Size);
+  run.copy(set.pict1);
+  run.copy(set.pict2);
 }
 
-void writeSounds(Run& run, const SetInputs& in) {
+void writeSounds(Run& run, const PreparedSet& set) {
   for (const SoundEffectInfo& sound : kSoundEffects) {
     run.progress.setStatus(QString::fromLatin1(sound.writerStatus));
-    run.copy(waveOf(in, sound), wavePart(waveOf(in, sound)));
+    run.copy(set.waves[static_cast<std::size_t>(indexOf(sound.effect))]);
   }
   run.progress.setStatus(QStringLiteral("Background MIDI Sound..."));
-  run.copy(in.music, tunePart(in.music));
+  run.copy(set.tune);
 }
 
 // Puts the file in place when every expected byte reached the disk; otherwise the
@@ -231,9 +238,9 @@ bool finishFile(Run& run, QSaveFile& out) {
 
 }  // namespace
 
-WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProgress& progress,
-                              const std::function<CursorPlanes()>& cursorPlanes,
+WriteOutcome writeExtendedSet(const PreparedSet& set, SetHeader& header, WriterProgress& progress,
                               const std::function<void()>& beforeWriting) {
+  const SetInputs& in = set.inputs;
   WriteOutcome outcome;
   if (outputIsAnInput(in)) {
     outcome.kind = WriteOutcome::OutputIsAnInput;
@@ -248,13 +255,13 @@ WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProg
 
   Run run{out, progress};
   progress.setStatus(QStringLiteral("Setting up..."));
-  run.expected = estimateSetSize(in, header);
+  run.expected = estimateSetSize(set, header);
   run.update();
   fillHeaderSettings(in, header);
   writeHeader(run, header);
-  writeCursor(run, in, cursorPlanes);
-  writePictures(run, in, header);
-  writeSounds(run, in);
+  writeCursor(run, set);
+  writePictures(run, set);
+  writeSounds(run, set);
   outcome.storageFailed = finishFile(run, out);
 
   outcome.written = run.written;
@@ -262,11 +269,20 @@ WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProg
   return outcome;
 }
 
+WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProgress& progress,
+                              const std::function<CursorPlanes()>& cursorPlanes,
+                              const std::function<void()>& beforeWriting) {
+  Preparation prepared = prepareSet(in);
+  if (cursorPlanes && in.cursorChoice == kCustomCursorSlot) prepared.set.cursorPlanes = cursorPlanes();
+  return writeExtendedSet(prepared.set, header, progress, beforeWriting);
+}
+
 QString writeOutcomeText(const WriteOutcome& outcome) {
   switch (outcome.kind) {
     case WriteOutcome::CannotOpenOutput: return QStringLiteral("Unable to open the output file for writing...");
     case WriteOutcome::OutputIsAnInput:
       return QStringLiteral("The output file is one of the files this set is made from, please choose another output filename...");
+    case WriteOutcome::NotConverted: return Texts::tr("An input of this set cannot be converted...");
     case WriteOutcome::Written: break;
   }
   if (outcome.valid()) return QStringLiteral("eXtended Image Set File Created Sucessfully...");

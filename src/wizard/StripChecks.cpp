@@ -4,10 +4,9 @@
 #include <QHash>
 #include <algorithm>
 
-namespace {
+#include "imageset/GameNumbers.h"
 
-// Frames are 111 x 107; the background is looked for around the first one.
-constexpr int kFrameWidth = 111, kFrameHeight = 107;
+namespace {
 
 QString count(int n, const char* one, const char* many) {
   return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
@@ -17,7 +16,8 @@ QString count(int n, const char* one, const char* many) {
 
 int targetsInStrip(int rows) {
   if (rows < kFrameHeight) return 0;
-  return std::max(1, rows / kRowsPerTarget);
+  // The game plays row 0 of a strip with no complete band.
+  return std::max(1, stripTargets(rows));
 }
 
 QString stripHeightWarning(const QString& stripName, int rows) {
@@ -51,6 +51,18 @@ QRgb pictureBackground(const QImage& picture) {
     ++seen[picture.pixel(width - 1, y) | 0xFF000000];
   }
   return std::max_element(seen.begin(), seen.end(), [](int a, int b) { return a < b; }).key();
+}
+
+QList<QRgb> targetBackgrounds(const QImage& strip) {
+  QList<QRgb> backgrounds;
+  const int targets = targetsInStrip(strip.height());
+  for (int t = 0; t < targets; ++t) backgrounds << pictureBackground(targetRows(strip, t));
+  return backgrounds;
+}
+
+QImage targetRows(const QImage& strip, int target) {
+  if (target <= 0 || target >= targetsInStrip(strip.height())) return strip;
+  return strip.copy(0, target * kRowsPerTarget, strip.width(), std::min(kRowsPerTarget, strip.height() - target * kRowsPerTarget));
 }
 
 QString colourName(QRgb colour) { return QColor(colour).name(QColor::HexRgb).toUpper(); }

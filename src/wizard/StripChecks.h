@@ -9,8 +9,10 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "imageset/GameNumbers.h"
+
 // A target takes 108 rows: 107 rows of frames and one divider.
-constexpr int kRowsPerTarget = 108;
+constexpr int kRowsPerTarget = kFramePitchY;
 
 // The targets the game finds in a strip this many rows high: one per whole 108
 // rows. A strip of 107 rows still shows its one target, whose frames are complete.
@@ -25,6 +27,13 @@ QString stripCountWarning(int figureTargets, int splatTargets);
 
 // The colour a picture's first frame stands on: the most common one around its edge.
 QRgb pictureBackground(const QImage& picture);
+
+// The background of each target of a strip, top to bottom: each target's first
+// frame, looked at like pictureBackground.
+QList<QRgb> targetBackgrounds(const QImage& strip);
+
+// The rows of target `target` (from 0) alone, for a preview of that target.
+QImage targetRows(const QImage& strip, int target);
 
 struct PictureOnPage {
   QString name;  // as the warning names it

@@ -1,5 +1,6 @@
 // The six steps of the set creation wizard, each built from a few named parts.
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 
 #include "imageset/CursorTable.h"
 #include "imageset/DefaultSet.h"
+#include "imageset/GameNumbers.h"
 #include "wizard/CursorTile.h"
 #include "imageset/TickModes.h"
 #include "wizard/SetCreationWizard.h"
@@ -79,7 +81,12 @@ void addPicturesNote(QVBoxLayout* v, QWidget* page) {
   auto* row = new QHBoxLayout;
   row->addWidget(wrapped(QStringLiteral("The graphics of the game can be overridden here; example pictures came "
                                         "with the program.  Leave a file name blank to keep the built-in "
-                                        "graphic."), page), 1);
+                                        "graphic.") + QLatin1Char(' ') +
+                             QCoreApplication::translate("SetCreationWizard",
+                                                         "PNG, JPEG, GIF, BMP, WebP or TIFF: see-through parts are "
+                                                         "filled with the page colour."),
+                         page),
+                 1);
   auto* note = wrapped(QStringLiteral("<span style='color:#c80000'>NOTE:</span> NB: Sizes of example pictures differ "
                                       "from actual picture sizes..."), page);
   note->setFixedWidth(190);
@@ -153,8 +160,9 @@ void addSoundsNote(QVBoxLayout* v, QWidget* page) {
                                       "goes into the set file and makes it larger.  Leave a name blank for no sound."),
                        page));
   auto* format = new QLabel(
-      QStringLiteral("Sound files MUST be of the following format:  PCM .WAV file, MONO, 8-Bit, 11025 Hz"), page);
-  format->setStyleSheet(QStringLiteral("color: #c80000; font-weight: bold;"));
+      QCoreApplication::translate("SetCreationWizard", "WAV, FLAC, Ogg, Opus or MP3 of any rate: each is stored as mono, 8-bit, 11025 Hz (Play lets you hear it)."),
+      page);
+  format->setWordWrap(true);
   v->addWidget(format);
 }
 
@@ -216,18 +224,25 @@ QFrame* makeEndMessagePanel(QWidget* page, QLineEdit*& prefix, QLineEdit*& suffi
   return panel;
 }
 
-QFrame* makeRatingsPanel(QWidget* page, std::array<QLineEdit*, 8>& ratings) {
+// "0-5:", "6-20:", ..., "231+:": each band's scores, from the table of bands.
+QString bandCaption(int band) {
+  const int low = band == 0 ? 0 : kScoreBandTops[std::size_t(band - 1)] + 1;
+  if (band >= int(kScoreBandTops.size())) return QStringLiteral("%1+:").arg(low);
+  return QStringLiteral("%1-%2:").arg(low).arg(kScoreBandTops[std::size_t(band)]);
+}
+
+QFrame* makeRatingsPanel(QWidget* page, std::array<QLineEdit*, kRatingMessages>& ratings) {
   QFrame* panel = sunken(page);
   QGridLayout* c = panelGrid(panel);
   c->addWidget(new QLabel(QStringLiteral("End of Game Score Comments:"), panel), 0, 0, 1, 4);
   c->addWidget(new QLabel(QStringLiteral("Score:   Comment:"), panel), 1, 0, 1, 2);
   c->addWidget(new QLabel(QStringLiteral("Score:   Comment:"), panel), 1, 2, 1, 2);
-  const char* const bands[] = {"0-5:", "6-20:", "21-40:", "41-80:", "81-130:", "131-190:", "191-230:", "231+:"};
-  for (int i = 0; i < 8; ++i) {
+  const int perColumn = (kRatingMessages + 1) / 2;
+  for (int i = 0; i < kRatingMessages; ++i) {
     QLineEdit* field = ratings[static_cast<std::size_t>(i)] = edit(240, panel);
-    const int column = i < 4 ? 0 : 2;
-    c->addWidget(new QLabel(QString::fromLatin1(bands[i]), panel), 2 + i % 4, column);
-    c->addWidget(field, 2 + i % 4, column + 1);
+    const int column = i < perColumn ? 0 : 2;
+    c->addWidget(new QLabel(bandCaption(i), panel), 2 + i % perColumn, column);
+    c->addWidget(field, 2 + i % perColumn, column + 1);
   }
   return panel;
 }
@@ -331,6 +346,14 @@ QWidget* SetCreationWizard::makeSoundsPage() {
     QLineEdit* field = waveFiles_[i];
     const QString title = QString::fromLatin1(kWaveDialogTitles[i]);
     connect(browseWave, &QPushButton::clicked, this, [this, field, title] { browse(field, Dialog::Wave, title); });
+    auto* play = named(new QPushButton(tr("&Play"), row->parentWidget()), (std::string("play:") + sound.fileName).c_str());
+    play->setAutoDefault(false);
+    play->setToolTip(tr("Plays the sound as the set will store it: mono, 11025 Hz, 8-bit"));
+    connect(play, &QPushButton::clicked, this, [this, i] { playSound(i); });
+    row->addWidget(play);
+    soundLengths_[i] = named(new QLabel(row->parentWidget()), (std::string("length:") + sound.fileName).c_str());
+    soundLengths_[i]->setMinimumWidth(soundLengths_[i]->fontMetrics().horizontalAdvance(QStringLiteral("00.00 s  ")));
+    row->addWidget(soundLengths_[i]);
     if (sound.effect == SoundEffect::Tick) row->addWidget(tickMode_ = named(playModeBox(row->parentWidget()), "tickMode"));
   }
   auto* rule = new QFrame(page);

@@ -3,6 +3,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "imageset/BmpDecode.h"
@@ -10,7 +13,8 @@
 #include "imageset/DefaultSet.h"
 #include "board/SetPreview.h"
 #include "imageset/SetReaders.h"
-#include "wizard/CursorSetupDialog.h"
+#include "imageset/CursorPicture.h"
+#include "wizard/PictureImport.h"
 #include "wizard/StripChecks.h"
 
 namespace {
@@ -18,22 +22,21 @@ namespace {
 constexpr QSize kWizardPreviewSize{232, 190};
 
 // Puts the picture a name holds in place; a blank name keeps what is there.
-void takePicture(const QString& name, const QString& path, QImage& into, PictureBounds bounds,
+void takePicture(const QString& name, const QString& path, QImage& into, PictureBounds bounds, QRgb page,
                  QStringList& warnings) {
   if (path.trimmed().isEmpty()) return;
-  QString why;
-  QImage picture = loadBmpFile(path, &why, bounds);
-  if (picture.isNull()) {
-    warnings << QStringLiteral("%1 cannot be read: %2").arg(name, why.isEmpty() ? QStringLiteral("not found") : why);
+  PictureImport imported = importPicture(path, bounds, page);
+  if (!imported.ok()) {
+    warnings << QStringLiteral("%1 cannot be read: %2").arg(name, imported.error);
     return;
   }
-  into = std::move(picture);
+  into = std::move(imported.picture);
 }
 
 void takeCursor(const SetInputs& in, LoadedSet& set) {
   set.cursorSlot = in.cursorChoice;
   if (in.cursorChoice != kCustomCursorSlot) return;
-  const QImage bitmap = loadBmpFile(in.cursorFile, nullptr, kAnyPictureBounds);
+  const QImage bitmap = importPicture(in.cursorFile, kAnyPictureBounds, colourFromValue(in.pageColour).rgb()).picture;
   if (bitmap.isNull()) return;
   const CursorPlanes planes = makeCursorPlanes(bitmap);
   CustomCursor cursor;
@@ -54,14 +57,15 @@ WizardLook wizardLook(const SetInputs& in) {
   WizardLook look{builtinSet(), -1, -1, {}};
   LoadedSet& set = look.set;
   QStringList& warnings = look.warnings;
+  const QRgb page = colourFromValue(in.pageColour).rgb();
   const bool figureChosen = !in.pict1.trimmed().isEmpty(), splatChosen = !in.pict2.trimmed().isEmpty();
-  takePicture(QStringLiteral("Pict1.bmp"), in.pict1, set.targetStrip, kStripBounds, warnings);
-  takePicture(QStringLiteral("Pict2.bmp"), in.pict2, set.splatStrip, kStripBounds, warnings);
-  takePicture(QStringLiteral("title.bmp"), in.titleBmp, set.title, kTitleBounds, warnings);
-  takePicture(QStringLiteral("numbers.bmp"), in.numbersBmp, set.digitStrip, kDigitStripBounds, warnings);
-  takePicture(QStringLiteral("count.bmp"), in.countBmp, set.countStrip, kCountStripBounds, warnings);
+  takePicture(QStringLiteral("Pict1.bmp"), in.pict1, set.targetStrip, kStripBounds, page, warnings);
+  takePicture(QStringLiteral("Pict2.bmp"), in.pict2, set.splatStrip, kStripBounds, page, warnings);
+  takePicture(QStringLiteral("title.bmp"), in.titleBmp, set.title, kTitleBounds, page, warnings);
+  takePicture(QStringLiteral("numbers.bmp"), in.numbersBmp, set.digitStrip, kDigitStripBounds, page, warnings);
+  takePicture(QStringLiteral("count.bmp"), in.countBmp, set.countStrip, kCountStripBounds, page, warnings);
   QImage misc;
-  takePicture(QStringLiteral("miscpics.bmp"), in.miscBmp, misc, kMiscPicturesBounds, warnings);
+  takePicture(QStringLiteral("miscpics.bmp"), in.miscBmp, misc, kMiscPicturesBounds, page, warnings);
   if (!misc.isNull()) {
     set.holeBase = misc;
     cutMiscPictures(set);
@@ -80,11 +84,18 @@ WizardLook wizardLook(const SetInputs& in) {
   auto named = [](const QString& path, const char* name, const char* builtin) {
     return QString::fromLatin1(path.trimmed().isEmpty() ? builtin : name);
   };
-  const QList<PictureOnPage> onPage = {
-      {named(in.pict1, "Pict1.bmp", "the built-in figure"), pictureBackground(set.targetStrip)},
-      {named(in.pict2, "Pict2.bmp", "the built-in splat"), pictureBackground(set.splatStrip)},
-      {named(in.countBmp, "count.bmp", "the built-in count-down"), pictureBackground(set.countStrip)},
+  // Every target of both strips stands on the page: each strip's own targets are looked at.
+  QList<PictureOnPage> onPage;
+  const auto addTargets = [&](const QString& path, const char* name, const char* builtin, const QImage& strip) {
+    const QList<QRgb> backgrounds = targetBackgrounds(strip);
+    for (qsizetype t = 0; t < backgrounds.size(); ++t) {
+      const QString label = named(path, name, builtin);
+      onPage.append({backgrounds.size() == 1 ? label : QStringLiteral("%1 target %2").arg(label).arg(t + 1), backgrounds[t]});
+    }
   };
+  addTargets(in.pict1, "Pict1.bmp", "the built-in figure", set.targetStrip);
+  addTargets(in.pict2, "Pict2.bmp", "the built-in splat", set.splatStrip);
+  onPage.append({named(in.countBmp, "count.bmp", "the built-in count-down"), pictureBackground(set.countStrip)});
   warnings << pageColourWarning(colourFromValue(in.pageColour).rgb(), onPage);
   warnings.removeAll(QString());
   return look;
@@ -103,8 +114,14 @@ WizardPreview::WizardPreview(QWidget* parent) : QWidget(parent) {
   warnings_->setWordWrap(true);
   warnings_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   warnings_->setStyleSheet(QStringLiteral("color: #c80000;"));
+  target_ = new QSpinBox(this);
+  target_->setObjectName(QStringLiteral("previewTarget"));
+  target_->setPrefix(tr("Target "));
+  target_->setVisible(false);
+  connect(target_, &QSpinBox::valueChanged, this, [this] { showInputs(lastInputs_); });
   auto* column = new QVBoxLayout;
   column->addWidget(targets_);
+  column->addWidget(target_, 0, Qt::AlignLeft);
   column->addWidget(warnings_, 1);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
@@ -113,7 +130,17 @@ WizardPreview::WizardPreview(QWidget* parent) : QWidget(parent) {
 }
 
 void WizardPreview::showInputs(const SetInputs& in) {
-  const WizardLook look = wizardLook(in);
+  WizardLook look = wizardLook(in);
+  const int targets = std::max({look.figureTargets, look.splatTargets, 1});
+  {
+    const QSignalBlocker quiet(target_);
+    target_->setRange(1, targets);
+  }
+  target_->setVisible(targets > 1);
+  const int shown = target_->value() - 1;
+  look.set.targetStrip = targetRows(look.set.targetStrip, shown);
+  look.set.splatStrip = targetRows(look.set.splatStrip, shown);
+  lastInputs_ = in;
   picture_->setPixmap(QPixmap::fromImage(drawSetPreview(look.set, kWizardPreviewSize - QSize(2, 2))));
   targets_->setText(targetCount("Pict1.bmp", look.figureTargets) + QStringLiteral("    ") +
                    targetCount("Pict2.bmp", look.splatTargets));

@@ -9,6 +9,7 @@
 #include "wizard/SetWriter.h"
 
 class QLabel;
+class QSpinBox;
 
 struct WizardLook {
   LoadedSet set;            // the built-in set with what the inputs replace
@@ -32,4 +33,6 @@ class WizardPreview : public QWidget {
   QLabel* picture_;
   QLabel* targets_;
   QLabel* warnings_;
+  QSpinBox* target_;  // which target the picture shows, when a strip holds more than one
+  SetInputs lastInputs_;
 };

@@ -105,7 +105,7 @@ class CursorSetup : public ::testing::Test {
   FakePrompts fake;
   GameFixture fx;
   Game& game = fx.game;
-  CursorSetupDialog dialog{game.cursors()};
+  CursorSetupDialog dialog;
   const CursorPreview& preview = child<CursorPreview>(dialog, "preview");
   QSpinBox& hotSpotX = child<QSpinBox>(dialog, "hotSpotX");
   QSpinBox& hotSpotY = child<QSpinBox>(dialog, "hotSpotY");
@@ -153,66 +153,59 @@ TEST_F(CursorSetup, LoadsBitmapsAndShowsOtherPicturesAsTransparent) {
   EXPECT_FALSE(dialog.loadCursorPicture(tmp.filePath("bitmap.png")));
 }
 
-TEST_F(CursorSetup, ShowingTakesSlotEightAndClosingEmptiesIt) {
+// The set in force keeps its own cursor whatever the dialog does; the dialog gives
+// its cursor back to the wizard.
+TEST_F(CursorSetup, TriesItsCursorWithoutTouchingTheGamesAndGivesItBack) {
   ASSERT_TRUE(dialog.loadCursorPicture(saveImage(filled(32, 32, qRgb(0, 0, 0)), "black.bmp", "BMP")));
   installSetCursor();
+  const QCursor* setCursor = game.cursors().get(kCustomCursorSlot);
+  ASSERT_NE(setCursor, nullptr);
   EXPECT_EQ(dialog.trialCursor(), nullptr);
 
   for (int round = 0; round < 2; ++round) {
     dialog.show();
     ASSERT_NE(dialog.trialCursor(), nullptr) << round;
-    EXPECT_EQ(game.cursors().get(kCustomCursorSlot), dialog.trialCursor());
-    EXPECT_FALSE(game.cursors().holdsSetCursor()) << "the set's cursor was destroyed with the slot";
+    EXPECT_EQ(game.cursors().get(kCustomCursorSlot), setCursor);
+    EXPECT_TRUE(game.cursors().holdsSetCursor());
     EXPECT_EQ(testAreaCursor().shape(), Qt::BitmapCursor);
     EXPECT_NE(child<QWidget>(dialog, "normalCursor").cursor().shape(), Qt::BitmapCursor);
+    hotSpotX.setValue(6 + round);
+    EXPECT_EQ(dialog.trialCursor()->hotSpot(), QPoint(6 + round, 0));
 
     button(dialog, "&Ok").click();
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_FALSE(game.cursors().has(kCustomCursorSlot)) << round;
     EXPECT_EQ(dialog.trialCursor(), nullptr);
     EXPECT_NE(testAreaCursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(game.cursors().get(kCustomCursorSlot), setCursor);
+    const SetCursor given = dialog.cursor();
+    EXPECT_EQ(given.hotSpot, QPoint(6 + round, 0));
+    EXPECT_TRUE(allBytes(given.planes, 0, 128, 0)) << "black is drawn";
   }
-
-  // Closed with the close box (cancel) releases it just the same.
-  dialog.show();
-  dialog.reject();
-  EXPECT_FALSE(game.cursors().has(kCustomCursorSlot));
-
-  // A reset afterwards has nothing left of the set's cursor to free.
-  game.install(builtinSet());
-  EXPECT_FALSE(game.cursors().has(kCustomCursorSlot));
 }
 
 TEST_F(CursorSetup, HotSpotChangesRebuildOnlyWhileShown) {
   ASSERT_TRUE(dialog.loadCursorPicture(saveImage(filled(32, 32, qRgb(255, 255, 255)), "white.bmp", "BMP")));
-  installSetCursor();
-  const QCursor* setCursor = game.cursors().get(kCustomCursorSlot);
-
-  // The wizard's reset to 0 happens while hidden: no trial cursor, slot untouched.
   hotSpotX.setValue(5);
   hotSpotX.setValue(0);
-  EXPECT_EQ(game.cursors().get(kCustomCursorSlot), setCursor);
   EXPECT_EQ(dialog.trialCursor(), nullptr);
 
   dialog.show();
   ASSERT_NE(dialog.trialCursor(), nullptr);
   EXPECT_EQ(dialog.trialCursor()->hotSpot(), QPoint(0, 0));
   hotSpotX.setValue(31);
-  ASSERT_NE(dialog.trialCursor(), nullptr);
   EXPECT_EQ(dialog.trialCursor()->hotSpot(), QPoint(31, 0));
-  EXPECT_EQ(game.cursors().get(kCustomCursorSlot), dialog.trialCursor());
   EXPECT_EQ(testAreaCursor().hotSpot(), QPoint(31, 0));
   hotSpotY.setValue(17);
   EXPECT_EQ(dialog.trialCursor()->hotSpot(), QPoint(31, 17));
   dialog.hide();
 
-  // The values stay for the writer and the next showing.
-  EXPECT_EQ(hotSpotX.value(), 31);
-  EXPECT_EQ(hotSpotY.value(), 17);
+  // The values stay for the wizard and the next showing.
+  EXPECT_EQ(dialog.cursor().hotSpot, QPoint(31, 17));
   dialog.show();
   EXPECT_EQ(dialog.trialCursor()->hotSpot(), QPoint(31, 17));
   dialog.hide();
+  dialog.setHotSpot({40, -2});
+  EXPECT_EQ(dialog.hotSpot(), QPoint(31, 0));
 }
 
 TEST_F(CursorSetup, TypedHotSpotSettlesWithinRange) {

@@ -1,3 +1,4 @@
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -8,6 +9,10 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTest>
+#include <cmath>
+#include <memory>
+#include "sound/SoundPorts.h"
 
 #include "imageset/BmpDecode.h"
 #include "game/SetCommands.h"
@@ -70,7 +75,7 @@ class WizardTest : public SetTest {
   // The main window has its cursors before any wizard is made.
   bool cursorsLoaded = (loadBuiltinCursors(game.cursors()), true);
   ImageGroupDialog editGroup;
-  CursorSetupDialog customSetup{game.cursors()};
+  CursorSetupDialog customSetup;
   SetCreationWizard wizard{game.cursors(), builtinPictures(), editGroup, customSetup};
   QString pict1, pict2;
 
@@ -98,9 +103,21 @@ class WizardTest : public SetTest {
 
 TEST_F(WizardTest, OpensOnStepOneWithTheBuiltInTexts) {
   EXPECT_EQ(wizard.windowTitle(), QStringLiteral("Pie Vorb Quarn - Create New eXtended Image Set Wizard"));
-  // Its size unless the face in use needs more.
+  // Its width unless the face in use needs more; each step its own height, within the screen.
   EXPECT_GE(wizard.width(), 592);
-  EXPECT_GE(wizard.height(), 413);
+  wizard.show();
+  const QRect room = wizard.screen()->availableGeometry();
+  int shortest = room.height(), tallest = 0;
+  for (int page = 0; page < pages.count(); ++page) {
+    pages.setCurrentIndex(page);
+    QTest::qWait(30);  // the window settles on its size and place after the step shows
+    EXPECT_LE(wizard.frameGeometry().bottom(), room.bottom()) << "step " << page + 1;
+    EXPECT_LE(wizard.height(), room.height()) << "step " << page + 1;
+    shortest = std::min(shortest, wizard.height()), tallest = std::max(tallest, wizard.height());
+  }
+  EXPECT_LT(shortest * 2, tallest) << "a short step leaves no blank window";
+  pages.setCurrentIndex(0);
+  wizard.hide();
   EXPECT_EQ(wizard.minimumSize(), wizard.maximumSize());
   EXPECT_TRUE(wizard.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_TRUE(wizard.isModal());
@@ -171,9 +188,9 @@ TEST_F(WizardTest, EachStepChecksItsOwnInputsOnNext) {
     QStringList lines;
     for (QLineEdit* field : waves()) {
       field->setText(field == wrong ? bad : good);
-      lines << (field == wrong ? QStringLiteral("File bad.wav is NOT wave file...") : QString());
+      if (field == wrong) lines << QStringLiteral("bad.wav: is not a sound this program reads (Format not recognised.)");
     }
-    expectBlocked(lines.join(QStringLiteral("\n\r")));
+    expectBlocked(lines.join(QStringLiteral("\n")));
   }
   for (QLineEdit* field : waves()) field->clear();
   wave(SoundEffect::Splat).setText(write("splat.wav", goodWave(300)));
@@ -239,8 +256,11 @@ TEST_F(WizardTest, BrowseDialogsStartOnTheFieldsFileOrTheLastOne) {
   EXPECT_EQ(field("title.bmp").text(), pict1);
   ASSERT_EQ(prompts.fileRequests.size(), 1);
   EXPECT_EQ(prompts.fileRequests[0].title, QStringLiteral("Select Title File"));
-  EXPECT_EQ(prompts.fileRequests[0].filter, QStringLiteral("Windows Bitmap (*.BMP)|*.bmp|All Files (*.*)|*.*"));
-  EXPECT_EQ(prompts.fileRequests[0].defaultExt, QStringLiteral("BMP"));
+  // Every picture format this build reads is offered, today's first among them.
+  const QString filter = prompts.fileRequests[0].filter;
+  EXPECT_TRUE(filter.startsWith(QStringLiteral("Pictures ("))) << filter.toStdString();
+  for (const char* pattern : {"*.png", "*.jpg", "*.bmp", "*.gif"}) EXPECT_TRUE(filter.contains(QLatin1String(pattern))) << pattern;
+  EXPECT_EQ(prompts.fileRequests[0].defaultExt, QStringLiteral("png"));
   EXPECT_EQ(prompts.fileRequests[0].initialPath, QString());
 
   press("browse:title.bmp").click();  // cancelled: unchanged, but started on the field's file
@@ -306,7 +326,13 @@ TEST_F(WizardTest, CreateWritesTheSetTheReaderLoads) {
   const QImage cursorPicture = indexedPicture(32, 32, qRgb(0, 0, 0));
   field("cursor.bmp").setText(write("cursor.bmp", bmpBytes(cursorPicture)));
   wizard.chooseCursor(8);
-  child<QSpinBox>(customSetup, "hotSpotX").setValue(12);
+  // The hot spot placed in the cursor set-up is the one the set stores.
+  prompts.onModal = [&](QDialog& dialog) {
+    child<QSpinBox>(dialog, "hotSpotX").setValue(12);
+    return int(QDialog::Accepted);
+  };
+  press("setUpCursor").click();
+  prompts.onModal = {};
   goTo(5);
   field("outFile").setText(dir.filePath("made.xet"));
 
@@ -333,7 +359,8 @@ TEST_F(WizardTest, CreateWritesTheSetTheReaderLoads) {
   };
   wizard.setResult(42);
   press("create").click();
-  EXPECT_EQ(wizard.result(), QDialog::Rejected);
+  // A set written closes the wizard: nothing is left to do in it.
+  EXPECT_EQ(wizard.result(), QDialog::Accepted);
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
   ASSERT_EQ(spy.messages.size(), 1);
@@ -402,7 +429,8 @@ TEST_F(WizardTest, FieldsShowTheirBeginningAndHaveRoom) {
     QApplication::processEvents();
   }
   for (QLineEdit* field : wizard.findChildren<QLineEdit*>())
-    EXPECT_EQ(field->cursorPosition(), 0) << field->text().toStdString();
+    if (!qobject_cast<QAbstractSpinBox*>(field->parent()))
+      EXPECT_EQ(field->cursorPosition(), 0) << field->text().toStdString();
   EXPECT_GT(field("prefix").text().size(), 30);
   for (QLineEdit* field : waves()) EXPECT_GE(field->width(), 180);
   EXPECT_GE(field("music").width(), 180);
@@ -415,7 +443,7 @@ TEST_F(WizardTest, WindowsGrowWithALargerFace) {
   LargerFace face(20);
   ImageGroupDialog largerGroup;
   expectGrownAndWhole(largerGroup, editGroup.size());
-  CursorSetupDialog largerSetup{game.cursors()};
+  CursorSetupDialog largerSetup;
   expectGrownAndWhole(largerSetup, customSetup.size());
   largerSetup.hide();
   CreationProgressDialog progress;
@@ -461,4 +489,119 @@ TEST_F(WizardTest, FirstTwoStepsShowTheBoardTargetsAndWarnings) {
   prompts.colourAnswers = {QColor(0, 128, 0)};
   press("pageColourButton").click();
   EXPECT_TRUE(child<QLabel>(stepTwo, "previewWarnings").text().contains(QStringLiteral("The page colour #008000")));
+}
+
+namespace {
+
+// The game's sound engine as the wizard reaches it: records what it is asked to play.
+struct HeardSound : WavePlayer {
+  QList<QByteArray> played;
+  void playWave(const SoundBuffer& sound, WaveChannel) override {
+    played << QByteArray(reinterpret_cast<const char*>(sound.data.data()), qsizetype(sound.data.size()));
+  }
+  void stopWave(WaveChannel) override {}
+  SoundState soundState() const override { return SoundState::Enabled; }
+};
+
+// Lets the wizard's short wait after typing run out.
+void settle() {
+  QTest::qWait(250);
+  QApplication::processEvents();
+}
+
+}  // namespace
+
+TEST_F(WizardTest, AsksBeforeDiscardingAndResumesTheDraftAfterAQuit) {
+  const QString draftPath = dir.filePath("data/set-draft.json");
+  WizardPorts ports;
+  ports.draftPath = draftPath;
+  ports.setsFolder = dir.filePath("sets");
+  auto made = std::make_unique<SetCreationWizard>(game.cursors(), builtinPictures(), editGroup, customSetup, nullptr, ports);
+  made->show();
+  EXPECT_EQ(made->draft().inputs.outFile, dir.filePath("sets/new-set.xet"));
+  // Nothing filled in yet: Cancel closes without a question.
+  child<QAbstractButton>(*made, "cancel").click();
+  EXPECT_FALSE(made->isVisible());
+  EXPECT_TRUE(prompts.questions.isEmpty());
+
+  made->show();
+  child<QLineEdit>(*made, "name").setText(QStringLiteral("Half made"));
+  settle();
+  EXPECT_TRUE(QFileInfo::exists(draftPath));
+  // Escape and the close box ask too; declining keeps the wizard and its work.
+  prompts.confirmAnswers = {false, false};
+  QTest::keyClick(made.get(), Qt::Key_Escape);
+  made->close();
+  EXPECT_TRUE(made->isVisible());
+  ASSERT_EQ(prompts.questions.size(), 2);
+  EXPECT_EQ(prompts.questions[0].caption, QStringLiteral("Discard the new set?"));
+
+  // The game ends with the wizard open (or crashes): the next wizard resumes.
+  made.reset();
+  SetCreationWizard resumed{game.cursors(), builtinPictures(), editGroup, customSetup, nullptr, ports};
+  resumed.show();
+  EXPECT_EQ(child<QLineEdit>(resumed, "name").text(), QStringLiteral("Half made"));
+
+  // Agreeing to discard forgets it for good.
+  prompts.confirmAnswers = {true};
+  child<QAbstractButton>(resumed, "cancel").click();
+  EXPECT_FALSE(resumed.isVisible());
+  EXPECT_FALSE(QFileInfo::exists(draftPath));
+
+  // A damaged draft is set aside with a word to the player, and the wizard starts afresh.
+  write("data/set-draft.json", "{ not a draft");
+  prompts.messages.clear();
+  resumed.show();
+  ASSERT_EQ(prompts.messages.size(), 1);
+  EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("set-draft.json.damaged")));
+  EXPECT_EQ(child<QLineEdit>(resumed, "name").text(), QString());
+}
+
+TEST_F(WizardTest, PlayButtonsPlayWhatTheSetWillStoreAndShowItsLength) {
+  HeardSound heard;
+  WizardPorts ports;
+  ports.sound = &heard;
+  SetCreationWizard withSound{game.cursors(), builtinPictures(), editGroup, customSetup, nullptr, ports};
+  withSound.show();
+  // Half a second of 8-bit samples at 22050 Hz: half as many samples at 11025 Hz, the same length.
+  QByteArray samples;
+  for (int i = 0; i < 11025; ++i) samples += char(128 + int(60 * std::sin(i * 0.2)));
+  QByteArray wav = QByteArray("RIFF") + QByteArray(4, '\0') + "WAVEfmt ";
+  const auto put = [&wav](quint32 v, int bytes) {
+    for (int i = 0; i < bytes; ++i) wav += char((v >> (8 * i)) & 0xFF);
+  };
+  put(16, 4), put(1, 2), put(1, 2), put(22050, 4), put(22050, 4), put(1, 2), put(8, 2);
+  wav += "data";
+  put(quint32(samples.size()), 4);
+  wav += samples;
+  child<QLineEdit>(withSound, "tick.wav").setText(write("tick22.wav", wav));
+  withSound.findChild<QStackedWidget*>()->setCurrentIndex(2);
+  settle();
+  EXPECT_EQ(child<QLabel>(withSound, "length:tick.wav").text(), QStringLiteral("0.50 s"));
+  EXPECT_EQ(child<QLabel>(withSound, "length:startup.wav").text(), QStringLiteral("built-in"));
+  child<QAbstractButton>(withSound, "play:tick.wav").click();
+  ASSERT_EQ(heard.played.size(), 1);
+  EXPECT_NEAR(heard.played[0].size(), 5512, 2);
+  EXPECT_EQ(heard.played[0], prepareSet(withSound.draft().inputs).set.waves[indexOf(SoundEffect::Tick)]);
+}
+
+TEST_F(WizardTest, WritesToTheSetsFolderByDefaultAndOffersTheNewSet) {
+  QStringList used;
+  WizardPorts ports;
+  ports.setsFolder = dir.filePath("not-yet/sets");
+  ports.useSet = [&used](const QString& set) { used << set; };
+  SetCreationWizard wizard2{game.cursors(), builtinPictures(), editGroup, customSetup, nullptr, ports};
+  wizard2.show();
+  child<QLabel>(wizard2, "pict1.bmp").setText(pict1);
+  child<QLabel>(wizard2, "pict2.bmp").setText(pict2);
+  child<QLineEdit>(wizard2, "name").setText(QStringLiteral("Straight in"));
+  auto& steps = *wizard2.findChild<QStackedWidget*>();
+  while (steps.currentIndex() < 5) child<QAbstractButton>(wizard2, "next").click();
+  ASSERT_EQ(steps.currentIndex(), 5) << messageTexts().join('|').toStdString();
+  prompts.confirmAnswers = {true};
+  child<QAbstractButton>(wizard2, "create").click();
+  const QString written = dir.filePath("not-yet/sets/new-set.xet");
+  EXPECT_TRUE(QFileInfo(written).isFile()) << messageTexts().join('|').toStdString();
+  EXPECT_EQ(used, QStringList{written});
+  EXPECT_FALSE(wizard2.isVisible());
 }

@@ -13,6 +13,7 @@
 #include "imageset/SoundEffects.h"
 #include "imageset/TickModes.h"
 #include "ui/AppInfo.h"
+#include "wizard/SetDraft.h"
 #include "wizard/SetWriter.h"
 
 namespace {
@@ -129,18 +130,27 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: pvq_makeset [--set moonlight | --set seaside] OUTPUT PICTURE-FOLDER SOUND-FOLDER\n");
     return 2;
   }
-  SetInputs in;
+  // Through the same draft, checks and conversions as the wizard and --make-set.
+  SetDraft draft;
+  SetInputs& in = draft.inputs;
   in.outFile = args[1];
   addFiles(in, QDir(args[2]), QDir(args[3]));
   describe(in, *description);
-  const QString soundProblem = soundStepMessage(in.waves, in.music);
-  if (!soundProblem.isEmpty()) {
-    std::fprintf(stderr, "pvq_makeset: %s\n", qPrintable(soundProblem));
+  for (int step = kStripsStep; step < kOutputStep; ++step) {
+    const QString problem = draft.checkStep(step);
+    if (!problem.isEmpty()) {
+      std::fprintf(stderr, "pvq_makeset: %s\n", qPrintable(problem));
+      return 1;
+    }
+  }
+  const Preparation prepared = draft.prepare();
+  if (!prepared.ok()) {
+    std::fprintf(stderr, "pvq_makeset: %s\n", qPrintable(prepared.problems.join(QLatin1Char('\n'))));
     return 1;
   }
   SetHeader header{};
   SilentProgress progress;
-  const WriteOutcome outcome = writeExtendedSet(in, header, progress, {});
+  const WriteOutcome outcome = writeExtendedSet(prepared.set, header, progress);
   if (!outcome.valid()) {
     std::fprintf(stderr, "pvq_makeset: %s\n", qPrintable(writeOutcomeText(outcome)));
     return 1;
