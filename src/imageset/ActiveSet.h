@@ -2,6 +2,7 @@
 // The set in force: everything a game draws, plays and says comes from here.
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <array>
 
 #include "imageset/SetHeader.h"
@@ -39,8 +40,11 @@ struct SetContent {
   SoundBuffer& sound(SoundEffect effect) { return sounds[indexOf(effect)]; }
   const SoundBuffer& sound(SoundEffect effect) const { return sounds[indexOf(effect)]; }
 
-  // Image groups are complete 108-row bands of the target strip.
-  int groupCount() const { return targetStrip.height() / kFramePitchY; }
+  // Image groups are complete 108-row bands of the target strip (in the game's
+  // pixels, however dense the strip is drawn).
+  int groupCount() const {
+    return int(targetStrip.height() / std::max(1.0, targetStrip.devicePixelRatio())) / kFramePitchY;
+  }
 };
 
 struct ActiveSet : SetContent {

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <cmath>
 
@@ -95,6 +96,8 @@ bool isBuiltinPictures(const SetContent& set) {
 }
 
 }  // namespace
+
+qreal screenDensity() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
 
 int pictureScaleFor(qreal devicePixelRatio) {
   if (!(devicePixelRatio > 1)) return 1;

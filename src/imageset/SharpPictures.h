@@ -18,6 +18,9 @@
 constexpr int kSharpPictureCount = 6;
 using SharpPictures = std::array<QImage, kSharpPictureCount>;
 
+// The densest screen's device pixel ratio; 1 without a screen.
+qreal screenDensity();
+
 // How many picture pixels a game pixel gets on a screen of this density.
 int pictureScaleFor(qreal devicePixelRatio);
 
