@@ -223,23 +223,23 @@ void drawTwinkle(QPainter& p, QPointF c, double r, const QColor& colour) {
   p.drawPath(s);
 }
 
-// The falling pie, its glowing trail behind it up and to the left.
+// The falling pie, its glowing trail behind it up and a little to the left.
 void drawShootingPie(QPainter& p, QPointF at, double scale, double angle) {
   p.save();
-  QLinearGradient trail(at + QPointF(-40, -40) * scale, at);
+  QLinearGradient trail(at + QPointF(-20, -40) * scale, at);
   trail.setColorAt(0, QColor(255, 250, 200, 0));
   trail.setColorAt(1, QColor(255, 240, 160, 200));
   QPainterPath tail;
   tail.moveTo(at + QPointF(-8, 6) * scale);
-  tail.lineTo(at + QPointF(-52, -44) * scale);
+  tail.lineTo(at + QPointF(-24, -44) * scale);
   tail.lineTo(at + QPointF(6, -8) * scale);
   tail.closeSubpath();
   p.setPen(Qt::NoPen);
   p.setBrush(trail);
   p.drawPath(tail);
   p.restore();
-  drawTwinkle(p, at + QPointF(-30, -22) * scale, 3.5 * scale + 1, theme().antennaLight);
-  drawTwinkle(p, at + QPointF(-18, -34) * scale, 2.5 * scale + 1, theme().antennaLight);
+  drawTwinkle(p, at + QPointF(-18, -22) * scale, 3.5 * scale + 1, theme().antennaLight);
+  drawTwinkle(p, at + QPointF(-10, -34) * scale, 2.5 * scale + 1, theme().antennaLight);
   drawPieSide(p, at, scale, angle);
 }
 
