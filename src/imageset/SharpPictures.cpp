@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <cmath>
@@ -37,9 +38,9 @@ QImage decodePng(const QByteArray& bytes) {
   QBuffer buffer;
   buffer.setData(bytes);
   QImageReader reader(&buffer, "png");
-  // The largest shipped picture is 2014 x 216; nothing much bigger is accepted.
+  // The largest shipped picture is 2014 x 216; nothing much bigger is decoded.
   const QSize size = reader.size();
-  if (!size.isValid() || size.width() > 4096 || size.height() > 4096) return {};
+  if (!size.isValid() || size.width() > 4096 || size.height() > 2048) return {};
   return gamePicture(reader.read());
 }
 
@@ -118,7 +119,8 @@ QByteArray packSharpCompanion(const QByteArray& setFileBytes, const std::array<Q
 
 std::optional<SharpPictures> readSharpCompanion(const QString& setFile) {
   const QString path = sharpCompanionPath(setFile);
-  if (setFile.isEmpty() || !isRegularFile(path)) return std::nullopt;
+  // A link beside a set file is none the game made: it is not followed.
+  if (setFile.isEmpty() || QFileInfo(path).isSymLink() || !isRegularFile(path)) return std::nullopt;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestCompanion) return std::nullopt;
   const QByteArray bytes = file.read(kLargestCompanion);
