@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <cmath>
+#include <future>
 
 #include "common/Files.h"
 #include "imageset/DefaultSet.h"
@@ -127,18 +128,29 @@ std::optional<SharpPictures> readSharpCompanion(const QString& setFile) {
   if (!bytes.startsWith(kMagic) || bytes.size() < kMagic.size() + kHashBytes) return std::nullopt;
   const std::optional<QByteArray> hash = sha256Of(setFile);
   if (!hash || bytes.mid(kMagic.size(), kHashBytes) != *hash) return std::nullopt;
-  SharpPictures pictures;
+  std::array<QByteArray, kSharpPictureCount> pngs;
   qsizetype at = kMagic.size() + kHashBytes;
-  for (QImage& picture : pictures) {
+  for (QByteArray& png : pngs) {
     if (bytes.size() - at < 4) return std::nullopt;
     quint32 n = 0;
     for (int i = 3; i >= 0; --i) n = (n << 8) | quint8(bytes.at(at + i));
     at += 4;
     if (n > quint32(bytes.size() - at)) return std::nullopt;
-    picture = decodePng(bytes.mid(at, n));
-    if (picture.isNull()) return std::nullopt;
+    png = bytes.mid(at, n);
     at += n;
   }
+  // The pictures are decoded side by side: the set is put in force before the
+  // window's first paint, and decoding is most of what the sharp pictures cost.
+  std::array<std::future<QImage>, kSharpPictureCount> decoding;
+  for (int i = 0; i < kSharpPictureCount; ++i)
+    decoding[i] = std::async(std::launch::async, [&pngs, i] { return decodePng(pngs[i]); });
+  SharpPictures pictures;
+  bool whole = true;
+  for (int i = 0; i < kSharpPictureCount; ++i) {
+    pictures[i] = decoding[i].get();
+    whole = whole && !pictures[i].isNull();
+  }
+  if (!whole) return std::nullopt;
   return pictures;
 }
 
