@@ -34,9 +34,12 @@ install(TARGETS pvqsound pvqmidi LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/pie
 # beside the program; the game finds them in share/pievorbquarn once installed.
 install(FILES ${CMAKE_BINARY_DIR}/default.xet ${CMAKE_BINARY_DIR}/moonlight.xet ${CMAKE_BINARY_DIR}/seaside.xet
         DESTINATION ${PVQ_DATA_DIR} OPTIONAL)
+# Their pictures at twice the size, each bound to its set file.
+install(FILES ${CMAKE_BINARY_DIR}/default.xet@2x ${CMAKE_BINARY_DIR}/moonlight.xet@2x
+        ${CMAKE_BINARY_DIR}/seaside.xet@2x DESTINATION ${PVQ_DATA_DIR} OPTIONAL)
 # The notes on the example pictures are documentation, so they go with the rest
 # of it rather than among the pictures.
-install(DIRECTORY examples DESTINATION ${PVQ_DATA_DIR} OPTIONAL PATTERN README.md EXCLUDE)
+install(DIRECTORY examples DESTINATION ${PVQ_DATA_DIR} OPTIONAL PATTERN README.md EXCLUDE PATTERN 2x EXCLUDE)
 install(FILES examples/pictures/README.md DESTINATION ${PVQ_DOC_DIR} RENAME example-pictures.md)
 
 # The manual page and the changelog are compressed as Debian wants them: at the

@@ -2,7 +2,8 @@
 # Plays the game on a virtual X server and photographs its windows for docs/:
 # the idle board, the count-down, a splat, the game-over dialog, the score table,
 # the about box, the command menu, a question box, the set chooser and the
-# wizard's steps with its preview and warnings.
+# wizard's steps with its preview and warnings; then the other shipped sets'
+# count-down and a round of each.
 # Needs xvfb, xdotool and imagemagick (scripts/setup.sh --bench installs them).
 #   tools/gallery.sh [game binary] [output folder] [scale]
 # A scale of 2 runs the game with QT_SCALE_FACTOR=2 (on a screen twice as large).
@@ -26,7 +27,7 @@ export DISPLAY=:$(cat "$work/display")
 # The shipped sets sit beside it too, and an empty home keeps the player's own
 # sets, recent files and cached previews out of the pictures.
 cp "$game" "$work/pievorbquarn"
-cp "$(dirname "$game")"/*.xet "$(dirname "$game")"/libpvq*.so "$work/" 2>/dev/null || true
+cp "$(dirname "$game")"/*.xet "$(dirname "$game")"/*.xet@2x "$(dirname "$game")"/libpvq*.so "$work/" 2>/dev/null || true
 mkdir -p "$work/home"
 # The tune plays into a file there, as no sound server is at hand.
 (cd "$work" && exec env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME HOME="$work/home" \
@@ -223,3 +224,33 @@ gone "$setup"
 focusOn "$wizard"; xdotool key Escape
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
+
+# The other shipped sets, each with its own character: the count-down signs and
+# a round under way with figures up and pies landing.
+for set in moonlight seaside; do
+  [[ -f "$work/$set.xet" ]] || continue
+  (cd "$work" && exec env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME HOME="$work/home" \
+    QT_SCALE_FACTOR=$scale SDL_AUDIODRIVER=dummy PVQ_MIDI_DRIVER=file ASAN_OPTIONS=detect_leaks=0 \
+    "$work/pievorbquarn" "$work/$set.xet" >/dev/null 2>&1) &
+  pid=$!
+  main=$(windowNamed "Pie Vorb Quarn,")
+  xdotool windowmove "$main" 0 0
+  # A set named on the command line opens with its information box.
+  info=$(windowNamed "^About Current Image Set")
+  focusOn "$info"; xdotool key Escape
+  gone "$info"
+  sleep 1.5
+  clickAt ${holes[6]}
+  sleep 1.2
+  shoot "$main" "$set-countdown.png"
+  sleep 3.5
+  # The busiest of a few shots (the largest file) shows the most figures and pies.
+  for round in $(seq 12); do
+    for h in "${holes[@]}"; do clickAt $h; done
+    import -window "$main" "$work/$set-play$round.png"
+  done
+  cp "$(ls -S "$work/$set"-play*.png | head -n1)" "$out/$set-play.png"
+  echo "wrote $out/$set-play.png"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+done

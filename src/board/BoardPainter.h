@@ -27,4 +27,8 @@ class BoardPainter {
   QImage menuButton_;   // 50 x 100: up, then pressed
   QImage abortButton_;  // 50 x 100: lit, then dark
   QImage soundIcon_;    // 15 x 60: on, muted, unavailable
+  // The same drawn at twice the size, for screens denser than the game's pixels.
+  QImage sharpMenuButton_;
+  QImage sharpAbortButton_;
+  QImage sharpSoundIcon_;
 };

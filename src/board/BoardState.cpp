@@ -23,10 +23,10 @@ void drawDigits(QImage& target, const QImage& digits, std::int32_t value, int ce
 QImage idleHole(const SetContent& set, int countFrame) {
   QImage hole = blankPicture(kHoleWidth, kHoleHeight);
   copyRect(hole, {0, kFrameHeight, kHoleWidth, kHoleHeight}, set.holeBase,
-           {0, 0, set.holeBase.width(), set.holeBase.height()});
+           {0, 0, pictureSize(set.holeBase).width(), pictureSize(set.holeBase).height()});
   const int x = kFramePitchX * countFrame;
   copyRect(hole, {0, 0, kHoleWidth, kFrameHeight}, set.countStrip,
-           {x, 0, x + kRisingFrameWidth, set.countStrip.height()});
+           {x, 0, x + kRisingFrameWidth, pictureSize(set.countStrip).height()});
   return hole;
 }
 }  // namespace

@@ -7,6 +7,7 @@
 #include "board/BoardState.h"
 #include "imageset/CursorTable.h"
 #include "imageset/FrameCopy.h"
+#include "imageset/SharpPictures.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ constexpr int kFigureFrame = 4, kSplatFrame = 2;
 QImage holeWith(const SetContent& set, const QImage& strip, int frame) {
   QImage hole = blankPicture(kHoleWidth, kHoleHeight);
   copyRect(hole, {0, kFrameHeight, kHoleWidth, kHoleHeight}, set.holeBase,
-           {0, 0, set.holeBase.width(), set.holeBase.height()});
+           {0, 0, pictureSize(set.holeBase).width(), pictureSize(set.holeBase).height()});
   const int left = kFramePitchX * frame;
   copyRect(hole, {0, 0, kHoleWidth, kFrameHeight}, strip, {left, 0, left + kFrameWidth, kFrameHeight});
   return hole;
@@ -53,11 +54,14 @@ BoardState boardAtWork(const LoadedSet& set) {
 
 }  // namespace
 
-QImage drawSetPreview(const LoadedSet& set, QSize size) {
+QImage drawSetPreview(const LoadedSet& set, QSize size, qreal devicePixelRatio) {
   const QSize boardSize(kBoardWidth, kBoardHeight);
+  const qreal dpr = std::max<qreal>(1, devicePixelRatio);
+  const QSize pixels = (QSizeF(size) * dpr).toSize();
   QImage preview = BoardPainter()
                        .picture(boardSize, boardAtWork(set), set)
-                       .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                       .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  preview.setDevicePixelRatio(dpr);
   // The cursor keeps more of its size than the board does, or it would be a speck.
   QPoint hotSpot;
   const QImage cursor = cursorOf(set, &hotSpot);
@@ -67,8 +71,11 @@ QImage drawSetPreview(const LoadedSet& set, QSize size) {
   // It hovers over the empty hole between the two at work, so it hides neither.
   const QRect between = BoardLayout(boardSize).hole((kFigureHole + kSplatHole) / 2);
   const QPointF over = QPointF(between.center().x(), between.top() + 45) * boardScale;
+  // Enlarged by whole steps first, so a dense preview shows square cursor pixels.
+  const int steps = pictureScaleFor(dpr * cursorScale);
+  const QImage shown = cursor.scaled(cursor.size() * steps, Qt::IgnoreAspectRatio, Qt::FastTransformation);
   QPainter painter(&preview);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(QRectF(over - QPointF(hotSpot) * cursorScale, QSizeF(32, 32) * cursorScale), cursor);
+  painter.drawImage(QRectF(over - QPointF(hotSpot) * cursorScale, QSizeF(32, 32) * cursorScale), shown);
   return preview;
 }

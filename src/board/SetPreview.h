@@ -13,7 +13,9 @@
 // The preview keeps the smallest board's proportions within a pixel.
 constexpr QSize kSetPreviewSize{196, 160};
 
-QImage drawSetPreview(const LoadedSet& set, QSize size = kSetPreviewSize);
+// `size` is in the screen's logical pixels; the picture holds `devicePixelRatio`
+// pixels for each of them and says so, so it stays sharp on a dense screen.
+QImage drawSetPreview(const LoadedSet& set, QSize size = kSetPreviewSize, qreal devicePixelRatio = 1);
 
 // Changes whenever drawSetPreview draws differently, so stored previews are redrawn.
-constexpr int kSetPreviewVersion = 4;
+constexpr int kSetPreviewVersion = 5;

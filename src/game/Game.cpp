@@ -7,6 +7,7 @@
 
 #include "board/HolePhases.h"
 #include "imageset/FrameCopy.h"
+#include "imageset/SharpPictures.h"
 #include "imageset/TickModes.h"
 #include "ui/AppInfo.h"
 
@@ -61,6 +62,7 @@ void Game::install(LoadedSet&& loaded) {
   board_.pageColour = loaded.playfieldColour;
   board_.titleColour = loaded.titleColour;
   static_cast<SetContent&>(set_) = std::move(loaded);
+  sharpenSet(set_, screenDensity());
   // The title is painted as it is: kept in the drawing format, it is not converted
   // at every paint, and a palette index past a short palette shows black, as in
   // the pictures the game copies.

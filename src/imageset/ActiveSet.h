@@ -2,6 +2,7 @@
 // The set in force: everything a game draws, plays and says comes from here.
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <array>
 
 #include "imageset/GameNumbers.h"
@@ -34,8 +35,11 @@ struct SetContent {
   SoundBuffer& sound(SoundEffect effect) { return sounds[indexOf(effect)]; }
   const SoundBuffer& sound(SoundEffect effect) const { return sounds[indexOf(effect)]; }
 
-  // The targets (image groups) of the target strip.
-  int groupCount() const { return stripTargets(targetStrip.height()); }
+  // The targets (image groups) of the target strip, counted in the game's
+  // pixels however dense the strip is drawn.
+  int groupCount() const {
+    return stripTargets(int(targetStrip.height() / std::max(1.0, targetStrip.devicePixelRatio())));
+  }
 };
 
 struct ActiveSet : SetContent {

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QImage>
 #include <QPixmap>
+
+#include "imageset/SharpPictures.h"
 #include <QTextStream>
 
 #include "imageset/DefaultSet.h"
@@ -34,7 +36,7 @@ namespace {
 bool bitAt(const std::uint8_t* plane, int x, int y) { return (plane[y * 4 + x / 8] >> (7 - x % 8)) & 1; }
 }  // namespace
 
-std::unique_ptr<QCursor> cursorFromPlanes(const std::uint8_t* planes, int hotX, int hotY) {
+std::unique_ptr<QCursor> cursorFromPlanes(const std::uint8_t* planes, int hotX, int hotY, qreal devicePixelRatio) {
   const std::uint8_t* andPlane = planes;
   const std::uint8_t* xorPlane = planes + 128;
   // A colour picture rather than Qt's bitmap and mask pair: Wayland's Qt sends a
@@ -48,6 +50,13 @@ std::unique_ptr<QCursor> cursorFromPlanes(const std::uint8_t* planes, int hotX, 
       const bool shown = !a || xr;
       if (shown) picture.setPixel(x, y, black ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     }
+  }
+  // On a dense screen every cursor pixel becomes a square of screen pixels: the
+  // cursor stays 32 x 32 in logical pixels, its hot spot where it was.
+  const int scale = pictureScaleFor(devicePixelRatio);
+  if (scale > 1) {
+    picture = picture.scaled(32 * scale, 32 * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    picture.setDevicePixelRatio(scale);
   }
   return std::make_unique<QCursor>(QPixmap::fromImage(picture), qBound(0, hotX, 31), qBound(0, hotY, 31));
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "imageset/SharpPictures.h"
+
 // The slots and what each holds; a set names its playfield cursor by slot.
 constexpr int kPieCursorSlot = 1;       // the built-in playfield cursor
 constexpr int kFingerCursorSlot = 2;    // the main window's buttons
@@ -38,8 +40,10 @@ class CursorTable {
 // to bottom, 4 bytes a row, most significant bit leftmost) and a hot spot.
 // AND 0/XOR 0 is black, 0/1 white, 1/0 transparent. 1/1 would invert the screen,
 // which no colour cursor can, so those pixels are drawn black, which is what
-// inverting the default white playfield looks like.
-std::unique_ptr<QCursor> cursorFromPlanes(const std::uint8_t* planes256, int hotX, int hotY);
+// inverting the default white playfield looks like. On a screen denser than 1
+// the picture carries that density (whole steps, no smoothing).
+std::unique_ptr<QCursor> cursorFromPlanes(const std::uint8_t* planes256, int hotX, int hotY,
+                                          qreal devicePixelRatio = screenDensity());
 
 // Planes from a 32 x 32 picture whose palette indices mean 0 black, 1 white,
 // 2 transparent, 3 invert (the built-in cursor pictures are stored that way).

@@ -1,6 +1,7 @@
 #include "imageset/FrameCopy.h"
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <vector>
 
@@ -22,12 +23,22 @@ struct CopyPlan {
   std::vector<int> columns;  // for x0..x1-1
 };
 
+// Picture pixel `at` of a copy at density `rd` from one at density `rs`: its game
+// pixel maps to the nearest source game pixel, as a stretching blit maps them,
+// and the place inside the game pixel to the same place inside that one. At
+// densities of 1 this is the stretching blit itself.
+int sourcePixel(int at, int rd, int rs, int dStart, int dLen, int sStart, int sLen) {
+  const int game = at / rd, inside = at % rd;
+  return (sStart + static_cast<int>(static_cast<long long>(game - dStart) * sLen / dLen)) * rs + inside * rs / rd;
+}
+
 // Copies row by row; fetch(row, column) reads one source pixel.
 template <class Fetch>
-void copyRows(QImage& dst, const Rect& d, const QImage& src, const Rect& s, const CopyPlan& plan, Fetch fetch) {
+void copyRows(QImage& dst, const Rect& d, const QImage& src, const Rect& s, const CopyPlan& plan, int rd, int rs,
+              Fetch fetch) {
   const int dh = d.height(), sh = s.height(), srcH = src.height();
   for (int y = plan.y0; y < plan.y1; ++y) {
-    const int row = s.top + static_cast<int>(static_cast<long long>(y - d.top) * sh / dh);
+    const int row = sourcePixel(y, rd, rs, d.top, dh, s.top, sh);
     if (row < 0 || row >= srcH) continue;
     const uchar* in = src.constScanLine(row);
     auto* out = reinterpret_cast<QRgb*>(dst.scanLine(y));
@@ -35,20 +46,20 @@ void copyRows(QImage& dst, const Rect& d, const QImage& src, const Rect& s, cons
   }
 }
 
-}  // namespace
-
-void copyRect(QImage& dst, const Rect& d, const QImage& src, const Rect& s) {
+// The copy, rectangles in game pixels, the destination `rd` picture pixels to a
+// game pixel and the source `rs` (no more than rd).
+void copyPixels(QImage& dst, const Rect& d, const QImage& src, const Rect& s, int rd, int rs) {
   const int dw = d.width(), dh = d.height(), sw = s.width(), sh = s.height();
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || dst.isNull() || src.isNull()) return;
   Q_ASSERT(dst.format() == QImage::Format_RGB32 || dst.format() == QImage::Format_ARGB32);
   const QImage source = gamePicture(src);
   CopyPlan plan;
-  plan.y0 = std::max(0, d.top);
-  plan.y1 = std::min(dst.height(), d.bottom);
-  // Nearest source column for each destination column, as a stretching blit maps
-  // them; the columns rise with x, so those inside the source form one run.
-  auto sourceColumn = [&](int x) { return s.left + static_cast<int>(static_cast<long long>(x - d.left) * sw / dw); };
-  int x0 = std::max(0, d.left), x1 = std::min(dst.width(), d.right);
+  plan.y0 = std::max(0, d.top * rd);
+  plan.y1 = std::min(dst.height(), d.bottom * rd);
+  // The source column of each destination column; the columns rise with x, so
+  // those inside the source form one run.
+  auto sourceColumn = [&](int x) { return sourcePixel(x, rd, rs, d.left, dw, s.left, sw); };
+  int x0 = std::max(0, d.left * rd), x1 = std::min(dst.width(), d.right * rd);
   while (x0 < x1 && sourceColumn(x0) < 0) ++x0;
   while (x1 > x0 && sourceColumn(x1 - 1) >= source.width()) --x1;
   if (x0 >= x1 || plan.y0 >= plan.y1) return;
@@ -58,10 +69,31 @@ void copyRect(QImage& dst, const Rect& d, const QImage& src, const Rect& s) {
   for (int x = x0; x < x1; ++x) plan.columns[x - x0] = sourceColumn(x);
   if (source.format() == QImage::Format_Indexed8) {
     const std::array<QRgb, 256> palette = paletteOf(source);
-    copyRows(dst, d, source, s, plan, [&palette](const uchar* row, int c) { return palette[row[c]]; });
+    copyRows(dst, d, source, s, plan, rd, rs, [&palette](const uchar* row, int c) { return palette[row[c]]; });
   } else {
-    copyRows(dst, d, source, s, plan, [](const uchar* row, int c) { return reinterpret_cast<const QRgb*>(row)[c]; });
+    copyRows(dst, d, source, s, plan, rd, rs,
+             [](const uchar* row, int c) { return reinterpret_cast<const QRgb*>(row)[c]; });
   }
+}
+
+}  // namespace
+
+int pictureRatio(const QImage& picture) { return std::max(1, int(std::lround(picture.devicePixelRatio()))); }
+
+QSize pictureSize(const QImage& picture) { return picture.size() / pictureRatio(picture); }
+
+void copyRect(QImage& dst, const Rect& d, const QImage& src, const Rect& s) {
+  const int rs = pictureRatio(src), rd = pictureRatio(dst);
+  if (rs > rd && !dst.isNull()) {
+    // Each pixel of the coarser destination becomes a square first.
+    const QSize size = pictureSize(dst);
+    QImage denser(size * rs, dst.format());
+    denser.setDevicePixelRatio(rs);
+    const Rect whole{0, 0, size.width(), size.height()};
+    copyPixels(denser, whole, dst, whole, rs, rd);
+    dst = denser;
+  }
+  copyPixels(dst, d, src, s, std::max(rd, rs), rs);
 }
 
 QImage blankPicture(int width, int height, QRgb fill) {

@@ -15,6 +15,17 @@ namespace art {
 namespace {
 
 QString letteringFamily = QStringLiteral("DejaVu Sans");
+QString serifFamily = QStringLiteral("DejaVu Serif");
+QString roundedFamily = QStringLiteral("Lato");
+int scale = 1;
+
+QString loadFont(const char* file, const QString& fallback) {
+  const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+  if (id >= 0 && !QFontDatabase::applicationFontFamilies(id).isEmpty())
+    return QFontDatabase::applicationFontFamilies(id).first();
+  std::fprintf(stderr, "drawart: %s not found, some signs will use a fallback font\n", file);
+  return fallback;
+}
 
 void put16(QByteArray& b, int v) {
   b.append(char(v & 0xff));
@@ -189,10 +200,19 @@ std::vector<QColor> flatColours() {
 
 QPen inkPen(double w) { return QPen(kInk, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
+int artScale() { return scale; }
+void setArtScale(int s) { scale = s; }
+
 QImage newCanvas(int w, int h, const QColor& fill) {
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+  QImage img(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+  img.setDevicePixelRatio(scale);
   img.fill(fill);
   return img;
+}
+
+QRectF pixelRect(const QImage& img, const QRectF& gameRect) {
+  const double r = img.devicePixelRatio();
+  return QRectF(gameRect.topLeft() * r, gameRect.size() * r);
 }
 
 void startPainter(QPainter& p, QImage& img) {
@@ -240,6 +260,21 @@ void loadLetteringFont() {
     letteringFamily = QFontDatabase::applicationFontFamilies(fontId).first();
   else
     std::fprintf(stderr, "drawart: DejaVu Sans Bold not found, lettering will use a fallback font\n");
+  serifFamily = loadFont("/usr/share/fonts/truetype/dejavu/DejaVuSerif-BoldItalic.ttf", serifFamily);
+  roundedFamily = loadFont("/usr/share/fonts/truetype/lato/Lato-Black.ttf", roundedFamily);
+}
+
+QPainterPath textPathIn(TypeFace face, const QString& text, double pixelSize) {
+  if (face == TypeFace::Game) return textPath(text, pixelSize);
+  QFont f(face == TypeFace::Serif ? serifFamily : roundedFamily);
+  f.setBold(true);
+  f.setItalic(face == TypeFace::Serif);
+  if (face == TypeFace::Rounded) f.setWeight(QFont::Black);
+  f.setPixelSize(std::max(1, int(std::lround(pixelSize))));
+  f.setHintingPreference(QFont::PreferNoHinting);
+  QPainterPath path;
+  path.addText(0, 0, f, text);
+  return path;
 }
 
 QPainterPath textPath(const QString& text, double pixelSize, double stretch) {
@@ -363,6 +398,25 @@ void PictureWriter::write(const QString& name, const QImage& img, QSize expected
   checkLoadsBack(path, name, img, expected);
   std::printf("  %-16s %4dx%-4d %3d colours\n", qPrintable(name), img.width(), img.height(),
               int(img.colorCount()));
+}
+
+void PictureWriter::writePng(const QString& name, const QImage& img, QSize expected) {
+  if (img.size() != expected)
+    fail(QStringLiteral("%1 drawn at %2x%3, expected %4x%5")
+             .arg(name)
+             .arg(img.width())
+             .arg(img.height())
+             .arg(expected.width())
+             .arg(expected.height()));
+  const QString path = dir_.filePath(name);
+  if (!img.save(path, "PNG", 0)) {
+    fail(QStringLiteral("cannot write %1").arg(path));
+    return;
+  }
+  QImage back(path);
+  if (back.size() != expected || back.convertToFormat(QImage::Format_RGB32) != img.convertToFormat(QImage::Format_RGB32))
+    fail(QStringLiteral("%1 does not load back with the same pixels").arg(name));
+  std::printf("  %-16s %4dx%-4d %3d colours\n", qPrintable(name), img.width(), img.height(), int(img.colorCount()));
 }
 
 // The file must say 8 bits a pixel and hold exactly the palette's entries.

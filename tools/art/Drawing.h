@@ -65,6 +65,10 @@ inline const QColor kDimCross(0x8c, 0x5c, 0x5c);  // the abort button's cross wh
 // What the ground of the hole scene is strewn with.
 enum class GroundDetail { GrassTufts, Craters, Pebbles };
 
+// Who lives in the holes: each character has its own figure, its own splat
+// and its own lettering on the count-down signs.
+enum class Character { Vorb, Owl, Crab };
+
 // Everything that makes one picture set look its own: the page the holes
 // stand on, the ground, the figure's colours, the pie's filling and the
 // lettering. The program's own pictures (buttons, icons) keep the constants
@@ -78,6 +82,7 @@ struct Theme {
   QColor skin, skinLight, skinDark, spot, blush, antenna, antennaLight, mouth, tongue, tie, tieDark;
   QColor cream, creamShade, crust, crustDark, cherry;
   QColor letterTop, letterMiddle, letterBottom, letterEdge;
+  Character character = Character::Vorb;
 };
 
 // The game's own set, and the two other sets shipped with it.
@@ -104,7 +109,16 @@ struct Lcg {
 };
 
 QPen inkPen(double w);
+// How many picture pixels each of the game's pixels gets: 1 for the pictures
+// stored in the set files, 2 for their sharp companions. Every canvas is made
+// at this scale and painted in the game's pixels, so the drawing code never
+// knows which it draws.
+int artScale();
+void setArtScale(int scale);
+// A canvas of w x h game pixels at the art scale.
 QImage newCanvas(int w, int h, const QColor& fill);
+// The part of a picture given in game pixels, as picture pixels.
+QRectF pixelRect(const QImage& img, const QRectF& gameRect);
 void startPainter(QPainter& p, QImage& img);
 QRectF ellipseRect(QPointF c, double rx, double ry);
 // Moves, turns (degrees) and scales the painter so that a shape drawn
@@ -123,7 +137,11 @@ QRadialGradient radialGradient(QPointF centre, double radius, GradientStops stop
 // Loads the bold face the lettering is drawn in; without it the lettering
 // falls back to whatever the system offers and the pictures change.
 void loadLetteringFont();
+// The faces of the other characters' signs: a bold italic serif and a black
+// rounded sans.
+enum class TypeFace { Game, Serif, Rounded };
 QPainterPath textPath(const QString& text, double pixelSize, double stretch = 100);
+QPainterPath textPathIn(TypeFace face, const QString& text, double pixelSize);
 QPainterPath fitPath(const QPainterPath& path, const QRectF& box, bool keepAspect);
 
 // The game's lettering: a dark outline, an optional drop shadow, a vertical
@@ -154,6 +172,8 @@ class PictureWriter {
  public:
   explicit PictureWriter(const QDir& dir) : dir_(dir) {}
   void write(const QString& name, const QImage& img, QSize expected);
+  // An 8-bit palette PNG, read back the same way.
+  void writePng(const QString& name, const QImage& img, QSize expected);
   // For anything else written into the folder (lists, PNG files).
   QString path(const QString& name) const { return dir_.filePath(name); }
   void fail(const QString& msg);

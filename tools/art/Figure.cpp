@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "Characters.h"
 #include "Drawing.h"
 
 namespace art {
@@ -395,9 +396,27 @@ QImage stripOf(const std::vector<QImage>& frames, int width, int height, const Q
   QImage strip = newCanvas(width, height, bg);
   QPainter p(&strip);
   for (size_t i = 0; i < frames.size(); ++i)
-    p.drawImage(QPoint(int(i) * kPitchX, 0), frames[i], QRect(0, 0, kFrameW, kFrameH));
+    p.drawImage(QRectF(int(i) * kPitchX, 0, kFrameW, kFrameH), frames[i],
+                pixelRect(frames[i], QRectF(0, 0, kFrameW, kFrameH)));
   p.end();
   return strip;
+}
+
+SceneFn figureAt(double dy, Face face) {
+  return [=](QPainter& p) {
+    p.translate(0, dy);
+    switch (theme().character) {
+      case Character::Vorb:
+        drawVorb(p, face);
+        break;
+      case Character::Owl:
+        drawOwl(p, face);
+        break;
+      case Character::Crab:
+        drawCrab(p, face);
+        break;
+    }
+  };
 }
 
 SceneFn vorbAt(double dy, Face face) {
@@ -413,7 +432,7 @@ constexpr double kRiseDrop[5] = {0, 66, 43, 21, 0};
 QImage drawTargetStrip() {
   std::vector<QImage> frames;
   frames.push_back(holeScene({}));
-  for (int k = 1; k <= 4; ++k) frames.push_back(holeScene(vorbAt(kRiseDrop[k], Face::Grin)));
+  for (int k = 1; k <= 4; ++k) frames.push_back(holeScene(figureAt(kRiseDrop[k], Face::Grin)));
   return stripOf(frames, 559, 108, theme().page);
 }
 

@@ -52,6 +52,8 @@ void paintHoleScene(QPainter& p, const SceneFn& inHole, const SceneFn& onTop, co
 QImage stripOf(const std::vector<QImage>& frames, int width, int height, const QColor& bg);
 // Vorb standing 'dy' below full height with the given face.
 SceneFn vorbAt(double dy, Face face);
+// The theme's own character standing 'dy' below full height.
+SceneFn figureAt(double dy, Face face);
 
 QImage drawTargetStrip();
 

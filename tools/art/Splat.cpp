@@ -7,6 +7,7 @@
 #include <iterator>
 #include <vector>
 
+#include "Characters.h"
 #include "Drawing.h"
 #include "Figure.h"
 #include "Pie.h"
@@ -255,6 +256,8 @@ void addSinking(std::vector<QImage>& frames) {
 }  // namespace
 
 QImage drawSplatStrip() {
+  if (theme().character == Character::Owl) return drawOwlSplatStrip();
+  if (theme().character == Character::Crab) return drawCrabSplatStrip();
   std::vector<QImage> frames;
   addPieFlyingIn(frames);
   addSplat(frames);

@@ -54,8 +54,8 @@ Theme defaultTheme() {
       .letterEdge = kGoldEdge};
 }
 
-// Night on the moon: a lilac cousin with glowing bobbles stands in grey
-// cratered dust on a navy page; blueberry pies, silver lettering.
+// Night on the moon: a lilac owl in a nightcap stands in grey cratered dust
+// on a navy page; blueberry pies, silver lettering.
 Theme moonlightTheme() {
   return {
       .bannerText = QStringLiteral("Pies by Moonlight"),
@@ -94,12 +94,12 @@ Theme moonlightTheme() {
       .letterTop = QColor(0xff, 0xff, 0xff),
       .letterMiddle = QColor(0xc4, 0xd2, 0xf2),
       .letterBottom = QColor(0x7c, 0x8c, 0xc8),
-      .letterEdge = QColor(0x10, 0x16, 0x40)};
+      .letterEdge = QColor(0x10, 0x16, 0x40),
+      .character = Character::Owl};
 }
 
-// A day at the beach: a coral cousin with sea-green bobbles on a sandy
-// mound strewn with pebbles, under a sea-blue panel on a sky page; lemon
-// meringue pies, coral lettering.
+// A day at the beach: a coral crab on a sandy mound strewn with pebbles,
+// under a sea-blue panel on a sky page; lemon meringue pies, coral lettering.
 Theme seasideTheme() {
   return {
       .bannerText = QStringLiteral("Pies by the Seaside"),
@@ -138,7 +138,8 @@ Theme seasideTheme() {
       .letterTop = QColor(0xff, 0xe6, 0xd0),
       .letterMiddle = QColor(0xff, 0x84, 0x62),
       .letterBottom = QColor(0xd4, 0x3c, 0x2c),
-      .letterEdge = QColor(0x50, 0x10, 0x0c)};
+      .letterEdge = QColor(0x50, 0x10, 0x0c),
+      .character = Character::Crab};
 }
 
 const Theme& theme() { return current(); }

@@ -23,7 +23,7 @@ QImage drawXtras(const QImage& scene) {
     drawLettering(p, fitPath(textPath(QStringLiteral("Score"), 60), QRectF(5, 55, 101, 37), true), s);
     // The rim is the lower part of the very same hole scene.
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.drawImage(QPoint(0, 100), scene, QRect(0, kFrameH, kFrameW, 24));
+    p.drawImage(QRectF(0, 100, kFrameW, 24), scene, pixelRect(scene, QRectF(0, kFrameH, kFrameW, 24)));
   });
 }
 

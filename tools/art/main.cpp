@@ -8,6 +8,10 @@
 //   pvq_drawart --set <name> <folder>
 //                                    the six pictures of another shipped set
 //                                    (moonlight, seaside) under plain names
+//   pvq_drawart --sharp <name> <folder>
+//                                    the six pictures of a shipped set (default,
+//                                    moonlight, seaside) at twice the size, as
+//                                    PNG files under the same plain names
 //
 // Everything is drawn antialiased in true colour first. The colour pictures
 // are then quantised together onto one shared 256-entry palette, so all of
@@ -113,6 +117,27 @@ void writeThemedSet(const art::Theme& theme, art::PictureWriter& out) {
   for (const Picture& c : pictures) out.write(c.exampleFile, c.img, c.size);
 }
 
+// A shipped set's pictures drawn at twice the size for dense screens, on a
+// palette of their own.
+// The game's own set brings the program's buttons and sound icon along.
+void writeSharpSet(const art::Theme& theme, bool withButtons, art::PictureWriter& out) {
+  art::useTheme(theme);
+  art::setArtScale(2);
+  std::vector<Picture> pictures = drawSetPictures();
+  if (withButtons) {
+    pictures.push_back({QStringLiteral("MenuButton.bmp"), {}, art::drawMenuButton(), {50, 100}});
+    pictures.push_back({QStringLiteral("AbortButton.bmp"), {}, art::drawAbortButton(), {50, 100}});
+    pictures.push_back({QStringLiteral("SoundIcon.bmp"), {}, art::drawSoundIcons(), {15, 60}});
+  }
+  quantiseTogether(pictures);
+  for (Picture& c : pictures) {
+    c.img.setDevicePixelRatio(1);
+    const QString plain = c.exampleFile.isEmpty() ? c.file : c.exampleFile;
+    const QString name = plain.chopped(4) + QStringLiteral(".png");
+    out.writePng(name, c.img, c.size * 2);
+  }
+}
+
 void writeIcons(art::PictureWriter& out) {
   for (int size : {16, 32, 48, 64, 128, 256}) {
     const QString folder = QStringLiteral("%1x%1/apps").arg(size);
@@ -132,12 +157,17 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const bool examples = argc == 3 && std::strcmp(argv[1], "--examples") == 0;
   const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
-  const bool themed = argc == 4 && std::strcmp(argv[1], "--set") == 0;
+  const bool sharp = argc == 4 && std::strcmp(argv[1], "--sharp") == 0;
+  const bool themed = argc == 4 && (std::strcmp(argv[1], "--set") == 0 || sharp);
   std::optional<art::Theme> theme;
+  const bool builtin = sharp && std::strcmp(argv[2], "default") == 0;
+  if (builtin) theme = art::defaultTheme();
   if (themed && std::strcmp(argv[2], "moonlight") == 0) theme = art::moonlightTheme();
   if (themed && std::strcmp(argv[2], "seaside") == 0) theme = art::seasideTheme();
   if ((argc != 2 && !examples && !icons && !themed) || (themed && !theme)) {
-    std::fprintf(stderr, "usage: pvq_drawart [--examples | --icons | --set moonlight|seaside] <output folder>\n");
+    std::fprintf(stderr,
+                 "usage: pvq_drawart [--examples | --icons | --set moonlight|seaside |"
+                 " --sharp default|moonlight|seaside] <output folder>\n");
     return 2;
   }
   const char* folder = argv[argc - 1];
@@ -148,7 +178,9 @@ int main(int argc, char** argv) {
   }
   art::loadLetteringFont();
   art::PictureWriter out(dir);
-  if (theme)
+  if (sharp)
+    writeSharpSet(*theme, builtin, out);
+  else if (theme)
     writeThemedSet(*theme, out);
   else if (examples)
     writeExamples(out);
