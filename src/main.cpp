@@ -6,10 +6,12 @@
 #include <QSocketNotifier>
 
 #include "CommandLine.h"
+#include "board/BoardAccessible.h"
 #include "game/MainWindow.h"
 #include "sound/MusicFile.h"
 #include "ui/AppInfo.h"
 #include "ui/AppStyle.h"
+#include "ui/Translations.h"
 
 namespace {
 int signalPipe[2] = {-1, -1};
@@ -52,6 +54,8 @@ int main(int argc, char** argv) {
   if (commandLine.exitCode >= 0) return commandLine.exitCode;
 
   QApplication app(argc, argv);
+  translations::install(app);
+  boardaccess::install<MainWindow>();
   // The hourglass shows until the built-in set is in place.
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QApplication::setApplicationName(QLatin1String(kAppName));
