@@ -9,11 +9,11 @@
     </message>
     <message>
         <source>Ever wished you could be the one pushing the pie into that face? With this game, now you can!</source>
-        <translation>Vous avez toujours rêvé d’écraser vous-même la tarte sur ce visage ? Avec ce jeu, c’est possible !</translation>
+        <translation>Vous avez toujours rêvé d’écraser vous-même la tarte sur ce visage&#xa0;? Avec ce jeu, c’est possible&#xa0;!</translation>
     </message>
     <message>
         <source>Web Site:</source>
-        <translation>site web :</translation>
+        <translation>site web&#xa0;:</translation>
     </message>
     <message>
         <source>Visit my</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Pie Vorb Quarn Audio System Failed...</source>
-        <translation>Pie Vorb Quarn : échec du système audio…</translation>
+        <translation>Pie Vorb Quarn&#xa0;: échec du système audio…</translation>
     </message>
     <message>
         <source>This was probably because WAVE device in use on startup</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Pie Vorb Quarn Audio System Enabled!</source>
-        <translation>Pie Vorb Quarn : système audio activé !</translation>
+        <translation>Pie Vorb Quarn&#xa0;: système audio activé&#xa0;!</translation>
     </message>
     <message>
         <source>Created by</source>
@@ -90,23 +90,23 @@
     </message>
     <message>
         <source>Image Set Title:</source>
-        <translation>Titre du jeu d’images :</translation>
+        <translation>Titre du jeu d’images&#xa0;:</translation>
     </message>
     <message>
         <source>Image Set Author:</source>
-        <translation>Auteur du jeu d’images :</translation>
+        <translation>Auteur du jeu d’images&#xa0;:</translation>
     </message>
     <message>
-        <source>Author's E-mail Address:</source>
-        <translation>Adresse e-mail de l’auteur :</translation>
+        <source>Author&apos;s E-mail Address:</source>
+        <translation>Adresse e-mail de l’auteur&#xa0;:</translation>
     </message>
     <message>
-        <source>Author's Web Site:</source>
-        <translation>Site web de l’auteur :</translation>
+        <source>Author&apos;s Web Site:</source>
+        <translation>Site web de l’auteur&#xa0;:</translation>
     </message>
     <message>
         <source>Image Set Comment:</source>
-        <translation>Commentaire du jeu d’images :</translation>
+        <translation>Commentaire du jeu d’images&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Extracting sound data (Splat!)</source>
-        <translation>Extraction des données sonores (Splatch !)</translation>
+        <translation>Extraction des données sonores (Splatch&#xa0;!)</translation>
     </message>
     <message>
         <source> Splat Sound (heard when the player clicks on a popped up picture) - splat.wav</source>
