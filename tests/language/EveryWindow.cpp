@@ -9,10 +9,12 @@
 
 #include "about/AboutDialog.h"
 #include "imageset/SetInfoDialog.h"
+#include "imageset/SoundEffects.h"
 #include "scores/GameOverDialog.h"
 #include "scores/GameResult.h"
 #include "scores/PlayerNameDialog.h"
 #include "scores/ScoreTableWindow.h"
+#include "wizard/CreationProgressDialog.h"
 #include "wizard/CursorSetupDialog.h"
 #include "wizard/ImageGroupDialog.h"
 
@@ -59,6 +61,11 @@ void visitEveryWindow(WindowFixture& fixture, const std::function<void(QWidget& 
   showAndLook(*main.playerNameDialog(), look);
   showAndLook(*main.imageGroupDialog(), look);
   showAndLook(*main.cursorSetupDialog(), look);
+  // The wizard's progress while it writes a set, with its first status line.
+  CreationProgressDialog progress;
+  progress.drawStatus(QCoreApplication::translate("SoundEffects", kSoundEffects[0].writerStatus));
+  progress.drawProgress(1, 2);
+  showAndLook(progress, look);
   fixture.prompts.onModal = nullptr;
 }
 
