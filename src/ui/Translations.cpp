@@ -25,18 +25,31 @@ bool keep(QCoreApplication& app, std::unique_ptr<QTranslator> translator) {
 }  // namespace
 
 QString install(QCoreApplication& app, const QLocale& locale) {
-  // The game's own texts, built in. English is the source language: no file.
-  auto game = std::make_unique<QTranslator>();
+  // The desktop's languages in its order of preference. English is the source
+  // language: a player who puts it before German wants the game in English.
+  QLocale chosen = locale;
   QString language;
-  if (game->load(locale, QStringLiteral("pievorbquarn"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
-    language = game->language();
-    keep(app, std::move(game));
+  bool english = false;
+  for (const QString& name : locale.uiLanguages()) {
+    const QLocale one(name);
+    if (one.language() == QLocale::English || one.language() == QLocale::C) {
+      english = true;
+      break;
+    }
+    auto game = std::make_unique<QTranslator>();
+    if (game->load(one, QStringLiteral("pievorbquarn"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+      language = game->language();
+      chosen = one;
+      keep(app, std::move(game));
+      break;
+    }
   }
-  // Qt's, for the standard dialogs and buttons. Looked for even when the game has
-  // no translation of its own: a dialog in the player's language still helps.
+  if (english) return language;
+  // Qt's own, for the standard dialogs and buttons, in the game's language; in the
+  // desktop's when the game has none of its own, since a dialog in the player's
+  // language still helps.
   auto qt = std::make_unique<QTranslator>();
-  if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+  if (qt->load(chosen, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     keep(app, std::move(qt));
   return language;
 }
