@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTest>
+#include <algorithm>
 
 #include "imageset/SoundEffects.h"
 #include "wizard/CreationProgressDialog.h"
@@ -61,8 +62,13 @@ void visitEveryWindow(WindowFixture& fixture, const std::function<void(QWidget& 
   EXPECT_GT(fixture.prompts.modalTitles.size(), modals) << "the round did not end";
   // The dialogs made meanwhile that no command showed by itself (those another
   // dialog opens from its buttons).
+  std::vector<QDialog*> made;
   for (QWidget* widget : QApplication::allWidgets())
-    if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && !seen.contains(dialog)) visit(*dialog);
+    if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && !seen.contains(dialog)) made.push_back(dialog);
+  // In the same order at every run, so two runs can be compared window by window.
+  std::sort(made.begin(), made.end(),
+            [](QDialog* a, QDialog* b) { return languagecheck::nameOf(*a) < languagecheck::nameOf(*b); });
+  for (QDialog* dialog : made) visit(*dialog);
   fixture.prompts.onModal = nullptr;
   // The wizard's progress while it writes a set, with its first status line.
   CreationProgressDialog progress;
