@@ -1,6 +1,8 @@
 #include "board/BoardAccessible.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 

@@ -10,8 +10,6 @@
 // be a QWidget; install<Window>() makes every such window readable.
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCoreApplication>
-#include <QPointer>
 #include <array>
 #include <functional>
 #include <vector>
