@@ -6,11 +6,13 @@
 #include <QSocketNotifier>
 
 #include "CommandLine.h"
+#include "board/BoardAccessible.h"
 #include "game/GameController.h"
 #include "game/MainWindow.h"
 #include "sound/MusicFile.h"
 #include "ui/AppInfo.h"
 #include "ui/AppStyle.h"
+#include "ui/Translations.h"
 
 namespace {
 int signalPipe[2] = {-1, -1};
@@ -58,6 +60,8 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  translations::install(app);
+  boardaccess::install<MainWindow>();
   // The hourglass shows until the built-in set is in place.
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QApplication::setApplicationName(QLatin1String(kAppName));

@@ -44,12 +44,12 @@ QHBoxLayout* line(QWidget* first, QWidget* second, int gap) {
 }  // namespace
 
 AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : GameDialog(true, parent), audioOpened_(audioOpened) {
-  setWindowTitle(QStringLiteral("About ") + QLatin1String(kAppName));
+  setWindowTitle(tr("About %1").arg(QLatin1String(kAppName)));
 
-  auto* blurb = plainLabel(QStringLiteral("Ever wished you could be the one pushing the pie into that face? "
-                                          "With this game, now you can!"));
+  auto* blurb = plainLabel(tr("Ever wished you could be the one pushing the pie into that face? "
+                              "With this game, now you can!"));
   blurb->setWordWrap(true);
-  webSiteLink_ = authorsPage(QStringLiteral("Web Site:"), "webSiteLink");
+  webSiteLink_ = authorsPage(tr("Web Site:"), "webSiteLink");
 
   QDialogButtonBox* buttons = centredOkButtons(this, {157, 25});
 
@@ -58,7 +58,9 @@ AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : GameDialog(true, p
   column->setSpacing(3);
   column->addLayout(makeHeading());
   column->addWidget(blurb);
-  column->addLayout(line(plainLabel(QStringLiteral("Visit my")), webSiteLink_, 5));
+  auto* visit = plainLabel(tr("Visit my"));
+  visit->setBuddy(webSiteLink_);
+  column->addLayout(line(visit, webSiteLink_, 5));
   column->addStretch();
   column->addWidget(buttons);
   setDesignSize({345, 161});
@@ -68,16 +70,17 @@ AboutDialog::AboutDialog(bool audioOpened, QWidget* parent) : GameDialog(true, p
 QLayout* AboutDialog::makeHeading() {
   auto* emblem = new QLabel;
   emblem->setObjectName(QStringLiteral("emblem"));
+  emblem->setAccessibleName(tr("%1 emblem").arg(QLatin1String(kAppName)));
   emblem->setFixedSize(32, 32);
   // The emblem may not be built into this copy; the box works without it.
   const QImage picture(QStringLiteral(":/Emblem.bmp"));
   if (!picture.isNull()) emblem->setPixmap(sharpPixmap(picture, emblem->devicePixelRatioF()));
 
-  auto* failed = plainLabel(QStringLiteral("%1 Audio System Failed...").arg(QLatin1String(kAppName)), "audioFailed");
+  auto* failed = plainLabel(tr("%1 Audio System Failed...").arg(QLatin1String(kAppName)), "audioFailed");
   setPaletteColour(*failed, QPalette::WindowText, Qt::blue);
-  failed->setToolTip(QStringLiteral("This was probably because WAVE device in use on startup"));
+  failed->setToolTip(tr("This was probably because WAVE device in use on startup"));
   failed->setContentsMargins(3, 0, 0, 0);
-  audioEnabled_ = plainLabel(QStringLiteral("%1 Audio System Enabled!").arg(QLatin1String(kAppName)), "audioEnabled");
+  audioEnabled_ = plainLabel(tr("%1 Audio System Enabled!").arg(QLatin1String(kAppName)), "audioEnabled");
   audioEnabled_->setAutoFillBackground(true);
   setPaletteColour(*audioEnabled_, QPalette::WindowText, appstyle::kAlertRed);
   // Both lines in one place; the enabled one, opaque, hides the other when shown.
@@ -96,7 +99,10 @@ QLayout* AboutDialog::makeHeading() {
   auto* lines = new QVBoxLayout;
   lines->setSpacing(3);
   lines->addLayout(nameLine);
-  lines->addLayout(line(plainLabel(QStringLiteral("Created by")), authorsPage(QLatin1String(kAuthorName), "authorLink"), 5));
+  auto* createdBy = plainLabel(tr("Created by"));
+  LinkLabel* author = authorsPage(QLatin1String(kAuthorName), "authorLink");
+  createdBy->setBuddy(author);
+  lines->addLayout(line(createdBy, author, 5));
   auto* heading = new QHBoxLayout;
   heading->setSpacing(8);
   heading->addWidget(emblem, 0, Qt::AlignTop);

@@ -17,6 +17,8 @@ struct BoardState {
   std::array<QImage, kHoles> holes;  // hole n at [n - 1], each 111 x 130
   QImage scoreDigits;                // 126 x 49
   QImage timeDigits;                 // 60 x 49
+  std::int32_t score = 0;                     // the number the score digits show
+  std::int32_t secondsLeft = kRoundSeconds;   // the number the time digits show
   QColor pageColour = Qt::white;
   QColor titleColour = Qt::red;
   bool roundRunning = false;  // the abort button is lit

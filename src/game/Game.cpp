@@ -147,11 +147,13 @@ void Game::updateMainCaption() {
 
 void Game::drawScore() {
   drawScoreDigits(board_.scoreDigits, set_, score_);
+  board_.score = score_;
   view_->scoreChanged();
 }
 
 void Game::drawTime() {
   drawTimeDigits(board_.timeDigits, set_, timeLeft_);
+  board_.secondsLeft = timeLeft_;
   view_->timeChanged();
 }
 

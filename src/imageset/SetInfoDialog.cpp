@@ -40,7 +40,7 @@ LinkLabel* valueLink(const char* name) {
 
 SetInfoDialog::SetInfoDialog(const SetHeader* source, QWidget* parent)
     : GameDialog(true, parent), source_(source) {
-  setWindowTitle(QStringLiteral("About Current Image Set..."));
+  setWindowTitle(tr("About Current Image Set..."));
   title_ = valueText("title");
   title_->setMinimumHeight(25);
   QFont bold = font();
@@ -59,13 +59,16 @@ SetInfoDialog::SetInfoDialog(const SetHeader* source, QWidget* parent)
   grid->setColumnMinimumWidth(0, 118);
   grid->setColumnMinimumWidth(1, kValueWidth);
   grid->setColumnStretch(1, 1);
-  const std::pair<const char*, QWidget*> rows[] = {{"Image Set Title:", title_},
-                                                   {"Image Set Author:", author_},
-                                                   {"Author's E-mail Address:", email_},
-                                                   {"Author's Web Site:", webPage_},
-                                                   {"Image Set Comment:", comment_}};
+  const std::pair<const char*, QWidget*> rows[] = {{QT_TR_NOOP("Image Set Title:"), title_},
+                                                   {QT_TR_NOOP("Image Set Author:"), author_},
+                                                   {QT_TR_NOOP("Author's E-mail Address:"), email_},
+                                                   {QT_TR_NOOP("Author's Web Site:"), webPage_},
+                                                   {QT_TR_NOOP("Image Set Comment:"), comment_}};
   for (int row = 0; row < 5; ++row) {
-    grid->addWidget(new QLabel(QLatin1String(rows[row].first)), row, 0, Qt::AlignTop);
+    auto* caption = new QLabel(tr(rows[row].first));
+    // The caption names its value for a screen reader; the value is the set's own text.
+    caption->setBuddy(rows[row].second);
+    grid->addWidget(caption, row, 0, Qt::AlignTop);
     // Links only as wide as their text; the wrapped texts fill the column.
     const bool link = qobject_cast<LinkLabel*>(rows[row].second);
     grid->addWidget(rows[row].second, row, 1, link ? Qt::AlignTop | Qt::AlignLeft : Qt::Alignment());

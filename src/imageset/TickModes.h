@@ -1,7 +1,9 @@
 #pragma once
 // When a set's tick sound plays, by its tick mode (a header byte): the wizard
 // offers the modes by these captions, in this order, and the play loop follows
-// the same table. Any other value never ticks.
+// the same table. Any other value never ticks. The captions are English; the wizard
+// shows them through QCoreApplication::translate("TickModes", caption).
+#include <QtGlobal>
 #include <array>
 
 struct TickMode {
@@ -14,12 +16,12 @@ struct TickMode {
 };
 
 constexpr std::array<TickMode, 6> kTickModes = {{
-    {"Play Each Second (CountDown and In-Game)", true, true, true, false, true},
-    {"Play Each Second (CountDown)", true, true, false, false, false},
-    {"Play Each Second (In-Game)", false, false, true, false, true},
-    {"Play Once (CountDown and In-Game)", true, false, false, false, false},
-    {"Play Once (CountDown)", true, false, false, true, false},
-    {"Play Once (In-Game)", false, false, true, false, false},
+    {QT_TRANSLATE_NOOP("TickModes", "Play Each Second (CountDown and In-Game)"), true, true, true, false, true},
+    {QT_TRANSLATE_NOOP("TickModes", "Play Each Second (CountDown)"), true, true, false, false, false},
+    {QT_TRANSLATE_NOOP("TickModes", "Play Each Second (In-Game)"), false, false, true, false, true},
+    {QT_TRANSLATE_NOOP("TickModes", "Play Once (CountDown and In-Game)"), true, false, false, false, false},
+    {QT_TRANSLATE_NOOP("TickModes", "Play Once (CountDown)"), true, false, false, true, false},
+    {QT_TRANSLATE_NOOP("TickModes", "Play Once (In-Game)"), false, false, true, false, false},
 }};
 
 // Modes by their place in the table, for code that picks one.

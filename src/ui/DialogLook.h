@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
+#include <QCoreApplication>
 
 #include "ui/AppStyle.h"
 
@@ -61,7 +62,7 @@ inline QPushButton* addButton(QDialogButtonBox& box, const QString& text, QDialo
 // One centred default "&Ok" button that closes its dialog as accepted.
 inline QDialogButtonBox* centredOkButtons(QDialog* dialog, const QSize& least) {
   auto* buttons = new QDialogButtonBox;
-  addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, least)->setDefault(true);
+  addButton(*buttons, QCoreApplication::translate("DialogLook", "&Ok"), QDialogButtonBox::AcceptRole, least)->setDefault(true);
   buttons->setCenterButtons(true);
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   return buttons;

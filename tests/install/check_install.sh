@@ -75,10 +75,19 @@ mimeXml=$share/mime/packages/$appId.xml
 declared=$(grep -o 'mime-type type="[^"]*"' "$mimeXml" | cut -d'"' -f2 | sort)
 launcherTypes=$(entry MimeType | tr ';' '\n' | sed '/^$/d' | sort)
 check "launcher opens exactly the declared set types" test "$launcherTypes" = "$declared"
+for language in de fr; do
+  for key in Name GenericName Comment Keywords; do
+    check "launcher has $key[$language]" test -n "$(entry "$key\\[$language\\]")"
+  done
+done
 
 echo "== AppStream metainfo"
 metainfo=$share/metainfo/$appId.metainfo.xml
-check "appstreamcli validate --no-net" appstreamcli validate --no-net "$metainfo"
+check "appstreamcli validate --pedantic --no-net" appstreamcli validate --pedantic --no-net "$metainfo"
+for language in de fr; do
+  check "metainfo has a $language summary and description" \
+    bash -c 'grep -q "<summary xml:lang=\"$2\">" "$1" && grep -q "<p xml:lang=\"$2\">" "$1"' _ "$metainfo" "$language"
+done
 check "metainfo launches the installed launcher" \
   grep -q "<launchable type=\"desktop-id\">$appId.desktop</launchable>" "$metainfo"
 check "metainfo release is $version" grep -q "<release version=\"$version\"" "$metainfo"
