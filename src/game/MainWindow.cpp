@@ -70,6 +70,11 @@ MainWindow::MainWindow(const MainWindowDeps& deps, QWidget* parent) : QWidget(pa
 void MainWindow::openSound() {
   if (soundOpened_) return;
   soundOpened_ = true;
+  // A slow sound server answers after openWave has returned.
+  engine_->setStateListener([this] {
+    soundIcon_ = engine_->soundState();
+    update(boardLayout().soundIconWindow());
+  });
   engine_->openWave();
   soundIcon_ = engine_->soundState();
   update(boardLayout().soundIconWindow());
