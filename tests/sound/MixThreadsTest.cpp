@@ -243,6 +243,29 @@ TEST(OutputOpenClose, OpensForASoundAndClosesAfterTheDelay) {
   EXPECT_TRUE(heardWhole(device->session(3), bytes));
 }
 
+// A set replaced while its splat plays: for a moment the mixer holds the only
+// reference to the bytes. They are freed on this side at the next sound, never
+// by the device thread.
+TEST(OutputOpenClose, BytesTheSetLetsGoOfAreFreedOffTheDeviceThread) {
+  auto owned = std::make_unique<SessionDevice>(1ms);
+  SessionDevice* device = owned.get();
+  WaveEngine engine(std::move(owned));
+  engine.openWave();
+  const long before = freedWhileRendering.load();
+  for (int round = 0; round < 10; ++round) {
+    const long silent = device->heard(128);
+    {
+      SoundBuffer splat{Bytes(11025, 200)};  // one second
+      const long heard = device->heard(164);
+      engine.playWave(splat, WaveChannel::Splat);
+      ASSERT_TRUE(waitFor([&] { return device->heard(164) >= heard + 128; }));
+    }  // a new set: the old splat's bytes are the mixer's alone
+    ASSERT_TRUE(waitFor([&] { return device->heard(128) >= silent + 256; }));  // it fell silent
+  }
+  engine.closeWave();
+  EXPECT_EQ(freedWhileRendering.load(), before);
+}
+
 // The output closes a millisecond after each sound while new ones come at
 // random moments, many of them while it closes. Each is heard whole in one
 // open, none waits for an open on this thread (the device takes 30 ms to
