@@ -105,6 +105,29 @@ def main():
     else:
         rows.append(("playWave to first sample out of SDL (disk driver)", f"one period = {period:.1f} ms", "—", "—",
                      "median ≤ 40, max ≤ 70 ms", "not measured"))
+    if s["rest_sound_max"]:
+        median, worst = s["rest_sound_median"][0], s["rest_sound_max"][0]
+        rows.append(("first sound after rest, output closed (disk driver): median / max", "—",
+                     f"{median:.1f} / {worst:.1f} ms", "—", "≤ 60 ms", "yes" if worst <= 60 else "**no**"))
+    for where, goal in (("rest", 2), ("round", None)):
+        key = f"wakeups_all_{where}"
+        if not s[key]:
+            continue
+        gui = s.get(f"wakeups_gui_{where}") or []
+        detail = f" (GUI thread {statistics.median(gui):.2f})" if gui else ""
+        rows.append((f"wake-ups a second, all threads, {'idle board 8–18 s after start' if where == 'rest' else 'in a round'}",
+                     "bare Qt window " + spread(s["wakeups_all_bare"], "/s", 2),
+                     spread(s[key], "/s", 2) + detail, "—", "≤ 2 /s" if goal else "report",
+                     ("yes" if max(s[key]) <= goal else "**no**") if goal else ""))
+    if s["rest_bytes_written"]:
+        quiet = max(s["rest_bytes_written"]) == 0 and max(s["rest_output_held"]) == 0
+        rows.append(("at rest: sound bytes written / output held open", "0 / no",
+                     f"{max(s['rest_bytes_written']):.0f} / {'yes' if max(s['rest_output_held']) else 'no'}", "—",
+                     "0 / no", "yes" if quiet else "**no**"))
+    if s["cpu_round_percent"]:
+        rows.append(("CPU in a round after the rest, 10 s, all threads (disk driver)", "—",
+                     spread(s["cpu_round_percent"], "%", 2), "—", "≤ 0.5 %",
+                     "yes" if max(s["cpu_round_percent"]) <= 0.5 else "**no**"))
     if s["sound_underruns"]:
         rows.append(("silent samples inside a sound, GUI thread blocked 2 s", "0", f"{s['sound_underruns'][0]:.0f}",
                      "—", "0", "yes" if s["sound_underruns"][0] == 0 else "**no**"))

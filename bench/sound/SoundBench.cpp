@@ -174,6 +174,73 @@ void blockedGui() {
   std::printf("  underrun (silent) samples inside it %ld, samples out of place %ld\n", silent, wrong);
 }
 
+// Passes the real device's requests through and notes when the first sample
+// that is not silence was handed out (the request's time plus the sample's
+// place in its period), which on the disk driver is when it leaves SDL.
+class OnsetDevice : public WaveDevice, private SampleSource {
+ public:
+  explicit OnsetDevice(std::unique_ptr<WaveDevice> inner) : inner_(std::move(inner)) {}
+  bool open(SampleSource& source) override {
+    source_ = &source;
+    return inner_ && inner_->open(*this);
+  }
+  void close() override {
+    if (inner_) inner_->close();
+  }
+  void arm() { heard_.store(false); }
+  bool heard() const { return heard_.load(); }
+  std::chrono::steady_clock::time_point onset() const { return onset_; }  // once heard()
+
+ private:
+  void render(std::span<std::uint8_t> out) noexcept override {
+    const auto now = std::chrono::steady_clock::now();
+    source_->render(out);
+    if (heard_.load()) return;
+    for (std::size_t i = 0; i < out.size(); ++i)
+      if (out[i] != WaveDevice::kSilence) {
+        onset_ = now + std::chrono::microseconds(std::int64_t(i) * 1'000'000 / WaveDevice::kSampleRate);
+        heard_.store(true);
+        return;
+      }
+  }
+  std::unique_ptr<WaveDevice> inner_;
+  SampleSource* source_ = nullptr;
+  std::atomic<bool> heard_{true};
+  std::chrono::steady_clock::time_point onset_;
+};
+
+// The first sound after a rest: the output has closed, and playWave has to
+// open it again (on the engine's own thread) before the sound is heard.
+void firstAfterRest(int trials) {
+  QTemporaryDir dir;
+  qputenv("SDL_AUDIODRIVER", "disk");
+  qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(dir.filePath(QStringLiteral("rest.raw"))));
+  auto watched = std::make_unique<OnsetDevice>(sdlWaveDevice());
+  OnsetDevice* device = watched.get();
+  WaveEngine engine(std::move(watched), std::chrono::milliseconds(100));
+  engine.openWave();
+  if (!engine.deviceOpen()) return;
+  SoundBuffer click{Bytes(50, 0)};
+  std::mt19937 rng(11);
+  std::uniform_int_distribution<int> jitter(0, 60);
+  std::vector<double> ms, blocked;
+  for (int t = 0; t < trials; ++t) {
+    while (engine.outputOpen()) runLoop(10);
+    runLoop(jitter(rng));
+    device->arm();
+    const auto at = std::chrono::steady_clock::now();
+    engine.playWave(click, WaveChannel::Main);
+    blocked.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - at).count());
+    while (!device->heard()) runLoop(2);
+    ms.push_back(std::chrono::duration<double, std::milli>(device->onset() - at).count());
+  }
+  engine.closeWave();
+  const Stats s = stats(ms), b = stats(blocked);
+  std::printf("first sound after rest (output closed, disk driver), %zu trials:\n", ms.size());
+  std::printf("  min %.1f  median %.1f  p90 %.1f  max %.1f ms; playWave itself at most %.2f ms\n", s.min, s.median,
+              s.p90, s.max, b.max);
+}
+
 // A game's worth of sounds: a tick every second and a splat every 0.45 s.
 void playing(int seconds, const char* driver) {
   double before = cpuSeconds();
@@ -303,6 +370,7 @@ int main(int argc, char** argv) {
   const int trials = argc > 2 ? std::max(1, std::atoi(argv[2])) : 40;
   moduleLoad();
   latency(trials);
+  firstAfterRest(trials);
   blockedGui();
   playing(seconds, "dummy");
   mixCost();

@@ -133,6 +133,7 @@ void Game::setAnimate(bool enabled) {
 
 void Game::setRoundRunning(bool running) {
   board_.roundRunning = running;
+  wave_.keepOutputOpen(running);  // ticks and hits never wait for the output to open
   view_->boardChanged();
 }
 

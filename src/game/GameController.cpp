@@ -265,6 +265,11 @@ QString GameController::soundIconHint() const { return engine_->soundIconHint();
 void GameController::openSound() {
   if (soundOpened_) return;
   soundOpened_ = true;
+  // A slow sound server answers after openWave has returned.
+  engine_->setStateListener([this] {
+    soundIcon_ = engine_->soundState();
+    window_->soundIconChanged();
+  });
   engine_->openWave();
   soundIcon_ = engine_->soundState();
   window_->soundIconChanged();

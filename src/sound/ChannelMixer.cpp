@@ -4,7 +4,7 @@
 
 void ChannelMixer::play(WaveChannel channel, const std::shared_ptr<const Block>& sound) {
   Mailbox<Order>& orders = channels_[indexOf(channel)].orders;
-  orders.draft().sound = sound;
+  orders.draft().sound = sound;  // the reference it replaces is dropped here, on the GUI side
   orders.publish();
 }
 
@@ -14,43 +14,48 @@ void ChannelMixer::reset() {
   for (Channel& c : channels_) {
     while (c.orders.take()) {
     }
-    c.sound.reset();
-    c.held.reset();
+    c.playing.reset();
+    c.position = 0;
+  }
+  returned_.drain();
+}
+
+void ChannelMixer::letGo(Channel& c) noexcept {
+  // With the queue full the channel keeps the bytes, silent, and tries again
+  // at the next period.
+  if (c.playing && returned_.push(c.playing)) c.playing = nullptr;
+  if (c.playing) c.position = c.playing->size();
+}
+
+void ChannelMixer::takeOrders(Channel& c) noexcept {
+  // The order's own reference is weak and stays in its slot, so that the GUI
+  // side, which overwrites the slot, is the one to drop it.
+  if (c.playing && c.playing.use_count() == 1) letGo(c);  // the set let go
+  if (c.playing && returned_.full()) return;  // nowhere to hand the old bytes yet: next period
+  if (Order* order = c.orders.take()) {
+    letGo(c);
+    c.playing = order->sound.lock();
     c.position = 0;
   }
 }
 
-void ChannelMixer::Channel::takeOrders() {
-  if (Order* order = orders.take()) {
-    sound = std::move(order->sound);
-    position = 0;
-  }
-  // The set may drop the bytes at any moment; this reference keeps them until
-  // the end of the call, and an expired one means they are gone.
-  held = sound.lock();
-  if (!held) sound.reset();
-}
-
-std::uint8_t ChannelMixer::Channel::next() {
-  if (held && position < held->size()) return (*held)[position++];
-  if (held) {
-    held.reset();
-    sound.reset();
-  }
+std::uint8_t ChannelMixer::next(Channel& c) noexcept {
+  if (c.playing && c.position < c.playing->size()) return (*c.playing)[c.position++];
   return WaveDevice::kSilence;
 }
 
 void ChannelMixer::mix(std::span<std::uint8_t> out) noexcept {
   Channel& main = channels_[indexOf(WaveChannel::Main)];
   Channel& splat = channels_[indexOf(WaveChannel::Splat)];
-  main.takeOrders();
-  splat.takeOrders();
+  takeOrders(main);
+  takeOrders(splat);
   for (std::uint8_t& sample : out) {
-    const std::uint8_t a = main.next();
-    const std::uint8_t b = splat.next();
+    const std::uint8_t a = next(main);
+    const std::uint8_t b = next(splat);
     // Halved inputs sum to at most 254, so no clipping step is needed.
     sample = static_cast<std::uint8_t>(a / 2 + b / 2);
   }
-  main.held.reset();
-  splat.held.reset();
+  // A sound heard to its end goes back now rather than at the next order.
+  if (main.playing && main.position >= main.playing->size()) letGo(main);
+  if (splat.playing && splat.position >= splat.playing->size()) letGo(splat);
 }

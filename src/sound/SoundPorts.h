@@ -18,6 +18,9 @@ class WavePlayer {
   virtual void playWave(const SoundBuffer& sound, WaveChannel channel) = 0;
   // Silences a channel at once; always honoured.
   virtual void stopWave(WaveChannel channel) = 0;
+  // While on, the output stays open so that a sound is heard within a period
+  // (a round is on); off, it may close once nothing sounds.
+  virtual void keepOutputOpen(bool /*on*/) {}
   virtual SoundState soundState() const = 0;
 };
 

@@ -58,6 +58,10 @@ FluidMidiPlayer::FluidMidiPlayer(FluidConfig config) : config_(std::move(config)
   attach(this);
   watch_.setInterval(50);
   connect(&watch_, &QTimer::timeout, this, [this] { watch(); });
+  // The last notes ring on for a moment after the tune's last event.
+  ringOut_.setSingleShot(true);
+  ringOut_.setInterval(kRingOutMs);
+  connect(&ringOut_, &QTimer::timeout, this, [this] { stopOutput(); });
 }
 
 FluidMidiPlayer::~FluidMidiPlayer() {
@@ -182,11 +186,16 @@ void FluidMidiPlayer::stop() {
   fluid_synth_all_sounds_off(synth_, -1);
 }
 
+void FluidMidiPlayer::stopOutput() {
+  ringOut_.stop();
+  if (driver_) delete_fluid_audio_driver(driver_);  // joins its thread
+  driver_ = nullptr;
+}
+
 void FluidMidiPlayer::close() {
   stop();
   // The driver's thread runs the player, so it goes first.
-  if (driver_) delete_fluid_audio_driver(driver_);
-  driver_ = nullptr;
+  stopOutput();
   if (player_) delete_fluid_player(player_);
   player_ = nullptr;
   if (synth_) fluid_synth_system_reset(synth_);
@@ -197,7 +206,12 @@ void FluidMidiPlayer::watch() {
   if (fluid_player_get_status(player_) != FLUID_PLAYER_DONE) return;
   watch_.stop();
   playing_ = false;
-  if (eventsPlayed() > 0) return;  // a tune shorter than the game: it simply ended
+  if (eventsPlayed() > 0) {
+    // A tune shorter than the game simply ended; its output, a thread that
+    // wakes for every period, goes once the last notes have died away.
+    ringOut_.start();
+    return;
+  }
   // FluidSynth loads the file when playback starts and gives up on damaged data
   // with only a log line; a file it rejects without a word still ends at once.
   const QString log = takeLog();

@@ -1,5 +1,7 @@
 #pragma once
-// The background tune on FluidSynth, rendered by FluidSynth's own audio driver.
+// The background tune on FluidSynth, rendered by FluidSynth's own audio driver,
+// which runs only while a tune plays: the synthesizer stays loaded between
+// games, its output thread does not.
 // FluidSynth reads the file only once playback starts and reports damage through
 // its log, from its audio thread; this player checks the data up front, captures
 // those log texts, and watches for a tune that ends without playing anything.
@@ -28,7 +30,12 @@ class FluidMidiPlayer : public QObject, public MidiPlayer {
   void stop() override;
   void close() override;
 
+  // How long the output runs on after a tune's last event.
+  static constexpr int kRingOutMs = 2000;
+
   bool isOpen() const { return player_ != nullptr; }
+  // Whether FluidSynth's audio driver (its output thread) is running.
+  bool outputRunning() const { return driver_ != nullptr; }
   // Channel events the tune has sent to the synthesizer since play().
   long eventsPlayed() const { return events_.load(std::memory_order_relaxed); }
 
@@ -39,6 +46,7 @@ class FluidMidiPlayer : public QObject, public MidiPlayer {
   static int playbackEvent(void* data, fluid_midi_event_t* event);
   bool ensureSynth(QString& error);
   void watch();
+  void stopOutput();
   QString takeLog();
 
   FluidConfig config_;
@@ -50,4 +58,5 @@ class FluidMidiPlayer : public QObject, public MidiPlayer {
   std::atomic<long> events_{0};
   QStringList log_;  // guarded by the log router's mutex
   QTimer watch_;
+  QTimer ringOut_;
 };

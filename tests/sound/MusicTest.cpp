@@ -135,9 +135,18 @@ int renderedPeak(const QString& path) {
 TEST_F(FluidMusicTest, PlaysABuiltTuneThroughTheFileDriver) {
   writeTune(midi::chordTune());
   BackgroundMusic music = musicWith(fileOutput());
+  const auto threads = [] {
+    return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+  };
+  music.startMusic();  // loads the synthesizer, which stays loaded
+  music.stopMusic();
+  const qsizetype before = threads();
   music.startMusic();
   ASSERT_TRUE(music.musicPlaying()) << (prompts.messages.isEmpty() ? "" : prompts.messages[0].text.toStdString());
-  waitUntil([] { return false; }, 1500);  // the chord lasts 0.6 s
+  EXPECT_GT(threads(), before);  // the output's
+  // The chord lasts 0.6 s; then the output rings out and stops, so a game
+  // that outlasts its tune has no synthesis thread waking it.
+  EXPECT_TRUE(waitUntil([&] { return threads() == before; }, 6000));
   EXPECT_TRUE(music.musicPlaying());  // a tune that simply ended is no failure
   music.stopMusic();
   EXPECT_TRUE(prompts.messages.isEmpty());

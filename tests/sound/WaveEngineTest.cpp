@@ -165,7 +165,7 @@ TEST_F(WaveEngineTest, CloseReleasesTheDeviceOnceAndReopensSilent) {
   engine->closeWave();
   engine->closeWave();
   EXPECT_EQ(fake->closes, 1);
-  EXPECT_FALSE(engine->deviceOpen());
+  EXPECT_FALSE(engine->outputOpen());
   EXPECT_TRUE(nextBlock().empty());
   engine->openWave();
   EXPECT_EQ(nextBlock(), Block(400, 128));
