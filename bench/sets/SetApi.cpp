@@ -63,11 +63,20 @@ bool writeSet(const Inputs& in, bool withProgressWindow, QString* error) {
   return outcome.valid();
 }
 
+// The loading command's window side: the benchmark has no window to talk to.
+struct NoWindow : SetCommandsPort {
+  QWidget* dialogParent() override { return nullptr; }
+  void setBusyCursor(bool) override {}
+  void processPendingEvents() override {}
+  void showCurrentSetAbout() override {}
+};
+
 bool loadSet(const QString& path) {
   static NoWave wave;
   static NoMusic music;
   static Game game(wave, music);
-  loadExtendedSet(game, path, false);
+  static NoWindow window;
+  loadExtendedSet(game, window, path, false);
   return game.set().header.pict1Size > 0 && !game.set().targetStrip.isNull();
 }
 

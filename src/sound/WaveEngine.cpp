@@ -153,6 +153,9 @@ void WaveEngine::keeper() {
             firstOpenAnswered(opened);
             if (listener_) listener_();
           }, Qt::QueuedConnection);
+        // No device at start-up means none for the run: a sound played before
+        // the game heard the answer must not try again (and say so again).
+        if (!opened) return;
       }
       continue;
     }

@@ -29,12 +29,15 @@ echo "== installed tree"
 check "bin/pievorbquarn is an executable" test -x "$prefix/bin/pievorbquarn"
 if [[ -f $build/default.xet ]]; then
   check "share/pievorbquarn/default.xet is the built one" cmp -s "$build/default.xet" "$share/pievorbquarn/default.xet"
+  for set in default moonlight seaside; do
+    check "$set.xet's sharp pictures lie beside it" cmp -s "$build/$set.xet@2x" "$share/pievorbquarn/$set.xet@2x"
+  done
 else
   echo "SKIP  default.xet: the build made none"
 fi
 if [[ -d $source/examples ]]; then
-  check "share/pievorbquarn/examples matches the source's, without the notes" \
-    diff -r -x README.md "$source/examples" "$share/pievorbquarn/examples"
+  check "share/pievorbquarn/examples matches the source's, without the notes and the art tool's 2x drawings" \
+    diff -r -x README.md -x 2x "$source/examples" "$share/pievorbquarn/examples"
   check "the notes on the example pictures are documentation" \
     cmp -s "$source/examples/pictures/README.md" "$share/doc/pievorbquarn/example-pictures.md"
 else
