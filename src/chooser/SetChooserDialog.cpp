@@ -16,6 +16,7 @@
 #include "chooser/PreviewLoader.h"
 #include "chooser/SetListModel.h"
 #include "board/SetPreview.h"
+#include "common/Files.h"
 #include "imageset/SetPlaces.h"
 #include "ui/Prompts.h"
 
@@ -146,7 +147,9 @@ SetChooserDialog::SetChooserDialog(SetSources sources, const QString& cacheFolde
   setObjectName(QStringLiteral("setChooser"));
   setWindowTitle(tr("Choose Image Set"));
   model_ = new SetListModel(this);
-  loader_ = new PreviewLoader(PreviewCache(cacheFolder, dpr),
+  list_ = new QListView(this);
+  // The previews are drawn at the density of the screen the list is on, pixel for pixel.
+  loader_ = new PreviewLoader(PreviewCache(cacheFolder, dpr > 0 ? dpr : list_->devicePixelRatioF()),
                               [this](const QString& path, const SetSummary& summary) {
                                 model_->setSummary(path, summary);
                                 updateButtons();
@@ -161,7 +164,6 @@ SetChooserDialog::SetChooserDialog(SetSources sources, const QString& cacheFolde
   });
   connect(model_, &SetListModel::previewWanted, this, [this](const SetEntry& entry) { loader_->request(entry); },
           Qt::QueuedConnection);
-  list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("setList"));
   list_->setModel(model_);
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { updateButtons(); });
@@ -292,7 +294,8 @@ void SetChooserDialog::showInUse(const QString& path) {
   if (path.isEmpty()) return model_->setInUse({});
   // The file itself, whatever path it was loaded by: found on a worker.
   loader_->run(QStringLiteral("\n in use"), [this, path]() -> std::function<void()> {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
+    const std::optional<SetEntry> file = lookAtFile(path);
+    const QString canonical = file ? file->canonical : QString();
     return [this, path, canonical] {
       if (path != inUse_) return;
       model_->setInUse(canonical);
@@ -363,7 +366,7 @@ void SetChooserDialog::removeCurrent() {
   const QString name = model_->data(model_->index(row), Qt::DisplayRole).toString();
   if (!prompts().confirm(this,
                          tr("Remove \"%1\" from your sets folder?  Its file %2 is deleted.")
-                             .arg(name, QFileInfo(entry.path).fileName()),
+                             .arg(name, shownFileName(QFileInfo(entry.path).fileName())),
                          tr("Remove Image Set")))
     return;
   removeButton_->setEnabled(false);
@@ -375,10 +378,10 @@ void SetChooserDialog::removeCurrent() {
         prompts().message(this,
                           tr("The file %1 has changed since the list was made, so it was not deleted. The list "
                              "now shows it as it is.")
-                              .arg(QDir::toNativeSeparators(entry.path)),
+                              .arg(shownFileName(QDir::toNativeSeparators(entry.path))),
                           tr("Error"), BoxIcon::Error);
       else if (outcome == RemoveOutcome::Failed)
-        prompts().message(this, tr("The file %1 could not be deleted: %2").arg(QDir::toNativeSeparators(entry.path), why),
+        prompts().message(this, tr("The file %1 could not be deleted: %2").arg(shownFileName(QDir::toNativeSeparators(entry.path)), why),
                           tr("Error"), BoxIcon::Error);
       rescan();
     };
