@@ -149,7 +149,8 @@ SetChooserDialog::SetChooserDialog(SetSources sources, const QString& cacheFolde
   model_ = new SetListModel(this);
   list_ = new QListView(this);
   // The previews are drawn at the density of the screen the list is on, pixel for pixel.
-  loader_ = new PreviewLoader(PreviewCache(cacheFolder, dpr > 0 ? dpr : list_->devicePixelRatioF()),
+  previewDpr_ = dpr > 0 ? dpr : list_->devicePixelRatioF();
+  loader_ = new PreviewLoader(PreviewCache(cacheFolder, previewDpr_),
                               [this](const QString& path, const SetSummary& summary) {
                                 model_->setSummary(path, summary);
                                 updateButtons();
@@ -280,7 +281,7 @@ void SetChooserDialog::rebuild() {
     if (!cleaned_) {
       cleaned_ = true;
       // Previews of files no longer listed go, once every file has been looked at.
-      loader_->run(QStringLiteral("\n cache"), [cache = PreviewCache(cacheFolder_), entries]() -> std::function<void()> {
+      loader_->run(QStringLiteral("\n cache"), [cache = PreviewCache(cacheFolder_, previewDpr_), entries]() -> std::function<void()> {
         cache.keepOnly(entries);
         return {};
       });

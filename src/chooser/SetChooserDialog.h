@@ -47,6 +47,7 @@ class SetChooserDialog : public GameDialog {
 
   SetSources sources_;
   QString cacheFolder_;
+  qreal previewDpr_ = 1;  // the pixel ratio the previews are drawn and kept at
   QString chosenPath_;
   QString select_;     // the path to make current when it is listed
   QString inUse_;      // the set in force's file as given

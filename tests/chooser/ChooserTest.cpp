@@ -186,6 +186,8 @@ TEST_F(ChooserTest, PreviewsAreDrawnAtTheScreensDensityFreshAndFromTheCache) {
     const QImage preview = rowNamed(*list, path).data(Qt::DecorationRole).value<QImage>();
     EXPECT_EQ(preview.devicePixelRatio(), screen) << pass;
     EXPECT_EQ(preview.size(), (QSizeF(kSetPreviewSize) * screen).toSize()) << pass;
+    // The clean-up keeps what it stored at this density.
+    EXPECT_EQ(QDir(cache()).entryList(QDir::Files).size(), 1) << pass;
   }
 }
 
