@@ -41,8 +41,11 @@ bool isEscape(const QString& name, qsizetype i) {
 }  // namespace
 
 bool isRegularFile(const QString& path) {
+  if (path.isEmpty()) return false;
+  // Qt answers for every name it can spell (its resources included); the system for the rest.
+  if (shownFileName(path) == path) return QFileInfo(path).isFile();
   struct stat st {};
-  return !path.isEmpty() && ::stat(encodeFileName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+  return ::stat(encodeFileName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 QString fileNamePart(const QString& path) { return QFileInfo(path).fileName(); }
