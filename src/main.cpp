@@ -7,6 +7,7 @@
 
 #include "CommandLine.h"
 #include "board/BoardAccessible.h"
+#include "common/Files.h"
 #include "game/GameController.h"
 #include "game/MainWindow.h"
 #include "sound/MusicFile.h"
@@ -50,7 +51,7 @@ void quitOnSignals(QApplication& app) {
 
 int main(int argc, char** argv) {
   QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  for (int i = 0; i < argc; ++i) arguments << decodeFileName(argv[i]);
   const CommandLine commandLine = readCommandLine(arguments);
   if (commandLine.exitCode >= 0) return commandLine.exitCode;
   if (commandLine.makesSet()) {

@@ -16,6 +16,7 @@
 #include <QSet>
 
 #include "board/SetPreview.h"
+#include "common/Files.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ bool textFits(const QString& text) { return text.size() <= PreviewCache::kLonges
 }  // namespace
 
 QByteArray PreviewCache::keyOf(const SetEntry& entry) const {
-  return kVersion + '\n' + entry.path.toUtf8() + '\n' + QByteArray::number(entry.size) + '\n' +
+  return kVersion + '\n' + encodeFileName(entry.path) + '\n' + QByteArray::number(entry.size) + '\n' +
          QByteArray::number(entry.modifiedMs) + '\n' + QByteArray::number(dpr_, 'g', 6);
 }
 
@@ -104,7 +105,10 @@ std::optional<SetSummary> PreviewCache::find(const SetEntry& entry) const {
   if (reader.size() != wanted) return std::nullopt;
   QImage picture;
   if (!reader.read(&picture) || picture.size() != wanted) return std::nullopt;
-  if (summary.readable()) summary.preview = picture.convertToFormat(QImage::Format_RGB32);
+  if (summary.readable()) {
+    summary.preview = picture.convertToFormat(QImage::Format_RGB32);
+    summary.preview.setDevicePixelRatio(dpr_);  // a PNG does not carry it
+  }
   return summary;
 }
 

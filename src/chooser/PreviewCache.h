@@ -32,6 +32,8 @@ class PreviewCache {
   QByteArray keyOf(const SetEntry& entry) const;
   QString fileOf(const SetEntry& entry) const;
   QString folder() const { return folder_; }
+  // The pixel ratio its previews are drawn at.
+  qreal dpr() const { return dpr_; }
 
  private:
   QString nameOf(const SetEntry& entry) const;

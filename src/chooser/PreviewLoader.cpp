@@ -115,7 +115,7 @@ void PreviewLoader::request(const SetEntry& entry) {
   run(entry.path, [cache = cache_, entry, done = done_]() -> std::function<void()> {
     std::optional<SetSummary> summary = cache.find(entry);
     if (!summary) {
-      summary = summarizeSet(entry.path);
+      summary = summarizeSet(entry.path, cache.dpr());
       cache.store(entry, *summary);
     }
     return [done, path = entry.path, result = std::move(*summary)] { done(path, result); };

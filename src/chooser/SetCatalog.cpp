@@ -1,5 +1,6 @@
 #include "chooser/SetCatalog.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,12 +10,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <cstring>
 
 #include "chooser/RecentSets.h"
 #include "chooser/SetSummary.h"
+#include "common/Files.h"
 #include "common/Places.h"
 
 namespace {
@@ -23,9 +27,22 @@ QString tr(const char* text) { return QCoreApplication::translate("SetCatalog", 
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-SetEntry entryOf(const QFileInfo& info, SetOrigin origin) {
-  return {info.absoluteFilePath(), origin, info.size(), info.lastModified().toMSecsSinceEpoch(),
-          info.canonicalFilePath()};
+// The regular file at path (followed through links, as a listing does) as an entry;
+// by the name's own bytes, so a name in another encoding is found too.
+std::optional<SetEntry> entryAt(const QString& path, SetOrigin origin) {
+  const QByteArray name = encodeFileName(path);
+  struct stat st {};
+  if (path.isEmpty() || ::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  char* real = ::realpath(name.constData(), nullptr);
+  const QString canonical = real ? decodeFileName(real) : QString();
+  std::free(real);
+  return SetEntry{path, origin, qint64(st.st_size),
+                  qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000, canonical};
+}
+
+bool isSetFileName(const QByteArray& name) {
+  const QByteArray lower = name.toLower();
+  return !name.startsWith('.') && (lower.endsWith(".xet") || lower.endsWith(".set"));
 }
 
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -41,7 +58,7 @@ bool writeAll(int fd, const QByteArray& bytes) {
 
 // The whole of a regular file, opened without waiting on a pipe; *error says why not.
 std::optional<QByteArray> readRegularFile(const QString& path, QString* error) {
-  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   struct stat st {};
   if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     *error = fd < 0 ? systemReason(errno) : tr("It is not a regular file.");
@@ -71,18 +88,27 @@ SetSources SetSources::ofApplication() {
 QList<SetEntry> listFolder(const QString& folder, SetOrigin origin) {
   QList<SetEntry> entries;
   if (folder.isEmpty()) return entries;
-  const QFileInfoList files =
-      QDir(folder).entryInfoList({QStringLiteral("*.xet"), QStringLiteral("*.set")}, QDir::Files | QDir::Readable,
-                                 QDir::Name | QDir::IgnoreCase);
-  for (const QFileInfo& info : files)
-    if (info.isFile()) entries.append(entryOf(info, origin));
+  // Listed by the system's own names: Qt's listing leaves out a name that is not UTF-8.
+  const QString absolute = QDir(folder).absolutePath();
+  DIR* listing = ::opendir(encodeFileName(absolute).constData());
+  if (!listing) return entries;
+  while (const dirent* item = ::readdir(listing)) {
+    const QByteArray name(item->d_name);
+    if (!isSetFileName(name)) continue;
+    const QString path = absolute + QLatin1Char('/') + decodeFileName(name);
+    if (::access(encodeFileName(path).constData(), R_OK) != 0) continue;
+    if (std::optional<SetEntry> entry = entryAt(path, origin)) entries.append(*entry);
+  }
+  ::closedir(listing);
+  std::sort(entries.begin(), entries.end(), [](const SetEntry& a, const SetEntry& b) {
+    return QFileInfo(a.path).fileName().compare(QFileInfo(b.path).fileName(), Qt::CaseInsensitive) < 0;
+  });
   return entries;
 }
 
 std::optional<SetEntry> lookAtFile(const QString& path, SetOrigin origin) {
-  const QFileInfo info(path);
-  if (path.isEmpty() || !info.isFile()) return std::nullopt;
-  return entryOf(info, origin);
+  if (path.isEmpty()) return std::nullopt;
+  return entryAt(QFileInfo(path).absoluteFilePath(), origin);
 }
 
 QList<SetEntry> joinSets(const QList<SetEntry>& folders, const QList<SetEntry>& recent) {
@@ -124,10 +150,10 @@ QString addSetToFolder(const QString& path, const QString& folder, QString* adde
     return tr("The set could not be copied into %1: %2").arg(QDir::toNativeSeparators(folder), systemReason(error));
   };
   std::error_code made;
-  std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), made);
+  std::filesystem::create_directories(encodeFileName(folder).toStdString(), made);
   if (made) return copyFailed(made.value());
   // A hidden name the chooser never lists, made afresh (never through a link).
-  QByteArray temporary = QFile::encodeName(folder + QStringLiteral("/.adding-XXXXXX"));
+  QByteArray temporary = encodeFileName(folder + QStringLiteral("/.adding-XXXXXX"));
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return copyFailed(errno);
   const bool written = fchmod(fd, 0644) == 0 && writeAll(fd, *bytes) && fsync(fd) == 0;
@@ -137,7 +163,7 @@ QString addSetToFolder(const QString& path, const QString& folder, QString* adde
     ::unlink(temporary.constData());
     return copyFailed(error);
   }
-  const QString copy = QFile::decodeName(temporary);
+  const QString copy = decodeFileName(temporary);
   const SetReadResult read = readSetAt(copy);
   if (!read.set) {
     ::unlink(temporary.constData());
@@ -147,7 +173,7 @@ QString addSetToFolder(const QString& path, const QString& folder, QString* adde
   QString name = source.fileName();
   for (int n = 2;; ++n) {
     const QString target = QDir(folder).filePath(name);
-    if (::link(temporary.constData(), QFile::encodeName(target).constData()) == 0) {
+    if (::link(temporary.constData(), encodeFileName(target).constData()) == 0) {
       ::unlink(temporary.constData());
       *added = target;
       return QString();
@@ -163,13 +189,13 @@ QString addSetToFolder(const QString& path, const QString& folder, QString* adde
 
 RemoveOutcome removePlayerSet(const SetEntry& entry, const QString& title, QString* error) {
   if (entry.origin != SetOrigin::Player) return RemoveOutcome::Failed;
-  const QByteArray name = QFile::encodeName(entry.path);
+  const QByteArray name = encodeFileName(entry.path);
   struct stat st {};
   if (lstat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode)) return RemoveOutcome::Changed;
   const std::optional<SetEntry> now = lookAtFile(entry.path, entry.origin);
   if (!now || now->size != entry.size || now->modifiedMs != entry.modifiedMs) return RemoveOutcome::Changed;
   const SetSummary summary = summarizeSet(entry.path);
-  const QString shown = summary.readable() && !summary.title.isEmpty() ? summary.title : QFileInfo(entry.path).fileName();
+  const QString shown = summary.readable() && !summary.title.isEmpty() ? summary.title : shownFileName(QFileInfo(entry.path).fileName());
   if (shown != title) return RemoveOutcome::Changed;
   if (::unlink(name.constData()) != 0) {
     *error = systemReason(errno);

@@ -16,6 +16,7 @@
 #include "chooser/PreviewLoader.h"
 #include "chooser/SetListModel.h"
 #include "board/SetPreview.h"
+#include "common/Files.h"
 #include "imageset/SetPlaces.h"
 #include "ui/Prompts.h"
 
@@ -146,7 +147,10 @@ SetChooserDialog::SetChooserDialog(SetSources sources, const QString& cacheFolde
   setObjectName(QStringLiteral("setChooser"));
   setWindowTitle(tr("Choose Image Set"));
   model_ = new SetListModel(this);
-  loader_ = new PreviewLoader(PreviewCache(cacheFolder, dpr),
+  list_ = new QListView(this);
+  // The previews are drawn at the density of the screen the list is on, pixel for pixel.
+  previewDpr_ = dpr > 0 ? dpr : list_->devicePixelRatioF();
+  loader_ = new PreviewLoader(PreviewCache(cacheFolder, previewDpr_),
                               [this](const QString& path, const SetSummary& summary) {
                                 model_->setSummary(path, summary);
                                 updateButtons();
@@ -161,7 +165,6 @@ SetChooserDialog::SetChooserDialog(SetSources sources, const QString& cacheFolde
   });
   connect(model_, &SetListModel::previewWanted, this, [this](const SetEntry& entry) { loader_->request(entry); },
           Qt::QueuedConnection);
-  list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("setList"));
   list_->setModel(model_);
   connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { updateButtons(); });
@@ -278,7 +281,7 @@ void SetChooserDialog::rebuild() {
     if (!cleaned_) {
       cleaned_ = true;
       // Previews of files no longer listed go, once every file has been looked at.
-      loader_->run(QStringLiteral("\n cache"), [cache = PreviewCache(cacheFolder_), entries]() -> std::function<void()> {
+      loader_->run(QStringLiteral("\n cache"), [cache = PreviewCache(cacheFolder_, previewDpr_), entries]() -> std::function<void()> {
         cache.keepOnly(entries);
         return {};
       });
@@ -292,7 +295,8 @@ void SetChooserDialog::showInUse(const QString& path) {
   if (path.isEmpty()) return model_->setInUse({});
   // The file itself, whatever path it was loaded by: found on a worker.
   loader_->run(QStringLiteral("\n in use"), [this, path]() -> std::function<void()> {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
+    const std::optional<SetEntry> file = lookAtFile(path);
+    const QString canonical = file ? file->canonical : QString();
     return [this, path, canonical] {
       if (path != inUse_) return;
       model_->setInUse(canonical);
@@ -363,7 +367,7 @@ void SetChooserDialog::removeCurrent() {
   const QString name = model_->data(model_->index(row), Qt::DisplayRole).toString();
   if (!prompts().confirm(this,
                          tr("Remove \"%1\" from your sets folder?  Its file %2 is deleted.")
-                             .arg(name, QFileInfo(entry.path).fileName()),
+                             .arg(name, shownFileName(QFileInfo(entry.path).fileName())),
                          tr("Remove Image Set")))
     return;
   removeButton_->setEnabled(false);
@@ -375,10 +379,10 @@ void SetChooserDialog::removeCurrent() {
         prompts().message(this,
                           tr("The file %1 has changed since the list was made, so it was not deleted. The list "
                              "now shows it as it is.")
-                              .arg(QDir::toNativeSeparators(entry.path)),
+                              .arg(shownFileName(QDir::toNativeSeparators(entry.path))),
                           tr("Error"), BoxIcon::Error);
       else if (outcome == RemoveOutcome::Failed)
-        prompts().message(this, tr("The file %1 could not be deleted: %2").arg(QDir::toNativeSeparators(entry.path), why),
+        prompts().message(this, tr("The file %1 could not be deleted: %2").arg(shownFileName(QDir::toNativeSeparators(entry.path)), why),
                           tr("Error"), BoxIcon::Error);
       rescan();
     };

@@ -21,8 +21,8 @@ class PreviewLoader;
 class SetChooserDialog : public GameDialog {
   Q_OBJECT
  public:
-  // dpr: the pixel ratio the previews are drawn at.
-  SetChooserDialog(SetSources sources, const QString& cacheFolder, QWidget* parent = nullptr, qreal dpr = 1);
+  // dpr: the pixel ratio the previews are drawn at; 0 for the screen's own.
+  SetChooserDialog(SetSources sources, const QString& cacheFolder, QWidget* parent = nullptr, qreal dpr = 0);
   ~SetChooserDialog() override;
 
   // The set the player chose to use; empty unless the dialog was accepted.
@@ -47,6 +47,7 @@ class SetChooserDialog : public GameDialog {
 
   SetSources sources_;
   QString cacheFolder_;
+  qreal previewDpr_ = 1;  // the pixel ratio the previews are drawn and kept at
   QString chosenPath_;
   QString select_;     // the path to make current when it is listed
   QString inUse_;      // the set in force's file as given

@@ -5,6 +5,8 @@
 #include <QSet>
 #include <algorithm>
 
+#include "common/Files.h"
+
 namespace {
 qint64 bytesOf(const QImage& image) { return image.isNull() ? 0 : qint64(image.sizeInBytes()); }
 }  // namespace
@@ -94,14 +96,14 @@ QVariant SetListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       // Until the set has been read, and when it cannot be, its file name stands in.
-      return s && s->readable() && !s->title.isEmpty() ? s->title : QFileInfo(row.entry.path).fileName();
+      return s && s->readable() && !s->title.isEmpty() ? s->title : shownFileName(QFileInfo(row.entry.path).fileName());
     case Qt::DecorationRole:
       if (s && row.previewDropped && !wanted_.contains(row.entry.path)) {
         wanted_.insert(row.entry.path);
         Q_EMIT previewWanted(row.entry);
       }
       return s ? s->preview : QImage();
-    case Qt::ToolTipRole: return row.entry.path;
+    case Qt::ToolTipRole: return shownFileName(row.entry.path);
     case SummaryReadyRole: return s != nullptr;
     case AuthorRole: return s ? s->author : QString();
     case CommentRole: return s ? s->comment : QString();

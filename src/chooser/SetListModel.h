@@ -28,7 +28,8 @@ class SetListModel : public QAbstractListModel {
     StalledRole,     // bool: the file has not answered in time
   };
 
-  // About 256 previews at the preview's size.
+  // About 256 previews at the preview's size on a 1x screen, 64 on a 2x one: bytes are
+  // counted as the pictures hold them.
   static constexpr qint64 kPreviewBudget = 32 * 1024 * 1024;
 
   using QAbstractListModel::QAbstractListModel;

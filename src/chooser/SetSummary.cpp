@@ -1,5 +1,6 @@
 #include "chooser/SetSummary.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "common/Files.h"
@@ -7,18 +8,18 @@
 
 SetReadResult readSetAt(const QString& path) {
   QFile file(path);
-  if (isRegularFile(path) && file.open(QIODevice::ReadOnly)) return readSetFile(file, path);
+  if (openRegularFile(file)) return readSetFile(file, path);
   SetReadResult refusal;
-  refusal.error = QStringLiteral("Error, unable to open file...");
+  refusal.error = QCoreApplication::translate("SetSummary", "Error, unable to open file...");
   refusal.setKept = true;
   return refusal;
 }
 
-SetSummary summarizeSet(const QString& path) {
+SetSummary summarizeSet(const QString& path, qreal dpr) {
   SetSummary summary;
   const SetReadResult read = readSetAt(path);
   if (!read.set) {
-    summary.error = QStringLiteral("cannot be read: ") + read.error;
+    summary.error = QCoreApplication::translate("SetSummary", "cannot be read: %1").arg(read.error);
     return summary;
   }
   const LoadedSet& set = *read.set;
@@ -27,6 +28,6 @@ SetSummary summarizeSet(const QString& path) {
   summary.comment = set.header.comment.text();
   for (const SoundBuffer& sound : set.sounds) summary.soundCount += sound.data.empty() ? 0 : 1;
   summary.hasTune = !set.tune.isEmpty();
-  summary.preview = drawSetPreview(set);
+  summary.preview = drawSetPreview(set, kSetPreviewSize, dpr);
   return summary;
 }

@@ -20,5 +20,6 @@ struct SetSummary {
 // bounds hold for whatever the file claims.
 SetReadResult readSetAt(const QString& path);
 
-// Reads the set and draws its preview. Safe off the GUI thread.
-SetSummary summarizeSet(const QString& path);
+// Reads the set and draws its preview with dpr pixels to each of its logical
+// ones (the screen's density). Safe off the GUI thread.
+SetSummary summarizeSet(const QString& path, qreal dpr = 1);

@@ -38,7 +38,7 @@ QString aboutFile(const QString& text, const QString& path) {
 
 // Opens a set file to read, never a pipe or device; tells the player when it cannot.
 bool openSetFile(SetCommandsPort& port, QFile& file, const QString& text) {
-  if (isRegularFile(file.fileName()) && file.open(QIODevice::ReadOnly)) return true;
+  if (openRegularFile(file)) return true;
   showMessage(port, aboutFile(text, file.fileName()), QStringLiteral("Error"));
   return false;
 }

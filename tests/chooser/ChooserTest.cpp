@@ -18,6 +18,7 @@
 #include "chooser/SetChooserDialog.h"
 #include "chooser/SetListModel.h"
 #include "game/SetCommands.h"
+#include "common/Files.h"
 #include "common/Places.h"
 #include "imageset/SetPlaces.h"
 #include "board/SetPreview.h"
@@ -171,6 +172,25 @@ TEST_F(ChooserTest, CacheAnswersForTheSameFileAndMissesWhenItChanges) {
   EXPECT_EQ(QDir(cache()).entryList(QDir::Files).size(), 2);
 }
 
+// Run once as it is and once on a screen of twice the density: a preview drawn at 1x
+// and scaled up is blurred beside the crisp text of its row.
+TEST_F(ChooserTest, PreviewsAreDrawnAtTheScreensDensityFreshAndFromTheCache) {
+  const QString path = put(player(), QStringLiteral("sample.xet"), sampleSet());
+  for (const char* pass : {"drawn", "from the cache"}) {
+    SetChooserDialog chooser(sources(), cache());
+    ASSERT_TRUE(chooser.waitUntilSettled());
+    auto* list = chooser.findChild<QListView*>(QStringLiteral("setList"));
+    ASSERT_TRUE(list);
+    const qreal screen = list->devicePixelRatioF();
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2")) EXPECT_EQ(screen, 2.0);
+    const QImage preview = rowNamed(*list, path).data(Qt::DecorationRole).value<QImage>();
+    EXPECT_EQ(preview.devicePixelRatio(), screen) << pass;
+    EXPECT_EQ(preview.size(), (QSizeF(kSetPreviewSize) * screen).toSize()) << pass;
+    // The clean-up keeps what it stored at this density.
+    EXPECT_EQ(QDir(cache()).entryList(QDir::Files).size(), 1) << pass;
+  }
+}
+
 TEST_F(ChooserTest, AddCopiesOnlyCleanSetsAndRemoveAsksFirstAndSparesShippedOnes) {
   put(shipped(), QStringLiteral("own.xet"), namedSet("Shipped"));
   const QString good = put(dir.filePath(QStringLiteral("downloads")), QStringLiteral("own.xet"), namedSet("Good"));
@@ -232,6 +252,44 @@ class ChooseCommandTest : public SetTest {
  protected:
   ImageSetCommands commands{game};
 };
+
+// A name written in another encoding (Latin-1 here): Qt's own listing and names
+// drop its bytes, and the set was neither listed nor loaded by them.
+TEST_F(ChooseCommandTest, ASetNamedInAnotherEncodingIsListedUsedAndLoadedFromTheCommandLine) {
+  QDir().mkpath(playerSetFolder());
+  const QByteArray name = QFile::encodeName(QDir(playerSetFolder()).absolutePath()) + "/caf\xe9.xet";
+  const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  ASSERT_GE(fd, 0);
+  const QByteArray bytes = sampleSet();
+  ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
+  ::close(fd);
+  const QString path = decodeFileName(name);
+
+  QString shown;
+  prompts.onModal = [&](QDialog& dialog) {
+    auto& chooser = static_cast<SetChooserDialog&>(dialog);
+    EXPECT_TRUE(chooser.waitUntilSettled());
+    auto* list = chooser.findChild<QListView*>(QStringLiteral("setList"));
+    const QModelIndex row = rowNamed(*list, path);
+    shown = row.data(Qt::ToolTipRole).toString();
+    list->setCurrentIndex(row);
+    chooser.findChild<QPushButton*>(QStringLiteral("useButton"))->click();
+    return chooser.result();
+  };
+  commands.chooseSet();
+  EXPECT_EQ(shown, QDir(playerSetFolder()).absolutePath() + QStringLiteral("/caf\uFFFD.xet"));
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Sample Set"));
+  EXPECT_EQ(encodeFileName(recentSetFiles().value(0)), name);
+
+  commands.resetToDefaults();
+  ASSERT_NE(game.set().setTitle, QStringLiteral("Sample Set"));
+  StartupPlace place;
+  place.arguments = QStringList{decodeFileName(name)};
+  place.currentFolder = QDir::tempPath();
+  commands.loadStartupSet(place);
+  EXPECT_TRUE(prompts.messages.isEmpty());
+  EXPECT_EQ(game.set().setTitle, QStringLiteral("Sample Set"));
+}
 
 TEST_F(ChooseCommandTest, UseLoadsThroughTheLoadPathWithTheAboutDialogAndRemembersTheFile) {
   const QString path = playerSetFolder() + QStringLiteral("/chosen.xet");
