@@ -30,8 +30,8 @@ ImageGroupDialog::ImageGroupDialog(QWidget* parent) : GameDialog(true, parent) {
   rows->setVerticalSpacing(6);
   rows->setColumnMinimumWidth(0, 50);
   rows->setColumnStretch(1, 1);
-  figureFile_ = addFileRow(rows, "pict1.bmp", tr("Please select popping up image (pict1.bmp)"));
-  splatFile_ = addFileRow(rows, "pict2.bmp", tr("Please select splating image (pict2.bmp)"));
+  figureFile_ = addFileRow(rows, "pict1.bmp", tr("pict1.bmp:"), tr("Please select popping up image (pict1.bmp)"));
+  splatFile_ = addFileRow(rows, "pict2.bmp", tr("pict2.bmp:"), tr("Please select splating image (pict2.bmp)"));
 
   auto* buttons = new QDialogButtonBox;
   addButton(*buttons, QCoreApplication::translate("DialogLook", "&Ok"), QDialogButtonBox::AcceptRole, {75, 25})->setDefault(true);
@@ -55,9 +55,10 @@ ImageGroupDialog::ImageGroupDialog(QWidget* parent) : GameDialog(true, parent) {
 }
 
 // A caption, its file name and its Browse button.
-QLineEdit* ImageGroupDialog::addFileRow(QGridLayout* rows, const char* file, const QString& browseTitle) {
+QLineEdit* ImageGroupDialog::addFileRow(QGridLayout* rows, const char* file, const QString& captionText,
+                                        const QString& browseTitle) {
   const int row = rows->rowCount();
-  auto* caption = new QLabel(QLatin1String(file) + QLatin1Char(':'));
+  auto* caption = new QLabel(captionText);
   auto* field = new QLineEdit;
   field->setObjectName(QLatin1String(file));
   field->setMaxLength(255);

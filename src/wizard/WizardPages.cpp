@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string>
 
 #include "imageset/CursorTable.h"
@@ -432,7 +433,11 @@ QWidget* SetCreationWizard::makeCursorStrip(QWidget* page, const CursorTable& cu
     tile->setAccessibleName(caption->text());
     caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto* column = new QWidget(strip);
-    column->setFixedWidth(68);
+    // 68 pixels, or the caption's longest word where a language's words are longer.
+    int longestWord = 0;
+    for (const QString& word : caption->text().split(u' ', Qt::SkipEmptyParts))
+      longestWord = std::max(longestWord, caption->fontMetrics().horizontalAdvance(word) + 2);
+    column->setFixedWidth(std::max(68, longestWord));
     auto* cell = new QVBoxLayout(column);
     cell->setContentsMargins(0, 0, 0, 0);
     cell->setSpacing(1);
