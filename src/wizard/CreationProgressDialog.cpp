@@ -15,7 +15,7 @@ constexpr int kBevel = 2;
 
 CreationProgressDialog::CreationProgressDialog(Clock clock, QWidget* parent)
     : GameDialog(false, parent), clock_(std::move(clock)) {
-  setWindowTitle(QStringLiteral("Creating eXtended Image Set File..."));
+  setWindowTitle(tr("Creating eXtended Image Set File..."));
   setAttribute(Qt::WA_DeleteOnClose);
 
   status_ = new QLabel;
@@ -23,10 +23,10 @@ CreationProgressDialog::CreationProgressDialog(Clock clock, QWidget* parent)
   status_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   auto* top = new QHBoxLayout;
   top->setContentsMargins(1, 0, 0, 0);
-  top->addWidget(new QLabel(QStringLiteral("Attempting to create image set file, please wait...")));
+  top->addWidget(new QLabel(tr("Attempting to create image set file, please wait...")));
   top->addWidget(status_, 1);
 
-  trough_ = new QLabel(QStringLiteral("I m a g e    S e t    C r e a t i o n    P r o g r e s s . . ."));
+  trough_ = new QLabel(tr("I m a g e    S e t    C r e a t i o n    P r o g r e s s . . ."));
   trough_->setObjectName(QStringLiteral("trough"));
   trough_->setMinimumWidth(kTroughWidth);
   trough_->setFixedHeight(kTroughHeight);

@@ -95,7 +95,7 @@ HotSpotEdit* hotSpotEdit(const char* name) {
 }  // namespace
 
 CursorSetupDialog::CursorSetupDialog(QWidget* parent) : GameDialog(true, parent) {
-  setWindowTitle(QStringLiteral("Custom Cursor Setup"));
+  setWindowTitle(tr("Custom Cursor Setup"));
   auto* bevel = new QFrame;
   bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   bevel->setLineWidth(1);
@@ -105,7 +105,7 @@ CursorSetupDialog::CursorSetupDialog(QWidget* parent) : GameDialog(true, parent)
   preview_->move(1, 1);
 
   auto* buttons = new QDialogButtonBox;
-  QPushButton* ok = addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {121, 29});
+  QPushButton* ok = addButton(*buttons, QCoreApplication::translate("DialogLook", "&Ok"), QDialogButtonBox::AcceptRole, {121, 29});
   ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
@@ -139,15 +139,15 @@ QWidget* CursorSetupDialog::makeTestArea() {
   squares->setSpacing(3);
   for (int i = 0; i < 12; ++i) squares->addWidget(square(fills[i], i < 5 ? "#000000" : "#ffffff"), i / 4, i % 4);
 
-  auto* caption = new QLabel(QStringLiteral("Cursor Test Area"));
+  auto* caption = new QLabel(tr("Cursor Test Area"));
   QFont bold = font();
   bold.setBold(true);
   caption->setFont(bold);
   caption->setAlignment(Qt::AlignCenter);
 
-  auto* testButton = new SizedButton(QStringLiteral("Test Button (does nothing)"), {173, 33});
+  auto* testButton = new SizedButton(tr("Test Button (does nothing)"), {173, 33});
   testButton->setAutoDefault(false);
-  auto* normal = new QLabel(QStringLiteral("Normal Cursor"));
+  auto* normal = new QLabel(tr("Normal Cursor"));
   normal->setObjectName(QStringLiteral("normalCursor"));
   QFont boldItalic = bold;
   boldItalic.setItalic(true);
@@ -175,11 +175,11 @@ QWidget* CursorSetupDialog::makeTestArea() {
 }
 
 QWidget* CursorSetupDialog::makeHotSpotBox() {
-  auto* box = new QGroupBox(QStringLiteral(" &Hot Spot (where click point is) "));
+  auto* box = new QGroupBox(tr(" &Hot Spot (where click point is) "));
   hotSpotX_ = hotSpotEdit("hotSpotX");
   hotSpotY_ = hotSpotEdit("hotSpotY");
-  auto* x = new QLabel(QStringLiteral("X:"));
-  auto* y = new QLabel(QStringLiteral("Y:"));
+  auto* x = new QLabel(tr("X:"));
+  auto* y = new QLabel(tr("Y:"));
   x->setBuddy(hotSpotX_);
   y->setBuddy(hotSpotY_);
   auto* row = new QHBoxLayout(box);

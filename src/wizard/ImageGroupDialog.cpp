@@ -15,10 +15,10 @@
 #include "ui/Prompts.h"
 
 ImageGroupDialog::ImageGroupDialog(QWidget* parent) : GameDialog(true, parent) {
-  setWindowTitle(QStringLiteral("Add/Edit Image Group"));
+  setWindowTitle(tr("Add/Edit Image Group"));
 
   auto* explanation = new QLabel(
-      QStringLiteral("Each group of images is made up of two BMP files.  The first (pict1.bmp) contains the "
+      tr("Each group of images is made up of two BMP files.  The first (pict1.bmp) contains the "
                      "picture appearing, the second (pict2.bmp) contains the animation of what happens when the "
                      "player clicks on the image (for example a pie dripping down a face)."));
   explanation->setWordWrap(true);
@@ -30,12 +30,12 @@ ImageGroupDialog::ImageGroupDialog(QWidget* parent) : GameDialog(true, parent) {
   rows->setVerticalSpacing(6);
   rows->setColumnMinimumWidth(0, 50);
   rows->setColumnStretch(1, 1);
-  figureFile_ = addFileRow(rows, "pict1.bmp", QStringLiteral("Please select popping up image (pict1.bmp)"));
-  splatFile_ = addFileRow(rows, "pict2.bmp", QStringLiteral("Please select splating image (pict2.bmp)"));
+  figureFile_ = addFileRow(rows, "pict1.bmp", tr("pict1.bmp:"), tr("Please select popping up image (pict1.bmp)"));
+  splatFile_ = addFileRow(rows, "pict2.bmp", tr("pict2.bmp:"), tr("Please select splating image (pict2.bmp)"));
 
   auto* buttons = new QDialogButtonBox;
-  addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {75, 25})->setDefault(true);
-  addButton(*buttons, QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole, {75, 25});
+  addButton(*buttons, QCoreApplication::translate("DialogLook", "&Ok"), QDialogButtonBox::AcceptRole, {75, 25})->setDefault(true);
+  addButton(*buttons, tr("&Cancel"), QDialogButtonBox::RejectRole, {75, 25});
   buttons->layout()->setSpacing(6);
   connect(buttons, &QDialogButtonBox::accepted, this, &ImageGroupDialog::acceptEdits);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -45,7 +45,7 @@ ImageGroupDialog::ImageGroupDialog(QWidget* parent) : GameDialog(true, parent) {
   column->setSpacing(0);
   column->addWidget(explanation);
   column->addSpacing(8);
-  column->addWidget(new QLabel(QStringLiteral("Please select/edit/type the filenames for the two files as follows:")));
+  column->addWidget(new QLabel(tr("Please select/edit/type the filenames for the two files as follows:")));
   column->addSpacing(4);
   column->addLayout(rows);
   column->addSpacing(7);
@@ -55,14 +55,15 @@ ImageGroupDialog::ImageGroupDialog(QWidget* parent) : GameDialog(true, parent) {
 }
 
 // A caption, its file name and its Browse button.
-QLineEdit* ImageGroupDialog::addFileRow(QGridLayout* rows, const char* file, const QString& browseTitle) {
+QLineEdit* ImageGroupDialog::addFileRow(QGridLayout* rows, const char* file, const QString& captionText,
+                                        const QString& browseTitle) {
   const int row = rows->rowCount();
-  auto* caption = new QLabel(QLatin1String(file) + QLatin1Char(':'));
+  auto* caption = new QLabel(captionText);
   auto* field = new QLineEdit;
   field->setObjectName(QLatin1String(file));
   field->setMaxLength(255);
   caption->setBuddy(field);
-  auto* browseButton = new SizedButton(QStringLiteral("Browse..."), {75, 23});
+  auto* browseButton = new SizedButton(tr("Browse..."), {75, 23});
   browseButton->setObjectName(QStringLiteral("browse:") + QLatin1String(file));
   browseButton->setAutoDefault(false);
   rows->addWidget(caption, row, 0);
@@ -102,8 +103,8 @@ void ImageGroupDialog::acceptEdits() {
   // One complaint per press: pict2 is not looked at while pict1 is missing.
   for (const auto& [field, name] : {std::pair{figureFile_, "pict1.bmp"}, std::pair{splatFile_, "pict2.bmp"}}) {
     if (!isRegularFile(field->text())) {
-      prompts().message(this, QStringLiteral("Error, file for %1 cannot be found...").arg(QLatin1String(name)),
-                        QStringLiteral("Error"), BoxIcon::Exclamation);
+      prompts().message(this, tr("Error, file for %1 cannot be found...").arg(QLatin1String(name)),
+                        tr("Error"), BoxIcon::Exclamation);
       return;
     }
   }

@@ -20,7 +20,8 @@ class ImageGroupDialog : public GameDialog {
   bool edit(QString& pict1, QString& pict2);
 
  private:
-  QLineEdit* addFileRow(QGridLayout* rows, const char* file, const QString& browseTitle);
+  // file names the field for tests and tools; captionText is what the player reads.
+  QLineEdit* addFileRow(QGridLayout* rows, const char* file, const QString& captionText, const QString& browseTitle);
   void browse(QLineEdit* edit, const QString& title);
   void acceptEdits();
 

@@ -1,5 +1,6 @@
 #include "wizard/MidiFormat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 
@@ -43,11 +44,12 @@ TuneCheck checkTuneFile(const QString& name) {
 QString tuneProblemLine(TuneProblem problem, const QString& name) {
   switch (problem) {
     case TuneProblem::None: return {};
-    case TuneProblem::Missing: return QStringLiteral("File ") + fileNamePart(name) + QStringLiteral(" cannot be found...");
+    case TuneProblem::Missing: return QCoreApplication::translate("MidiFormat", "File %1 cannot be found...").arg(fileNamePart(name));
     case TuneProblem::NotMidi:
-      return QStringLiteral("File ") + fileNamePart(name) + QStringLiteral(" is not a recognised MIDI file...");
+      return QCoreApplication::translate("MidiFormat", "File %1 is not a recognised MIDI file...").arg(fileNamePart(name));
     case TuneProblem::TooLarge:
-      return QStringLiteral("File ") + fileNamePart(name) + QStringLiteral(" is larger than 4 MB, the most a tune may take...");
+      return QCoreApplication::translate("MidiFormat", "File %1 is larger than 4 MB, the most a tune may take...")
+          .arg(fileNamePart(name));
   }
   return {};
 }

@@ -96,7 +96,7 @@ SetCreationWizard::SetCreationWizard(const CursorTable& cursors, const BuiltinPi
   settle_->setInterval(kSettleMs);
   connect(settle_, &QTimer::timeout, this, [this] { settle(); });
   setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowStaysOnTopHint);
-  setWindowTitle(QLatin1String(kAppName) + QStringLiteral(" - Create New eXtended Image Set Wizard"));
+  setWindowTitle(tr("%1 - Create New eXtended Image Set Wizard").arg(QLatin1String(kAppName)));
   setModal(true);
   addPages(cursors, pictures);
   layOutFrame();
@@ -123,8 +123,8 @@ void SetCreationWizard::addPages(const CursorTable& cursors, const BuiltinPictur
 // The heading strip with the step number, the page area, a rule and the step buttons,
 // top to bottom. The window is 592 x 413 unless a page needs more room.
 void SetCreationWizard::layOutFrame() {
-  intro_ = wizardparts::wrapped(QStringLiteral("This wizard creates an eXtended Image Set, which lets you change the "
-                                               "graphics and sound of %1.  Please follow the prompts on each step.")
+  intro_ = wizardparts::wrapped(tr("This wizard creates an eXtended Image Set, which lets you change the "
+                                    "graphics and sound of %1.  Please follow the prompts on each step.")
                                     .arg(QLatin1String(kAppName)),
                                 this);
   intro_->setMinimumHeight(33);
@@ -132,7 +132,7 @@ void SetCreationWizard::layOutFrame() {
   pageTitle_->setObjectName(QStringLiteral("pageTitle"));
   pageTitle_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   pageTitle_->setAlignment(Qt::AlignCenter);
-  pageTitle_->setText(QStringLiteral("Step 1 of 6"));
+  pageTitle_->setText(tr("Step %1 of %2").arg(1).arg(kPages));
   setLeastSize(pageTitle_, {88, 23});
   auto* heading = new QHBoxLayout;
   heading->setContentsMargins(8, 2, 8, 2);
@@ -144,9 +144,9 @@ void SetCreationWizard::layOutFrame() {
   rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   rule->setFixedHeight(2);
 
-  back_ = stepButton(QStringLiteral("<< &Back"), "back");
-  next_ = stepButton(QStringLiteral("&Next >>"), "next");
-  cancel_ = stepButton(QStringLiteral("&Cancel"), "cancel");
+  back_ = stepButton(tr("<< &Back"), "back");
+  next_ = stepButton(tr("&Next >>"), "next");
+  cancel_ = stepButton(tr("&Cancel"), "cancel");
   next_->setDefault(true);
   auto* buttons = new QDialogButtonBox;
   buttons->addButton(back_, QDialogButtonBox::ActionRole);
@@ -337,11 +337,11 @@ void SetCreationWizard::aboutToShow() {
 void SetCreationWizard::pageChanged() {
   const int page = pages_->currentIndex();
   fitStep();
-  pageTitle_->setText(QStringLiteral("Step %1 of %2").arg(page + 1).arg(kPages));
+  pageTitle_->setText(tr("Step %1 of %2").arg(page + 1).arg(kPages));
   back_->setEnabled(page > 0);
   next_->setEnabled(page < kLastPage);
   cancel_->setEnabled(true);
-  cancel_->setText(page == kLastPage ? QStringLiteral("&Quit") : QStringLiteral("&Cancel"));
+  cancel_->setText(page == kLastPage ? tr("&Quit") : tr("&Cancel"));
   refreshPreview();
 }
 
@@ -378,11 +378,11 @@ void SetCreationWizard::next() {
 
 void SetCreationWizard::showEstimatedSize(qint64 bytes) {
   estimatedSize_ = bytes;
-  estimate_->setText(QStringLiteral("%1 bytes   (%2k)").arg(bytes).arg(bytes / 1024));
+  estimate_->setText(tr("%1 bytes   (%2k)").arg(bytes).arg(bytes / 1024));
 }
 
 void SetCreationWizard::showError(const QString& text) {
-  prompts().message(this, text, QStringLiteral("Error"), BoxIcon::Error);
+  prompts().message(this, text, tr("Error"), BoxIcon::Error);
 }
 
 // ---------------------------------------------------------------- inputs
@@ -406,7 +406,7 @@ void SetCreationWizard::chooseCursor(int tag) {
 
 void SetCreationWizard::setUpCursor() {
   if (!isRegularFile(cursorFile_->text())) {
-    showError(QStringLiteral("Error, bitmap file not found..."));
+    showError(tr("Error, bitmap file not found..."));
     return;
   }
   if (!customSetup_.loadCursorPicture(cursorFile_->text())) return;
@@ -433,14 +433,14 @@ void SetCreationWizard::browse(QLineEdit* field, Dialog kind, const QString& tit
   // Indexed by Dialog.
   static constexpr Kind kKinds[] = {
       {nullptr, "png"},
-      {"Sounds (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff)|*.wav;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.aif;*.aiff|All Files (*.*)|*.*", "wav"},
-      {"MIDI Files (*.MID,*.RMI)|*.mid;*.rmi|All Files (*.*)|*.*", "mid"},
-      {"eXtended Image Set (*.XET)|*.xet|All Files (*.*)|*.*", "xet"},
+      {QT_TRANSLATE_NOOP("SetCreationWizard", "Sounds (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff)|*.wav;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.aif;*.aiff|All Files (*.*)|*.*"), "wav"},
+      {QT_TRANSLATE_NOOP("SetCreationWizard", "MIDI Files (*.MID,*.RMI)|*.mid;*.rmi|All Files (*.*)|*.*"), "mid"},
+      {QT_TRANSLATE_NOOP("SetCreationWizard", "eXtended Image Set (*.XET)|*.xet|All Files (*.*)|*.*"), "xet"},
   };
   const auto index = static_cast<std::size_t>(kind);
   FileDialogRequest request;
   request.title = title;
-  request.filter = kind == Dialog::Bitmap ? pictureFileFilter() : QString::fromLatin1(kKinds[index].filter);
+  request.filter = kind == Dialog::Bitmap ? pictureFileFilter() : tr(kKinds[index].filter);
   request.defaultExt = QString::fromLatin1(kKinds[index].defaultExt);
   if (kind == Dialog::Save) {
     request.save = true;
@@ -502,7 +502,7 @@ void SetCreationWizard::outFileChanged() {
   if (out.isEmpty()) return;
 
   const qint64 free = freeSpaceFor(out);
-  freeSpace_->setText(QStringLiteral("%1 bytes  (%2k)").arg(free).arg(free / 1024));
+  freeSpace_->setText(tr("%1 bytes  (%2k)").arg(free).arg(free / 1024));
   warning_->setVisible(free < estimatedSize_);
 }
 
@@ -516,7 +516,7 @@ void SetCreationWizard::createSet() {
   if (progress) QApplication::restoreOverrideCursor();
   // The progress window stays up, showing how the writer ended, until the message is read.
   if (outcome.valid())
-    prompts().message(this, writeOutcomeText(outcome), QStringLiteral("Sucess!"), BoxIcon::Information);
+    prompts().message(this, writeOutcomeText(outcome), tr("Sucess!"), BoxIcon::Information);
   else if (outcome.kind != WriteOutcome::NotConverted)
     showError(writeOutcomeText(outcome));
   if (progress) progress->finish();

@@ -194,7 +194,7 @@ void writeHeader(Run& run, const SetHeader& header) {
 }
 
 void writeCursor(Run& run, const PreparedSet& set) {
-  run.progress.setStatus(QStringLiteral("Processing Cursors..."));
+  run.progress.setStatus(Texts::tr("Processing Cursors..."));
   if (set.inputs.cursorChoice != kCustomCursorSlot) return;
   run.put(reinterpret_cast<const char*>(set.cursorPlanes.data()), kCursorPlanesSize);
 }
@@ -202,24 +202,24 @@ void writeCursor(Run& run, const PreparedSet& set) {
 // Each status names the picture just copied, not the next one.
 void writePictures(Run& run, const PreparedSet& set) {
   run.copy(set.misc);
-  run.progress.setStatus(QStringLiteral("Extra Graphics..."));
+  run.progress.setStatus(Texts::tr("Extra Graphics..."));
   run.copy(set.numbers);
-  run.progress.setStatus(QStringLiteral("Numbers Graphics..."));
+  run.progress.setStatus(Texts::tr("Numbers Graphics..."));
   run.copy(set.count);
-  run.progress.setStatus(QStringLiteral("CountDown Graphics..."));
+  run.progress.setStatus(Texts::tr("CountDown Graphics..."));
   run.copy(set.title);
-  run.progress.setStatus(QStringLiteral("Title Graphics..."));
-  run.progress.setStatus(QStringLiteral("Saving PICT1.BMP data "));
+  run.progress.setStatus(Texts::tr("Title Graphics..."));
+  run.progress.setStatus(Texts::tr("Saving PICT1.BMP data "));
   run.copy(set.pict1);
   run.copy(set.pict2);
 }
 
 void writeSounds(Run& run, const PreparedSet& set) {
   for (const SoundEffectInfo& sound : kSoundEffects) {
-    run.progress.setStatus(QString::fromLatin1(sound.writerStatus));
+    run.progress.setStatus(QCoreApplication::translate("SoundEffects", sound.writerStatus));
     run.copy(set.waves[static_cast<std::size_t>(indexOf(sound.effect))]);
   }
-  run.progress.setStatus(QStringLiteral("Background MIDI Sound..."));
+  run.progress.setStatus(Texts::tr("Background MIDI Sound..."));
   run.copy(set.tune);
 }
 
@@ -228,14 +228,14 @@ void writeSounds(Run& run, const PreparedSet& set) {
 // only show when the data is forced out, and that is no success.
 bool finishFile(Run& run, QSaveFile& out) {
   run.put(kSetTrailer, kTrailerSize);
-  run.progress.setStatus(QStringLiteral("Cleaning up..."));
+  run.progress.setStatus(Texts::tr("Cleaning up..."));
   run.update();
   bool failed = !out.flush() || ::fsync(out.handle()) != 0;
   if (!failed && run.written == run.expected)
     failed = !out.commit();
   else
     out.cancelWriting();
-  run.progress.setStatus(QStringLiteral("Finished!"));
+  run.progress.setStatus(Texts::tr("Finished!"));
   return failed;
 }
 
@@ -257,7 +257,7 @@ WriteOutcome writeExtendedSet(const PreparedSet& set, SetHeader& header, WriterP
   if (beforeWriting) beforeWriting();
 
   Run run{out, progress};
-  progress.setStatus(QStringLiteral("Setting up..."));
+  progress.setStatus(Texts::tr("Setting up..."));
   run.expected = estimateSetSize(set, header);
   run.update();
   fillHeaderSettings(in, header);
@@ -282,14 +282,14 @@ WriteOutcome writeExtendedSet(const SetInputs& in, SetHeader& header, WriterProg
 
 QString writeOutcomeText(const WriteOutcome& outcome) {
   switch (outcome.kind) {
-    case WriteOutcome::CannotOpenOutput: return QStringLiteral("Unable to open the output file for writing...");
+    case WriteOutcome::CannotOpenOutput: return Texts::tr("Unable to open the output file for writing...");
     case WriteOutcome::OutputIsAnInput:
-      return QStringLiteral("The output file is one of the files this set is made from, please choose another output filename...");
+      return Texts::tr("The output file is one of the files this set is made from, please choose another output filename...");
     case WriteOutcome::NotConverted: return Texts::tr("An input of this set cannot be converted...");
     case WriteOutcome::Written: break;
   }
-  if (outcome.valid()) return QStringLiteral("eXtended Image Set File Created Sucessfully...");
-  return QStringLiteral("Created file is invalid, either disk is full or an error occured whilst writing to it... (Data Written: %1 bytes,  Should have Written: %2 bytes)")
+  if (outcome.valid()) return Texts::tr("eXtended Image Set File Created Sucessfully...");
+  return Texts::tr("Created file is invalid, either disk is full or an error occured whilst writing to it... (Data Written: %1 bytes,  Should have Written: %2 bytes)")
       .arg(outcome.written)
       .arg(outcome.expected);
 }

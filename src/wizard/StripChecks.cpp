@@ -1,6 +1,7 @@
 #include "wizard/StripChecks.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 
@@ -8,9 +9,9 @@
 
 namespace {
 
-QString count(int n, const char* one, const char* many) {
-  return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-}
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(StripChecks)
+};
 
 }  // namespace
 
@@ -20,22 +21,36 @@ int targetsInStrip(int rows) {
   return std::max(1, stripTargets(rows));
 }
 
+// Whole sentences for each case of one or many, so a translator sees each as it is shown.
 QString stripHeightWarning(const QString& stripName, int rows) {
   if (rows > 0 && rows % kRowsPerTarget == 0) return QString();
   const int held = targetsInStrip(rows);
   const int next = held + 1;
-  return QStringLiteral("%1: %2 %3 %4; %5 %6 %7 rows")
-      .arg(stripName, count(rows, "row", "rows"), QLatin1String(rows == 1 ? "holds" : "hold"),
-           count(held, "target", "targets"), count(next, "target", "targets"),
-           QLatin1String(next == 1 ? "needs" : "need"))
-      .arg(next * kRowsPerTarget);
+  QString text;
+  if (rows == 1)
+    text = held == 0   ? Texts::tr("%1: %2 row holds %3 targets; %4 target needs %5 rows")
+           : held == 1 ? Texts::tr("%1: %2 row holds %3 target; %4 targets need %5 rows")
+                       : Texts::tr("%1: %2 row holds %3 targets; %4 targets need %5 rows");
+  else
+    text = held == 0   ? Texts::tr("%1: %2 rows hold %3 targets; %4 target needs %5 rows")
+           : held == 1 ? Texts::tr("%1: %2 rows hold %3 target; %4 targets need %5 rows")
+                       : Texts::tr("%1: %2 rows hold %3 targets; %4 targets need %5 rows");
+  return text.arg(stripName).arg(rows).arg(held).arg(next).arg(next * kRowsPerTarget);
 }
 
 QString stripCountWarning(int figureTargets, int splatTargets) {
   if (figureTargets == splatTargets) return QString();
-  return QStringLiteral("Pict1.bmp holds %1 but Pict2.bmp holds %2: a hit target splats with the row of the same "
-                        "number, so both need as many")
-      .arg(count(figureTargets, "target", "targets"), count(splatTargets, "target", "targets"));
+  QString text;
+  if (figureTargets == 1)
+    text = Texts::tr("Pict1.bmp holds %1 target but Pict2.bmp holds %2 targets: a hit target splats with the row of "
+                     "the same number, so both need as many");
+  else if (splatTargets == 1)
+    text = Texts::tr("Pict1.bmp holds %1 targets but Pict2.bmp holds %2 target: a hit target splats with the row of "
+                     "the same number, so both need as many");
+  else
+    text = Texts::tr("Pict1.bmp holds %1 targets but Pict2.bmp holds %2 targets: a hit target splats with the row of "
+                     "the same number, so both need as many");
+  return text.arg(figureTargets).arg(splatTargets);
 }
 
 QRgb pictureBackground(const QImage& picture) {
@@ -73,6 +88,6 @@ QString pageColourWarning(QRgb page, const QList<PictureOnPage>& pictures) {
     if ((picture.background & 0xFFFFFF) != (page & 0xFFFFFF))
       differing << QStringLiteral("%1 (%2)").arg(picture.name, colourName(picture.background));
   if (differing.isEmpty()) return QString();
-  return QStringLiteral("The page colour %1 differs from the background of %2: boxes will show around them")
+  return Texts::tr("The page colour %1 differs from the background of %2: boxes will show around them")
       .arg(colourName(page), differing.join(QStringLiteral(", ")));
 }

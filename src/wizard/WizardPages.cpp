@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string>
 
 #include "imageset/CursorTable.h"
@@ -24,12 +25,19 @@ using namespace wizardparts;
 
 namespace {
 
-const char* const kTileNames[] = {"Normal Pie Image",     "Finger Cursor",       "Cross Hair Target",
-                                  "Double Barreled Shotgun", "Dart Board Target 1", "Dart Board Target 2",
-                                  "Weird Triangle",      "Custom Cursor..."};
+const char* const kTileNames[] = {
+    QT_TRANSLATE_NOOP("SetCreationWizard", "Normal Pie Image"),
+    QT_TRANSLATE_NOOP("SetCreationWizard", "Finger Cursor"),
+    QT_TRANSLATE_NOOP("SetCreationWizard", "Cross Hair Target"),
+    QT_TRANSLATE_NOOP("SetCreationWizard", "Double Barreled Shotgun"),
+    QT_TRANSLATE_NOOP("SetCreationWizard", "Dart Board Target 1"),
+    QT_TRANSLATE_NOOP("SetCreationWizard", "Dart Board Target 2"),
+    QT_TRANSLATE_NOOP("SetCreationWizard", "Weird Triangle"),
+    QT_TRANSLATE_NOOP("SetCreationWizard", "Custom Cursor...")};
 // The title of each sound's file dialog, indexed by indexOf(SoundEffect).
 const std::array<const char*, kSoundEffectCount> kWaveDialogTitles = {
-    "Select startup sound", "Select ticking sound", "Select splat sound", "Select end of game sound"};
+    QT_TRANSLATE_NOOP("SetCreationWizard", "Select startup sound"), QT_TRANSLATE_NOOP("SetCreationWizard", "Select ticking sound"),
+    QT_TRANSLATE_NOOP("SetCreationWizard", "Select splat sound"), QT_TRANSLATE_NOOP("SetCreationWizard", "Select end of game sound")};
 
 // Tests and tools find the controls by these names.
 template <class Widget>
@@ -64,7 +72,7 @@ QGridLayout* panelGrid(QFrame* panel) {
 QLabel* addStripGroup(QVBoxLayout* v, const QString& title, QWidget* page) {
   auto* box = new QGroupBox(title, page);
   auto* row = new QHBoxLayout(box);
-  auto* caption = new QLabel(QStringLiteral("Filename:"), box);
+  auto* caption = new QLabel(SetCreationWizard::tr("Filename:"), box);
   caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   QLabel* name = wrapped(QString(), box);
   name->setMinimumHeight(34);
@@ -79,15 +87,14 @@ QLabel* addStripGroup(QVBoxLayout* v, const QString& title, QWidget* page) {
 
 void addPicturesNote(QVBoxLayout* v, QWidget* page) {
   auto* row = new QHBoxLayout;
-  row->addWidget(wrapped(QStringLiteral("The graphics of the game can be overridden here; example pictures came "
-                                        "with the program.  Leave a file name blank to keep the built-in "
-                                        "graphic.") + QLatin1Char(' ') +
-                             QCoreApplication::translate("SetCreationWizard",
-                                                         "PNG, JPEG, GIF, BMP, WebP or TIFF: see-through parts are "
+  row->addWidget(wrapped(SetCreationWizard::tr("The graphics of the game can be overridden here; example pictures came "
+                                               "with the program.  Leave a file name blank to keep the built-in "
+                                               "graphic.") + QLatin1Char(' ') +
+                             SetCreationWizard::tr("PNG, JPEG, GIF, BMP, WebP or TIFF: see-through parts are "
                                                          "filled with the page colour."),
                          page),
                  1);
-  auto* note = wrapped(QStringLiteral("<span style='color:#c80000'>NOTE:</span> NB: Sizes of example pictures differ "
+  auto* note = wrapped(SetCreationWizard::tr("<span style='color:#c80000'>NOTE:</span> NB: Sizes of example pictures differ "
                                       "from actual picture sizes..."), page);
   note->setFixedWidth(190);
   row->addWidget(note);
@@ -121,11 +128,11 @@ PictureGroup addPictureGroup(QVBoxLayout* v, const QString& title, QLabel* pictu
   grid->setContentsMargins(6, groupTopMargin(box, 2), 6, 4);
   grid->setVerticalSpacing(2);
   group.field = edit(255, box);
-  group.browse = new QPushButton(QStringLiteral("Browse..."), box);
-  auto* caption = new QLabel(QStringLiteral("&Example:"), box);
+  group.browse = new QPushButton(SetCreationWizard::tr("Browse..."), box);
+  auto* caption = new QLabel(SetCreationWizard::tr("&Example:"), box);
   caption->setBuddy(group.field);
   picture->setParent(box);
-  QHBoxLayout* row = fileRow(QStringLiteral("Filename:"), group.field, group.browse);
+  QHBoxLayout* row = fileRow(SetCreationWizard::tr("Filename:"), group.field, group.browse);
   if (!colourText.isEmpty()) addColourPicker(row, group, colourText, box);
   auto* exampleRow = new QHBoxLayout;
   exampleRow->setSpacing(6);
@@ -156,11 +163,11 @@ void nameGroup(const PictureGroup& group, const char* file, const char* colour =
 // ---------------------------------------------------------------- step 3
 
 void addSoundsNote(QVBoxLayout* v, QWidget* page) {
-  v->addWidget(wrapped(QStringLiteral("The sounds of the game can be replaced too.  Keep them small: every sound "
+  v->addWidget(wrapped(SetCreationWizard::tr("The sounds of the game can be replaced too.  Keep them small: every sound "
                                       "goes into the set file and makes it larger.  Leave a name blank for no sound."),
                        page));
   auto* format = new QLabel(
-      QCoreApplication::translate("SetCreationWizard", "WAV, FLAC, Ogg, Opus or MP3 of any rate: each is stored as mono, 8-bit, 11025 Hz (Play lets you hear it)."),
+      SetCreationWizard::tr("WAV, FLAC, Ogg, Opus or MP3 of any rate: each is stored as mono, 8-bit, 11025 Hz (Play lets you hear it)."),
       page);
   format->setWordWrap(true);
   v->addWidget(format);
@@ -175,7 +182,7 @@ QHBoxLayout* addSoundGroup(QVBoxLayout* v, const QString& title, const QString& 
   field = edit(255, box);
   // Room for a file name, even beside the tick sound's play modes.
   field->setMinimumWidth(200);
-  browse = new QPushButton(QStringLiteral("Browse..."), box);
+  browse = new QPushButton(SetCreationWizard::tr("Browse..."), box);
   row->addLayout(fileRow(caption, field, browse), 1);
   v->addWidget(box);
   return row;
@@ -183,7 +190,7 @@ QHBoxLayout* addSoundGroup(QVBoxLayout* v, const QString& title, const QString& 
 
 QComboBox* playModeBox(QWidget* parent) {
   auto* box = new QComboBox(parent);
-  for (const TickMode& mode : kTickModes) box->addItem(QString::fromLatin1(mode.caption));
+  for (const TickMode& mode : kTickModes) box->addItem(QCoreApplication::translate("TickModes", mode.caption));
   return box;
 }
 
@@ -197,15 +204,15 @@ QFrame* makeAboutPanel(QWidget* page, AboutFields& f) {
   QFrame* panel = sunken(page);
   QGridLayout* a = panelGrid(panel);
   for (QLineEdit** field : {&f.name, &f.author, &f.email, &f.url, &f.comment}) *field = edit(200, panel);
-  a->addWidget(labelFor(QStringLiteral("&Image Set Name:"), f.name), 0, 0);
+  a->addWidget(labelFor(SetCreationWizard::tr("&Image Set Name:"), f.name), 0, 0);
   a->addWidget(f.name, 0, 1, 1, 3);
-  a->addWidget(labelFor(QStringLiteral("&Author:"), f.author), 1, 0);
+  a->addWidget(labelFor(SetCreationWizard::tr("&Author:"), f.author), 1, 0);
   a->addWidget(f.author, 1, 1);
-  a->addWidget(labelFor(QStringLiteral("&Email Address:"), f.email), 1, 2);
+  a->addWidget(labelFor(SetCreationWizard::tr("&Email Address:"), f.email), 1, 2);
   a->addWidget(f.email, 1, 3);
-  a->addWidget(labelFor(QStringLiteral("Author's URL:"), f.url), 2, 0);
+  a->addWidget(labelFor(SetCreationWizard::tr("Author's URL:"), f.url), 2, 0);
   a->addWidget(f.url, 2, 1);
-  a->addWidget(labelFor(QStringLiteral("Set Comments:"), f.comment), 2, 2);
+  a->addWidget(labelFor(SetCreationWizard::tr("Set Comments:"), f.comment), 2, 2);
   a->addWidget(f.comment, 2, 3);
   return panel;
 }
@@ -215,10 +222,12 @@ QFrame* makeEndMessagePanel(QWidget* page, QLineEdit*& prefix, QLineEdit*& suffi
   QGridLayout* e = panelGrid(panel);
   prefix = edit(200, panel);
   suffix = edit(200, panel);
-  e->addWidget(labelFor(QStringLiteral("&End of game Message:"), prefix), 0, 0, 1, 4);
+  e->addWidget(labelFor(SetCreationWizard::tr("&End of game Message:"), prefix), 0, 0, 1, 4);
   e->addWidget(prefix, 1, 0);
   // Sample numbers where the game-over dialog puts the pies and the score.
   e->addWidget(labelFor(QStringLiteral("&10"), suffix), 1, 1);
+  // The sample number is no name for the field after it.
+  suffix->setAccessibleName(SetCreationWizard::tr("End of game Message, second part"));
   e->addWidget(suffix, 1, 2);
   e->addWidget(new QLabel(QStringLiteral("20"), panel), 1, 3);
   return panel;
@@ -234,14 +243,18 @@ QString bandCaption(int band) {
 QFrame* makeRatingsPanel(QWidget* page, std::array<QLineEdit*, kRatingMessages>& ratings) {
   QFrame* panel = sunken(page);
   QGridLayout* c = panelGrid(panel);
-  c->addWidget(new QLabel(QStringLiteral("End of Game Score Comments:"), panel), 0, 0, 1, 4);
-  c->addWidget(new QLabel(QStringLiteral("Score:   Comment:"), panel), 1, 0, 1, 2);
-  c->addWidget(new QLabel(QStringLiteral("Score:   Comment:"), panel), 1, 2, 1, 2);
+  c->addWidget(new QLabel(SetCreationWizard::tr("End of Game Score Comments:"), panel), 0, 0, 1, 4);
+  c->addWidget(new QLabel(SetCreationWizard::tr("Score:   Comment:"), panel), 1, 0, 1, 2);
+  c->addWidget(new QLabel(SetCreationWizard::tr("Score:   Comment:"), panel), 1, 2, 1, 2);
   const int perColumn = (kRatingMessages + 1) / 2;
   for (int i = 0; i < kRatingMessages; ++i) {
     QLineEdit* field = ratings[static_cast<std::size_t>(i)] = edit(240, panel);
     const int column = i < perColumn ? 0 : 2;
-    c->addWidget(new QLabel(bandCaption(i), panel), 2 + i % perColumn, column);
+    QLabel* band = labelFor(bandCaption(i), field);
+    band->setParent(panel);
+    // A screen reader says what the field is for, not only its band of scores.
+    field->setAccessibleName(SetCreationWizard::tr("Comment for a score of %1").arg(bandCaption(i).chopped(1)));
+    c->addWidget(band, 2 + i % perColumn, column);
     c->addWidget(field, 2 + i % perColumn, column + 1);
   }
   return panel;
@@ -261,11 +274,11 @@ QFrame* makeCursorLegend(QWidget* parent) {
     label->setStyleSheet(QStringLiteral("color: %1; background: %2;").arg(QLatin1String(ink), QLatin1String(paper)));
     l->addWidget(label);
   };
-  line(QStringLiteral("Custom Cursor: 16 Colour BMP picture, 32x32 pixels where:"), "black", "transparent");
-  line(QStringLiteral("Black = Black"), "black", "white");
-  line(QStringLiteral("Red = Inverted With Background"), "red", "white");
-  line(QStringLiteral("Other Colours = Transparent"), "yellow", "maroon");
-  line(QStringLiteral("White = White"), "white", "black");
+  line(SetCreationWizard::tr("Custom Cursor: 16 Colour BMP picture, 32x32 pixels where:"), "black", "transparent");
+  line(SetCreationWizard::tr("Black = Black"), "black", "white");
+  line(SetCreationWizard::tr("Red = Inverted With Background"), "red", "white");
+  line(SetCreationWizard::tr("Other Colours = Transparent"), "yellow", "maroon");
+  line(SetCreationWizard::tr("White = White"), "white", "black");
   return legend;
 }
 
@@ -274,15 +287,15 @@ QFrame* makeCursorLegend(QWidget* parent) {
 QWidget* SetCreationWizard::makeAnimationPage() {
   auto* page = new QWidget;
   QVBoxLayout* v = pageLayout(page, 10, 8);
-  v->addWidget(wrapped(QStringLiteral(
+  v->addWidget(wrapped(tr(
       "An image set may show more than one target picture.  It needs two pictures: one holding the images of the "
       "target appearing, and one holding the pie (splat) images.  Every 108 rows of picture hold one target: 107 "
       "rows of frames and one divider row, so taller pictures give the game more targets to throw at."), page));
-  pict1_ = addStripGroup(v, QStringLiteral(" Pict1.bmp "), page);
+  pict1_ = addStripGroup(v, tr(" Pict1.bmp "), page);
   pict1_->setObjectName(QStringLiteral("pict1.bmp"));
-  pict2_ = addStripGroup(v, QStringLiteral(" Pict2.bmp "), page);
+  pict2_ = addStripGroup(v, tr(" Pict2.bmp "), page);
   pict2_->setObjectName(QStringLiteral("pict2.bmp"));
-  auto* change = named<QPushButton>(new QPushButton(QStringLiteral("Change Image &Files..."), page), "changeImageFiles");
+  auto* change = named<QPushButton>(new QPushButton(tr("Change Image &Files..."), page), "changeImageFiles");
   auto* row = new QHBoxLayout;
   row->addStretch();
   row->addWidget(change);
@@ -298,16 +311,16 @@ QWidget* SetCreationWizard::makeBitmapsPage(const BuiltinPictures& pictures) {
   QVBoxLayout* v = pageLayout(page, 3, 4, 2);
   addPicturesNote(v, page);
   const PictureGroup title =
-      addPictureGroup(v, QStringLiteral(" Title Bar:  (594x31 Pixels  - title.bmp) "),
-                      examplePicture(pictures.title, 333, 17, page), QStringLiteral("&Set Background Colour..."), page);
-  const PictureGroup digits = addPictureGroup(v, QStringLiteral(" Number Strip:  (300x51 Pixels  - numbers.bmp) "),
+      addPictureGroup(v, tr(" Title Bar:  (594x31 Pixels  - title.bmp) "),
+                      examplePicture(pictures.title, 333, 17, page), tr("&Set Background Colour..."), page);
+  const PictureGroup digits = addPictureGroup(v, tr(" Number Strip:  (300x51 Pixels  - numbers.bmp) "),
                                               examplePicture(pictures.digits, 147, 25, page), {}, page);
   const PictureGroup count =
-      addPictureGroup(v, QStringLiteral(" Count Down and Messages (Game over and Click Here): (671x107 Pixels  - count.bmp) "),
+      addPictureGroup(v, tr(" Count Down and Messages (Game over and Click Here): (671x107 Pixels  - count.bmp) "),
                       examplePicture(pictures.countdown, 156, 25, page),
-                      QStringLiteral("&Set Page Background Colour..."), page);
+                      tr("&Set Page Background Colour..."), page);
   const PictureGroup misc =
-      addPictureGroup(v, QStringLiteral(" Misc Extras  (Words \"Time,\" \"Score,\" and the base to the pop up boxes): "
+      addPictureGroup(v, tr(" Misc Extras  (Words \"Time,\" \"Score,\" and the base to the pop up boxes): "
                                         "(111x124 Pixels  - miscpics.bmp) "),
                       examplePicture(pictures.misc, 36, 40, page), {}, page);
   nameGroup(title, "title.bmp", "titleColour");
@@ -317,11 +330,11 @@ QWidget* SetCreationWizard::makeBitmapsPage(const BuiltinPictures& pictures) {
   titleFile_ = title.field, numbersFile_ = digits.field, countFile_ = count.field, miscFile_ = misc.field;
   titleColour_ = title.swatch, pageColour_ = count.swatch;
   const std::pair<const PictureGroup*, const char*> browsing[] = {
-      {&title, "Select Title File"}, {&digits, "Select Numbers File"},
-      {&count, "Select Countdown and Messages File"}, {&misc, "Select Extra Graphics File"}};
+      {&title, QT_TR_NOOP("Select Title File")}, {&digits, QT_TR_NOOP("Select Numbers File")},
+      {&count, QT_TR_NOOP("Select Countdown and Messages File")}, {&misc, QT_TR_NOOP("Select Extra Graphics File")}};
   for (const auto& [group, dialogTitle] : browsing) {
     QLineEdit* field = group->field;
-    const QString text = QString::fromLatin1(dialogTitle);
+    const QString text = tr(dialogTitle);
     connect(group->browse, &QPushButton::clicked, this, [this, field, text] { browse(field, Dialog::Bitmap, text); });
   }
   connect(title.colourButton, &QPushButton::clicked, this, [this] { pickColour(titleColour_); });
@@ -336,15 +349,15 @@ QWidget* SetCreationWizard::makeSoundsPage() {
   auto* page = new QWidget;
   QVBoxLayout* v = pageLayout(page, 8, 4, 2);
   addSoundsNote(v, page);
-  const QString wave = QStringLiteral("Custom Wave &Filename:");
+  const QString wave = tr("Custom Wave &Filename:");
   for (const SoundEffectInfo& sound : kSoundEffects) {
     const auto i = static_cast<std::size_t>(indexOf(sound.effect));
     QPushButton* browseWave = nullptr;
-    QHBoxLayout* row = addSoundGroup(v, QString::fromLatin1(sound.wizardCaption), wave, waveFiles_[i], browseWave, page);
+    QHBoxLayout* row = addSoundGroup(v, QCoreApplication::translate("SoundEffects", sound.wizardCaption), wave, waveFiles_[i], browseWave, page);
     named(waveFiles_[i], sound.fileName);
     named(browseWave, (std::string("browse:") + sound.fileName).c_str());
     QLineEdit* field = waveFiles_[i];
-    const QString title = QString::fromLatin1(kWaveDialogTitles[i]);
+    const QString title = tr(kWaveDialogTitles[i]);
     connect(browseWave, &QPushButton::clicked, this, [this, field, title] { browse(field, Dialog::Wave, title); });
     auto* play = named(new QPushButton(tr("&Play"), row->parentWidget()), (std::string("play:") + sound.fileName).c_str());
     play->setAutoDefault(false);
@@ -354,26 +367,29 @@ QWidget* SetCreationWizard::makeSoundsPage() {
     soundLengths_[i] = named(new QLabel(row->parentWidget()), (std::string("length:") + sound.fileName).c_str());
     soundLengths_[i]->setMinimumWidth(soundLengths_[i]->fontMetrics().horizontalAdvance(QStringLiteral("00.00 s  ")));
     row->addWidget(soundLengths_[i]);
-    if (sound.effect == SoundEffect::Tick) row->addWidget(tickMode_ = named(playModeBox(row->parentWidget()), "tickMode"));
+    if (sound.effect == SoundEffect::Tick) {
+      row->addWidget(tickMode_ = named(playModeBox(row->parentWidget()), "tickMode"));
+      tickMode_->setAccessibleName(tr("When the tick sound plays"));
+    }
   }
   auto* rule = new QFrame(page);
   rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   v->addWidget(rule);
   QPushButton* browseMusic = nullptr;
-  addSoundGroup(v, QStringLiteral(" Background MIDI File (midi file played during game) "),
-                QStringLiteral("Custom MIDI &Filename:"), musicFile_, browseMusic, page);
+  addSoundGroup(v, tr(" Background MIDI File (midi file played during game) "),
+                tr("Custom MIDI &Filename:"), musicFile_, browseMusic, page);
   named(musicFile_, "music");
   named(browseMusic, "browse:music");
   v->addStretch();
   connect(browseMusic, &QPushButton::clicked, this,
-          [this] { browse(musicFile_, Dialog::Midi, QStringLiteral("Select MIDI sequence for in-game music")); });
+          [this] { browse(musicFile_, Dialog::Midi, tr("Select MIDI sequence for in-game music")); });
   return page;
 }
 
 QWidget* SetCreationWizard::makeTextsPage() {
   auto* page = new QWidget;
   QVBoxLayout* v = pageLayout(page, 8, 4, 3);
-  v->addWidget(wrapped(QStringLiteral("Here you can change the messages shown at the end of a game, and tell the "
+  v->addWidget(wrapped(tr("Here you can change the messages shown at the end of a game, and tell the "
                                       "players about this set and its author."), page));
   AboutFields about{};
   v->addWidget(makeAboutPanel(page, about));
@@ -390,9 +406,9 @@ QWidget* SetCreationWizard::makeTextsPage() {
 QWidget* SetCreationWizard::makeCursorPage(const CursorTable& cursors) {
   auto* page = new QWidget;
   QVBoxLayout* v = pageLayout(page, 8, 4, 3);
-  v->addWidget(wrapped(QStringLiteral("The mouse cursor used during play can be one of the 7 built-in cursors, or "
+  v->addWidget(wrapped(tr("The mouse cursor used during play can be one of the 7 built-in cursors, or "
                                       "your own cursor made from a picture."), page));
-  v->addWidget(new QLabel(QStringLiteral("Choose Cursor:"), page));
+  v->addWidget(new QLabel(tr("Choose Cursor:"), page));
   v->addWidget(makeCursorStrip(page, cursors));
   v->addWidget(makeCustomCursorBox(page));
   v->addStretch();
@@ -413,10 +429,15 @@ QWidget* SetCreationWizard::makeCursorStrip(QWidget* page, const CursorTable& cu
     tile->setCursor(cursors.cursor(slot));
     tile->setPicture(cursorPicture(cursors.get(slot)));
     cursorTiles_[static_cast<std::size_t>(i)] = tile;
-    QLabel* caption = wrapped(QString::fromLatin1(kTileNames[i]), strip);
+    QLabel* caption = wrapped(tr(kTileNames[i]), strip);
+    tile->setAccessibleName(caption->text());
     caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto* column = new QWidget(strip);
-    column->setFixedWidth(68);
+    // 68 pixels, or the caption's longest word where a language's words are longer.
+    int longestWord = 0;
+    for (const QString& word : caption->text().split(u' ', Qt::SkipEmptyParts))
+      longestWord = std::max(longestWord, caption->fontMetrics().horizontalAdvance(word) + 2);
+    column->setFixedWidth(std::max(68, longestWord));
     auto* cell = new QVBoxLayout(column);
     cell->setContentsMargins(0, 0, 0, 0);
     cell->setSpacing(1);
@@ -431,22 +452,22 @@ QWidget* SetCreationWizard::makeCursorStrip(QWidget* page, const CursorTable& cu
 }
 
 QGroupBox* SetCreationWizard::makeCustomCursorBox(QWidget* page) {
-  customCursorBox_ = named(new QGroupBox(QStringLiteral(" Custom Cursor Setup - cursor.bmp "), page), "customCursor");
+  customCursorBox_ = named(new QGroupBox(tr(" Custom Cursor Setup - cursor.bmp "), page), "customCursor");
   auto* g = new QHBoxLayout(customCursorBox_);
   g->setContentsMargins(6, groupTopMargin(customCursorBox_, 2), 6, 4);
   auto* left = new QVBoxLayout;
   cursorFile_ = named(edit(255, customCursorBox_), "cursor.bmp");
   cursorFile_->setMinimumWidth(220);
-  auto* browseCursor = named(new QPushButton(QStringLiteral("&Browse..."), customCursorBox_), "browse:cursor.bmp");
-  left->addWidget(labelFor(QStringLiteral("Cursor BMP &Filename:"), cursorFile_));
+  auto* browseCursor = named(new QPushButton(tr("&Browse..."), customCursorBox_), "browse:cursor.bmp");
+  left->addWidget(labelFor(tr("Cursor BMP &Filename:"), cursorFile_));
   left->addLayout(fileRow({}, cursorFile_, browseCursor));
-  auto* setUp = named(new QPushButton(QStringLiteral("Setup Custom Cursor..."), customCursorBox_), "setUpCursor");
+  auto* setUp = named(new QPushButton(tr("Setup Custom Cursor..."), customCursorBox_), "setUpCursor");
   left->addWidget(setUp, 0, Qt::AlignLeft);
   left->addStretch();
   g->addLayout(left, 1);
   g->addWidget(makeCursorLegend(customCursorBox_));
   connect(browseCursor, &QPushButton::clicked, this,
-          [this] { browse(cursorFile_, Dialog::Bitmap, QStringLiteral("Select cursor picture...")); });
+          [this] { browse(cursorFile_, Dialog::Bitmap, tr("Select cursor picture...")); });
   connect(setUp, &QPushButton::clicked, this, [this] { setUpCursor(); });
   return customCursorBox_;
 }
@@ -455,15 +476,15 @@ QWidget* SetCreationWizard::makeOutputPage() {
   auto* page = new QWidget;
   QVBoxLayout* v = pageLayout(page, 10, 8);
   v->addWidget(wrapped(
-      QStringLiteral("The last step in this creation process is to specify the output filename:  (ending in .XET)"),
+      tr("The last step in this creation process is to specify the output filename:  (ending in .XET)"),
       page));
   outFile_ = named(edit(255, page), "outFile");
-  auto* browseOut = named(new QPushButton(QStringLiteral("&Browse..."), page), "browse:outFile");
-  v->addLayout(fileRow(QStringLiteral("Output Filename:"), outFile_, browseOut));
+  auto* browseOut = named(new QPushButton(tr("&Browse..."), page), "browse:outFile");
+  v->addLayout(fileRow(tr("Output Filename:"), outFile_, browseOut));
   v->addWidget(makeSizePanel(page));
   v->addStretch();
   connect(browseOut, &QPushButton::clicked, this,
-          [this] { browse(outFile_, Dialog::Save, QStringLiteral("Enter new .XET filename:")); });
+          [this] { browse(outFile_, Dialog::Save, tr("Enter new .XET filename:")); });
   connect(outFile_, &QLineEdit::textChanged, this, [this] { outFileChanged(); });
   return page;
 }
@@ -475,15 +496,15 @@ QFrame* SetCreationWizard::makeSizePanel(QWidget* page) {
   p->setContentsMargins(8, 6, 8, 6);
   estimate_ = named(new QLabel(sizePanel_), "estimate");
   freeSpace_ = named(new QLabel(sizePanel_), "freeSpace");
-  warning_ = named(wrapped(QStringLiteral("WARNING: There might not be enough available free space on this disk to continue..."),
+  warning_ = named(wrapped(tr("WARNING: There might not be enough available free space on this disk to continue..."),
                            sizePanel_), "warning");
   warning_->setStyleSheet(QStringLiteral("color: #c80000; font-weight: bold;"));
   warning_->hide();
-  auto* refresh = named(new QPushButton(QStringLiteral("&Refresh Sizes"), sizePanel_), "refreshSizes");
-  auto* create = named(new QPushButton(QStringLiteral("&Create eXtended Image Set File!"), sizePanel_), "create");
-  p->addWidget(new QLabel(QStringLiteral("Estimated Image Set filesize:"), sizePanel_), 0, 0);
+  auto* refresh = named(new QPushButton(tr("&Refresh Sizes"), sizePanel_), "refreshSizes");
+  auto* create = named(new QPushButton(tr("&Create eXtended Image Set File!"), sizePanel_), "create");
+  p->addWidget(new QLabel(tr("Estimated Image Set filesize:"), sizePanel_), 0, 0);
   p->addWidget(estimate_, 0, 1);
-  p->addWidget(new QLabel(QStringLiteral("Space available on chosen drive:"), sizePanel_), 1, 0);
+  p->addWidget(new QLabel(tr("Space available on chosen drive:"), sizePanel_), 1, 0);
   p->addWidget(freeSpace_, 1, 1);
   p->setColumnStretch(1, 1);
   p->addWidget(warning_, 2, 0, 1, 2);

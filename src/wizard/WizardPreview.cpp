@@ -27,7 +27,7 @@ void takePicture(const QString& name, const QString& path, QImage& into, Picture
   if (path.trimmed().isEmpty()) return;
   PictureImport imported = importPicture(path, bounds, page);
   if (!imported.ok()) {
-    warnings << QStringLiteral("%1 cannot be read: %2").arg(name, imported.error);
+    warnings << WizardPreview::tr("%1 cannot be read: %2").arg(name, imported.error);
     return;
   }
   into = std::move(imported.picture);
@@ -47,8 +47,10 @@ void takeCursor(const SetInputs& in, LoadedSet& set) {
 }
 
 QString targetCount(const char* strip, int targets) {
-  if (targets < 0) return QStringLiteral("%1: not chosen").arg(QLatin1String(strip));
-  return QStringLiteral("%1: %2 %3").arg(QLatin1String(strip)).arg(targets).arg(targets == 1 ? "target" : "targets");
+  if (targets < 0) return WizardPreview::tr("%1: not chosen").arg(QLatin1String(strip));
+  return (targets == 1 ? WizardPreview::tr("%1: %2 target") : WizardPreview::tr("%1: %2 targets"))
+      .arg(QLatin1String(strip))
+      .arg(targets);
 }
 
 }  // namespace
@@ -82,7 +84,7 @@ WizardLook wizardLook(const SetInputs& in) {
 
   // Named as the wizard names them, so the warning stays short whatever the paths.
   auto named = [](const QString& path, const char* name, const char* builtin) {
-    return QString::fromLatin1(path.trimmed().isEmpty() ? builtin : name);
+    return path.trimmed().isEmpty() ? WizardPreview::tr(builtin) : QString::fromLatin1(name);
   };
   // Every target of both strips stands on the page: each strip's own targets are looked at.
   QList<PictureOnPage> onPage;
@@ -90,12 +92,13 @@ WizardLook wizardLook(const SetInputs& in) {
     const QList<QRgb> backgrounds = targetBackgrounds(strip);
     for (qsizetype t = 0; t < backgrounds.size(); ++t) {
       const QString label = named(path, name, builtin);
-      onPage.append({backgrounds.size() == 1 ? label : QStringLiteral("%1 target %2").arg(label).arg(t + 1), backgrounds[t]});
+      onPage.append({backgrounds.size() == 1 ? label : WizardPreview::tr("%1 target %2").arg(label).arg(t + 1), backgrounds[t]});
     }
   };
-  addTargets(in.pict1, "Pict1.bmp", "the built-in figure", set.targetStrip);
-  addTargets(in.pict2, "Pict2.bmp", "the built-in splat", set.splatStrip);
-  onPage.append({named(in.countBmp, "count.bmp", "the built-in count-down"), pictureBackground(set.countStrip)});
+  addTargets(in.pict1, "Pict1.bmp", QT_TRANSLATE_NOOP("WizardPreview", "the built-in figure"), set.targetStrip);
+  addTargets(in.pict2, "Pict2.bmp", QT_TRANSLATE_NOOP("WizardPreview", "the built-in splat"), set.splatStrip);
+  onPage.append({named(in.countBmp, "count.bmp", QT_TRANSLATE_NOOP("WizardPreview", "the built-in count-down")),
+                 pictureBackground(set.countStrip)});
   warnings << pageColourWarning(colourFromValue(in.pageColour).rgb(), onPage);
   warnings.removeAll(QString());
   return look;
@@ -117,6 +120,7 @@ WizardPreview::WizardPreview(QWidget* parent) : QWidget(parent) {
   target_ = new QSpinBox(this);
   target_->setObjectName(QStringLiteral("previewTarget"));
   target_->setPrefix(tr("Target "));
+  target_->setAccessibleName(tr("Target shown"));
   target_->setVisible(false);
   connect(target_, &QSpinBox::valueChanged, this, [this] { showInputs(lastInputs_); });
   auto* column = new QVBoxLayout;
@@ -141,7 +145,7 @@ void WizardPreview::showInputs(const SetInputs& in) {
   look.set.targetStrip = targetRows(look.set.targetStrip, shown);
   look.set.splatStrip = targetRows(look.set.splatStrip, shown);
   lastInputs_ = in;
-  picture_->setPixmap(QPixmap::fromImage(drawSetPreview(look.set, kWizardPreviewSize - QSize(2, 2))));
+  picture_->setPixmap(QPixmap::fromImage(drawSetPreview(look.set, kWizardPreviewSize - QSize(2, 2), picture_->devicePixelRatioF())));
   targets_->setText(targetCount("Pict1.bmp", look.figureTargets) + QStringLiteral("    ") +
                    targetCount("Pict2.bmp", look.splatTargets));
   warnings_->setText(look.warnings.join(QLatin1Char('\n')));
