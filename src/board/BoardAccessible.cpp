@@ -1,6 +1,7 @@
 #include "board/BoardAccessible.h"
 
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
@@ -124,7 +125,12 @@ class PartInterface final : public QAccessibleInterface,
                                                           Qt::LeftButton, held, Qt::NoModifier));
     }
   }
-  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+  // F10 and the Menu key open the command menu as a press of its button does.
+  QStringList keyBindingsForAction(const QString& action) const override {
+    if (part_ != BoardPart::MenuButton || action != pressAction()) return {};
+    return {QKeySequence(Qt::Key_F10).toString(QKeySequence::NativeText),
+            QKeySequence(Qt::Key_Menu).toString(QKeySequence::NativeText)};
+  }
 
   // The number as text, for the score and the time.
   void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }

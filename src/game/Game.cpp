@@ -1,5 +1,6 @@
 #include "game/Game.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <algorithm>
@@ -138,7 +139,7 @@ void Game::setRoundRunning(bool running) {
 }
 
 void Game::updateMainCaption() {
-  const QString about = QStringLiteral("%1, %2, Created by %3")
+  const QString about = QCoreApplication::translate("Game", "%1, %2, Created by %3")
                             .arg(QLatin1String(kAppName), QLatin1String(kAppVersion), QLatin1String(kAuthorHandle));
   caption_ = set_.setTitle.isEmpty() ? about : set_.setTitle + QStringLiteral("  (") + about + QLatin1Char(')');
   view_->captionChanged();

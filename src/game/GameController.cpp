@@ -145,8 +145,8 @@ void GameController::addScoreToBoard() {
   if (prompts().runModal(*playerNameDialog()) != QDialog::Accepted) return;
   // A score that could not be saved stays offered for another try.
   if (!scoreBoard_.add(playerNameDialog()->playerName(), gameOverDialog()->gameResult().score)) {
-    prompts().message(window_.get(), QStringLiteral("Your score could not be saved:\n%1").arg(scoreBoard_.lastError()),
-                      QStringLiteral("Error"), BoxIcon::Error);
+    prompts().message(window_.get(), tr("Your score could not be saved:\n%1").arg(scoreBoard_.lastError()), tr("Error"),
+                      BoxIcon::Error);
     return;
   }
   gameOverDialog()->scoreAdded();
@@ -154,17 +154,15 @@ void GameController::addScoreToBoard() {
 }
 
 void GameController::showScoreTable() {
-  if (!scoreBoard_.load())
-    prompts().message(window_.get(), scoreBoard_.lastError(), QStringLiteral("Error"), BoxIcon::Error);
+  if (!scoreBoard_.load()) prompts().message(window_.get(), scoreBoard_.lastError(), tr("Error"), BoxIcon::Error);
   scoreTable()->showEntries(scoreBoard_.entries());
   prompts().runModal(*scoreTable());
   // Only a reset changes the board from the table; viewing it leaves the file alone.
   if (!scoreTable()->resetChosen()) return;
   scoreBoard_.clear();
   if (!scoreBoard_.save())
-    prompts().message(window_.get(),
-                      QStringLiteral("The score board could not be emptied:\n%1").arg(scoreBoard_.lastError()),
-                      QStringLiteral("Error"), BoxIcon::Error);
+    prompts().message(window_.get(), tr("The score board could not be emptied:\n%1").arg(scoreBoard_.lastError()),
+                      tr("Error"), BoxIcon::Error);
 }
 
 // --- the command menu ---
@@ -174,31 +172,31 @@ void GameController::buildMenu() {
   commandMenu_->setObjectName(QStringLiteral("commandMenu"));
   auto item = [this](QMenu* menu, const char* name, const char* caption, std::function<void()> command) {
     // A caption may name the game (%1).
-    QAction* a = menu->addAction(QString::fromLatin1(caption).replace(QLatin1String("%1"), QLatin1String(kAppName)));
+    QAction* a = menu->addAction(tr(caption).replace(QLatin1String("%1"), QLatin1String(kAppName)));
     a->setObjectName(QString::fromLatin1(name));
     connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
     return a;
   };
   auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
-  QMenu* sets = commandMenu_->addMenu(QStringLiteral("Custom &Image Sets"));
+  QMenu* sets = commandMenu_->addMenu(tr("Custom &Image Sets"));
   sets->menuAction()->setObjectName(QStringLiteral("imageSetsMenu"));
   sets->setObjectName(QStringLiteral("imageSetsSubmenu"));
-  item(sets, "chooseSet", "Choose Image &Set...", [this] { commands_->chooseSet(); });
+  item(sets, "chooseSet", QT_TR_NOOP("Choose Image &Set..."), [this] { commands_->chooseSet(); });
   separator(sets, "afterChooseSeparator");
-  item(sets, "resetToDefaults", "Reset %1 to Defaults", [this] { commands_->resetToDefaults(); });
+  item(sets, "resetToDefaults", QT_TR_NOOP("Reset %1 to Defaults"), [this] { commands_->resetToDefaults(); });
   separator(sets, "afterResetSeparator");
-  item(sets, "loadBitmapPair", "Load &BMP images for game...", [this] { commands_->loadBitmapPair(); });
-  item(sets, "loadSetFile", "&Load Custom Image Set...", [this] { commands_->loadSetFile(); });
+  item(sets, "loadBitmapPair", QT_TR_NOOP("Load &BMP images for game..."), [this] { commands_->loadBitmapPair(); });
+  item(sets, "loadSetFile", QT_TR_NOOP("&Load Custom Image Set..."), [this] { commands_->loadSetFile(); });
   separator(sets, "beforeSetInfoSeparator");
-  item(sets, "aboutCurrentSet", "&About Current Image Set...", [this] { showCurrentSetAbout(); });
+  item(sets, "aboutCurrentSet", QT_TR_NOOP("&About Current Image Set..."), [this] { showCurrentSetAbout(); });
   separator(sets, "beforeWizardSeparator");
-  item(sets, "runWizard", "Use eXtended Image Set Creation &Wizard...", [this] { runSetCreationWizard(); });
-  item(commandMenu_, "viewScoreTable", "&View Local Highscore Table...", [this] { showScoreTable(); });
+  item(sets, "runWizard", QT_TR_NOOP("Use eXtended Image Set Creation &Wizard..."), [this] { runSetCreationWizard(); });
+  item(commandMenu_, "viewScoreTable", QT_TR_NOOP("&View Local Highscore Table..."), [this] { showScoreTable(); });
   separator(commandMenu_, "beforeLinksSeparator");
-  item(commandMenu_, "openWebSite", "&Goto %1 Website...", [this] { aboutDialog()->openWebSite(); });
-  item(commandMenu_, "aboutGame", "&About %1...", [this] { showAboutBox(); });
+  item(commandMenu_, "openWebSite", QT_TR_NOOP("&Goto %1 Website..."), [this] { aboutDialog()->openWebSite(); });
+  item(commandMenu_, "aboutGame", QT_TR_NOOP("&About %1..."), [this] { showAboutBox(); });
   separator(commandMenu_, "beforeQuitSeparator");
-  item(commandMenu_, "quit", "&Quit...", [this] { quit(); });
+  item(commandMenu_, "quit", QT_TR_NOOP("&Quit..."), [this] { quit(); });
 }
 
 QAction* GameController::menuItem(const QString& componentName) const {
@@ -227,8 +225,7 @@ void GameController::runCommand(const std::function<void()>& command) {
 }
 
 void GameController::quit() {
-  if (prompts().confirm(window_.get(), QStringLiteral("Quit %1? Really?").arg(QLatin1String(kAppName)),
-                        QStringLiteral("Quit?")))
+  if (prompts().confirm(window_.get(), tr("Quit %1? Really?").arg(QLatin1String(kAppName)), tr("Quit?")))
     window_->close();
 }
 
@@ -318,9 +315,9 @@ void GameController::shutDown() {
 // --- what the game tells the program ---
 
 void GameController::holeChanged(int hole) { window_->partChanged(window_->boardLayout().hole(hole)); }
-void GameController::scoreChanged() { window_->partChanged(window_->boardLayout().scoreDigits()); }
-void GameController::timeChanged() { window_->partChanged(window_->boardLayout().timeDigits()); }
-void GameController::boardChanged() { window_->partChanged(window_->rect()); }
+void GameController::scoreChanged() { window_->valueChanged(window_->boardLayout().scoreDigits()); }
+void GameController::timeChanged() { window_->valueChanged(window_->boardLayout().timeDigits()); }
+void GameController::boardChanged() { window_->valueChanged(window_->rect()); }
 void GameController::captionChanged() { window_->setWindowTitle(game_->caption()); }
 
 void GameController::playfieldCursorChanged() {

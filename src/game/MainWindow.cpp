@@ -10,13 +10,15 @@
 #include <QToolTip>
 #include <utility>
 
+#include "board/BoardAccessible.h"
 #include "game/GameController.h"
 #include "ui/AppInfo.h"
 #include "ui/AppStyle.h"
 #include "ui/DialogLook.h"
 
 namespace {
-const char* const kMenuButtonHint = "Click for a menu of commands/controls for this game";
+const char* const kMenuButtonHint =
+    QT_TRANSLATE_NOOP("MainWindow", "Click for a menu of commands/controls for this game");
 }  // namespace
 
 MainWindow::MainWindow(GameController& controller, QWidget* parent) : QWidget(parent), controller_(controller) {
@@ -54,7 +56,7 @@ void MainWindow::paintEvent(QPaintEvent* e) {
 
 QString MainWindow::hintAt(QPoint at) const {
   switch (boardLayout().hitAt(at, boardState()).area) {
-    case BoardArea::MenuButton: return QString::fromLatin1(kMenuButtonHint);
+    case BoardArea::MenuButton: return tr(kMenuButtonHint);
     case BoardArea::SoundIcon: return controller_.soundIconHint();
     default: return {};
   }
@@ -120,7 +122,22 @@ void MainWindow::setMenuPressed(bool pressed) {
   if (menuPressed_ == pressed) return;
   menuPressed_ = pressed;
   update(boardLayout().menuPanel());
+  tellScreenReader();
 }
+
+void MainWindow::valueChanged(const QRect& part) {
+  update(part);
+  tellScreenReader();
+}
+
+void MainWindow::soundIconChanged() {
+  update(boardLayout().soundIconWindow());
+  tellScreenReader();
+}
+
+// Compares a few short texts with the last ones told; Qt drops the news when no
+// screen reader listens.
+void MainWindow::tellScreenReader() { boardaccess::notifyChanged(this); }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* e) {
   // A held button keeps the cursor of the part it went down on.

@@ -24,8 +24,12 @@ class MainWindow : public QWidget {
   QString hintAt(QPoint at) const;
 
   // --- what the controller tells the board ---
+  // A hole changed: holes are not read out, so this only repaints.
   void partChanged(const QRect& part) { update(part); }
-  void soundIconChanged() { update(boardLayout().soundIconWindow()); }
+  // A part with a value a screen reader reads changed (the score, the time, the
+  // whole board): repainted and told.
+  void valueChanged(const QRect& part);
+  void soundIconChanged();
   void setMenuPressed(bool pressed);
   void setPlayfieldCursor(const QCursor& cursor);
   void setButtonCursor(const QCursor& cursor) { buttonCursor_ = cursor; }
@@ -44,6 +48,8 @@ class MainWindow : public QWidget {
 
  private:
   void pressButton(BoardArea button);
+  // Tells a listening screen reader what changed on the banner.
+  void tellScreenReader();
   // The cursor of the part of the board under the pointer.
   void showCursorFor(QPoint at);
 

@@ -39,7 +39,7 @@ QString aboutFile(const QString& text, const QString& path) {
 // Opens a set file to read, never a pipe or device; tells the player when it cannot.
 bool openSetFile(SetCommandsPort& port, QFile& file, const QString& text) {
   if (openRegularFile(file)) return true;
-  showMessage(port, aboutFile(text, file.fileName()), QStringLiteral("Error"));
+  showMessage(port, aboutFile(text, file.fileName()), QCoreApplication::translate("SetCommands", "Error"));
   return false;
 }
 
@@ -75,7 +75,7 @@ std::function<void()> busyFromHere(SetCommandsPort& port) {
 void loadExtendedSet(Game& game, SetCommandsPort& port, const QString& path, bool showAboutDialog) {
   QFile file(path);
   // A file that cannot be opened counts as too small.
-  if (!openSetFile(port, file, QString::fromLatin1(kNotExtendedSetMessage))) return;
+  if (!openSetFile(port, file, QCoreApplication::translate("SetReaders", kNotExtendedSetMessage))) return;
   SetReadResult result = readExtendedSet(file, busyFromHere(port));
   file.close();
   port.setBusyCursor(false);
@@ -87,7 +87,7 @@ bool loadImageSet(Game& game, SetCommandsPort& port, const QString& givenPath, b
   QString path = givenPath;
   if (path.isEmpty()) {
     FileDialogRequest setter;
-    setter.title = QStringLiteral("Please select a PieVorbQuarn image set to use:");
+    setter.title = QCoreApplication::translate("SetCommands", "Please select a PieVorbQuarn image set to use:");
     setter.filter = setFileFilter();
     setter.filterIndex = kSetFileFilterAnySet;
     setter.defaultExt = QStringLiteral("SET");
@@ -99,7 +99,8 @@ bool loadImageSet(Game& game, SetCommandsPort& port, const QString& givenPath, b
   }
 
   QFile file(path);
-  if (!openSetFile(port, file, QStringLiteral("Error, unable to open file..."))) return false;
+  if (!openSetFile(port, file, QCoreApplication::translate("SetCommands", "Error, unable to open file...")))
+    return false;
   SetReadResult result = readSetFile(file, path, busyFromHere(port));
   file.close();
   port.setBusyCursor(false);
@@ -125,7 +126,9 @@ bool ImageSetCommands::loadStartupSet(const StartupPlace& place) {
   bool showAbout = true;
   if (!candidate.isEmpty() && !isRegularFile(candidate)) {
     // A set asked for by name that is not there, or no file, is worth a word.
-    showMessage(port_, aboutFile(QStringLiteral("Error, unable to open file..."), candidate), QStringLiteral("Error"));
+    showMessage(port_,
+                aboutFile(QCoreApplication::translate("SetCommands", "Error, unable to open file..."), candidate),
+                QCoreApplication::translate("SetCommands", "Error"));
   }
   if (!isRegularFile(candidate)) {
     candidate = defaultSetPath(folder);
@@ -160,17 +163,17 @@ void ImageSetCommands::chooseSet() {
 
 void ImageSetCommands::loadBitmapPair() {
   FileDialogRequest fs;
-  fs.filter = QStringLiteral("Bitmap Files (*.BMP)|*.BMP|All Files (*.*)|*.*");
+  fs.filter = QCoreApplication::translate("SetCommands", "Bitmap Files (*.BMP)|*.BMP|All Files (*.*)|*.*");
   fs.defaultExt = QStringLiteral("BMP");
   fs.mustExist = true;
 
-  fs.title = QStringLiteral("Please select Bitmap file 1 (PICT1.BMP)");
+  fs.title = QCoreApplication::translate("SetCommands", "Please select Bitmap file 1 (PICT1.BMP)");
   fs.initialPath = fsFileName_;
   const QString first = prompts().chooseFile(port_.dialogParent(), fs);
   if (first.isEmpty()) return;
   fsFileName_ = first;
 
-  fs.title = QStringLiteral("Please select Bitmap file 2 (PICT2.BMP)");
+  fs.title = QCoreApplication::translate("SetCommands", "Please select Bitmap file 2 (PICT2.BMP)");
   fs.initialPath = fsFileName_;
   const QString second = prompts().chooseFile(port_.dialogParent(), fs);
   if (second.isEmpty()) return;
@@ -190,7 +193,7 @@ void ImageSetCommands::loadBitmapPair() {
     strip = loadBmpFile(path, &why, kStripBounds);
     if (strip.isNull()) {
       install(builtinSet());
-      showMessage(port_, aboutFile(why, path), QStringLiteral("Error"));
+      showMessage(port_, aboutFile(why, path), QCoreApplication::translate("SetCommands", "Error"));
     }
     return !strip.isNull();
   };

@@ -1,6 +1,7 @@
 #include "imageset/BmpDecode.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <algorithm>
@@ -34,23 +35,24 @@ struct HeaderFacts {
 // Reads the info header, old core kind or Windows kind; false with l.problem set.
 bool readInfoHeader(QByteArrayView head, BmpLayout& l, HeaderFacts& facts) {
   auto fail = [&l](const char* why) {
-    l.problem = QString::fromLatin1(why);
+    l.problem = QCoreApplication::translate("BmpDecode", why);
     return false;
   };
-  if (head.size() < 18 || head[0] != 'B' || head[1] != 'M') return fail("it does not start like a BMP file");
+  if (head.size() < 18 || head[0] != 'B' || head[1] != 'M')
+    return fail(QT_TRANSLATE_NOOP("BmpDecode", "it does not start like a BMP file"));
   facts.dataOffset = readLe32(head.data() + 10);
   const std::uint32_t infoSize = readLe32(head.data() + 14);
   facts.headersEnd = 14 + std::int64_t(infoSize);
   if (infoSize == 12) {  // the old core header
-    if (head.size() < 26) return fail("its header is cut short");
+    if (head.size() < 26) return fail(QT_TRANSLATE_NOOP("BmpDecode", "its header is cut short"));
     l.width = std::int16_t(readLe16(head.data() + 18));
     l.height = std::int16_t(readLe16(head.data() + 20));
     l.bitCount = readLe16(head.data() + 24);
     facts.paletteEntry = 3;
     return true;
   }
-  if (infoSize < 40 || infoSize > 124) return fail("its header is of an unknown kind");
-  if (head.size() < 54) return fail("its header is cut short");
+  if (infoSize < 40 || infoSize > 124) return fail(QT_TRANSLATE_NOOP("BmpDecode", "its header is of an unknown kind"));
+  if (head.size() < 54) return fail(QT_TRANSLATE_NOOP("BmpDecode", "its header is cut short"));
   l.width = std::int32_t(readLe32(head.data() + 18));
   l.height = std::int32_t(readLe32(head.data() + 22));
   l.bitCount = readLe16(head.data() + 28);
@@ -68,10 +70,11 @@ bool isRunLength(const BmpLayout& l) {
 // The depths and compressions Qt decodes, and a picture that has pixels.
 const char* formatProblem(const BmpLayout& l) {
   const int b = l.bitCount;
-  if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32) return "its colour depth is not supported";
+  if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32)
+    return QT_TRANSLATE_NOOP("BmpDecode", "its colour depth is not supported");
   const bool rows = l.compression == kRgb || (l.compression == kBitFields && (b == 16 || b == 32));
-  if (!isRunLength(l) && !rows) return "its compression is not supported";
-  if (l.width <= 0 || l.height == 0) return "it has no pixels";
+  if (!isRunLength(l) && !rows) return QT_TRANSLATE_NOOP("BmpDecode", "its compression is not supported");
+  if (l.width <= 0 || l.height == 0) return QT_TRANSLATE_NOOP("BmpDecode", "it has no pixels");
   return nullptr;
 }
 
@@ -80,7 +83,7 @@ const char* pixelDataProblem(const BmpLayout& l, const HeaderFacts& facts, qint6
   std::int64_t headersEnd = facts.headersEnd;
   if (l.bitCount <= 8) {
     const std::int64_t colours = facts.coloursUsed ? facts.coloursUsed : (1 << l.bitCount);
-    if (colours > 256) return "its colour table is too large";
+    if (colours > 256) return QT_TRANSLATE_NOOP("BmpDecode", "its colour table is too large");
     headersEnd += colours * facts.paletteEntry;
   }
   // Qt reads the pixels from the stated offset, but never from inside the headers.
@@ -89,17 +92,18 @@ const char* pixelDataProblem(const BmpLayout& l, const HeaderFacts& facts, qint6
   std::int64_t dataSize;
   if (isRunLength(l)) {
     // A compressed stream's length is known only from its declaration.
-    if (facts.declaredDataSize == 0) return "its compressed data has no declared size";
+    if (facts.declaredDataSize == 0) return QT_TRANSLATE_NOOP("BmpDecode", "its compressed data has no declared size");
     dataSize = facts.declaredDataSize;
   } else {
     // Rows are padded to whole 32-bit words. Width and height are each below 2^31,
     // so their product may not fit in 64 bits: compare by division instead.
     const std::int64_t rowBytes = ((l.width * l.bitCount + 31) / 32) * 4;
     if (dataStart > totalSize || absHeight > (totalSize - dataStart) / rowBytes)
-      return "its pixel data is shorter than its header says";
+      return QT_TRANSLATE_NOOP("BmpDecode", "its pixel data is shorter than its header says");
     dataSize = rowBytes * absHeight;
   }
-  if (dataStart + dataSize > totalSize) return "its pixel data is shorter than its header says";
+  if (dataStart + dataSize > totalSize)
+    return QT_TRANSLATE_NOOP("BmpDecode", "its pixel data is shorter than its header says");
   return nullptr;
 }
 
@@ -107,14 +111,15 @@ BmpLayout readLayout(QByteArrayView head, qint64 totalSize) {
   BmpLayout l;
   HeaderFacts facts;
   if (!readInfoHeader(head, l, facts)) return l;
-  const char* problem = facts.headersEnd > totalSize ? "its header is cut short" : formatProblem(l);
+  const char* problem =
+      facts.headersEnd > totalSize ? QT_TRANSLATE_NOOP("BmpDecode", "its header is cut short") : formatProblem(l);
   if (!problem) problem = pixelDataProblem(l, facts, totalSize);
-  if (problem) l.problem = QString::fromLatin1(problem);
+  if (problem) l.problem = QCoreApplication::translate("BmpDecode", problem);
   return l;
 }
 
 QString decodeFailure(const QString& why) {
-  return QStringLiteral("Unable to read a picture of this set as a BMP file: %1.").arg(why);
+  return QCoreApplication::translate("BmpDecode", "Unable to read a picture of this set as a BMP file: %1.").arg(why);
 }
 
 }  // namespace
@@ -126,7 +131,8 @@ QImage decodeBmp(QIODevice& device, QString* error, PictureBounds bounds) {
     if (error) *error = decodeFailure(why);
     return QImage();
   };
-  const QString tooLarge = QStringLiteral("it is larger than %1 x %2 pixels").arg(bounds.width).arg(bounds.height);
+  const QString tooLarge =
+      QCoreApplication::translate("BmpDecode", "it is larger than %1 x %2 pixels").arg(bounds.width).arg(bounds.height);
   auto within = [&bounds](std::int64_t width, std::int64_t height) {
     return width <= bounds.width && height <= bounds.height;
   };
@@ -142,7 +148,7 @@ QImage decodeBmp(QIODevice& device, QString* error, PictureBounds bounds) {
     // pixels as it found them: hand it a cleared picture of the right size to
     // reuse.
     image = QImage(int(layout.width), int(absHeight), QImage::Format_Indexed8);
-    if (image.isNull()) return fail(QStringLiteral("the picture is too large"));
+    if (image.isNull()) return fail(QCoreApplication::translate("BmpDecode", "the picture is too large"));
     image.fill(0);
   }
   QImageReader reader(&device, "BMP");
@@ -150,7 +156,7 @@ QImage decodeBmp(QIODevice& device, QString* error, PictureBounds bounds) {
   if (!reader.read(&image) || image.isNull()) return fail(reader.errorString());
   if (!within(image.width(), image.height())) return fail(tooLarge);
   QImage picture = gamePicture(image);
-  if (picture.isNull()) return fail(QStringLiteral("the picture is too large"));
+  if (picture.isNull()) return fail(QCoreApplication::translate("BmpDecode", "the picture is too large"));
   if (!within(picture.width(), picture.height())) return fail(tooLarge);
   return picture;
 }
@@ -164,7 +170,7 @@ QImage decodeBmp(const QByteArray& bmp, QString* error, PictureBounds bounds) {
 
 QImage loadBmpFile(const QString& path, QString* error, PictureBounds bounds) {
   if (!isRegularFile(path)) {
-    if (error) *error = decodeFailure(QStringLiteral("it is not a file"));
+    if (error) *error = decodeFailure(QCoreApplication::translate("BmpDecode", "it is not a file"));
     return QImage();
   }
   QFile file(path);

@@ -1,5 +1,6 @@
 #include "imageset/SetReaders.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <algorithm>
 #include <array>
@@ -140,8 +141,9 @@ class ExtendedBody {
     for (const auto& picture : pictures) {
       if (picture.size <= 0) continue;
       if (picture.size > pictureByteBound(picture.bounds))
-        return QStringLiteral("Unable to read a picture of this set as a BMP file: it takes %1 bytes, more than a "
-                              "picture of at most %2 x %3 pixels needs.")
+        return QCoreApplication::translate("SetReaders",
+                                           "Unable to read a picture of this set as a BMP file: it takes %1 bytes, "
+                                           "more than a picture of at most %2 x %3 pixels needs.")
             .arg(picture.size)
             .arg(picture.bounds.width)
             .arg(picture.bounds.height);
@@ -159,13 +161,16 @@ class ExtendedBody {
     for (const SoundEffectInfo& info : kSoundEffects) {
       const std::int32_t size = header_.*info.sizeField;
       if (size > kLongestSound)
-        return QStringLiteral("The sound %1 of this set takes %2 bytes; a sound may last a minute (%3 bytes) at most.")
+        return QCoreApplication::translate(
+                   "SetReaders",
+                   "The sound %1 of this set takes %2 bytes; a sound may last a minute (%3 bytes) at most.")
             .arg(QLatin1String(info.fileName))
             .arg(size)
             .arg(kLongestSound);
     }
     if (header_.musicSize > kLargestTune)
-      return QStringLiteral("The tune of this set takes %1 bytes; a tune may take %2 bytes at most.")
+      return QCoreApplication::translate("SetReaders",
+                                         "The tune of this set takes %1 bytes; a tune may take %2 bytes at most.")
           .arg(header_.musicSize)
           .arg(kLargestTune);
     return QString();
@@ -207,15 +212,17 @@ class ExtendedBody {
   bool cutShort_ = false;
 };
 
-const QString kNotASetMessage =
-    QStringLiteral("This file is NOT a %1 Image Set or eXtended Set file...").arg(QLatin1String(kAppName));
+QString notASetMessage() {
+  return QCoreApplication::translate("SetReaders", "This file is NOT a %1 Image Set or eXtended Set file...")
+      .arg(QLatin1String(kAppName));
+}
 
 // An extended set from just past its magic.
 SetReadResult readExtendedBody(QIODevice& file, const std::function<void()>& headerRead) {
   PieceReader in(file);
   SetHeader header{};
   if (in.readInto(&header, kSetHeaderSize) != kSetHeaderSize)
-    return failure(QStringLiteral("File is corrupt or not an eXtended image set file..."));
+    return failure(QCoreApplication::translate("SetReaders", "File is corrupt or not an eXtended image set file..."));
   if (headerRead) headerRead();
 
   LoadedSet set = builtinSet();
@@ -229,7 +236,8 @@ SetReadResult readExtendedBody(QIODevice& file, const std::function<void()>& hea
   body.readSounds();
   body.readTune();
   if (!body.trailerFollows())
-    return failure(QStringLiteral("Error loading file, either it is incomplete or corrupted..."));
+    return failure(
+        QCoreApplication::translate("SetReaders", "Error loading file, either it is incomplete or corrupted..."));
   cutMiscPictures(set);
   return success(std::move(set));
 }
@@ -262,7 +270,8 @@ SetReadResult readPlainBody(QIODevice& file, const QString& path) {
   set.targetStrip = readStrip(body.pict1Size);
   file.seek(kPlainFirstPicture + std::max<std::int32_t>(body.pict1Size, 0));
   set.splatStrip = readStrip(body.pict2Size);
-  if (set.targetStrip.isNull() || set.splatStrip.isNull()) return failure(QStringLiteral("Error loading images..."));
+  if (set.targetStrip.isNull() || set.splatStrip.isNull())
+    return failure(QCoreApplication::translate("SetReaders", "Error loading images..."));
   return success(std::move(set));
 }
 
@@ -271,7 +280,7 @@ SetReadResult guarded(const std::function<SetReadResult()>& read) {
   try {
     return read();
   } catch (const std::bad_alloc&) {
-    return failure(QStringLiteral("There is not enough memory to load this set."));
+    return failure(QCoreApplication::translate("SetReaders", "There is not enough memory to load this set."));
   }
 }
 
@@ -286,29 +295,32 @@ SetReadResult readSetFile(QIODevice& file, const QString& path, const std::funct
   SetReadResult result;
   const QByteArray magic = readMagic(file);  // shorter than 18 bytes matches nothing
   if (magic == QByteArrayView(kExtendedMagic, kMagicSize)) {
-    result = file.size() < kSmallestExtendedSet ? failure(QString::fromLatin1(kNotExtendedSetMessage), true)
-                                                 : guarded([&] { return readExtendedBody(file, headerRead); });
+    result = file.size() < kSmallestExtendedSet
+                 ? failure(QCoreApplication::translate("SetReaders", kNotExtendedSetMessage), true)
+                 : guarded([&] { return readExtendedBody(file, headerRead); });
     result.kind = SetKind::Extended;
   } else if (magic == QByteArrayView(kPlainMagic, kMagicSize)) {
     if (headerRead) headerRead();
     result = guarded([&] { return readPlainBody(file, path); });
     result.kind = SetKind::Plain;
   } else if (magic == QByteArrayView(kFirstGenerationMagic, kMagicSize)) {
-    result = failure(
-        QStringLiteral("This old image set format is no longer supported by %1...").arg(QLatin1String(kAppName)), true);
-    result.caption = QStringLiteral("Version Control");
+    result =
+        failure(QCoreApplication::translate("SetReaders", "This old image set format is no longer supported by %1...")
+                    .arg(QLatin1String(kAppName)),
+                true);
+    result.caption = QCoreApplication::translate("SetReaders", "Version Control");
     result.kind = SetKind::FirstGeneration;
   } else {
-    result = failure(kNotASetMessage, true);
+    result = failure(notASetMessage(), true);
   }
   return result;
 }
 
 SetReadResult readExtendedSet(QIODevice& file, const std::function<void()>& headerRead) {
   if (file.size() < kSmallestExtendedSet)
-    return failure(QString::fromLatin1(kNotExtendedSetMessage), true);
+    return failure(QCoreApplication::translate("SetReaders", kNotExtendedSetMessage), true);
   if (readMagic(file) != QByteArrayView(kExtendedMagic, kMagicSize))
-    return failure(QStringLiteral("This is NOT an eXtended Image Set file..."));
+    return failure(QCoreApplication::translate("SetReaders", "This is NOT an eXtended Image Set file..."));
   SetReadResult result = guarded([&] { return readExtendedBody(file, headerRead); });
   result.kind = SetKind::Extended;
   return result;

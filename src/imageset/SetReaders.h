@@ -1,6 +1,7 @@
 #pragma once
 // The readers of the two set file kinds. Each reads a whole file into a set value
 // that starts as the built-in set; none touches the set in force.
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -20,7 +21,8 @@ constexpr int kTrailerSize = 14;
 // Magic, header and trailer need 3423 bytes, but shorter than this is refused.
 constexpr qint64 kSmallestExtendedSet = 3441;
 // The refusal of a file too small, or not openable, to be an extended set.
-inline constexpr char kNotExtendedSetMessage[] = "File is corrupt or this is not an eXtended image set file...";
+inline constexpr char kNotExtendedSetMessage[] =
+    QT_TRANSLATE_NOOP("SetReaders", "File is corrupt or this is not an eXtended image set file...");
 // A plain set's fixed part, from the end of its magic to its first picture.
 constexpr int kPlainBodySize = 2540;
 
@@ -57,7 +59,7 @@ struct SetReadResult {
   SetKind kind = SetKind::Unknown;
   std::optional<LoadedSet> set;  // present after a good read
   QString error;                 // why there is no set
-  QString caption = QStringLiteral("Error");  // the title of the message box for error
+  QString caption = QCoreApplication::translate("SetReaders", "Error");  // the title of the message box for error
   bool setKept = false;          // the file was refused before the set in force had to go
 };
 

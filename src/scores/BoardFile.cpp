@@ -1,5 +1,11 @@
 #include "scores/BoardFile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -8,11 +14,7 @@
 #include <QThread>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -21,11 +23,11 @@ QString failure(const QString& path, const QString& reason) {
 }
 
 QString systemReason(int error) {
-  if (error == ELOOP) return QStringLiteral("it is a symbolic link, which is not followed");
+  if (error == ELOOP) return QCoreApplication::translate("BoardFile", "it is a symbolic link, which is not followed");
   return QString::fromLocal8Bit(std::strerror(error));
 }
 
-const QString kNotAFile = QStringLiteral("it is not a regular file");
+QString notAFile() { return QCoreApplication::translate("BoardFile", "it is not a regular file"); }
 
 // Opens path with flags, never through a link and never waiting on a pipe or device;
 // -1 with *error set unless the only trouble is that nothing is there.
@@ -34,7 +36,7 @@ int openPlainFile(const QString& path, int flags, bool* missing, QString* error)
   struct stat st {};
   // A pipe or device is refused before it is opened at all: opening some devices does things.
   if (lstat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    *error = failure(path, S_ISLNK(st.st_mode) ? systemReason(ELOOP) : kNotAFile);
+    *error = failure(path, S_ISLNK(st.st_mode) ? systemReason(ELOOP) : notAFile());
     return -1;
   }
   const int fd = ::open(name.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
@@ -50,7 +52,7 @@ int openPlainFile(const QString& path, int flags, bool* missing, QString* error)
   // What was looked at may have been swapped since; the open file is what counts.
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    *error = failure(path, kNotAFile);
+    *error = failure(path, notAFile());
     return -1;
   }
   return fd;
@@ -104,7 +106,7 @@ bool replaceBoardFile(const QString& path, const QList<QByteArray>& lines, QStri
   const QByteArray name = QFile::encodeName(path);
   struct stat st {};
   if (lstat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    *error = failure(path, S_ISLNK(st.st_mode) ? systemReason(ELOOP) : kNotAFile);
+    *error = failure(path, S_ISLNK(st.st_mode) ? systemReason(ELOOP) : notAFile());
     return false;
   }
   // mkstemp makes a new file of a fresh name, never through a link.
@@ -160,7 +162,7 @@ BoardLock::BoardLock(const QString& boardPath, int waitMs) : path_(boardPath + Q
   const QDeadlineTimer deadline(waitMs);
   while (!tryOnce() && error_.isEmpty()) {
     if (deadline.hasExpired()) {
-      error_ = failure(path_, QStringLiteral("in use by another copy of the game"));
+      error_ = failure(path_, QCoreApplication::translate("BoardFile", "in use by another copy of the game"));
       return;
     }
     QThread::msleep(20);

@@ -1,22 +1,24 @@
 #include "scores/BoardText.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 
-#include "ui/Codepage.h"
 #include "scores/ScoreFile.h"
+#include "ui/Codepage.h"
 
 QString rankText(int index) {
   const int n = index + 1;
-  const char* suffix = "th";
+  // Whole ordinals, so a language can write its own form of each.
+  const char* ordinal = QT_TRANSLATE_NOOP("BoardText", "%1th");
   if (n % 100 < 11 || n % 100 > 19) {
     switch (n % 10) {
-      case 1: suffix = "st"; break;
-      case 2: suffix = "nd"; break;
-      case 3: suffix = "rd"; break;
+      case 1: ordinal = QT_TRANSLATE_NOOP("BoardText", "%1st"); break;
+      case 2: ordinal = QT_TRANSLATE_NOOP("BoardText", "%1nd"); break;
+      case 3: ordinal = QT_TRANSLATE_NOOP("BoardText", "%1rd"); break;
       default: break;
     }
   }
-  return QString::number(n) + QLatin1String(suffix);
+  return QCoreApplication::translate("BoardText", ordinal).arg(n);
 }
 
 QString fitText(const QString& text, int width, const QFontMetrics& metrics) {

@@ -43,7 +43,7 @@ class GameOverTitle final : public QWidget {
   }
 
  private:
-  static QString text() { return QStringLiteral("Game Over"); }
+  static QString text() { return GameOverDialog::tr("Game Over"); }
 };
 
 namespace {
@@ -72,7 +72,7 @@ QFrame* bevel(QFrame::Shadow shadow) {
 }  // namespace
 
 GameOverDialog::GameOverDialog(QWidget* parent) : GameDialog(false, parent), colourTimer_(new QTimer(this)) {
-  setWindowTitle(QStringLiteral("Game Over"));
+  setWindowTitle(tr("Game Over"));
   QFrame* outer = bevel(QFrame::Raised);
   auto* column = new QVBoxLayout(outer);
   column->setContentsMargins(7, 7, 6, 3);
@@ -125,8 +125,8 @@ QWidget* GameOverDialog::makeTexts() {
   comment.setPixelSize(font().pixelSize() + 3);
   comment.setItalic(true);
   rating_->setFont(comment);
-  auto* notice = textLabel("notice", QStringLiteral("The Highscore table on the internet has now been removed because I "
-                                                    "no longer have time to update it..."));
+  auto* notice = textLabel("notice", tr("The Highscore table on the internet has now been removed because I "
+                                        "no longer have time to update it..."));
   setPaletteColour(*notice, QPalette::WindowText, QColor(85, 85, 85));
 
   auto* texts = new QVBoxLayout(frame);
@@ -153,13 +153,13 @@ QWidget* GameOverDialog::makeButtons() {
   auto* visit = new QHBoxLayout;
   visit->setContentsMargins(4, 0, 0, 0);
   visit->setSpacing(6);
-  visit->addWidget(new QLabel(QStringLiteral("Visit my Web Site at:")));
+  visit->addWidget(new QLabel(tr("Visit my Web Site at:")));
   visit->addWidget(link);
   visit->addStretch();
 
-  addToBoard_ = new SizedButton(QStringLiteral("&Add to Local HighScore Board..."), {221, 27});
+  addToBoard_ = new SizedButton(tr("&Add to Local HighScore Board..."), {221, 27});
   auto* box = new QDialogButtonBox;
-  addButton(*box, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {101, 27})->setDefault(true);
+  addButton(*box, tr("&Ok"), QDialogButtonBox::AcceptRole, {101, 27})->setDefault(true);
   auto* row = new QHBoxLayout;
   row->setContentsMargins(0, 0, 4, 0);
   row->addWidget(addToBoard_);

@@ -18,9 +18,9 @@ bool closesTheDialog(const QKeyEvent* key) {
 }  // namespace
 
 PlayerNameDialog::PlayerNameDialog(QWidget* parent) : GameDialog(false, parent), releaseWait_(new QTimer(this)) {
-  setWindowTitle(QStringLiteral("Local HighScore Board"));
+  setWindowTitle(tr("Local HighScore Board"));
 
-  auto* prompt = new QLabel(QStringLiteral("Please enter your name:"));
+  auto* prompt = new QLabel(tr("Please enter your name:"));
   name_ = new QLineEdit;
   name_->setObjectName(QStringLiteral("name"));
   name_->setMaxLength(200);
@@ -31,8 +31,8 @@ PlayerNameDialog::PlayerNameDialog(QWidget* parent) : GameDialog(false, parent),
   row->addWidget(name_, 1);
 
   auto* buttons = new QDialogButtonBox;
-  addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {89, 25})->setDefault(true);
-  addButton(*buttons, QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole, {89, 25});
+  addButton(*buttons, tr("&Ok"), QDialogButtonBox::AcceptRole, {89, 25})->setDefault(true);
+  addButton(*buttons, tr("&Cancel"), QDialogButtonBox::RejectRole, {89, 25});
   buttons->layout()->setSpacing(7);
 
   auto* column = new QVBoxLayout(this);
@@ -84,8 +84,8 @@ void PlayerNameDialog::actOnHeldKey() {
 void PlayerNameDialog::acceptName() {
   // A name of spaces is a name; only an empty field is refused.
   if (name_->text().isEmpty()) {
-    prompts().message(this, QStringLiteral("You must enter a name to be added to the high score table..."),
-                      QStringLiteral("Error"), BoxIcon::Exclamation);
+    prompts().message(this, tr("You must enter a name to be added to the high score table..."), tr("Error"),
+                      BoxIcon::Exclamation);
     return;
   }
   accept();

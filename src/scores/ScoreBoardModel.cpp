@@ -27,8 +27,8 @@ QVariant ScoreBoardModel::data(const QModelIndex& index, int role) const {
 
 QVariant ScoreBoardModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-  static const char* const kTitles[kColumns] = {"Rank", "Name", "Score"};
-  return section >= 0 && section < kColumns ? QString::fromLatin1(kTitles[section]) : QVariant();
+  static const char* const kTitles[kColumns] = {QT_TR_NOOP("Rank"), QT_TR_NOOP("Name"), QT_TR_NOOP("Score")};
+  return section >= 0 && section < kColumns ? tr(kTitles[section]) : QVariant();
 }
 
 void ScoreBoardModel::setEntries(const QByteArrayList& entries) {

@@ -35,11 +35,11 @@ class FittingDelegate final : public QStyledItemDelegate {
 }  // namespace
 
 ScoreTableWindow::ScoreTableWindow(QWidget* parent) : GameDialog(true, parent), model_(new ScoreBoardModel(this)) {
-  setWindowTitle(QStringLiteral("Local Highscore Table..."));
+  setWindowTitle(tr("Local Highscore Table..."));
 
   auto* buttons = new QDialogButtonBox;
-  addButton(*buttons, QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole, {129, 25})->setDefault(true);
-  QPushButton* reset = addButton(*buttons, QStringLiteral("&Reset Score-board"), QDialogButtonBox::ResetRole, {129, 25});
+  addButton(*buttons, tr("&Ok"), QDialogButtonBox::AcceptRole, {129, 25})->setDefault(true);
+  QPushButton* reset = addButton(*buttons, tr("&Reset Score-board"), QDialogButtonBox::ResetRole, {129, 25});
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(reset, &QPushButton::clicked, this, &ScoreTableWindow::resetBoard);
 
@@ -99,8 +99,7 @@ QStringList ScoreTableWindow::rowCells(int row) const {
 }
 
 void ScoreTableWindow::resetBoard() {
-  if (!prompts().confirm(this, QStringLiteral("Remove all entires from score board? really?"),
-                         QStringLiteral("Really delete score board?")))
+  if (!prompts().confirm(this, tr("Remove all entires from score board? really?"), tr("Really delete score board?")))
     return;
   resetChosen_ = true;
   model_->setEntries({});

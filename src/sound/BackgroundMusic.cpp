@@ -1,5 +1,6 @@
 #include "sound/BackgroundMusic.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "ui/Prompts.h"
@@ -48,5 +49,5 @@ void BackgroundMusic::stopMusic() {
 void BackgroundMusic::fail(const QString& error) {
   player_->close();
   playing_ = false;
-  prompts().message(parent_, error, QStringLiteral("Error"), BoxIcon::Error);
+  prompts().message(parent_, error, QCoreApplication::translate("BackgroundMusic", "Error"), BoxIcon::Error);
 }

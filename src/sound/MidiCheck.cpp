@@ -1,5 +1,6 @@
 #include "sound/MidiCheck.h"
 
+#include <QCoreApplication>
 #include <cstdint>
 
 namespace {
@@ -47,16 +48,22 @@ std::uint16_t be16(const QByteArray& d, qsizetype at) {
 // Walks one track's events and adds its channel events (the notes and what
 // shapes them) to channelEvents.
 QString checkTrack(Reader r, int track, long& channelEvents) {
-  const QString where = QStringLiteral(" in track %1").arg(track);
+  // Each problem names its track.
+  const auto where = [track](const char* problem) {
+    return QCoreApplication::translate("MidiCheck", problem).arg(track);
+  };
   std::uint8_t running = 0;
   while (!r.atEnd()) {
     std::uint32_t delta;
-    if (!r.vlq(delta)) return QStringLiteral("a delta time is cut short or too long") + where;
+    if (!r.vlq(delta))
+      return where(QT_TRANSLATE_NOOP("MidiCheck", "a delta time is cut short or too long in track %1"));
     std::uint8_t status;
-    if (!r.byte(status)) return QStringLiteral("an event is missing after its delta time") + where;
+    if (!r.byte(status))
+      return where(QT_TRANSLATE_NOOP("MidiCheck", "an event is missing after its delta time in track %1"));
     bool haveFirst = false;
     if (status < 0x80) {
-      if (running == 0) return QStringLiteral("a data byte stands where an event should begin") + where;
+      if (running == 0)
+        return where(QT_TRANSLATE_NOOP("MidiCheck", "a data byte stands where an event should begin in track %1"));
       haveFirst = true;  // running status: this byte was the event's first data byte
       status = running;
     }
@@ -65,22 +72,24 @@ QString checkTrack(Reader r, int track, long& channelEvents) {
       const int dataBytes = (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
       for (int i = haveFirst ? 1 : 0; i < dataBytes; ++i) {
         std::uint8_t b;
-        if (!r.byte(b)) return QStringLiteral("a channel event is cut short") + where;
-        if (b & 0x80) return QStringLiteral("a channel event lacks its data bytes") + where;
+        if (!r.byte(b)) return where(QT_TRANSLATE_NOOP("MidiCheck", "a channel event is cut short in track %1"));
+        if (b & 0x80) return where(QT_TRANSLATE_NOOP("MidiCheck", "a channel event lacks its data bytes in track %1"));
       }
       ++channelEvents;
     } else if (status == 0xF0 || status == 0xF7) {
       running = 0;
       std::uint32_t len;
-      if (!r.vlq(len) || !r.skip(len)) return QStringLiteral("a system exclusive message is cut short") + where;
+      if (!r.vlq(len) || !r.skip(len))
+        return where(QT_TRANSLATE_NOOP("MidiCheck", "a system exclusive message is cut short in track %1"));
     } else if (status == 0xFF) {
       running = 0;
       std::uint8_t type;
       std::uint32_t len;
-      if (!r.byte(type) || !r.vlq(len) || !r.skip(len)) return QStringLiteral("a meta event is cut short") + where;
+      if (!r.byte(type) || !r.vlq(len) || !r.skip(len))
+        return where(QT_TRANSLATE_NOOP("MidiCheck", "a meta event is cut short in track %1"));
       if (type == 0x2F) return {};  // end of track; anything after it is never read
     } else {
-      return QStringLiteral("a system message that has no place in a file") + where;
+      return where(QT_TRANSLATE_NOOP("MidiCheck", "a system message that has no place in a file in track %1"));
     }
   }
   return {};  // a track without its end marker still plays
@@ -89,37 +98,42 @@ QString checkTrack(Reader r, int track, long& channelEvents) {
 }  // namespace
 
 QString checkMidiData(const QByteArray& data) {
-  if (data.size() < 14 || !data.startsWith("MThd")) return QStringLiteral("The file is not a MIDI file.");
+  if (data.size() < 14 || !data.startsWith("MThd"))
+    return QCoreApplication::translate("MidiCheck", "The file is not a MIDI file.");
   const std::uint32_t headerLength = be32(data, 4);
   if (headerLength < 6 || headerLength > std::uint64_t(data.size() - 8))
-    return QStringLiteral("The MIDI data is damaged: its header chunk has a wrong length.");
+    return QCoreApplication::translate("MidiCheck", "The MIDI data is damaged: its header chunk has a wrong length.");
   const int format = be16(data, 8);
   const int tracks = be16(data, 10);
   const int division = be16(data, 12);
-  if (format > 2) return QStringLiteral("The MIDI data is damaged: unknown file format %1.").arg(format);
-  if (tracks == 0) return QStringLiteral("The MIDI data holds no tracks.");
-  if (division == 0) return QStringLiteral("The MIDI data is damaged: its time division is zero.");
+  if (format > 2)
+    return QCoreApplication::translate("MidiCheck", "The MIDI data is damaged: unknown file format %1.").arg(format);
+  if (tracks == 0) return QCoreApplication::translate("MidiCheck", "The MIDI data holds no tracks.");
+  if (division == 0)
+    return QCoreApplication::translate("MidiCheck", "The MIDI data is damaged: its time division is zero.");
 
   qsizetype at = 8 + qsizetype(headerLength);
   int found = 0;
   long channelEvents = 0;
   while (found < tracks) {
     if (data.size() - at < 8)
-      return QStringLiteral("The MIDI data is damaged: the header announces %1 tracks but the file holds %2.")
+      return QCoreApplication::translate(
+                 "MidiCheck", "The MIDI data is damaged: the header announces %1 tracks but the file holds %2.")
           .arg(tracks)
           .arg(found);
     const std::uint32_t length = be32(data, at + 4);
     const qsizetype body = at + 8;
     if (length > std::uint64_t(data.size() - body))
-      return QStringLiteral("The MIDI data is damaged: a chunk is cut short.");
+      return QCoreApplication::translate("MidiCheck", "The MIDI data is damaged: a chunk is cut short.");
     // Chunks of other kinds are allowed by the format and skipped by players.
     if (data.mid(at, 4) == "MTrk") {
       ++found;
       const QString problem = checkTrack(Reader(data, body, body + length), found, channelEvents);
-      if (!problem.isEmpty()) return QStringLiteral("The MIDI data is damaged: %1.").arg(problem);
+      if (!problem.isEmpty())
+        return QCoreApplication::translate("MidiCheck", "The MIDI data is damaged: %1.").arg(problem);
     }
     at = body + qsizetype(length);
   }
-  if (channelEvents == 0) return QStringLiteral("The MIDI data holds no notes to play.");
+  if (channelEvents == 0) return QCoreApplication::translate("MidiCheck", "The MIDI data holds no notes to play.");
   return {};
 }

@@ -16,7 +16,8 @@ QString modulePath(const QString& file) { return places::soundModulePath(QString
 template <class Backend>
 LoadedModule<Backend> loadModule(const QString& path, const char* entryName) {
   // QLibrary's own text for a missing file names variants it tried instead.
-  if (!QFileInfo::exists(path)) return {nullptr, path + QStringLiteral(" is missing")};
+  if (!QFileInfo::exists(path))
+    return {nullptr, QCoreApplication::translate("SoundBackend", "%1 is missing").arg(path)};
   QLibrary library(path);
   if (!library.load()) return {nullptr, library.errorString()};
   auto entry = reinterpret_cast<Backend* (*)()>(library.resolve(entryName));
@@ -56,7 +57,7 @@ class LateMidiPlayer : public MidiPlayer {
       QString why;
       MidiBackend* backend = midiBackend(&why);
       if (!backend) {
-        error = QStringLiteral("The MIDI synthesizer cannot be set up.\n") + why;
+        error = QCoreApplication::translate("SoundBackend", "The MIDI synthesizer cannot be set up.\n%1").arg(why);
         return false;
       }
       player_ = backend->makeMidiPlayer(config_);

@@ -6,11 +6,11 @@ void toggleSound(WaveEngine& engine) {
       break;
     case SoundState::Muted:
       engine.setSoundState(SoundState::Enabled);
-      engine.setSoundIconHint(QString::fromLatin1(WaveEngine::kHintEnabled));
+      engine.setSoundIconHint(QCoreApplication::translate("WaveEngine", WaveEngine::kHintEnabled));
       break;
     case SoundState::Enabled:
       engine.setSoundState(SoundState::Muted);
-      engine.setSoundIconHint(QString::fromLatin1(WaveEngine::kHintMuted));
+      engine.setSoundIconHint(QCoreApplication::translate("WaveEngine", WaveEngine::kHintMuted));
       engine.stopWave(WaveChannel::Main);
       engine.stopWave(WaveChannel::Splat);
       break;

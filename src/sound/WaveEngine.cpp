@@ -42,10 +42,10 @@ void WaveEngine::firstOpenAnswered(bool opened) {
   deviceFound_ = opened;
   if (opened) {
     if (state_ == SoundState::Unavailable) state_ = SoundState::Enabled;
-    if (state_ == SoundState::Enabled) statHint_ = QString::fromLatin1(kHintEnabled);
+    if (state_ == SoundState::Enabled) statHint_ = QCoreApplication::translate("WaveEngine", kHintEnabled);
   } else {
     state_ = SoundState::Unavailable;
-    statHint_ = QString::fromLatin1(kHintUnavailable);
+    statHint_ = QCoreApplication::translate("WaveEngine", kHintUnavailable);
   }
 }
 

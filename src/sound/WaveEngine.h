@@ -10,6 +10,7 @@
 // Opening and closing run on a thread of the engine's own, never on the GUI
 // thread: a sound server can take tens of milliseconds to open a stream. That
 // thread sleeps until it has something to do, and never wakes at rest.
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <atomic>
@@ -27,10 +28,12 @@
 class WaveEngine : public WavePlayer, private SampleSource {
  public:
   // Tool tips of the sound status icon.
-  static constexpr const char* kHintBeforeStart = "Sound Status (On, Off or not available)";
-  static constexpr const char* kHintEnabled = "Sound Enabled!";
-  static constexpr const char* kHintMuted = "Sound Muted";
-  static constexpr const char* kHintUnavailable = "Disabled (sound card in use, invalid or not found...)";
+  static constexpr const char* kHintBeforeStart =
+      QT_TRANSLATE_NOOP("WaveEngine", "Sound Status (On, Off or not available)");
+  static constexpr const char* kHintEnabled = QT_TRANSLATE_NOOP("WaveEngine", "Sound Enabled!");
+  static constexpr const char* kHintMuted = QT_TRANSLATE_NOOP("WaveEngine", "Sound Muted");
+  static constexpr const char* kHintUnavailable =
+      QT_TRANSLATE_NOOP("WaveEngine", "Disabled (sound card in use, invalid or not found...)");
 
   // How long the output stays open after the last sound has ended. Long enough
   // that the clicks of one visit to the board (the start-up sound, then a
@@ -92,7 +95,7 @@ class WaveEngine : public WavePlayer, private SampleSource {
   const std::chrono::milliseconds closeDelay_;
   ChannelMixer mixer_;
   SoundState state_ = SoundState::Enabled;
-  QString statHint_ = QString::fromLatin1(kHintBeforeStart);
+  QString statHint_ = QCoreApplication::translate("WaveEngine", kHintBeforeStart);
   bool deviceFound_ = false;
   std::function<void()> listener_;
   QObject guiSide_;  // late answers are posted to it, on the GUI thread

@@ -1,12 +1,14 @@
 #include "soundmodule/FluidMidiPlayer.h"
 
-#include <QFile>
+#include <fluidsynth.h>
 
-#include "sound/MidiCheck.h"
+#include <QCoreApplication>
+#include <QFile>
 #include <algorithm>
 #include <array>
-#include <fluidsynth.h>
 #include <mutex>
+
+#include "sound/MidiCheck.h"
 
 namespace {
 
@@ -89,7 +91,8 @@ bool FluidMidiPlayer::ensureSynth(QString& error) {
   takeLog();
   settings_ = new_fluid_settings();
   if (!settings_) {
-    error = withDetail(QStringLiteral("The MIDI synthesizer cannot be set up."), takeLog());
+    error =
+        withDetail(QCoreApplication::translate("FluidMidiPlayer", "The MIDI synthesizer cannot be set up."), takeLog());
     return false;
   }
   fluid_settings_setnum(settings_, "synth.gain", config_.gain);
@@ -97,13 +100,16 @@ bool FluidMidiPlayer::ensureSynth(QString& error) {
     fluid_settings_setstr(settings_, name.constData(), value.constData());
   synth_ = new_fluid_synth(settings_);
   if (!synth_) {
-    error = withDetail(QStringLiteral("The MIDI synthesizer cannot be set up."), takeLog());
+    error =
+        withDetail(QCoreApplication::translate("FluidMidiPlayer", "The MIDI synthesizer cannot be set up."), takeLog());
     delete_fluid_settings(settings_);
     settings_ = nullptr;
     return false;
   }
   if (fluid_synth_sfload(synth_, QFile::encodeName(config_.soundFont).constData(), 1) == FLUID_FAILED) {
-    error = withDetail(QStringLiteral("The soundfont %1 cannot be loaded.").arg(config_.soundFont), takeLog());
+    error = withDetail(
+        QCoreApplication::translate("FluidMidiPlayer", "The soundfont %1 cannot be loaded.").arg(config_.soundFont),
+        takeLog());
     delete_fluid_synth(synth_);
     synth_ = nullptr;
     delete_fluid_settings(settings_);
@@ -117,14 +123,15 @@ bool FluidMidiPlayer::open(const QString& path, QString& error) {
   close();
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    error = QStringLiteral("The music file %1 cannot be opened: %2").arg(path, file.errorString());
+    error = QCoreApplication::translate("FluidMidiPlayer", "The music file %1 cannot be opened: %2")
+                .arg(path, file.errorString());
     return false;
   }
   const QByteArray data = file.readAll();
   file.close();
   QString problem = checkMidiData(data);
   if (problem.isEmpty() && !fluid_is_midifile(QFile::encodeName(path).constData()))
-    problem = QStringLiteral("The file is not a MIDI file.");
+    problem = QCoreApplication::translate("FluidMidiPlayer", "The file is not a MIDI file.");
   if (!problem.isEmpty()) {
     error = problem;
     return false;
@@ -134,12 +141,12 @@ bool FluidMidiPlayer::open(const QString& path, QString& error) {
   takeLog();
   player_ = new_fluid_player(synth_);
   if (!player_) {
-    error = withDetail(QStringLiteral("The MIDI player cannot be set up."), takeLog());
+    error = withDetail(QCoreApplication::translate("FluidMidiPlayer", "The MIDI player cannot be set up."), takeLog());
     return false;
   }
   fluid_player_set_playback_callback(player_, &FluidMidiPlayer::playbackEvent, this);
   if (fluid_player_add_mem(player_, data.constData(), std::size_t(data.size())) != FLUID_OK) {
-    error = withDetail(QStringLiteral("The MIDI data cannot be read."), takeLog());
+    error = withDetail(QCoreApplication::translate("FluidMidiPlayer", "The MIDI data cannot be read."), takeLog());
     close();
     return false;
   }
@@ -155,7 +162,8 @@ bool FluidMidiPlayer::open(const QString& path, QString& error) {
     driver_ = new_fluid_audio_driver(settings_, synth_);
   }
   if (!driver_) {
-    error = withDetail(QStringLiteral("No audio output is available for the music."), takeLog());
+    error = withDetail(QCoreApplication::translate("FluidMidiPlayer", "No audio output is available for the music."),
+                       takeLog());
     close();
     return false;
   }
@@ -216,6 +224,8 @@ void FluidMidiPlayer::watch() {
   // with only a log line; a file it rejects without a word still ends at once.
   const QString log = takeLog();
   close();
-  reportFailure(withDetail(QStringLiteral("The background music cannot be played."),
-                           log.isEmpty() ? QStringLiteral("The tune ended at once without playing a note.") : log));
+  reportFailure(withDetail(
+      QCoreApplication::translate("FluidMidiPlayer", "The background music cannot be played."),
+      log.isEmpty() ? QCoreApplication::translate("FluidMidiPlayer", "The tune ended at once without playing a note.")
+                    : log));
 }

@@ -57,7 +57,7 @@ void visitEveryWindow(WindowFixture& fixture, const std::function<void(QWidget& 
       if (!action->isSeparator() && !action->menu()) action->trigger();
   // A round played to its end brings the game-over dialog.
   const qsizetype modals = fixture.prompts.modalTitles.size();
-  fixture.game().holePressed(kStartHole);
+  fixture.controller->holePressed(kStartHole);
   for (int step = 0; step < 100000 && fixture.prompts.modalTitles.size() == modals; ++step) fixture.steps(1);
   EXPECT_GT(fixture.prompts.modalTitles.size(), modals) << "the round did not end";
   // The dialogs made meanwhile that no command showed by itself (those another
