@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
   if (commandLine.makesSet()) {
     // Pictures and sounds only: no window system is needed.
     QCoreApplication app(argc, argv);
+    translations::install(app);
     return runMakeSet(commandLine);
   }
 
