@@ -33,73 +33,73 @@
     </message>
     <message>
         <source>%1 Audio System Failed...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tonausgabe fehlgeschlagen …</translation>
     </message>
     <message>
         <source>%1 Audio System Enabled!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Tonausgabe aktiv!</translation>
     </message>
 </context>
 <context>
     <name>BackgroundMusic</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>BmpDecode</name>
     <message>
         <source>it does not start like a BMP file</source>
-        <translation type="unfinished"></translation>
+        <translation>Es beginnt nicht wie eine BMP-Datei</translation>
     </message>
     <message>
         <source>its header is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Dateikopf ist abgeschnitten</translation>
     </message>
     <message>
         <source>its header is of an unknown kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Dateikopf ist von unbekannter Art</translation>
     </message>
     <message>
         <source>its colour depth is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Farbtiefe wird nicht unterstützt</translation>
     </message>
     <message>
         <source>its compression is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Kompression wird nicht unterstützt</translation>
     </message>
     <message>
         <source>it has no pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Es hat keine Pixel</translation>
     </message>
     <message>
         <source>its colour table is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Farbtabelle ist zu groß</translation>
     </message>
     <message>
         <source>its compressed data has no declared size</source>
-        <translation type="unfinished"></translation>
+        <translation>Für seine komprimierten Daten ist keine Größe angegeben</translation>
     </message>
     <message>
         <source>its pixel data is shorter than its header says</source>
-        <translation type="unfinished"></translation>
+        <translation>Seine Pixeldaten sind kürzer, als sein Dateikopf angibt</translation>
     </message>
     <message>
         <source>Unable to read a picture of this set as a BMP file: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild dieses Sets lässt sich nicht als BMP-Datei lesen: %1.</translation>
     </message>
     <message>
         <source>it is larger than %1 x %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist größer als %1 x %2 Pixel</translation>
     </message>
     <message>
         <source>the picture is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild ist zu groß</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Datei</translation>
     </message>
 </context>
 <context>
@@ -141,49 +141,49 @@
     <name>BoardFile</name>
     <message>
         <source>it is a symbolic link, which is not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist ein symbolischer Link, dem nicht gefolgt wird</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>in use by another copy of the game</source>
-        <translation type="unfinished"></translation>
+        <translation>von einer anderen Instanz des Spiels belegt</translation>
     </message>
 </context>
 <context>
     <name>BoardText</name>
     <message>
         <source>%1th</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>%1st</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>%1nd</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>%1rd</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Throw cream pies at Vorb Quarn before he sinks back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirf Sahnetorten auf Vorb Quarn, bevor er wieder abtaucht.</translation>
     </message>
     <message>
         <source>Show this help and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the version and quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
         <source>Build an image set from the INI manifest MANIFEST and write it to OUT, then quit. The manifest has three groups; paths are relative to it.
@@ -191,73 +191,77 @@
 [pictures] figure and splat (required: the target and splat strips), title, numbers, count, misc (PNG, JPEG, GIF, BMP, WebP, TIFF; the built-in picture when absent).
 [sounds] startup, tick, splat, gameover (WAV, FLAC, Ogg, Opus, MP3), tune (MIDI).
 Put a text holding a comma in double quotes. Warnings go to stderr; on any refusal nothing is written and the exit code is 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bilderset aus dem INI-Manifest MANIFEST bauen, nach AUSGABE schreiben und beenden. Das Manifest hat drei Gruppen; Pfade gelten relativ zu ihm.
+[set] title (Pflicht), author, email, web, comment, congratulation-prefix, congratulation-suffix, rating1 ... rating8, page-colour und title-colour (#RRGGBB), tick-mode (0-5), cursor (1-7 oder eine Bilddatei), hot-spot (x,y).
+[pictures] figure und splat (Pflicht: die Ziel- und Platschleisten), title, numbers, count, misc (PNG, JPEG, GIF, BMP, WebP, TIFF; fehlt eines, gilt das eingebaute Bild).
+[sounds] startup, tick, splat, gameover (WAV, FLAC, Ogg, Opus, MP3), tune (MIDI).
+Einen Text mit Komma in doppelte Anführungszeichen setzen. Warnungen gehen nach stderr; bei jeder Ablehnung wird nichts geschrieben und der Rückgabewert ist 1.</translation>
     </message>
     <message>
         <source>Image set (.set or .xet) to start with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderset (.set oder .xet), mit dem das Spiel startet.</translation>
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1 --help“ liefert weitere Informationen.</translation>
     </message>
     <message>
         <source>--make-set needs a manifest and an output file</source>
-        <translation type="unfinished"></translation>
+        <translation>--make-set braucht ein Manifest und eine Ausgabedatei</translation>
     </message>
     <message>
         <source>only one set file can be given</source>
-        <translation type="unfinished"></translation>
+        <translation>nur eine Setdatei ist erlaubt</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1</translation>
     </message>
 </context>
 <context>
     <name>CreationProgressDialog</name>
     <message>
         <source>Creating eXtended Image Set File...</source>
-        <translation type="unfinished"></translation>
+        <translation>eXtended-Bildersetdatei wird erstellt …</translation>
     </message>
     <message>
         <source>Attempting to create image set file, please wait...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildersetdatei wird erstellt, bitte warten …</translation>
     </message>
     <message>
         <source>I m a g e    S e t    C r e a t i o n    P r o g r e s s . . .</source>
-        <translation type="unfinished"></translation>
+        <translation>B i l d e r s e t    w i r d    e r s t e l l t . . .</translation>
     </message>
 </context>
 <context>
     <name>CursorSetupDialog</name>
     <message>
         <source>Custom Cursor Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenen Mauszeiger einrichten</translation>
     </message>
     <message>
         <source>Cursor Test Area</source>
-        <translation type="unfinished"></translation>
+        <translation>Testbereich für den Mauszeiger</translation>
     </message>
     <message>
         <source>Test Button (does nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Testknopf (macht nichts)</translation>
     </message>
     <message>
         <source>Normal Cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaler Mauszeiger</translation>
     </message>
     <message>
         <source> &amp;Hot Spot (where click point is) </source>
-        <translation type="unfinished"></translation>
+        <translation> &amp;Hotspot (wo der Klickpunkt liegt) </translation>
     </message>
     <message>
         <source>X:</source>
-        <translation type="unfinished"></translation>
+        <translation>X:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y:</translation>
     </message>
 </context>
 <context>
@@ -271,46 +275,46 @@ Put a text holding a comma in double quotes. Warnings go to stderr; on any refus
     <name>FluidMidiPlayer</name>
     <message>
         <source>The MIDI synthesizer cannot be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der MIDI-Synthesizer lässt sich nicht einrichten.</translation>
     </message>
     <message>
         <source>The soundfont %1 cannot be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die SoundFont %1 lässt sich nicht laden.</translation>
     </message>
     <message>
         <source>The music file %1 cannot be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Musikdatei %1 lässt sich nicht öffnen: %2</translation>
     </message>
     <message>
         <source>The file is not a MIDI file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine MIDI-Datei.</translation>
     </message>
     <message>
         <source>The MIDI player cannot be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der MIDI-Player lässt sich nicht einrichten.</translation>
     </message>
     <message>
         <source>The MIDI data cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MIDI-Daten lassen sich nicht lesen.</translation>
     </message>
     <message>
         <source>No audio output is available for the music.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Musik ist keine Audioausgabe verfügbar.</translation>
     </message>
     <message>
         <source>The background music cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hintergrundmusik lässt sich nicht abspielen.</translation>
     </message>
     <message>
         <source>The tune ended at once without playing a note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Melodie endete sofort, ohne eine Note zu spielen.</translation>
     </message>
 </context>
 <context>
     <name>Game</name>
     <message>
         <source>%1, %2, Created by %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, erstellt von %3</translation>
     </message>
 </context>
 <context>
@@ -318,940 +322,943 @@ Put a text holding a comma in double quotes. Warnings go to stderr; on any refus
     <message>
         <source>Your score could not be saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Punktzahl ließ sich nicht speichern:
+%1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>The score board could not be emptied:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste ließ sich nicht leeren:
+%1</translation>
     </message>
     <message>
         <source>Custom &amp;Image Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigene Bildersets</translation>
     </message>
     <message>
         <source>Choose Image &amp;Set...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderset &amp;wählen …</translation>
     </message>
     <message>
         <source>Reset %1 to Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf Standard zurücksetzen</translation>
     </message>
     <message>
         <source>Load &amp;BMP images for game...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;BMP-Bilder für das Spiel laden …</translation>
     </message>
     <message>
         <source>&amp;Load Custom Image Set...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Bilderset &amp;laden …</translation>
     </message>
     <message>
         <source>&amp;About Current Image Set...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über das &amp;aktuelle Bilderset …</translation>
     </message>
     <message>
         <source>Use eXtended Image Set Creation &amp;Wizard...</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistenten zum &amp;Erstellen von eXtended-Bildersets starten …</translation>
     </message>
     <message>
         <source>&amp;View Local Highscore Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lokale Bestenliste anzeigen …</translation>
     </message>
     <message>
         <source>&amp;Goto %1 Website...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Website von %1 besuchen …</translation>
     </message>
     <message>
         <source>&amp;About %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über %1 …</translation>
     </message>
     <message>
         <source>&amp;Quit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden …</translation>
     </message>
     <message>
         <source>Quit %1? Really?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beenden? Wirklich?</translation>
     </message>
     <message>
         <source>Quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden?</translation>
     </message>
 </context>
 <context>
     <name>GameOverDialog</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei</translation>
     </message>
     <message>
         <source>The Highscore table on the internet has now been removed because I no longer have time to update it...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste im Internet gibt es nicht mehr, weil ich keine Zeit mehr habe, sie zu pflegen …</translation>
     </message>
     <message>
         <source>Visit my Web Site at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuche meine Website:</translation>
     </message>
     <message>
         <source>&amp;Add to Local HighScore Board...</source>
-        <translation type="unfinished"></translation>
+        <translation>In die lokale Bestenliste &amp;eintragen …</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>ImageGroupDialog</name>
     <message>
         <source>Add/Edit Image Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildgruppe hinzufügen/bearbeiten</translation>
     </message>
     <message>
         <source>Each group of images is made up of two BMP files.  The first (pict1.bmp) contains the picture appearing, the second (pict2.bmp) contains the animation of what happens when the player clicks on the image (for example a pie dripping down a face).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Bildgruppe besteht aus zwei BMP-Dateien.  Die erste (pict1.bmp) enthält das auftauchende Bild, die zweite (pict2.bmp) die Animation dessen, was geschieht, wenn der Spieler auf das Bild klickt (zum Beispiel eine Torte, die an einem Gesicht herunterläuft).</translation>
     </message>
     <message>
         <source>pict1.bmp:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei pict1.bmp:</translation>
     </message>
     <message>
         <source>Please select popping up image (pict1.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wähle das auftauchende Bild (pict1.bmp)</translation>
     </message>
     <message>
         <source>pict2.bmp:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei pict2.bmp:</translation>
     </message>
     <message>
         <source>Please select splating image (pict2.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wähle das Platschbild (pict2.bmp)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Please select/edit/type the filenames for the two files as follows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wähle, bearbeite oder tippe die Namen der beiden Dateien wie folgt:</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen …</translation>
     </message>
     <message>
         <source>Error, file for %1 cannot be found...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler, die Datei für %1 ist nicht zu finden …</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Click for a menu of commands/controls for this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke für ein Menü mit Befehlen und Einstellungen für dieses Spiel</translation>
     </message>
 </context>
 <context>
     <name>MakeSet</name>
     <message>
         <source>cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt sich nicht öffnen</translation>
     </message>
     <message>
         <source>is too large to be a manifest</source>
-        <translation type="unfinished"></translation>
+        <translation>ist zu groß für ein Manifest</translation>
     </message>
     <message>
         <source>is not a regular file to write the set to</source>
-        <translation type="unfinished"></translation>
+        <translation>ist keine reguläre Datei, in die das Set geschrieben werden kann</translation>
     </message>
     <message>
         <source>is not an INI file</source>
-        <translation type="unfinished"></translation>
+        <translation>ist keine INI-Datei</translation>
     </message>
     <message>
         <source>unknown key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel %1</translation>
     </message>
     <message>
         <source>missing required key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pflichtschlüssel %1 fehlt</translation>
     </message>
     <message>
         <source>%1 must be a colour like #RRGGBB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 muss eine Farbe wie #RRGGBB sein</translation>
     </message>
     <message>
         <source>set/tick-mode must be 0 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>set/tick-mode muss 0 bis %1 sein</translation>
     </message>
     <message>
         <source>set/cursor must be 1 to 7 or a picture file</source>
-        <translation type="unfinished"></translation>
+        <translation>set/cursor muss 1 bis 7 oder eine Bilddatei sein</translation>
     </message>
     <message>
         <source>set/hot-spot must be x,y with each 0 to 31</source>
-        <translation type="unfinished"></translation>
+        <translation>set/hot-spot muss x,y mit jeweils 0 bis 31 sein</translation>
     </message>
     <message>
         <source>cannot be found</source>
-        <translation type="unfinished"></translation>
+        <translation>ist nicht zu finden</translation>
     </message>
 </context>
 <context>
     <name>MidiCheck</name>
     <message>
         <source>a delta time is cut short or too long in track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Spur %1 ist eine Delta-Zeit abgeschnitten oder zu lang</translation>
     </message>
     <message>
         <source>an event is missing after its delta time in track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Spur %1 fehlt nach einer Delta-Zeit das Ereignis</translation>
     </message>
     <message>
         <source>a data byte stands where an event should begin in track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Spur %1 steht ein Datenbyte, wo ein Ereignis beginnen sollte</translation>
     </message>
     <message>
         <source>a channel event is cut short in track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Spur %1 ist ein Kanalereignis abgeschnitten</translation>
     </message>
     <message>
         <source>a channel event lacks its data bytes in track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Spur %1 fehlen einem Kanalereignis seine Datenbytes</translation>
     </message>
     <message>
         <source>a system exclusive message is cut short in track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Spur %1 ist eine System-Exclusive-Nachricht abgeschnitten</translation>
     </message>
     <message>
         <source>a meta event is cut short in track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Spur %1 ist ein Meta-Ereignis abgeschnitten</translation>
     </message>
     <message>
         <source>a system message that has no place in a file in track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In Spur %1 steht eine Systemnachricht, die in einer Datei nichts zu suchen hat</translation>
     </message>
     <message>
         <source>The file is not a MIDI file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist keine MIDI-Datei.</translation>
     </message>
     <message>
         <source>The MIDI data is damaged: its header chunk has a wrong length.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MIDI-Daten sind beschädigt: Ihr Header-Chunk hat eine falsche Länge.</translation>
     </message>
     <message>
         <source>The MIDI data is damaged: unknown file format %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MIDI-Daten sind beschädigt: unbekanntes Dateiformat %1.</translation>
     </message>
     <message>
         <source>The MIDI data holds no tracks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MIDI-Daten enthalten keine Spuren.</translation>
     </message>
     <message>
         <source>The MIDI data is damaged: its time division is zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MIDI-Daten sind beschädigt: Ihre Zeitauflösung ist null.</translation>
     </message>
     <message>
         <source>The MIDI data is damaged: the header announces %1 tracks but the file holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MIDI-Daten sind beschädigt: Der Header kündigt %1 Spuren an, die Datei enthält aber %2.</translation>
     </message>
     <message>
         <source>The MIDI data is damaged: a chunk is cut short.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MIDI-Daten sind beschädigt: Ein Chunk ist abgeschnitten.</translation>
     </message>
     <message>
         <source>The MIDI data is damaged: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MIDI-Daten sind beschädigt: %1.</translation>
     </message>
     <message>
         <source>The MIDI data holds no notes to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die MIDI-Daten enthalten keine Noten zum Spielen.</translation>
     </message>
 </context>
 <context>
     <name>MidiFormat</name>
     <message>
         <source>File %1 cannot be found...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 ist nicht zu finden …</translation>
     </message>
     <message>
         <source>File %1 is not a recognised MIDI file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 ist keine erkannte MIDI-Datei …</translation>
     </message>
     <message>
         <source>File %1 is larger than 4 MB, the most a tune may take...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 ist größer als 4 MB, die eine Melodie höchstens belegen darf …</translation>
     </message>
 </context>
 <context>
     <name>PictureImport</name>
     <message>
         <source>cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt sich nicht öffnen</translation>
     </message>
     <message>
         <source>is not a picture this program reads</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Bild, das dieses Programm lesen kann</translation>
     </message>
     <message>
         <source>does not say how large it is</source>
-        <translation type="unfinished"></translation>
+        <translation>nennt seine Größe nicht</translation>
     </message>
     <message>
         <source>is %1 x %2 pixels; this picture may be at most %3 x %4</source>
-        <translation type="unfinished"></translation>
+        <translation>hat %1 x %2 Pixel; dieses Bild darf höchstens %3 x %4 groß sein</translation>
     </message>
     <message>
         <source>is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ist beschädigt: %1</translation>
     </message>
     <message>
         <source>Pictures (%1)|%2|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (%1)|%2|Alle Dateien (*.*)|*.*</translation>
     </message>
 </context>
 <context>
     <name>Places</name>
     <message>
         <source>There is no home folder (HOME is not set).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen persönlichen Ordner (HOME ist nicht gesetzt).</translation>
     </message>
 </context>
 <context>
     <name>PlayerNameDialog</name>
     <message>
         <source>Local HighScore Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Bestenliste</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deinen Namen ein:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>You must enter a name to be added to the high score table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Du musst einen Namen eingeben, um in die Bestenliste zu kommen …</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>ScoreBoard</name>
     <message>
         <source>The scores have no place to be kept: there is no home folder (HOME is not set).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Punkte lassen sich nirgends aufbewahren: Es gibt keinen persönlichen Ordner (HOME ist nicht gesetzt).</translation>
     </message>
     <message>
         <source>The scores have no place to be kept: the program&apos;s folder cannot be written, and there is no home folder (HOME is not set).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Punkte lassen sich nirgends aufbewahren: In den Ordner des Programms kann nicht geschrieben werden, und es gibt keinen persönlichen Ordner (HOME ist nicht gesetzt).</translation>
     </message>
 </context>
 <context>
     <name>ScoreBoardModel</name>
     <message>
         <source>Rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished">Punkte</translation>
+        <translation>Punkte</translation>
     </message>
 </context>
 <context>
     <name>ScoreTableWindow</name>
     <message>
         <source>Local Highscore Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokale Bestenliste …</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Reset Score-board</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste &amp;zurücksetzen</translation>
     </message>
     <message>
         <source>Remove all entires from score board? really?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einträge aus der Bestenliste entfernen? Wirklich?</translation>
     </message>
     <message>
         <source>Really delete score board?</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste wirklich löschen?</translation>
     </message>
 </context>
 <context>
     <name>SetChooserDialog</name>
     <message>
         <source>No preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschau</translation>
     </message>
     <message>
         <source>Not answering</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortet nicht</translation>
     </message>
     <message>
         <source>Drawing preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau wird gezeichnet …</translation>
     </message>
     <message>
         <source>by </source>
-        <translation type="unfinished"></translation>
+        <translation>von </translation>
     </message>
     <message>
         <source>  ·  in use</source>
-        <translation type="unfinished"></translation>
+        <translation>  ·  in Gebrauch</translation>
     </message>
     <message>
         <source>Looking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche …</translation>
     </message>
     <message>
         <source> bytes</source>
-        <translation type="unfinished"></translation>
+        <translation> Bytes</translation>
     </message>
     <message>
         <source>no sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Klänge</translation>
     </message>
     <message>
         <source>1 sound</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Klang</translation>
     </message>
     <message>
         <source>%1 sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Klänge</translation>
     </message>
     <message>
         <source>tune</source>
-        <translation type="unfinished"></translation>
+        <translation>Melodie</translation>
     </message>
     <message>
         <source>no tune</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Melodie</translation>
     </message>
     <message>
         <source>Choose Image Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderset wählen</translation>
     </message>
     <message>
         <source>A sets folder is not answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Set-Ordner antwortet nicht.</translation>
     </message>
     <message>
         <source>A file loaded lately is not answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine kürzlich geladene Datei antwortet nicht.</translation>
     </message>
     <message>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwenden</translation>
     </message>
     <message>
         <source>&amp;Add Set...</source>
-        <translation type="unfinished"></translation>
+        <translation>Set &amp;hinzufügen …</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Looking for sets...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sets werden gesucht …</translation>
     </message>
     <message>
         <source>Please select an image set to add:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wähle ein Bilderset zum Hinzufügen:</translation>
     </message>
     <message>
         <source>%1 cannot be added:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht hinzufügen:
+%2</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Remove &quot;%1&quot; from your sets folder?  Its file %2 is deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ aus deinem Set-Ordner entfernen?  Seine Datei %2 wird gelöscht.</translation>
     </message>
     <message>
         <source>Remove Image Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderset entfernen</translation>
     </message>
     <message>
         <source>The file %1 has changed since the list was made, so it was not deleted. The list now shows it as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 hat sich seit dem Erstellen der Liste geändert und wurde darum nicht gelöscht. Die Liste zeigt sie jetzt, wie sie ist.</translation>
     </message>
     <message>
         <source>The file %1 could not be deleted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ließ sich nicht löschen: %2</translation>
     </message>
 </context>
 <context>
     <name>SetCommands</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Please select a PieVorbQuarn image set to use:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wähle ein PieVorbQuarn-Bilderset aus:</translation>
     </message>
     <message>
         <source>Error, unable to open file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler, die Datei lässt sich nicht öffnen …</translation>
     </message>
     <message>
         <source>Bitmap Files (*.BMP)|*.BMP|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Dateien (*.BMP)|*.BMP|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>Please select Bitmap file 1 (PICT1.BMP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wähle Bitmap-Datei 1 (PICT1.BMP)</translation>
     </message>
     <message>
         <source>Please select Bitmap file 2 (PICT2.BMP)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wähle Bitmap-Datei 2 (PICT2.BMP)</translation>
     </message>
 </context>
 <context>
     <name>SetCreationWizard</name>
     <message>
         <source>Normal Pie Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale Torte</translation>
     </message>
     <message>
         <source>Finger Cursor</source>
-        <translation type="unfinished"></translation>
+        <translation>Fingerzeiger</translation>
     </message>
     <message>
         <source>Cross Hair Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Fadenkreuz</translation>
     </message>
     <message>
         <source>Double Barreled Shotgun</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelläufige Schrotflinte</translation>
     </message>
     <message>
         <source>Dart Board Target 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dartscheibe 1</translation>
     </message>
     <message>
         <source>Dart Board Target 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dartscheibe 2</translation>
     </message>
     <message>
         <source>Weird Triangle</source>
-        <translation type="unfinished"></translation>
+        <translation>Seltsames Dreieck</translation>
     </message>
     <message>
         <source>Custom Cursor...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Mauszeiger …</translation>
     </message>
     <message>
         <source>Select startup sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Startklang auswählen</translation>
     </message>
     <message>
         <source>Select ticking sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Tickklang auswählen</translation>
     </message>
     <message>
         <source>Select splat sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Platschklang auswählen</translation>
     </message>
     <message>
         <source>Select end of game sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang für das Spielende auswählen</translation>
     </message>
     <message>
         <source>Filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname:</translation>
     </message>
     <message>
         <source>The graphics of the game can be overridden here; example pictures came with the program.  Leave a file name blank to keep the built-in graphic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier lassen sich die Grafiken des Spiels ersetzen; Beispielbilder liegen dem Programm bei.  Lass einen Dateinamen leer, um die eingebaute Grafik zu behalten.</translation>
     </message>
     <message>
         <source>PNG, JPEG, GIF, BMP, WebP or TIFF: see-through parts are filled with the page colour.</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG, JPEG, GIF, BMP, WebP oder TIFF: Durchsichtige Stellen werden mit der Seitenfarbe gefüllt.</translation>
     </message>
     <message>
         <source>&lt;span style=&apos;color:#c80000&apos;&gt;NOTE:&lt;/span&gt; NB: Sizes of example pictures differ from actual picture sizes...</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&apos;color:#c80000&apos;&gt;HINWEIS:&lt;/span&gt; Die Beispielbilder sind anders groß als die tatsächlichen Bilder …</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen …</translation>
     </message>
     <message>
         <source>&amp;Example:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beispiel:</translation>
     </message>
     <message>
         <source>The sounds of the game can be replaced too.  Keep them small: every sound goes into the set file and makes it larger.  Leave a name blank for no sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch die Klänge des Spiels lassen sich ersetzen.  Halte sie klein: Jeder Klang kommt in die Setdatei und macht sie größer.  Lass einen Namen leer, wenn kein Klang erklingen soll.</translation>
     </message>
     <message>
         <source>WAV, FLAC, Ogg, Opus or MP3 of any rate: each is stored as mono, 8-bit, 11025 Hz (Play lets you hear it).</source>
-        <translation type="unfinished"></translation>
+        <translation>WAV, FLAC, Ogg, Opus oder MP3 mit beliebiger Abtastrate: Jeder Klang wird als Mono, 8 Bit, 11025 Hz gespeichert (mit „Abspielen“ hörst du ihn dir an).</translation>
     </message>
     <message>
         <source>&amp;Image Set Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name des Bildersets:</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;utor:</translation>
     </message>
     <message>
         <source>&amp;Email Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Author&apos;s URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL des Autors:</translation>
     </message>
     <message>
         <source>Set Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare zum Set:</translation>
     </message>
     <message>
         <source>&amp;End of game Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung am &amp;Spielende:</translation>
     </message>
     <message>
         <source>End of game Message, second part</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung am Spielende, zweiter Teil</translation>
     </message>
     <message>
         <source>End of Game Score Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare zur Punktzahl am Spielende:</translation>
     </message>
     <message>
         <source>Score:   Comment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte:   Kommentar:</translation>
     </message>
     <message>
         <source>Comment for a score of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentar für eine Punktzahl von %1</translation>
     </message>
     <message>
         <source>Custom Cursor: 16 Colour BMP picture, 32x32 pixels where:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Mauszeiger: BMP-Bild mit 16 Farben, 32x32 Pixel, wobei gilt:</translation>
     </message>
     <message>
         <source>Black = Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz = Schwarz</translation>
     </message>
     <message>
         <source>Red = Inverted With Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot = invertiert mit dem Hintergrund</translation>
     </message>
     <message>
         <source>Other Colours = Transparent</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Farben = durchsichtig</translation>
     </message>
     <message>
         <source>White = White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß = Weiß</translation>
     </message>
     <message>
         <source>An image set may show more than one target picture.  It needs two pictures: one holding the images of the target appearing, and one holding the pie (splat) images.  Every 108 rows of picture hold one target: 107 rows of frames and one divider row, so taller pictures give the game more targets to throw at.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bilderset kann mehr als ein Zielbild zeigen.  Es braucht zwei Bilder: eines mit den Bildern des auftauchenden Ziels und eines mit den Bildern der Torte (Platsch).  Je 108 Bildzeilen enthalten ein Ziel: 107 Zeilen Einzelbilder und eine Trennzeile; höhere Bilder geben dem Spiel also mehr Ziele zum Bewerfen.</translation>
     </message>
     <message>
         <source> Pict1.bmp </source>
-        <translation type="unfinished"></translation>
+        <translation> Datei Pict1.bmp </translation>
     </message>
     <message>
         <source> Pict2.bmp </source>
-        <translation type="unfinished"></translation>
+        <translation> Datei Pict2.bmp </translation>
     </message>
     <message>
         <source>Change Image &amp;Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild&amp;dateien ändern …</translation>
     </message>
     <message>
         <source> Title Bar:  (594x31 Pixels  - title.bmp) </source>
-        <translation type="unfinished"></translation>
+        <translation> Titelleiste:  (594x31 Pixel  - title.bmp) </translation>
     </message>
     <message>
         <source>&amp;Set Background Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hintergrundfarbe festlegen …</translation>
     </message>
     <message>
         <source> Number Strip:  (300x51 Pixels  - numbers.bmp) </source>
-        <translation type="unfinished"></translation>
+        <translation> Ziffernleiste:  (300x51 Pixel  - numbers.bmp) </translation>
     </message>
     <message>
         <source> Count Down and Messages (Game over and Click Here): (671x107 Pixels  - count.bmp) </source>
-        <translation type="unfinished"></translation>
+        <translation> Countdown und Meldungen („Spiel vorbei“ und „Hier klicken“): (671x107 Pixel  - count.bmp) </translation>
     </message>
     <message>
         <source>&amp;Set Page Background Colour...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seitenhintergrundfarbe festlegen …</translation>
     </message>
     <message>
         <source> Misc Extras  (Words &quot;Time,&quot; &quot;Score,&quot; and the base to the pop up boxes): (111x124 Pixels  - miscpics.bmp) </source>
-        <translation type="unfinished"></translation>
+        <translation> Verschiedenes  (die Wörter „Zeit“ und „Punkte“ sowie der Sockel der aufspringenden Kästen): (111x124 Pixel  - miscpics.bmp) </translation>
     </message>
     <message>
         <source>Select Title File</source>
-        <translation type="unfinished"></translation>
+        <translation>Titeldatei auswählen</translation>
     </message>
     <message>
         <source>Select Numbers File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziffern-Datei auswählen</translation>
     </message>
     <message>
         <source>Select Countdown and Messages File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei für Countdown und Meldungen auswählen</translation>
     </message>
     <message>
         <source>Select Extra Graphics File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei für Zusatzgrafiken auswählen</translation>
     </message>
     <message>
         <source>Custom Wave &amp;Filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener Wave-&amp;Dateiname:</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;spielen</translation>
     </message>
     <message>
         <source>Plays the sound as the set will store it: mono, 11025 Hz, 8-bit</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielt den Klang so ab, wie das Set ihn speichert: Mono, 11025 Hz, 8 Bit</translation>
     </message>
     <message>
         <source>When the tick sound plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann der Tickklang spielt</translation>
     </message>
     <message>
         <source> Background MIDI File (midi file played during game) </source>
-        <translation type="unfinished"></translation>
+        <translation> MIDI-Hintergrundmusik (MIDI-Datei, die während des Spiels läuft) </translation>
     </message>
     <message>
         <source>Custom MIDI &amp;Filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigener MIDI-&amp;Dateiname:</translation>
     </message>
     <message>
         <source>Select MIDI sequence for in-game music</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Sequenz für die Spielmusik auswählen</translation>
     </message>
     <message>
         <source>Here you can change the messages shown at the end of a game, and tell the players about this set and its author.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier kannst du die Meldungen am Ende eines Spiels ändern und den Spielern etwas über dieses Set und seinen Autor erzählen.</translation>
     </message>
     <message>
         <source>The mouse cursor used during play can be one of the 7 built-in cursors, or your own cursor made from a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mauszeiger im Spiel kann einer der 7 eingebauten Mauszeiger sein oder dein eigener, aus einem Bild gemachter.</translation>
     </message>
     <message>
         <source>Choose Cursor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauszeiger wählen:</translation>
     </message>
     <message>
         <source> Custom Cursor Setup - cursor.bmp </source>
-        <translation type="unfinished"></translation>
+        <translation> Eigener Mauszeiger - cursor.bmp </translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen …</translation>
     </message>
     <message>
         <source>Cursor BMP &amp;Filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauszeiger-BMP-Datei&amp;name:</translation>
     </message>
     <message>
         <source>Setup Custom Cursor...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenen Mauszeiger einrichten …</translation>
     </message>
     <message>
         <source>Select cursor picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauszeigerbild auswählen …</translation>
     </message>
     <message>
         <source>The last step in this creation process is to specify the output filename:  (ending in .XET)</source>
-        <translation type="unfinished"></translation>
+        <translation>Als letzter Schritt fehlt noch der Name der Ausgabedatei:  (mit der Endung .XET)</translation>
     </message>
     <message>
         <source>Output Filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabedatei:</translation>
     </message>
     <message>
         <source>Enter new .XET filename:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen .XET-Dateinamen eingeben:</translation>
     </message>
     <message>
         <source>WARNING: There might not be enough available free space on this disk to continue...</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG: Auf diesem Laufwerk ist möglicherweise nicht genug Platz frei, um fortzufahren …</translation>
     </message>
     <message>
         <source>&amp;Refresh Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Größen a&amp;ktualisieren</translation>
     </message>
     <message>
         <source>&amp;Create eXtended Image Set File!</source>
-        <translation type="unfinished"></translation>
+        <translation>eXtended-Bildersetdatei &amp;erstellen!</translation>
     </message>
     <message>
         <source>Estimated Image Set filesize:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschätzte Größe der Bildersetdatei:</translation>
     </message>
     <message>
         <source>Space available on chosen drive:</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Platz auf dem gewählten Laufwerk:</translation>
     </message>
     <message>
         <source>%1 - Create New eXtended Image Set Wizard</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Assistent zum Erstellen eines neuen eXtended-Bildersets</translation>
     </message>
     <message>
         <source>This wizard creates an eXtended Image Set, which lets you change the graphics and sound of %1.  Please follow the prompts on each step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Assistent erstellt ein eXtended-Bilderset, mit dem du Grafik und Klänge von %1 ändern kannst.  Bitte folge bei jedem Schritt den Anweisungen.</translation>
     </message>
     <message>
         <source>Step %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt %1 von %2</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; &amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Next &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>built-in</source>
-        <translation type="unfinished"></translation>
+        <translation>eingebaut</translation>
     </message>
     <message>
         <source>cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>unbrauchbar</translation>
     </message>
     <message>
         <source>Discard the set you are making? Everything filled in on these steps will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Set, an dem du arbeitest, verwerfen? Alles, was du in diesen Schritten ausgefüllt hast, geht verloren.</translation>
     </message>
     <message>
         <source>Discard the new set?</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Set verwerfen?</translation>
     </message>
     <message>
         <source>Set draft</source>
-        <translation type="unfinished"></translation>
+        <translation>Set-Entwurf</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>%1 bytes   (%2k)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes   (%2k)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Error, bitmap file not found...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler, Bitmap-Datei nicht gefunden …</translation>
     </message>
     <message>
         <source>Sounds (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff)|*.wav;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.aif;*.aiff|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Klänge (*.wav *.flac *.ogg *.oga *.opus *.mp3 *.aif *.aiff)|*.wav;*.flac;*.ogg;*.oga;*.opus;*.mp3;*.aif;*.aiff|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>MIDI Files (*.MID,*.RMI)|*.mid;*.rmi|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Dateien (*.MID,*.RMI)|*.mid;*.rmi|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>eXtended Image Set (*.XET)|*.xet|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>eXtended-Bilderset (*.XET)|*.xet|Alle Dateien (*.*)|*.*</translation>
     </message>
     <message>
         <source>%1 bytes  (%2k)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes  (%2k)</translation>
     </message>
     <message>
         <source>Sucess!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolg!</translation>
     </message>
     <message>
         <source>The new set is written. Use it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das neue Set ist geschrieben. Jetzt verwenden?</translation>
     </message>
     <message>
         <source>Use the new set</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Set verwenden</translation>
     </message>
 </context>
 <context>
     <name>SetDraft</name>
     <message>
         <source>Cannot find the specified images...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angegebenen Bilder sind nicht zu finden …</translation>
     </message>
     <message>
         <source>One of the above specified files cound not be found...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine der oben angegebenen Dateien wurde nicht gefunden …</translation>
     </message>
     <message>
         <source>This image set has no name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Bilderset hat keinen Namen …</translation>
     </message>
     <message>
         <source>Cursor BMP file was not found...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mauszeiger-BMP-Datei wurde nicht gefunden …</translation>
     </message>
     <message>
         <source>Cursor BMP file could not be loaded...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mauszeiger-BMP-Datei ließ sich nicht laden …</translation>
     </message>
     <message>
         <source>The set you were making could not be read back; it was kept as %1 and the wizard starts afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Set, an dem du gearbeitet hast, ließ sich nicht wieder einlesen; es wurde als %1 aufbewahrt, und der Assistent beginnt von vorn.</translation>
     </message>
     <message>
         <source>The set you were making could not be read back from %1; the wizard starts afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Set, an dem du gearbeitet hast, ließ sich nicht aus %1 wieder einlesen; der Assistent beginnt von vorn.</translation>
     </message>
 </context>
 <context>
     <name>SetFiles</name>
     <message>
         <source>Image Set (*.SET)|*.set|eXtended Set (*.XET)|*.xet|Any Set (*.SET,*.XET)|*.xet;*.set|All Files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilderset (*.SET)|*.set|eXtended-Set (*.XET)|*.xet|Jedes Set (*.SET,*.XET)|*.xet;*.set|Alle Dateien (*.*)|*.*</translation>
     </message>
 </context>
 <context>
@@ -1285,160 +1292,161 @@ Put a text holding a comma in double quotes. Warnings go to stderr; on any refus
     <name>SetListModel</name>
     <message>
         <source>Shipped with the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Spiel geliefert</translation>
     </message>
     <message>
         <source>In your sets folder</source>
-        <translation type="unfinished"></translation>
+        <translation>In deinem Set-Ordner</translation>
     </message>
     <message>
         <source>Loaded lately</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzlich geladen</translation>
     </message>
 </context>
 <context>
     <name>SetReaders</name>
     <message>
         <source>File is corrupt or this is not an eXtended image set file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist beschädigt, oder dies ist keine eXtended-Bildersetdatei …</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Unable to read a picture of this set as a BMP file: it takes %1 bytes, more than a picture of at most %2 x %3 pixels needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild dieses Sets lässt sich nicht als BMP-Datei lesen: Es belegt %1 Bytes, mehr als ein Bild von höchstens %2 x %3 Pixeln braucht.</translation>
     </message>
     <message>
         <source>The sound %1 of this set takes %2 bytes; a sound may last a minute (%3 bytes) at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Klang %1 dieses Sets belegt %2 Bytes; ein Klang darf höchstens eine Minute (%3 Bytes) dauern.</translation>
     </message>
     <message>
         <source>The tune of this set takes %1 bytes; a tune may take %2 bytes at most.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Melodie dieses Sets belegt %1 Bytes; eine Melodie darf höchstens %2 Bytes belegen.</translation>
     </message>
     <message>
         <source>This file is NOT a %1 Image Set or eXtended Set file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist KEINE Bilderset- oder eXtended-Set-Datei von %1 …</translation>
     </message>
     <message>
         <source>File is corrupt or not an eXtended image set file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist beschädigt oder keine eXtended-Bildersetdatei …</translation>
     </message>
     <message>
         <source>Error loading file, either it is incomplete or corrupted...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Datei, sie ist entweder unvollständig oder beschädigt …</translation>
     </message>
     <message>
         <source>Error loading images...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Bilder …</translation>
     </message>
     <message>
         <source>There is not enough memory to load this set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist nicht genug Speicher frei, um dieses Set zu laden.</translation>
     </message>
     <message>
         <source>This old image set format is no longer supported by %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses alte Bildersetformat wird von %1 nicht mehr unterstützt …</translation>
     </message>
     <message>
         <source>Version Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsprüfung</translation>
     </message>
     <message>
         <source>This is NOT an eXtended Image Set file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist KEINE eXtended-Bildersetdatei …</translation>
     </message>
 </context>
 <context>
     <name>SetSummary</name>
     <message>
         <source>Error, unable to open file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler, die Datei lässt sich nicht öffnen …</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt sich nicht lesen: %1</translation>
     </message>
 </context>
 <context>
     <name>SetWriter</name>
     <message>
         <source>Cursor BMP file was not found...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mauszeiger-BMP-Datei wurde nicht gefunden …</translation>
     </message>
     <message>
         <source>Processing Cursors...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauszeiger werden verarbeitet …</translation>
     </message>
     <message>
         <source>Extra Graphics...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusatzgrafiken …</translation>
     </message>
     <message>
         <source>Numbers Graphics...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zifferngrafiken …</translation>
     </message>
     <message>
         <source>CountDown Graphics...</source>
-        <translation type="unfinished"></translation>
+        <translation>Countdown-Grafiken …</translation>
     </message>
     <message>
         <source>Title Graphics...</source>
-        <translation type="unfinished"></translation>
+        <translation>Titelgrafiken …</translation>
     </message>
     <message>
         <source>Saving PICT1.BMP data </source>
-        <translation type="unfinished"></translation>
+        <translation>PICT1.BMP-Daten werden gespeichert </translation>
     </message>
     <message>
         <source>Background MIDI Sound...</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDI-Hintergrundmusik …</translation>
     </message>
     <message>
         <source>Cleaning up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufräumen …</translation>
     </message>
     <message>
         <source>Finished!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig!</translation>
     </message>
     <message>
         <source>Setting up...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorbereitung …</translation>
     </message>
     <message>
         <source>Unable to open the output file for writing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabedatei lässt sich nicht zum Schreiben öffnen …</translation>
     </message>
     <message>
         <source>The output file is one of the files this set is made from, please choose another output filename...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabedatei ist eine der Dateien, aus denen dieses Set entsteht; bitte wähle einen anderen Namen für die Ausgabedatei …</translation>
     </message>
     <message>
         <source>An input of this set cannot be converted...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Eingabedatei dieses Sets lässt sich nicht umwandeln …</translation>
     </message>
     <message>
         <source>eXtended Image Set File Created Sucessfully...</source>
-        <translation type="unfinished"></translation>
+        <translation>eXtended-Bildersetdatei erfolgreich erstellt …</translation>
     </message>
     <message>
         <source>Created file is invalid, either disk is full or an error occured whilst writing to it... (Data Written: %1 bytes,  Should have Written: %2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die erstellte Datei ist ungültig: Entweder ist das Laufwerk voll oder beim Schreiben ist ein Fehler aufgetreten … (Geschrieben: %1 Bytes,  Hätten sein sollen: %2 Bytes)</translation>
     </message>
 </context>
 <context>
     <name>SoundBackend</name>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
     <message>
         <source>The MIDI synthesizer cannot be set up.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der MIDI-Synthesizer lässt sich nicht einrichten.
+%1</translation>
     </message>
 </context>
 <context>
@@ -1480,82 +1488,82 @@ Put a text holding a comma in double quotes. Warnings go to stderr; on any refus
     <name>SoundImport</name>
     <message>
         <source>cannot be resampled: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt sich nicht umrechnen: %1</translation>
     </message>
     <message>
         <source>is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ist beschädigt: %1</translation>
     </message>
     <message>
         <source>lasts longer than a minute, the most a sound may take</source>
-        <translation type="unfinished"></translation>
+        <translation>dauert länger als eine Minute, die ein Klang höchstens dauern darf</translation>
     </message>
     <message>
         <source>cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt sich nicht öffnen</translation>
     </message>
     <message>
         <source>is not a sound this program reads (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ist kein Klang, den dieses Programm lesen kann (%1)</translation>
     </message>
     <message>
         <source>has %1 channels at %2 Hz, which is no sound this program takes</source>
-        <translation type="unfinished"></translation>
+        <translation>hat %1 Kanäle bei %2 Hz; solche Klänge nimmt dieses Programm nicht an</translation>
     </message>
     <message>
         <source>is cut short: its samples end before the length it declares</source>
-        <translation type="unfinished"></translation>
+        <translation>ist abgeschnitten: Die Samples enden vor der angegebenen Länge</translation>
     </message>
     <message>
         <source>holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält keinen Klang</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
 </context>
 <context>
     <name>StripChecks</name>
     <message>
         <source>%1: %2 row holds %3 targets; %4 target needs %5 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Zeile enthält %3 Ziele; %4 Ziel braucht %5 Zeilen</translation>
     </message>
     <message>
         <source>%1: %2 row holds %3 target; %4 targets need %5 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Zeile enthält %3 Ziel; %4 Ziele brauchen %5 Zeilen</translation>
     </message>
     <message>
         <source>%1: %2 row holds %3 targets; %4 targets need %5 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Zeile enthält %3 Ziele; %4 Ziele brauchen %5 Zeilen</translation>
     </message>
     <message>
         <source>%1: %2 rows hold %3 targets; %4 target needs %5 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Zeilen enthalten %3 Ziele; %4 Ziel braucht %5 Zeilen</translation>
     </message>
     <message>
         <source>%1: %2 rows hold %3 target; %4 targets need %5 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Zeilen enthalten %3 Ziel; %4 Ziele brauchen %5 Zeilen</translation>
     </message>
     <message>
         <source>%1: %2 rows hold %3 targets; %4 targets need %5 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Zeilen enthalten %3 Ziele; %4 Ziele brauchen %5 Zeilen</translation>
     </message>
     <message>
         <source>Pict1.bmp holds %1 target but Pict2.bmp holds %2 targets: a hit target splats with the row of the same number, so both need as many</source>
-        <translation type="unfinished"></translation>
+        <translation>Pict1.bmp enthält %1 Ziel, Pict2.bmp aber %2 Ziele: Ein getroffenes Ziel platscht mit der Reihe derselben Nummer, also brauchen beide gleich viele</translation>
     </message>
     <message>
         <source>Pict1.bmp holds %1 targets but Pict2.bmp holds %2 target: a hit target splats with the row of the same number, so both need as many</source>
-        <translation type="unfinished"></translation>
+        <translation>Pict1.bmp enthält %1 Ziele, Pict2.bmp aber %2 Ziel: Ein getroffenes Ziel platscht mit der Reihe derselben Nummer, also brauchen beide gleich viele</translation>
     </message>
     <message>
         <source>Pict1.bmp holds %1 targets but Pict2.bmp holds %2 targets: a hit target splats with the row of the same number, so both need as many</source>
-        <translation type="unfinished"></translation>
+        <translation>Pict1.bmp enthält %1 Ziele, Pict2.bmp aber %2 Ziele: Ein getroffenes Ziel platscht mit der Reihe derselben Nummer, also brauchen beide gleich viele</translation>
     </message>
     <message>
         <source>The page colour %1 differs from the background of %2: boxes will show around them</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seitenfarbe %1 weicht vom Hintergrund von %2 ab: Um sie herum werden Kästen zu sehen sein</translation>
     </message>
 </context>
 <context>
@@ -1589,62 +1597,62 @@ Put a text holding a comma in double quotes. Warnings go to stderr; on any refus
     <name>WaveEngine</name>
     <message>
         <source>Sound Status (On, Off or not available)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonstatus (an, aus oder nicht verfügbar)</translation>
     </message>
     <message>
         <source>Sound Enabled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton an!</translation>
     </message>
     <message>
         <source>Sound Muted</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton stumm</translation>
     </message>
     <message>
         <source>Disabled (sound card in use, invalid or not found...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert (Soundkarte belegt, ungültig oder nicht gefunden …)</translation>
     </message>
 </context>
 <context>
     <name>WizardPreview</name>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>%1: not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht gewählt</translation>
     </message>
     <message>
         <source>%1: %2 target</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Ziel</translation>
     </message>
     <message>
         <source>%1: %2 targets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Ziele</translation>
     </message>
     <message>
         <source>%1 target %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Ziel %2</translation>
     </message>
     <message>
         <source>the built-in figure</source>
-        <translation type="unfinished"></translation>
+        <translation>die eingebaute Figur</translation>
     </message>
     <message>
         <source>the built-in splat</source>
-        <translation type="unfinished"></translation>
+        <translation>der eingebaute Platsch</translation>
     </message>
     <message>
         <source>the built-in count-down</source>
-        <translation type="unfinished"></translation>
+        <translation>der eingebaute Countdown</translation>
     </message>
     <message>
         <source>Target </source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel </translation>
     </message>
     <message>
         <source>Target shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezeigtes Ziel</translation>
     </message>
 </context>
 </TS>
