@@ -711,6 +711,10 @@ Einen Text mit Komma in doppelte Anführungszeichen setzen. Warnungen gehen nach
 <context>
     <name>SetChooserDialog</name>
     <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
         <source>No preview</source>
         <translation>Keine Vorschau</translation>
     </message>

@@ -184,6 +184,7 @@ SetChooserDialog::SetChooserDialog(SetSources sources, const QString& cacheFolde
   addButton_->setObjectName(QStringLiteral("addButton"));
   removeButton_->setObjectName(QStringLiteral("removeButton"));
   close->setObjectName(QStringLiteral("closeButton"));
+  close->setText(tr("Close"));  // the game's word, in every language the game speaks
   useButton_->setDefault(true);
 
   auto* layout = new QVBoxLayout(this);
