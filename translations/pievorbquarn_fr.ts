@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>%1 Audio System Failed...</source>
-        <translation>%1 : échec du système audio…</translation>
+        <translation>%1&#xa0;: échec du système audio…</translation>
     </message>
     <message>
         <source>%1 Audio System Enabled!</source>
-        <translation>%1 : système audio activé !</translation>
+        <translation>%1&#xa0;: système audio activé&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Unable to read a picture of this set as a BMP file: %1.</source>
-        <translation>Impossible de lire une image de ce jeu comme fichier BMP : %1.</translation>
+        <translation>Impossible de lire une image de ce jeu comme fichier BMP&#xa0;: %1.</translation>
     </message>
     <message>
         <source>it is larger than %1 x %2 pixels</source>
@@ -191,11 +191,11 @@
 [pictures] figure and splat (required: the target and splat strips), title, numbers, count, misc (PNG, JPEG, GIF, BMP, WebP, TIFF; the built-in picture when absent).
 [sounds] startup, tick, splat, gameover (WAV, FLAC, Ogg, Opus, MP3), tune (MIDI).
 Put a text holding a comma in double quotes. Warnings go to stderr; on any refusal nothing is written and the exit code is 1.</source>
-        <translation>Construit un jeu d’images à partir du manifeste INI MANIFEST et l’écrit dans OUT, puis quitte. Le manifeste a trois groupes ; les chemins sont relatifs à son emplacement.
+        <translation>Construit un jeu d’images à partir du manifeste INI MANIFEST et l’écrit dans OUT, puis quitte. Le manifeste a trois groupes&#xa0;; les chemins sont relatifs à son emplacement.
 [set] title (obligatoire), author, email, web, comment, congratulation-prefix, congratulation-suffix, rating1 ... rating8, page-colour et title-colour (#RRGGBB), tick-mode (0-5), cursor (1-7 ou un fichier d’image), hot-spot (x,y).
-[pictures] figure et splat (obligatoires : les bandes des cibles et des éclaboussures), title, numbers, count, misc (PNG, JPEG, GIF, BMP, WebP, TIFF ; l’image intégrée en cas d’absence).
+[pictures] figure et splat (obligatoires&#xa0;: les bandes des cibles et des éclaboussures), title, numbers, count, misc (PNG, JPEG, GIF, BMP, WebP, TIFF&#xa0;; l’image intégrée en cas d’absence).
 [sounds] startup, tick, splat, gameover (WAV, FLAC, Ogg, Opus, MP3), tune (MIDI).
-Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les avertissements vont sur stderr ; en cas de refus, rien n’est écrit et le code de sortie est 1.</translation>
+Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les avertissements vont sur stderr&#xa0;; en cas de refus, rien n’est écrit et le code de sortie est 1.</translation>
     </message>
     <message>
         <source>Image set (.set or .xet) to start with.</source>
@@ -203,7 +203,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation>Essayez « %1 --help » pour plus d’informations.</translation>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d’informations.</translation>
     </message>
     <message>
         <source>--make-set needs a manifest and an output file</source>
@@ -215,7 +215,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>warning: %1</source>
-        <translation>avertissement : %1</translation>
+        <translation>avertissement&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -257,11 +257,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>X:</source>
-        <translation>X :</translation>
+        <translation>X&#xa0;:</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation>Y :</translation>
+        <translation>Y&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -283,7 +283,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>The music file %1 cannot be opened: %2</source>
-        <translation>Le fichier de musique %1 ne peut pas être ouvert : %2</translation>
+        <translation>Le fichier de musique %1 ne peut pas être ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <source>The file is not a MIDI file.</source>
@@ -322,7 +322,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     <message>
         <source>Your score could not be saved:
 %1</source>
-        <translation>Votre score n’a pas pu être enregistré :
+        <translation>Votre score n’a pas pu être enregistré&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -332,7 +332,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     <message>
         <source>The score board could not be emptied:
 %1</source>
-        <translation>Le tableau des scores n’a pas pu être vidé :
+        <translation>Le tableau des scores n’a pas pu être vidé&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -381,11 +381,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Quit %1? Really?</source>
-        <translation>Quitter %1 ? Vraiment ?</translation>
+        <translation>Quitter %1&#xa0;? Vraiment&#xa0;?</translation>
     </message>
     <message>
         <source>Quit?</source>
-        <translation>Quitter ?</translation>
+        <translation>Quitter&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -400,7 +400,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Visit my Web Site at:</source>
-        <translation>Visitez mon site web :</translation>
+        <translation>Visitez mon site web&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Add to Local HighScore Board...</source>
@@ -423,7 +423,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>pict1.bmp:</source>
-        <translation>pict1.bmp :</translation>
+        <translation>pict1.bmp&#xa0;:</translation>
     </message>
     <message>
         <source>Please select popping up image (pict1.bmp)</source>
@@ -431,7 +431,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>pict2.bmp:</source>
-        <translation>pict2.bmp :</translation>
+        <translation>pict2.bmp&#xa0;:</translation>
     </message>
     <message>
         <source>Please select splating image (pict2.bmp)</source>
@@ -443,7 +443,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Please select/edit/type the filenames for the two files as follows:</source>
-        <translation>Veuillez choisir, modifier ou saisir les noms des deux fichiers comme suit :</translation>
+        <translation>Veuillez choisir, modifier ou saisir les noms des deux fichiers comme suit&#xa0;:</translation>
     </message>
     <message>
         <source>Browse...</source>
@@ -552,11 +552,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>The MIDI data is damaged: its header chunk has a wrong length.</source>
-        <translation>Les données MIDI sont endommagées : leur bloc d’en-tête a une longueur erronée.</translation>
+        <translation>Les données MIDI sont endommagées&#xa0;: leur bloc d’en-tête a une longueur erronée.</translation>
     </message>
     <message>
         <source>The MIDI data is damaged: unknown file format %1.</source>
-        <translation>Les données MIDI sont endommagées : format de fichier %1 inconnu.</translation>
+        <translation>Les données MIDI sont endommagées&#xa0;: format de fichier %1 inconnu.</translation>
     </message>
     <message>
         <source>The MIDI data holds no tracks.</source>
@@ -564,19 +564,19 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>The MIDI data is damaged: its time division is zero.</source>
-        <translation>Les données MIDI sont endommagées : leur division temporelle est nulle.</translation>
+        <translation>Les données MIDI sont endommagées&#xa0;: leur division temporelle est nulle.</translation>
     </message>
     <message>
         <source>The MIDI data is damaged: the header announces %1 tracks but the file holds %2.</source>
-        <translation>Les données MIDI sont endommagées : l’en-tête annonce %1 pistes mais le fichier en contient %2.</translation>
+        <translation>Les données MIDI sont endommagées&#xa0;: l’en-tête annonce %1 pistes mais le fichier en contient %2.</translation>
     </message>
     <message>
         <source>The MIDI data is damaged: a chunk is cut short.</source>
-        <translation>Les données MIDI sont endommagées : un bloc est tronqué.</translation>
+        <translation>Les données MIDI sont endommagées&#xa0;: un bloc est tronqué.</translation>
     </message>
     <message>
         <source>The MIDI data is damaged: %1.</source>
-        <translation>Les données MIDI sont endommagées : %1.</translation>
+        <translation>Les données MIDI sont endommagées&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The MIDI data holds no notes to play.</source>
@@ -614,11 +614,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>is %1 x %2 pixels; this picture may be at most %3 x %4</source>
-        <translation>fait %1 x %2 pixels ; cette image peut faire au plus %3 x %4</translation>
+        <translation>fait %1 x %2 pixels&#xa0;; cette image peut faire au plus %3 x %4</translation>
     </message>
     <message>
         <source>is damaged: %1</source>
-        <translation>est endommagé : %1</translation>
+        <translation>est endommagé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Pictures (%1)|%2|All Files (*.*)|*.*</source>
@@ -640,7 +640,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation>Veuillez saisir votre nom :</translation>
+        <translation>Veuillez saisir votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -663,11 +663,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     <name>ScoreBoard</name>
     <message>
         <source>The scores have no place to be kept: there is no home folder (HOME is not set).</source>
-        <translation>Les scores n’ont aucun emplacement où être conservés : il n’y a pas de dossier personnel (HOME n’est pas défini).</translation>
+        <translation>Les scores n’ont aucun emplacement où être conservés&#xa0;: il n’y a pas de dossier personnel (HOME n’est pas défini).</translation>
     </message>
     <message>
         <source>The scores have no place to be kept: the program&apos;s folder cannot be written, and there is no home folder (HOME is not set).</source>
-        <translation>Les scores n’ont aucun emplacement où être conservés : le dossier du programme n’est pas accessible en écriture et il n’y a pas de dossier personnel (HOME n’est pas défini).</translation>
+        <translation>Les scores n’ont aucun emplacement où être conservés&#xa0;: le dossier du programme n’est pas accessible en écriture et il n’y a pas de dossier personnel (HOME n’est pas défini).</translation>
     </message>
 </context>
 <context>
@@ -701,15 +701,19 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Remove all entires from score board? really?</source>
-        <translation>Retirer toutes les entrées du tableau des scores ? Vraiment ?</translation>
+        <translation>Retirer toutes les entrées du tableau des scores&#xa0;? Vraiment&#xa0;?</translation>
     </message>
     <message>
         <source>Really delete score board?</source>
-        <translation>Vraiment effacer le tableau des scores ?</translation>
+        <translation>Vraiment effacer le tableau des scores&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>SetChooserDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
     <message>
         <source>No preview</source>
         <translation>Pas d’aperçu</translation>
@@ -788,12 +792,12 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Please select an image set to add:</source>
-        <translation>Veuillez choisir un jeu d’images à ajouter :</translation>
+        <translation>Veuillez choisir un jeu d’images à ajouter&#xa0;:</translation>
     </message>
     <message>
         <source>%1 cannot be added:
 %2</source>
-        <translation>%1 ne peut pas être ajouté :
+        <translation>%1 ne peut pas être ajouté&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -802,7 +806,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Remove &quot;%1&quot; from your sets folder?  Its file %2 is deleted.</source>
-        <translation>Retirer « %1 » de votre dossier de jeux d’images ?  Son fichier %2 sera supprimé.</translation>
+        <translation>Retirer «&#xa0;%1&#xa0;» de votre dossier de jeux d’images&#xa0;?  Son fichier %2 sera supprimé.</translation>
     </message>
     <message>
         <source>Remove Image Set</source>
@@ -810,11 +814,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>The file %1 has changed since the list was made, so it was not deleted. The list now shows it as it is.</source>
-        <translation>Le fichier %1 a changé depuis que la liste a été établie ; il n’a donc pas été supprimé. La liste le montre maintenant tel qu’il est.</translation>
+        <translation>Le fichier %1 a changé depuis que la liste a été établie&#xa0;; il n’a donc pas été supprimé. La liste le montre maintenant tel qu’il est.</translation>
     </message>
     <message>
         <source>The file %1 could not be deleted: %2</source>
-        <translation>Le fichier %1 n’a pas pu être supprimé : %2</translation>
+        <translation>Le fichier %1 n’a pas pu être supprimé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -825,7 +829,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Please select a PieVorbQuarn image set to use:</source>
-        <translation>Veuillez choisir le jeu d’images PieVorbQuarn à utiliser :</translation>
+        <translation>Veuillez choisir le jeu d’images PieVorbQuarn à utiliser&#xa0;:</translation>
     </message>
     <message>
         <source>Error, unable to open file...</source>
@@ -896,19 +900,19 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Filename:</source>
-        <translation>Nom du fichier :</translation>
+        <translation>Nom du fichier&#xa0;:</translation>
     </message>
     <message>
         <source>The graphics of the game can be overridden here; example pictures came with the program.  Leave a file name blank to keep the built-in graphic.</source>
-        <translation>Les graphismes du jeu peuvent être remplacés ici ; des images d’exemple sont fournies avec le programme.  Laissez un nom de fichier vide pour garder le graphisme intégré.</translation>
+        <translation>Les graphismes du jeu peuvent être remplacés ici&#xa0;; des images d’exemple sont fournies avec le programme.  Laissez un nom de fichier vide pour garder le graphisme intégré.</translation>
     </message>
     <message>
         <source>PNG, JPEG, GIF, BMP, WebP or TIFF: see-through parts are filled with the page colour.</source>
-        <translation>PNG, JPEG, GIF, BMP, WebP ou TIFF : les parties transparentes sont remplies de la couleur de la page.</translation>
+        <translation>PNG, JPEG, GIF, BMP, WebP ou TIFF&#xa0;: les parties transparentes sont remplies de la couleur de la page.</translation>
     </message>
     <message>
         <source>&lt;span style=&apos;color:#c80000&apos;&gt;NOTE:&lt;/span&gt; NB: Sizes of example pictures differ from actual picture sizes...</source>
-        <translation>&lt;span style=&apos;color:#c80000&apos;&gt;REMARQUE :&lt;/span&gt; NB : la taille des images d’exemple diffère de celle des vraies images…</translation>
+        <translation>&lt;span style=&apos;color:#c80000&apos;&gt;REMARQUE&#xa0;:&lt;/span&gt; NB&#xa0;: la taille des images d’exemple diffère de celle des vraies images…</translation>
     </message>
     <message>
         <source>Browse...</source>
@@ -916,39 +920,39 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>&amp;Example:</source>
-        <translation>&amp;Exemple :</translation>
+        <translation>&amp;Exemple&#xa0;:</translation>
     </message>
     <message>
         <source>The sounds of the game can be replaced too.  Keep them small: every sound goes into the set file and makes it larger.  Leave a name blank for no sound.</source>
-        <translation>Les sons du jeu peuvent aussi être remplacés.  Gardez-les courts : chaque son est placé dans le fichier du jeu d’images et l’alourdit.  Laissez un nom vide pour n’avoir aucun son.</translation>
+        <translation>Les sons du jeu peuvent aussi être remplacés.  Gardez-les courts&#xa0;: chaque son est placé dans le fichier du jeu d’images et l’alourdit.  Laissez un nom vide pour n’avoir aucun son.</translation>
     </message>
     <message>
         <source>WAV, FLAC, Ogg, Opus or MP3 of any rate: each is stored as mono, 8-bit, 11025 Hz (Play lets you hear it).</source>
-        <translation>WAV, FLAC, Ogg, Opus ou MP3 de toute fréquence : chacun est stocké en mono, 8 bits, 11025 Hz (Écouter vous le fait entendre).</translation>
+        <translation>WAV, FLAC, Ogg, Opus ou MP3 de toute fréquence&#xa0;: chacun est stocké en mono, 8 bits, 11025 Hz (Écouter vous le fait entendre).</translation>
     </message>
     <message>
         <source>&amp;Image Set Name:</source>
-        <translation>&amp;Nom du jeu d’images :</translation>
+        <translation>&amp;Nom du jeu d’images&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Author:</source>
-        <translation>A&amp;uteur :</translation>
+        <translation>A&amp;uteur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Email Address:</source>
-        <translation>Adresse &amp;e-mail :</translation>
+        <translation>Adresse &amp;e-mail&#xa0;:</translation>
     </message>
     <message>
         <source>Author&apos;s URL:</source>
-        <translation>URL de l’auteur :</translation>
+        <translation>URL de l’auteur&#xa0;:</translation>
     </message>
     <message>
         <source>Set Comments:</source>
-        <translation>Commentaires du jeu :</translation>
+        <translation>Commentaires du jeu&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;End of game Message:</source>
-        <translation>&amp;Message de fin de partie :</translation>
+        <translation>&amp;Message de fin de partie&#xa0;:</translation>
     </message>
     <message>
         <source>End of game Message, second part</source>
@@ -956,11 +960,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>End of Game Score Comments:</source>
-        <translation>Commentaires sur le score en fin de partie :</translation>
+        <translation>Commentaires sur le score en fin de partie&#xa0;:</translation>
     </message>
     <message>
         <source>Score:   Comment:</source>
-        <translation>Score :   Commentaire :</translation>
+        <translation>Score&#xa0;:   Commentaire&#xa0;:</translation>
     </message>
     <message>
         <source>Comment for a score of %1</source>
@@ -968,7 +972,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Custom Cursor: 16 Colour BMP picture, 32x32 pixels where:</source>
-        <translation>Curseur personnalisé : image BMP 16 couleurs, 32x32 pixels, où :</translation>
+        <translation>Curseur personnalisé&#xa0;: image BMP 16 couleurs, 32x32 pixels, où&#xa0;:</translation>
     </message>
     <message>
         <source>Black = Black</source>
@@ -988,7 +992,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>An image set may show more than one target picture.  It needs two pictures: one holding the images of the target appearing, and one holding the pie (splat) images.  Every 108 rows of picture hold one target: 107 rows of frames and one divider row, so taller pictures give the game more targets to throw at.</source>
-        <translation>Un jeu d’images peut montrer plusieurs images de cible.  Il lui faut deux images : l’une contenant les images de la cible qui apparaît, l’autre les images de la tarte (splatch).  Chaque tranche de 108 lignes de l’image contient une cible : 107 lignes d’images et une ligne de séparation ; des images plus hautes donnent donc au jeu plus de cibles à viser.</translation>
+        <translation>Un jeu d’images peut montrer plusieurs images de cible.  Il lui faut deux images&#xa0;: l’une contenant les images de la cible qui apparaît, l’autre les images de la tarte (splatch).  Chaque tranche de 108 lignes de l’image contient une cible&#xa0;: 107 lignes d’images et une ligne de séparation&#xa0;; des images plus hautes donnent donc au jeu plus de cibles à viser.</translation>
     </message>
     <message>
         <source> Pict1.bmp </source>
@@ -1004,7 +1008,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source> Title Bar:  (594x31 Pixels  - title.bmp) </source>
-        <translation> Barre de titre :  (594x31 pixels  - title.bmp) </translation>
+        <translation> Barre de titre&#xa0;:  (594x31 pixels  - title.bmp) </translation>
     </message>
     <message>
         <source>&amp;Set Background Colour...</source>
@@ -1012,11 +1016,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source> Number Strip:  (300x51 Pixels  - numbers.bmp) </source>
-        <translation> Bande des chiffres :  (300x51 pixels  - numbers.bmp) </translation>
+        <translation> Bande des chiffres&#xa0;:  (300x51 pixels  - numbers.bmp) </translation>
     </message>
     <message>
         <source> Count Down and Messages (Game over and Click Here): (671x107 Pixels  - count.bmp) </source>
-        <translation> Compte à rebours et messages (Game over et Click Here) : (671x107 pixels  - count.bmp) </translation>
+        <translation> Compte à rebours et messages (Game over et Click Here)&#xa0;: (671x107 pixels  - count.bmp) </translation>
     </message>
     <message>
         <source>&amp;Set Page Background Colour...</source>
@@ -1024,7 +1028,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source> Misc Extras  (Words &quot;Time,&quot; &quot;Score,&quot; and the base to the pop up boxes): (111x124 Pixels  - miscpics.bmp) </source>
-        <translation> Divers  (mots « Time » et « Score », et socle des cases où surgit la cible) : (111x124 pixels  - miscpics.bmp) </translation>
+        <translation> Divers  (mots «&#xa0;Time&#xa0;» et «&#xa0;Score&#xa0;», et socle des cases où surgit la cible)&#xa0;: (111x124 pixels  - miscpics.bmp) </translation>
     </message>
     <message>
         <source>Select Title File</source>
@@ -1044,7 +1048,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Custom Wave &amp;Filename:</source>
-        <translation>&amp;Nom du fichier son personnalisé :</translation>
+        <translation>&amp;Nom du fichier son personnalisé&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Play</source>
@@ -1052,7 +1056,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Plays the sound as the set will store it: mono, 11025 Hz, 8-bit</source>
-        <translation>Joue le son tel que le jeu d’images le stockera : mono, 11025 Hz, 8 bits</translation>
+        <translation>Joue le son tel que le jeu d’images le stockera&#xa0;: mono, 11025 Hz, 8 bits</translation>
     </message>
     <message>
         <source>When the tick sound plays</source>
@@ -1080,7 +1084,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Choose Cursor:</source>
-        <translation>Choisir le curseur :</translation>
+        <translation>Choisir le curseur&#xa0;:</translation>
     </message>
     <message>
         <source> Custom Cursor Setup - cursor.bmp </source>
@@ -1092,7 +1096,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Cursor BMP &amp;Filename:</source>
-        <translation>&amp;Nom du fichier BMP du curseur :</translation>
+        <translation>&amp;Nom du fichier BMP du curseur&#xa0;:</translation>
     </message>
     <message>
         <source>Setup Custom Cursor...</source>
@@ -1104,19 +1108,19 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>The last step in this creation process is to specify the output filename:  (ending in .XET)</source>
-        <translation>La dernière étape de la création consiste à indiquer le nom du fichier de sortie :  (se terminant par .XET)</translation>
+        <translation>La dernière étape de la création consiste à indiquer le nom du fichier de sortie&#xa0;:  (se terminant par .XET)</translation>
     </message>
     <message>
         <source>Output Filename:</source>
-        <translation>Fichier de sortie :</translation>
+        <translation>Fichier de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Enter new .XET filename:</source>
-        <translation>Saisissez le nom du nouveau fichier .XET :</translation>
+        <translation>Saisissez le nom du nouveau fichier .XET&#xa0;:</translation>
     </message>
     <message>
         <source>WARNING: There might not be enough available free space on this disk to continue...</source>
-        <translation>ATTENTION : il n’y a peut-être pas assez d’espace libre sur ce disque pour continuer…</translation>
+        <translation>ATTENTION&#xa0;: il n’y a peut-être pas assez d’espace libre sur ce disque pour continuer…</translation>
     </message>
     <message>
         <source>&amp;Refresh Sizes</source>
@@ -1124,15 +1128,15 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>&amp;Create eXtended Image Set File!</source>
-        <translation>&amp;Créer le fichier de jeu d’images étendu !</translation>
+        <translation>&amp;Créer le fichier de jeu d’images étendu&#xa0;!</translation>
     </message>
     <message>
         <source>Estimated Image Set filesize:</source>
-        <translation>Taille estimée du fichier de jeu d’images :</translation>
+        <translation>Taille estimée du fichier de jeu d’images&#xa0;:</translation>
     </message>
     <message>
         <source>Space available on chosen drive:</source>
-        <translation>Espace disponible sur le disque choisi :</translation>
+        <translation>Espace disponible sur le disque choisi&#xa0;:</translation>
     </message>
     <message>
         <source>%1 - Create New eXtended Image Set Wizard</source>
@@ -1168,11 +1172,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Discard the set you are making? Everything filled in on these steps will be lost.</source>
-        <translation>Abandonner le jeu d’images en cours de création ? Tout ce qui a été rempli dans ces étapes sera perdu.</translation>
+        <translation>Abandonner le jeu d’images en cours de création&#xa0;? Tout ce qui a été rempli dans ces étapes sera perdu.</translation>
     </message>
     <message>
         <source>Discard the new set?</source>
-        <translation>Abandonner le nouveau jeu d’images ?</translation>
+        <translation>Abandonner le nouveau jeu d’images&#xa0;?</translation>
     </message>
     <message>
         <source>Set draft</source>
@@ -1212,11 +1216,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Sucess!</source>
-        <translation>Réussite !</translation>
+        <translation>Réussite&#xa0;!</translation>
     </message>
     <message>
         <source>The new set is written. Use it now?</source>
-        <translation>Le nouveau jeu d’images est écrit. L’utiliser maintenant ?</translation>
+        <translation>Le nouveau jeu d’images est écrit. L’utiliser maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Use the new set</source>
@@ -1247,11 +1251,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>The set you were making could not be read back; it was kept as %1 and the wizard starts afresh.</source>
-        <translation>Le jeu d’images que vous étiez en train de créer n’a pas pu être relu ; il a été conservé sous le nom %1 et l’assistant repart de zéro.</translation>
+        <translation>Le jeu d’images que vous étiez en train de créer n’a pas pu être relu&#xa0;; il a été conservé sous le nom %1 et l’assistant repart de zéro.</translation>
     </message>
     <message>
         <source>The set you were making could not be read back from %1; the wizard starts afresh.</source>
-        <translation>Le jeu d’images que vous étiez en train de créer n’a pas pu être relu depuis %1 ; l’assistant repart de zéro.</translation>
+        <translation>Le jeu d’images que vous étiez en train de créer n’a pas pu être relu depuis %1&#xa0;; l’assistant repart de zéro.</translation>
     </message>
 </context>
 <context>
@@ -1315,15 +1319,15 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Unable to read a picture of this set as a BMP file: it takes %1 bytes, more than a picture of at most %2 x %3 pixels needs.</source>
-        <translation>Impossible de lire une image de ce jeu comme fichier BMP : elle occupe %1 octets, plus qu’il n’en faut à une image d’au plus %2 x %3 pixels.</translation>
+        <translation>Impossible de lire une image de ce jeu comme fichier BMP&#xa0;: elle occupe %1 octets, plus qu’il n’en faut à une image d’au plus %2 x %3 pixels.</translation>
     </message>
     <message>
         <source>The sound %1 of this set takes %2 bytes; a sound may last a minute (%3 bytes) at most.</source>
-        <translation>Le son %1 de ce jeu occupe %2 octets ; un son peut durer une minute (%3 octets) au plus.</translation>
+        <translation>Le son %1 de ce jeu occupe %2 octets&#xa0;; un son peut durer une minute (%3 octets) au plus.</translation>
     </message>
     <message>
         <source>The tune of this set takes %1 bytes; a tune may take %2 bytes at most.</source>
-        <translation>La musique de ce jeu occupe %1 octets ; une musique peut occuper %2 octets au plus.</translation>
+        <translation>La musique de ce jeu occupe %1 octets&#xa0;; une musique peut occuper %2 octets au plus.</translation>
     </message>
     <message>
         <source>This file is NOT a %1 Image Set or eXtended Set file...</source>
@@ -1335,7 +1339,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Error loading file, either it is incomplete or corrupted...</source>
-        <translation>Erreur de chargement du fichier : il est incomplet ou corrompu…</translation>
+        <translation>Erreur de chargement du fichier&#xa0;: il est incomplet ou corrompu…</translation>
     </message>
     <message>
         <source>Error loading images...</source>
@@ -1366,7 +1370,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation>illisible : %1</translation>
+        <translation>illisible&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1409,7 +1413,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Finished!</source>
-        <translation>Terminé !</translation>
+        <translation>Terminé&#xa0;!</translation>
     </message>
     <message>
         <source>Setting up...</source>
@@ -1433,7 +1437,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Created file is invalid, either disk is full or an error occured whilst writing to it... (Data Written: %1 bytes,  Should have Written: %2 bytes)</source>
-        <translation>Le fichier créé n’est pas valide : soit le disque est plein, soit une erreur s’est produite pendant l’écriture… (données écrites : %1 octets,  attendues : %2 octets)</translation>
+        <translation>Le fichier créé n’est pas valide&#xa0;: soit le disque est plein, soit une erreur s’est produite pendant l’écriture… (données écrites&#xa0;: %1 octets,  attendues&#xa0;: %2 octets)</translation>
     </message>
 </context>
 <context>
@@ -1488,11 +1492,11 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     <name>SoundImport</name>
     <message>
         <source>cannot be resampled: %1</source>
-        <translation>ne peut pas être rééchantillonné : %1</translation>
+        <translation>ne peut pas être rééchantillonné&#xa0;: %1</translation>
     </message>
     <message>
         <source>is damaged: %1</source>
-        <translation>est endommagé : %1</translation>
+        <translation>est endommagé&#xa0;: %1</translation>
     </message>
     <message>
         <source>lasts longer than a minute, the most a sound may take</source>
@@ -1512,7 +1516,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>is cut short: its samples end before the length it declares</source>
-        <translation>est tronqué : ses échantillons s’arrêtent avant la longueur qu’il déclare</translation>
+        <translation>est tronqué&#xa0;: ses échantillons s’arrêtent avant la longueur qu’il déclare</translation>
     </message>
     <message>
         <source>holds no sound</source>
@@ -1520,50 +1524,50 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>%1 s</source>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
 </context>
 <context>
     <name>StripChecks</name>
     <message>
         <source>%1: %2 row holds %3 targets; %4 target needs %5 rows</source>
-        <translation>%1 : %2 ligne contient %3 cible ; %4 cible demande %5 lignes</translation>
+        <translation>%1&#xa0;: %2 ligne contient %3 cible&#xa0;; %4 cible demande %5 lignes</translation>
     </message>
     <message>
         <source>%1: %2 row holds %3 target; %4 targets need %5 rows</source>
-        <translation>%1 : %2 ligne contient %3 cible ; %4 cibles demandent %5 lignes</translation>
+        <translation>%1&#xa0;: %2 ligne contient %3 cible&#xa0;; %4 cibles demandent %5 lignes</translation>
     </message>
     <message>
         <source>%1: %2 row holds %3 targets; %4 targets need %5 rows</source>
-        <translation>%1 : %2 ligne contient %3 cibles ; %4 cibles demandent %5 lignes</translation>
+        <translation>%1&#xa0;: %2 ligne contient %3 cibles&#xa0;; %4 cibles demandent %5 lignes</translation>
     </message>
     <message>
         <source>%1: %2 rows hold %3 targets; %4 target needs %5 rows</source>
-        <translation>%1 : %2 lignes contiennent %3 cible ; %4 cible demande %5 lignes</translation>
+        <translation>%1&#xa0;: %2 lignes contiennent %3 cible&#xa0;; %4 cible demande %5 lignes</translation>
     </message>
     <message>
         <source>%1: %2 rows hold %3 target; %4 targets need %5 rows</source>
-        <translation>%1 : %2 lignes contiennent %3 cible ; %4 cibles demandent %5 lignes</translation>
+        <translation>%1&#xa0;: %2 lignes contiennent %3 cible&#xa0;; %4 cibles demandent %5 lignes</translation>
     </message>
     <message>
         <source>%1: %2 rows hold %3 targets; %4 targets need %5 rows</source>
-        <translation>%1 : %2 lignes contiennent %3 cibles ; %4 cibles demandent %5 lignes</translation>
+        <translation>%1&#xa0;: %2 lignes contiennent %3 cibles&#xa0;; %4 cibles demandent %5 lignes</translation>
     </message>
     <message>
         <source>Pict1.bmp holds %1 target but Pict2.bmp holds %2 targets: a hit target splats with the row of the same number, so both need as many</source>
-        <translation>Cibles : %1 dans Pict1.bmp, %2 dans Pict2.bmp ; une cible touchée est éclaboussée par la rangée de même numéro, il en faut donc autant dans les deux</translation>
+        <translation>Cibles&#xa0;: %1 dans Pict1.bmp, %2 dans Pict2.bmp&#xa0;; une cible touchée est éclaboussée par la rangée de même numéro, il en faut donc autant dans les deux</translation>
     </message>
     <message>
         <source>Pict1.bmp holds %1 targets but Pict2.bmp holds %2 target: a hit target splats with the row of the same number, so both need as many</source>
-        <translation>Cibles : %1 dans Pict1.bmp, %2 dans Pict2.bmp ; une cible touchée est éclaboussée par la rangée de même numéro, il en faut donc autant dans les deux</translation>
+        <translation>Cibles&#xa0;: %1 dans Pict1.bmp, %2 dans Pict2.bmp&#xa0;; une cible touchée est éclaboussée par la rangée de même numéro, il en faut donc autant dans les deux</translation>
     </message>
     <message>
         <source>Pict1.bmp holds %1 targets but Pict2.bmp holds %2 targets: a hit target splats with the row of the same number, so both need as many</source>
-        <translation>Cibles : %1 dans Pict1.bmp, %2 dans Pict2.bmp ; une cible touchée est éclaboussée par la rangée de même numéro, il en faut donc autant dans les deux</translation>
+        <translation>Cibles&#xa0;: %1 dans Pict1.bmp, %2 dans Pict2.bmp&#xa0;; une cible touchée est éclaboussée par la rangée de même numéro, il en faut donc autant dans les deux</translation>
     </message>
     <message>
         <source>The page colour %1 differs from the background of %2: boxes will show around them</source>
-        <translation>La couleur de page %1 diffère du fond de %2 : des cadres apparaîtront autour</translation>
+        <translation>La couleur de page %1 diffère du fond de %2&#xa0;: des cadres apparaîtront autour</translation>
     </message>
 </context>
 <context>
@@ -1601,7 +1605,7 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     </message>
     <message>
         <source>Sound Enabled!</source>
-        <translation>Son activé !</translation>
+        <translation>Son activé&#xa0;!</translation>
     </message>
     <message>
         <source>Sound Muted</source>
@@ -1616,19 +1620,19 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     <name>WizardPreview</name>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation>%1 ne peut pas être lu : %2</translation>
+        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: not chosen</source>
-        <translation>%1 : non choisi</translation>
+        <translation>%1&#xa0;: non choisi</translation>
     </message>
     <message>
         <source>%1: %2 target</source>
-        <translation>%1 : %2 cible</translation>
+        <translation>%1&#xa0;: %2 cible</translation>
     </message>
     <message>
         <source>%1: %2 targets</source>
-        <translation>%1 : %2 cibles</translation>
+        <translation>%1&#xa0;: %2 cibles</translation>
     </message>
     <message>
         <source>%1 target %2</source>
