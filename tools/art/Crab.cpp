@@ -198,14 +198,7 @@ QPainterPath meringueOnShell(double slide, quint32 seed) {
   const double xs[5] = {24, 38, 55, 72, 86};
   const double ks[5] = {1.0, 0.5, 0.7, 0.4, 0.9};
   for (int i = 0; i < 5; ++i) {
-    const double x = xs[i], top = 50, len = 4 + slide * ks[i], r = 3.0;
-    QPainterPath d;
-    d.moveTo(x - 4.5, top);
-    d.quadTo(x - r, top + len * 0.5, x - r, top + len);
-    d.arcTo(QRectF(x - r, top + len - r, 2 * r, 2 * r), 180, 180);
-    d.quadTo(x + r, top + len * 0.5, x + 4.5, top);
-    d.closeSubpath();
-    m = m.united(d);
+    m = m.united(dripPath(xs[i], 50, 4 + slide * ks[i], 3.0, 4.5));
   }
   return m;
 }

@@ -56,20 +56,9 @@ void drawCreamEyes(QPainter& p, int mode) {
 
 // Little stars circling a dazed head.
 void drawStar(QPainter& p, QPointF c, double r) {
-  QPainterPath s;
-  for (int i = 0; i < 10; ++i) {
-    double a = -M_PI / 2 + i * M_PI / 5;
-    double rr = (i % 2) ? r * 0.45 : r;
-    QPointF q(c.x() + std::cos(a) * rr, c.y() + std::sin(a) * rr);
-    if (i == 0)
-      s.moveTo(q);
-    else
-      s.lineTo(q);
-  }
-  s.closeSubpath();
   p.setPen(inkPen(1.5));
   p.setBrush(kGold1);
-  p.drawPath(s);
+  p.drawPath(starPath(c, r, r * 0.45));
 }
 
 // Cream splashed on the ground around the hole after the hit.
@@ -103,14 +92,7 @@ QPainterPath faceSplat(double spread, double dripLen, quint32 seed) {
     const double xs[3] = {37, 54, 71};
     const double ks[3] = {0.7, 1.0, 0.5};
     for (int i = 0; i < 3; ++i) {
-      double x = xs[i], top = 58, len = 8 + dripLen * ks[i], r = 3.2;
-      QPainterPath d;
-      d.moveTo(x - 5, top);
-      d.quadTo(x - r, top + len * 0.5, x - r, top + len);
-      d.arcTo(QRectF(x - r, top + len - r, 2 * r, 2 * r), 180, 180);
-      d.quadTo(x + r, top + len * 0.5, x + 5, top);
-      d.closeSubpath();
-      cream = cream.united(d);
+      cream = cream.united(dripPath(xs[i], 58, 8 + dripLen * ks[i], 3.2, 5));
     }
   }
   QPainterPath limit;
