@@ -1,7 +1,6 @@
 #include "CountDown.h"
 
 #include <QTransform>
-#include <cmath>
 #include <functional>
 #include <vector>
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <initializer_list>
 #include <iterator>
 #include <vector>
