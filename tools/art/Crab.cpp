@@ -256,9 +256,7 @@ void drawMeringuedCrab(QPainter& p, double slide, int eyes) {
 // Blobs of meringue on the sand and the empty tin lying there.
 void drawOnSand(QPainter& p, int stage) {
   p.save();
-  QPainterPath mound;
-  mound.addEllipse(ellipseRect(kIslandCentre, kIslandRx - 1, kIslandRy - 1));
-  p.setClipPath(mound);
+  clipToMound(p);
   const QPointF spots[] = {{14, 97}, {96, 95}, {27, 111}, {84, 112}};
   for (int i = 0; i < std::min(4, stage); ++i)
     fillMeringue(p, blobPath(spots[i], 5.0, 2.8, 6, 0.3, 60 + quint32(i)), 1.4);

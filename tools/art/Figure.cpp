@@ -392,6 +392,12 @@ void paintHoleScene(QPainter& p, const SceneFn& inHole, const SceneFn& onTop, co
   if (onTop) onTop(p);
 }
 
+void clipToMound(QPainter& p) {
+  QPainterPath mound;
+  mound.addEllipse(ellipseRect(kIslandCentre, kIslandRx - 1, kIslandRy - 1));
+  p.setClipPath(mound);
+}
+
 QImage stripOf(const std::vector<QImage>& frames, int width, int height, const QColor& bg) {
   QImage strip = newCanvas(width, height, bg);
   QPainter p(&strip);

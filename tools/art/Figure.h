@@ -26,6 +26,9 @@ constexpr int kSceneH = 131;
 // The grassy mound around the hole; the splats on it need its outline.
 inline const QPointF kIslandCentre(55, 96);
 constexpr double kIslandRx = 53.5, kIslandRy = 23.5, kIslandDepth = 7;
+// Clips what the painter draws next to just inside the mound's edge, for what
+// lands on the ground; the caller saves and restores around it.
+void clipToMound(QPainter& p);
 inline const QPointF kHoleCentre(55, 91);
 constexpr double kLipRx = 41, kLipRy = 14.5;
 constexpr double kHoleRx = 34, kHoleRy = 10;

@@ -333,9 +333,7 @@ void drawGooedOwl(QPainter& p, double run, int eyes, double tilt) {
 // Goo spattered on the moon dust, and feathers come to rest there.
 void drawLanded(QPainter& p, int stage) {
   p.save();
-  QPainterPath mound;
-  mound.addEllipse(ellipseRect(kIslandCentre, kIslandRx - 1, kIslandRy - 1));
-  p.setClipPath(mound);
+  clipToMound(p);
   const QPointF spots[] = {{16, 100}, {93, 97}, {30, 112}, {80, 113}};
   for (int i = 0; i < std::min(4, stage); ++i)
     fillGoo(p, blobPath(spots[i], 4.5, 2.6, 6, 0.25, 40 + quint32(i)), 1.4);

@@ -64,9 +64,7 @@ void drawStar(QPainter& p, QPointF c, double r) {
 void drawGroundSplats(QPainter& p, int stage) {
   if (stage <= 0) return;
   p.save();
-  QPainterPath mound;
-  mound.addEllipse(ellipseRect(kIslandCentre, kIslandRx - 1, kIslandRy - 1));
-  p.setClipPath(mound);
+  clipToMound(p);
   const struct {
     QPointF c;
     double r;
