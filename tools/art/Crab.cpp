@@ -318,21 +318,14 @@ void addMeringued(std::vector<QImage>& frames) {
 }
 
 void addSinking(std::vector<QImage>& frames) {
-  const double sink[3] = {20, 42, 64};
-  for (int i = 0; i < 3; ++i) {
-    const double dy = sink[i];
-    frames.push_back(holeScene(
-        [=](QPainter& p) {
-          p.translate(0, dy);
-          drawMeringuedCrab(p, 16, 2);
-        },
-        [=](QPainter& p) {
-          drawTinLying(p, QPointF(100, 92), 0);
-          drawOnSand(p, 4);
-          drawBubble(p, QPointF(58, 40 + dy * 0.6), 3);
-          drawBubble(p, QPointF(64, 30 + dy * 0.6), 2.2);
-        }));
-  }
+  addSinkingFrames(
+      frames, [](QPainter& p, int) { drawMeringuedCrab(p, 16, 2); },
+      [](QPainter& p, double dy) {
+        drawTinLying(p, QPointF(100, 92), 0);
+        drawOnSand(p, 4);
+        drawBubble(p, QPointF(58, 40 + dy * 0.6), 3);
+        drawBubble(p, QPointF(64, 30 + dy * 0.6), 2.2);
+      });
 }
 
 }  // namespace

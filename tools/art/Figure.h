@@ -53,6 +53,12 @@ void paintHoleScene(QPainter& p, const SceneFn& inHole, const SceneFn& onTop, co
 // Puts frames side by side at the strip pitch over a background colour
 // (which then also forms the dividers).
 QImage stripOf(const std::vector<QImage>& frames, int width, int height, const QColor& bg);
+// The last three frames of a splat strip: the figure sinks back into its hole,
+// 20, 42 and then 64 pixels deep. 'figure' draws it fully risen (given the
+// frame, 0 to 2) and is moved down; 'ground' draws what lies around the hole
+// (given how deep the figure has sunk).
+void addSinkingFrames(std::vector<QImage>& frames, const std::function<void(QPainter&, int frame)>& figure,
+                      const std::function<void(QPainter&, double dy)>& ground);
 // Vorb standing 'dy' below full height with the given face.
 SceneFn vorbAt(double dy, Face face);
 // The theme's own character standing 'dy' below full height.

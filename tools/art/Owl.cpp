@@ -390,16 +390,8 @@ void addGooed(std::vector<QImage>& frames) {
 }
 
 void addSinking(std::vector<QImage>& frames) {
-  const double sink[3] = {20, 42, 64};
-  for (int i = 0; i < 3; ++i) {
-    const double dy = sink[i];
-    frames.push_back(holeScene(
-        [=](QPainter& p) {
-          p.translate(0, dy);
-          drawGooedOwl(p, 18, 2, -14);
-        },
-        [](QPainter& p) { drawLanded(p, 4); }));
-  }
+  addSinkingFrames(
+      frames, [](QPainter& p, int) { drawGooedOwl(p, 18, 2, -14); }, [](QPainter& p, double) { drawLanded(p, 4); });
 }
 
 }  // namespace

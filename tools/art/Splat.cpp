@@ -217,19 +217,12 @@ void addSplat(std::vector<QImage>& frames) {
 
 // Frames 6-8: he sinks back, dripping.
 void addSinking(std::vector<QImage>& frames) {
-  const double sink[3] = {20, 42, 64};
-  for (int i = 0; i < 3; ++i) {
-    double dy = sink[i];
-    frames.push_back(holeScene(
-        [=](QPainter& p) {
-          p.translate(0, dy);
-          drawCreamedVorb(p, 5, i == 0 ? 1 : 2, false, 12, 21);
-        },
-        [](QPainter& p) {
-          drawGroundSplats(p, 4);
-          drawPieSide(p, QPointF(99, 92), 0.5, 180);
-        }));
-  }
+  addSinkingFrames(
+      frames, [](QPainter& p, int frame) { drawCreamedVorb(p, 5, frame == 0 ? 1 : 2, false, 12, 21); },
+      [](QPainter& p, double) {
+        drawGroundSplats(p, 4);
+        drawPieSide(p, QPointF(99, 92), 0.5, 180);
+      });
 }
 
 }  // namespace
