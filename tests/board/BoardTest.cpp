@@ -12,24 +12,12 @@
 #include "game/MainWindow.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/FrameCopy.h"
+#include "support/DigitChecks.h"
 #include "support/WindowFixture.h"
 
 namespace {
 
 QImage flat(int w, int h, QRgb colour) { return blankPicture(w, h, colour); }
-
-QImage digitCell(const QImage& digits, int d) {
-  QImage cell = blankPicture(30, 49, 0xFF000000);
-  copyRect(cell, {0, 0, 30, 51}, digits, {30 * d, 0, 30 * d + 30, 51});
-  return cell;
-}
-
-// Whether the picture shows these digits, one 30-column cell each from its left.
-bool showsDigits(const QImage& picture, const QImage& digits, const QString& text) {
-  for (int i = 0; i < text.size(); ++i)
-    if (picture.copy(30 * i, 0, 30, 49) != digitCell(digits, text[i].unicode() - '0')) return false;
-  return true;
-}
 
 // Where hole n stands in the playfield, as the board is drawn: rows of 4, 5 and 4
 // holes 112 apart, the first row from 56, the middle from 0, the last from 48.

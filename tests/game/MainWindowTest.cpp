@@ -6,6 +6,7 @@
 #include "game/MainWindow.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/FrameCopy.h"
+#include "support/DigitChecks.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -18,19 +19,6 @@ QImage expectedHole(const QImage& countStrip, int frameLeft, const QImage& base)
   copyRect(hole, {0, 107, 111, 130}, base, {0, 0, base.width(), base.height()});
   copyRect(hole, {0, 0, 111, 107}, countStrip, {frameLeft, 0, frameLeft + 110, countStrip.height()});
   return hole;
-}
-
-QImage digitCell(const QImage& digits, int d) {
-  QImage cell = blankPicture(30, 49, 0xFF000000);
-  copyRect(cell, {0, 0, 30, 51}, digits, {30 * d, 0, 30 * d + 30, 51});
-  return cell;
-}
-
-// Whether the picture shows these digits, one 30-column cell each from its left.
-bool showsDigits(const QImage& picture, const QImage& digits, const QString& text) {
-  for (int i = 0; i < text.size(); ++i)
-    if (picture.copy(30 * i, 0, 30, 49) != digitCell(digits, text[i].unicode() - '0')) return false;
-  return true;
 }
 
 // The idle board at the smallest size: the banner's pictures, the score 0000 and

@@ -16,21 +16,10 @@
 #include "scores/ScoreFile.h"
 #include "scores/ScoreTableWindow.h"
 #include "support/DialogChecks.h"
+#include "support/ScoreChecks.h"
 #include "support/WindowFixture.h"
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-QByteArray fileLine(qint32 score, const QByteArray& name) {
-  const QByteArray e = scoreEntry(score, name);
-  return e + lineCheck(e) + "\r\n";
-}
-
-int rows(const ScoreTableWindow& table) { return child<QTableView>(table, "table").model()->rowCount(); }
 
 struct ScoreFlow : WindowFixture {
   using WindowFixture::WindowFixture;

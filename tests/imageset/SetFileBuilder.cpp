@@ -108,13 +108,15 @@ QImage truePicture(int width, int height, QRgb colour) {
   return picture;
 }
 
-QByteArray bmpBytes(const QImage& picture) {
+QByteArray pictureBytes(const QImage& picture, const char* format) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  picture.save(&buffer, "BMP");
+  picture.save(&buffer, format);
   return bytes;
 }
+
+QByteArray bmpBytes(const QImage& picture) { return pictureBytes(picture, "BMP"); }
 
 QByteArray runLengthBmp(int width, int height, const QByteArray& stream, std::uint32_t declaredSize, int colours) {
   QByteArray bmp("BM");

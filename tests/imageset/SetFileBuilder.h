@@ -52,6 +52,8 @@ void putShortString(QByteArray& bytes, int offset, const QByteArray& text);
 // A picture filled with one colour, stored as an 8-bit palette BMP or a 24-bit BMP.
 QImage indexedPicture(int width, int height, QRgb colour);
 QImage truePicture(int width, int height, QRgb colour);
+// The picture as a file of the given format ("BMP", "PNG") would hold it.
+QByteArray pictureBytes(const QImage& picture, const char* format);
 QByteArray bmpBytes(const QImage& picture);
 // An 8-bit run-length BMP of the given size whose pixels are the given stream,
 // declaring declaredSize bytes of it. Its colour table has `colours` entries:

@@ -13,6 +13,7 @@
 #include "imageset/DefaultSet.h"
 #include "imageset/FrameCopy.h"
 #include "imageset/SharpPictures.h"
+#include "SetFileBuilder.h"
 
 namespace {
 
@@ -38,14 +39,6 @@ QImage flat(const QImage& picture, const QRect& pixels) {
   QImage copy = picture.copy(pixels).convertToFormat(QImage::Format_RGB32);
   copy.setDevicePixelRatio(1);
   return copy;
-}
-
-QByteArray pngOf(const QImage& picture) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  picture.save(&buffer, "PNG");
-  return bytes;
 }
 
 // A picture of the given size in which no two neighbouring pixels are alike.
@@ -120,7 +113,7 @@ TEST(SharpPictures, ACompanionServesOnlyTheExactSetFileItWasMadeFor) {
   std::array<QByteArray, kSharpPictureCount> pngs;
   const QSize sizes[] = {own.targetStrip.size(), own.splatStrip.size(), own.countStrip.size(),
                          own.digitStrip.size(), QSize(111, 124), own.title.size()};
-  for (int i = 0; i < kSharpPictureCount; ++i) pngs[i] = pngOf(busyPicture(sizes[i] * 2, 10 + i));
+  for (int i = 0; i < kSharpPictureCount; ++i) pngs[i] = pictureBytes(busyPicture(sizes[i] * 2, 10 + i), "PNG");
   auto write = [](const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));

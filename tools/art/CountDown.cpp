@@ -1,7 +1,6 @@
 #include "CountDown.h"
 
 #include <QTransform>
-#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -90,15 +89,9 @@ void glowSign(QPainter& p, const QString& text, const QRectF& box) {
 }
 
 void nightTwinkle(QPainter& p, QPointF c, double r) {
-  QPainterPath s;
-  s.moveTo(c + QPointF(0, -r));
-  s.quadTo(c, c + QPointF(r, 0));
-  s.quadTo(c, c + QPointF(0, r));
-  s.quadTo(c, c + QPointF(-r, 0));
-  s.quadTo(c, c + QPointF(0, -r));
   p.setPen(Qt::NoPen);
   p.setBrush(theme().antennaLight);
-  p.drawPath(s);
+  p.drawPath(twinklePath(c, r));
 }
 
 // A crescent moon behind the numbers.
@@ -126,19 +119,9 @@ void drawStarArrow(QPainter& p, QPointF tip) {
   p.setPen(Qt::NoPen);
   p.setBrush(trail);
   p.drawPath(tail);
-  QPainterPath star;
-  for (int i = 0; i < 10; ++i) {
-    const double a = -M_PI / 2 + i * M_PI / 5, r = (i % 2) ? 3.2 : 8;
-    const QPointF q = tip + QPointF(std::cos(a) * r, std::sin(a) * r);
-    if (i == 0)
-      star.moveTo(q);
-    else
-      star.lineTo(q);
-  }
-  star.closeSubpath();
   p.setPen(inkPen(1.6));
   p.setBrush(radialGradient(tip, 8, {{0, kWhite}, {1, theme().antenna}}));
-  p.drawPath(star);
+  p.drawPath(starPath(tip, 8, 3.2));
 }
 
 std::vector<QImage> owlSigns() {

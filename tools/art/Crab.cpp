@@ -198,14 +198,7 @@ QPainterPath meringueOnShell(double slide, quint32 seed) {
   const double xs[5] = {24, 38, 55, 72, 86};
   const double ks[5] = {1.0, 0.5, 0.7, 0.4, 0.9};
   for (int i = 0; i < 5; ++i) {
-    const double x = xs[i], top = 50, len = 4 + slide * ks[i], r = 3.0;
-    QPainterPath d;
-    d.moveTo(x - 4.5, top);
-    d.quadTo(x - r, top + len * 0.5, x - r, top + len);
-    d.arcTo(QRectF(x - r, top + len - r, 2 * r, 2 * r), 180, 180);
-    d.quadTo(x + r, top + len * 0.5, x + 4.5, top);
-    d.closeSubpath();
-    m = m.united(d);
+    m = m.united(dripPath(xs[i], 50, 4 + slide * ks[i], 3.0, 4.5));
   }
   return m;
 }
@@ -263,9 +256,7 @@ void drawMeringuedCrab(QPainter& p, double slide, int eyes) {
 // Blobs of meringue on the sand and the empty tin lying there.
 void drawOnSand(QPainter& p, int stage) {
   p.save();
-  QPainterPath mound;
-  mound.addEllipse(ellipseRect(kIslandCentre, kIslandRx - 1, kIslandRy - 1));
-  p.setClipPath(mound);
+  clipToMound(p);
   const QPointF spots[] = {{14, 97}, {96, 95}, {27, 111}, {84, 112}};
   for (int i = 0; i < std::min(4, stage); ++i)
     fillMeringue(p, blobPath(spots[i], 5.0, 2.8, 6, 0.3, 60 + quint32(i)), 1.4);
@@ -327,21 +318,14 @@ void addMeringued(std::vector<QImage>& frames) {
 }
 
 void addSinking(std::vector<QImage>& frames) {
-  const double sink[3] = {20, 42, 64};
-  for (int i = 0; i < 3; ++i) {
-    const double dy = sink[i];
-    frames.push_back(holeScene(
-        [=](QPainter& p) {
-          p.translate(0, dy);
-          drawMeringuedCrab(p, 16, 2);
-        },
-        [=](QPainter& p) {
-          drawTinLying(p, QPointF(100, 92), 0);
-          drawOnSand(p, 4);
-          drawBubble(p, QPointF(58, 40 + dy * 0.6), 3);
-          drawBubble(p, QPointF(64, 30 + dy * 0.6), 2.2);
-        }));
-  }
+  addSinkingFrames(
+      frames, [](QPainter& p, int) { drawMeringuedCrab(p, 16, 2); },
+      [](QPainter& p, double dy) {
+        drawTinLying(p, QPointF(100, 92), 0);
+        drawOnSand(p, 4);
+        drawBubble(p, QPointF(58, 40 + dy * 0.6), 3);
+        drawBubble(p, QPointF(64, 30 + dy * 0.6), 2.2);
+      });
 }
 
 }  // namespace

@@ -223,6 +223,40 @@ void startPainter(QPainter& p, QImage& img) {
 
 QRectF ellipseRect(QPointF c, double rx, double ry) { return QRectF(c.x() - rx, c.y() - ry, 2 * rx, 2 * ry); }
 
+QPainterPath dripPath(double x, double top, double len, double r, double halfWidth) {
+  QPainterPath d;
+  d.moveTo(x - halfWidth, top);
+  d.quadTo(x - r, top + len * 0.5, x - r, top + len);
+  d.arcTo(QRectF(x - r, top + len - r, 2 * r, 2 * r), 180, 180);
+  d.quadTo(x + r, top + len * 0.5, x + halfWidth, top);
+  d.closeSubpath();
+  return d;
+}
+
+QPainterPath twinklePath(QPointF c, double r) {
+  QPainterPath s;
+  s.moveTo(c + QPointF(0, -r));
+  s.quadTo(c, c + QPointF(r, 0));
+  s.quadTo(c, c + QPointF(0, r));
+  s.quadTo(c, c + QPointF(-r, 0));
+  s.quadTo(c, c + QPointF(0, -r));
+  return s;
+}
+
+QPainterPath starPath(QPointF c, double outer, double inner) {
+  QPainterPath s;
+  for (int i = 0; i < 10; ++i) {
+    const double a = -M_PI / 2 + i * M_PI / 5, r = (i % 2) ? inner : outer;
+    const QPointF q = c + QPointF(std::cos(a) * r, std::sin(a) * r);
+    if (i == 0)
+      s.moveTo(q);
+    else
+      s.lineTo(q);
+  }
+  s.closeSubpath();
+  return s;
+}
+
 void placeAt(QPainter& p, QPointF at, double scale, double angle) {
   p.translate(at);
   p.rotate(angle);
@@ -382,13 +416,7 @@ void PictureWriter::fail(const QString& msg) {
 }
 
 void PictureWriter::write(const QString& name, const QImage& img, QSize expected) {
-  if (img.size() != expected)
-    fail(QStringLiteral("%1 drawn at %2x%3, expected %4x%5")
-             .arg(name)
-             .arg(img.width())
-             .arg(img.height())
-             .arg(expected.width())
-             .arg(expected.height()));
+  checkSize(name, img, expected);
   const QString path = dir_.filePath(name);
   if (!writeBmp8(path, img)) {
     fail(QStringLiteral("cannot write %1").arg(path));
@@ -401,13 +429,7 @@ void PictureWriter::write(const QString& name, const QImage& img, QSize expected
 }
 
 void PictureWriter::writePng(const QString& name, const QImage& img, QSize expected) {
-  if (img.size() != expected)
-    fail(QStringLiteral("%1 drawn at %2x%3, expected %4x%5")
-             .arg(name)
-             .arg(img.width())
-             .arg(img.height())
-             .arg(expected.width())
-             .arg(expected.height()));
+  checkSize(name, img, expected);
   const QString path = dir_.filePath(name);
   if (!img.save(path, "PNG", 0)) {
     fail(QStringLiteral("cannot write %1").arg(path));
@@ -417,6 +439,16 @@ void PictureWriter::writePng(const QString& name, const QImage& img, QSize expec
   if (back.size() != expected || back.convertToFormat(QImage::Format_RGB32) != img.convertToFormat(QImage::Format_RGB32))
     fail(QStringLiteral("%1 does not load back with the same pixels").arg(name));
   std::printf("  %-16s %4dx%-4d %3d colours\n", qPrintable(name), img.width(), img.height(), int(img.colorCount()));
+}
+
+void PictureWriter::checkSize(const QString& name, const QImage& img, QSize expected) {
+  if (img.size() != expected)
+    fail(QStringLiteral("%1 drawn at %2x%3, expected %4x%5")
+             .arg(name)
+             .arg(img.width())
+             .arg(img.height())
+             .arg(expected.width())
+             .arg(expected.height()));
 }
 
 // The file must say 8 bits a pixel and hold exactly the palette's entries.

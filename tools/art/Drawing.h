@@ -121,6 +121,14 @@ QImage newCanvas(int w, int h, const QColor& fill);
 QRectF pixelRect(const QImage& img, const QRectF& gameRect);
 void startPainter(QPainter& p, QImage& img);
 QRectF ellipseRect(QPointF c, double rx, double ry);
+// A drip of cream or goo hanging from 'top' at x: 'halfWidth' to either side
+// where it leaves the mass, narrowing to a round end of radius r 'len' below.
+QPainterPath dripPath(double x, double top, double len, double r, double halfWidth);
+// A four-pointed twinkle around c, its points r away.
+QPainterPath twinklePath(QPointF c, double r);
+// A five-pointed star around c, pointing up, its points 'outer' away and the
+// notches between them 'inner' away.
+QPainterPath starPath(QPointF c, double outer, double inner);
 // Moves, turns (degrees) and scales the painter so that a shape drawn
 // around the origin lands at 'at'; the caller saves and restores around it.
 void placeAt(QPainter& p, QPointF at, double scale, double angle);
@@ -180,6 +188,8 @@ class PictureWriter {
   bool failed() const { return failed_; }
 
  private:
+  // A picture drawn at another size than its file wants is a drawing fault.
+  void checkSize(const QString& name, const QImage& img, QSize expected);
   void checkHeader(const QString& path, const QString& name, const QImage& img);
   void checkLoadsBack(const QString& path, const QString& name, const QImage& img, QSize expected);
 

@@ -392,6 +392,26 @@ void paintHoleScene(QPainter& p, const SceneFn& inHole, const SceneFn& onTop, co
   if (onTop) onTop(p);
 }
 
+void addSinkingFrames(std::vector<QImage>& frames, const std::function<void(QPainter&, int frame)>& figure,
+                      const std::function<void(QPainter&, double dy)>& ground) {
+  const double sink[3] = {20, 42, 64};
+  for (int i = 0; i < 3; ++i) {
+    const double dy = sink[i];
+    frames.push_back(holeScene(
+        [&](QPainter& p) {
+          p.translate(0, dy);
+          figure(p, i);
+        },
+        [&](QPainter& p) { ground(p, dy); }));
+  }
+}
+
+void clipToMound(QPainter& p) {
+  QPainterPath mound;
+  mound.addEllipse(ellipseRect(kIslandCentre, kIslandRx - 1, kIslandRy - 1));
+  p.setClipPath(mound);
+}
+
 QImage stripOf(const std::vector<QImage>& frames, int width, int height, const QColor& bg) {
   QImage strip = newCanvas(width, height, bg);
   QPainter p(&strip);

@@ -26,6 +26,9 @@ constexpr int kSceneH = 131;
 // The grassy mound around the hole; the splats on it need its outline.
 inline const QPointF kIslandCentre(55, 96);
 constexpr double kIslandRx = 53.5, kIslandRy = 23.5, kIslandDepth = 7;
+// Clips what the painter draws next to just inside the mound's edge, for what
+// lands on the ground; the caller saves and restores around it.
+void clipToMound(QPainter& p);
 inline const QPointF kHoleCentre(55, 91);
 constexpr double kLipRx = 41, kLipRy = 14.5;
 constexpr double kHoleRx = 34, kHoleRy = 10;
@@ -50,6 +53,12 @@ void paintHoleScene(QPainter& p, const SceneFn& inHole, const SceneFn& onTop, co
 // Puts frames side by side at the strip pitch over a background colour
 // (which then also forms the dividers).
 QImage stripOf(const std::vector<QImage>& frames, int width, int height, const QColor& bg);
+// The last three frames of a splat strip: the figure sinks back into its hole,
+// 20, 42 and then 64 pixels deep. 'figure' draws it fully risen (given the
+// frame, 0 to 2) and is moved down; 'ground' draws what lies around the hole
+// (given how deep the figure has sunk).
+void addSinkingFrames(std::vector<QImage>& frames, const std::function<void(QPainter&, int frame)>& figure,
+                      const std::function<void(QPainter&, double dy)>& ground);
 // Vorb standing 'dy' below full height with the given face.
 SceneFn vorbAt(double dy, Face face);
 // The theme's own character standing 'dy' below full height.

@@ -212,15 +212,9 @@ void fillGoo(QPainter& p, const QPainterPath& path, double pen = 2.0) {
 
 // A twinkle: a four-pointed star.
 void drawTwinkle(QPainter& p, QPointF c, double r, const QColor& colour) {
-  QPainterPath s;
-  s.moveTo(c + QPointF(0, -r));
-  s.quadTo(c, c + QPointF(r, 0));
-  s.quadTo(c, c + QPointF(0, r));
-  s.quadTo(c, c + QPointF(-r, 0));
-  s.quadTo(c, c + QPointF(0, -r));
   p.setPen(inkPen(1.0));
   p.setBrush(colour);
-  p.drawPath(s);
+  p.drawPath(twinklePath(c, r));
 }
 
 // The falling pie, its glowing trail behind it up and a little to the left.
@@ -249,14 +243,7 @@ QPainterPath gooOnHead(double run, quint32 seed) {
   const double xs[4] = {33, 46, 63, 77};
   const double ks[4] = {0.6, 1.0, 0.8, 0.4};
   for (int i = 0; i < 4; ++i) {
-    const double x = xs[i], top = 24, len = 6 + run * ks[i], r = 2.8;
-    QPainterPath d;
-    d.moveTo(x - 4, top);
-    d.quadTo(x - r, top + len * 0.5, x - r, top + len);
-    d.arcTo(QRectF(x - r, top + len - r, 2 * r, 2 * r), 180, 180);
-    d.quadTo(x + r, top + len * 0.5, x + 4, top);
-    d.closeSubpath();
-    goo = goo.united(d);
+    goo = goo.united(dripPath(xs[i], 24, 6 + run * ks[i], 2.8, 4));
   }
   return goo;
 }
@@ -346,9 +333,7 @@ void drawGooedOwl(QPainter& p, double run, int eyes, double tilt) {
 // Goo spattered on the moon dust, and feathers come to rest there.
 void drawLanded(QPainter& p, int stage) {
   p.save();
-  QPainterPath mound;
-  mound.addEllipse(ellipseRect(kIslandCentre, kIslandRx - 1, kIslandRy - 1));
-  p.setClipPath(mound);
+  clipToMound(p);
   const QPointF spots[] = {{16, 100}, {93, 97}, {30, 112}, {80, 113}};
   for (int i = 0; i < std::min(4, stage); ++i)
     fillGoo(p, blobPath(spots[i], 4.5, 2.6, 6, 0.25, 40 + quint32(i)), 1.4);
@@ -405,16 +390,8 @@ void addGooed(std::vector<QImage>& frames) {
 }
 
 void addSinking(std::vector<QImage>& frames) {
-  const double sink[3] = {20, 42, 64};
-  for (int i = 0; i < 3; ++i) {
-    const double dy = sink[i];
-    frames.push_back(holeScene(
-        [=](QPainter& p) {
-          p.translate(0, dy);
-          drawGooedOwl(p, 18, 2, -14);
-        },
-        [](QPainter& p) { drawLanded(p, 4); }));
-  }
+  addSinkingFrames(
+      frames, [](QPainter& p, int) { drawGooedOwl(p, 18, 2, -14); }, [](QPainter& p, double) { drawLanded(p, 4); });
 }
 
 }  // namespace

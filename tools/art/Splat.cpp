@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <initializer_list>
 #include <iterator>
 #include <vector>
@@ -56,29 +55,16 @@ void drawCreamEyes(QPainter& p, int mode) {
 
 // Little stars circling a dazed head.
 void drawStar(QPainter& p, QPointF c, double r) {
-  QPainterPath s;
-  for (int i = 0; i < 10; ++i) {
-    double a = -M_PI / 2 + i * M_PI / 5;
-    double rr = (i % 2) ? r * 0.45 : r;
-    QPointF q(c.x() + std::cos(a) * rr, c.y() + std::sin(a) * rr);
-    if (i == 0)
-      s.moveTo(q);
-    else
-      s.lineTo(q);
-  }
-  s.closeSubpath();
   p.setPen(inkPen(1.5));
   p.setBrush(kGold1);
-  p.drawPath(s);
+  p.drawPath(starPath(c, r, r * 0.45));
 }
 
 // Cream splashed on the ground around the hole after the hit.
 void drawGroundSplats(QPainter& p, int stage) {
   if (stage <= 0) return;
   p.save();
-  QPainterPath mound;
-  mound.addEllipse(ellipseRect(kIslandCentre, kIslandRx - 1, kIslandRy - 1));
-  p.setClipPath(mound);
+  clipToMound(p);
   const struct {
     QPointF c;
     double r;
@@ -103,14 +89,7 @@ QPainterPath faceSplat(double spread, double dripLen, quint32 seed) {
     const double xs[3] = {37, 54, 71};
     const double ks[3] = {0.7, 1.0, 0.5};
     for (int i = 0; i < 3; ++i) {
-      double x = xs[i], top = 58, len = 8 + dripLen * ks[i], r = 3.2;
-      QPainterPath d;
-      d.moveTo(x - 5, top);
-      d.quadTo(x - r, top + len * 0.5, x - r, top + len);
-      d.arcTo(QRectF(x - r, top + len - r, 2 * r, 2 * r), 180, 180);
-      d.quadTo(x + r, top + len * 0.5, x + 5, top);
-      d.closeSubpath();
-      cream = cream.united(d);
+      cream = cream.united(dripPath(xs[i], 58, 8 + dripLen * ks[i], 3.2, 5));
     }
   }
   QPainterPath limit;
@@ -238,19 +217,12 @@ void addSplat(std::vector<QImage>& frames) {
 
 // Frames 6-8: he sinks back, dripping.
 void addSinking(std::vector<QImage>& frames) {
-  const double sink[3] = {20, 42, 64};
-  for (int i = 0; i < 3; ++i) {
-    double dy = sink[i];
-    frames.push_back(holeScene(
-        [=](QPainter& p) {
-          p.translate(0, dy);
-          drawCreamedVorb(p, 5, i == 0 ? 1 : 2, false, 12, 21);
-        },
-        [](QPainter& p) {
-          drawGroundSplats(p, 4);
-          drawPieSide(p, QPointF(99, 92), 0.5, 180);
-        }));
-  }
+  addSinkingFrames(
+      frames, [](QPainter& p, int frame) { drawCreamedVorb(p, 5, frame == 0 ? 1 : 2, false, 12, 21); },
+      [](QPainter& p, double) {
+        drawGroundSplats(p, 4);
+        drawPieSide(p, QPointF(99, 92), 0.5, 180);
+      });
 }
 
 }  // namespace
