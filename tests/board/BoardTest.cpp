@@ -76,7 +76,9 @@ TEST(BoardLayout, PressesMapToPartsAtTheirEdges) {
       EXPECT_EQ(hit.hole, n) << at.x() << "," << at.y();
     }
     // The gap column right of a hole and the row above the playfield's first are not holes.
-    if (n != 4 && n != 9 && n != 13) EXPECT_NE(layout.hitAt(hole.topRight() + QPoint(1, 0), board).hole, n);
+    if (n != 4 && n != 9 && n != 13) {
+      EXPECT_NE(layout.hitAt(hole.topRight() + QPoint(1, 0), board).hole, n);
+    }
   }
   EXPECT_EQ(layout.hitAt(layout.playfield().topLeft(), board).area, BoardArea::Playfield);
   const BoardLayout smallest(QSize(580, 474));
