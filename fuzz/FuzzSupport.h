@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "game/Game.h"
+#include "game/SetCommands.h"
 #include "imageset/BmpDecode.h"
 #include "ui/Prompts.h"
 
@@ -63,6 +64,13 @@ struct QuietGame {
     bool musicPlaying() const override { return false; }
   } music;
   Game game{wave, music, [] { return 45000.0; }};
+  // The loading commands' window side: no window, no busy cursor, no about box.
+  struct Window : SetCommandsPort {
+    QWidget* dialogParent() override { return nullptr; }
+    void setBusyCursor(bool) override {}
+    void processPendingEvents() override {}
+    void showCurrentSetAbout() override {}
+  } window;
   explicit QuietGame(const QString& tuneName);
 };
 

@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Game& game = subject.game;
   game.install(builtinSet());
   AnsweringPrompts prompts;
-  loadImageSet(game, path, false);
+  loadImageSet(game, subject.window, path, false);
 
   const ActiveSet& s = game.set();
   const ActiveSet& b = builtin.game.set();
