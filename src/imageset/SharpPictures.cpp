@@ -45,6 +45,23 @@ QImage decodePng(const QByteArray& bytes) {
   return gamePicture(reader.read());
 }
 
+// The pictures are decoded side by side: a set is put in force before the
+// window's first paint, and decoding is most of what the sharp pictures cost.
+// Nothing when any of them does not decode.
+template <typename Decode>
+std::optional<SharpPictures> decodeSideBySide(Decode decode) {
+  std::array<std::future<QImage>, kSharpPictureCount> decoding;
+  for (int i = 0; i < kSharpPictureCount; ++i) decoding[std::size_t(i)] = std::async(std::launch::async, decode, i);
+  SharpPictures pictures;
+  bool whole = true;
+  for (int i = 0; i < kSharpPictureCount; ++i) {
+    pictures[std::size_t(i)] = decoding[std::size_t(i)].get();
+    whole = whole && !pictures[std::size_t(i)].isNull();
+  }
+  if (!whole) return std::nullopt;
+  return pictures;
+}
+
 QImage withRatio(QImage picture, int scale) {
   picture.setDevicePixelRatio(scale);
   return picture;
@@ -73,10 +90,11 @@ bool useSharpPictures(SetContent& set, const SharpPictures& sharp) {
   if (misc.size() != QSize(111, 124) * k) return false;
   const QImage miscAt = withRatio(misc, k);
   const QSize scoreSize = logicalSize(set.scoreWords), timeSize = logicalSize(set.timeWords);
-  QImage score = blankAt(scoreSize, k), time = blankAt(timeSize, k), base = blankAt({111, 24}, k);
-  copyRect(score, {0, 0, scoreSize.width(), scoreSize.height()}, miscAt, {0, 50, 111, 98});
-  copyRect(time, {0, 0, timeSize.width(), timeSize.height()}, miscAt, {0, 0, 111, 49});
-  copyRect(base, {0, 0, 111, 24}, miscAt, {0, 100, 111, 123});
+  QImage score = blankAt(scoreSize, k), time = blankAt(timeSize, k), base = blankAt({kHoleWidth, kHoleBaseRows}, k);
+  const auto rectOf = [](PictureCut cut) { return Rect{cut.left, cut.top, cut.right, cut.bottom}; };
+  copyRect(score, {0, 0, scoreSize.width(), scoreSize.height()}, miscAt, rectOf(kScoreWordsCut));
+  copyRect(time, {0, 0, timeSize.width(), timeSize.height()}, miscAt, rectOf(kTimeWordsCut));
+  copyRect(base, {0, 0, kHoleWidth, kHoleBaseRows}, miscAt, {0, kHoleBaseTop, kHoleWidth, kBuiltinHoleBaseBottom});
   set.targetStrip = withRatio(sharp[0], k);
   set.splatStrip = withRatio(sharp[1], k);
   set.countStrip = withRatio(sharp[2], k);
@@ -139,29 +157,16 @@ std::optional<SharpPictures> readSharpCompanion(const QString& setFile) {
     png = bytes.mid(at, n);
     at += n;
   }
-  // The pictures are decoded side by side: the set is put in force before the
-  // window's first paint, and decoding is most of what the sharp pictures cost.
-  std::array<std::future<QImage>, kSharpPictureCount> decoding;
-  for (int i = 0; i < kSharpPictureCount; ++i)
-    decoding[i] = std::async(std::launch::async, [&pngs, i] { return decodePng(pngs[i]); });
-  SharpPictures pictures;
-  bool whole = true;
-  for (int i = 0; i < kSharpPictureCount; ++i) {
-    pictures[i] = decoding[i].get();
-    whole = whole && !pictures[i].isNull();
-  }
-  if (!whole) return std::nullopt;
-  return pictures;
+  return decodeSideBySide([&pngs](int i) { return decodePng(pngs[std::size_t(i)]); });
 }
 
 const SharpPictures& builtinSharpPictures() {
   static const SharpPictures pictures = [] {
     initGameResources();
-    SharpPictures p;
-    const char* names[] = {"figure", "splat", "countdown", "digits", "misc", "title"};
-    for (int i = 0; i < kSharpPictureCount; ++i)
-      p[i] = gamePicture(QImage(QStringLiteral(":/2x/%1.png").arg(QLatin1String(names[i]))));
-    return p;
+    static const char* const names[] = {"figure", "splat", "countdown", "digits", "misc", "title"};
+    return decodeSideBySide([](int i) {
+             return gamePicture(QImage(QStringLiteral(":/2x/%1.png").arg(QLatin1String(names[i]))));
+           }).value_or(SharpPictures{});
   }();
   return pictures;
 }
