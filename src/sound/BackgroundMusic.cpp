@@ -1,6 +1,9 @@
 #include "sound/BackgroundMusic.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <utility>
 
 #include "ui/Prompts.h"
@@ -21,7 +24,7 @@ BackgroundMusic::BackgroundMusic(std::unique_ptr<MidiPlayer> player, QString mus
 BackgroundMusic::~BackgroundMusic() {
   if (player_) {
     player_->setFailureHandler(nullptr);
-    player_->close();
+    closePlayer();
   }
 }
 
@@ -29,7 +32,7 @@ void BackgroundMusic::startMusic() {
   // Decided once, at the start of play: sound enabled later in the game brings
   // no music to this game.
   if (!player_ || !present_ || !present_() || !state_ || state_() != SoundState::Enabled) return;
-  if (playing_) player_->close();
+  if (playing_) closePlayer();
   playing_ = true;
   QString error;
   if (!player_->open(file_, error)) {
@@ -42,12 +45,58 @@ void BackgroundMusic::startMusic() {
 void BackgroundMusic::stopMusic() {
   if (!playing_) return;
   player_->stop();
-  player_->close();
+  closePlayer();
   playing_ = false;
 }
 
-void BackgroundMusic::fail(const QString& error) {
+QString BackgroundMusic::previewFile() const {
+  const QFileInfo tune(file_);
+  return tune.dir().filePath(tune.completeBaseName() + QStringLiteral("-preview.") + tune.suffix());
+}
+
+bool BackgroundMusic::previewTune(const QByteArray& midi, QString& error) {
+  if (!player_ || file_.isEmpty()) {
+    error = QCoreApplication::translate("BackgroundMusic", "There is no tune player to play the tune with.");
+    return false;
+  }
+  if (playing_) stopMusic();
+  // Made afresh and never opened through what stands there: whatever has the name goes first.
+  const QString path = previewFile();
+  QFile::remove(path);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    error = QCoreApplication::translate("BackgroundMusic", "The tune cannot be written to %1: %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString());
+    return false;
+  }
+  // The bytes reach the disk at flush: a full disk shows there, not at write.
+  const bool written = file.write(midi) == midi.size() && file.flush();
+  file.close();
+  if (!written) {
+    error = QCoreApplication::translate("BackgroundMusic", "The tune cannot be written to %1: %2")
+                .arg(QDir::toNativeSeparators(path), file.errorString());
+    file.remove();
+    return false;
+  }
+  previewing_ = true;
+  playing_ = true;
+  if (!player_->open(path, error)) {
+    closePlayer();
+    playing_ = false;
+    return false;
+  }
+  player_->play();
+  return true;
+}
+
+void BackgroundMusic::closePlayer() {
   player_->close();
+  if (previewing_) QFile::remove(previewFile());
+  previewing_ = false;
+}
+
+void BackgroundMusic::fail(const QString& error) {
+  closePlayer();
   playing_ = false;
   prompts().message(parent_, error, QCoreApplication::translate("BackgroundMusic", "Error"), BoxIcon::Error);
 }

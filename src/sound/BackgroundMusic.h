@@ -1,6 +1,7 @@
 #pragma once
 // The background tune of the active image set, played once per game from the
 // end of the count-down until the game ends.
+#include <QByteArray>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -27,12 +28,21 @@ class BackgroundMusic : public MusicPort {
   void stopMusic() override;
   bool musicPlaying() const override { return playing_; }
 
+  // Plays `midi` once through the same player, from a file of its own beside the
+  // set's tune (which stays untouched). stopMusic ends it; startMusic plays the
+  // set's own tune again. False, with the reason in `error`, when it cannot start.
+  bool previewTune(const QByteArray& midi, QString& error);
+  // Where previewTune writes its tune.
+  QString previewFile() const;
+
   // The window that owns the error boxes (the main window).
   void setMessageParent(QWidget* parent) { parent_ = parent; }
   const QString& musicFile() const { return file_; }
 
  private:
   void fail(const QString& error);
+  // Closes the player; a preview's file goes with it.
+  void closePlayer();
 
   std::unique_ptr<MidiPlayer> player_;
   QString file_;
@@ -40,4 +50,5 @@ class BackgroundMusic : public MusicPort {
   std::function<SoundState()> state_;
   QPointer<QWidget> parent_;
   bool playing_ = false;
+  bool previewing_ = false;
 };

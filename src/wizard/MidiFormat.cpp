@@ -41,6 +41,21 @@ TuneCheck checkTuneFile(const QString& name) {
   return check;
 }
 
+QByteArray readTuneData(const QString& name, TuneProblem& problem) {
+  const TuneCheck check = checkTuneFile(name);
+  problem = check.problem;
+  if (!check.ok()) return {};
+  QFile file(name);
+  QByteArray midi;
+  if (file.open(QIODevice::ReadOnly) && file.seek(check.midi.at)) midi = file.read(check.midi.length);
+  // The file changed since the check: what is left is not the checked tune.
+  if (midi.size() != check.midi.length || !checkMidiData(midi).isEmpty()) {
+    problem = TuneProblem::NotMidi;
+    return {};
+  }
+  return midi;
+}
+
 QString tuneProblemLine(TuneProblem problem, const QString& name) {
   switch (problem) {
     case TuneProblem::None: return {};

@@ -3,6 +3,7 @@
 // Standard MIDI File alone, or wrapped in RIFF ("RIFF", 8 bytes, "data", the data
 // length, then the MIDI file). Only the MIDI data goes into a set, because that is
 // what the game's player reads.
+#include <QByteArray>
 #include <QString>
 
 #include "wizard/FilePart.h"
@@ -16,6 +17,10 @@ struct TuneCheck {
 };
 
 TuneCheck checkTuneFile(const QString& name);
+
+// The MIDI data a set stores for the tune in `name`: what the writer copies and the
+// wizard's Play button plays. Empty, with the reason in `problem`, when it cannot be used.
+QByteArray readTuneData(const QString& name, TuneProblem& problem);
 
 // The line the sound step shows for a tune that fails; empty for one that passes.
 QString tuneProblemLine(TuneProblem problem, const QString& name);

@@ -34,6 +34,7 @@
 #include "wizard/CursorSetupDialog.h"
 #include "wizard/CursorTile.h"
 #include "wizard/ImageGroupDialog.h"
+#include "wizard/MidiFormat.h"
 #include "wizard/WizardParts.h"
 #include "sound/SoundPorts.h"
 #include "wizard/PictureImport.h"
@@ -103,7 +104,11 @@ SetCreationWizard::SetCreationWizard(const CursorTable& cursors, const BuiltinPi
   resetFields();
   for (QLineEdit* field : findChildren<QLineEdit*>()) connect(field, &QLineEdit::textChanged, this, [this] { edited(); });
   connect(tickMode_, &QComboBox::currentIndexChanged, this, [this] { edited(); });
+  // The tune heard on the sounds step ends with the wizard, however it closes.
+  connect(this, &QDialog::finished, this, [this] { stopTune(); });
 }
+
+SetCreationWizard::~SetCreationWizard() { stopTune(); }
 
 void SetCreationWizard::addPages(const CursorTable& cursors, const BuiltinPictures& pictures) {
   pages_ = new QStackedWidget;
@@ -314,6 +319,26 @@ void SetCreationWizard::playSound(std::size_t index) {
   }
   buffer.data = SoundBytes::Block(sound.samples.begin(), sound.samples.end());
   ports_.sound->playWave(buffer, WaveChannel::Main);
+}
+
+void SetCreationWizard::playTune() {
+  takeControls();
+  if (!ports_.playTune) return;
+  const QString& name = draft_.inputs.music;
+  TuneProblem problem = TuneProblem::None;
+  const QByteArray midi = readTuneData(name, problem);
+  if (problem != TuneProblem::None) {
+    showError(tuneProblemLine(problem, name));
+    return;
+  }
+  QString error;
+  tunePlaying_ = true;
+  if (!ports_.playTune(midi, error)) showError(error);
+}
+
+void SetCreationWizard::stopTune() {
+  if (tunePlaying_ && ports_.stopTune) ports_.stopTune();
+  tunePlaying_ = false;
 }
 
 bool SetCreationWizard::mayDiscard() {

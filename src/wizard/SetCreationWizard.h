@@ -29,6 +29,10 @@ struct WizardPorts {
   std::function<void(const QString&)> useSet;   // puts a newly written set in force
   QString draftPath;                            // where the draft waits between runs; empty keeps none
   QString setsFolder;                           // where a new set goes unless the set maker says otherwise
+  // The game's own tune player, for the tune's Play button: plays MIDI data once
+  // (false with the reason when it cannot), and ends that.
+  std::function<bool(const QByteArray&, QString&)> playTune;
+  std::function<void()> stopTune;
 };
 
 class CreationProgressDialog;
@@ -54,6 +58,7 @@ class SetCreationWizard : public GameDialog {
   // program's single instances, which outlive the wizard.
   SetCreationWizard(const CursorTable& cursors, const BuiltinPictures& pictures, ImageGroupDialog& editGroup,
                     CursorSetupDialog& customSetup, QWidget* parent = nullptr, WizardPorts ports = {});
+  ~SetCreationWizard() override;
 
   // What the controls hold, as the estimate and the writer take it.
   SetInputs inputs() const;
@@ -87,6 +92,9 @@ class SetCreationWizard : public GameDialog {
   void edited();
   void settle();
   void playSound(std::size_t index);
+  void playTune();
+  // Ends the tune the Play button started, if any.
+  void stopTune();
   void showSoundLengths();
   // True when nothing would be lost, or the set maker agrees to lose it.
   bool mayDiscard();
@@ -157,6 +165,8 @@ class SetCreationWizard : public GameDialog {
   // Step 3: the sounds, indexed by indexOf(SoundEffect), and the tune
   std::array<QLineEdit*, kSoundEffectCount> waveFiles_;
   QLineEdit* musicFile_;
+  QPushButton* playTune_;
+  bool tunePlaying_ = false;
   QComboBox* tickMode_;
   // Step 4: the texts
   QLineEdit *setName_, *author_, *email_, *url_, *comment_, *prefix_, *suffix_;

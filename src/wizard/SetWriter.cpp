@@ -75,14 +75,9 @@ Preparation prepareSet(const SetInputs& in) {
       out.problems << imported.error;
   }
   if (!in.music.trimmed().isEmpty()) {
-    const TuneCheck check = checkTuneFile(in.music);
-    QFile file(in.music);
-    if (check.ok() && file.open(QIODevice::ReadOnly) && file.seek(check.midi.at))
-      out.set.tune = file.read(check.midi.length);
-    if (!check.ok() || out.set.tune.size() != check.midi.length) {
-      out.problems << tuneProblemLine(check.ok() ? TuneProblem::NotMidi : check.problem, in.music);
-      out.set.tune.clear();
-    }
+    TuneProblem problem = TuneProblem::None;
+    out.set.tune = readTuneData(in.music, problem);
+    if (problem != TuneProblem::None) out.problems << tuneProblemLine(problem, in.music);
   }
   if (in.cursorChoice == kCustomCursorSlot) {
     const PictureImport cursor = importPicture(in.cursorFile, kAnyPictureBounds, page);

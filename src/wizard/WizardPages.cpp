@@ -376,10 +376,19 @@ QWidget* SetCreationWizard::makeSoundsPage() {
   rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   v->addWidget(rule);
   QPushButton* browseMusic = nullptr;
-  addSoundGroup(v, tr(" Background MIDI File (midi file played during game) "),
-                tr("Custom MIDI &Filename:"), musicFile_, browseMusic, page);
+  QHBoxLayout* tuneRow = addSoundGroup(v, tr(" Background MIDI File (midi file played during game) "),
+                                       tr("Custom MIDI &Filename:"), musicFile_, browseMusic, page);
   named(musicFile_, "music");
   named(browseMusic, "browse:music");
+  playTune_ = named(new QPushButton(tr("&Play"), tuneRow->parentWidget()), "play:music");
+  playTune_->setAutoDefault(false);
+  playTune_->setAccessibleName(tr("Play the tune"));
+  playTune_->setToolTip(tr("Plays the tune as the set will store it"));
+  playTune_->setEnabled(false);
+  connect(playTune_, &QPushButton::clicked, this, [this] { playTune(); });
+  connect(musicFile_, &QLineEdit::textChanged, playTune_,
+          [this](const QString& name) { playTune_->setEnabled(!name.trimmed().isEmpty()); });
+  tuneRow->addWidget(playTune_);
   v->addStretch();
   connect(browseMusic, &QPushButton::clicked, this,
           [this] { browse(musicFile_, Dialog::Midi, tr("Select MIDI sequence for in-game music")); });

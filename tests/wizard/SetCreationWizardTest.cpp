@@ -12,6 +12,7 @@
 #include <QTest>
 #include <cmath>
 #include <memory>
+#include "sound/BackgroundMusic.h"
 #include "sound/SoundPorts.h"
 
 #include "imageset/BmpDecode.h"
@@ -585,6 +586,77 @@ TEST_F(WizardTest, PlayButtonsPlayWhatTheSetWillStoreAndShowItsLength) {
   ASSERT_EQ(heard.played.size(), 1);
   EXPECT_NEAR(heard.played[0].size(), 5512, 2);
   EXPECT_EQ(heard.played[0], prepareSet(withSound.draft().inputs).set.waves[indexOf(SoundEffect::Tick)]);
+}
+
+// The game's tune player as the wizard reaches it: what each file it opens holds.
+class OpeningPlayer : public MidiPlayer {
+ public:
+  QStringList paths;
+  QList<QByteArray> heard;
+  bool open(const QString& path, QString&) override {
+    QFile file(path);
+    paths << path;
+    heard << (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    return true;
+  }
+  void play() override {}
+  void stop() override {}
+  void close() override {}
+};
+
+QByteArray fileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(WizardTest, TunePlayButtonPlaysTheStoredMidiAndLeavesTheSetsTuneAlone) {
+  const QByteArray ownTune = smallTune() + "own";
+  const QString ownFile = write("own-tune.mid", ownTune);
+  auto* player = new OpeningPlayer;
+  BackgroundMusic music{std::unique_ptr<MidiPlayer>(player), ownFile, [] { return true; },
+                        [] { return SoundState::Enabled; }};
+  WizardPorts ports;
+  ports.playTune = [&music](const QByteArray& midi, QString& error) { return music.previewTune(midi, error); };
+  ports.stopTune = [&music] { music.stopMusic(); };
+  auto made = std::make_unique<SetCreationWizard>(game.cursors(), builtinPictures(), editGroup, customSetup, nullptr, ports);
+  made->show();
+  auto& play = child<QAbstractButton>(*made, "play:music");
+  EXPECT_FALSE(play.isEnabled());
+  EXPECT_EQ(play.accessibleName(), QStringLiteral("Play the tune"));
+
+  // A RIFF-wrapped tune: only the MIDI data inside goes into the set, and only it is heard.
+  const QByteArray midi = smallTune();
+  const auto le32 = [](qint64 v) {
+    QByteArray b(4, '\0');
+    for (int i = 0; i < 4; ++i) b[i] = char((v >> (8 * i)) & 0xFF);
+    return b;
+  };
+  const QByteArray riff = "RIFF" + le32(midi.size() + 12) + "RMID" + "data" + le32(midi.size()) + midi;
+  child<QLineEdit>(*made, "music").setText(write("wrapped.rmi", riff));
+  ASSERT_TRUE(play.isEnabled());
+  play.click();
+  ASSERT_EQ(player->heard.size(), 1) << messageTexts().join('|').toStdString();
+  EXPECT_NE(player->paths[0], ownFile);
+  EXPECT_EQ(player->heard[0], midi);
+  EXPECT_EQ(player->heard[0], prepareSet(made->draft().inputs).set.tune);
+  EXPECT_TRUE(music.musicPlaying());
+  EXPECT_EQ(fileBytes(ownFile), ownTune);
+
+  // A damaged tune is refused with a message naming it, and nothing new is played.
+  prompts.messages.clear();
+  child<QLineEdit>(*made, "music").setText(write("broken.mid", midi.left(30)));
+  play.click();
+  ASSERT_EQ(prompts.messages.size(), 1);
+  EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("broken.mid")));
+  EXPECT_EQ(player->heard.size(), 1);
+
+  // The wizard going ends the preview; the game's tune then plays from its own file.
+  made.reset();
+  EXPECT_FALSE(music.musicPlaying());
+  EXPECT_FALSE(QFileInfo::exists(music.previewFile()));
+  music.startMusic();
+  EXPECT_EQ(player->paths.last(), ownFile);
+  EXPECT_EQ(player->heard.last(), ownTune);
 }
 
 TEST_F(WizardTest, WritesToTheSetsFolderByDefaultAndOffersTheNewSet) {
