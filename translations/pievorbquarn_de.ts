@@ -46,6 +46,14 @@
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>There is no tune player to play the tune with.</source>
+        <translation>Es gibt keinen Spieler, der die Melodie abspielen kann.</translation>
+    </message>
+    <message>
+        <source>The tune cannot be written to %1: %2</source>
+        <translation>Die Melodie kann nicht nach %1 geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>BmpDecode</name>
@@ -1225,6 +1233,14 @@ Einen Text mit Komma in doppelte Anführungszeichen setzen. Warnungen gehen nach
     <message>
         <source>Use the new set</source>
         <translation>Neues Set verwenden</translation>
+    </message>
+    <message>
+        <source>Play the tune</source>
+        <translation>Die Melodie abspielen</translation>
+    </message>
+    <message>
+        <source>Plays the tune as the set will store it</source>
+        <translation>Spielt die Melodie so, wie das Set sie speichern wird</translation>
     </message>
 </context>
 <context>

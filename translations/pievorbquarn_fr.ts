@@ -46,6 +46,14 @@
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
+    <message>
+        <source>There is no tune player to play the tune with.</source>
+        <translation>Aucun lecteur n’est disponible pour jouer la mélodie.</translation>
+    </message>
+    <message>
+        <source>The tune cannot be written to %1: %2</source>
+        <translation>Impossible d’écrire la mélodie dans %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>BmpDecode</name>
@@ -1225,6 +1233,14 @@ Mettez entre guillemets doubles (&quot;) un texte contenant une virgule. Les ave
     <message>
         <source>Use the new set</source>
         <translation>Utiliser le nouveau jeu d’images</translation>
+    </message>
+    <message>
+        <source>Play the tune</source>
+        <translation>Écouter la mélodie</translation>
+    </message>
+    <message>
+        <source>Plays the tune as the set will store it</source>
+        <translation>Joue la mélodie telle que le jeu d’images l’enregistrera</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,8 @@ bool BackgroundMusic::previewTune(const QByteArray& midi, QString& error) {
     error = QCoreApplication::translate("BackgroundMusic", "There is no tune player to play the tune with.");
     return false;
   }
+  // Muted or without a device the tune stays as quiet as the sounds' Play does.
+  if (state_ && state_() != SoundState::Enabled) return true;
   if (playing_) stopMusic();
   // Made afresh and never opened through what stands there: whatever has the name goes first.
   const QString path = previewFile();
