@@ -498,7 +498,7 @@ SetInputs SetCreationWizard::inputs() const {
   in.comment = comment_->text();
   in.prefix = prefix_->text();
   in.suffix = suffix_->text();
-  for (std::size_t i = 0; i < 8; ++i) in.ratings[i] = ratings_[i]->text();
+  for (std::size_t i = 0; i < ratings_.size(); ++i) in.ratings[i] = ratings_[i]->text();
   in.titleColour = swatchColour(titleColour_);
   in.pageColour = swatchColour(pageColour_);
   in.cursorChoice = static_cast<std::uint8_t>(cursorChoice_);

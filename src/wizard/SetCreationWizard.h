@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 
+#include "imageset/CursorTable.h"
 #include "imageset/GameNumbers.h"
 #include "imageset/SoundEffects.h"
 #include "ui/GameDialog.h"
@@ -172,7 +173,7 @@ class SetCreationWizard : public GameDialog {
   QLineEdit *setName_, *author_, *email_, *url_, *comment_, *prefix_, *suffix_;
   std::array<QLineEdit*, kRatingMessages> ratings_;
   // Step 5: the cursor
-  std::array<CursorTile*, 8> cursorTiles_;
+  std::array<CursorTile*, kCustomCursorSlot> cursorTiles_;  // the seven built-in cursors and the set's own
   QGroupBox* customCursorBox_;
   QLineEdit* cursorFile_;
   // Step 6: the output file and its size

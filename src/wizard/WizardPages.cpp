@@ -432,7 +432,7 @@ QWidget* SetCreationWizard::makeCursorStrip(QWidget* page, const CursorTable& cu
   tiles->setSpacing(0);
   // Each tile over its caption in a column of its own, the columns spread evenly.
   tiles->addStretch(1);
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < kCustomCursorSlot; ++i) {
     auto* tile = new CursorTile(i + 1, strip);
     const int slot = i + 1 == kCustomCursorSlot ? kCustomSignCursorSlot : i + 1;
     tile->setCursor(cursors.cursor(slot));
