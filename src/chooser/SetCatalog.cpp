@@ -14,7 +14,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <cstring>
 
 #include "chooser/RecentSets.h"
 #include "chooser/SetSummary.h"
@@ -25,7 +24,6 @@ namespace {
 
 QString tr(const char* text) { return QCoreApplication::translate("SetCatalog", text); }
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // The regular file at path (followed through links, as a listing does) as an entry;
 // by the name's own bytes, so a name in another encoding is found too.
@@ -58,17 +56,10 @@ bool writeAll(int fd, const QByteArray& bytes) {
 
 // The whole of a regular file, opened without waiting on a pipe; *error says why not.
 std::optional<QByteArray> readRegularFile(const QString& path, QString* error) {
-  const int fd = ::open(encodeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  struct stat st {};
-  if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    *error = fd < 0 ? systemReason(errno) : tr("It is not a regular file.");
-    if (fd >= 0) ::close(fd);
-    return std::nullopt;
-  }
-  QFile file;
-  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-    *error = file.errorString();
-    ::close(fd);
+  QFile file(path);
+  int why = 0;
+  if (!openRegularFile(file, &why)) {
+    *error = why ? systemReason(why) : tr("It is not a regular file.");
     return std::nullopt;
   }
   const QByteArray bytes = file.readAll();

@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -88,12 +91,19 @@ QString shownFileName(const QString& name) {
   return shown;
 }
 
-bool openRegularFile(QFile& file) {
+bool openRegularFile(QFile& file, int* systemError) {
   const int fd = ::open(encodeFileName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   struct stat st {};
-  if (fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-      file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+  int error = 0;
+  if (fd < 0 || fstat(fd, &st) != 0)
+    error = errno;
+  else if (S_ISREG(st.st_mode) && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
     return true;
+  else if (S_ISREG(st.st_mode))
+    error = errno ? errno : EIO;
   if (fd >= 0) ::close(fd);
+  if (systemError) *systemError = error;
   return false;
 }
+
+QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }

@@ -21,5 +21,9 @@ QByteArray encodeFileName(const QString& name);
 QString shownFileName(const QString& name);
 
 // Opens file's name for reading when it names a regular file, by the name's own bytes
-// and without waiting on a pipe.
-bool openRegularFile(QFile& file);
+// and without waiting on a pipe. On failure systemError, when given, holds the
+// system's error number, or 0 when the name is there but is not a regular file.
+bool openRegularFile(QFile& file, int* systemError = nullptr);
+
+// The system's words for an error number, for the player.
+QString systemReason(int error);

@@ -13,8 +13,9 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
+
+#include "common/Files.h"
 
 namespace {
 
@@ -22,9 +23,9 @@ QString failure(const QString& path, const QString& reason) {
   return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
-QString systemReason(int error) {
+QString reasonFor(int error) {
   if (error == ELOOP) return QCoreApplication::translate("BoardFile", "it is a symbolic link, which is not followed");
-  return QString::fromLocal8Bit(std::strerror(error));
+  return systemReason(error);
 }
 
 QString notAFile() { return QCoreApplication::translate("BoardFile", "it is not a regular file"); }
@@ -36,7 +37,7 @@ int openPlainFile(const QString& path, int flags, bool* missing, QString* error)
   struct stat st {};
   // A pipe or device is refused before it is opened at all: opening some devices does things.
   if (lstat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    *error = failure(path, S_ISLNK(st.st_mode) ? systemReason(ELOOP) : notAFile());
+    *error = failure(path, S_ISLNK(st.st_mode) ? reasonFor(ELOOP) : notAFile());
     return -1;
   }
   const int fd = ::open(name.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
@@ -45,7 +46,7 @@ int openPlainFile(const QString& path, int flags, bool* missing, QString* error)
     if (missing && (errno == ENOENT || errno == ENOTDIR)) {
       *missing = true;
     } else {
-      *error = failure(path, systemReason(errno));
+      *error = failure(path, reasonFor(errno));
     }
     return -1;
   }
@@ -106,14 +107,14 @@ bool replaceBoardFile(const QString& path, const QList<QByteArray>& lines, QStri
   const QByteArray name = QFile::encodeName(path);
   struct stat st {};
   if (lstat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    *error = failure(path, S_ISLNK(st.st_mode) ? systemReason(ELOOP) : notAFile());
+    *error = failure(path, S_ISLNK(st.st_mode) ? reasonFor(ELOOP) : notAFile());
     return false;
   }
   // mkstemp makes a new file of a fresh name, never through a link.
   QByteArray temporary = name + ".XXXXXX";
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) {
-    *error = failure(path, systemReason(errno));
+    *error = failure(path, reasonFor(errno));
     return false;
   }
   const bool written = fchmod(fd, boardMode(name)) == 0 && writeLines(fd, lines) && fsync(fd) == 0;
@@ -123,7 +124,7 @@ bool replaceBoardFile(const QString& path, const QList<QByteArray>& lines, QStri
   if (!written || !closed || ::rename(temporary.constData(), name.constData()) != 0) {
     const int why = !written ? writeError : !closed ? closeError : errno;
     ::unlink(temporary.constData());
-    *error = failure(path, systemReason(why));
+    *error = failure(path, reasonFor(why));
     return false;
   }
   return true;
@@ -181,7 +182,7 @@ bool BoardLock::tryOnce() {
   const int fd = openPlainFile(path_, O_RDWR | O_CREAT, nullptr, &error_);
   if (fd < 0) return false;
   if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    if (errno != EWOULDBLOCK) error_ = failure(path_, systemReason(errno));
+    if (errno != EWOULDBLOCK) error_ = failure(path_, reasonFor(errno));
     ::close(fd);
     return false;
   }
