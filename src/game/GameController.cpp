@@ -235,10 +235,14 @@ void GameController::runSetCreationWizard() {
   // A new wizard for every use, so each opening starts from the defaults; the
   // two dialogs it borrows live on.
   cursorSetupDialog()->resetHotSpot();
-  WizardPorts ports{engine_.get(), [this](const QString& set) { commands_->dropFiles({set}); },
-                    places::wizardDraftFile(), places::playerSetFolder()};
-  ports.playTune = [this](const QByteArray& midi, QString& error) { return music_->previewTune(midi, error); };
-  ports.stopTune = [this] { music_->stopMusic(); };
+  const WizardPorts ports{
+      .sound = engine_.get(),
+      .useSet = [this](const QString& set) { commands_->dropFiles({set}); },
+      .draftPath = places::wizardDraftFile(),
+      .setsFolder = places::playerSetFolder(),
+      .playTune = [this](const QByteArray& midi, QString& error) { return music_->previewTune(midi, error); },
+      .stopTune = [this] { music_->stopMusic(); },
+  };
   SetCreationWizard wizard(game_->cursors(), builtinPictures(), *imageGroupDialog(), *cursorSetupDialog(),
                            window_.get(), ports);
   prompts().runModal(wizard);

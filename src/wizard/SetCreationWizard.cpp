@@ -91,7 +91,7 @@ QPushButton* stepButton(const QString& text, const char* name) {
 SetCreationWizard::SetCreationWizard(const CursorTable& cursors, const BuiltinPictures& pictures,
                                      ImageGroupDialog& editGroup, CursorSetupDialog& customSetup, QWidget* parent,
                                      WizardPorts ports)
-    : GameDialog(true, parent), editGroup_(editGroup), customSetup_(customSetup), ports_(std::move(ports)) {
+    : GameDialog(true, parent), editGroup_(editGroup), ports_(std::move(ports)), customSetup_(customSetup) {
   settle_ = new QTimer(this);
   settle_->setSingleShot(true);
   settle_->setInterval(kSettleMs);

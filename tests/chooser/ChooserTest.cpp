@@ -182,7 +182,9 @@ TEST_F(ChooserTest, PreviewsAreDrawnAtTheScreensDensityFreshAndFromTheCache) {
     auto* list = chooser.findChild<QListView*>(QStringLiteral("setList"));
     ASSERT_TRUE(list);
     const qreal screen = list->devicePixelRatioF();
-    if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2")) EXPECT_EQ(screen, 2.0);
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2")) {
+      EXPECT_EQ(screen, 2.0);
+    }
     const QImage preview = rowNamed(*list, path).data(Qt::DecorationRole).value<QImage>();
     EXPECT_EQ(preview.devicePixelRatio(), screen) << pass;
     EXPECT_EQ(preview.size(), (QSizeF(kSetPreviewSize) * screen).toSize()) << pass;

@@ -431,9 +431,11 @@ TEST_F(WizardTest, FieldsShowTheirBeginningAndHaveRoom) {
     pages.setCurrentIndex(page);
     QApplication::processEvents();
   }
-  for (QLineEdit* field : wizard.findChildren<QLineEdit*>())
-    if (!qobject_cast<QAbstractSpinBox*>(field->parent()))
+  for (QLineEdit* field : wizard.findChildren<QLineEdit*>()) {
+    if (!qobject_cast<QAbstractSpinBox*>(field->parent())) {
       EXPECT_EQ(field->cursorPosition(), 0) << field->text().toStdString();
+    }
+  }
   EXPECT_GT(field("prefix").text().size(), 30);
   for (QLineEdit* field : waves()) EXPECT_GE(field->width(), 180);
   EXPECT_GE(field("music").width(), 180);

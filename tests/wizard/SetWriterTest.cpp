@@ -31,10 +31,6 @@ struct WaveShape {
   qint64 statedLength = -1;    // the data chunk's length field; -1: the samples' length
 };
 
-void put32Into(QByteArray& b, int at, quint32 v) {
-  for (int i = 0; i < 4; ++i) b[at + i] = char((v >> (8 * i)) & 0xFF);
-}
-
 QByteArray chunk(const char* id, const QByteArray& body) {
   QByteArray c(id);
   put32(c, body.size());
