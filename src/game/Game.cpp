@@ -63,7 +63,7 @@ void Game::install(LoadedSet&& loaded) {
   board_.pageColour = loaded.playfieldColour;
   board_.titleColour = loaded.titleColour;
   static_cast<SetContent&>(set_) = std::move(loaded);
-  sharpenSet(set_, screenDensity());
+  sharpenSet(set_, pictureDensity_);
   // The title is painted as it is: kept in the drawing format, it is not converted
   // at every paint, and a palette index past a short palette shows black, as in
   // the pictures the game copies.

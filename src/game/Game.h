@@ -71,6 +71,9 @@ class Game {
   void playStartupSound();
   // Where a set's tune is written while the set is in force; none when empty.
   void setMusicFile(const QString& path) { set_.musicFile = path; }
+  // The density of the screen the board is on: above 1 a set is put in force with
+  // pictures drawn for it (the game's pixels stay the same).
+  void setPictureDensity(qreal density) { pictureDensity_ = density; }
 
   // --- putting a set in force ---
   // Ends any round (its abort button goes out) and its tune, replaces the set in
@@ -153,4 +156,5 @@ class Game {
   std::uint8_t countdownStepCounter_ = 0;
   std::uint8_t countdownStep_ = 0;
   std::int64_t lastStepTime_ = 0;  // when the last step was due, on the step clock; steps are due kStepMicros apart
+  qreal pictureDensity_ = 1;
 };

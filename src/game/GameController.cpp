@@ -11,6 +11,7 @@
 #include "game/MainWindow.h"
 #include "imageset/DefaultSet.h"
 #include "imageset/SetInfoDialog.h"
+#include "imageset/SharpPictures.h"
 #include "scores/GameOverDialog.h"
 #include "scores/PlayerNameDialog.h"
 #include "scores/ScoreTableWindow.h"
@@ -65,6 +66,7 @@ void GameController::makeGame(const GameDeps& deps) {
                                  deps.music ? *deps.music : static_cast<MusicPort&>(*music_), deps.clock,
                                  deps.random, deps.stepClock);
   game_->setMusicFile(musicFile_);
+  game_->setPictureDensity(screenDensity());
   game_->setView(this);
   SetCommandsPort& port = *this;
   commands_ = std::make_unique<ImageSetCommands>(*game_, port);
